@@ -474,6 +474,9 @@ bool Database::backupTo(const QString& targetPath) {
     if (db_ == nullptr) {
         return fail(QStringLiteral("数据库没有打开"));
     }
+    if (depth_ > 0) {
+        return fail(QStringLiteral("事务进行中，不能备份数据库"));
+    }
     const QString partial = siblingTempPath(targetPath, QStringLiteral("~BK"));
     sqlite3* target = nullptr;
     if (sqlite3_open_v2(partial.toUtf8().constData(), &target,

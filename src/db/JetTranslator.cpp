@@ -653,12 +653,19 @@ class Translator {
                     end = nextSignificant(t_, dot + 1);
                     target += u'.' + t_[end].name();
                 }
-                t_.erase(t_.begin() + static_cast<long>(i),
-                         t_.begin() + static_cast<long>(end) + 1);
+                eraseWithFollowingSpace(i, end + 1);
                 return target;
             }
         }
         return {};
+    }
+
+    // Removes tokens [begin, end) and the blanks after them.
+    void eraseWithFollowingSpace(size_t begin, size_t end) {
+        while (end < t_.size() && t_[end].kind == TokenKind::Space) {
+            ++end;
+        }
+        t_.erase(t_.begin() + static_cast<long>(begin), t_.begin() + static_cast<long>(end));
     }
 
     // "select top n ..." keeps the first n rows of that select: LIMIT at the end of its scope.
@@ -701,7 +708,7 @@ class Translator {
             t_.insert(
                 t_.begin() + static_cast<long>(end),
                 {space(), word(QStringLiteral("LIMIT")), space(), {TokenKind::Number, count}});
-            t_.erase(t_.begin() + static_cast<long>(k), t_.begin() + static_cast<long>(n) + 1);
+            eraseWithFollowingSpace(k, n + 1);
         }
     }
 

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <ostream>
+
+// Lets GoogleTest print Qt values in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
+inline void PrintTo(const QVariant& v, std::ostream* os) {
+    *os << "QVariant(" << v.typeName() << ", " << v.toString().toStdString() << ')';
+}
