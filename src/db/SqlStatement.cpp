@@ -236,8 +236,9 @@ QVariant SqlStatement::value(int i) const {
             break;
         }
         default: {
-            const auto* data = static_cast<const char16_t*>(sqlite3_column_text16(stmt_, i));
-            raw = QString::fromUtf16(data, sqlite3_column_bytes16(stmt_, i) / 2);
+            // SQLite keeps text as UTF-8; decoding it here is cheaper than asking for UTF-16.
+            const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, i));
+            raw = QString::fromUtf8(data, sqlite3_column_bytes(stmt_, i));
         }
     }
     return fromStorage(raw, columnKind(i));

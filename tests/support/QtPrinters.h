@@ -11,3 +11,6 @@ inline void PrintTo(const QString& s, std::ostream* os) {
 inline void PrintTo(const QVariant& v, std::ostream* os) {
     *os << "QVariant(" << v.typeName() << ", " << v.toString().toStdString() << ')';
 }
+inline std::ostream& operator<<(std::ostream& os, const QString& s) {
+    return os << s.toStdString();
+}
