@@ -1,6 +1,8 @@
 #include "main/TMainForm.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QStatusBar>
 
 #include "app/AppPaths.h"
@@ -11,4 +13,8 @@ TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent) {
     auto* dataDir = new QLabel(QStringLiteral("数据目录：") + app::appDir(), this);
     dataDir->setObjectName(QStringLiteral("dataDirLabel"));
     statusBar()->addWidget(dataDir);
+    // Fill the screen even where no window manager honours "maximised".
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        setGeometry(screen->availableGeometry());
+    }
 }
