@@ -1,0 +1,139 @@
+#include "schema/TemplateBuilder.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+
+#include "db/Database.h"
+
+namespace schema {
+
+namespace {
+
+// Writes a database under a temporary name and moves it into place only when it is complete.
+class PartialFile {
+  public:
+    explicit PartialFile(const QString& target)
+        : target_(target), partial_(target + QStringLiteral(".part")) {
+        QFile::remove(partial_);
+    }
+    ~PartialFile() { QFile::remove(partial_); }
+    PartialFile(const PartialFile&) = delete;
+    PartialFile& operator=(const PartialFile&) = delete;
+
+    QString path() const { return partial_; }
+    bool commit() {
+        QFile::remove(target_);
+        return QFile::rename(partial_, target_);
+    }
+
+  private:
+    QString target_;
+    QString partial_;
+};
+
+}  // namespace
+
+QStringList sendPackageTables() {
+    return {QStringLiteral("tb_cadre"),    QStringLiteral("tb_family"),
+            QStringLiteral("tb_cadre_zw"), QStringLiteral("tb_cadre_node"),
+            QStringLiteral("tb_pxCadre2"), QStringLiteral("tb_jc"),
+            QStringLiteral("tb_kc")};
+}
+
+QStringList readStatements(const QString& text) {
+    QStringList statements;
+    QString current;
+    for (const QString& rawLine : text.split(u'\n')) {
+        const QString line = rawLine.trimmed();
+        if (line.isEmpty() || line.startsWith(QStringLiteral("--"))) {
+            continue;
+        }
+        current += (current.isEmpty() ? QString() : QStringLiteral("\n")) + rawLine.trimmed();
+        if (line.endsWith(u';')) {
+            current.chop(1);
+            statements << current;
+            current.clear();
+        }
+    }
+    if (!current.trimmed().isEmpty()) {
+        statements << current;
+    }
+    return statements;
+}
+
+bool TemplateBuilder::fail(const QString& message) {
+    lastError_ = message;
+    return false;
+}
+
+bool TemplateBuilder::runFile(db::Database& db, const QString& file) {
+    QFile f(file);
+    if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        return fail(QStringLiteral("cannot read ") + file);
+    }
+    for (const QString& statement : readStatements(QString::fromUtf8(f.readAll()))) {
+        if (!db.exec(statement)) {
+            return fail(QFileInfo(file).fileName() + QStringLiteral(": ") + db.lastError());
+        }
+    }
+    return true;
+}
+
+bool TemplateBuilder::buildEmpty(const QString& target, const QString& schemaFile,
+                                 const QStringList& dataFiles) {
+    PartialFile out(target);
+    {
+        db::Database db;
+        if (!db.open(out.path(), db::Database::OpenMode::CreateIfMissing)) {
+            return fail(db.lastError());
+        }
+        db::Transaction tx(db);
+        if (!runFile(db, schemaFile)) {
+            return false;
+        }
+        for (const QString& file : dataFiles) {
+            if (!runFile(db, file)) {
+                return false;
+            }
+        }
+        if (!tx.commit() || !db.execNative(QStringLiteral("VACUUM"))) {
+            return fail(db.lastError());
+        }
+    }
+    return out.commit() || fail(QStringLiteral("cannot write ") + target);
+}
+
+bool TemplateBuilder::buildSendPackage(const QString& target, const QString& emptyTemplate) {
+    PartialFile out(target);
+    {
+        db::Database db;
+        if (!db.open(out.path(), db::Database::OpenMode::CreateIfMissing) ||
+            !db.attach(emptyTemplate, QStringLiteral("source"))) {
+            return fail(db.lastError());
+        }
+        db::Transaction tx(db);
+        // The package's tables are defined exactly as in the working database, indexes included.
+        for (const QString& table : sendPackageTables()) {
+            const std::optional<db::QueryResult> defs = db.query(
+                QStringLiteral("select sql from source.sqlite_master where tbl_name=? and sql is "
+                               "not null order by type desc"),
+                {table});
+            if (!defs || defs->rows.empty()) {
+                return fail(QStringLiteral("the template has no table ") + table);
+            }
+            for (const QVariantList& row : defs->rows) {
+                if (!db.execNative(row[0].toString())) {
+                    return fail(db.lastError());
+                }
+            }
+        }
+        if (!db.exec(QStringLiteral("ALTER TABLE tb_cadre Add Checked BIT, revState TEXT(10)")) ||
+            !tx.commit() || !db.detach(QStringLiteral("source"))) {
+            return fail(db.lastError());
+        }
+    }
+    return out.commit() || fail(QStringLiteral("cannot write ") + target);
+}
+
+}  // namespace schema
