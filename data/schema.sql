@@ -5,7 +5,7 @@
 -- Cadres: one row per person.
 CREATE TABLE tb_cadre (
   [CadreID] Counter, gbOrd INTEGER, Classid INTEGER, other memo,
-  xm TEXT(50), py TEXT(50), xb TEXT(10), csny DATETIME, csnyStr TEXT(10), mz TEXT(50),
+  checked BIT, xm TEXT(50), py TEXT(50), xb TEXT(10), csny DATETIME, csnyStr TEXT(10), mz TEXT(50),
   jgsheng TEXT(50), cssheng TEXT(50), zzmm TEXT(50), rdsj DATETIME, rdsjStr TEXT(10),
   gzsj DATETIME, gzsjStr TEXT(10), zwjb TEXT(50), zwjbTime DATETIME, zwjbTimeStr TEXT(10),
   zwjb2 TEXT(50), zwjbTime2 DATETIME, zwjbTimeStr2 TEXT(10), allZwList TEXT(255),

@@ -128,7 +128,11 @@ bool TemplateBuilder::buildSendPackage(const QString& target, const QString& emp
                 }
             }
         }
-        if (!db.exec(QStringLiteral("ALTER TABLE tb_cadre Add Checked BIT, revState TEXT(10)")) ||
+        // The review columns of a package: Checked (to be received) and revState. The working
+        // table's pickers already keep a check column of that name, which serves as it is.
+        const bool hasChecked = db.hasColumn(QStringLiteral("tb_cadre"), QStringLiteral("Checked"));
+        if ((!hasChecked && !db.exec(QStringLiteral("ALTER TABLE tb_cadre Add Checked BIT"))) ||
+            !db.exec(QStringLiteral("ALTER TABLE tb_cadre Add revState TEXT(10)")) ||
             !tx.commit() || !db.detach(QStringLiteral("source"))) {
             return fail(db.lastError());
         }
