@@ -60,6 +60,11 @@ QDate today() {
     return QDate(2012, 7, 15);
 }
 
+const sql::Fragments& fragments() {
+    static const sql::Fragments f = sql::Fragments::forDay(today());
+    return f;
+}
+
 QStringList renderRows(const db::QueryResult& result, const QString& columns) {
     QList<int> indexes;
     QStringList missing;

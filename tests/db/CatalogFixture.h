@@ -23,6 +23,14 @@ namespace catalog {
 
 QDate today();
 
+// The program's statement fragments as of today().
+const sql::Fragments& fragments();
+
+// A number as statement text.
+inline QString n(int value) {
+    return QString::number(value);
+}
+
 // Units of the tree, with their index (dwIndex) and order:
 //   001      中共某市委员会 (市委)       order 1
 //   00101      组织部                   order 1

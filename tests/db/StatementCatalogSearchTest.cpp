@@ -11,14 +11,8 @@ using namespace Qt::StringLiterals;
 using catalog::runStatementCases;
 using catalog::StatementCase;
 
-const sql::Fragments& fragments() {
-    static const sql::Fragments f = sql::Fragments::forDay(catalog::today());
-    return f;
-}
-
-QString n(int value) {
-    return QString::number(value);
-}
+using catalog::fragments;
+using catalog::n;
 
 // The cadre columns the cadre list shows, in the order the list statement names them.
 const QString kListColumns =

@@ -12,14 +12,8 @@ using namespace Qt::StringLiterals;
 using catalog::runStatementCases;
 using catalog::StatementCase;
 
-const sql::Fragments& fragments() {
-    static const sql::Fragments f = sql::Fragments::forDay(catalog::today());
-    return f;
-}
-
-QString n(int value) {
-    return QString::number(value);
-}
+using catalog::fragments;
+using catalog::n;
 
 // The look-up helper: "select <column> from <table> where <key>='<value>'".
 QString lookUp(const QString& column, const QString& table, const QString& key,
