@@ -1,0 +1,83 @@
+-- Ready-made unit tree for the user type 0, 省委组织部(人事厅), loaded by the first-run wizard:
+-- the leading bodies of a province with the departments of the provincial party committee and
+-- government (after the 2018 reform of institutions), the people's congress and political
+-- consultative offices, mass organisations, democratic parties, public institutions, and a
+-- grouping node for the cities and prefectures below.
+-- Names are generic (no place name) so that the organisation only renames what differs.
+-- ID and parentID are kept when the tree is loaded; py1/py2 are the pinyin initials of name/dwjc.
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,1,0,1,'四大班子','四大班子',0,False,'','SDBZ','SDBZ','001');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,2,1,1,'省委','省委',1,True,'党委班子','SW','SW','00101');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,3,1,2,'省人大常委会','省人大',1,True,'人大班子','SRDCWH','SRD','00102');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,4,1,3,'省人民政府','省政府',1,True,'政府班子','SRMZF','SZF','00103');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,5,1,4,'省政协','省政协',1,True,'政协班子','SZX','SZX','00104');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,6,0,2,'省纪委监委','省纪委监委',0,True,'党的纪检班子','SJWJW','SJWJW','002');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,7,0,3,'法检两院','法检两院',0,False,'','FJLY','FJLY','003');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,8,7,1,'省高级人民法院','省高院',1,True,'法检班子','SGJRMFY','SGY','00301');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,9,7,2,'省人民检察院','省检察院',1,True,'法检班子','SRMJCY','SJCY','00302');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,10,0,4,'党委部门','党委部门',0,False,'','DWBM','DWBM','004');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,11,10,1,'省委办公厅','省委办',1,True,'党委部门','SWBGT','SWB','00401');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,12,10,2,'省委组织部','省委组织部',1,True,'党委部门','SWZZB','SWZZB','00402');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,13,10,3,'省委宣传部','省委宣传部',1,True,'党委部门','SWXCB','SWXCB','00403');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,14,10,4,'省委统战部','省委统战部',1,True,'党委部门','SWTZB','SWTZB','00404');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,15,10,5,'省委政法委员会','省委政法委',1,True,'党委部门','SWZFWYH','SWZFW','00405');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,16,10,6,'省委政策研究室','省委政研室',1,True,'党委部门','SWZCYJS','SWZYS','00406');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,17,10,7,'省委机构编制委员会办公室','省委编办',1,True,'党委部门','SWJGBZWYHBGS','SWBB','00407');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,18,10,8,'省委网络安全和信息化委员会办公室','省委网信办',1,True,'党委部门','SWWLAQHXXHWYHBGS','SWWXB','00408');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,19,10,9,'省直机关工作委员会','省直机关工委',1,True,'党委部门','SZJGGZWYH','SZJGGW','00409');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,20,10,10,'省委巡视工作领导小组办公室','省委巡视办',1,True,'党委部门','SWXSGZLDXZBGS','SWXSB','0040A');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,21,10,11,'省委老干部局','省委老干部局',1,True,'党委部门','SWLGBJ','SWLGBJ','0040B');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,22,0,5,'政府部门','政府部门',0,False,'','ZFBM','ZFBM','005');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,23,22,1,'省人民政府办公厅','省政府办公厅',1,True,'政府部门','SRMZFBGT','SZFBGT','00501');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,24,22,2,'省发展和改革委员会','省发展改革委',1,True,'政府部门','SFZHGGWYH','SFZGGW','00502');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,25,22,3,'省教育厅','省教育厅',1,True,'政府部门','SJYT','SJYT','00503');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,26,22,4,'省科学技术厅','省科技厅',1,True,'政府部门','SKXJST','SKJT','00504');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,27,22,5,'省工业和信息化厅','省工信厅',1,True,'政府部门','SGYHXXHT','SGXT','00505');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,28,22,6,'省民族宗教事务委员会','省民宗委',1,True,'政府部门','SMZZJSWWYH','SMZW','00506');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,29,22,7,'省公安厅','省公安厅',1,True,'政府部门','SGAT','SGAT','00507');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,30,22,8,'省民政厅','省民政厅',1,True,'政府部门','SMZT','SMZT','00508');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,31,22,9,'省司法厅','省司法厅',1,True,'政府部门','SSFT','SSFT','00509');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,32,22,10,'省财政厅','省财政厅',1,True,'政府部门','SCZT','SCZT','0050A');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,33,22,11,'省人力资源和社会保障厅','省人社厅',1,True,'政府部门','SRLZYHSHBZT','SRST','0050B');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,34,22,12,'省自然资源厅','省自然资源厅',1,True,'政府部门','SZRZYT','SZRZYT','0050C');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,35,22,13,'省生态环境厅','省生态环境厅',1,True,'政府部门','SSTHJT','SSTHJT','0050D');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,36,22,14,'省住房和城乡建设厅','省住建厅',1,True,'政府部门','SZFHCXJST','SZJT','0050E');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,37,22,15,'省交通运输厅','省交通运输厅',1,True,'政府部门','SJTYST','SJTYST','0050F');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,38,22,16,'省水利厅','省水利厅',1,True,'政府部门','SSLT','SSLT','00510');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,39,22,17,'省农业农村厅','省农业农村厅',1,True,'政府部门','SNYNCT','SNYNCT','00511');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,40,22,18,'省商务厅','省商务厅',1,True,'政府部门','SSWT','SSWT','00512');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,41,22,19,'省文化和旅游厅','省文旅厅',1,True,'政府部门','SWHHLYT','SWLT','00513');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,42,22,20,'省卫生健康委员会','省卫生健康委',1,True,'政府部门','SWSJKWYH','SWSJKW','00514');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,43,22,21,'省退役军人事务厅','省退役军人厅',1,True,'政府部门','STYJRSWT','STYJRT','00515');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,44,22,22,'省应急管理厅','省应急厅',1,True,'政府部门','SYJGLT','SYJT','00516');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,45,22,23,'省审计厅','省审计厅',1,True,'政府部门','SSJT','SSJT','00517');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,46,22,24,'省人民政府国有资产监督管理委员会','省国资委',1,True,'政府部门','SRMZFGYZCJDGLWYH','SGZW','00518');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,47,22,25,'省市场监督管理局','省市场监管局',1,True,'政府部门','SSCJDGLJ','SSCJGJ','00519');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,48,22,26,'省统计局','省统计局',1,True,'政府部门','STJJ','STJJ','0051A');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,49,22,27,'省医疗保障局','省医保局',1,True,'政府部门','SYLBZJ','SYBJ','0051B');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,50,22,28,'省信访局','省信访局',1,True,'政府部门','SXFJ','SXFJ','0051C');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,51,0,6,'人大政协机关','人大政协机关',0,False,'','RDZXJG','RDZXJG','006');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,52,51,1,'省人大常委会办公厅','省人大办',1,True,'人大部门','SRDCWHBGT','SRDB','00601');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,53,51,2,'省政协办公厅','省政协办',1,True,'政协部门','SZXBGT','SZXB','00602');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,54,0,7,'群团组织','群团组织',0,False,'','QTZZ','QTZZ','007');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,55,54,1,'省总工会','省总工会',1,True,'人民团体机关','SZGH','SZGH','00701');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,56,54,2,'共青团省委','团省委',1,True,'人民团体机关','GQTSW','TSW','00702');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,57,54,3,'省妇女联合会','省妇联',1,True,'人民团体机关','SFNLHH','SFL','00703');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,58,54,4,'省科学技术协会','省科协',1,True,'人民团体机关','SKXJSXH','SKX','00704');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,59,54,5,'省文学艺术界联合会','省文联',1,True,'人民团体机关','SWXYSJLHH','SWL','00705');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,60,54,6,'省残疾人联合会','省残联',1,True,'人民团体机关','SCJRLHH','SCL','00706');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,61,54,7,'省工商业联合会','省工商联',1,True,'人民团体机关','SGSYLHH','SGSL','00707');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,62,54,8,'省归国华侨联合会','省侨联',1,True,'人民团体机关','SGGHQLHH','SQL','00708');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,63,0,8,'民主党派','民主党派',0,False,'','MZDP','MZDP','008');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,64,63,1,'民革省委','民革省委',1,True,'民主党派机关','MGSW','MGSW','00801');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,65,63,2,'民盟省委','民盟省委',1,True,'民主党派机关','MMSW','MMSW','00802');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,66,63,3,'民建省委','民建省委',1,True,'民主党派机关','MJSW','MJSW','00803');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,67,63,4,'民进省委','民进省委',1,True,'民主党派机关','MJSW','MJSW','00804');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,68,63,5,'农工党省委','农工党省委',1,True,'民主党派机关','NGDSW','NGDSW','00805');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,69,63,6,'致公党省委','致公党省委',1,True,'民主党派机关','ZGDSW','ZGDSW','00806');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,70,63,7,'九三学社省委','九三学社省委',1,True,'民主党派机关','JSXSSW','JSXSSW','00807');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,71,0,9,'事业单位','事业单位',0,False,'','SYDW','SYDW','009');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,72,71,1,'省委党校','省委党校',1,True,'事业单位','SWDX','SWDX','00901');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,73,71,2,'省社会科学院','省社科院',1,True,'事业单位','SSHKXY','SSKY','00902');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,74,71,3,'省档案馆','省档案馆',1,True,'事业单位','SDAG','SDAG','00903');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,75,71,4,'省广播电视台','省广播电视台',1,True,'事业单位','SGBDST','SGBDST','00904');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (0,76,0,10,'市州','市州',0,False,'','SZ','SZ','00A');

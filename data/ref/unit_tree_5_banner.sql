@@ -1,0 +1,69 @@
+-- Ready-made unit tree for the user type 5, 旗委组织部(人事局), loaded by the first-run wizard:
+-- the leading bodies of a banner with its party and government departments (forestry and
+-- grassland among them), congress and consultative offices, mass organisations, public
+-- institutions, and a grouping node for the sumu and towns.
+-- Names are generic (no place name) so that the organisation only renames what differs.
+-- ID and parentID are kept when the tree is loaded; py1/py2 are the pinyin initials of name/dwjc.
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,1,0,1,'四大班子','四大班子',0,False,'','SDBZ','SDBZ','001');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,2,1,1,'旗委','旗委',1,True,'党委班子','QW','QW','00101');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,3,1,2,'旗人大常委会','旗人大',1,True,'人大班子','QRDCWH','QRD','00102');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,4,1,3,'旗人民政府','旗政府',1,True,'政府班子','QRMZF','QZF','00103');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,5,1,4,'旗政协','旗政协',1,True,'政协班子','QZX','QZX','00104');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,6,0,2,'旗纪委监委','旗纪委监委',0,True,'党的纪检班子','QJWJW','QJWJW','002');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,7,0,3,'法检两院','法检两院',0,False,'','FJLY','FJLY','003');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,8,7,1,'旗人民法院','旗法院',1,True,'法检班子','QRMFY','QFY','00301');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,9,7,2,'旗人民检察院','旗检察院',1,True,'法检班子','QRMJCY','QJCY','00302');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,10,0,4,'党委部门','党委部门',0,False,'','DWBM','DWBM','004');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,11,10,1,'旗委办公室','旗委办',1,True,'党委部门','QWBGS','QWB','00401');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,12,10,2,'旗委组织部','旗委组织部',1,True,'党委部门','QWZZB','QWZZB','00402');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,13,10,3,'旗委宣传部','旗委宣传部',1,True,'党委部门','QWXCB','QWXCB','00403');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,14,10,4,'旗委统战部','旗委统战部',1,True,'党委部门','QWTZB','QWTZB','00404');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,15,10,5,'旗委政法委员会','旗委政法委',1,True,'党委部门','QWZFWYH','QWZFW','00405');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,16,10,6,'旗委政策研究室','旗委政研室',1,True,'党委部门','QWZCYJS','QWZYS','00406');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,17,10,7,'旗委机构编制委员会办公室','旗委编办',1,True,'党委部门','QWJGBZWYHBGS','QWBB','00407');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,18,10,8,'旗委网络安全和信息化委员会办公室','旗委网信办',1,True,'党委部门','QWWLAQHXXHWYHBGS','QWWXB','00408');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,19,10,9,'旗直机关工作委员会','旗直机关工委',1,True,'党委部门','QZJGGZWYH','QZJGGW','00409');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,20,10,10,'旗委巡察工作领导小组办公室','旗委巡察办',1,True,'党委部门','QWXCGZLDXZBGS','QWXCB','0040A');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,21,10,11,'旗委老干部局','旗委老干部局',1,True,'党委部门','QWLGBJ','QWLGBJ','0040B');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,22,0,5,'政府部门','政府部门',0,False,'','ZFBM','ZFBM','005');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,23,22,1,'旗人民政府办公室','旗政府办',1,True,'政府部门','QRMZFBGS','QZFB','00501');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,24,22,2,'旗发展和改革局','旗发改局',1,True,'政府部门','QFZHGGJ','QFGJ','00502');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,25,22,3,'旗教育局','旗教育局',1,True,'政府部门','QJYJ','QJYJ','00503');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,26,22,4,'旗科学技术局','旗科技局',1,True,'政府部门','QKXJSJ','QKJJ','00504');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,27,22,5,'旗工业和信息化局','旗工信局',1,True,'政府部门','QGYHXXHJ','QGXJ','00505');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,28,22,6,'旗公安局','旗公安局',1,True,'政府部门','QGAJ','QGAJ','00506');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,29,22,7,'旗民政局','旗民政局',1,True,'政府部门','QMZJ','QMZJ','00507');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,30,22,8,'旗司法局','旗司法局',1,True,'政府部门','QSFJ','QSFJ','00508');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,31,22,9,'旗财政局','旗财政局',1,True,'政府部门','QCZJ','QCZJ','00509');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,32,22,10,'旗人力资源和社会保障局','旗人社局',1,True,'政府部门','QRLZYHSHBZJ','QRSJ','0050A');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,33,22,11,'旗自然资源局','旗自然资源局',1,True,'政府部门','QZRZYJ','QZRZYJ','0050B');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,34,22,12,'旗住房和城乡建设局','旗住建局',1,True,'政府部门','QZFHCXJSJ','QZJJ','0050C');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,35,22,13,'旗交通运输局','旗交通运输局',1,True,'政府部门','QJTYSJ','QJTYSJ','0050D');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,36,22,14,'旗水利局','旗水利局',1,True,'政府部门','QSLJ','QSLJ','0050E');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,37,22,15,'旗农业农村局','旗农业农村局',1,True,'政府部门','QNYNCJ','QNYNCJ','0050F');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,38,22,16,'旗林业和草原局','旗林草局',1,True,'政府部门','QLYHCYJ','QLCJ','00510');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,39,22,17,'旗商务局','旗商务局',1,True,'政府部门','QSWJ','QSWJ','00511');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,40,22,18,'旗文化和旅游局','旗文旅局',1,True,'政府部门','QWHHLYJ','QWLJ','00512');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,41,22,19,'旗卫生健康局','旗卫生健康局',1,True,'政府部门','QWSJKJ','QWSJKJ','00513');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,42,22,20,'旗退役军人事务局','旗退役军人局',1,True,'政府部门','QTYJRSWJ','QTYJRJ','00514');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,43,22,21,'旗应急管理局','旗应急局',1,True,'政府部门','QYJGLJ','QYJJ','00515');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,44,22,22,'旗审计局','旗审计局',1,True,'政府部门','QSJJ','QSJJ','00516');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,45,22,23,'旗市场监督管理局','旗市场监管局',1,True,'政府部门','QSCJDGLJ','QSCJGJ','00517');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,46,22,24,'旗统计局','旗统计局',1,True,'政府部门','QTJJ','QTJJ','00518');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,47,22,25,'旗医疗保障局','旗医保局',1,True,'政府部门','QYLBZJ','QYBJ','00519');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,48,22,26,'旗信访局','旗信访局',1,True,'政府部门','QXFJ','QXFJ','0051A');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,49,0,6,'人大政协机关','人大政协机关',0,False,'','RDZXJG','RDZXJG','006');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,50,49,1,'旗人大常委会办公室','旗人大办',1,True,'人大部门','QRDCWHBGS','QRDB','00601');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,51,49,2,'旗政协办公室','旗政协办',1,True,'政协部门','QZXBGS','QZXB','00602');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,52,0,7,'群团组织','群团组织',0,False,'','QTZZ','QTZZ','007');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,53,52,1,'旗总工会','旗总工会',1,True,'人民团体机关','QZGH','QZGH','00701');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,54,52,2,'共青团旗委','团旗委',1,True,'人民团体机关','GQTQW','TQW','00702');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,55,52,3,'旗妇女联合会','旗妇联',1,True,'人民团体机关','QFNLHH','QFL','00703');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,56,52,4,'旗科学技术协会','旗科协',1,True,'人民团体机关','QKXJSXH','QKX','00704');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,57,52,5,'旗残疾人联合会','旗残联',1,True,'人民团体机关','QCJRLHH','QCL','00705');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,58,52,6,'旗工商业联合会','旗工商联',1,True,'人民团体机关','QGSYLHH','QGSL','00706');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,59,0,8,'事业单位','事业单位',0,False,'','SYDW','SYDW','008');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,60,59,1,'旗委党校','旗委党校',1,True,'事业单位','QWDX','QWDX','00801');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,61,59,2,'旗档案馆','旗档案馆',1,True,'事业单位','QDAG','QDAG','00802');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,62,59,3,'旗融媒体中心','旗融媒体中心',1,True,'事业单位','QRMTZX','QRMTZX','00803');
+insert into tb_model (mtype,ID,parentID,dwOrder,name,dwjc,dwLevel,isDep,dwxz,py1,py2,dwIndex) values (5,63,0,9,'苏木乡镇','苏木乡镇',0,False,'','SMXZ','SMXZ','009');
