@@ -55,6 +55,19 @@ TEST_F(SampleData, IsOnePlausibleOrganisation) {
               60);
 }
 
+TEST_F(SampleData, TakesItsValuesFromTheTemplatesOwnLists) {
+    const char* outsiders[] = {
+        "select count(*) from tb_cadre where zwjb not in (select zjmc from tb_zj)",
+        "select count(*) from tb_cadre where gxl not in (select xl from tb_xl)",
+        "select count(*) from tb_cadre where qrzxl not in (select xl from tb_xl)",
+        "select count(*) from tb_cadre where gxw not in (select degree from tb_degree)",
+        "select count(*) from tb_department where dwxz not in (select xz from tb_dep_xz)",
+    };
+    for (const char* sql : outsiders) {
+        EXPECT_EQ(count(QString::fromUtf8(sql)), 0) << sql;
+    }
+}
+
 TEST_F(SampleData, KeepsTheRulesOfUnitsPostsAndMemberships) {
     EXPECT_EQ(dataConsistencyProblems(db_), QStringList());
 }
