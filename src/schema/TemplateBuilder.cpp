@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "db/Database.h"
+#include "text/StrokeKey.h"
 
 namespace schema {
 
@@ -80,6 +81,24 @@ bool TemplateBuilder::runFile(db::Database& db, const QString& file) {
     return true;
 }
 
+// tb_xsbh: the stroke-order key of every Chinese character, by which names sort by surname.
+bool TemplateBuilder::fillStrokeTable(db::Database& db) {
+    std::unique_ptr<db::SqlStatement> insert =
+        db.prepareNative(QStringLiteral("insert into tb_xsbh (zfs,bhord) values (?,?)"));
+    if (!insert) {
+        return fail(db.lastError());
+    }
+    for (const text::StrokeKeyEntry& entry : text::allStrokeKeys()) {
+        const char32_t character[] = {entry.character};
+        insert->bind({QString::fromUcs4(character, 1), entry.key});
+        if (insert->step() != db::SqlStatement::Step::Done) {
+            return fail(insert->errorText());
+        }
+        insert->reset();
+    }
+    return true;
+}
+
 bool TemplateBuilder::buildEmpty(const QString& target, const QString& schemaFile,
                                  const QStringList& dataFiles) {
     PartialFile out(target);
@@ -96,6 +115,9 @@ bool TemplateBuilder::buildEmpty(const QString& target, const QString& schemaFil
             if (!runFile(db, file)) {
                 return false;
             }
+        }
+        if (db.hasTable(QStringLiteral("tb_xsbh")) && !fillStrokeTable(db)) {
+            return false;
         }
         if (!tx.commit() || !db.execNative(QStringLiteral("VACUUM"))) {
             return fail(db.lastError());

@@ -23,6 +23,7 @@ class TemplateBuilder {
 
   private:
     bool runFile(db::Database& db, const QString& file);
+    bool fillStrokeTable(db::Database& db);
     bool fail(const QString& message);
 
     QString lastError_;

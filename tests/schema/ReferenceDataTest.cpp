@@ -5,7 +5,6 @@
 
 #include <QHash>
 #include <QSet>
-#include <QStringEncoder>
 #include <algorithm>
 #include <map>
 #include <vector>
@@ -13,6 +12,7 @@
 #include "db/Database.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
+#include "text/Pinyin.h"
 
 namespace {
 
@@ -26,42 +26,6 @@ QStringList u8List(std::initializer_list<const char*> texts) {
         list << u8(t);
     }
     return list;
-}
-
-// Pinyin initials by the GB2312 ranges of level-1 characters; "?" marks a character that the
-// ranges do not cover.
-QString gbInitials(const QString& text) {
-    struct Range {
-        char letter;
-        int first;
-        int last;
-    };
-    static const Range ranges[] = {
-        {'A', 0xB0A1, 0xB0C4}, {'B', 0xB0C5, 0xB2C0}, {'C', 0xB2C1, 0xB4ED}, {'D', 0xB4EE, 0xB6E9},
-        {'E', 0xB6EA, 0xB7A1}, {'F', 0xB7A2, 0xB8C0}, {'G', 0xB8C1, 0xB9FD}, {'H', 0xB9FE, 0xBBF6},
-        {'J', 0xBBF7, 0xBFA5}, {'K', 0xBFA6, 0xC0AB}, {'L', 0xC0AC, 0xC2E7}, {'M', 0xC2E8, 0xC4C2},
-        {'N', 0xC4C3, 0xC5B5}, {'O', 0xC5B6, 0xC5BD}, {'P', 0xC5BE, 0xC6D9}, {'Q', 0xC6DA, 0xC8BA},
-        {'R', 0xC8BB, 0xC8F5}, {'S', 0xC8F6, 0xCBF9}, {'T', 0xCBFA, 0xCDD9}, {'W', 0xCDDA, 0xCEF3},
-        {'X', 0xCEF4, 0xD1B8}, {'Y', 0xD1B9, 0xD4D0}, {'Z', 0xD4D1, 0xD7F9}};
-    QStringEncoder gbk("GBK");
-    QString out;
-    for (const QChar c : text) {
-        const QByteArray bytes = gbk.encode(QString(c));
-        char letter = '?';
-        if (bytes.size() == 2) {
-            const int code = (static_cast<uchar>(bytes[0]) << 8) | static_cast<uchar>(bytes[1]);
-            for (const Range& r : ranges) {
-                if (code >= r.first && code <= r.last) {
-                    letter = r.letter;
-                }
-            }
-            if (code == 0xD4F8) {
-                letter = 'Z';
-            }
-        }
-        out += QLatin1Char(letter);
-    }
-    return out;
 }
 
 QString hex2(int order) {
@@ -510,7 +474,6 @@ struct Unit {
 };
 
 TEST_F(ReferenceData, EveryUserTypeHasAWellFormedUnitTree) {
-    ASSERT_TRUE(QStringEncoder("GBK").isValid());
     for (int type = 0; type < 8; ++type) {
         SCOPED_TRACE(type);
         // the wizard's own statement
@@ -550,8 +513,8 @@ TEST_F(ReferenceData, EveryUserTypeHasAWellFormedUnitTree) {
             } else {
                 EXPECT_TRUE(u.nature.isEmpty()) << "a grouping node has the nature " << u.nature;
             }
-            EXPECT_EQ(u.py1, gbInitials(u.name));
-            EXPECT_EQ(u.py2, gbInitials(u.shortName));
+            EXPECT_EQ(u.py1, text::pinyinInitials(u.name));
+            EXPECT_EQ(u.py2, text::pinyinInitials(u.shortName));
         }
         for (auto& [parent, orders] : ordersUnder) {
             std::sort(orders.begin(), orders.end());

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <QRegularExpression>
-
 #include "db/Database.h"
 #include "support/DataConsistency.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
+#include "text/PersonName.h"
+#include "text/Pinyin.h"
 
 namespace {
 
@@ -101,16 +101,20 @@ TEST_F(SampleData, BrokenRulesAreFound) {
 
 TEST_F(SampleData, StoresNamesAndMonthsAsTheEditorDoes) {
     const std::optional<db::QueryResult> r =
-        db_.query(QStringLiteral("select xm, csny, csnyStr, gxl, qrzxl, zzxl from tb_cadre"));
-    static const QRegularExpression twoCharacters(QStringLiteral("^\\S\\s*\\S$"));
+        db_.query(QStringLiteral("select xm, py, csny, csnyStr, gxl, qrzxl, zzxl from tb_cadre"));
     for (const QVariantList& row : r->rows) {
         const QString name = row[0].toString();
-        if (twoCharacters.match(name).hasMatch()) {
-            EXPECT_EQ(name.size(), 4) << name;  // two blanks between the characters
-        }
-        EXPECT_EQ(row[2].toString(), row[1].toDate().toString(QStringLiteral("yyyy.MM"))) << name;
-        const QString highest = row[5].toString().isEmpty() ? row[4].toString() : row[5].toString();
-        EXPECT_EQ(row[3].toString(), highest) << name;
+        EXPECT_EQ(name, text::normalizeName(name));
+        EXPECT_EQ(row[1].toString(), text::pinyinInitials(name)) << name;
+        EXPECT_EQ(row[3].toString(), row[2].toDate().toString(QStringLiteral("yyyy.MM"))) << name;
+        const QString highest = row[6].toString().isEmpty() ? row[5].toString() : row[6].toString();
+        EXPECT_EQ(row[4].toString(), highest) << name;
+    }
+    const std::optional<db::QueryResult> units =
+        db_.query(QStringLiteral("select name, dwjc, py1, py2 from tb_department"));
+    for (const QVariantList& row : units->rows) {
+        EXPECT_EQ(row[2].toString(), text::pinyinInitials(row[0].toString())) << row[0].toString();
+        EXPECT_EQ(row[3].toString(), text::pinyinInitials(row[1].toString())) << row[1].toString();
     }
 }
 

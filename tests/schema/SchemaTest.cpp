@@ -553,6 +553,22 @@ TEST_F(EmptyTemplate, TextComparesIgnoringCaseAndKeysAreNeverReused) {
     EXPECT_EQ(db_.lastInsertId(), last + 1);
 }
 
+TEST_F(EmptyTemplate, StrokeTableSortsNamesBySurnameStrokes) {
+    EXPECT_GT(db_.scalar(QStringLiteral("select count(*) from tb_xsbh")).toInt(), 90000);
+    const std::optional<db::QueryResult> r = db_.query(QStringLiteral(
+        "select zfs from tb_xsbh where zfs in ('张','王','丁','鑫','𠮷') order by bhord"));
+    QStringList order;
+    for (const QVariantList& row : r->rows) {
+        order << row[0].toString();
+    }
+    EXPECT_EQ(order, (QStringList{QStringLiteral("丁"), QStringLiteral("王"), QStringLiteral("𠮷"),
+                                  QStringLiteral("张"), QStringLiteral("鑫")}));
+    EXPECT_EQ(db_.scalar(QStringLiteral("select count(*) from (select zfs from tb_xsbh group by "
+                                        "zfs having count(*)>1)"))
+                  .toInt(),
+              0);
+}
+
 TEST(SendTemplate, HoldsThePackageTablesWithTheReviewColumns) {
     const TestHome home;
     db::Database db;
