@@ -1,10 +1,10 @@
 #include <QApplication>
 
+#include "app/AppPaths.h"
 #include "app/MessageService.h"
-#include "app/Progress.h"
-#include "main/TMainForm.h"
+#include "app/SingleInstance.h"
+#include "app/Startup.h"
 #include "widgets/MessageBoxService.h"
-#include "widgets/TMesBarForm.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -13,14 +13,7 @@ int main(int argc, char* argv[]) {
 
     widgets::MessageBoxService messageBoxes;
     app::setMessageService(&messageBoxes);
-    TMesBarForm waitWindow;
-    app::setProgress(&waitWindow);
-
-    TMainForm mainForm;
-    mainForm.showMaximized();
-    const int result = QApplication::exec();
-
-    app::setProgress(nullptr);
+    const int result = app::runProgram({app::appDir(), app::SingleInstance::defaultLockPath()});
     app::setMessageService(nullptr);
     return result;
 }

@@ -302,6 +302,14 @@ Tokens rewriteFunction(const Tokens& in, const QString& lower, size_t open, size
     return call(renamedFunctions().value(lower), args);
 }
 
+// True when the operator at `i` has a text literal right before or after it.
+bool besideText(const Tokens& in, size_t i, size_t begin, size_t end) {
+    const size_t prev = prevSignificant(in, i);
+    const size_t next = nextSignificant(in, i + 1, end);
+    return (prev != npos && prev >= begin && in[prev].kind == TokenKind::String) ||
+           (next < end && in[next].kind == TokenKind::String);
+}
+
 Tokens rewriteExpression(const Tokens& in, size_t begin, size_t end) {
     Tokens out;
     for (size_t i = begin; i < end; ++i) {
@@ -338,7 +346,8 @@ Tokens rewriteExpression(const Tokens& in, size_t begin, size_t end) {
                 break;
             }
             case TokenKind::Symbol:
-                if (t.text == u"&") {
+                if (t.text == u"&" || (t.text == u"+" && besideText(in, i, begin, end))) {
+                    // "&" joins texts, and so does "+" when one side is a text literal.
                     out.push_back(symbol(QStringLiteral("||")));
                 } else if (t.text == u"/") {
                     // Jet divides as floating point even when both operands are integers.

@@ -1,0 +1,79 @@
+#include "app/DataModule.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/MessageService.h"
+#include "db/SqlText.h"
+
+TDataM::TDataM(const QString& appDir)
+    : AppDir(appDir.endsWith(u'/') ? appDir : appDir + u'/'),
+      DbDir(AppDir + QStringLiteral("Db/")),
+      users_(db_) {}
+
+bool TDataM::create(const LoginRunner& login) {
+    StartAborted = true;
+    if (!openDatabase() || !readLoginUsers()) {
+        return false;
+    }
+    if (!users_.isEmpty()) {
+        const bool admitted = login && login(*this);
+        users_.close();
+        if (!admitted) {
+            return false;
+        }
+    } else {
+        users_.close();
+    }
+    StartAborted = false;
+    return true;
+}
+
+// Finds Db/Cadre.db or makes it from the empty template, then opens it. A file that cannot be
+// opened as the program's database is reported and left exactly as it was.
+bool TDataM::openDatabase() {
+    const QString working = DbDir + QStringLiteral("Cadre.db");
+    FirstRun = !QFileInfo::exists(working);
+    if (FirstRun) {
+        const QString partial = working + QStringLiteral(".part");
+        QFile::remove(partial);
+        const bool copied =
+            QFile::copy(DbDir + QStringLiteral("Empty.db"), partial) &&
+            QFile::setPermissions(partial, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                               QFile::ReadOther) &&
+            QFile::rename(partial, working);
+        if (!copied) {
+            QFile::remove(partial);
+            app::showError(QStringLiteral("创建数据库失败：不能由空白模板“") + DbDir +
+                           QStringLiteral("Empty.db”建立“") + working +
+                           QStringLiteral("”，请确认模板存在并且数据目录可以写入。"));
+            return false;
+        }
+    }
+    if (!db_.open(working) || !db_.query(QStringLiteral("select * from tb_general"))) {
+        db_.close();
+        app::showError(QStringLiteral("执行错误,打开数据库失败."));
+        return false;
+    }
+    return true;
+}
+
+// The accounts that may log in: ordinary users, whose userType is 0 or not set.
+bool TDataM::readLoginUsers() {
+    if (!db_.hasTable(QStringLiteral("tb_manager"))) {
+        return true;
+    }
+    if (!users_.open(QStringLiteral("select * from tb_manager"))) {
+        app::showError(users_.lastError());
+        return false;
+    }
+    if (users_.hasField(QStringLiteral("userType")) &&
+        !users_.open(
+            QStringLiteral("select * from tb_manager where (userType=0) or (isnull(userType") +
+            sql::Fragments{}.NullTail + u')')) {
+        app::showError(users_.lastError());
+        return false;
+    }
+    return true;
+}

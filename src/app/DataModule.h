@@ -1,0 +1,106 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <functional>
+#include <memory>
+
+#include "app/LoginSession.h"
+#include "db/Database.h"
+#include "db/Dataset.h"
+
+// The data module: the one working database of the program, the machine settings, and the
+// small database helpers every window uses. It is created once at start and reached by
+// reference; nothing in it is global.
+class TDataM {
+  public:
+    // `appDir` is the data root (ends with "/"); see app::appDir().
+    explicit TDataM(const QString& appDir);
+    TDataM(const TDataM&) = delete;
+    TDataM& operator=(const TDataM&) = delete;
+
+    // Start-up: finds or creates Db/Cadre.db, opens it, reads the users who may log in and, when
+    // there is one, calls `login` (which shows the login dialog and returns true on "OK").
+    // Failures are shown through the message service. Returns false, with StartAborted set,
+    // when start-up cannot go on.
+    using LoginRunner = std::function<bool(TDataM&)>;
+    bool create(const LoginRunner& login);
+
+    bool StartAborted = false;
+    bool FirstRun = false;
+    QString AppDir;
+    QString DbDir;
+
+    db::Database& db() { return db_; }
+    // The rows of tb_manager that may log in, open while the login runs.
+    db::Dataset& loginUsers() { return users_; }
+    LoginSession& session() { return session_; }
+    const LoginSession& session() const { return session_; }
+
+    // Machine settings: section "干部管理" of Db/CONF.ini. A value never written reads "".
+    QString GetSetting(const QString& name) const;
+    void PutSetting(const QString& name, const QString& value);
+
+    // Keyed configuration values in tb_conf. SetConf updates an existing (gid, item) row and
+    // inserts only when there is none.
+    QString GetConf(const QString& gid, const QString& itemId);
+    bool SetConf(const QString& gid, const QString& itemId, const QString& value);
+
+    // Next sort orders: the largest order of the group plus one (1 for an empty group).
+    int NextCadreOrder();
+    int NextChildUnitOrder(int parentId);
+    int NextMemberOrder(int unitId);
+    int NextFamilyOrder(int cadreId);
+    int NextCurrentPostOrder(int cadreId);
+    int NextFormerPostOrder(int cadreId);
+    int NextRosterLine(int rosterId);
+    int NextRosterCopyLine(int rosterId);
+    int NextPlanLine(int planId);
+    int NextTraineeOrder(int classId);
+
+    // The largest value of a column (0 for an empty table); the names are the program's own.
+    int MaxId(const QString& column, const QString& table);
+    int CadreCount();
+    // The first `column` of `table` whose `keyColumn` equals `value`, as text ("" when none).
+    QString LookUp(const QString& column, const QString& table, const QString& keyColumn,
+                   const QString& value);
+    QString UnitName(int unitId);
+    int UnitLevel(int unitId);
+    QString UnitIndex(int unitId);
+    bool IsMember(int cadreId, int unitId);
+
+    // The names of a typed name list that exist among the cadres, one per line (see the
+    // implementation for the matching rule).
+    QString MatchNameList(const QString& names);
+
+    // Copies the current row of `source` into the current (appended or edited) row of `target`:
+    // every non-null field that is not excluded and that the target has; "True"/"False" texts
+    // become yes/no values. Posts the target when anything was copied, else cancels it.
+    static bool CopyRecord(const db::Dataset& source, db::Dataset& target,
+                           const QStringList& excluded = {});
+
+    // Rewrites the working database without its free space.
+    bool CompactDatabase();
+
+    // A new, unused file name in `folder` (created when missing).
+    static QString TempFileName(const QString& folder,
+                                const QString& prefix = QStringLiteral("~TM"));
+
+    // State of a post quota: "超编" (over), "持平" (equal) or "缺编" (under).
+    static QString QuotaState(int currentHolders, int quota);
+    // State of a reminder on `today`: -1 not begun, 0 running, 1 ended (dates only).
+    static int PlanStatus(const QVariant& beginT, const QVariant& endT, const QDate& today);
+    // Marks a reminder being posted as the logged-in user's.
+    void BeforePostPlan(db::Dataset& plan) const;
+
+  private:
+    bool openDatabase();
+    bool readLoginUsers();
+
+    db::Database db_;
+    db::Dataset users_;
+    LoginSession session_;
+};

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include "app/DataModule.h"
+#include "support/QtPrinters.h"
+#include "support/RecordingMessageService.h"
+#include "support/TestHome.h"
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool noLogin(TDataM&) {
+    ADD_FAILURE() << "no login expected";
+    return false;
+}
+
+TEST(DataModule, AMissingWorkingDatabaseIsMadeFromTheTemplate) {
+    TestHome home;
+    RecordingMessageService messages;
+    const QString working = QDir(home.dbDir()).filePath(QStringLiteral("Cadre.db"));
+    ASSERT_FALSE(QFileInfo::exists(working));
+    {
+        TDataM dm(home.path());
+        EXPECT_TRUE(dm.create(noLogin));
+        EXPECT_TRUE(dm.FirstRun);
+        EXPECT_FALSE(dm.StartAborted);
+        EXPECT_EQ(dm.DbDir, home.path() + QStringLiteral("/Db/"));
+        EXPECT_EQ(dm.db().scalar(QStringLiteral("select version from tb_general")).toDouble(),
+                  3.72);
+    }
+    EXPECT_TRUE(QFileInfo::exists(working));
+    EXPECT_TRUE(messages.shown().empty());
+    // The next start finds it.
+    TDataM again(home.path());
+    EXPECT_TRUE(again.create(noLogin));
+    EXPECT_FALSE(again.FirstRun);
+}
+
+TEST(DataModule, AFileThatIsNoDatabaseIsReportedAndLeftUntouched) {
+    TestHome home;
+    RecordingMessageService messages;
+    const QString working = QDir(home.dbDir()).filePath(QStringLiteral("Cadre.db"));
+    {
+        QFile f(working);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QByteArray("broken ").repeated(500));
+    }
+    const QByteArray before = contentOf(working);
+    TDataM dm(home.path());
+    EXPECT_FALSE(dm.create(noLogin));
+    EXPECT_TRUE(dm.StartAborted);
+    EXPECT_FALSE(dm.FirstRun);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].text, QStringLiteral("执行错误,打开数据库失败."));
+    EXPECT_EQ(messages.shown()[0].title, QStringLiteral("错误"));
+    EXPECT_EQ(contentOf(working), before);
+}
+
+TEST(DataModule, AMissingTemplateEndsStartUpWithAMessage) {
+    TestHome home;
+    RecordingMessageService messages;
+    ASSERT_TRUE(QFile::remove(QDir(home.dbDir()).filePath(QStringLiteral("Empty.db"))));
+    TDataM dm(home.path());
+    EXPECT_FALSE(dm.create(noLogin));
+    EXPECT_TRUE(dm.StartAborted);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown()[0].kind, RecordingMessageService::Shown::Kind::Error);
+    EXPECT_TRUE(QDir(home.dbDir()).entryList({QStringLiteral("Cadre.db*")}).isEmpty());
+}
+
+}  // namespace
