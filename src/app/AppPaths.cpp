@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 namespace app {
@@ -22,6 +23,19 @@ QString appDir() {
 
 QString dbDir() {
     return appDir() + QStringLiteral("Db/");
+}
+
+void seedTemplates(const QString& dataDir, const QString& programDir) {
+    const QDir source(QDir(programDir).filePath(QStringLiteral("Db")));
+    const QDir target(QDir(dataDir).filePath(QStringLiteral("Db")));
+    if (source == target) {
+        return;
+    }
+    for (const QString& name : {QStringLiteral("Empty.db"), QStringLiteral("Send.db")}) {
+        if (!target.exists(name) && source.exists(name) && QDir().mkpath(target.path())) {
+            QFile::copy(source.filePath(name), target.filePath(name));
+        }
+    }
 }
 
 }  // namespace app

@@ -10,4 +10,8 @@ QString appDir();
 // appDir() + "Db/".
 QString dbDir();
 
+// Gives a data folder that lacks them the template databases installed beside the program
+// (Db/Empty.db, Db/Send.db), so that the first start can make its working database.
+void seedTemplates(const QString& dataDir, const QString& programDir);
+
 }  // namespace app

@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QProcess>
 
+#include "app/AppPaths.h"
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "app/SingleInstance.h"
@@ -27,6 +28,7 @@ int runProgram(const StartupOptions& options) {
     TMainForm mainForm;
     TMesBarForm waitWindow;
     Progress* previousProgress = setProgress(&waitWindow);
+    seedTemplates(options.appDir, QCoreApplication::applicationDirPath());
     TDataM dm(options.appDir);
     const bool started = dm.create([](TDataM& data) {
         TLoginForm login(data);

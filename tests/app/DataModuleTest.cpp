@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 
+#include "app/AppPaths.h"
 #include "app/DataModule.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
@@ -73,6 +75,22 @@ TEST(DataModule, AMissingTemplateEndsStartUpWithAMessage) {
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.shown()[0].kind, RecordingMessageService::Shown::Kind::Error);
     EXPECT_TRUE(QDir(home.dbDir()).entryList({QStringLiteral("Cadre.db*")}).isEmpty());
+}
+
+TEST(DataModule, AnEmptyDataFolderGetsTheInstalledTemplates) {
+    const TestHome installed;  // stands for the program's folder with its Db/
+    QTemporaryDir data;
+    app::seedTemplates(data.path(), installed.path());
+    EXPECT_TRUE(QFileInfo::exists(data.filePath(QStringLiteral("Db/Empty.db"))));
+    EXPECT_TRUE(QFileInfo::exists(data.filePath(QStringLiteral("Db/Send.db"))));
+    TDataM dm(data.path());
+    RecordingMessageService messages;
+    EXPECT_TRUE(dm.create(noLogin));
+    EXPECT_TRUE(dm.FirstRun);
+    // A folder that has its own templates keeps them.
+    QFile::remove(installed.dbDir() + QStringLiteral("/Empty.db"));
+    app::seedTemplates(data.path(), installed.path());
+    EXPECT_TRUE(QFileInfo::exists(data.filePath(QStringLiteral("Db/Empty.db"))));
 }
 
 }  // namespace
