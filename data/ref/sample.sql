@@ -1,6 +1,7 @@
 -- A sample organisation to try the program with: a city's leading bodies and departments,
 -- 60 cadres with their posts, memberships, families, resumes, assessments and rewards.
 -- All names and facts are invented.
+update tb_general set name='某市委组织部', City='某市';
 insert into tb_department (ID,parentID,Name,dwjc,py1,py2,dwOrder,dwlevel,dwIndex,isDep,status,dwxz) values (1,0,'中共某市委员会','市委','ZGMSWYH','SW',1,0,'001',True,0,'党委班子');
 insert into tb_department (ID,parentID,Name,dwjc,py1,py2,dwOrder,dwlevel,dwIndex,isDep,status,dwxz) values (2,0,'某市人大常委会','市人大','MSRDCWH','SRD',2,0,'002',True,0,'人大班子');
 insert into tb_department (ID,parentID,Name,dwjc,py1,py2,dwOrder,dwlevel,dwIndex,isDep,status,dwxz) values (3,0,'某市人民政府','市政府','MSRMZF','SZF',3,0,'003',True,0,'政府班子');

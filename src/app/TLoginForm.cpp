@@ -29,6 +29,7 @@ TLoginForm::TLoginForm(TDataM& dm, QWidget* parent)
     cxButton1->setObjectName(QStringLiteral("cxButton1"));
     cxTextEdit2->setEchoMode(QLineEdit::Password);
     Label1->setAlignment(Qt::AlignCenter);
+    setMinimumWidth(360);
     QFont title = Label1->font();
     title.setPointSize(title.pointSize() + 4);
     Label1->setFont(title);
