@@ -1,0 +1,508 @@
+#include "units/UnitTree.h"
+
+#include <QHash>
+#include <QRegularExpression>
+#include <QSet>
+#include <cstdlib>
+#include <functional>
+
+#include "app/DataModule.h"
+#include "app/Progress.h"
+#include "db/Database.h"
+#include "db/Dataset.h"
+#include "db/SqlStatement.h"
+#include "db/SqlText.h"
+#include "text/Pinyin.h"
+
+namespace units {
+
+namespace {
+
+QString number(int value) {
+    return QString::number(value);
+}
+
+// A stored index that has the scheme's shape: "0" and one or more pairs of digits, none "00".
+// Anything else must never be used as a subtree prefix: an empty index would take in the whole
+// table.
+bool isWellFormedIndex(const QString& index) {
+    if (index.size() < 3 || index.size() % 2 == 0 || index[0] != u'0') {
+        return false;
+    }
+    for (qsizetype i = 1; i < index.size(); i += 2) {
+        bool ok = false;
+        const int order = index.mid(i, 2).toInt(&ok, 16);
+        if (!ok || order < 1 || index.mid(i, 2) != index.mid(i, 2).toUpper()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+QString subtreePattern(const QString& index) {
+    return sql::quoted(index + u'%');
+}
+
+}  // namespace
+
+bool isValidMonthText(const QString& monthText) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d{1,2})$"));
+    const QRegularExpressionMatch m = pattern.match(monthText.trimmed());
+    if (!m.hasMatch()) {
+        return false;
+    }
+    const int month = m.captured(2).toInt();
+    return month >= 1 && month <= 12;
+}
+
+// ---- Changing the tree -------------------------------------------------------------------------
+
+UnitTree::UnitTree(TDataM& dm) : dm_(dm), db_(dm.db()) {}
+
+Outcome UnitTree::fail(const QString& message) {
+    return Outcome::failure(message.isEmpty() ? db_.lastError() : message);
+}
+
+std::optional<UnitTree::Placement> UnitTree::placeUnder(int parentId, int excludedId,
+                                                        QString& message) {
+    Placement p;
+    QString parentIndex;
+    if (parentId == 0) {
+        p.order = dm_.NextChildUnitOrder(0);
+        p.level = 0;
+    } else {
+        const std::optional<db::QueryResult> parent =
+            db_.query(QStringLiteral("select dwlevel, dwIndex from tb_department where ID=") +
+                      number(parentId));
+        if (!parent) {
+            message = db_.lastError();
+            return std::nullopt;
+        }
+        if (parent->rows.empty()) {
+            message = kParentMissing;
+            return std::nullopt;
+        }
+        p.level = parent->rows[0][0].toInt() + 1;
+        parentIndex = db::displayText(parent->rows[0][1]);
+        if (!isWellFormedIndex(parentIndex)) {
+            message = kIndexOutOfDate;
+            return std::nullopt;
+        }
+        const QString siblings = QStringLiteral(" from tb_department where parentID=") +
+                                 number(parentId) + QStringLiteral(" and ID<>") +
+                                 number(excludedId);
+        p.order = db_.scalar(QStringLiteral("select count(*)") + siblings).toInt() + 1;
+        // After a deletion in the middle the count can meet an order still in use; two
+        // siblings with one order would share one index, so the new unit goes after the last.
+        if (db_.scalar(QStringLiteral("select count(*)") + siblings +
+                       QStringLiteral(" and dwOrder=") + number(p.order))
+                .toInt() > 0) {
+            p.order = db_.scalar(QStringLiteral("select max(dwOrder)") + siblings).toInt() + 1;
+        }
+    }
+    const std::optional<QString> index = unitIndex(parentIndex, p.order);
+    if (!index) {
+        message = kTooManyChildren;
+        return std::nullopt;
+    }
+    p.index = *index;
+    return p;
+}
+
+bool UnitTree::isInSubtree(int candidate, int rootId) {
+    const std::optional<db::QueryResult> rows =
+        db_.query(QStringLiteral("select ID, parentID from tb_department"));
+    QHash<int, int> parentOf;
+    if (rows) {
+        for (const QVariantList& r : rows->rows) {
+            parentOf.insert(r[0].toInt(), r[1].toInt());
+        }
+    }
+    QSet<int> seen;
+    for (int at = candidate; at != 0 && !seen.contains(at); at = parentOf.value(at, 0)) {
+        if (at == rootId) {
+            return true;
+        }
+        seen.insert(at);
+    }
+    return false;
+}
+
+namespace {
+
+// Writes the dialog's fields into the current row of `unit`, the initials only when they changed.
+void writeFields(db::Dataset& unit, const UnitFields& fields) {
+    unit.setValue(QStringLiteral("name"), fields.name);
+    unit.setValue(QStringLiteral("dwjc"), fields.dwjc);
+    unit.setValue(QStringLiteral("isDep"), fields.isDep);
+    unit.setValue(QStringLiteral("parentID"), fields.parentID);
+    unit.setValue(QStringLiteral("status"), 0);
+    const QString py1 = text::pinyinInitials(fields.name);
+    const QString py2 = text::pinyinInitials(fields.dwjc);
+    if (unit.text(QStringLiteral("py1")) != py1) {
+        unit.setValue(QStringLiteral("py1"), py1);
+    }
+    if (unit.text(QStringLiteral("py2")) != py2) {
+        unit.setValue(QStringLiteral("py2"), py2);
+    }
+    for (auto it = fields.otherFields.cbegin(); it != fields.otherFields.cend(); ++it) {
+        unit.setValue(it.key(), it.value());
+    }
+}
+
+}  // namespace
+
+Outcome UnitTree::addUnit(const UnitFields& fields) {
+    if (fields.name.trimmed().isEmpty()) {
+        return Outcome::failure(kEmptyName);
+    }
+    db::Transaction transaction(db_);
+    QString message;
+    const std::optional<Placement> place = placeUnder(fields.parentID, 0, message);
+    if (!place) {
+        return fail(message);
+    }
+    db::Dataset unit(db_);
+    if (!unit.open(QStringLiteral("select * from tb_department where ID=0")) || !unit.append()) {
+        return fail(unit.lastError());
+    }
+    writeFields(unit, fields);
+    unit.setValue(QStringLiteral("dwOrder"), place->order);
+    unit.setValue(QStringLiteral("dwlevel"), place->level);
+    unit.setValue(QStringLiteral("dwIndex"), place->index);
+    if (!unit.post()) {
+        return fail(unit.lastError());
+    }
+    const int id = unit.integer(QStringLiteral("ID"));
+    if (!transaction.commit()) {
+        return fail();
+    }
+    return {true, {}, id};
+}
+
+Outcome UnitTree::editUnit(int id, const UnitFields& fields) {
+    if (fields.name.trimmed().isEmpty()) {
+        return Outcome::failure(kEmptyName);
+    }
+    db::Transaction transaction(db_);
+    db::Dataset unit(db_);
+    if (!unit.open(QStringLiteral("select * from tb_department where id=") + number(id))) {
+        return fail(unit.lastError());
+    }
+    if (unit.isEmpty()) {
+        return fail(kUnitMissing);
+    }
+    const int oldParent = unit.integer(QStringLiteral("parentID"));
+    const int oldLevel = unit.integer(QStringLiteral("dwlevel"));
+    const QString oldIndex = unit.text(QStringLiteral("dwIndex"));
+    const bool renamed = unit.text(QStringLiteral("name")) != fields.name;
+    const bool moved = fields.parentID != oldParent;
+
+    std::optional<Placement> place;
+    if (moved) {
+        if (fields.parentID != 0 && isInSubtree(fields.parentID, id)) {
+            return fail(kMoveUnderOwnSubtree);
+        }
+        if (!isWellFormedIndex(oldIndex)) {
+            return fail(kIndexOutOfDate);
+        }
+        QString message;
+        place = placeUnder(fields.parentID, id, message);
+        if (!place) {
+            return fail(message);
+        }
+    }
+
+    if (!unit.edit()) {
+        return fail(unit.lastError());
+    }
+    writeFields(unit, fields);
+    if (moved) {
+        unit.setValue(QStringLiteral("dwOrder"), place->order);
+    }
+    if (!unit.post()) {
+        return fail(unit.lastError());
+    }
+    if (renamed &&
+        !db_.exec(QStringLiteral("update tb_cadre_zw set dw=") + sql::quoted(fields.name) +
+                  QStringLiteral(" where dwID=") + number(id))) {
+        return fail();
+    }
+    if (moved) {
+        const int shift = place->level - oldLevel;
+        if (shift != 0 &&
+            !db_.exec(QStringLiteral("update tb_department set dwlevel=dwlevel") +
+                      (shift > 0 ? u'+' : u'-') + number(std::abs(shift)) +
+                      QStringLiteral(" where dwIndex like ") + subtreePattern(oldIndex))) {
+            return fail();
+        }
+        const Outcome reindexed = reindexSubtree(id, oldIndex, place->index);
+        if (!reindexed) {
+            return reindexed;
+        }
+    }
+    if (!transaction.commit()) {
+        return fail();
+    }
+    return {true, {}, id};
+}
+
+Outcome UnitTree::reindexSubtree(int rootId, const QString& oldIndex, const QString& newIndex) {
+    if (!isWellFormedIndex(oldIndex) || !isWellFormedIndex(newIndex)) {
+        return fail(kIndexOutOfDate);
+    }
+    db::Transaction transaction(db_);
+    const std::optional<db::QueryResult> rows =
+        db_.query(QStringLiteral("select * from tb_department where dwIndex like ") +
+                  subtreePattern(oldIndex) + QStringLiteral(" order by dwlevel,dwOrder"));
+    if (!rows) {
+        return fail();
+    }
+    const int cId = rows->indexOf(QStringLiteral("ID"));
+    const int cParent = rows->indexOf(QStringLiteral("parentID"));
+    const int cOrder = rows->indexOf(QStringLiteral("dwOrder"));
+    if (rows->rows.empty() || rows->rows[0][cId].toInt() != rootId) {
+        return fail(kIndexOutOfDate);
+    }
+    app::ProgressScope progress(kUpdatingIndexes, static_cast<int>(rows->rows.size()));
+    QHash<int, QString> handled;  // ID → new index
+    handled.reserve(static_cast<qsizetype>(rows->rows.size()));
+    for (size_t i = 0; i < rows->rows.size(); ++i) {
+        const QVariantList& r = rows->rows[i];
+        const int id = r[cId].toInt();
+        QString index;
+        if (i == 0) {
+            index = newIndex;
+        } else {
+            const auto parent = handled.constFind(r[cParent].toInt());
+            if (parent == handled.cend()) {
+                return fail(kIndexOutOfDate);
+            }
+            const int order = r[cOrder].toInt();
+            const std::optional<QString> part = unitIndexPart(order);
+            if (!part) {
+                return fail(order > kMaxChildren ? kTooManyChildren : kIndexOutOfDate);
+            }
+            index = *parent + *part;
+        }
+        if (!db_.exec(QStringLiteral("update tb_department set dwIndex=") + sql::quoted(index) +
+                      QStringLiteral(" where ID=") + number(id))) {
+            return fail();
+        }
+        handled.insert(id, index);
+        progress.step();
+    }
+    if (!transaction.commit()) {
+        return fail();
+    }
+    return {true, {}, rootId};
+}
+
+Outcome UnitTree::rebuildIndexes() {
+    db::Transaction transaction(db_);
+    {
+        app::ProgressScope progress(kUpdatingOrders);
+        if (!db_.exec(QStringLiteral("update tb_department set parentID=0 where (parentID=id) or "
+                                     "(parentID not in(select id from tb_department))"))) {
+            return fail();
+        }
+
+        // Depths from the top, depth first; units left over sit in a loop of parents and are
+        // taken to the top level, each one opening the loop it is in.
+        QSet<int> reached;
+        const auto walk = [&](int top, int depth) -> bool {
+            std::vector<std::pair<int, int>> pending{{top, depth}};
+            while (!pending.empty()) {
+                const auto [parent, level] = pending.back();
+                pending.pop_back();
+                const std::optional<db::QueryResult> children = db_.query(
+                    QStringLiteral("select * from tb_department where parentid=") + number(parent));
+                if (!children) {
+                    return false;
+                }
+                const int cId = children->indexOf(QStringLiteral("ID"));
+                const int cLevel = children->indexOf(QStringLiteral("dwlevel"));
+                std::vector<int> next;
+                for (const QVariantList& c : children->rows) {
+                    const int id = c[cId].toInt();
+                    if (reached.contains(id)) {
+                        continue;
+                    }
+                    reached.insert(id);
+                    if ((c[cLevel].isNull() || c[cLevel].toInt() != level) &&
+                        !db_.exec(QStringLiteral("update tb_department set dwlevel=") +
+                                  number(level) + QStringLiteral(" where ID=") + number(id))) {
+                        return false;
+                    }
+                    next.push_back(id);
+                    progress.step();
+                }
+                for (auto it = next.rbegin(); it != next.rend(); ++it) {
+                    pending.emplace_back(*it, level + 1);
+                }
+            }
+            return true;
+        };
+        if (!walk(0, 0)) {
+            return fail();
+        }
+        const std::optional<db::QueryResult> all =
+            db_.query(QStringLiteral("select ID from tb_department order by ID"));
+        if (!all) {
+            return fail();
+        }
+        for (const QVariantList& r : all->rows) {
+            const int id = r[0].toInt();
+            if (reached.contains(id)) {
+                continue;
+            }
+            reached.insert(id);
+            if (!db_.exec(
+                    QStringLiteral("update tb_department set parentID=0,dwlevel=0 where ID=") +
+                    number(id)) ||
+                !walk(id, 1)) {
+                return fail();
+            }
+        }
+
+        // Orders 1..n among each parent's children, in their present order.
+        const std::optional<db::QueryResult> rows =
+            db_.query(QStringLiteral("select * from tb_department order by parentID,dwOrder"));
+        if (!rows) {
+            return fail();
+        }
+        const int cId = rows->indexOf(QStringLiteral("ID"));
+        const int cParent = rows->indexOf(QStringLiteral("parentID"));
+        const int cOrder = rows->indexOf(QStringLiteral("dwOrder"));
+        int counter = 0;
+        std::optional<int> lastParent;
+        for (const QVariantList& r : rows->rows) {
+            const int parent = r[cParent].toInt();
+            counter = lastParent == parent ? counter + 1 : 1;
+            lastParent = parent;
+            if (counter > kMaxChildren) {
+                return fail(kTooManyChildren);
+            }
+            if ((r[cOrder].isNull() || r[cOrder].toInt() != counter) &&
+                !db_.exec(QStringLiteral("update tb_department set dwOrder=") + number(counter) +
+                          QStringLiteral(" where ID=") + number(r[cId].toInt()))) {
+                return fail();
+            }
+            progress.step();
+        }
+    }
+
+    const std::optional<db::QueryResult> rows =
+        db_.query(QStringLiteral("select * from tb_department order by dwlevel,dworder"));
+    if (!rows) {
+        return fail();
+    }
+    const int cId = rows->indexOf(QStringLiteral("ID"));
+    const int cParent = rows->indexOf(QStringLiteral("parentID"));
+    const int cOrder = rows->indexOf(QStringLiteral("dwOrder"));
+    app::ProgressScope progress(kUpdatingIndexes, static_cast<int>(rows->rows.size()));
+    for (const QVariantList& r : rows->rows) {
+        const int parent = r[cParent].toInt();
+        QString parentIndex;
+        if (parent != 0) {
+            parentIndex = db::displayText(db_.scalar(
+                QStringLiteral("select dwIndex from tb_department where ID=") + number(parent)));
+        }
+        // The orders were just renumbered, so every one has its two digits.
+        const std::optional<QString> index = unitIndex(parentIndex, r[cOrder].toInt());
+        if (!index) {
+            return fail(kTooManyChildren);
+        }
+        if (!db_.exec(QStringLiteral("update tb_department set dwIndex=") + sql::quoted(*index) +
+                      QStringLiteral(" where ID=") + number(r[cId].toInt()))) {
+            return fail();
+        }
+        progress.step();
+    }
+    if (!transaction.commit()) {
+        return fail();
+    }
+    return {};
+}
+
+Outcome UnitTree::removeSubtree(int id, Removal how, const QString& monthText) {
+    const QString month = monthText.trimmed();
+    if (how == Removal::Dissolve && !isValidMonthText(month)) {
+        return Outcome::failure(kBadMonthText);
+    }
+    const QVariant stored =
+        db_.scalar(QStringLiteral("select dwIndex from tb_department where ID=") + number(id));
+    if (!stored.isValid()) {
+        return fail(kUnitMissing);
+    }
+    const QString index = db::displayText(stored);
+    if (!isWellFormedIndex(index)) {
+        return fail(kIndexOutOfDate);
+    }
+    const sql::Fragments f;
+    const QString units = QStringLiteral("(select ID from tb_department where dwIndex like ") +
+                          subtreePattern(index) + u')';
+    QStringList statements{
+        f.SqlDeleteHead + QStringLiteral("from tb_department_bz where dwID in ") + units,
+        f.SqlDeleteHead + QStringLiteral("from tb_department_zs where dwID in ") + units,
+        f.SqlDeleteHead + QStringLiteral("from tb_cadre_node where dwID in ") + units,
+    };
+    if (how == Removal::Dissolve) {
+        statements << QStringLiteral("update tb_cadre_zw set status=2,dwID=0,mzsjstr=") +
+                          sql::quoted(month) + QStringLiteral(",mzsj=") +
+                          sql::quoted(month + QStringLiteral("-1")) +
+                          QStringLiteral(" where dwID in ") + units;
+    } else {
+        statements << f.SqlDeleteHead + QStringLiteral("from tb_cadre_zw where dwID in ") + units;
+    }
+    statements << f.SqlDeleteHead + QStringLiteral("from tb_department where dwIndex like ") +
+                      subtreePattern(index);
+
+    db::Transaction transaction(db_);
+    for (const QString& statement : statements) {
+        if (!db_.exec(statement)) {
+            return fail();
+        }
+    }
+    if (!transaction.commit()) {
+        return fail();
+    }
+    return {true, {}, id};
+}
+
+Outcome UnitTree::moveAmongSiblings(int id, Direction direction) {
+    const std::optional<db::QueryResult> self = db_.query(
+        QStringLiteral("select parentID, dwOrder from tb_department where ID=") + number(id));
+    if (!self) {
+        return fail();
+    }
+    if (self->rows.empty()) {
+        return fail(kUnitMissing);
+    }
+    const int parent = self->rows[0][0].toInt();
+    const int order = self->rows[0][1].toInt();
+    const bool up = direction == Direction::Up;
+    const std::optional<db::QueryResult> neighbour = db_.query(
+        QStringLiteral("select top 1 ID, dwOrder from tb_department where parentID=") +
+        number(parent) + QStringLiteral(" and dwOrder") + (up ? u'<' : u'>') + number(order) +
+        QStringLiteral(" order by dwOrder") + (up ? QStringLiteral(" desc") : QString()));
+    if (!neighbour) {
+        return fail();
+    }
+    if (neighbour->rows.empty()) {
+        return Outcome::failure({});
+    }
+    const int otherId = neighbour->rows[0][0].toInt();
+    const int otherOrder = neighbour->rows[0][1].toInt();
+    db::Transaction transaction(db_);
+    if (!db_.exec(QStringLiteral("update tb_department set dwOrder=") + number(otherOrder) +
+                  QStringLiteral(" where ID=") + number(id)) ||
+        !db_.exec(QStringLiteral("update tb_department set dwOrder=") + number(order) +
+                  QStringLiteral(" where ID=") + number(otherId)) ||
+        !transaction.commit()) {
+        return fail();
+    }
+    return {true, {}, id};
+}
+
+}  // namespace units
