@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QWidget>
+
+class QPushButton;
+class TDataM;
+class UnitTreeWidget;
+
+// The navigation group "组织架构": the unit tree and the commands under it. It runs the commands
+// that change the tree (each asks for its right first) and reloads the tree after them.
+class UnitTreePanel final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit UnitTreePanel(QWidget* parent = nullptr);
+
+    // The data module (not owned); the tree is loaded from it at once.
+    void setDataModule(TDataM* dm);
+    UnitTreeWidget* tree() const { return tree_; }
+
+    // "删除单位": dissolves or deletes the selected unit with its subtree (right "WDW"), then
+    // selects the node at the same absolute index, else node 0.
+    void deleteUnit();
+    // "重建单位索引" (right "TOOL"): repairs parents, depths, orders and indexes, then reloads.
+    void rebuildIndexes();
+
+  private:
+    TDataM* dm_ = nullptr;
+    UnitTreeWidget* tree_;
+    QPushButton* lblAdd;
+    QPushButton* lblDelete;
+    QPushButton* lblAdvanced;
+    QPushButton* lblFind;
+};
