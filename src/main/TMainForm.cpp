@@ -72,7 +72,9 @@ TMainForm::TMainForm(QWidget* parent)
 }
 
 void TMainForm::setSession(const LoginSession& session) {
-    userLabel_->setText(QStringLiteral("当前用户：") + session.userName);
+    // Without an account nobody logs in, and there is no user to name.
+    userLabel_->setText(
+        session.userName.isEmpty() ? QString() : QStringLiteral("当前用户：") + session.userName);
 }
 
 void TMainForm::setDataModule(TDataM* dm) {

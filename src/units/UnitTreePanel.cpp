@@ -30,6 +30,8 @@ UnitTreePanel::UnitTreePanel(QWidget* parent)
         button->setObjectName(QString::fromLatin1(name));
         button->setFlat(true);
         button->setAutoDefault(false);
+        // As narrow as their captions, so that all four fit under the tree.
+        button->setFixedWidth(button->fontMetrics().horizontalAdvance(button->text()) + 16);
         commands->addWidget(button);
     }
     commands->addStretch();
