@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QMenu>
 #include <QPushButton>
 #include <QTreeWidgetItem>
 #include <QVBoxLayout>
@@ -9,6 +10,8 @@
 #include "admin/Rights.h"
 #include "app/DataModule.h"
 #include "app/MessageService.h"
+#include "units/TDepFormS.h"
+#include "units/TFindDwForm.h"
 #include "units/TNodeDelForm.h"
 #include "units/UnitTree.h"
 #include "units/UnitTreeWidget.h"
@@ -19,7 +22,11 @@ UnitTreePanel::UnitTreePanel(QWidget* parent)
       lblAdd(new QPushButton(QStringLiteral("添加"), this)),
       lblDelete(new QPushButton(QStringLiteral("删除"), this)),
       lblAdvanced(new QPushButton(QStringLiteral("高级"), this)),
-      lblFind(new QPushButton(QStringLiteral("查找"), this)) {
+      lblFind(new QPushButton(QStringLiteral("查找"), this)),
+      pmTree(new QMenu(this)),
+      actAddChild(new QAction(QStringLiteral("添加下级单位"), this)),
+      actDeleteUnit(new QAction(QStringLiteral("删除单位"), this)),
+      actUnitSettings(new QAction(QStringLiteral("单位设置"), this)) {
     setObjectName(QStringLiteral("UnitTreePanel"));
     auto* commands = new QHBoxLayout;
     const std::pair<QPushButton*, const char*> named[] = {{lblAdd, "lblAdd"},
@@ -35,11 +42,24 @@ UnitTreePanel::UnitTreePanel(QWidget* parent)
         commands->addWidget(button);
     }
     commands->addStretch();
-    // The unit dialog, the unit library and the find box are not part of the program yet.
-    for (QPushButton* pending : {lblAdd, lblAdvanced, lblFind}) {
-        pending->setEnabled(false);
-    }
+    // The unit library is not part of the program yet.
+    lblAdvanced->setEnabled(false);
+    connect(lblFind, &QPushButton::clicked, this, &UnitTreePanel::findUnit);
+    connect(lblAdd, &QPushButton::clicked, this, &UnitTreePanel::addUnit);
     connect(lblDelete, &QPushButton::clicked, this, &UnitTreePanel::deleteUnit);
+
+    pmTree->setObjectName(QStringLiteral("pmTree"));
+    actAddChild->setObjectName(QStringLiteral("actAddChild"));
+    actDeleteUnit->setObjectName(QStringLiteral("actDeleteUnit"));
+    actUnitSettings->setObjectName(QStringLiteral("actUnitSettings"));
+    pmTree->addAction(actAddChild);
+    pmTree->addAction(actDeleteUnit);
+    pmTree->addAction(actUnitSettings);
+    connect(actAddChild, &QAction::triggered, this, &UnitTreePanel::addUnit);
+    connect(actDeleteUnit, &QAction::triggered, this, &UnitTreePanel::deleteUnit);
+    connect(actUnitSettings, &QAction::triggered, this, &UnitTreePanel::editUnit);
+    tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(tree_, &QWidget::customContextMenuRequested, this, &UnitTreePanel::showTreeMenu);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -51,6 +71,63 @@ void UnitTreePanel::setDataModule(TDataM* dm) {
     dm_ = dm;
     tree_->setDatabase(dm != nullptr ? &dm->db() : nullptr);
     tree_->reload();
+}
+
+// The find box stays open beside the tree, so that the search can go on from the unit found.
+void UnitTreePanel::findUnit() {
+    if (dm_ == nullptr) {
+        return;
+    }
+    if (findForm_ == nullptr) {
+        findForm_ = new TFindDwForm(*dm_, *tree_, this);
+    }
+    findForm_->show();
+    findForm_->raise();
+    findForm_->activateWindow();
+}
+
+void UnitTreePanel::showTreeMenu(const QPoint& pos) {
+    // The menu acts on the unit under the pointer.
+    if (QTreeWidgetItem* item = tree_->itemAt(pos)) {
+        tree_->setCurrentItem(item);
+    }
+    const bool onUnit = tree_->currentItem() != nullptr;
+    actDeleteUnit->setEnabled(onUnit);
+    actUnitSettings->setEnabled(onUnit);
+    pmTree->popup(tree_->viewport()->mapToGlobal(pos));
+}
+
+void UnitTreePanel::addUnit() {
+    if (dm_ == nullptr || !admin::HasRight(*dm_, QStringLiteral("WDW"))) {
+        return;
+    }
+    TDepFormS form(*dm_, this);
+    form.startAdding(tree_->currentUnitId());
+    if (form.exec() != QDialog::Accepted) {
+        return;
+    }
+    tree_->reload();
+    tree_->selectUnit(form.savedUnitId());
+}
+
+void UnitTreePanel::editUnit() {
+    if (dm_ == nullptr || !admin::HasRight(*dm_, QStringLiteral("WDW"))) {
+        return;
+    }
+    const int id = tree_->currentUnitId();
+    if (id == 0) {
+        return;
+    }
+    TDepFormS form(*dm_, this);
+    if (!form.startEditing(id)) {
+        app::showInformation(units::kUnitMissing);
+        return;
+    }
+    if (form.exec() != QDialog::Accepted) {
+        return;
+    }
+    tree_->reload();
+    tree_->selectUnit(id);
 }
 
 void UnitTreePanel::deleteUnit() {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -115,6 +116,21 @@ class UnitTreeWindowTest : public ::testing::Test {
     UnitTreeWidget* tree = nullptr;
     QLabel* heading = nullptr;
 };
+
+TEST_F(UnitTreeWindowTest, TheFindButtonOpensTheFindBoxBesideTheTree) {
+    showForm();
+    form.findChild<QPushButton*>(QStringLiteral("lblFind"))->click();
+    auto* find = form.findChild<QDialog*>(QStringLiteral("TFindDwForm"));
+    ASSERT_NE(find, nullptr);
+    EXPECT_TRUE(find->isVisible());
+    EXPECT_FALSE(find->isModal());
+    find->findChild<QLineEdit*>(QStringLiteral("cxTextEdit1"))->setText(QStringLiteral("ZZB"));
+    find->findChild<QPushButton*>(QStringLiteral("cxButton1"))->click();
+    EXPECT_EQ(heading->text(), QStringLiteral("中共某市委组织部"));
+    // A second click shows the same box again.
+    form.findChild<QPushButton*>(QStringLiteral("lblFind"))->click();
+    EXPECT_EQ(form.findChildren<QDialog*>(QStringLiteral("TFindDwForm")).size(), 1);
+}
 
 TEST_F(UnitTreeWindowTest, ShowsTheSampleTreeWithShortNamesAndSelectsTheFirstUnit) {
     showForm();
@@ -396,10 +412,10 @@ TEST_F(UnitTreeWindowTest, CommandsWithoutTheirWindowsAreDisabled) {
         bool enabled;
     };
     const Case cases[] = {
-        {"lblAdd", "添加", false},
+        {"lblAdd", "添加", true},
         {"lblDelete", "删除", true},
         {"lblAdvanced", "高级", false},
-        {"lblFind", "查找", false},
+        {"lblFind", "查找", true},
     };
     for (const Case& c : cases) {
         auto* button = form.findChild<QPushButton*>(QString::fromLatin1(c.name));
