@@ -17,6 +17,7 @@
 #include "app/DataModule.h"
 #include "db/Database.h"
 #include "main/TMainForm.h"
+#include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
@@ -27,31 +28,6 @@
 namespace {
 
 const QString kNoRight = QStringLiteral("无操作权限，请联系管理员！");
-
-// Acts on the next modal dialog of type Dialog once its event loop runs (exec() blocks the
-// test), and stops looking when it goes out of scope.
-template <class Dialog>
-class ModalAnswer {
-  public:
-    explicit ModalAnswer(std::function<void(Dialog*)> answer) : answer_(std::move(answer)) {
-        QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
-            auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-            if (dialog == nullptr) {
-                return;
-            }
-            timer_.stop();
-            seen_ = true;
-            answer_(dialog);
-        });
-        timer_.start(5);
-    }
-    bool seen() const { return seen_; }
-
-  private:
-    std::function<void(Dialog*)> answer_;
-    QTimer timer_;
-    bool seen_ = false;
-};
 
 // Fills the removal dialog and presses "确 定"; a dialog left open (refused input) is closed
 // with "取 消" so that the test goes on.
