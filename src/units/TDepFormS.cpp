@@ -9,12 +9,17 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 #include <cstddef>
-#include <utility>
+#include <initializer_list>
 
 #include "app/DataModule.h"
 #include "app/MessageService.h"
+#include "db/Database.h"
+#include "units/Quotas.h"
+#include "units/TAddBzForm.h"
+#include "units/TZsSetForm.h"
 #include "units/UnitTree.h"
 
 namespace {
@@ -81,7 +86,68 @@ QVariant stored(const QString& text) {
     return text.isEmpty() ? QVariant() : QVariant(text);
 }
 
+// A read-only grid with whole-row selection.
+QTableWidget* makeGrid(const char* name, const QStringList& captions) {
+    auto* grid = new QTableWidget(0, static_cast<int>(captions.size()));
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->setHorizontalHeaderLabels(captions);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    return grid;
+}
+
+QPushButton* makeButton(const char* name, const QString& caption) {
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+// A grid with its "添 加", "删 除", "修 改" buttons below.
+QWidget* gridPage(const char* name, QTableWidget* grid,
+                  std::initializer_list<QPushButton*> buttons) {
+    auto* page = new QWidget;
+    page->setObjectName(QString::fromLatin1(name));
+    auto* row = new QHBoxLayout;
+    row->addStretch();
+    for (QPushButton* button : buttons) {
+        row->addWidget(button);
+    }
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(grid);
+    layout->addLayout(row);
+    return page;
+}
+
+void setCell(QTableWidget* grid, int row, int column, const QString& text,
+             const QVariant& key = {}) {
+    auto* item = new QTableWidgetItem(text);
+    if (key.isValid()) {
+        item->setData(Qt::UserRole, key);
+    }
+    grid->setItem(row, column, item);
+}
+
+// The key stored in the first cell of the selected row; invalid when no row is selected.
+QVariant selectedKey(QTableWidget* grid) {
+    const QList<QTableWidgetItem*> items = grid->selectedItems();
+    if (items.isEmpty()) {
+        return {};
+    }
+    const QTableWidgetItem* first = grid->item(items.first()->row(), 0);
+    return first != nullptr ? first->data(Qt::UserRole) : QVariant();
+}
+
+constexpr int kQuotaTab = 1;
+constexpr int kStaffingTab = 2;
+
 }  // namespace
+
+const QString TDepFormS::kSelectToDelete = QStringLiteral("请先在表格中选择要删除的项.");
+const QString TDepFormS::kSelectToEdit = QStringLiteral("请先在表格中选择要修改的项.");
+const QString TDepFormS::kConfirmDeleteStaffing = QStringLiteral("确认删除当前编制?");
+const QString TDepFormS::kConfirmDeleteQuota = QStringLiteral("确认删除当前职数?");
 
 TDepFormS::TDepFormS(TDataM& dm, QWidget* parent)
     : QDialog(parent),
@@ -96,6 +162,18 @@ TDepFormS::TDepFormS(TDataM& dm, QWidget* parent)
       edtB0114(new QLineEdit),
       cbB0127(new QComboBox),
       cbB0124(new QComboBox),
+      gridZs(makeGrid("gridZs",
+                      {QStringLiteral("职务名称"), QStringLiteral("职务类别"),
+                       QStringLiteral("设定数"), QStringLiteral("当前人数"), QStringLiteral("状况"),
+                       QStringLiteral("记录组织史"), QStringLiteral("说明")})),
+      btnZsAdd(makeButton("btnZsAdd", QStringLiteral("添 加"))),
+      btnZsDel(makeButton("btnZsDel", QStringLiteral("删 除"))),
+      btnZsEdit(makeButton("btnZsEdit", QStringLiteral("修 改"))),
+      gridBz(makeGrid("gridBz", {QStringLiteral("编制类型"), QStringLiteral("设定数"),
+                                 QStringLiteral("当前数")})),
+      btnBzAdd(makeButton("btnBzAdd", QStringLiteral("添 加"))),
+      btnBzDel(makeButton("btnBzDel", QStringLiteral("删 除"))),
+      btnBzEdit(makeButton("btnBzEdit", QStringLiteral("修 改"))),
       btnOK(new QPushButton(QStringLiteral("确 定"), this)),
       btnCancel(new QPushButton(QStringLiteral("取 消"), this)) {
     setObjectName(QStringLiteral("TDepFormS"));
@@ -151,15 +229,22 @@ TDepFormS::TDepFormS(TDataM& dm, QWidget* parent)
     fields->addRow(QStringLiteral("单位级别："), cbB0127);
     fields->addRow(QStringLiteral("单位隶属关系："), cbB0124);
     PageControl1->addTab(basic, QStringLiteral("基本信息"));
-    // Quotas, staffing and organisation history are not part of the program yet.
-    const std::pair<const char*, const char*> pending[] = {
-        {"tsQuota", "职数设置"}, {"tsStaffing", "人员编制"}, {"tsHistory", "组织史管理"}};
-    for (const auto& [name, caption] : pending) {
-        auto* page = new QWidget;
-        page->setObjectName(QString::fromLatin1(name));
-        page->setEnabled(false);
-        PageControl1->setTabEnabled(PageControl1->addTab(page, QString::fromUtf8(caption)), false);
-    }
+    PageControl1->addTab(gridPage("tsQuota", gridZs, {btnZsAdd, btnZsDel, btnZsEdit}),
+                         QStringLiteral("职数设置"));
+    PageControl1->addTab(gridPage("tsStaffing", gridBz, {btnBzAdd, btnBzDel, btnBzEdit}),
+                         QStringLiteral("人员编制"));
+    // Organisation history is not part of the program yet.
+    auto* history = new QWidget;
+    history->setObjectName(QStringLiteral("tsHistory"));
+    history->setEnabled(false);
+    PageControl1->setTabEnabled(PageControl1->addTab(history, QStringLiteral("组织史管理")), false);
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TDepFormS::tabShown);
+    connect(btnZsAdd, &QPushButton::clicked, this, &TDepFormS::quotaAdd);
+    connect(btnZsDel, &QPushButton::clicked, this, &TDepFormS::quotaDelete);
+    connect(btnZsEdit, &QPushButton::clicked, this, &TDepFormS::quotaEdit);
+    connect(btnBzAdd, &QPushButton::clicked, this, &TDepFormS::staffingAdd);
+    connect(btnBzDel, &QPushButton::clicked, this, &TDepFormS::staffingDelete);
+    connect(btnBzEdit, &QPushButton::clicked, this, &TDepFormS::staffingEdit);
 
     // Enter moves to the next field instead of pressing a button.
     for (QLineEdit* edit : {edtName, edtDwjc, edtB0114}) {
@@ -201,6 +286,10 @@ void TDepFormS::startAdding(int parentId) {
     adding_ = true;
     unitId_ = 0;
     savedId_ = 0;
+    pendingCleared_ = false;
+    gridZs->setRowCount(0);
+    gridBz->setRowCount(0);
+    PageControl1->setTabEnabled(kStaffingTab, false);
     edtName->clear();
     edtDwjc->clear();
     rbDep->setChecked(true);
@@ -222,6 +311,9 @@ bool TDepFormS::startEditing(int id) {
     adding_ = false;
     unitId_ = id;
     savedId_ = 0;
+    gridZs->setRowCount(0);
+    gridBz->setRowCount(0);
+    PageControl1->setTabEnabled(kStaffingTab, true);
     const auto text = [&unit](const char* column) {
         return unit->value(0, QString::fromLatin1(column)).toString();
     };
@@ -260,12 +352,152 @@ void TDepFormS::btnOKClick() {
     fields.otherFields.insert(QStringLiteral("B0127"), stored(cbB0127->currentData().toString()));
     fields.otherFields.insert(QStringLiteral("B0124"), stored(cbB0124->currentData().toString()));
 
+    // A new unit and the re-pointing of its quota rows are written together.
+    db::Transaction transaction(dm_.db());
     units::UnitTree tree(dm_);
     const units::Outcome outcome = adding_ ? tree.addUnit(fields) : tree.editUnit(unitId_, fields);
     if (!outcome) {
         app::showInformation(outcome.message.isEmpty() ? dm_.db().lastError() : outcome.message);
         return;
     }
+    if ((adding_ && !units::attachPendingQuotas(dm_.db(), outcome.id)) || !transaction.commit()) {
+        app::showError(dm_.db().lastError());
+        return;
+    }
     savedId_ = outcome.id;
+    adding_ = false;
+    unitId_ = outcome.id;
     accept();
+}
+
+void TDepFormS::done(int result) {
+    // The quota rows of an abandoned creation go with it.
+    if (result != QDialog::Accepted && adding_ && !units::dropPendingQuotas(dm_.db())) {
+        app::showError(dm_.db().lastError());
+    }
+    QDialog::done(result);
+}
+
+void TDepFormS::tabShown(int index) {
+    if (index == kQuotaTab) {
+        if (adding_ && !pendingCleared_) {
+            // Rows left by a creation that never finished.
+            pendingCleared_ = units::dropPendingQuotas(dm_.db());
+        }
+        fillQuotas();
+    } else if (index == kStaffingTab) {
+        fillStaffing();
+    }
+}
+
+void TDepFormS::fillQuotas() {
+    const int selected = gridZs->currentRow();
+    if (!units::refreshQuotaCounts(dm_.db(), unitId_)) {
+        app::showError(dm_.db().lastError());
+    }
+    const std::vector<units::QuotaRow> rows = units::loadQuotaRows(dm_.db(), unitId_);
+    gridZs->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
+        const units::QuotaRow& q = rows[static_cast<std::size_t>(r)];
+        setCell(gridZs, r, 0, q.zwmc, q.zsId);
+        setCell(gridZs, r, 1, q.zwtype);
+        setCell(gridZs, r, 2, QString::number(q.zwrs));
+        setCell(gridZs, r, 3, QString::number(q.dqrs));
+        setCell(gridZs, r, 4, TDataM::QuotaState(q.dqrs, q.zwrs));
+        setCell(gridZs, r, 5, q.zzs ? QStringLiteral("是") : QStringLiteral("否"));
+        setCell(gridZs, r, 6, q.note);
+    }
+    if (selected >= 0 && selected < gridZs->rowCount()) {
+        gridZs->selectRow(selected);
+    }
+}
+
+void TDepFormS::fillStaffing() {
+    const auto rows = units::refreshStaffing(dm_.db(), unitId_);
+    if (!rows) {
+        app::showError(dm_.db().lastError());
+        gridBz->setRowCount(0);
+        return;
+    }
+    gridBz->setRowCount(static_cast<int>(rows->size()));
+    for (int r = 0; r < static_cast<int>(rows->size()); ++r) {
+        const units::StaffingRow& b = (*rows)[static_cast<std::size_t>(r)];
+        setCell(gridBz, r, 0, b.rybz, b.rybz);
+        setCell(gridBz, r, 1, QString::number(b.bzs));
+        setCell(gridBz, r, 2, QString::number(b.sjs));
+    }
+}
+
+void TDepFormS::quotaAdd() {
+    TZsSetForm dialog(dm_, unitId_, this);
+    dialog.startAdding();
+    if (dialog.exec() == QDialog::Accepted) {
+        fillQuotas();
+    }
+}
+
+void TDepFormS::quotaEdit() {
+    const QVariant key = selectedKey(gridZs);
+    if (!key.isValid()) {
+        app::showInformation(kSelectToEdit);
+        return;
+    }
+    TZsSetForm dialog(dm_, unitId_, this);
+    if (!dialog.startEditing(key.toInt())) {
+        fillQuotas();
+        return;
+    }
+    if (dialog.exec() == QDialog::Accepted) {
+        fillQuotas();
+    }
+}
+
+void TDepFormS::quotaDelete() {
+    const QVariant key = selectedKey(gridZs);
+    if (!key.isValid()) {
+        app::showInformation(kSelectToDelete);
+        return;
+    }
+    if (!app::confirmAction(kConfirmDeleteQuota)) {
+        return;
+    }
+    if (!units::deleteQuotaRow(dm_.db(), key.toInt())) {
+        app::showError(dm_.db().lastError());
+    }
+    fillQuotas();
+}
+
+void TDepFormS::staffingAdd() {
+    TAddBzForm dialog(dm_, unitId_, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        fillStaffing();
+    }
+}
+
+void TDepFormS::staffingEdit() {
+    const QVariant key = selectedKey(gridBz);
+    if (!key.isValid()) {
+        app::showInformation(kSelectToEdit);
+        return;
+    }
+    TAddBzForm dialog(dm_, unitId_, this);
+    dialog.selectIdentity(key.toString());
+    if (dialog.exec() == QDialog::Accepted) {
+        fillStaffing();
+    }
+}
+
+void TDepFormS::staffingDelete() {
+    const QVariant key = selectedKey(gridBz);
+    if (!key.isValid()) {
+        app::showInformation(kSelectToDelete);
+        return;
+    }
+    if (!app::confirmAction(kConfirmDeleteStaffing)) {
+        return;
+    }
+    if (!units::deleteStaffing(dm_.db(), unitId_, key.toString())) {
+        app::showError(dm_.db().lastError());
+    }
+    fillStaffing();
 }

@@ -7,11 +7,14 @@ class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QTabWidget;
+class QTableWidget;
 class TDataM;
 
 // "单位信息设置": the single-unit dialog, for a new unit below a chosen parent (add mode) or for
-// one existing unit (edit mode). Only the tab "基本信息" works; the tabs of quotas, staffing and
-// organisation history are shown disabled. "确 定" saves through units::UnitTree and closes with
+// one existing unit (edit mode). "基本信息" edits the unit; "职数设置" lists its post quotas (in
+// add mode too: the rows are stored with DwID 0, re-pointed to the new unit when "确 定" saves it
+// and dropped when the dialog is cancelled); "人员编制" lists its staffing quotas (edit mode
+// only). "组织史管理" is shown disabled. "确 定" saves through units::UnitTree and closes with
 // OK only when the save is done; a refusal is shown and the dialog stays open.
 class TDepFormS final : public QDialog {
     Q_OBJECT
@@ -28,7 +31,26 @@ class TDepFormS final : public QDialog {
     // The unit saved by the last successful "确 定" (the new unit's ID after an add), else 0.
     int savedUnitId() const { return savedId_; }
 
+    void done(int result) override;
+
+    // Messages of the grids' commands.
+    static const QString kSelectToDelete;
+    static const QString kSelectToEdit;
+    static const QString kConfirmDeleteStaffing;
+    static const QString kConfirmDeleteQuota;
+
   private:
+    QWidget* makeQuotaPage();
+    QWidget* makeStaffingPage();
+    void tabShown(int index);
+    void fillQuotas();
+    void fillStaffing();
+    void quotaAdd();
+    void quotaEdit();
+    void quotaDelete();
+    void staffingAdd();
+    void staffingEdit();
+    void staffingDelete();
     void fillParents();
     void selectParent(int parentId);
     void btnOKClick();
@@ -37,6 +59,7 @@ class TDepFormS final : public QDialog {
     bool adding_ = true;
     int unitId_ = 0;
     int savedId_ = 0;
+    bool pendingCleared_ = false;  // leftover quota rows of an abandoned creation removed
     QTabWidget* PageControl1;
     QLineEdit* edtName;
     QLineEdit* edtDwjc;
@@ -47,6 +70,14 @@ class TDepFormS final : public QDialog {
     QLineEdit* edtB0114;
     QComboBox* cbB0127;
     QComboBox* cbB0124;
+    QTableWidget* gridZs;
+    QPushButton* btnZsAdd;
+    QPushButton* btnZsDel;
+    QPushButton* btnZsEdit;
+    QTableWidget* gridBz;
+    QPushButton* btnBzAdd;
+    QPushButton* btnBzDel;
+    QPushButton* btnBzEdit;
     QPushButton* btnOK;
     QPushButton* btnCancel;
 };

@@ -505,7 +505,7 @@ TEST_F(UnitEditorTest, TheTreeMenuActsOnTheUnitUnderThePointer) {
     menu->close();
 }
 
-TEST_F(UnitEditorTest, TheDialogOffersTheBasicTabOnlyWithTheNaturesAndCodes) {
+TEST_F(UnitEditorTest, AddModeOffersBasicsAndQuotasWithTheNaturesAndCodes) {
     TDepFormS dialog(dm);
     dialog.startAdding(3);
     dialog.show();
@@ -516,7 +516,7 @@ TEST_F(UnitEditorTest, TheDialogOffersTheBasicTabOnlyWithTheNaturesAndCodes) {
         bool enabled;
     };
     const Tab expectedTabs[] = {
-        {"基本信息", true}, {"职数设置", false}, {"人员编制", false}, {"组织史管理", false}};
+        {"基本信息", true}, {"职数设置", true}, {"人员编制", false}, {"组织史管理", false}};
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(tabs->tabText(i), QString::fromUtf8(expectedTabs[i].text));
         EXPECT_EQ(tabs->isTabEnabled(i), expectedTabs[i].enabled) << i;
@@ -544,6 +544,9 @@ TEST_F(UnitEditorTest, TheDialogOffersTheBasicTabOnlyWithTheNaturesAndCodes) {
     // A stored level code outside the list is kept.
     exec(QStringLiteral("update tb_department set B0127='555', B0114='12345678-9' where ID=4"));
     ASSERT_TRUE(dialog.startEditing(4));
+    // An existing unit has staffing too.
+    EXPECT_TRUE(tabs->isTabEnabled(2));
+    EXPECT_FALSE(tabs->isTabEnabled(3));
     EXPECT_EQ(levels->currentData().toString(), QStringLiteral("555"));
     EXPECT_EQ(child<QLineEdit>(&dialog, "edtB0114")->text(), QStringLiteral("12345678-9"));
     EXPECT_EQ(natures->currentText(), QStringLiteral("政协班子"));

@@ -1,0 +1,197 @@
+#include "units/Quotas.h"
+
+#include "db/Database.h"
+#include "db/SqlText.h"
+
+namespace units {
+
+namespace {
+
+QString unitClause(const char* column, int unitId) {
+    return QString::fromLatin1(column) + QLatin1Char('=') + QString::number(unitId);
+}
+
+}  // namespace
+
+QStringList staffIdentities() {
+    return {QStringLiteral("公务员"), QStringLiteral("参照公务员"), QStringLiteral("行政编制"),
+            QStringLiteral("全额拨款事业编制"), QStringLiteral("差额拨款事业编制")};
+}
+
+QStringList postCategories(db::Database& db) {
+    QStringList result;
+    const QString text = db.scalar(QStringLiteral("select zt from tb_general")).toString();
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        const QString item = line.trimmed();
+        if (!item.isEmpty()) {
+            result << item;
+        }
+    }
+    return result;
+}
+
+int countQuotaHolders(db::Database& db, int unitId, const QString& postName) {
+    if (unitId <= 0) {
+        return 0;  // a unit being created has no posts yet
+    }
+    const QVariant n = db.scalar(
+        QStringLiteral("select count(ZwID) as dqrs from tb_cadre_zw where status=1 and ") +
+        unitClause("DwID", unitId) + QStringLiteral(" and zwmc=") + sql::quoted(postName));
+    return n.isValid() ? n.toInt() : -1;
+}
+
+QHash<QString, int> countStaffing(db::Database& db, int unitId) {
+    const sql::Fragments f;
+    QHash<QString, int> result;
+    const auto rows = db.query(
+        QStringLiteral("select count(cadreid) as sjs,rybz from tb_cadre where cadreid in (select "
+                       "zwcadreid from tb_cadre_node where (nobz<>") +
+        f.SqlTrue + QStringLiteral(") and (") + unitClause("DwID", unitId) +
+        QStringLiteral(")) group by rybz"));
+    if (!rows) {
+        return result;
+    }
+    for (const QVariantList& row : rows->rows) {
+        const QString identity = row.value(1).toString();
+        if (!identity.isEmpty()) {
+            result.insert(identity, row.value(0).toInt());
+        }
+    }
+    return result;
+}
+
+std::vector<QuotaRow> loadQuotaRows(db::Database& db, int unitId) {
+    std::vector<QuotaRow> result;
+    const auto rows =
+        db.query(QStringLiteral("select ZsID,DwID,zwmc,zwtype,zwrs,dqrs,note,zzs from "
+                                "tb_department_zs where ") +
+                 unitClause("DwID", unitId) + QStringLiteral(" order by ZsID"));
+    if (!rows) {
+        return result;
+    }
+    for (const QVariantList& v : rows->rows) {
+        result.push_back({v[0].toInt(), v[1].toInt(), v[2].toString(), v[3].toString(),
+                          v[4].toInt(), v[5].toInt(), v[6].toString(), v[7].toBool()});
+    }
+    return result;
+}
+
+bool refreshQuotaCounts(db::Database& db, int unitId) {
+    db::Transaction transaction(db);
+    for (const QuotaRow& row : loadQuotaRows(db, unitId)) {
+        const int holders = countQuotaHolders(db, unitId, row.zwmc);
+        if (holders < 0) {
+            return false;
+        }
+        if (holders != row.dqrs && !db.exec(QStringLiteral("update tb_department_zs set dqrs=") +
+                                            QString::number(holders) + QStringLiteral(" where ") +
+                                            unitClause("ZsID", row.zsId))) {
+            return false;
+        }
+    }
+    return transaction.commit();
+}
+
+int saveQuotaRow(db::Database& db, const QuotaRow& row) {
+    const int holders = countQuotaHolders(db, row.dwId, row.zwmc);
+    if (holders < 0) {
+        return 0;
+    }
+    const QVariantList values{row.dwId, row.zwmc, row.zwtype, row.zwrs, holders, row.note, row.zzs};
+    if (row.zsId == 0) {
+        if (!db.exec(QStringLiteral("insert into tb_department_zs "
+                                    "(DwID,zwmc,zwtype,zwrs,dqrs,note,zzs) values "
+                                    "(?,?,?,?,?,?,?)"),
+                     values)) {
+            return 0;
+        }
+        return static_cast<int>(db.lastInsertId());
+    }
+    if (!db.exec(QStringLiteral("update tb_department_zs set DwID=?,zwmc=?,zwtype=?,zwrs=?,"
+                                "dqrs=?,note=?,zzs=? where ") +
+                     unitClause("ZsID", row.zsId),
+                 values)) {
+        return 0;
+    }
+    return row.zsId;
+}
+
+bool deleteQuotaRow(db::Database& db, int zsId) {
+    return db.exec(sql::Fragments().SqlDeleteHead + QStringLiteral("from tb_department_zs where ") +
+                   unitClause("ZsID", zsId));
+}
+
+bool attachPendingQuotas(db::Database& db, int newUnitId) {
+    return db.exec(QStringLiteral("update tb_department_zs set dwID=") +
+                   QString::number(newUnitId) + QStringLiteral(" where dwID=0"));
+}
+
+bool dropPendingQuotas(db::Database& db) {
+    return db.exec(sql::Fragments().SqlDeleteHead +
+                   QStringLiteral("from tb_department_zs where DwID=0"));
+}
+
+std::optional<std::vector<StaffingRow>> refreshStaffing(db::Database& db, int unitId) {
+    const auto rows =
+        db.query(QStringLiteral("select id,rybz,bzs,sjs from tb_department_bz where ") +
+                 unitClause("DwID", unitId) + QStringLiteral(" order by id"));
+    if (!rows) {
+        return std::nullopt;
+    }
+    const QHash<QString, int> counts = countStaffing(db, unitId);
+    db::Transaction transaction(db);
+    std::vector<StaffingRow> result;
+    for (const QVariantList& v : rows->rows) {
+        const QString identity = v[1].toString();
+        const int members = identity.isEmpty() ? 0 : counts.value(identity, 0);
+        if (v[3].isNull() || v[3].toInt() != members) {
+            if (!db.exec(QStringLiteral("update tb_department_bz set sjs=") +
+                         QString::number(members) + QStringLiteral(" where ") +
+                         unitClause("id", v[0].toInt()))) {
+                return std::nullopt;
+            }
+        }
+        result.push_back({identity, v[2].toInt(), members});
+    }
+    if (!transaction.commit()) {
+        return std::nullopt;
+    }
+    return result;
+}
+
+int staffingQuota(db::Database& db, int unitId, const QString& rybz) {
+    const auto rows =
+        db.query(QStringLiteral("select* from tb_department_bz where ") +
+                 unitClause("dwid", unitId) + QStringLiteral(" and rybz=") + sql::quoted(rybz));
+    if (!rows || rows->rows.empty()) {
+        return -1;
+    }
+    return rows->value(0, QStringLiteral("bzs")).toInt();
+}
+
+bool saveStaffing(db::Database& db, int unitId, const QString& rybz, int bzs) {
+    db::Transaction transaction(db);
+    const QString where =
+        unitClause("dwid", unitId) + QStringLiteral(" and rybz=") + sql::quoted(rybz);
+    const QVariant existing =
+        db.scalar(QStringLiteral("select count(*) from tb_department_bz where ") + where);
+    if (!existing.isValid()) {
+        return false;
+    }
+    const bool ok =
+        existing.toInt() > 0
+            ? db.exec(QStringLiteral("update tb_department_bz set bzs=") + QString::number(bzs) +
+                      QStringLiteral(" where ") + where)
+            : db.exec(QStringLiteral("insert into tb_department_bz (dwid,rybz,bzs) values (") +
+                      QString::number(unitId) + QLatin1Char(',') + sql::quoted(rybz) +
+                      QLatin1Char(',') + QString::number(bzs) + QLatin1Char(')'));
+    return ok && transaction.commit();
+}
+
+bool deleteStaffing(db::Database& db, int unitId, const QString& rybz) {
+    return db.exec(sql::Fragments().SqlDeleteHead +
+                   QStringLiteral(" from tb_department_bz where rybz=") + sql::quoted(rybz) +
+                   QStringLiteral(" and ") + unitClause("dwID", unitId));
+}
+
+}  // namespace units

@@ -1,0 +1,75 @@
+#include "units/TAddBzForm.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "app/DataModule.h"
+#include "app/MessageService.h"
+#include "units/Quotas.h"
+
+TAddBzForm::TAddBzForm(TDataM& dm, int unitId, QWidget* parent)
+    : QDialog(parent),
+      dm_(dm),
+      unitId_(unitId),
+      cbRybz(new QComboBox),
+      seBzs(new QSpinBox),
+      btnOK(new QPushButton(QStringLiteral("确 定"), this)),
+      btnCancel(new QPushButton(QStringLiteral("取 消"), this)) {
+    setObjectName(QStringLiteral("TAddBzForm"));
+    setWindowTitle(QStringLiteral("添加编制"));
+    cbRybz->setObjectName(QStringLiteral("cbRybz"));
+    seBzs->setObjectName(QStringLiteral("seBzs"));
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+
+    cbRybz->addItems(units::staffIdentities());
+    seBzs->setRange(1, 9999);
+    seBzs->setValue(1);
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("编制类型"), cbRybz);
+    fields->addRow(QStringLiteral("编 制 数"), seBzs);
+    for (QPushButton* button : {btnOK, btnCancel}) {
+        button->setAutoDefault(false);
+    }
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+
+    connect(cbRybz, &QComboBox::currentIndexChanged, this, &TAddBzForm::showStored);
+    connect(btnOK, &QPushButton::clicked, this, &TAddBzForm::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+    showStored();
+}
+
+void TAddBzForm::selectIdentity(const QString& rybz) {
+    int at = cbRybz->findText(rybz);
+    if (at < 0) {
+        cbRybz->addItem(rybz);
+        at = cbRybz->count() - 1;
+    }
+    cbRybz->setCurrentIndex(at);
+    showStored();
+}
+
+void TAddBzForm::showStored() {
+    // A type without a stored row starts again from the default, not from the previous type's
+    // number.
+    const int stored = units::staffingQuota(dm_.db(), unitId_, cbRybz->currentText());
+    seBzs->setValue(stored >= 0 ? stored : 1);
+}
+
+void TAddBzForm::btnOKClick() {
+    if (!units::saveStaffing(dm_.db(), unitId_, cbRybz->currentText(), seBzs->value())) {
+        app::showError(dm_.db().lastError());
+        return;
+    }
+    accept();
+}
