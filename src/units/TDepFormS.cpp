@@ -20,52 +20,18 @@
 #include "units/Quotas.h"
 #include "units/TAddBzForm.h"
 #include "units/TZsSetForm.h"
+#include "units/UnitCodes.h"
 #include "units/UnitTree.h"
 
 namespace {
 
 const QString kTopLevel = QStringLiteral("<无>");
 
-struct Code {
-    const char* code;
-    const char* name;
-};
-
-// Unit levels (B0127).
-constexpr Code kLevels[] = {
-    {"101", "中央、国家级（正）"},
-    {"102", "中央、国家级（副）"},
-    {"103", "省、部级"},
-    {"104", "副省、副部级"},
-    {"105", "地、厅、司、局级"},
-    {"106", "副地、副厅、副司、副局级"},
-    {"107", "县、处级"},
-    {"108", "副县、副处级"},
-    {"109", "乡、科级"},
-    {"110", "副乡、副科级"},
-    {"111", "股级"},
-    {"800", "无级别"},
-    {"999", "其他"},
-};
-
-// Affiliations (B0124).
-constexpr Code kAffiliations[] = {
-    {"1", "中央一级"},
-    {"2", "省一级"},
-    {"3", "副省市一级"},
-    {"4", "市、地、州、盟一级"},
-    {"5", "副省级市市辖区一级"},
-    {"6", "县、市、区、旗一级"},
-    {"7", "镇、乡一级"},
-    {"8", "社区、建制村"},
-    {"9", "其他"},
-};
-
 // An empty entry first, then the codes; the item data is the code.
 template <std::size_t N>
-void fillCodes(QComboBox* box, const Code (&codes)[N]) {
+void fillCodes(QComboBox* box, const units::UnitCode (&codes)[N]) {
     box->addItem(QString(), QString());
-    for (const Code& c : codes) {
+    for (const units::UnitCode& c : codes) {
         box->addItem(QString::fromUtf8(c.name), QString::fromLatin1(c.code));
     }
 }
@@ -205,8 +171,8 @@ TDepFormS::TDepFormS(TDataM& dm, QWidget* parent)
             cbDwxz->addItem(row.value(0).toString());
         }
     }
-    fillCodes(cbB0127, kLevels);
-    fillCodes(cbB0124, kAffiliations);
+    fillCodes(cbB0127, units::kUnitLevels);
+    fillCodes(cbB0124, units::kUnitAffiliations);
     fillParents();
 
     // "基本信息".

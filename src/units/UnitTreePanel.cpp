@@ -10,6 +10,7 @@
 #include "admin/Rights.h"
 #include "app/DataModule.h"
 #include "app/MessageService.h"
+#include "units/TDepForm.h"
 #include "units/TDepFormS.h"
 #include "units/TFindDwForm.h"
 #include "units/TNodeDelForm.h"
@@ -42,11 +43,10 @@ UnitTreePanel::UnitTreePanel(QWidget* parent)
         commands->addWidget(button);
     }
     commands->addStretch();
-    // The unit library is not part of the program yet.
-    lblAdvanced->setEnabled(false);
     connect(lblFind, &QPushButton::clicked, this, &UnitTreePanel::findUnit);
     connect(lblAdd, &QPushButton::clicked, this, &UnitTreePanel::addUnit);
     connect(lblDelete, &QPushButton::clicked, this, &UnitTreePanel::deleteUnit);
+    connect(lblAdvanced, &QPushButton::clicked, this, &UnitTreePanel::openLibrary);
 
     pmTree->setObjectName(QStringLiteral("pmTree"));
     actAddChild->setObjectName(QStringLiteral("actAddChild"));
@@ -144,6 +144,23 @@ void UnitTreePanel::deleteUnit() {
         return;
     }
     tree_->reload(position);
+}
+
+void UnitTreePanel::openLibrary() {
+    if (dm_ == nullptr) {
+        return;
+    }
+    const int current = tree_->currentUnitId();
+    TDepForm library(*dm_, current, this);
+    library.exec();
+    if (!library.changed()) {
+        return;
+    }
+    // The current unit stays selected when it still exists.
+    tree_->reload();
+    if (current != 0) {
+        tree_->selectUnit(current);
+    }
 }
 
 void UnitTreePanel::rebuildIndexes() {

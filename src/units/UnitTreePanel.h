@@ -31,6 +31,9 @@ class UnitTreePanel final : public QWidget {
     // "删除单位": dissolves or deletes the selected unit with its subtree (right "WDW"), then
     // selects the node at the same absolute index, else node 0.
     void deleteUnit();
+    // "高级": the unit library on the selected unit; when anything changed in it, the tree is
+    // reloaded afterwards with the current unit still selected when it exists.
+    void openLibrary();
     // "重建单位索引" (right "TOOL"): repairs parents, depths, orders and indexes, then reloads.
     void rebuildIndexes();
 
