@@ -1,6 +1,7 @@
 #include "units/TDepFormS.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -17,6 +18,7 @@
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "db/Database.h"
+#include "units/OrganisationHistory.h"
 #include "units/Quotas.h"
 #include "units/TAddBzForm.h"
 #include "units/TZsSetForm.h"
@@ -107,6 +109,7 @@ QVariant selectedKey(QTableWidget* grid) {
 
 constexpr int kQuotaTab = 1;
 constexpr int kStaffingTab = 2;
+constexpr int kHistoryTab = 3;
 
 }  // namespace
 
@@ -140,6 +143,9 @@ TDepFormS::TDepFormS(TDataM& dm, QWidget* parent)
       btnBzAdd(makeButton("btnBzAdd", QStringLiteral("添 加"))),
       btnBzDel(makeButton("btnBzDel", QStringLiteral("删 除"))),
       btnBzEdit(makeButton("btnBzEdit", QStringLiteral("修 改"))),
+      gridHistory(makeGrid("gridHistory", {QStringLiteral("时间"), QStringLiteral("干部名称"),
+                                           QStringLiteral("所任职务")})),
+      cbManualHistory(new QCheckBox(QStringLiteral("手工修改"), this)),
       btnOK(new QPushButton(QStringLiteral("确 定"), this)),
       btnCancel(new QPushButton(QStringLiteral("取 消"), this)) {
     setObjectName(QStringLiteral("TDepFormS"));
@@ -199,11 +205,15 @@ TDepFormS::TDepFormS(TDataM& dm, QWidget* parent)
                          QStringLiteral("职数设置"));
     PageControl1->addTab(gridPage("tsStaffing", gridBz, {btnBzAdd, btnBzDel, btnBzEdit}),
                          QStringLiteral("人员编制"));
-    // Organisation history is not part of the program yet.
+    // The organisation history is read from the posts; editing it by hand has no store yet.
     auto* history = new QWidget;
     history->setObjectName(QStringLiteral("tsHistory"));
-    history->setEnabled(false);
-    PageControl1->setTabEnabled(PageControl1->addTab(history, QStringLiteral("组织史管理")), false);
+    auto* historyLayout = new QVBoxLayout(history);
+    historyLayout->addWidget(gridHistory);
+    historyLayout->addWidget(cbManualHistory);
+    cbManualHistory->setObjectName(QStringLiteral("cbManualHistory"));
+    cbManualHistory->setEnabled(false);
+    PageControl1->addTab(history, QStringLiteral("组织史管理"));
     connect(PageControl1, &QTabWidget::currentChanged, this, &TDepFormS::tabShown);
     connect(btnZsAdd, &QPushButton::clicked, this, &TDepFormS::quotaAdd);
     connect(btnZsDel, &QPushButton::clicked, this, &TDepFormS::quotaDelete);
@@ -256,6 +266,8 @@ void TDepFormS::startAdding(int parentId) {
     gridZs->setRowCount(0);
     gridBz->setRowCount(0);
     PageControl1->setTabEnabled(kStaffingTab, false);
+    PageControl1->setTabEnabled(kHistoryTab, false);
+    gridHistory->setRowCount(0);
     edtName->clear();
     edtDwjc->clear();
     rbDep->setChecked(true);
@@ -280,6 +292,8 @@ bool TDepFormS::startEditing(int id) {
     gridZs->setRowCount(0);
     gridBz->setRowCount(0);
     PageControl1->setTabEnabled(kStaffingTab, true);
+    PageControl1->setTabEnabled(kHistoryTab, true);
+    gridHistory->setRowCount(0);
     const auto text = [&unit](const char* column) {
         return unit->value(0, QString::fromLatin1(column)).toString();
     };
@@ -353,6 +367,22 @@ void TDepFormS::tabShown(int index) {
         fillQuotas();
     } else if (index == kStaffingTab) {
         fillStaffing();
+    } else if (index == kHistoryTab) {
+        fillHistory();
+    }
+}
+
+void TDepFormS::fillHistory() {
+    const std::vector<units::HistoryLine> lines = units::organisationHistory(dm_.db(), unitId_);
+    gridHistory->setRowCount(static_cast<int>(lines.size()));
+    for (int row = 0; row < gridHistory->rowCount(); ++row) {
+        const units::HistoryLine& line = lines[static_cast<size_t>(row)];
+        const QString cells[] = {line.period, line.name, line.post};
+        for (int column = 0; column < 3; ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            gridHistory->setItem(row, column, item);
+        }
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
@@ -45,6 +46,7 @@ class TDepFormS final : public QDialog {
     void tabShown(int index);
     void fillQuotas();
     void fillStaffing();
+    void fillHistory();
     void quotaAdd();
     void quotaEdit();
     void quotaDelete();
@@ -78,6 +80,8 @@ class TDepFormS final : public QDialog {
     QPushButton* btnBzAdd;
     QPushButton* btnBzDel;
     QPushButton* btnBzEdit;
+    QTableWidget* gridHistory;
+    QCheckBox* cbManualHistory;
     QPushButton* btnOK;
     QPushButton* btnCancel;
 };

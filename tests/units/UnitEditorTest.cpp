@@ -544,9 +544,9 @@ TEST_F(UnitEditorTest, AddModeOffersBasicsAndQuotasWithTheNaturesAndCodes) {
     // A stored level code outside the list is kept.
     exec(QStringLiteral("update tb_department set B0127='555', B0114='12345678-9' where ID=4"));
     ASSERT_TRUE(dialog.startEditing(4));
-    // An existing unit has staffing too.
+    // An existing unit has staffing and an organisation history too.
     EXPECT_TRUE(tabs->isTabEnabled(2));
-    EXPECT_FALSE(tabs->isTabEnabled(3));
+    EXPECT_TRUE(tabs->isTabEnabled(3));
     EXPECT_EQ(levels->currentData().toString(), QStringLiteral("555"));
     EXPECT_EQ(child<QLineEdit>(&dialog, "edtB0114")->text(), QStringLiteral("12345678-9"));
     EXPECT_EQ(natures->currentText(), QStringLiteral("政协班子"));
