@@ -3,10 +3,13 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -21,9 +24,11 @@
 #include "units/OrganisationHistory.h"
 #include "units/Quotas.h"
 #include "units/TAddBzForm.h"
+#include "units/TSelectDwForm.h"
 #include "units/TZsSetForm.h"
 #include "units/UnitCodes.h"
 #include "units/UnitTree.h"
+#include "units/UnitTreeWidget.h"
 
 namespace {
 
@@ -124,7 +129,10 @@ TDepFormS::TDepFormS(TDataM& dm, QWidget* parent)
       PageControl1(new QTabWidget(this)),
       edtName(new QLineEdit),
       edtDwjc(new QLineEdit),
-      cbParent(new QComboBox),
+      edtParent(new QLineEdit),
+      btnNoParent(makeButton("btnNoParent", kTopLevel)),
+      parentTree_(new UnitTreeWidget(this)),
+      parentPicker_(new TSelectDwForm(this)),
       rbDep(new QRadioButton(QStringLiteral("真实单位/部门"))),
       rbGroup(new QRadioButton(QStringLiteral("单位分组"))),
       cbDwxz(new QComboBox),
@@ -153,7 +161,17 @@ TDepFormS::TDepFormS(TDataM& dm, QWidget* parent)
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     edtName->setObjectName(QStringLiteral("edtName"));
     edtDwjc->setObjectName(QStringLiteral("edtDwjc"));
-    cbParent->setObjectName(QStringLiteral("cbParent"));
+    edtParent->setObjectName(QStringLiteral("edtParent"));
+    edtParent->setReadOnly(true);
+    edtParent->setCursor(Qt::PointingHandCursor);
+    edtParent->installEventFilter(this);
+    btnNoParent->setToolTip(QStringLiteral("顶级单位"));
+    parentTree_->setObjectName(QStringLiteral("tvParents"));
+    parentTree_->setDatabase(&dm_.db());
+    parentTree_->hide();
+    connect(btnNoParent, &QPushButton::clicked, this, [this] { selectParent(0); });
+    connect(parentPicker_, &TSelectDwForm::unitChosen, this,
+            [this](int absoluteIndex) { parentChosen(absoluteIndex); });
     rbDep->setObjectName(QStringLiteral("rbDep"));
     rbGroup->setObjectName(QStringLiteral("rbGroup"));
     cbDwxz->setObjectName(QStringLiteral("cbDwxz"));
@@ -179,7 +197,6 @@ TDepFormS::TDepFormS(TDataM& dm, QWidget* parent)
     }
     fillCodes(cbB0127, units::kUnitLevels);
     fillCodes(cbB0124, units::kUnitAffiliations);
-    fillParents();
 
     // "基本信息".
     auto* basic = new QWidget;
@@ -193,7 +210,10 @@ TDepFormS::TDepFormS(TDataM& dm, QWidget* parent)
     auto* fields = new QFormLayout(basic);
     fields->addRow(QStringLiteral("单位名称："), edtName);
     fields->addRow(QStringLiteral("单位简称："), edtDwjc);
-    fields->addRow(QStringLiteral("上级单位："), cbParent);
+    auto* parentRow = new QHBoxLayout;
+    parentRow->addWidget(edtParent, 1);
+    parentRow->addWidget(btnNoParent);
+    fields->addRow(QStringLiteral("上级单位："), parentRow);
     fields->addRow(QStringLiteral("类    型："), kindRow);
     fields->addRow(QString(), hint);
     fields->addRow(QStringLiteral("单位性质："), cbDwxz);
@@ -242,20 +262,55 @@ TDepFormS::TDepFormS(TDataM& dm, QWidget* parent)
     startAdding(0);
 }
 
-void TDepFormS::fillParents() {
-    cbParent->clear();
-    cbParent->addItem(kTopLevel, 0);
-    const units::UnitForest roots = units::loadUnitTree(dm_.db());
-    for (const units::UnitNode* node : units::displayOrder(roots)) {
-        // Two full-width spaces per level show the depth.
-        cbParent->addItem(QString(node->level * 2, QChar(0x3000)) + node->caption, node->ID);
-    }
-}
-
 void TDepFormS::selectParent(int parentId) {
     // A parent that is not in the tree is shown at top level, as the tree shows it.
-    const int at = cbParent->findData(parentId);
-    cbParent->setCurrentIndex(at < 0 ? 0 : at);
+    for (const QTreeWidgetItem* item : parentTree_->itemsInDisplayOrder()) {
+        if (parentId != 0 && item->data(0, UnitTreeWidget::IdRole).toInt() == parentId) {
+            parentId_ = parentId;
+            edtParent->setText(TSelectDwForm::pathOf(item));
+            return;
+        }
+    }
+    parentId_ = 0;
+    edtParent->setText(kTopLevel);
+}
+
+void TDepFormS::openParentPicker() {
+    int at = -1;
+    if (parentId_ != 0) {
+        const QList<QTreeWidgetItem*> items = parentTree_->itemsInDisplayOrder();
+        for (int i = 0; i < items.size(); ++i) {
+            if (items[i]->data(0, UnitTreeWidget::IdRole).toInt() == parentId_) {
+                at = i;
+                break;
+            }
+        }
+    }
+    parentPicker_->popup(edtParent, *parentTree_, at);
+}
+
+void TDepFormS::parentChosen(int absoluteIndex) {
+    // The picker's node maps back to a unit through the tree it copied.
+    const QTreeWidgetItem* item = parentTree_->itemsInDisplayOrder().value(absoluteIndex);
+    selectParent(item != nullptr ? item->data(0, UnitTreeWidget::IdRole).toInt() : 0);
+}
+
+bool TDepFormS::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edtParent) {
+        if (event->type() == QEvent::MouseButtonPress &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            openParentPicker();
+            return true;
+        }
+        if (event->type() == QEvent::KeyPress) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_F4 || key == Qt::Key_Down || key == Qt::Key_Space) {
+                openParentPicker();
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TDepFormS::startAdding(int parentId) {
@@ -275,6 +330,7 @@ void TDepFormS::startAdding(int parentId) {
     edtB0114->clear();
     cbB0127->setCurrentIndex(0);
     cbB0124->setCurrentIndex(0);
+    parentTree_->reload();
     selectParent(parentId);
     PageControl1->setCurrentIndex(0);
     edtName->setFocus();
@@ -310,6 +366,7 @@ bool TDepFormS::startEditing(int id) {
     edtB0114->setText(text("B0114"));
     selectData(cbB0127, text("B0127"));
     selectData(cbB0124, text("B0124"));
+    parentTree_->reload();
     selectParent(unit->value(0, QStringLiteral("parentID")).toInt());
     PageControl1->setCurrentIndex(0);
     edtName->setFocus();
@@ -326,7 +383,7 @@ void TDepFormS::btnOKClick() {
     fields.name = edtName->text();
     fields.dwjc = edtDwjc->text();
     fields.isDep = rbDep->isChecked();
-    fields.parentID = cbParent->currentData().toInt();
+    fields.parentID = parentId_;
     fields.otherFields.insert(QStringLiteral("dwxz"), stored(cbDwxz->currentText()));
     fields.otherFields.insert(QStringLiteral("B0114"), stored(edtB0114->text()));
     fields.otherFields.insert(QStringLiteral("B0127"), stored(cbB0127->currentData().toString()));

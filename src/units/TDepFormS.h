@@ -10,6 +10,8 @@ class QRadioButton;
 class QTabWidget;
 class QTableWidget;
 class TDataM;
+class TSelectDwForm;
+class UnitTreeWidget;
 
 // "单位信息设置": the single-unit dialog, for a new unit below a chosen parent (add mode) or for
 // one existing unit (edit mode). "基本信息" edits the unit; "职数设置" lists its post quotas (in
@@ -31,9 +33,15 @@ class TDepFormS final : public QDialog {
     bool isAdding() const { return adding_; }
     // The unit saved by the last successful "确 定" (the new unit's ID after an add), else 0.
     int savedUnitId() const { return savedId_; }
+    // The parent chosen for the unit (0: top level).
+    int parentId() const { return parentId_; }
 
     void done(int result) override;
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  public:
     // Messages of the grids' commands.
     static const QString kSelectToDelete;
     static const QString kSelectToEdit;
@@ -53,8 +61,9 @@ class TDepFormS final : public QDialog {
     void staffingAdd();
     void staffingEdit();
     void staffingDelete();
-    void fillParents();
     void selectParent(int parentId);
+    void openParentPicker();
+    void parentChosen(int absoluteIndex);
     void btnOKClick();
 
     TDataM& dm_;
@@ -65,7 +74,13 @@ class TDepFormS final : public QDialog {
     QTabWidget* PageControl1;
     QLineEdit* edtName;
     QLineEdit* edtDwjc;
-    QComboBox* cbParent;
+    // The parent: its path, shown read-only, opens the unit picker on a click; "<无>" beside it
+    // chooses the top level. The picker copies the hidden tree of the units.
+    QLineEdit* edtParent;
+    QPushButton* btnNoParent;
+    UnitTreeWidget* parentTree_;
+    TSelectDwForm* parentPicker_;
+    int parentId_ = 0;
     QRadioButton* rbDep;
     QRadioButton* rbGroup;
     QComboBox* cbDwxz;

@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 #include <QTreeWidgetItem>
 #include <functional>
@@ -21,6 +22,7 @@
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
 #include "units/TDepFormS.h"
+#include "units/TSelectDwForm.h"
 #include "units/UnitTree.h"
 #include "units/UnitTreeWidget.h"
 
@@ -33,6 +35,34 @@ W* child(QWidget* parent, const char* name) {
     auto* found = parent->findChild<W*>(QString::fromLatin1(name));
     EXPECT_NE(found, nullptr) << name;
     return found;
+}
+
+// Chooses the parent as a user does: "<无>" for the top level, else a click on the parent box
+// opens the picker and a double-click on the unit's node chooses it.
+void chooseParent(TDepFormS* form, int id) {
+    if (id == 0) {
+        child<QPushButton>(form, "btnNoParent")->click();
+        return;
+    }
+    QTest::mouseClick(child<QLineEdit>(form, "edtParent"), Qt::LeftButton);
+    auto* picker = form->findChild<TSelectDwForm*>();
+    ASSERT_NE(picker, nullptr);
+    ASSERT_TRUE(picker->isVisible());
+    QTreeWidgetItem* node = nullptr;
+    for (QTreeWidgetItem* item : picker->tree()->itemsInDisplayOrder()) {
+        if (item->data(0, UnitTreeWidget::IdRole).toInt() == id) {
+            node = item;
+            break;
+        }
+    }
+    ASSERT_NE(node, nullptr) << id;
+    picker->tree()->scrollToItem(node);
+    // A real double-click: press and release, then the double-click and its release.
+    const QPoint at = picker->tree()->visualItemRect(node).center();
+    QTest::mouseClick(picker->tree()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(picker->tree()->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseRelease(picker->tree()->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_FALSE(picker->isVisible());
 }
 
 // What the test types into the unit dialog; unset parts are left as the dialog shows them.
@@ -87,11 +117,10 @@ struct Seen {
 std::function<void(TDepFormS*)> saveWith(const Input& input, Seen& seen) {
     return [input, &seen](TDepFormS* form) {
         auto* name = child<QLineEdit>(form, "edtName");
-        auto* parent = child<QComboBox>(form, "cbParent");
         seen.title = form->windowTitle();
         seen.name = name->text();
-        seen.parentText = parent->currentText();
-        seen.parentId = parent->currentData().toInt();
+        seen.parentText = child<QLineEdit>(form, "edtParent")->text();
+        seen.parentId = form->parentId();
         seen.isDep = child<QRadioButton>(form, "rbDep")->isChecked();
         seen.nature = child<QComboBox>(form, "cbDwxz")->currentText();
         if (input.name) {
@@ -101,9 +130,8 @@ std::function<void(TDepFormS*)> saveWith(const Input& input, Seen& seen) {
             child<QLineEdit>(form, "edtDwjc")->setText(*input.dwjc);
         }
         if (input.parentId) {
-            const int at = parent->findData(*input.parentId);
-            EXPECT_GE(at, 0) << *input.parentId;
-            parent->setCurrentIndex(at);
+            chooseParent(form, *input.parentId);
+            EXPECT_EQ(form->parentId(), *input.parentId);
         }
         if (input.group) {
             child<QRadioButton>(form, *input.group ? "rbGroup" : "rbDep")->setChecked(true);
@@ -219,7 +247,7 @@ TEST_F(UnitEditorTest, AddingPlacesTheNewUnitBelowTheSelectedOneAndSelectsIt) {
         {1,
          [](UnitEditorTest& t) { t.clickAdd(); },
          Input::named(QStringLiteral("某市测试局")).shortName(QStringLiteral("测试局")),
-         QStringLiteral("市委"),
+         QStringLiteral("市委\\"),
          {1,
           5,
           1,
@@ -242,7 +270,7 @@ TEST_F(UnitEditorTest, AddingPlacesTheNewUnitBelowTheSelectedOneAndSelectsIt) {
           true,
           QStringLiteral("社会团体"),
           QStringLiteral("109")},
-         QStringLiteral("　　团市委"),
+         QStringLiteral("群团组织\\团市委\\"),
          {16, 1, 2, QStringLiteral("0060101"), QStringLiteral("基层团组织"), QString(),
           QStringLiteral("JCTZZ"), QString(), false, QStringLiteral("社会团体"),
           QStringLiteral("109")},
@@ -251,7 +279,7 @@ TEST_F(UnitEditorTest, AddingPlacesTheNewUnitBelowTheSelectedOneAndSelectsIt) {
         {3,
          [](UnitEditorTest& t) { t.clickAdd(); },
          Input::named(QStringLiteral("某市老干部局")).under(0),
-         QStringLiteral("市政府"),
+         QStringLiteral("市政府\\"),
          {0,
           7,
           0,
@@ -533,10 +561,20 @@ TEST_F(UnitEditorTest, AddModeOffersBasicsAndQuotasWithTheNaturesAndCodes) {
     auto* affiliations = child<QComboBox>(&dialog, "cbB0124");
     EXPECT_EQ(affiliations->count(), 10);
     EXPECT_EQ(affiliations->itemText(6), QStringLiteral("县、市、区、旗一级"));
-    auto* parents = child<QComboBox>(&dialog, "cbParent");
-    EXPECT_EQ(parents->count(), 17);
-    EXPECT_EQ(parents->itemText(0), QStringLiteral("<无>"));
-    EXPECT_EQ(parents->currentData().toInt(), 3);
+    // The parent box shows the path; a click opens the picker on a copy of the 16 units with
+    // the parent selected, and "<无>" beside it offers the top level.
+    auto* parentBox = child<QLineEdit>(&dialog, "edtParent");
+    EXPECT_TRUE(parentBox->isReadOnly());
+    EXPECT_EQ(parentBox->text(), QStringLiteral("市政府\\"));
+    EXPECT_EQ(dialog.parentId(), 3);
+    EXPECT_EQ(child<QPushButton>(&dialog, "btnNoParent")->text(), QStringLiteral("<无>"));
+    QTest::mouseClick(parentBox, Qt::LeftButton);
+    auto* picker = dialog.findChild<TSelectDwForm*>();
+    ASSERT_NE(picker, nullptr);
+    EXPECT_TRUE(picker->isVisible());
+    EXPECT_EQ(picker->tree()->itemsInDisplayOrder().size(), 16);
+    EXPECT_EQ(picker->tree()->currentUnitId(), 3);
+    picker->hide();
     EXPECT_EQ(child<QLineEdit>(&dialog, "edtB0114")->maxLength(), 12);
     EXPECT_EQ(child<QPushButton>(&dialog, "btnOK")->text(), QStringLiteral("确 定"));
     EXPECT_EQ(child<QPushButton>(&dialog, "btnCancel")->text(), QStringLiteral("取 消"));
@@ -550,7 +588,8 @@ TEST_F(UnitEditorTest, AddModeOffersBasicsAndQuotasWithTheNaturesAndCodes) {
     EXPECT_EQ(levels->currentData().toString(), QStringLiteral("555"));
     EXPECT_EQ(child<QLineEdit>(&dialog, "edtB0114")->text(), QStringLiteral("12345678-9"));
     EXPECT_EQ(natures->currentText(), QStringLiteral("政协班子"));
-    EXPECT_EQ(parents->currentData().toInt(), 0);
+    EXPECT_EQ(dialog.parentId(), 0);
+    EXPECT_EQ(parentBox->text(), QStringLiteral("<无>"));
     child<QPushButton>(&dialog, "btnOK")->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(dialog.savedUnitId(), 4);

@@ -1,0 +1,171 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTreeWidgetItem>
+
+#include "app/DataModule.h"
+#include "db/Database.h"
+#include "support/QtPrinters.h"
+#include "support/TestHome.h"
+#include "units/TSelectDwForm.h"
+#include "units/UnitTreeWidget.h"
+
+namespace {
+
+QTreeWidgetItem* nodeOf(const UnitTreeWidget* tree, int id) {
+    for (QTreeWidgetItem* item : tree->itemsInDisplayOrder()) {
+        if (item->data(0, UnitTreeWidget::IdRole).toInt() == id) {
+            return item;
+        }
+    }
+    return nullptr;
+}
+
+// The picker on the template's sample tree of 16 units: top level 1..6, 7..10 below 1
+// (组织部 is 8), 11..15 below 3, 16 (团市委) below 6 (群团组织, no short name).
+class SelectDwFormTest : public ::testing::Test {
+  public:
+    void SetUp() override {
+        ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
+        source.setDatabase(&dm.db());
+        source.reload();
+        owner.show();
+    }
+    void doubleClick(int id) {
+        QTreeWidgetItem* node = nodeOf(picker.tree(), id);
+        ASSERT_NE(node, nullptr) << id;
+        picker.tree()->scrollToItem(node);
+        // A real double-click: press and release, then the double-click and its release.
+        const QPoint at = picker.tree()->visualItemRect(node).center();
+        QTest::mouseClick(picker.tree()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(picker.tree()->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseRelease(picker.tree()->viewport(), Qt::LeftButton, {}, at);
+    }
+
+    TestHome home;
+    TDataM dm{home.path()};
+    UnitTreeWidget source;
+    QLineEdit owner;
+    TSelectDwForm picker{&owner};
+};
+
+TEST_F(SelectDwFormTest, HoldsACopyOfTheTreeWithTheGivenNodeSelected) {
+    EXPECT_EQ(picker.windowTitle(), QStringLiteral("选择单位"));
+    EXPECT_TRUE(picker.windowFlags().testFlag(Qt::Popup));
+    EXPECT_TRUE(picker.windowFlags().testFlag(Qt::FramelessWindowHint));
+    const QList<QTreeWidgetItem*> original = source.itemsInDisplayOrder();
+    ASSERT_EQ(original.size(), 16);
+    struct Case {
+        int absoluteIndex;
+        int selectedId;
+    };
+    // Display order: 1, 7, 8, 9, 10, 2, 3, 11 ... so index 2 is 组织部 and 7 is 政府办.
+    const Case cases[] = {{2, 8}, {7, 11}, {15, 16}, {0, 1}, {99, 0}, {-1, 0}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.absoluteIndex);
+        picker.popup(&owner, source, c.absoluteIndex);
+        EXPECT_TRUE(picker.isVisible());
+        const QList<QTreeWidgetItem*> copy = picker.tree()->itemsInDisplayOrder();
+        ASSERT_EQ(copy.size(), original.size());
+        for (int i = 0; i < copy.size(); ++i) {
+            // Copies, not the source's own items, with the same captions, data and shape.
+            EXPECT_NE(copy[i], original[i]);
+            EXPECT_EQ(copy[i]->text(0), original[i]->text(0)) << i;
+            for (const int role : {UnitTreeWidget::IdRole, UnitTreeWidget::IsDepRole,
+                                   UnitTreeWidget::IndexRole, UnitTreeWidget::NameRole}) {
+                EXPECT_EQ(copy[i]->data(0, role), original[i]->data(0, role)) << i << ' ' << role;
+            }
+            EXPECT_EQ(copy[i]->childCount(), original[i]->childCount()) << i;
+        }
+        EXPECT_EQ(picker.tree()->currentUnitId(), c.selectedId);
+        if (c.selectedId != 0) {
+            EXPECT_EQ(picker.tree()->currentAbsoluteIndex(), c.absoluteIndex);
+        }
+        picker.hide();
+    }
+    // The source keeps its items and selection.
+    EXPECT_EQ(source.itemsInDisplayOrder(), original);
+    EXPECT_EQ(source.currentUnitId(), 1);
+}
+
+TEST_F(SelectDwFormTest, PathsListEveryLevelRootFirst) {
+    picker.copyTree(source, 0);
+    EXPECT_EQ(TSelectDwForm::pathOf(nodeOf(picker.tree(), 8)), QStringLiteral("市委\\组织部\\"));
+    EXPECT_EQ(TSelectDwForm::pathOf(nodeOf(picker.tree(), 3)), QStringLiteral("市政府\\"));
+    EXPECT_EQ(TSelectDwForm::pathOf(nodeOf(picker.tree(), 16)),
+              QStringLiteral("群团组织\\团市委\\"));
+    EXPECT_EQ(TSelectDwForm::pathOf(nullptr), QString());
+}
+
+TEST_F(SelectDwFormTest, ADoubleClickWritesThePathHidesAndReportsTheNode) {
+    const QSignalSpy chosen(&picker, &TSelectDwForm::unitChosen);
+    struct Case {
+        int preselected;
+        int clicked;
+        QString path;
+        int absoluteIndex;
+    };
+    const Case cases[] = {
+        {0, 8, QStringLiteral("市委\\组织部\\"), 2},
+        {2, 15, QStringLiteral("市政府\\人社局\\"), 11},
+        {11, 16, QStringLiteral("群团组织\\团市委\\"), 15},
+        {-1, 4, QStringLiteral("市政协\\"), 12},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.clicked);
+        owner.setText(QStringLiteral("旧"));
+        picker.popup(&owner, source, c.preselected);
+        ASSERT_TRUE(picker.isVisible());
+        const qsizetype before = chosen.count();
+        doubleClick(c.clicked);
+        EXPECT_FALSE(picker.isVisible());
+        EXPECT_EQ(owner.text(), c.path);
+        ASSERT_EQ(chosen.count(), before + 1);
+        EXPECT_EQ(chosen.last().at(0).toInt(), c.absoluteIndex);
+        EXPECT_EQ(chosen.last().at(1).toInt(), c.clicked);
+        // The absolute index finds the same unit in the source tree.
+        EXPECT_EQ(source.itemsInDisplayOrder()
+                      .value(c.absoluteIndex)
+                      ->data(0, UnitTreeWidget::IdRole)
+                      .toInt(),
+                  c.clicked);
+    }
+    // A single click only moves the selection.
+    picker.popup(&owner, source, 0);
+    QTreeWidgetItem* node = nodeOf(picker.tree(), 2);
+    QTest::mouseClick(picker.tree()->viewport(), Qt::LeftButton, {},
+                      picker.tree()->visualItemRect(node).center());
+    EXPECT_TRUE(picker.isVisible());
+    EXPECT_EQ(picker.tree()->currentUnitId(), 2);
+    EXPECT_EQ(chosen.count(), 4);
+    EXPECT_EQ(owner.text(), QStringLiteral("市政协\\"));
+    picker.hide();
+}
+
+TEST_F(SelectDwFormTest, LosingFocusHidesItWithNothingChosen) {
+    const QSignalSpy chosen(&picker, &TSelectDwForm::unitChosen);
+    owner.setText(QStringLiteral("市委\\"));
+
+    // A click outside the drop-down.
+    picker.popup(&owner, source, 0);
+    ASSERT_TRUE(picker.isVisible());
+    EXPECT_EQ(QApplication::activePopupWidget(), &picker);
+    QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(picker.width() + 20, 10));
+    EXPECT_FALSE(picker.isVisible());
+
+    // Another window becoming active.
+    picker.popup(&owner, source, 0);
+    ASSERT_TRUE(picker.isVisible());
+    QWidget other;
+    other.show();
+    QApplication::setActiveWindow(&other);
+    EXPECT_FALSE(picker.isVisible());
+
+    EXPECT_EQ(chosen.count(), 0);
+    EXPECT_EQ(owner.text(), QStringLiteral("市委\\"));
+}
+
+}  // namespace
