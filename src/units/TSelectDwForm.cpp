@@ -1,6 +1,5 @@
 #include "units/TSelectDwForm.h"
 
-#include <QEvent>
 #include <QLineEdit>
 #include <QScreen>
 #include <QVBoxLayout>
