@@ -2,10 +2,8 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
 #include <QSignalBlocker>
@@ -17,20 +15,12 @@
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "db/Database.h"
-#include "units/TDepFormS.h"
 #include "units/TNodeDelForm.h"
-#include "units/UnitCodes.h"
+#include "units/UnitEditor.h"
 #include "units/UnitTree.h"
 #include "units/UnitTreeWidget.h"
 
 namespace {
-
-QLineEdit* makeField(const char* name) {
-    auto* edit = new QLineEdit;
-    edit->setObjectName(QString::fromLatin1(name));
-    edit->setReadOnly(true);
-    return edit;
-}
 
 QPushButton* makeButton(const char* name, const QString& caption) {
     auto* button = new QPushButton(caption);
@@ -47,21 +37,15 @@ QAction* makeAction(const char* name, const QString& caption, QObject* parent) {
 
 }  // namespace
 
+const QString TDepForm::kNewUnitHeading = QStringLiteral("<新添加>");
+
 TDepForm::TDepForm(TDataM& dm, int selectedId, QWidget* parent)
     : QDialog(parent),
       dm_(dm),
       tvDw(new UnitTreeWidget),
       lblCurrent(new QLabel),
-      edtName(makeField("edtName")),
-      edtDwjc(makeField("edtDwjc")),
-      edtParent(makeField("edtParent")),
-      edtKind(makeField("edtKind")),
-      edtDwxz(makeField("edtDwxz")),
-      edtB0114(makeField("edtB0114")),
-      edtB0127(makeField("edtB0127")),
-      edtB0124(makeField("edtB0124")),
+      editor_(new UnitEditor(dm, QStringLiteral("虚拟单位/分组"))),
       chkAllowEdit(new QCheckBox(QStringLiteral("允许修改"))),
-      btnUnitSettings(makeButton("btnUnitSettings", QStringLiteral("单位设置"))),
       btnSave(makeButton("btnSave", QStringLiteral("保存"))),
       btnCancel(makeButton("btnCancel", QStringLiteral("取消"))),
       btnAdd(makeButton("btnAdd", QStringLiteral("添加"))),
@@ -80,28 +64,13 @@ TDepForm::TDepForm(TDataM& dm, int selectedId, QWidget* parent)
     lblCurrent->setObjectName(QStringLiteral("lblCurrent"));
     chkAllowEdit->setObjectName(QStringLiteral("chkAllowEdit"));
 
-    // The fields of the selected unit, read-only; "单位设置" edits them.
     auto* heading = new QHBoxLayout;
     heading->addWidget(new QLabel(QStringLiteral("当前单位：")));
     heading->addWidget(lblCurrent, 1);
-    auto* fields = new QFormLayout;
-    fields->addRow(QStringLiteral("单位名称："), edtName);
-    fields->addRow(QStringLiteral("单位简称："), edtDwjc);
-    fields->addRow(QStringLiteral("上级单位："), edtParent);
-    fields->addRow(QStringLiteral("类    型："), edtKind);
-    fields->addRow(QStringLiteral("单位性质："), edtDwxz);
-    fields->addRow(QStringLiteral("组织机构代码："), edtB0114);
-    fields->addRow(QStringLiteral("单位级别："), edtB0127);
-    fields->addRow(QStringLiteral("单位隶属关系："), edtB0124);
-    auto* settingsRow = new QHBoxLayout;
-    settingsRow->addStretch();
-    settingsRow->addWidget(btnUnitSettings);
     auto* right = new QWidget;
     auto* rightLayout = new QVBoxLayout(right);
     rightLayout->addLayout(heading);
-    rightLayout->addLayout(fields);
-    rightLayout->addLayout(settingsRow);
-    rightLayout->addStretch();
+    rightLayout->addWidget(editor_, 1);
 
     auto* splitter = new QSplitter;
     splitter->addWidget(tvDw);
@@ -119,12 +88,9 @@ TDepForm::TDepForm(TDataM& dm, int selectedId, QWidget* parent)
     layout->addWidget(splitter, 1);
     layout->addLayout(commands);
 
-    // Editing in place and tree check boxes are not part of the program yet.
-    btnSave->setEnabled(false);
-    btnCancel->setEnabled(false);
-    actCheckTree->setEnabled(false);
     actOrder->setCheckable(true);
     actOrder->setChecked(true);
+    actCheckTree->setCheckable(true);
     pmTree->setObjectName(QStringLiteral("pmTree"));
     pmTree->addAction(actOrder);
     pmTree->addAction(actCheckTree);
@@ -137,18 +103,21 @@ TDepForm::TDepForm(TDataM& dm, int selectedId, QWidget* parent)
         btnUp->setVisible(on);
         btnDown->setVisible(on);
     });
+    connect(actCheckTree, &QAction::toggled, tvDw, &UnitTreeWidget::setCheckable);
     connect(actAddSibling, &QAction::triggered, this, [this] { addUnit(true); });
     connect(actAddChild, &QAction::triggered, this, [this] { addUnit(false); });
+    connect(btnSave, &QPushButton::clicked, this, &TDepForm::saveClicked);
+    connect(btnCancel, &QPushButton::clicked, this, &TDepForm::cancelClicked);
     connect(btnAdd, &QPushButton::clicked, this, [this] { addUnit(false); });
     connect(btnDelete, &QPushButton::clicked, this, &TDepForm::deleteUnit);
-    connect(btnUnitSettings, &QPushButton::clicked, this, &TDepForm::editUnit);
     connect(btnUp, &QPushButton::clicked, this, [this] { move(true); });
     connect(btnDown, &QPushButton::clicked, this, [this] { move(false); });
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(chkAllowEdit, &QCheckBox::toggled, this, &TDepForm::allowEditToggled);
     connect(tvDw, &UnitTreeWidget::unitSelected, this,
-            [this](int id, const QString&, bool) { showUnit(id); });
+            [this](int id, const QString&, bool) { unitSelected(id); });
 
+    editor_->setEditable(false);
     tvDw->setDatabase(&dm_.db());
     tvDw->reload();
     if (selectedId != 0) {
@@ -157,35 +126,58 @@ TDepForm::TDepForm(TDataM& dm, int selectedId, QWidget* parent)
     updateCommands();
 }
 
-void TDepForm::showUnit(int id) {
-    QLineEdit* const all[] = {edtName, edtDwjc,  edtParent, edtKind,
-                              edtDwxz, edtB0114, edtB0127,  edtB0124};
-    for (QLineEdit* edit : all) {
-        edit->clear();
+void TDepForm::unitSelected(int id) {
+    if (id == shownId_ && !inserting_) {
+        return;
     }
+    // The changes of the unit on the pages are kept before another is shown; when they cannot
+    // be saved, the selection goes back to it.
+    if (!savePending()) {
+        const QSignalBlocker blocker(tvDw);
+        if (shownId_ != 0) {
+            tvDw->selectUnit(shownId_);
+        }
+        return;
+    }
+    if (tvDw->currentUnitId() != id) {
+        // Saving a new unit reloaded the tree; the user's choice stands.
+        const QSignalBlocker blocker(tvDw);
+        tvDw->selectUnit(id);
+    }
+    showUnit(id);
+}
+
+void TDepForm::showUnit(int id) {
+    if (editor_->isAdding()) {
+        editor_->abandon();
+    }
+    shownId_ = 0;
+    inserting_ = false;
     lblCurrent->clear();
-    const auto unit = id == 0
-                          ? std::nullopt
-                          : dm_.db().query(QStringLiteral("select * from tb_department where ID=") +
-                                           QString::number(id));
-    if (unit && !unit->rows.empty()) {
-        const auto text = [&unit](const char* column) {
-            return unit->value(0, QString::fromLatin1(column)).toString();
-        };
-        lblCurrent->setText(text("name"));
-        edtName->setText(text("name"));
-        edtDwjc->setText(text("dwjc"));
-        const int parentId = unit->value(0, QStringLiteral("parentID")).toInt();
-        edtParent->setText(parentId == 0 ? QStringLiteral("<无>") : dm_.UnitName(parentId));
-        edtKind->setText(unit->value(0, QStringLiteral("isDep")).toBool()
-                             ? QStringLiteral("真实单位/部门")
-                             : QStringLiteral("虚拟单位/分组"));
-        edtDwxz->setText(text("dwxz"));
-        edtB0114->setText(text("B0114"));
-        edtB0127->setText(units::unitCodeName(units::kUnitLevels, text("B0127")));
-        edtB0124->setText(units::unitCodeName(units::kUnitAffiliations, text("B0124")));
+    if (id != 0 && editor_->startEditing(id)) {
+        shownId_ = id;
+        lblCurrent->setText(dm_.UnitName(id));
+    } else {
+        // No unit to show: a blank, locked form.
+        editor_->startAdding(0);
     }
     updateCommands();
+}
+
+bool TDepForm::savePending() {
+    if (!chkAllowEdit->isChecked() || !editor_->isModified()) {
+        return true;
+    }
+    const bool adding = editor_->isAdding();
+    if (!editor_->save()) {
+        return false;
+    }
+    changed_ = true;
+    if (adding) {
+        // The new unit joins the library's tree.
+        reloadTree(editor_->unitId());
+    }
+    return true;
 }
 
 void TDepForm::allowEditToggled(bool on) {
@@ -199,13 +191,22 @@ void TDepForm::allowEditToggled(bool on) {
 void TDepForm::updateCommands() {
     const bool editing = chkAllowEdit->isChecked();
     const bool onUnit = tvDw->currentUnitId() != 0;
+    const bool onPages = shownId_ != 0 || inserting_;
+    editor_->setEditable(editing && onPages);
+    btnSave->setEnabled(editing && onPages);
+    btnCancel->setEnabled(editing && onPages);
     btnAdd->setEnabled(editing);
     actAddChild->setEnabled(editing);
     actAddSibling->setEnabled(editing && onUnit);
     btnDelete->setEnabled(editing && onUnit);
-    btnUnitSettings->setEnabled(editing && onUnit);
     btnUp->setEnabled(editing && onUnit);
     btnDown->setEnabled(editing && onUnit);
+}
+
+void TDepForm::reloadTree(int selectId) {
+    const QSignalBlocker blocker(tvDw);
+    tvDw->reload();
+    tvDw->selectUnit(selectId);
 }
 
 void TDepForm::showTreeMenu(const QPoint& pos) {
@@ -215,8 +216,30 @@ void TDepForm::showTreeMenu(const QPoint& pos) {
     pmTree->popup(tvDw->viewport()->mapToGlobal(pos));
 }
 
-void TDepForm::addUnit(bool sibling) {
+void TDepForm::saveClicked() {
     if (!chkAllowEdit->isChecked()) {
+        return;
+    }
+    if (!editor_->save()) {
+        return;
+    }
+    changed_ = true;
+    const int id = editor_->unitId();
+    // The tree shows the saved unit, re-selected, with its new caption and place.
+    reloadTree(id);
+    showUnit(id);
+}
+
+void TDepForm::cancelClicked() {
+    if (!chkAllowEdit->isChecked()) {
+        return;
+    }
+    // Back to the stored state of the selected unit.
+    showUnit(tvDw->currentUnitId());
+}
+
+void TDepForm::addUnit(bool sibling) {
+    if (!chkAllowEdit->isChecked() || !savePending()) {
         return;
     }
     int parentId = tvDw->currentUnitId();
@@ -225,37 +248,19 @@ void TDepForm::addUnit(bool sibling) {
         const QTreeWidgetItem* parentItem = tvDw->currentItem()->parent();
         parentId = parentItem != nullptr ? parentItem->data(0, UnitTreeWidget::IdRole).toInt() : 0;
     }
-    TDepFormS form(dm_, this);
-    form.startAdding(parentId);
-    if (form.exec() != QDialog::Accepted) {
-        return;
+    if (editor_->isAdding()) {
+        editor_->abandon();
     }
-    changed_ = true;
-    tvDw->reload();
-    tvDw->selectUnit(form.savedUnitId());
-}
-
-void TDepForm::editUnit() {
-    const int id = tvDw->currentUnitId();
-    if (!chkAllowEdit->isChecked() || id == 0) {
-        return;
-    }
-    TDepFormS form(dm_, this);
-    if (!form.startEditing(id)) {
-        app::showInformation(units::kUnitMissing);
-        return;
-    }
-    if (form.exec() != QDialog::Accepted) {
-        return;
-    }
-    changed_ = true;
-    tvDw->reload();
-    tvDw->selectUnit(id);
+    editor_->startAdding(parentId);
+    shownId_ = 0;
+    inserting_ = true;
+    lblCurrent->setText(kNewUnitHeading);
+    updateCommands();
 }
 
 void TDepForm::deleteUnit() {
     const QTreeWidgetItem* item = tvDw->currentItem();
-    if (!chkAllowEdit->isChecked() || item == nullptr) {
+    if (!chkAllowEdit->isChecked() || item == nullptr || !savePending()) {
         return;
     }
     const int position = tvDw->currentAbsoluteIndex();
@@ -264,12 +269,13 @@ void TDepForm::deleteUnit() {
         return;
     }
     changed_ = true;
+    shownId_ = 0;
     tvDw->reload(position);
 }
 
 void TDepForm::move(bool up) {
     const int id = tvDw->currentUnitId();
-    if (!chkAllowEdit->isChecked() || id == 0) {
+    if (!chkAllowEdit->isChecked() || id == 0 || !savePending()) {
         return;
     }
     const units::Outcome outcome = units::UnitTree(dm_).moveAmongSiblings(
@@ -282,6 +288,16 @@ void TDepForm::move(bool up) {
         return;
     }
     changed_ = true;
-    tvDw->reload();
-    tvDw->selectUnit(id);
+    reloadTree(id);
+}
+
+void TDepForm::done(int result) {
+    // Closing keeps the changes of the unit on the pages; a refused save keeps the window open.
+    if (!savePending()) {
+        return;
+    }
+    if (editor_->isAdding()) {
+        editor_->abandon();
+    }
+    QDialog::done(result);
 }

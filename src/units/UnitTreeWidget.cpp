@@ -41,6 +41,9 @@ void UnitTreeWidget::reload(int absoluteIndex) {
             }
         }
         expandToDepth(0);
+        if (checkable_) {
+            setCheckable(true);
+        }
         if (!selectAbsoluteIndex(absoluteIndex)) {
             selectAbsoluteIndex(0);
         }
@@ -82,6 +85,32 @@ bool UnitTreeWidget::selectAbsoluteIndex(int absoluteIndex) {
         }
     }
     return false;
+}
+
+void UnitTreeWidget::setCheckable(bool on) {
+    checkable_ = on;
+    for (QTreeWidgetItemIterator it(this); *it != nullptr; ++it) {
+        if (on) {
+            (*it)->setFlags((*it)->flags() | Qt::ItemIsUserCheckable);
+            (*it)->setCheckState(0, Qt::Unchecked);
+        } else {
+            (*it)->setFlags((*it)->flags() & ~Qt::ItemIsUserCheckable);
+            (*it)->setData(0, Qt::CheckStateRole, QVariant());
+        }
+    }
+}
+
+QList<int> UnitTreeWidget::checkedUnitIds() const {
+    QList<int> ids;
+    if (!checkable_) {
+        return ids;
+    }
+    for (const QTreeWidgetItem* item : itemsInDisplayOrder()) {
+        if (item->checkState(0) == Qt::Checked) {
+            ids.append(item->data(0, IdRole).toInt());
+        }
+    }
+    return ids;
 }
 
 int UnitTreeWidget::currentUnitId() const {

@@ -35,6 +35,12 @@ class UnitTreeWidget final : public QTreeWidget {
     bool selectUnit(int id);
     bool selectAbsoluteIndex(int absoluteIndex);
 
+    // Shows or hides a check box on every item (kept across reloads, all unchecked after one).
+    void setCheckable(bool on);
+    bool isCheckable() const { return checkable_; }
+    // The units whose items are checked, in display order.
+    QList<int> checkedUnitIds() const;
+
     // The current item's unit (0 when none) and its absolute index (-1 when none).
     int currentUnitId() const;
     int currentAbsoluteIndex() const;
@@ -49,4 +55,5 @@ class UnitTreeWidget final : public QTreeWidget {
     void emitCurrent();
 
     db::Database* db_ = nullptr;
+    bool checkable_ = false;
 };

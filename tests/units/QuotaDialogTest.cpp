@@ -21,6 +21,7 @@
 #include "units/TAddBzForm.h"
 #include "units/TDepFormS.h"
 #include "units/TZsSetForm.h"
+#include "units/UnitEditor.h"
 
 namespace {
 
@@ -175,7 +176,7 @@ TEST_F(QuotaDialogTest, QuotaRowsAreAddedEditedAndDeletedWithTheirState) {
     messages.clear();
     grid->clearSelection();
     child<QPushButton>(&dialog, "btnZsEdit")->click();
-    EXPECT_EQ(messages.texts(), QStringList{TDepFormS::kSelectToEdit});
+    EXPECT_EQ(messages.texts(), QStringList{UnitEditor::kSelectToEdit});
     grid->selectRow(0);
     QuotaInput changed{
         QStringLiteral("测试主任"), QStringLiteral("副职"), 1, QString(), false, {}, {}};
@@ -216,8 +217,8 @@ TEST_F(QuotaDialogTest, QuotaRowsAreAddedEditedAndDeletedWithTheirState) {
     messages.answerNext(true);
     child<QPushButton>(&dialog, "btnZsDel")->click();
     EXPECT_EQ(messages.texts(),
-              (QStringList{TDepFormS::kSelectToDelete, TDepFormS::kConfirmDeleteQuota,
-                           TDepFormS::kConfirmDeleteQuota}));
+              (QStringList{UnitEditor::kSelectToDelete, UnitEditor::kConfirmDeleteQuota,
+                           UnitEditor::kConfirmDeleteQuota}));
     EXPECT_EQ(count(QStringLiteral("tb_department_zs")), 0);
     EXPECT_EQ(grid->rowCount(), 0);
 }
@@ -299,8 +300,8 @@ TEST_F(QuotaDialogTest, StaffingRowsAreAddedEditedAndDeletedWithTheirMembers) {
     messages.answerNext(true);
     child<QPushButton>(&dialog, "btnBzDel")->click();
     EXPECT_EQ(messages.texts(),
-              (QStringList{TDepFormS::kSelectToDelete, TDepFormS::kConfirmDeleteStaffing,
-                           TDepFormS::kConfirmDeleteStaffing}));
+              (QStringList{UnitEditor::kSelectToDelete, UnitEditor::kConfirmDeleteStaffing,
+                           UnitEditor::kConfirmDeleteStaffing}));
     ASSERT_EQ(grid->rowCount(), 1);
     EXPECT_EQ(rowTexts(grid, 0).at(0), QStringLiteral("行政编制"));
     EXPECT_EQ(count(QStringLiteral("tb_department_bz")), 1);

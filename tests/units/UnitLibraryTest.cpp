@@ -1,20 +1,26 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTreeWidgetItem>
 #include <functional>
+#include <memory>
 
 #include "app/DataModule.h"
 #include "db/Database.h"
+#include "db/SqlText.h"
 #include "main/TMainForm.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
 #include "units/TDepForm.h"
+#include "units/UnitTree.h"
 #include "units/UnitTreeWidget.h"
 
 namespace {
@@ -34,8 +40,8 @@ const QStringList kSampleCaptions{"市委",   "市委办", "组织部",   "宣�
                                   "市政协", "市纪委", "群团组织", "团市委"};
 
 // The changing controls of the library, locked while "允许修改" is off.
-const char* const kChangingButtons[] = {"btnAdd", "btnDelete", "btnUnitSettings", "btnUp",
-                                        "btnDown"};
+const char* const kChangingButtons[] = {"btnSave", "btnCancel", "btnAdd",   "btnDelete",  "btnUp",
+                                        "btnDown", "btnZsAdd",  "btnBzAdd", "btnNoParent"};
 
 // The sample tree has 16 units: top level 1..6, 7..10 below 1, 11..15 below 3, 16 below 6;
 // siblings are ordered 1, 2, ... in ID order.
@@ -100,24 +106,26 @@ TEST_F(UnitLibraryTest, TheAdvancedButtonOpensTheLibraryOnTheSelectedUnit) {
             const char* name;
             const char* text;
         };
-        const Field fields[] = {{"edtName", "某市发展和改革委员会"},
-                                {"edtDwjc", "发改委"},
-                                {"edtParent", "某市人民政府"},
-                                {"edtKind", "真实单位/部门"}};
+        const Field fields[] = {
+            {"edtName", "某市发展和改革委员会"}, {"edtDwjc", "发改委"}, {"edtParent", "市政府\\"}};
         for (const Field& f : fields) {
             auto* edit = library->findChild<QLineEdit*>(QString::fromLatin1(f.name));
             ASSERT_NE(edit, nullptr) << f.name;
             EXPECT_EQ(edit->text(), QString::fromUtf8(f.text)) << f.name;
             EXPECT_TRUE(edit->isReadOnly()) << f.name;
         }
-        // Browsing: selecting another unit shows its fields.
+        EXPECT_TRUE(library->findChild<QRadioButton*>(QStringLiteral("rbDep"))->isChecked());
+        EXPECT_EQ(library->findChild<QRadioButton*>(QStringLiteral("rbGroup"))->text(),
+                  QStringLiteral("虚拟单位/分组"));
+        // Browsing: selecting another unit shows its fields and heading.
         ASSERT_TRUE(own->selectUnit(6));
         EXPECT_EQ(library->findChild<QLineEdit*>(QStringLiteral("edtName"))->text(),
                   QStringLiteral("群团组织"));
+        EXPECT_EQ(library->findChild<QLabel*>(QStringLiteral("lblCurrent"))->text(),
+                  QStringLiteral("群团组织"));
         EXPECT_EQ(library->findChild<QLineEdit*>(QStringLiteral("edtParent"))->text(),
                   QStringLiteral("<无>"));
-        EXPECT_EQ(library->findChild<QLineEdit*>(QStringLiteral("edtKind"))->text(),
-                  QStringLiteral("虚拟单位/分组"));
+        EXPECT_TRUE(library->findChild<QRadioButton*>(QStringLiteral("rbGroup"))->isChecked());
     });
     // Nothing changed: the main tree keeps its selection.
     EXPECT_EQ(tree->currentUnitId(), 12);
@@ -138,9 +146,8 @@ TEST_F(UnitLibraryTest, ChangingControlsAreLockedUntilEditingIsAllowed) {
             ASSERT_NE(button, nullptr) << name;
             EXPECT_EQ(button->isEnabled(), on) << name << " on=" << on;
         }
-        // Not built: always disabled. Closing is always possible.
-        EXPECT_FALSE(library.findChild<QPushButton*>(QStringLiteral("btnSave"))->isEnabled());
-        EXPECT_FALSE(library.findChild<QPushButton*>(QStringLiteral("btnCancel"))->isEnabled());
+        EXPECT_EQ(library.findChild<QLineEdit*>(QStringLiteral("edtName"))->isReadOnly(), !on);
+        EXPECT_EQ(library.findChild<QComboBox*>(QStringLiteral("cbDwxz"))->isEnabled(), on);
         EXPECT_TRUE(library.findChild<QPushButton*>(QStringLiteral("btnClose"))->isEnabled());
     }
     // Locked: pressing a move button changes nothing.
@@ -263,6 +270,141 @@ TEST_F(UnitLibraryTest, ClosingWithoutAChangeLeavesTheMainTreeAsItWas) {
     inLibrary([](TDepForm*) {});
     EXPECT_EQ(captionsOf(tree), kSampleCaptions);
     EXPECT_EQ(tree->currentUnitId(), 14);
+}
+
+// ---- Editing in place ------------------------------------------------------------------------
+
+class UnitLibraryEditTest : public UnitLibraryTest {
+  protected:
+    void SetUp() override {
+        UnitLibraryTest::SetUp();
+        library = std::make_unique<TDepForm>(dm, 12);
+        library->show();
+        own = library->findChild<UnitTreeWidget*>(QStringLiteral("tvDw"));
+        library->findChild<QCheckBox*>(QStringLiteral("chkAllowEdit"))->setChecked(true);
+    }
+    QLineEdit* edit(const char* name) const {
+        return library->findChild<QLineEdit*>(QString::fromLatin1(name));
+    }
+    void click(const char* name) const {
+        library->findChild<QPushButton*>(QString::fromLatin1(name))->click();
+    }
+    QString heading() const {
+        return library->findChild<QLabel*>(QStringLiteral("lblCurrent"))->text();
+    }
+    QString stored(int id, const char* column) {
+        return dm.db()
+            .scalar(QStringLiteral("select %1 from tb_department where ID=%2")
+                        .arg(QString::fromLatin1(column))
+                        .arg(id))
+            .toString();
+    }
+    std::vector<QVariantList> allUnits() {
+        return dm.db().query(QStringLiteral("select * from tb_department order by ID"))->rows;
+    }
+
+    std::unique_ptr<TDepForm> library;
+    UnitTreeWidget* own = nullptr;
+};
+
+TEST_F(UnitLibraryEditTest, SaveWritesTheFieldsAndShowsTheUnitUnderItsNewCaption) {
+    edit("edtName")->setText(QStringLiteral("某市发展改革委"));
+    edit("edtDwjc")->setText(QStringLiteral("发展改革委"));
+    click("btnSave");
+    EXPECT_EQ(stored(12, "name"), QStringLiteral("某市发展改革委"));
+    EXPECT_EQ(stored(12, "dwjc"), QStringLiteral("发展改革委"));
+    EXPECT_EQ(own->currentUnitId(), 12);
+    EXPECT_EQ(own->currentItem()->text(0), QStringLiteral("发展改革委"));
+    EXPECT_EQ(heading(), QStringLiteral("某市发展改革委"));
+    EXPECT_TRUE(library->changed());
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
+}
+
+TEST_F(UnitLibraryEditTest, CancelShowsTheStoredFieldsAgain) {
+    const auto before = allUnits();
+    edit("edtName")->setText(QStringLiteral("别的名称"));
+    click("btnCancel");
+    EXPECT_EQ(edit("edtName")->text(), QStringLiteral("某市发展和改革委员会"));
+    // Nothing is left pending: showing another unit saves nothing.
+    ASSERT_TRUE(own->selectUnit(13));
+    EXPECT_EQ(allUnits(), before);
+    EXPECT_FALSE(library->changed());
+}
+
+TEST_F(UnitLibraryEditTest, ShowingAnotherUnitOrClosingSavesThePendingChanges) {
+    edit("edtDwjc")->setText(QStringLiteral("发展改革"));
+    ASSERT_TRUE(own->selectUnit(13));
+    EXPECT_EQ(stored(12, "dwjc"), QStringLiteral("发展改革"));
+    EXPECT_EQ(edit("edtName")->text(), stored(13, "name"));
+    EXPECT_EQ(own->currentUnitId(), 13);
+
+    edit("edtDwjc")->setText(QStringLiteral("教体局"));
+    click("btnClose");
+    EXPECT_EQ(stored(13, "dwjc"), QStringLiteral("教体局"));
+    EXPECT_TRUE(library->changed());
+}
+
+TEST_F(UnitLibraryEditTest, ARefusedSaveKeepsTheUnitAndTheInputAndWritesNothing) {
+    const auto before = allUnits();
+    edit("edtName")->setText(QStringLiteral("  "));
+    ASSERT_TRUE(own->selectUnit(13));
+    EXPECT_EQ(own->currentUnitId(), 12);
+    EXPECT_EQ(edit("edtName")->text(), QStringLiteral("  "));
+    click("btnClose");
+    EXPECT_TRUE(library->isVisible());
+    EXPECT_EQ(messages.texts(), (QStringList{units::kEmptyName, units::kEmptyName}));
+    EXPECT_EQ(allUnits(), before);
+}
+
+TEST_F(UnitLibraryEditTest, AddingBelowOrBesideTheSelectedUnitSavesIntoTheTree) {
+    struct Case {
+        const char* action;
+        int selected;
+        int parent;
+        const char* parentPath;
+    };
+    const Case cases[] = {{"actAddChild", 3, 3, "市政府\\"},
+                          {"actAddSibling", 12, 3, "市政府\\"},
+                          {"actAddSibling", 1, 0, "<无>"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.action);
+        ASSERT_TRUE(own->selectUnit(c.selected));
+        library->findChild<QAction*>(QString::fromLatin1(c.action))->trigger();
+        EXPECT_EQ(heading(), TDepForm::kNewUnitHeading);
+        EXPECT_EQ(edit("edtName")->text(), QString());
+        EXPECT_EQ(edit("edtParent")->text(), QString::fromUtf8(c.parentPath));
+        const QString name =
+            QStringLiteral("新单位") + QString::fromLatin1(c.action) + QString::number(c.selected);
+        edit("edtName")->setText(name);
+        click("btnSave");
+        const auto id = dm.db().scalar(QStringLiteral("select ID from tb_department where name=") +
+                                       sql::quoted(name));
+        ASSERT_TRUE(id.isValid()) << name.toStdString();
+        EXPECT_EQ(stored(id.toInt(), "parentID").toInt(), c.parent);
+        EXPECT_EQ(own->currentUnitId(), id.toInt());
+        EXPECT_EQ(heading(), name);
+    }
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
+}
+
+TEST_F(UnitLibraryEditTest, AnAddLeftBlankIsDroppedWhenAnotherUnitIsShown) {
+    const auto before = allUnits();
+    library->findChild<QAction*>(QStringLiteral("actAddChild"))->trigger();
+    ASSERT_EQ(heading(), TDepForm::kNewUnitHeading);
+    ASSERT_TRUE(own->selectUnit(13));
+    EXPECT_EQ(heading(), stored(13, "name"));
+    EXPECT_EQ(allUnits(), before);
+}
+
+TEST_F(UnitLibraryEditTest, TheTreeCheckBoxesComeAndGoWithTheMenuEntry) {
+    auto* entry = library->findChild<QAction*>(QStringLiteral("actCheckTree"));
+    entry->trigger();
+    ASSERT_TRUE(own->isCheckable());
+    own->itemsInDisplayOrder().at(2)->setCheckState(0, Qt::Checked);
+    EXPECT_EQ(own->checkedUnitIds(), QList<int>{8});
+    entry->trigger();
+    EXPECT_TRUE(own->checkedUnitIds().isEmpty());
+    EXPECT_FALSE(own->itemsInDisplayOrder().at(2)->data(0, Qt::CheckStateRole).isValid());
 }
 
 }  // namespace
