@@ -4,13 +4,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -25,15 +22,12 @@
 #include "units/OrganisationHistory.h"
 #include "units/Quotas.h"
 #include "units/TAddBzForm.h"
-#include "units/TSelectDwForm.h"
 #include "units/TZsSetForm.h"
 #include "units/UnitCodes.h"
+#include "units/UnitPickerEdit.h"
 #include "units/UnitTree.h"
-#include "units/UnitTreeWidget.h"
 
 namespace {
-
-const QString kTopLevel = QStringLiteral("<无>");
 
 // An empty entry first, then the codes; the item data is the code.
 template <std::size_t N>
@@ -130,10 +124,7 @@ UnitEditor::UnitEditor(TDataM& dm, const QString& groupCaption, QWidget* parent)
       PageControl1(new QTabWidget(this)),
       edtName(new QLineEdit),
       edtDwjc(new QLineEdit),
-      edtParent(new QLineEdit),
-      btnNoParent(makeButton("btnNoParent", kTopLevel)),
-      parentTree_(new UnitTreeWidget(this)),
-      parentPicker_(new TSelectDwForm(this)),
+      parentBox_(new UnitPickerEdit(QStringLiteral("edtParent"), QStringLiteral("btnNoParent"))),
       rbDep(new QRadioButton(QStringLiteral("真实单位/部门"))),
       rbGroup(new QRadioButton(groupCaption)),
       cbDwxz(new QComboBox),
@@ -159,17 +150,7 @@ UnitEditor::UnitEditor(TDataM& dm, const QString& groupCaption, QWidget* parent)
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     edtName->setObjectName(QStringLiteral("edtName"));
     edtDwjc->setObjectName(QStringLiteral("edtDwjc"));
-    edtParent->setObjectName(QStringLiteral("edtParent"));
-    edtParent->setReadOnly(true);
-    edtParent->setCursor(Qt::PointingHandCursor);
-    edtParent->installEventFilter(this);
-    btnNoParent->setToolTip(QStringLiteral("顶级单位"));
-    parentTree_->setObjectName(QStringLiteral("tvParents"));
-    parentTree_->setDatabase(&dm_.db());
-    parentTree_->hide();
-    connect(btnNoParent, &QPushButton::clicked, this, [this] { selectParent(0); });
-    connect(parentPicker_, &TSelectDwForm::unitChosen, this,
-            [this](int absoluteIndex) { parentChosen(absoluteIndex); });
+    parentBox_->setDatabase(&dm_.db());
     rbDep->setObjectName(QStringLiteral("rbDep"));
     rbGroup->setObjectName(QStringLiteral("rbGroup"));
     cbDwxz->setObjectName(QStringLiteral("cbDwxz"));
@@ -206,10 +187,7 @@ UnitEditor::UnitEditor(TDataM& dm, const QString& groupCaption, QWidget* parent)
     auto* fields = new QFormLayout(basic);
     fields->addRow(QStringLiteral("单位名称："), edtName);
     fields->addRow(QStringLiteral("单位简称："), edtDwjc);
-    auto* parentRow = new QHBoxLayout;
-    parentRow->addWidget(edtParent, 1);
-    parentRow->addWidget(btnNoParent);
-    fields->addRow(QStringLiteral("上级单位："), parentRow);
+    fields->addRow(QStringLiteral("上级单位："), parentBox_);
     fields->addRow(QStringLiteral("类    型："), kindRow);
     fields->addRow(QString(), hint);
     fields->addRow(QStringLiteral("单位性质："), cbDwxz);
@@ -248,55 +226,8 @@ UnitEditor::UnitEditor(TDataM& dm, const QString& groupCaption, QWidget* parent)
     startAdding(0);
 }
 
-void UnitEditor::selectParent(int parentId) {
-    // A parent that is not in the tree is shown at top level, as the tree shows it.
-    for (const QTreeWidgetItem* item : parentTree_->itemsInDisplayOrder()) {
-        if (parentId != 0 && item->data(0, UnitTreeWidget::IdRole).toInt() == parentId) {
-            parentId_ = parentId;
-            edtParent->setText(TSelectDwForm::pathOf(item));
-            return;
-        }
-    }
-    parentId_ = 0;
-    edtParent->setText(kTopLevel);
-}
-
-void UnitEditor::openParentPicker() {
-    int at = -1;
-    if (parentId_ != 0) {
-        const QList<QTreeWidgetItem*> items = parentTree_->itemsInDisplayOrder();
-        for (int i = 0; i < items.size(); ++i) {
-            if (items[i]->data(0, UnitTreeWidget::IdRole).toInt() == parentId_) {
-                at = i;
-                break;
-            }
-        }
-    }
-    parentPicker_->popup(edtParent, *parentTree_, at);
-}
-
-void UnitEditor::parentChosen(int absoluteIndex) {
-    // The picker's node maps back to a unit through the tree it copied.
-    const QTreeWidgetItem* item = parentTree_->itemsInDisplayOrder().value(absoluteIndex);
-    selectParent(item != nullptr ? item->data(0, UnitTreeWidget::IdRole).toInt() : 0);
-}
-
-bool UnitEditor::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edtParent) {
-        if (event->type() == QEvent::MouseButtonPress &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            openParentPicker();
-            return true;
-        }
-        if (event->type() == QEvent::KeyPress) {
-            const int key = static_cast<QKeyEvent*>(event)->key();
-            if (key == Qt::Key_F4 || key == Qt::Key_Down || key == Qt::Key_Space) {
-                openParentPicker();
-                return true;
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
+int UnitEditor::parentId() const {
+    return parentBox_->unitId();
 }
 
 void UnitEditor::resetPages(bool adding, int unitId) {
@@ -308,7 +239,7 @@ void UnitEditor::resetPages(bool adding, int unitId) {
     gridHistory->setRowCount(0);
     PageControl1->setTabEnabled(kStaffingTab, !adding);
     PageControl1->setTabEnabled(kHistoryTab, !adding);
-    parentTree_->reload();
+    parentBox_->reload();
 }
 
 void UnitEditor::startAdding(int parentId) {
@@ -320,7 +251,7 @@ void UnitEditor::startAdding(int parentId) {
     edtB0114->clear();
     cbB0127->setCurrentIndex(0);
     cbB0124->setCurrentIndex(0);
-    selectParent(parentId);
+    parentBox_->setUnit(parentId);
     loaded_ = fieldValues();
     PageControl1->setCurrentIndex(0);
     edtName->setFocus();
@@ -349,7 +280,7 @@ bool UnitEditor::startEditing(int id) {
     edtB0114->setText(text("B0114"));
     selectData(cbB0127, text("B0127"));
     selectData(cbB0124, text("B0124"));
-    selectParent(unit->value(0, QStringLiteral("parentID")).toInt());
+    parentBox_->setUnit(unit->value(0, QStringLiteral("parentID")).toInt());
     loaded_ = fieldValues();
     // Shown again on the same page, a grid page is refilled for the new unit.
     tabShown(PageControl1->currentIndex());
@@ -360,7 +291,7 @@ bool UnitEditor::startEditing(int id) {
 QStringList UnitEditor::fieldValues() const {
     return {edtName->text(),
             edtDwjc->text(),
-            QString::number(parentId_),
+            QString::number(parentBox_->unitId()),
             rbDep->isChecked() ? QStringLiteral("1") : QStringLiteral("0"),
             cbDwxz->currentText(),
             edtB0114->text(),
@@ -377,9 +308,10 @@ void UnitEditor::setEditable(bool on) {
     edtName->setReadOnly(!on);
     edtDwjc->setReadOnly(!on);
     edtB0114->setReadOnly(!on);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             btnNoParent, rbDep, rbGroup, cbDwxz, cbB0127, cbB0124, gridZs, btnZsAdd, btnZsDel,
-             btnZsEdit, gridBz, btnBzAdd, btnBzDel, btnBzEdit, gridHistory}) {
+    parentBox_->setReadOnly(!on);
+    for (QWidget* w : std::initializer_list<QWidget*>{rbDep, rbGroup, cbDwxz, cbB0127, cbB0124,
+                                                      gridZs, btnZsAdd, btnZsDel, btnZsEdit, gridBz,
+                                                      btnBzAdd, btnBzDel, btnBzEdit, gridHistory}) {
         w->setEnabled(on);
     }
 }
@@ -395,7 +327,7 @@ bool UnitEditor::save() {
     fields.name = edtName->text();
     fields.dwjc = edtDwjc->text();
     fields.isDep = rbDep->isChecked();
-    fields.parentID = parentId_;
+    fields.parentID = parentBox_->unitId();
     fields.otherFields.insert(QStringLiteral("dwxz"), stored(cbDwxz->currentText()));
     fields.otherFields.insert(QStringLiteral("B0114"), stored(edtB0114->text()));
     fields.otherFields.insert(QStringLiteral("B0127"), stored(cbB0127->currentData().toString()));
@@ -417,8 +349,7 @@ bool UnitEditor::save() {
     unitId_ = outcome.id;
     PageControl1->setTabEnabled(kStaffingTab, true);
     PageControl1->setTabEnabled(kHistoryTab, true);
-    parentTree_->reload();
-    selectParent(parentId_);
+    parentBox_->reload();
     loaded_ = fieldValues();
     return true;
 }

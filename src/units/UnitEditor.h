@@ -11,8 +11,7 @@ class QRadioButton;
 class QTabWidget;
 class QTableWidget;
 class TDataM;
-class TSelectDwForm;
-class UnitTreeWidget;
+class UnitPickerEdit;
 
 // The pages of one unit, shared by the unit dialog and the unit library: "基本信息" edits the
 // unit's fields; "职数设置" lists its post quotas (for a unit being created too: the rows are
@@ -48,16 +47,13 @@ class UnitEditor final : public QWidget {
     // The unit being edited (after a save: the saved unit), 0 while adding.
     int unitId() const { return unitId_; }
     // The parent chosen for the unit (0: top level).
-    int parentId() const { return parentId_; }
+    int parentId() const;
 
     // Messages of the grids' commands.
     static const QString kSelectToDelete;
     static const QString kSelectToEdit;
     static const QString kConfirmDeleteStaffing;
     static const QString kConfirmDeleteQuota;
-
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     QStringList fieldValues() const;
@@ -72,9 +68,6 @@ class UnitEditor final : public QWidget {
     void staffingAdd();
     void staffingEdit();
     void staffingDelete();
-    void selectParent(int parentId);
-    void openParentPicker();
-    void parentChosen(int absoluteIndex);
 
     TDataM& dm_;
     bool adding_ = true;
@@ -85,13 +78,7 @@ class UnitEditor final : public QWidget {
     QTabWidget* PageControl1;
     QLineEdit* edtName;
     QLineEdit* edtDwjc;
-    // The parent: its path, shown read-only, opens the unit picker on a click; "<无>" beside it
-    // chooses the top level. The picker copies the hidden tree of the units.
-    QLineEdit* edtParent;
-    QPushButton* btnNoParent;
-    UnitTreeWidget* parentTree_;
-    TSelectDwForm* parentPicker_;
-    int parentId_ = 0;
+    UnitPickerEdit* parentBox_;  // "<无>" beside it chooses the top level
     QRadioButton* rbDep;
     QRadioButton* rbGroup;
     QComboBox* cbDwxz;
