@@ -9,7 +9,6 @@
 #include <QVBoxLayout>
 
 #include "app/DataModule.h"
-#include "app/MessageService.h"
 #include "units/UnitTree.h"
 
 TNodeDelForm::TNodeDelForm(TDataM& dm, int unitId, const QString& caption, QWidget* parent)
@@ -62,7 +61,7 @@ void TNodeDelForm::cxButton1Click() {
     const units::Outcome outcome =
         units::UnitTree(dm_).removeSubtree(unitId_, how, cxTextEdit1->text());
     if (!outcome) {
-        app::showInformation(outcome.message.isEmpty() ? dm_.db().lastError() : outcome.message);
+        units::showRefusal(outcome, dm_.db());
         return;
     }
     accept();

@@ -338,7 +338,7 @@ bool UnitEditor::save() {
     units::UnitTree tree(dm_);
     const units::Outcome outcome = adding_ ? tree.addUnit(fields) : tree.editUnit(unitId_, fields);
     if (!outcome) {
-        app::showInformation(outcome.message.isEmpty() ? dm_.db().lastError() : outcome.message);
+        units::showRefusal(outcome, dm_.db());
         return false;
     }
     if ((adding_ && !units::attachPendingQuotas(dm_.db(), outcome.id)) || !transaction.commit()) {

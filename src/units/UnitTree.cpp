@@ -7,6 +7,7 @@
 #include <functional>
 
 #include "app/DataModule.h"
+#include "app/MessageService.h"
 #include "app/Progress.h"
 #include "db/Database.h"
 #include "db/Dataset.h"
@@ -503,6 +504,14 @@ Outcome UnitTree::moveAmongSiblings(int id, Direction direction) {
         return fail();
     }
     return {true, {}, id};
+}
+
+void showRefusal(const Outcome& outcome, const db::Database& db) {
+    if (outcome.message.isEmpty()) {
+        app::showError(db.lastError());
+    } else {
+        app::showInformation(outcome.message);
+    }
 }
 
 }  // namespace units

@@ -59,6 +59,9 @@ struct Outcome {
     static Outcome failure(const QString& text) { return {false, text, 0}; }
 };
 
+// Shows why `outcome` failed: its message, or the database's error when it has none.
+void showRefusal(const Outcome& outcome, const db::Database& db);
+
 // ---- Loading ---------------------------------------------------------------------------------
 
 // One node of the loaded tree.

@@ -1,0 +1,64 @@
+#include "units/Membership.h"
+
+#include <QDate>
+
+#include "app/DataModule.h"
+#include "db/Database.h"
+#include "text/MonthText.h"
+
+namespace units {
+
+std::optional<Membership> readMembership(db::Database& db, int unitId, int cadreId) {
+    const auto row = db.query(QStringLiteral("select * from tb_cadre_node as a left outer join "
+                                             "tb_department as b on a.dwid=b.id where dwid=%1 "
+                                             "and zwcadreid=%2")
+                                  .arg(unitId)
+                                  .arg(cadreId));
+    if (!row || row->rows.empty()) {
+        return std::nullopt;
+    }
+    Membership m;
+    m.unitName = row->value(0, QStringLiteral("name")).toString();
+    m.entered = row->value(0, QStringLiteral("jrsjStr")).toString();
+    m.inStaffing = !row->value(0, QStringLiteral("nobz")).toBool();
+    return m;
+}
+
+Outcome saveMembership(TDataM& dm, int unitId, int cadreId, const QString& entered,
+                       bool inStaffing) {
+    if (unitId == 0) {
+        return Outcome::failure(kChooseUnit);
+    }
+    const QString text = entered.trimmed();
+    const QDate month = text::parseMonthText(text);
+    if (!text.isEmpty() && !month.isValid()) {
+        return Outcome::failure(kBadEntryMonth);
+    }
+    db::Database& db = dm.db();
+    db::Transaction transaction(db);
+    const QString where =
+        QStringLiteral(" where dwid=%1 and zwcadreid=%2").arg(unitId).arg(cadreId);
+    const auto existing = db.query(QStringLiteral("select * from tb_cadre_node") + where);
+    if (!existing) {
+        return Outcome::failure({});
+    }
+    if (existing->rows.empty() &&
+        !db.exec(
+            QStringLiteral("insert into tb_cadre_node (dwID,ZwCadreID,zwOrder) values (%1,%2,%3)")
+                .arg(unitId)
+                .arg(cadreId)
+                .arg(dm.NextMemberOrder(unitId)))) {
+        return Outcome::failure({});
+    }
+    const QString date = month.isValid() ? QStringLiteral("#%1#").arg(month.toString(Qt::ISODate))
+                                         : QStringLiteral("null");
+    if (!db.exec(QStringLiteral("update tb_cadre_node set jrsjStr=?,jrsj=") + date +
+                     QStringLiteral(",nobz=?") + where,
+                 {text, !inStaffing}) ||
+        !transaction.commit()) {
+        return Outcome::failure({});
+    }
+    return {true, {}, db.scalar(QStringLiteral("select CnID from tb_cadre_node") + where).toInt()};
+}
+
+}  // namespace units

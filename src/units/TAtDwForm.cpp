@@ -1,0 +1,79 @@
+#include "units/TAtDwForm.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/DataModule.h"
+#include "db/Database.h"
+#include "units/Membership.h"
+#include "units/UnitPickerEdit.h"
+
+TAtDwForm::TAtDwForm(TDataM& dm, QWidget* parent)
+    : QDialog(parent),
+      dm_(dm),
+      lblName(new QLabel),
+      unitBox_(new UnitPickerEdit(QStringLiteral("edtUnit"), QString())),
+      edtEntered(new QLineEdit),
+      chkInStaffing(new QCheckBox(QStringLiteral("在编"))),
+      btnOK(new QPushButton(QStringLiteral("确 定"))),
+      btnCancel(new QPushButton(QStringLiteral("取 消"))) {
+    setObjectName(QStringLiteral("TAtDwForm"));
+    setWindowTitle(QStringLiteral("所在单位及编制"));
+    lblName->setObjectName(QStringLiteral("lblName"));
+    edtEntered->setObjectName(QStringLiteral("edtEntered"));
+    edtEntered->setPlaceholderText(QStringLiteral("年.月"));
+    edtEntered->setMaxLength(10);
+    chkInStaffing->setObjectName(QStringLiteral("chkInStaffing"));
+    btnOK->setObjectName(QStringLiteral("btnOK"));
+    btnCancel->setObjectName(QStringLiteral("btnCancel"));
+    btnOK->setAutoDefault(false);
+    btnCancel->setAutoDefault(false);
+    unitBox_->setDatabase(&dm_.db());
+
+    auto* fields = new QFormLayout;
+    fields->addRow(QStringLiteral("姓    名"), lblName);
+    fields->addRow(QStringLiteral("所在单位"), unitBox_);
+    fields->addRow(QStringLiteral("进入时间"), edtEntered);
+    fields->addRow(QString(), chkInStaffing);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(btnOK);
+    buttons->addWidget(btnCancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(buttons);
+
+    connect(btnOK, &QPushButton::clicked, this, &TAtDwForm::btnOKClick);
+    connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TAtDwForm::start(int cadreId, int unitId) {
+    cadreId_ = cadreId;
+    savedId_ = 0;
+    lblName->setText(dm_.db()
+                         .scalar(QStringLiteral("select xm from tb_cadre where CadreID=") +
+                                 QString::number(cadreId))
+                         .toString());
+    unitBox_->reload();
+    unitBox_->setUnit(unitId);
+    const auto membership = units::readMembership(dm_.db(), unitId, cadreId);
+    edtEntered->setText(membership ? membership->entered : QString());
+    chkInStaffing->setChecked(membership ? membership->inStaffing : true);
+    edtEntered->setFocus();
+}
+
+void TAtDwForm::btnOKClick() {
+    const units::Outcome outcome = units::saveMembership(
+        dm_, unitBox_->unitId(), cadreId_, edtEntered->text(), chkInStaffing->isChecked());
+    if (!outcome) {
+        units::showRefusal(outcome, dm_.db());
+        return;
+    }
+    savedId_ = outcome.id;
+    accept();
+}

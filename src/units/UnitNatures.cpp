@@ -1,0 +1,53 @@
+#include "units/UnitNatures.h"
+
+#include "db/Database.h"
+
+namespace units {
+
+PostSet postSetOf(const QStringList& posts) {
+    PostSet set;
+    for (const QString& post : posts) {
+        set.zwj += post + u',';
+    }
+    set.zwjdesc = posts.join(u'\n');
+    return set;
+}
+
+QStringList postsOfSet(const QString& zwj) {
+    QStringList posts;
+    for (const QString& part : zwj.split(u',', Qt::SkipEmptyParts)) {
+        if (!part.trimmed().isEmpty()) {
+            posts.append(part.trimmed());
+        }
+    }
+    return posts;
+}
+
+QStringList naturePosts(db::Database& db, const QString& name) {
+    return postsOfSet(
+        db.scalar(QStringLiteral("select zwj from tb_dep_xz where xz=?"), {name}).toString());
+}
+
+Outcome saveNature(db::Database& db, const QString& originalName, const QString& name,
+                   const QStringList& posts) {
+    const QString newName = name.trimmed();
+    if (newName.isEmpty()) {
+        return Outcome::failure(kEmptyNatureName);
+    }
+    const bool adding = originalName.isEmpty();
+    // Names compare as every list compares them (without regard to case).
+    if ((adding || newName.compare(originalName, Qt::CaseInsensitive) != 0) &&
+        db.scalar(QStringLiteral("select count(*) from tb_dep_xz where xz=?"), {newName}).toInt() >
+            0) {
+        return Outcome::failure(kNatureExists);
+    }
+    const PostSet set = postSetOf(posts);
+    const bool written =
+        adding ? db.exec(QStringLiteral("insert into tb_dep_xz (xz,zwj,zwjdesc) values (?,?,?)"),
+                         {newName, set.zwj, set.zwjdesc})
+               : db.exec(QStringLiteral("update tb_dep_xz set xz=?,zwj=?,zwjdesc=? where xz=?"),
+                         {newName, set.zwj, set.zwjdesc, originalName});
+    return written ? Outcome{} : Outcome::failure({});
+}
+
+}  // namespace units

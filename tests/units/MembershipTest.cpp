@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/DataModule.h"
+#include "db/Database.h"
+#include "support/QtPrinters.h"
+#include "support/RecordingMessageService.h"
+#include "support/TestHome.h"
+#include "units/Membership.h"
+#include "units/TAtDwForm.h"
+#include "units/TSelectDwForm.h"
+#include "units/UnitTreeWidget.h"
+
+namespace {
+
+// In the sample data cadre 2 (何  国) belongs to units 1 (order 2) and 3 (order 1); unit 3 has
+// further members. Cadre 1 belongs to unit 1 only.
+class MembershipTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
+    }
+    struct Row {
+        int count = 0;
+        int order = 0;
+        QString entered;
+        QVariant date;
+        bool nobz = false;
+    };
+    Row row(int unit, int cadre) {
+        const auto r = dm.db().query(
+            QStringLiteral("select zwOrder, jrsjStr, jrsj, nobz from tb_cadre_node where dwID=%1 "
+                           "and ZwCadreID=%2")
+                .arg(unit)
+                .arg(cadre));
+        Row out;
+        out.count = static_cast<int>(r->rows.size());
+        if (out.count > 0) {
+            out.order = r->rows[0].value(0).toInt();
+            out.entered = r->rows[0].value(1).toString();
+            out.date = r->rows[0].value(2);
+            out.nobz = r->rows[0].value(3).toBool();
+        }
+        return out;
+    }
+    std::vector<QVariantList> memberships() {
+        return dm.db().query(QStringLiteral("select * from tb_cadre_node order by CnID"))->rows;
+    }
+
+    TestHome home;
+    TDataM dm{home.path()};
+    RecordingMessageService messages;
+};
+
+TEST_F(MembershipTest, SavingWritesTheMonthItsFirstDayAndTheStaffingFlag) {
+    struct Case {
+        const char* entered;
+        bool inStaffing;
+        const char* storedText;
+        QDate date;  // invalid: stored as null
+    };
+    const Case cases[] = {{"2012.7", false, "2012.7", QDate(2012, 7, 1)},
+                          {" 2015.03 ", true, "2015.03", QDate(2015, 3, 1)},
+                          {"", true, "", QDate()}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entered);
+        const int orderBefore = row(3, 2).order;
+        const units::Outcome outcome =
+            units::saveMembership(dm, 3, 2, QString::fromUtf8(c.entered), c.inStaffing);
+        ASSERT_TRUE(outcome) << outcome.message.toStdString() << dm.db().lastError().toStdString();
+        const Row r = row(3, 2);
+        EXPECT_EQ(r.count, 1);
+        EXPECT_EQ(r.order, orderBefore);
+        EXPECT_EQ(r.entered, QString::fromUtf8(c.storedText));
+        EXPECT_EQ(r.date.toDate(), c.date);
+        EXPECT_EQ(r.date.isNull(), !c.date.isValid());
+        EXPECT_EQ(r.nobz, !c.inStaffing);
+        const auto read = units::readMembership(dm.db(), 3, 2);
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(read->unitName, QStringLiteral("某市人民政府"));
+        EXPECT_EQ(read->entered, QString::fromUtf8(c.storedText));
+        EXPECT_EQ(read->inStaffing, c.inStaffing);
+    }
+}
+
+TEST_F(MembershipTest, ANewMembershipComesLastInTheUnitOnce) {
+    const int next = dm.NextMemberOrder(3);
+    ASSERT_GT(next, 1);
+    EXPECT_FALSE(units::readMembership(dm.db(), 3, 1).has_value());
+    const units::Outcome first = units::saveMembership(dm, 3, 1, QStringLiteral("2020.01"), true);
+    ASSERT_TRUE(first);
+    EXPECT_EQ(row(3, 1).order, next);
+    EXPECT_EQ(
+        first.id,
+        dm.db()
+            .scalar(QStringLiteral("select CnID from tb_cadre_node where dwID=3 and ZwCadreID=1"))
+            .toInt());
+    // Saving again edits the same row.
+    ASSERT_TRUE(units::saveMembership(dm, 3, 1, QStringLiteral("2021.01"), true));
+    EXPECT_EQ(row(3, 1).count, 1);
+    EXPECT_EQ(row(3, 1).order, next);
+    EXPECT_EQ(row(3, 1).entered, QStringLiteral("2021.01"));
+}
+
+TEST_F(MembershipTest, NoUnitOrABadMonthIsRefusedAndWritesNothing) {
+    const auto before = memberships();
+    struct Case {
+        int unit;
+        const char* entered;
+        QString message;
+    };
+    const Case cases[] = {{0, "2012.07", units::kChooseUnit},
+                          {3, "2012.13", units::kBadEntryMonth},
+                          {3, "12.7", units::kBadEntryMonth},
+                          {4, "abc", units::kBadEntryMonth}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.entered);
+        const units::Outcome outcome =
+            units::saveMembership(dm, c.unit, 1, QString::fromUtf8(c.entered), false);
+        EXPECT_FALSE(outcome);
+        EXPECT_EQ(outcome.message, c.message);
+    }
+    EXPECT_EQ(memberships(), before);
+}
+
+TEST_F(MembershipTest, TheDialogShowsTheMembershipAndWritesTheUnitChosenInIt) {
+    ASSERT_TRUE(units::saveMembership(dm, 3, 2, QStringLiteral("2022.05"), false));
+    TAtDwForm dialog(dm);
+    dialog.start(2, 3);
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("所在单位及编制"));
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("lblName"))->text(),
+              QStringLiteral("何  国"));
+    auto* unitBox = dialog.findChild<QLineEdit*>(QStringLiteral("edtUnit"));
+    EXPECT_EQ(unitBox->text(), QStringLiteral("市政府\\"));
+    auto* entered = dialog.findChild<QLineEdit*>(QStringLiteral("edtEntered"));
+    auto* inStaffing = dialog.findChild<QCheckBox*>(QStringLiteral("chkInStaffing"));
+    EXPECT_EQ(entered->text(), QStringLiteral("2022.05"));
+    EXPECT_FALSE(inStaffing->isChecked());
+
+    // A bad month is refused and the dialog stays.
+    entered->setText(QStringLiteral("2022.5.9x"));
+    dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    EXPECT_EQ(messages.texts(), QStringList{units::kBadEntryMonth});
+    EXPECT_EQ(dialog.result(), 0);
+    EXPECT_EQ(row(3, 2).entered, QStringLiteral("2022.05"));
+
+    // Another unit chosen in the picker: its membership is written (created, as the last one).
+    const int next = dm.NextMemberOrder(12);
+    QTest::mouseClick(unitBox, Qt::LeftButton);
+    auto* picker = dialog.findChild<TSelectDwForm*>();
+    ASSERT_NE(picker, nullptr);
+    ASSERT_TRUE(picker->tree()->selectUnit(12));
+    Q_EMIT picker->tree()->itemDoubleClicked(picker->tree()->currentItem(), 0);
+    EXPECT_EQ(unitBox->text(), QStringLiteral("市政府\\发改委\\"));
+    entered->setText(QStringLiteral("2023.1"));
+    inStaffing->setChecked(true);
+    dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    const Row created = row(12, 2);
+    EXPECT_EQ(created.count, 1);
+    EXPECT_EQ(created.order, next);
+    EXPECT_EQ(created.entered, QStringLiteral("2023.1"));
+    EXPECT_FALSE(created.nobz);
+    EXPECT_GT(dialog.savedMembershipId(), 0);
+    // The membership the dialog opened on is untouched.
+    EXPECT_EQ(row(3, 2).entered, QStringLiteral("2022.05"));
+}
+
+TEST_F(MembershipTest, ANewMembershipInTheDialogCountsInStaffingAtFirst) {
+    TAtDwForm dialog(dm);
+    dialog.start(1, 0);
+    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("edtUnit"))->text(), QString());
+    EXPECT_TRUE(dialog.findChild<QCheckBox*>(QStringLiteral("chkInStaffing"))->isChecked());
+    dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+    EXPECT_EQ(messages.texts(), QStringList{units::kChooseUnit});
+}
+
+}  // namespace
