@@ -11,6 +11,7 @@
 #include "app/DataModule.h"
 #include "app/Login.h"
 #include "app/MessageService.h"
+#include "widgets/DialogParts.h"
 
 TLoginForm::TLoginForm(TDataM& dm, QWidget* parent)
     : QDialog(parent),
@@ -37,10 +38,7 @@ TLoginForm::TLoginForm(TDataM& dm, QWidget* parent)
     auto* fields = new QFormLayout;
     fields->addRow(QStringLiteral("用户名："), cxTextEdit1);
     fields->addRow(QStringLiteral("口  令："), cxTextEdit2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cxButton2);
-    buttons->addWidget(cxButton1);
+    auto* buttons = widgets::rightAlignedRow({cxButton2, cxButton1});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addLayout(fields);

@@ -10,6 +10,7 @@
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "units/Quotas.h"
+#include "widgets/DialogParts.h"
 
 TAddBzForm::TAddBzForm(TDataM& dm, int unitId, QWidget* parent)
     : QDialog(parent),
@@ -35,10 +36,7 @@ TAddBzForm::TAddBzForm(TDataM& dm, int unitId, QWidget* parent)
     for (QPushButton* button : {btnOK, btnCancel}) {
         button->setAutoDefault(false);
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    auto* buttons = widgets::rightAlignedRow({btnOK, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);

@@ -12,6 +12,7 @@
 #include "db/Database.h"
 #include "units/Membership.h"
 #include "units/UnitPickerEdit.h"
+#include "widgets/DialogParts.h"
 
 TAtDwForm::TAtDwForm(TDataM& dm, QWidget* parent)
     : QDialog(parent),
@@ -20,8 +21,8 @@ TAtDwForm::TAtDwForm(TDataM& dm, QWidget* parent)
       unitBox_(new UnitPickerEdit(QStringLiteral("edtUnit"), QString())),
       edtEntered(new QLineEdit),
       chkInStaffing(new QCheckBox(QStringLiteral("在编"))),
-      btnOK(new QPushButton(QStringLiteral("确 定"))),
-      btnCancel(new QPushButton(QStringLiteral("取 消"))) {
+      btnOK(widgets::namedButton("btnOK", QStringLiteral("确 定"))),
+      btnCancel(widgets::namedButton("btnCancel", QStringLiteral("取 消"))) {
     setObjectName(QStringLiteral("TAtDwForm"));
     setWindowTitle(QStringLiteral("所在单位及编制"));
     lblName->setObjectName(QStringLiteral("lblName"));
@@ -29,10 +30,6 @@ TAtDwForm::TAtDwForm(TDataM& dm, QWidget* parent)
     edtEntered->setPlaceholderText(QStringLiteral("年.月"));
     edtEntered->setMaxLength(10);
     chkInStaffing->setObjectName(QStringLiteral("chkInStaffing"));
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnOK->setAutoDefault(false);
-    btnCancel->setAutoDefault(false);
     unitBox_->setDatabase(&dm_.db());
 
     auto* fields = new QFormLayout;
@@ -40,10 +37,7 @@ TAtDwForm::TAtDwForm(TDataM& dm, QWidget* parent)
     fields->addRow(QStringLiteral("所在单位"), unitBox_);
     fields->addRow(QStringLiteral("进入时间"), edtEntered);
     fields->addRow(QString(), chkInStaffing);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    auto* buttons = widgets::rightAlignedRow({btnOK, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);

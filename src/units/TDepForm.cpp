@@ -19,15 +19,9 @@
 #include "units/UnitEditor.h"
 #include "units/UnitTree.h"
 #include "units/UnitTreeWidget.h"
+#include "widgets/DialogParts.h"
 
 namespace {
-
-QPushButton* makeButton(const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 QAction* makeAction(const char* name, const QString& caption, QObject* parent) {
     auto* action = new QAction(caption, parent);
@@ -46,13 +40,13 @@ TDepForm::TDepForm(TDataM& dm, int selectedId, QWidget* parent)
       lblCurrent(new QLabel),
       editor_(new UnitEditor(dm, QStringLiteral("虚拟单位/分组"))),
       chkAllowEdit(new QCheckBox(QStringLiteral("允许修改"))),
-      btnSave(makeButton("btnSave", QStringLiteral("保存"))),
-      btnCancel(makeButton("btnCancel", QStringLiteral("取消"))),
-      btnAdd(makeButton("btnAdd", QStringLiteral("添加"))),
-      btnDelete(makeButton("btnDelete", QStringLiteral("删除"))),
-      btnClose(makeButton("btnClose", QStringLiteral("关闭"))),
-      btnUp(makeButton("btnUp", QStringLiteral("上移"))),
-      btnDown(makeButton("btnDown", QStringLiteral("下移"))),
+      btnSave(widgets::namedButton("btnSave", QStringLiteral("保存"))),
+      btnCancel(widgets::namedButton("btnCancel", QStringLiteral("取消"))),
+      btnAdd(widgets::namedButton("btnAdd", QStringLiteral("添加"))),
+      btnDelete(widgets::namedButton("btnDelete", QStringLiteral("删除"))),
+      btnClose(widgets::namedButton("btnClose", QStringLiteral("关闭"))),
+      btnUp(widgets::namedButton("btnUp", QStringLiteral("上移"))),
+      btnDown(widgets::namedButton("btnDown", QStringLiteral("下移"))),
       pmTree(new QMenu(this)),
       actOrder(makeAction("actOrder", QStringLiteral("打开单位顺序调整功能"), this)),
       actCheckTree(makeAction("actCheckTree", QStringLiteral("启用树形选择框"), this)),

@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "units/UnitEditor.h"
+#include "widgets/DialogParts.h"
 
 TDepFormS::TDepFormS(TDataM& dm, QWidget* parent)
     : QDialog(parent),
@@ -19,10 +20,7 @@ TDepFormS::TDepFormS(TDataM& dm, QWidget* parent)
     for (QPushButton* button : {btnOK, btnCancel}) {
         button->setAutoDefault(false);
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    auto* buttons = widgets::rightAlignedRow({btnOK, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(editor_);
     layout->addLayout(buttons);

@@ -10,6 +10,7 @@
 #include "app/DataModule.h"
 #include "units/UnitTree.h"
 #include "units/UnitTreeWidget.h"
+#include "widgets/DialogParts.h"
 
 TFindDwForm::TFindDwForm(TDataM& dm, UnitTreeWidget& tree, QWidget* parent)
     : QDialog(parent),
@@ -29,10 +30,7 @@ TFindDwForm::TFindDwForm(TDataM& dm, UnitTreeWidget& tree, QWidget* parent)
     cxButton2->setObjectName(QStringLiteral("cxButton2"));
     Label1->setBuddy(cxTextEdit1);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cxButton1);
-    buttons->addWidget(cxButton2);
+    auto* buttons = widgets::rightAlignedRow({cxButton1, cxButton2});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addWidget(cxTextEdit1);

@@ -10,6 +10,7 @@
 
 #include "app/DataModule.h"
 #include "units/UnitTree.h"
+#include "widgets/DialogParts.h"
 
 TNodeDelForm::TNodeDelForm(TDataM& dm, int unitId, const QString& caption, QWidget* parent)
     : QDialog(parent),
@@ -40,10 +41,7 @@ TNodeDelForm::TNodeDelForm(TDataM& dm, int unitId, const QString& caption, QWidg
     dissolveRow->addWidget(rbDissolve);
     dissolveRow->addWidget(cxTextEdit1);
     dissolveRow->addStretch();
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cxButton1);
-    buttons->addWidget(cxButton2);
+    auto* buttons = widgets::rightAlignedRow({cxButton1, cxButton2});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(Label1);
     layout->addLayout(dissolveRow);

@@ -14,6 +14,7 @@
 #include "db/SqlStatement.h"
 #include "units/UnitTree.h"
 #include "units/UnitTreeWidget.h"
+#include "widgets/DialogParts.h"
 
 namespace {
 
@@ -75,10 +76,7 @@ TQueryDwForm::TQueryDwForm(TDataM& dm, const UnitTreeWidget& tree, QWidget* pare
     fields->addRow(Label1, cxTextEdit1);
     fields->addRow(Label2, cxComboBox1);
     fields->addRow(Label3, cxComboBox2);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(cxButton1);
-    buttons->addWidget(cxButton2);
+    auto* buttons = widgets::rightAlignedRow({cxButton1, cxButton2});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(buttons);

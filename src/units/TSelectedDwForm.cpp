@@ -5,20 +5,17 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "widgets/DialogParts.h"
+
 TSelectedDwForm::TSelectedDwForm(QWidget* parent)
     : QDialog(parent),
       lstUnits(new QListWidget),
-      btnOK(new QPushButton(QStringLiteral("确 定"))),
-      btnCancel(new QPushButton(QStringLiteral("取 消"))) {
+      btnOK(widgets::namedButton("btnOK", QStringLiteral("确 定"))),
+      btnCancel(widgets::namedButton("btnCancel", QStringLiteral("取 消"))) {
     setObjectName(QStringLiteral("TSelectedDwForm"));
     setWindowTitle(QStringLiteral("已选中单位"));
     lstUnits->setObjectName(QStringLiteral("lstUnits"));
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    auto* buttons = widgets::rightAlignedRow({btnOK, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(lstUnits, 1);
     layout->addLayout(buttons);

@@ -13,6 +13,7 @@
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "units/Quotas.h"
+#include "widgets/DialogParts.h"
 
 const QString TZsSetForm::kEmptyPostName = QStringLiteral("职务名称不能为空.");
 
@@ -61,10 +62,7 @@ TZsSetForm::TZsSetForm(TDataM& dm, int unitId, QWidget* parent)
     for (QPushButton* button : {btnOK, btnCancel}) {
         button->setAutoDefault(false);
     }
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(btnOK);
-    buttons->addWidget(btnCancel);
+    auto* buttons = widgets::rightAlignedRow({btnOK, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addWidget(hint);

@@ -12,6 +12,7 @@
 #include "app/DataModule.h"
 #include "db/Database.h"
 #include "units/UnitNatures.h"
+#include "widgets/DialogParts.h"
 
 namespace {
 
@@ -25,8 +26,8 @@ TZwjForm::TZwjForm(TDataM& dm, QWidget* parent)
       dm_(dm),
       edtName(new QLineEdit),
       gridPosts(new QTableWidget(0, 2)),
-      btnOK(new QPushButton(QStringLiteral("确 定"))),
-      btnCancel(new QPushButton(QStringLiteral("取 消"))) {
+      btnOK(widgets::namedButton("btnOK", QStringLiteral("确 定"))),
+      btnCancel(widgets::namedButton("btnCancel", QStringLiteral("取 消"))) {
     setObjectName(QStringLiteral("TZwjForm"));
     setWindowTitle(QStringLiteral("单位性质及职务集设置"));
     edtName->setObjectName(QStringLiteral("edtName"));
@@ -37,10 +38,6 @@ TZwjForm::TZwjForm(TDataM& dm, QWidget* parent)
     gridPosts->setSelectionBehavior(QAbstractItemView::SelectRows);
     gridPosts->verticalHeader()->hide();
     gridPosts->horizontalHeader()->setStretchLastSection(true);
-    btnOK->setObjectName(QStringLiteral("btnOK"));
-    btnCancel->setObjectName(QStringLiteral("btnCancel"));
-    btnOK->setAutoDefault(false);
-    btnCancel->setAutoDefault(false);
     auto* note = new QLabel(QStringLiteral("职务集不是必须设置的，它的目的是简化职务设置工作。"));
     note->setObjectName(QStringLiteral("lblNote"));
 

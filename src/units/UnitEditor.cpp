@@ -26,6 +26,7 @@
 #include "units/UnitCodes.h"
 #include "units/UnitPickerEdit.h"
 #include "units/UnitTree.h"
+#include "widgets/DialogParts.h"
 
 namespace {
 
@@ -63,13 +64,6 @@ QTableWidget* makeGrid(const char* name, const QStringList& captions) {
     grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     return grid;
-}
-
-QPushButton* makeButton(const char* name, const QString& caption) {
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAutoDefault(false);
-    return button;
 }
 
 // A grid with its "添 加", "删 除", "修 改" buttons below.
@@ -135,14 +129,14 @@ UnitEditor::UnitEditor(TDataM& dm, const QString& groupCaption, QWidget* parent)
                       {QStringLiteral("职务名称"), QStringLiteral("职务类别"),
                        QStringLiteral("设定数"), QStringLiteral("当前人数"), QStringLiteral("状况"),
                        QStringLiteral("记录组织史"), QStringLiteral("说明")})),
-      btnZsAdd(makeButton("btnZsAdd", QStringLiteral("添 加"))),
-      btnZsDel(makeButton("btnZsDel", QStringLiteral("删 除"))),
-      btnZsEdit(makeButton("btnZsEdit", QStringLiteral("修 改"))),
+      btnZsAdd(widgets::namedButton("btnZsAdd", QStringLiteral("添 加"))),
+      btnZsDel(widgets::namedButton("btnZsDel", QStringLiteral("删 除"))),
+      btnZsEdit(widgets::namedButton("btnZsEdit", QStringLiteral("修 改"))),
       gridBz(makeGrid("gridBz", {QStringLiteral("编制类型"), QStringLiteral("设定数"),
                                  QStringLiteral("当前数")})),
-      btnBzAdd(makeButton("btnBzAdd", QStringLiteral("添 加"))),
-      btnBzDel(makeButton("btnBzDel", QStringLiteral("删 除"))),
-      btnBzEdit(makeButton("btnBzEdit", QStringLiteral("修 改"))),
+      btnBzAdd(widgets::namedButton("btnBzAdd", QStringLiteral("添 加"))),
+      btnBzDel(widgets::namedButton("btnBzDel", QStringLiteral("删 除"))),
+      btnBzEdit(widgets::namedButton("btnBzEdit", QStringLiteral("修 改"))),
       gridHistory(makeGrid("gridHistory", {QStringLiteral("时间"), QStringLiteral("干部名称"),
                                            QStringLiteral("所任职务")})),
       cbManualHistory(new QCheckBox(QStringLiteral("手工修改"), this)) {
