@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDate>
+#include <QList>
+#include <QString>
+
+#include "units/UnitTree.h"
+
+class TDataM;
+
+// The cadre list of a unit: the statement that lists its members (or the members of its whole
+// subtree) and the operations that change the list's membership rows.
+namespace mainwin {
+
+using units::Outcome;
+
+// The columns every form of the list reads, in this order.
+extern const QString kCadreListColumns;
+
+// The cadre types of the list's filter, in item order; item i is bit 2^i of a type set.
+inline const QStringList kCadreTypes{QStringLiteral("领导干部"), QStringLiteral("非领导干部"),
+                                     QStringLiteral("后备干部"), QStringLiteral("其他")};
+
+// The condition "(ctype in (...)) " selecting the cadres whose six-bit type set shares a bit with
+// `mask`; empty when `mask` is 0 (no type chosen).
+QString cadreTypeCondition(int mask);
+
+// The list statement: the members of unit `unitId` in their order, or with a non-empty
+// `subtreeIndex` the members of every unit whose index starts with it, ordered by unit index and
+// then order; `typeCondition` (from cadreTypeCondition) restricts both. `ageToday` is the day
+// the age column counts to.
+QString cadreListStatement(int unitId, const QString& subtreeIndex, const QString& typeCondition,
+                           const QDate& ageToday);
+
+// Swaps the list orders of two membership rows (order, CnID of each).
+Outcome swapMemberOrders(TDataM& dm, int orderA, int cnIdA, int orderB, int cnIdB);
+
+// Moves cadre `cadreId` (at order `currentOrder` in unit `unitId`) to order `targetOrder`,
+// shifting the rows between by one.
+Outcome moveMemberTo(TDataM& dm, int unitId, int cadreId, int currentOrder, int targetOrder);
+
+// Makes each cadre of `cadreIds` a member of unit `unitId`, bound to it, at the end of the
+// unit's order in the given order; cadres already in the unit are skipped. The outcome's id is
+// the number of cadres added.
+Outcome addMembers(TDataM& dm, int unitId, const QList<int>& cadreIds);
+
+// The transfer of a cadre from unit `fromUnit` into `toUnit`: with `leaveOldUnit` its current
+// posts in the old unit become former posts (with the removal month when `monthText` is one)
+// and its membership there ends; it becomes a member of the new unit when it is not one yet;
+// its current-post text becomes `postName` and its appointment text `monthText`.
+Outcome transferMember(TDataM& dm, int cadreId, int fromUnit, int toUnit, bool leaveOldUnit,
+                       const QString& monthText, const QString& postName);
+
+}  // namespace mainwin

@@ -1,0 +1,245 @@
+#include <gtest/gtest.h>
+
+#include <QDate>
+#include <QHash>
+
+#include "app/DataModule.h"
+#include "db/Database.h"
+#include "main/CadreList.h"
+#include "support/QtPrinters.h"
+#include "support/TestHome.h"
+
+namespace {
+
+// Sample units: 1 (index 001) with 7 members and subunits 7..10 (00101..00104); unit 8 has 7
+// members with orders 1..7; unit 12 has cadres 35..38 at orders 1..4.
+class CadreListTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
+    }
+    void exec(const QString& sql) { ASSERT_TRUE(dm.db().exec(sql)) << dm.db().lastError(); }
+    // The cadres of unit `unit` by order, as (cadre, order) pairs.
+    std::vector<QVariantList> members(int unit) {
+        return dm.db()
+            .query(QStringLiteral("select ZwCadreID, zwOrder from tb_cadre_node where dwID=%1 "
+                                  "order by zwOrder, ZwCadreID")
+                       .arg(unit))
+            ->rows;
+    }
+    QList<int> cadresInOrder(int unit) {
+        QList<int> ids;
+        for (const QVariantList& row : members(unit)) {
+            ids << row.value(0).toInt();
+        }
+        return ids;
+    }
+    QList<int> orders(int unit) {
+        QList<int> values;
+        for (const QVariantList& row : members(unit)) {
+            values << row.value(1).toInt();
+        }
+        return values;
+    }
+    std::optional<db::QueryResult> list(int unit, const QString& prefix, int mask) {
+        return dm.db().query(mainwin::cadreListStatement(
+            unit, prefix, mainwin::cadreTypeCondition(mask), QDate(2024, 6, 30)));
+    }
+
+    TestHome home;
+    TDataM dm{home.path()};
+};
+
+TEST(CadreTypeCondition, ListsEverySixBitSetSharingABitWithTheMask) {
+    EXPECT_EQ(mainwin::cadreTypeCondition(0), QString());
+    // "领导干部" and "后备干部": bits 1 and 4.
+    const QString five = mainwin::cadreTypeCondition(5);
+    ASSERT_TRUE(five.startsWith(QStringLiteral("(ctype in (1,3,4,5,6,7,9,11,12,")));
+    EXPECT_TRUE(five.endsWith(QStringLiteral(",63)) ")));
+    const QStringList listed = five.mid(11, five.size() - 11 - 3).split(u',');
+    for (int v = 1; v <= 63; ++v) {
+        EXPECT_EQ(listed.contains(QString::number(v)), (v & 5) != 0) << v;
+    }
+    EXPECT_EQ(mainwin::cadreTypeCondition(8).count(u','), 31);
+}
+
+TEST_F(CadreListTest, AUnitListsItsMembersInOrderWithTheirUnitRowColumns) {
+    const auto rows = list(12, {}, 0);
+    ASSERT_TRUE(rows) << dm.db().lastError();
+    ASSERT_EQ(rows->rows.size(), 4u);
+    for (size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(rows->value(i, QStringLiteral("CadreID")).toInt(), 35 + static_cast<int>(i));
+        EXPECT_EQ(rows->value(i, QStringLiteral("zwOrder")).toInt(), static_cast<int>(i) + 1);
+        EXPECT_EQ(rows->value(i, QStringLiteral("dwID")).toInt(), 12);
+    }
+    EXPECT_GE(rows->indexOf(QStringLiteral("age")), 0);
+    EXPECT_GE(rows->indexOf(QStringLiteral("jrsjstr")), 0);
+    EXPECT_LT(rows->indexOf(QStringLiteral("name")), 0);
+    // A unit without members, and a grouping node, list just their own members.
+    EXPECT_TRUE(list(6, {}, 0)->rows.empty());
+    exec(QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,zwOrder) values (1,6,1)"));
+    EXPECT_EQ(list(6, {}, 0)->rows.size(), 1u);
+}
+
+TEST_F(CadreListTest, TheTypeFilterKeepsCadresSharingACheckedType) {
+    exec(QStringLiteral("update tb_cadre set ctype=2 where CadreID=35"));
+    exec(QStringLiteral("update tb_cadre set ctype=6 where CadreID=36"));
+    exec(QStringLiteral("update tb_cadre set ctype=null where CadreID=37"));
+    exec(QStringLiteral("update tb_cadre set ctype=17 where CadreID=38"));
+    struct Case {
+        int mask;
+        QList<int> cadres;
+    };
+    const Case cases[] = {{0, {35, 36, 37, 38}}, {5, {36, 38}}, {2, {35, 36}}, {8, {}}};
+    for (const Case& c : cases) {
+        QList<int> ids;
+        const auto rows = list(12, {}, c.mask);
+        ASSERT_TRUE(rows) << dm.db().lastError();
+        for (size_t i = 0; i < rows->rows.size(); ++i) {
+            ids << rows->value(i, QStringLiteral("CadreID")).toInt();
+        }
+        EXPECT_EQ(ids, c.cadres) << c.mask;
+    }
+}
+
+TEST_F(CadreListTest, TheSubtreeListFollowsUnitIndexThenOrder) {
+    const auto rows = list(1, QStringLiteral("001"), 0);
+    ASSERT_TRUE(rows) << dm.db().lastError();
+    int expected = 0;
+    for (const int unit : {1, 7, 8, 9, 10}) {
+        expected += static_cast<int>(members(unit).size());
+    }
+    ASSERT_EQ(static_cast<int>(rows->rows.size()), expected);
+    QHash<int, QString> indexOf;
+    const auto units = dm.db().query(QStringLiteral("select ID, dwIndex from tb_department"));
+    for (const QVariantList& unit : units->rows) {
+        indexOf.insert(unit.value(0).toInt(), unit.value(1).toString());
+    }
+    QString lastIndex;
+    int lastOrder = 0;
+    for (size_t i = 0; i < rows->rows.size(); ++i) {
+        const QString index = indexOf.value(rows->value(i, QStringLiteral("dwID")).toInt());
+        const int order = rows->value(i, QStringLiteral("zwOrder")).toInt();
+        ASSERT_TRUE(index.startsWith(QStringLiteral("001")));
+        EXPECT_TRUE(index > lastIndex || (index == lastIndex && order > lastOrder))
+            << index.toStdString() << " " << order;
+        EXPECT_FALSE(rows->value(i, QStringLiteral("name")).toString().isEmpty());
+        lastIndex = index;
+        lastOrder = order;
+    }
+    // With the type filter too.
+    exec(QStringLiteral("update tb_cadre set ctype=1"));
+    exec(
+        QStringLiteral("update tb_cadre set ctype=4 where CadreID in (select ZwCadreID from "
+                       "tb_cadre_node where dwID=8)"));
+    // Every membership in the subtree of a cadre of unit 8 (some also belong to unit 1).
+    EXPECT_EQ(static_cast<int>(list(1, QStringLiteral("001"), 4)->rows.size()),
+              dm.db()
+                  .scalar(QStringLiteral(
+                      "select count(*) from tb_cadre_node where dwID in (1,7,8,9,10) and "
+                      "ZwCadreID in (select ZwCadreID from tb_cadre_node where dwID=8)"))
+                  .toInt());
+}
+
+TEST_F(CadreListTest, MovingARowShiftsTheRowsBetween) {
+    const QList<int> before = cadresInOrder(8);
+    ASSERT_EQ(before.size(), 7);
+    // Row 5 to row 2: the cadres at 2, 3, 4 move down one place.
+    ASSERT_TRUE(mainwin::moveMemberTo(dm, 8, before[4], 5, 2));
+    EXPECT_EQ(cadresInOrder(8), (QList<int>{before[0], before[4], before[1], before[2], before[3],
+                                            before[5], before[6]}));
+    EXPECT_EQ(orders(8), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
+    // And back: row 2 to row 5.
+    ASSERT_TRUE(mainwin::moveMemberTo(dm, 8, before[4], 2, 5));
+    EXPECT_EQ(cadresInOrder(8), before);
+    EXPECT_EQ(orders(8), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
+    // Other units are untouched by the shifts.
+    EXPECT_EQ(orders(7), (QList<int>{1, 2, 3, 4, 5, 6}));
+}
+
+TEST_F(CadreListTest, SwappingExchangesTheOrdersOfTwoRows) {
+    const auto row = [this](int cadre) {
+        return dm.db()
+            .query(QStringLiteral("select zwOrder, CnID from tb_cadre_node where dwID=12 and "
+                                  "ZwCadreID=%1")
+                       .arg(cadre))
+            ->rows[0];
+    };
+    const QVariantList a = row(36);
+    const QVariantList b = row(37);
+    ASSERT_TRUE(
+        mainwin::swapMemberOrders(dm, a[0].toInt(), a[1].toInt(), b[0].toInt(), b[1].toInt()));
+    EXPECT_EQ(cadresInOrder(12), (QList<int>{35, 37, 36, 38}));
+}
+
+TEST_F(CadreListTest, AddingMembersAppendsBoundRowsAndSkipsMembers) {
+    const auto added = mainwin::addMembers(dm, 12, {1, 36, 2, 1});
+    ASSERT_TRUE(added) << dm.db().lastError();
+    EXPECT_EQ(added.id, 2);
+    EXPECT_EQ(cadresInOrder(12), (QList<int>{35, 36, 37, 38, 1, 2}));
+    EXPECT_EQ(orders(12), (QList<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(dm.db()
+                  .scalar(QStringLiteral("select count(*) from tb_cadre_node where dwID=12 and "
+                                         "bind=True and ZwCadreID in (1,2)"))
+                  .toInt(),
+              2);
+}
+
+TEST_F(CadreListTest, ATransferMovesOrCopiesTheMembershipAndClosesPosts) {
+    struct Case {
+        const char* label;
+        bool leave;
+        const char* month;
+        bool datedRemoval;
+    };
+    const Case cases[] = {{"leave with a month", true, "2012.10", true},
+                          {"leave with a bad month", true, "2012.13", false},
+                          {"stay", false, "2013.01", false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        TestHome caseHome;
+        TDataM caseDm(caseHome.path());
+        ASSERT_TRUE(caseDm.db().open(caseHome.makeWorkingDatabase()));
+        db::Database& db = caseDm.db();
+        const int currentBefore =
+            db.scalar(QStringLiteral("select count(*) from tb_cadre_zw where ZwCadreID=36 and "
+                                     "dwID=12 and status=1"))
+                .toInt();
+        ASSERT_GT(currentBefore, 0);
+        const int next = caseDm.NextMemberOrder(13);
+        const QString month = QString::fromUtf8(c.month);
+        ASSERT_TRUE(mainwin::transferMember(caseDm, 36, 12, 13, c.leave, month,
+                                            QStringLiteral("某市教育局局长")))
+            << db.lastError();
+        EXPECT_EQ(db.scalar(QStringLiteral("select zwOrder from tb_cadre_node where dwID=13 and "
+                                           "ZwCadreID=36"))
+                      .toInt(),
+                  next);
+        EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_cadre_node where dwID=12 and "
+                                           "ZwCadreID=36"))
+                      .toInt(),
+                  c.leave ? 0 : 1);
+        EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_cadre_zw where ZwCadreID=36 "
+                                           "and dwID=12 and status=1"))
+                      .toInt(),
+                  c.leave ? 0 : currentBefore);
+        if (c.leave) {
+            const auto closed = db.query(QStringLiteral(
+                "select mzsjStr, mzsj from tb_cadre_zw where ZwCadreID=36 and dwID=12"));
+            for (const QVariantList& post : closed->rows) {
+                if (c.datedRemoval) {
+                    EXPECT_EQ(post.value(0).toString(), month);
+                    EXPECT_EQ(post.value(1).toDate(), QDate(2012, 10, 1));
+                } else {
+                    EXPECT_NE(post.value(0).toString(), month);
+                }
+            }
+        }
+        const auto cadre =
+            db.query(QStringLiteral("select xrz, allRzsjList from tb_cadre where CadreID=36"));
+        EXPECT_EQ(cadre->rows[0].value(0).toString(), QStringLiteral("某市教育局局长"));
+        EXPECT_EQ(cadre->rows[0].value(1).toString(), month);
+    }
+}
+
+}  // namespace
