@@ -276,7 +276,7 @@ std::optional<QueryResult> Database::query(const QString& jetSql, const QVariant
         QVariantList row;
         row.reserve(n);
         for (int i = 0; i < n; ++i) {
-            row << stmt->value(i);
+            row.emplaceBack(stmt->value(i));
         }
         result.rows.push_back(std::move(row));
     }

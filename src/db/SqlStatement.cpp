@@ -218,30 +218,28 @@ QString SqlStatement::originColumn(int i) const {
 }
 
 QVariant SqlStatement::value(int i) const {
-    QVariant raw;
     switch (sqlite3_column_type(stmt_, i)) {
         case SQLITE_NULL:
             return {};
         case SQLITE_INTEGER: {
             const qint64 v = sqlite3_column_int64(stmt_, i);
-            raw = (v >= INT_MIN && v <= INT_MAX) ? QVariant(static_cast<int>(v)) : QVariant(v);
-            break;
+            const QVariant raw =
+                (v >= INT_MIN && v <= INT_MAX) ? QVariant(static_cast<int>(v)) : QVariant(v);
+            return fromStorage(raw, columnKind(i));
         }
         case SQLITE_FLOAT:
-            raw = sqlite3_column_double(stmt_, i);
-            break;
+            return fromStorage(sqlite3_column_double(stmt_, i), columnKind(i));
         case SQLITE_BLOB: {
             const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt_, i));
-            raw = QByteArray(data, sqlite3_column_bytes(stmt_, i));
-            break;
+            return QByteArray(data, sqlite3_column_bytes(stmt_, i));
         }
         default: {
-            // SQLite keeps text as UTF-8; decoding it here is cheaper than asking for UTF-16.
+            // Text is returned as stored, whatever the column's kind. SQLite keeps it as UTF-8;
+            // decoding it here is cheaper than asking for UTF-16.
             const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(stmt_, i));
-            raw = QString::fromUtf8(data, sqlite3_column_bytes(stmt_, i));
+            return QString::fromUtf8(data, sqlite3_column_bytes(stmt_, i));
         }
     }
-    return fromStorage(raw, columnKind(i));
 }
 
 QString SqlStatement::errorText() const {

@@ -1,0 +1,134 @@
+#include "cadre/CadreDeletion.h"
+
+#include <QDate>
+#include <QStringList>
+#include <QVariant>
+
+#include "app/DataModule.h"
+#include "cadre/CurrentPosts.h"
+#include "db/Database.h"
+#include "db/SqlText.h"
+#include "text/MonthText.h"
+
+namespace cadre {
+
+namespace {
+
+// The records that hang on a cadre, each with the column naming it, in the order they go.
+struct DependentTable {
+    const char* table;
+    const char* cadreColumn;
+};
+constexpr DependentTable kDependentTables[] = {
+    {"tb_cadre_zw", "ZwCadreID"},
+    {"tb_cadre_node", "ZwCadreID"},
+    {"tb_family", "CadreID"},
+    {"tb_jc", "cid"},
+    {"tb_kc", "cid"},
+    {"tb_pxCadre", "CadreID"},
+    {"tb_pxCadre2", "CadreID"},
+    {"tb_beadroll_mirror", "McCadreID"},
+    {"A54", "cid"},
+    {"A55", "cid"},
+    {"A56", "cid"},
+};
+
+bool runAll(db::Database& db, const QStringList& statements) {
+    for (const QString& statement : statements) {
+        if (!db.exec(statement)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+bool DeleteCadre(TDataM& dm, int cadreId, bool complete, bool mayDeleteCadreRow, int unitId) {
+    db::Database& db = dm.db();
+    db::Transaction transaction(db);
+    if (!transaction.isActive()) {
+        return false;
+    }
+    const QString deleteHead = sql::Fragments().SqlDeleteHead;
+    const QString id = QString::number(cadreId);
+    QStringList statements;
+    if (complete) {
+        for (const DependentTable& t : kDependentTables) {
+            statements << deleteHead + QStringLiteral("from ") + QLatin1String(t.table) +
+                              QStringLiteral(" where ") + QLatin1String(t.cadreColumn) + u'=' + id;
+        }
+        if (mayDeleteCadreRow) {
+            statements << deleteHead + QStringLiteral("from tb_cadre where CadreID=") + id;
+        }
+    } else {
+        const QString unit = QString::number(unitId);
+        statements << deleteHead + QStringLiteral("from tb_cadre_node where ZwCadreID=") + id +
+                          QStringLiteral(" and dwID=") + unit
+                   << deleteHead +
+                          QStringLiteral("from tb_cadre_zw where status=1 and ZwCadreID=") + id +
+                          QStringLiteral(" and dwID=") + unit;
+    }
+    if (!runAll(db, statements)) {
+        return false;
+    }
+    const bool refresh = !complete || !mayDeleteCadreRow;
+    if (refresh && !RefreshCurrentPosts(dm, cadreId, 0)) {
+        return false;
+    }
+    return transaction.commit();
+}
+
+bool removeFromUnit(TDataM& dm, int cadreId, int unitId, RemovalWay way,
+                    const QString& removalMonthText) {
+    db::Database& db = dm.db();
+    db::Transaction transaction(db);
+    if (!transaction.isActive()) {
+        return false;
+    }
+    const QString id = QString::number(cadreId);
+    const QString unit = QString::number(unitId);
+    const auto membership =
+        db.query(QStringLiteral("select zwOrder from tb_cadre_node where ZwCadreID=") + id +
+                 QStringLiteral(" and dwID=") + unit);
+    if (!membership) {
+        return false;
+    }
+    switch (way) {
+        case RemovalWay::RemoveWithRemovalDate: {
+            const QDate removed = text::parseMonthText(removalMonthText);
+            QString dates;
+            if (removed.isValid()) {
+                dates = QStringLiteral(",mzsj=") + sql::dateLiteral(removed) +
+                        QStringLiteral(",mzsjStr=") + sql::quoted(removalMonthText);
+            }
+            if (!db.exec(QStringLiteral("update tb_cadre_zw set status=2") + dates +
+                         QStringLiteral(" where status=1 and ZwCadreID=") + id +
+                         QStringLiteral(" and dwID=") + unit) ||
+                !DeleteCadre(dm, cadreId, false, false, unitId)) {
+                return false;
+            }
+            break;
+        }
+        case RemovalWay::RemoveAndDeletePosts:
+            if (!DeleteCadre(dm, cadreId, false, false, unitId)) {
+                return false;
+            }
+            break;
+        case RemovalWay::DeleteCompletely:
+            if (!DeleteCadre(dm, cadreId, true, true, unitId)) {
+                return false;
+            }
+            break;
+    }
+    // Every member after the one who left moves up by one.
+    if (!membership->rows.empty() &&
+        !db.exec(QStringLiteral("update tb_cadre_node set zwOrder=zwOrder-1 where zwOrder>") +
+                 QString::number(membership->rows[0][0].toInt()) + QStringLiteral(" and dwID=") +
+                 unit)) {
+        return false;
+    }
+    return transaction.commit();
+}
+
+}  // namespace cadre

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+class TDataM;
+
+// Taking a cadre out of a unit's list, or out of the database.
+namespace cadre {
+
+// Deletes cadre `cadreId`:
+// - complete: every dependent record (posts, memberships, family, rewards and punishments,
+//   assessments, training, frozen roster copies, A54, A55, A56), then the cadre row itself when
+//   `mayDeleteCadreRow`, otherwise the cadre record is refreshed from its (now absent) posts;
+// - not complete: only the membership of `unitId` and the current posts there, after which the
+//   current-post texts and the other memberships are refreshed.
+// One transaction; false on a database failure, with nothing changed.
+bool DeleteCadre(TDataM& dm, int cadreId, bool complete, bool mayDeleteCadreRow, int unitId);
+
+// The three ways the cadre list of a unit lets a cadre go.
+enum class RemovalWay {
+    // The unit's current posts become former posts ending in the removal month; the cadre
+    // leaves the unit.
+    RemoveWithRemovalDate,
+    // The unit's current posts are deleted; the cadre leaves the unit and is otherwise kept.
+    RemoveAndDeletePosts,
+    // The cadre and everything recorded about it is deleted.
+    DeleteCompletely,
+};
+
+// Takes cadre `cadreId` out of unit `unitId` in the given way and closes the gap it leaves in
+// the unit's order. With RemoveWithRemovalDate, a month text that parses is stored as typed
+// with its first day as the removal date; any other text (an empty one included) leaves the
+// posts former without a removal date. One transaction; false on a database failure, with
+// nothing changed (the database's lastError() tells why).
+bool removeFromUnit(TDataM& dm, int cadreId, int unitId, RemovalWay way,
+                    const QString& removalMonthText);
+
+}  // namespace cadre

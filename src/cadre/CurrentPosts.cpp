@@ -1,0 +1,198 @@
+#include "cadre/CurrentPosts.h"
+
+#include <QSet>
+#include <QStringList>
+#include <QVariant>
+#include <optional>
+
+#include "app/DataModule.h"
+#include "db/Database.h"
+#include "db/SqlText.h"
+
+namespace cadre {
+
+namespace {
+
+const QString kPostSeparator = QStringLiteral("、");
+const QString kUnitSeparator = QStringLiteral("，");
+
+// The joined texts, or null when nothing was joined: a summary without posts is stored empty.
+QVariant joinedOrNull(const QStringList& parts) {
+    return parts.isEmpty() ? QVariant() : QVariant(parts.join(kPostSeparator));
+}
+
+// The cadre's current posts in units of the tree, in their order; nullopt on a failure.
+std::optional<std::vector<CurrentPost>> readCurrentPosts(db::Database& db, const QString& cadre) {
+    const auto rows = db.query(
+        QStringLiteral("select a.dwID, b.name, a.zwmc, a.rzsjStr from tb_cadre_zw as a inner "
+                       "join tb_department as b on a.dwID=b.ID where a.status=1 and ZwCadreID=") +
+        cadre + QStringLiteral(" order by a.zwOrder, a.ZwID"));
+    if (!rows) {
+        return std::nullopt;
+    }
+    std::vector<CurrentPost> posts;
+    posts.reserve(rows->rows.size());
+    for (const QVariantList& r : rows->rows) {
+        posts.push_back({r[0].toInt(), r[1].toString(), r[2].toString(), r[3].toString()});
+    }
+    return posts;
+}
+
+// Gives every unit of `posts` a membership of the cadre, appended last in the unit's order.
+bool addMissingMemberships(db::Database& db, const QString& cadre,
+                           const std::vector<CurrentPost>& posts) {
+    const auto existing =
+        db.query(QStringLiteral("select dwID from tb_cadre_node where ZwCadreID=") + cadre);
+    if (!existing) {
+        return false;
+    }
+    QSet<int> units;
+    for (const QVariantList& r : existing->rows) {
+        units.insert(r[0].toInt());
+    }
+    for (const CurrentPost& post : posts) {
+        if (units.contains(post.unitId)) {
+            continue;
+        }
+        const QString unit = QString::number(post.unitId);
+        const auto last = db.query(
+            QStringLiteral("select Max(zwOrder) as maxord from tb_cadre_node where dwID=") + unit);
+        if (!last || last->rows.empty()) {
+            return false;
+        }
+        const int order = last->rows[0][0].toInt() + 1;
+        if (!db.exec(QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,zwOrder,bind,nobz) "
+                                    "values (") +
+                     cadre + u',' + unit + u',' + QString::number(order) +
+                     QStringLiteral(",False,False)"))) {
+            return false;
+        }
+        units.insert(post.unitId);
+    }
+    return true;
+}
+
+// Writes each membership's post summary; deletes the memberships left without posts that are
+// neither bound nor kept.
+bool summariseMemberships(db::Database& db, const QString& cadre, int keepUnitId) {
+    const auto memberships = db.query(
+        QStringLiteral("select CnID, dwID, bind from tb_cadre_node where ZwCadreID=") + cadre);
+    if (!memberships) {
+        return false;
+    }
+    for (const QVariantList& m : memberships->rows) {
+        const QString membership = QString::number(m[0].toLongLong());
+        const int unitId = m[1].toInt();
+        const bool bound = m[2].toBool();
+        const auto posts = db.query(
+            QStringLiteral("select zwmc, rzsjstr from tb_cadre_zw where status=1 and dwID=") +
+            QString::number(unitId) + QStringLiteral(" and ZwCadreID=") + cadre +
+            QStringLiteral(" order by zwOrder, ZwID"));
+        if (!posts) {
+            return false;
+        }
+        const QString where = QStringLiteral(" where CnID=") + membership;
+        if (posts->rows.empty() && !bound) {
+            const bool kept = keepUnitId != 0 && unitId == keepUnitId;
+            const QString statement =
+                kept
+                    ? QString(QStringLiteral("update tb_cadre_node set zwList=null,rzsjList=null") +
+                              where)
+                    : QString(sql::Fragments().SqlDeleteHead +
+                              QStringLiteral("from tb_cadre_node") + where);
+            if (!db.exec(statement)) {
+                return false;
+            }
+            continue;
+        }
+        QStringList names;
+        QStringList months;
+        for (const QVariantList& p : posts->rows) {
+            names << p[0].toString();
+            if (!p[1].toString().isEmpty()) {
+                months << p[1].toString();
+            }
+        }
+        const QString unbind = posts->rows.empty() ? QString() : QStringLiteral(",bind=False");
+        if (!db.exec(
+                QStringLiteral("update tb_cadre_node set zwList=?,rzsjList=?") + unbind + where,
+                {joinedOrNull(names), joinedOrNull(months)})) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The direct write of the texts into the stored cadre record.
+bool writeStoredRecord(db::Database& db, const QString& cadre, const CurrentPostTexts& texts) {
+    const auto record =
+        db.query(QStringLiteral("select ZwLock from tb_cadre where CadreID=") + cadre);
+    if (!record) {
+        return false;
+    }
+    if (record->rows.empty()) {
+        return true;
+    }
+    const QString where = QStringLiteral(" where CadreID=") + cadre;
+    if (record->rows[0][0].toBool()) {
+        return db.exec(QStringLiteral("update tb_cadre set allZwList=xrz") + where);
+    }
+    return db.exec(QStringLiteral("update tb_cadre set xrz=?,allZwList=?") + where,
+                   {texts.posts, texts.posts});
+}
+
+}  // namespace
+
+CurrentPostTexts currentPostTexts(const std::vector<CurrentPost>& posts) {
+    CurrentPostTexts texts;
+    int previousUnit = 0;
+    for (const CurrentPost& post : posts) {
+        if (post.unitId != previousUnit) {
+            if (!texts.posts.isEmpty()) {
+                texts.posts.chop(kPostSeparator.size());
+                texts.posts += kUnitSeparator;
+            }
+            texts.posts += post.unitName;
+            previousUnit = post.unitId;
+        }
+        texts.posts += post.postName + kPostSeparator;
+        if (texts.appointed.isEmpty()) {
+            texts.appointed = post.appointed;
+        }
+    }
+    if (texts.posts.endsWith(kPostSeparator)) {
+        texts.posts.chop(kPostSeparator.size());
+    }
+    return texts;
+}
+
+bool RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId,
+                         const CadreRecordWriter& writeRecord) {
+    db::Database& db = dm.db();
+    db::Transaction transaction(db);
+    if (!transaction.isActive()) {
+        return false;
+    }
+    const QString cadre = QString::number(cadreId);
+    const auto posts = readCurrentPosts(db, cadre);
+    if (!posts) {
+        return false;
+    }
+    // Without a current post in the tree the record keeps its texts (the last post held stays
+    // readable), while the memberships still follow the posts: the kept unit's summaries are
+    // emptied and other unbound memberships end.
+    if (posts->empty()) {
+        return summariseMemberships(db, cadre, keepUnitId) && transaction.commit();
+    }
+    return addMissingMemberships(db, cadre, *posts) && writeRecord(currentPostTexts(*posts)) &&
+           summariseMemberships(db, cadre, keepUnitId) && transaction.commit();
+}
+
+bool RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId) {
+    const QString cadre = QString::number(cadreId);
+    return RefreshCurrentPosts(dm, cadreId, keepUnitId, [&dm, &cadre](const CurrentPostTexts& t) {
+        return writeStoredRecord(dm.db(), cadre, t);
+    });
+}
+
+}  // namespace cadre

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class TDataM;
+
+// The texts that a cadre's current posts make: the current-post text of the cadre record
+// (xrz, copied to allZwList), the month the cadre took up the current posts (allRzsjList), and
+// each membership's post summary (zwList, rzsjList). Only current posts in units of the tree
+// count; a post whose unit was typed as text (dwID 0) or has been removed never does.
+namespace cadre {
+
+// One current post, as the current-post text is built from it.
+struct CurrentPost {
+    int unitId = 0;
+    QString unitName;
+    QString postName;
+    QString appointed;  // the appointment month text (rzsjstr), possibly empty
+};
+
+// What the current posts, in their order, make of the cadre record.
+struct CurrentPostTexts {
+    // The unit's name before the first post of each run of posts in the same unit, posts of a
+    // run joined by "、", runs joined by "，": A职务1、职务2，B职务3. A unit whose posts are not
+    // adjacent is named again.
+    QString posts;
+    // The first non-empty appointment month text among the posts.
+    QString appointed;
+};
+
+CurrentPostTexts currentPostTexts(const std::vector<CurrentPost>& posts);
+
+// Writes the texts into the cadre record; false on a database failure. The cadre editor, which
+// holds the record open, supplies one that edits its own row.
+using CadreRecordWriter = std::function<bool(const CurrentPostTexts&)>;
+
+// Brings the cadre record and the cadre's memberships in line with its current posts:
+// - with no current post in a unit of the tree nothing changes at all;
+// - a membership is created (last in the unit) for each unit where a current post has none;
+// - the cadre record receives the texts through `writeRecord`;
+// - every membership gets its unit's post summary and loses its `bind` mark when there are
+//   posts; a membership without posts and without `bind` is deleted, except the one of
+//   `keepUnitId`, which stays with empty summaries.
+// Everything runs in one transaction (a savepoint inside the caller's transaction when there is
+// one); false on a database failure, with nothing written.
+bool RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId,
+                         const CadreRecordWriter& writeRecord);
+
+// The same, writing the stored cadre record directly: unless ZwLock is set, xrz := the
+// current-post text; allZwList := xrz in every case (the stored xrz when locked). allRzsjList is
+// not written on this path.
+bool RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId);
+
+}  // namespace cadre

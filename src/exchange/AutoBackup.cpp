@@ -1,0 +1,211 @@
+#include "exchange/AutoBackup.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <algorithm>
+#include <optional>
+#include <vector>
+
+#include "app/DataModule.h"
+#include "db/Database.h"
+#include "db/SqlText.h"
+
+namespace exchange {
+
+namespace {
+
+// One backup record of tb_conf; `rowId` tells records of the same date apart.
+struct BackupRecord {
+    qint64 rowId = 0;
+    QString date;
+    QString file;
+};
+
+// The records from oldest to newest: ISO dates sort as text, records of one day by age.
+std::optional<std::vector<BackupRecord>> readRecords(db::Database& db) {
+    const auto rows = db.query(QStringLiteral("select rowid as rid,ItemV,ItemV2 from tb_conf "
+                                              "where GID=? order by ItemV,rowid"),
+                               {kRecordGroup});
+    if (!rows) {
+        return std::nullopt;
+    }
+    std::vector<BackupRecord> records;
+    records.reserve(rows->rows.size());
+    for (size_t i = 0; i < rows->rows.size(); ++i) {
+        records.push_back({rows->value(i, QStringLiteral("rid")).toLongLong(),
+                           rows->value(i, QStringLiteral("ItemV")).toString().trimmed(),
+                           rows->value(i, QStringLiteral("ItemV2")).toString()});
+    }
+    return records;
+}
+
+// The date of a record: yyyy-MM-dd as written here, or a short date with / or . between.
+QDate recordDate(const QString& text) {
+    for (const QString& format :
+         {QStringLiteral("yyyy-M-d"), QStringLiteral("yyyy/M/d"), QStringLiteral("yyyy.M.d")}) {
+        const QDate date = QDate::fromString(text, format);
+        if (date.isValid()) {
+            return date;
+        }
+    }
+    return {};
+}
+
+// The value of a "自动备份" item as a whole number; nullopt when missing or not a number.
+std::optional<int> settingNumber(db::Database& db, const QString& item) {
+    const auto rows =
+        db.query(QStringLiteral("select * from tb_conf where GID=") + sql::quoted(kSettingsGroup) +
+                 QStringLiteral(" and ItemID=") + sql::quoted(item));
+    if (!rows || rows->rows.empty()) {
+        return std::nullopt;
+    }
+    bool ok = false;
+    const int value = rows->value(0, QStringLiteral("ItemV")).toString().trimmed().toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+QString cleanAbsolute(const QString& path) {
+    return QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+}
+
+bool sameFile(const QString& a, const QString& b) {
+    return !a.isEmpty() && !b.isEmpty() && cleanAbsolute(a) == cleanAbsolute(b);
+}
+
+// Whether a record's file is one this backup wrote: its name is the record's date followed by
+// the backup suffix.
+bool isBackupFileOf(const BackupRecord& record) {
+    return !record.file.isEmpty() && !record.date.isEmpty() &&
+           QFileInfo(record.file).fileName() == record.date + kFileSuffix;
+}
+
+BackupOutcome failure(const QString& message, const QString& file = {}) {
+    BackupOutcome outcome;
+    outcome.message = message;
+    outcome.file = file;
+    return outcome;
+}
+
+}  // namespace
+
+bool autoBackupEnabled(const TDataM& dm) {
+    const QString value = dm.GetSetting(kEnabledSetting).trimmed();
+    return value.isEmpty() || value == u"1";
+}
+
+int backupPeriodDays(db::Database& db) {
+    const std::optional<int> days = settingNumber(db, kPeriodItem);
+    return days && *days >= 0 ? *days : kDefaultPeriodDays;
+}
+
+int backupKeepCount(db::Database& db) {
+    const std::optional<int> count = settingNumber(db, kKeepItem);
+    return count ? std::max(*count, 1) : kDefaultKeepCount;
+}
+
+QDate lastBackupDate(db::Database& db) {
+    const auto records = readRecords(db);
+    QDate last;
+    if (records) {
+        for (const BackupRecord& record : *records) {
+            const QDate date = recordDate(record.date);
+            if (date.isValid() && (!last.isValid() || date > last)) {
+                last = date;
+            }
+        }
+    }
+    return last;
+}
+
+bool backupDue(db::Database& db, const QDate& today) {
+    const QDate last = lastBackupDate(db);
+    return !last.isValid() || last.daysTo(today) > backupPeriodDays(db);
+}
+
+QString autoBackupFolder(const TDataM& dm) {
+    const QString setting = dm.GetSetting(kFolderSetting).trimmed();
+    const QDir root(dm.AppDir);
+    return QDir::cleanPath(
+        root.absoluteFilePath(setting.isEmpty() ? QStringLiteral("自动备份") : setting));
+}
+
+QString backupFilePath(const QString& folder, const QDate& day) {
+    return QDir(folder).filePath(day.toString(QStringLiteral("yyyy-MM-dd")) + kFileSuffix);
+}
+
+BackupOutcome runAutoBackup(TDataM& dm, const QDate& today) {
+    db::Database& db = dm.db();
+    const QString folder = autoBackupFolder(dm);
+    if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
+        return failure(QStringLiteral("无法创建备份目录：") + QDir::toNativeSeparators(folder));
+    }
+    const QString file = backupFilePath(folder, today);
+    if (!db.backupTo(file)) {
+        return failure(db.lastError(), file);
+    }
+
+    // The copy is written; record it and drop the records beyond the kept number. Files are
+    // deleted only once the records are committed.
+    std::vector<BackupRecord> dropped;
+    std::vector<BackupRecord> kept;
+    {
+        db::Transaction transaction(db);
+        const auto before = readRecords(db);
+        if (!transaction.isActive() || !before) {
+            return failure(db.lastError(), file);
+        }
+        for (const BackupRecord& record : *before) {
+            if (sameFile(record.file, file) &&
+                !db.exec(QStringLiteral("delete * from tb_conf where rowid=?"), {record.rowId})) {
+                return failure(db.lastError(), file);
+            }
+        }
+        const QString date = today.toString(QStringLiteral("yyyy-MM-dd"));
+        if (!db.exec(QStringLiteral("insert into tb_conf (GID,ItemV,ItemV2) values (?,?,?)"),
+                     {kRecordGroup, date, file})) {
+            return failure(db.lastError(), file);
+        }
+        const qint64 written = db.lastInsertId();
+        const auto records = readRecords(db);
+        if (!records) {
+            return failure(db.lastError(), file);
+        }
+        // The record just written always stays, even behind records dated later.
+        const auto keep = static_cast<size_t>(backupKeepCount(db));
+        size_t excess = records->size() > keep ? records->size() - keep : 0;
+        for (const BackupRecord& record : *records) {
+            if (excess > 0 && record.rowId != written) {
+                if (!db.exec(QStringLiteral("delete * from tb_conf where rowid=?"),
+                             {record.rowId})) {
+                    return failure(db.lastError(), file);
+                }
+                dropped.push_back(record);
+                --excess;
+            } else {
+                kept.push_back(record);
+            }
+        }
+        if (!transaction.commit()) {
+            return failure(db.lastError(), file);
+        }
+    }
+
+    BackupOutcome outcome;
+    outcome.ok = true;
+    outcome.file = file;
+    for (const BackupRecord& record : dropped) {
+        if (!isBackupFileOf(record)) {
+            continue;
+        }
+        const bool stillNamed = std::any_of(kept.begin(), kept.end(), [&](const BackupRecord& k) {
+            return sameFile(k.file, record.file);
+        });
+        if (!stillNamed && QFile::remove(record.file)) {
+            outcome.removedFiles << record.file;
+        }
+    }
+    return outcome;
+}
+
+}  // namespace exchange

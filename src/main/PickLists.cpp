@@ -1,0 +1,100 @@
+#include "main/PickLists.h"
+
+#include "db/Database.h"
+#include "db/SqlText.h"
+
+namespace mainwin {
+
+namespace {
+
+// The non-empty values of `column` in the rows of `statement`, in row order.
+QStringList columnValues(db::Database& db, const QString& statement, const QString& column) {
+    QStringList values;
+    const auto rows = db.query(statement);
+    if (!rows) {
+        return values;
+    }
+    for (size_t i = 0; i < rows->rows.size(); ++i) {
+        const QString value = rows->value(i, column).toString();
+        if (!value.trimmed().isEmpty()) {
+            values << value;
+        }
+    }
+    return values;
+}
+
+QStringList codeList(db::Database& db, const QString& gid) {
+    return columnValues(db,
+                        QStringLiteral("select * from tb_conf where GID=") + sql::quoted(gid) +
+                            QStringLiteral(" order by ItemV"),
+                        QStringLiteral("ItemID"));
+}
+
+// The values of a tb_cadre field, the most frequent first.
+QStringList byFrequency(db::Database& db, const QString& field) {
+    return columnValues(db,
+                        QStringLiteral("select * from (select count(%1) as cnum,%1 from tb_cadre "
+                                       "group by %1) order by cnum desc")
+                            .arg(field),
+                        field);
+}
+
+}  // namespace
+
+PickLists loadPickLists(db::Database& db) {
+    PickLists lists;
+    lists.ranks = columnValues(db, QStringLiteral("select * from tb_zj order by level1"),
+                               QStringLiteral("zjmc"));
+    lists.degrees =
+        columnValues(db, QStringLiteral("select * from tb_degree"), QStringLiteral("degree"));
+    lists.educations =
+        columnValues(db, QStringLiteral("select * from tb_xl"), QStringLiteral("xl"));
+    lists.categories = codeList(db, QStringLiteral("GBSF"));
+    lists.stages = codeList(db, QStringLiteral("RMZT"));
+    lists.unitNatures = codeList(db, QStringLiteral("单位性质"));
+    lists.nativePlaces = byFrequency(db, QStringLiteral("jgsheng"));
+    lists.birthPlaces = byFrequency(db, QStringLiteral("cssheng"));
+    return lists;
+}
+
+bool saveLayoutOnExit(db::Database& db, int managerId) {
+    const auto rows = db.query(QStringLiteral("select ItemV from tb_conf where GID='AUTOSAVE' and "
+                                              "ItemID=") +
+                               sql::quoted(QString::number(managerId)));
+    if (!rows || rows->rows.empty()) {
+        return true;
+    }
+    return rows->value(0, QStringLiteral("ItemV")).toString().trimmed() == u"1";
+}
+
+bool postsLocked(db::Database& db) {
+    return db.scalar(
+                 QStringLiteral("select count(*) from tb_conf where GID='ZWLOCK' and ItemV='1'"))
+               .toInt() > 0;
+}
+
+std::optional<QString> duplicateNamesMessage(db::Database& db) {
+    const auto rows =
+        db.query(QStringLiteral("select xm,count(CadreID) as cnum from tb_cadre group by xm"));
+    if (!rows) {
+        return std::nullopt;
+    }
+    QString list;
+    int listed = 0;
+    for (size_t i = 0; i < rows->rows.size(); ++i) {
+        const QString name = rows->value(i, QStringLiteral("xm")).toString();
+        if (name.trimmed().isEmpty() || rows->value(i, QStringLiteral("cnum")).toInt() <= 1) {
+            continue;
+        }
+        list += name + QStringLiteral(";\t");
+        if (++listed % 5 == 0) {
+            list += u'\n';
+        }
+    }
+    if (list.isEmpty()) {
+        return QStringLiteral("无姓名重复.");
+    }
+    return QStringLiteral("以下干部姓名重复.\n") + list;
+}
+
+}  // namespace mainwin

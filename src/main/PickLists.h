@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace db {
+class Database;
+}
+
+// What the main window reads from the database at start for the editors of the whole program:
+// the pick lists of the shared edit fields and two flags; and the duplicate-name check.
+namespace mainwin {
+
+struct PickLists {
+    QStringList ranks;         // tb_zj.zjmc, highest rank (smallest level1) first
+    QStringList degrees;       // tb_degree.degree
+    QStringList educations;    // tb_xl.xl
+    QStringList categories;    // tb_conf GBSF, ItemID by ItemV
+    QStringList stages;        // tb_conf RMZT, ItemID by ItemV
+    QStringList unitNatures;   // tb_conf 单位性质, ItemID by ItemV
+    QStringList nativePlaces;  // tb_cadre.jgsheng, most frequent first
+    QStringList birthPlaces;   // tb_cadre.cssheng, most frequent first
+};
+
+// Reads every list; empty values are left out, and a list whose table cannot be read is empty.
+PickLists loadPickLists(db::Database& db);
+
+// Whether the grid layout is saved when user `managerId` closes the window: yes unless the
+// user's AUTOSAVE item in tb_conf holds something other than "1".
+bool saveLayoutOnExit(db::Database& db, int managerId);
+
+// Whether post texts are locked: a ZWLOCK row of tb_conf holds "1".
+bool postsLocked(db::Database& db);
+
+inline const QString kCheckingNames = QStringLiteral("正在检查干部重名...");
+
+// The text of "干部重名检查": the names borne by more than one cadre, each followed by ";" and a
+// tab, a line break after every fifth, under the line "以下干部姓名重复."; or "无姓名重复.".
+// Nullopt when the cadres cannot be read (the database's lastError() tells why). Cadres
+// without a name are not counted as sharing one.
+std::optional<QString> duplicateNamesMessage(db::Database& db);
+
+}  // namespace mainwin
