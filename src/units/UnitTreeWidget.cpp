@@ -1,6 +1,10 @@
 #include "units/UnitTreeWidget.h"
 
+#include <QDragEnterEvent>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QTreeWidgetItemIterator>
 
 #include "units/UnitTree.h"
@@ -85,6 +89,46 @@ bool UnitTreeWidget::selectAbsoluteIndex(int absoluteIndex) {
         }
     }
     return false;
+}
+
+void UnitTreeWidget::setDropFormat(const QString& format) {
+    dropFormat_ = format;
+    setAcceptDrops(!format.isEmpty());
+    viewport()->setAcceptDrops(!format.isEmpty());
+    setDropIndicatorShown(true);
+}
+
+void UnitTreeWidget::dragEnterEvent(QDragEnterEvent* event) {
+    if (!dropFormat_.isEmpty() && event->mimeData()->hasFormat(dropFormat_) &&
+        event->source() != this) {
+        event->acceptProposedAction();
+        return;
+    }
+    event->ignore();
+}
+
+void UnitTreeWidget::dragMoveEvent(QDragMoveEvent* event) {
+    // Only a unit's item takes the drop.
+    if (!dropFormat_.isEmpty() && event->mimeData()->hasFormat(dropFormat_) &&
+        event->source() != this && itemAt(event->position().toPoint()) != nullptr) {
+        event->acceptProposedAction();
+        return;
+    }
+    event->ignore();
+}
+
+void UnitTreeWidget::dropEvent(QDropEvent* event) {
+    const QTreeWidgetItem* item = itemAt(event->position().toPoint());
+    if (dropFormat_.isEmpty() || !event->mimeData()->hasFormat(dropFormat_) ||
+        event->source() == this || item == nullptr) {
+        event->ignore();
+        return;
+    }
+    // The dragged data stays with its source: the receiver only reads it.
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    Q_EMIT dropReceived(item->data(0, IdRole).toInt(), item->data(0, NameRole).toString(),
+                        event->mimeData());
 }
 
 void UnitTreeWidget::setCheckable(bool on) {

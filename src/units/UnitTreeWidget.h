@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QMimeData>
 #include <QTreeWidget>
 
 namespace db {
@@ -35,6 +36,10 @@ class UnitTreeWidget final : public QTreeWidget {
     bool selectUnit(int id);
     bool selectAbsoluteIndex(int absoluteIndex);
 
+    // Lets data of the MIME type `format` (from another widget) be dropped on the items; each
+    // drop is reported by dropReceived. Drops of any other kind are refused.
+    void setDropFormat(const QString& format);
+
     // Shows or hides a check box on every item (kept across reloads, all unchecked after one).
     void setCheckable(bool on);
     bool isCheckable() const { return checkable_; }
@@ -50,10 +55,18 @@ class UnitTreeWidget final : public QTreeWidget {
   Q_SIGNALS:
     // The current item changed; `id` 0 with an empty name when no item is current.
     void unitSelected(int id, const QString& name, bool isDep);
+    // Data of the drop format was dropped on the item of unit `id`, whose full name is `name`.
+    void dropReceived(int id, const QString& name, const QMimeData* data);
+
+  protected:
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
   private:
     void emitCurrent();
 
     db::Database* db_ = nullptr;
     bool checkable_ = false;
+    QString dropFormat_;
 };

@@ -1,0 +1,380 @@
+#include "main/PageDw.h"
+
+#include <QAction>
+#include <QDate>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "admin/Rights.h"
+#include "app/DataModule.h"
+#include "app/MessageService.h"
+#include "app/Progress.h"
+#include "cadre/CadreDeletion.h"
+#include "cadre/TDelCadreForm.h"
+#include "db/Database.h"
+#include "main/CadreList.h"
+#include "main/CadreListModel.h"
+#include "main/TGbMoveInForm.h"
+#include "main/TMoveLineForm.h"
+#include "main/TQueryForm1.h"
+#include "units/UnitTree.h"
+#include "widgets/CheckComboBox.h"
+
+const QString PageDw::kNoUnit = QStringLiteral("请先新建单位.");
+const QString PageDw::kSelectToView = QStringLiteral("请先在表格中选择要查看的项.");
+const QString PageDw::kSelectToDelete = QStringLiteral("请先在表格中选择要删除的项.");
+const QString PageDw::kSelectToMove = QStringLiteral("请在列表中选中要移动的干部。");
+
+PageDw::PageDw(QWidget* parent)
+    : QWidget(parent),
+      lblHeading(new QLabel),
+      lblHint(new QLabel(QStringLiteral("(正 副 非领导职务 状态)"))),
+      cbCadreType(new CheckComboBox),
+      toolBar_(new QToolBar),
+      grid_(new QTableView),
+      model_(new CadreListModel(this)),
+      proxy_(new CadreListProxy(this)),
+      lblCount(new QLabel) {
+    setObjectName(QStringLiteral("PageDw"));
+    lblHeading->setObjectName(QStringLiteral("lblHeading"));
+    QFont headingFont = lblHeading->font();
+    headingFont.setPointSize(headingFont.pointSize() + 4);
+    headingFont.setBold(true);
+    lblHeading->setFont(headingFont);
+    lblHint->setObjectName(QStringLiteral("lblHint"));
+    lblHint->hide();
+    cbCadreType->setObjectName(QStringLiteral("cbCadreType"));
+    cbCadreType->setItems(mainwin::kCadreTypes);
+    cbCadreType->setEmptyText(QStringLiteral("请选择"));
+    cbCadreType->setMinimumWidth(160);
+    toolBar_->setObjectName(QStringLiteral("tbCadreList"));
+    grid_->setObjectName(QStringLiteral("cxGrid2DBTableView1"));
+    lblCount->setObjectName(QStringLiteral("lblCount"));
+
+    proxy_->setSourceModel(model_);
+    grid_->setModel(proxy_);
+    grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid_->setSortingEnabled(true);
+    grid_->horizontalHeader()->setSectionsMovable(true);
+    grid_->horizontalHeader()->setSortIndicatorShown(true);
+    grid_->verticalHeader()->setDefaultSectionSize(30);
+    grid_->verticalHeader()->hide();
+    grid_->setDragEnabled(true);
+    grid_->setDragDropMode(QAbstractItemView::DragOnly);
+    proxy_->sort(-1);
+    // A click on the header of "序号" goes back to the list's own order.
+    connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
+        if (column == CadreListModel::columnOf("zwOrder")) {
+            proxy_->sort(-1);
+            grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+        }
+    });
+
+    // The column toggles of "定制显示".
+    for (size_t i = 0; i < kCadreListGridColumns.size(); ++i) {
+        const CadreListColumn& column = kCadreListGridColumns[i];
+        auto* toggle = new QAction(QString::fromUtf8(column.caption), this);
+        toggle->setObjectName(QStringLiteral("tbCol") + QString::fromLatin1(column.field));
+        toggle->setCheckable(true);
+        toggle->setChecked(column.shownAtStart);
+        grid_->setColumnHidden(static_cast<int>(i), !column.shownAtStart);
+        connect(toggle, &QAction::toggled, this,
+                [this, i](bool on) { grid_->setColumnHidden(static_cast<int>(i), !on); });
+        columnToggles_ << toggle;
+    }
+
+    addAction("actCadreDetail", QStringLiteral("干部详细"));
+    addAction("actNewCadre", QStringLiteral("新录入干部"));
+    connect(addAction("actAddExisting", QStringLiteral("从已有干部库中加入干部")),
+            &QAction::triggered, this, &PageDw::addExistingCadres);
+    connect(addAction("actMoveUp", QStringLiteral("上移")), &QAction::triggered, this,
+            &PageDw::moveUp);
+    connect(addAction("actMoveDown", QStringLiteral("下移")), &QAction::triggered, this,
+            &PageDw::moveDown);
+    connect(addAction("actMoveTo", QStringLiteral("移动到")), &QAction::triggered, this,
+            &PageDw::moveToRow);
+    connect(addAction("actDeleteCadre", QStringLiteral("删除干部")), &QAction::triggered, this,
+            &PageDw::deleteCadre);
+    QAction* subordinates = addAction("actShowSubordinates", QStringLiteral("显示下级"));
+    subordinates->setCheckable(true);
+    connect(subordinates, &QAction::toggled, this, &PageDw::showSubordinates);
+    // The cadre editor is not part of the program yet.
+    action("actCadreDetail")->setEnabled(false);
+    action("actNewCadre")->setEnabled(false);
+    for (const char* name : {"actAddExisting", "actMoveUp", "actMoveDown", "actMoveTo",
+                             "actDeleteCadre", "actShowSubordinates"}) {
+        toolBar_->addAction(action(name));
+    }
+    toolBar_->addSeparator();
+    toolBar_->addWidget(new QLabel(QStringLiteral("干部类型：")));
+    toolBar_->addWidget(cbCadreType);
+    connect(cbCadreType, &CheckComboBox::closed, this, &PageDw::reload);
+
+    auto* heading = new QHBoxLayout;
+    heading->addWidget(lblHeading);
+    heading->addSpacing(20);
+    heading->addWidget(lblHint);
+    heading->addStretch();
+    auto* footer = new QHBoxLayout;
+    footer->addStretch();
+    footer->addWidget(lblCount);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(heading);
+    layout->addWidget(toolBar_);
+    layout->addWidget(grid_, 1);
+    layout->addLayout(footer);
+    updateCommands();
+}
+
+QAction* PageDw::addAction(const char* name, const QString& caption) {
+    auto* act = new QAction(caption, this);
+    act->setObjectName(QString::fromLatin1(name));
+    actions_.insert(act->objectName(), act);
+    return act;
+}
+
+QAction* PageDw::action(const char* name) const {
+    return actions_.value(QString::fromLatin1(name));
+}
+
+void PageDw::setDataModule(TDataM* dm) {
+    dm_ = dm;
+}
+
+bool PageDw::showsSubordinates() const {
+    return action("actShowSubordinates")->isChecked();
+}
+
+int PageDw::rowCount() const {
+    return model_->rowCount();
+}
+
+int PageDw::selectedRow() const {
+    const QModelIndex current = grid_->currentIndex();
+    if (!current.isValid() || !grid_->selectionModel()->isRowSelected(current.row(), {})) {
+        return -1;
+    }
+    return proxy_->mapToSource(current).row();
+}
+
+bool PageDw::selectRow(int row) {
+    if (row < 0 || row >= model_->rowCount()) {
+        return false;
+    }
+    const QModelIndex index = proxy_->mapFromSource(model_->index(row, 0));
+    grid_->setCurrentIndex(index);
+    grid_->selectRow(index.row());
+    grid_->scrollTo(index);
+    return true;
+}
+
+void PageDw::loadList(int unitId, const QString& name, bool isDep, const QString& dwIndex) {
+    unitId_ = unitId;
+    isDep_ = isDep;
+    unitIndex_ = dwIndex;
+    lblHeading->setText(unitId == 0 ? QString() : name);
+    lblHint->setVisible(unitId != 0 && isDep);
+    reload();
+}
+
+void PageDw::reload() {
+    const int selected = selectedRow();
+    const QVariant keptRow = model_->value(selected, "CnID");
+    if (unitId_ == 0 || dm_ == nullptr) {
+        model_->clear();
+    } else {
+        const bool subtree = showsSubordinates();
+        const QString statement = mainwin::cadreListStatement(
+            unitId_, subtree ? unitIndex_ : QString(),
+            mainwin::cadreTypeCondition(cbCadreType->value()), QDate::currentDate());
+        const auto rows = dm_->db().query(statement);
+        if (!rows) {
+            app::showError(dm_->db().lastError());
+            model_->clear();
+        } else {
+            model_->setRows(std::move(*rows));
+        }
+    }
+    lblCount->setText(QStringLiteral("合计：%1").arg(model_->rowCount()));
+    locate("CnID", keptRow, 0);
+    updateCommands();
+}
+
+void PageDw::locate(const char* field, const QVariant& value, int fallbackRow) {
+    for (int row = 0; value.isValid() && row < model_->rowCount(); ++row) {
+        if (model_->value(row, field) == value) {
+            selectRow(row);
+            return;
+        }
+    }
+    if (!selectRow(fallbackRow)) {
+        selectRow(model_->rowCount() - 1);
+    }
+}
+
+void PageDw::updateCommands() {
+    const bool subtree = showsSubordinates();
+    action("actShowSubordinates")
+        ->setText(subtree ? QStringLiteral("隐藏下级") : QStringLiteral("显示下级"));
+    action("actMoveUp")->setEnabled(!subtree);
+    action("actMoveDown")->setEnabled(!subtree);
+    action("actMoveTo")->setEnabled(!subtree);
+    const int nameColumn = CadreListModel::columnOf("name");
+    grid_->setColumnHidden(nameColumn, !subtree);
+}
+
+void PageDw::showSubordinates(bool on) {
+    if (!on) {
+        reload();
+        return;
+    }
+    const app::ProgressScope wait(QStringLiteral("正在显示下级单位人员..."));
+    reload();
+}
+
+bool PageDw::mayChange() {
+    if (dm_ == nullptr || !admin::HasRight(*dm_, QStringLiteral("WGB"))) {
+        return false;
+    }
+    if (unitId_ == 0) {
+        app::showInformation(kNoUnit);
+        return false;
+    }
+    return true;
+}
+
+void PageDw::addExistingCadres() {
+    if (!mayChange()) {
+        return;
+    }
+    TQueryForm1 picker(*dm_, 0, this);
+    if (picker.exec() != QDialog::Accepted) {
+        return;
+    }
+    units::Outcome added;
+    {
+        const app::ProgressScope wait(QStringLiteral("正在加入干部"));
+        added = mainwin::addMembers(*dm_, unitId_, picker.pickedCadreIds());
+    }
+    if (!added) {
+        units::showRefusal(added, dm_->db());
+    }
+    reload();
+}
+
+void PageDw::moveUp() {
+    swapWithNeighbour(-1);
+}
+
+void PageDw::moveDown() {
+    swapWithNeighbour(1);
+}
+
+void PageDw::swapWithNeighbour(int step) {
+    if (dm_ == nullptr || !admin::HasRight(*dm_, QStringLiteral("WGB"))) {
+        return;
+    }
+    const int row = selectedRow();
+    if (row < 0) {
+        app::showInformation(kSelectToMove);
+        return;
+    }
+    // The neighbours are those of the list's own order, not of a column sort.
+    proxy_->sort(-1);
+    grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    const int other = row + step;
+    if (other < 0 || other >= model_->rowCount()) {
+        return;
+    }
+    const QVariant cnId = model_->value(row, "CnID");
+    const units::Outcome outcome = mainwin::swapMemberOrders(
+        *dm_, model_->value(row, "zwOrder").toInt(), cnId.toInt(),
+        model_->value(other, "zwOrder").toInt(), model_->value(other, "CnID").toInt());
+    if (!outcome) {
+        units::showRefusal(outcome, dm_->db());
+    }
+    reload();
+    locate("CnID", cnId, row);
+}
+
+void PageDw::moveToRow() {
+    if (dm_ == nullptr || !admin::HasRight(*dm_, QStringLiteral("WGB"))) {
+        return;
+    }
+    const int row = selectedRow();
+    if (row < 0) {
+        app::showInformation(kSelectToMove);
+        return;
+    }
+    proxy_->sort(-1);
+    TMoveLineForm form(model_->rowCount(), this);
+    if (form.exec() != QDialog::Accepted) {
+        return;
+    }
+    const int target = form.targetRow() - 1;
+    const int cadreId = model_->value(row, "CadreID").toInt();
+    if (target == row || model_->value(target, "CadreID").toInt() == cadreId) {
+        return;
+    }
+    const units::Outcome outcome =
+        mainwin::moveMemberTo(*dm_, unitId_, cadreId, model_->value(row, "zwOrder").toInt(),
+                              model_->value(target, "zwOrder").toInt());
+    if (!outcome) {
+        units::showRefusal(outcome, dm_->db());
+    }
+    const QVariant cnId = model_->value(row, "CnID");
+    reload();
+    locate("CnID", cnId, target);
+}
+
+void PageDw::deleteCadre() {
+    if (!mayChange()) {
+        return;
+    }
+    const int row = selectedRow();
+    if (row < 0) {
+        app::showInformation(kSelectToDelete);
+        return;
+    }
+    TDelCadreForm form(model_->value(row, "xm").toString(), this);
+    if (form.exec() != QDialog::Accepted) {
+        return;
+    }
+    // The cadre after the removed row is shown afterwards (or the last row).
+    const QVariant following = model_->value(row + 1, "CnID");
+    const bool removed = cadre::removeFromUnit(*dm_, model_->value(row, "CadreID").toInt(),
+                                               model_->value(row, "dwID").toInt(), form.way(),
+                                               form.removalMonthText());
+    if (!removed) {
+        app::showError(dm_->db().lastError());
+    }
+    reload();
+    locate("CnID", following, model_->rowCount() - 1);
+    Q_EMIT cadresChanged();
+}
+
+void PageDw::dropOnUnit(int unitId, const QString& unitName, const DraggedCadre& cadre) {
+    if (dm_ == nullptr || unitId == 0 || unitId == unitId_ || model_->rowCount() == 0) {
+        return;
+    }
+    if (!admin::HasRight(*dm_, QStringLiteral("WGB"))) {
+        return;
+    }
+    TGbMoveInForm form(cadre.name, unitName, cadre.currentPost, lblHeading->text(), this);
+    if (form.exec() != QDialog::Accepted) {
+        return;
+    }
+    const units::Outcome outcome =
+        mainwin::transferMember(*dm_, cadre.cadreId, cadre.unitId, unitId, form.leaveOldUnit(),
+                                form.monthText(), form.postName());
+    if (!outcome) {
+        units::showRefusal(outcome, dm_->db());
+    }
+    reload();
+}

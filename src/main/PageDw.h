@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QHash>
+#include <QWidget>
+
+class CadreListModel;
+class CadreListProxy;
+class CheckComboBox;
+class QAction;
+class QLabel;
+class QTableView;
+class QToolBar;
+class TDataM;
+struct DraggedCadre;
+
+// The page "PageDw": the cadres of the unit selected in the tree, with the commands that change
+// the list (adding existing cadres, moving rows, removing cadres, moving a cadre into another
+// unit). Every command that changes data asks for the right "WGB" and runs in one transaction;
+// afterwards the list is read again and the same cadre (or the row after a removed one) is
+// selected.
+class PageDw final : public QWidget {
+    Q_OBJECT
+
+  public:
+    explicit PageDw(QWidget* parent = nullptr);
+
+    void setDataModule(TDataM* dm);
+
+    // Shows the cadres of unit `unitId` (0: none) named `name`; `isDep` tells a real unit from a
+    // grouping node and `dwIndex` is the unit's index, the prefix of its subtree.
+    void loadList(int unitId, const QString& name, bool isDep, const QString& dwIndex);
+    // Reads the list again, keeping the selected membership row when it is still listed.
+    void reload();
+
+    int currentUnitId() const { return unitId_; }
+    bool showsSubordinates() const;
+    int rowCount() const;
+    // The selected row in list order (-1 when none).
+    int selectedRow() const;
+    bool selectRow(int row);
+
+    // The list commands.
+    void addExistingCadres();
+    void moveUp();
+    void moveDown();
+    void moveToRow();
+    void deleteCadre();
+    // The transfer of a dragged row onto unit `unitId` of the tree.
+    void dropOnUnit(int unitId, const QString& unitName, const DraggedCadre& cadre);
+
+    QAction* action(const char* name) const;
+    // The column toggles, one per column, named "tbCol" + the column's field.
+    const QList<QAction*>& columnToggles() const { return columnToggles_; }
+    QTableView* grid() const { return grid_; }
+
+    static const QString kNoUnit;
+    static const QString kSelectToView;
+    static const QString kSelectToDelete;
+    static const QString kSelectToMove;
+
+  Q_SIGNALS:
+    // The number of cadres may have changed (a removal).
+    void cadresChanged();
+
+  private:
+    QAction* addAction(const char* name, const QString& caption);
+    bool mayChange();
+    void swapWithNeighbour(int step);
+    void locate(const char* field, const QVariant& value, int fallbackRow);
+    void showSubordinates(bool on);
+    void updateCommands();
+
+    TDataM* dm_ = nullptr;
+    int unitId_ = 0;
+    bool isDep_ = false;
+    QString unitIndex_;
+    QLabel* lblHeading;
+    QLabel* lblHint;
+    CheckComboBox* cbCadreType;
+    QToolBar* toolBar_;
+    QTableView* grid_;
+    CadreListModel* model_;
+    CadreListProxy* proxy_;
+    QLabel* lblCount;
+    QHash<QString, QAction*> actions_;
+    QList<QAction*> columnToggles_;
+};

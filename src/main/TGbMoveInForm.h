@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QDialog>
+
+class QCheckBox;
+class QLineEdit;
+
+// "干部调入": confirms moving a cadre into another unit, with the month of the move, the post
+// name after it (the cadre's current post at first) and whether the cadre leaves the old unit.
+class TGbMoveInForm final : public QDialog {
+    Q_OBJECT
+
+  public:
+    TGbMoveInForm(const QString& cadreName, const QString& targetUnit, const QString& currentPost,
+                  const QString& currentUnit, QWidget* parent = nullptr);
+
+    QString monthText() const;
+    QString postName() const;
+    bool leaveOldUnit() const;
+
+  private:
+    QLineEdit* edtMonth;
+    QLineEdit* edtPost;
+    QCheckBox* chkLeave;
+};

@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QDialog>
+#include <QList>
+
+#include "main/CadrePicker.h"
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTableWidget;
+class TDataM;
+class UnitPickerEdit;
+
+// "选择干部": cadres are found in the left list "初选结果" (by name or pinyin initials, or as the
+// members of a unit) and moved with ">" into the final list "最终结果" on the right, which is
+// kept in tb_querytemp. The final list starts empty; after "确 定" the caller reads it.
+class TQueryForm1 final : public QDialog {
+    Q_OBJECT
+
+  public:
+    // The picker lists cadres of library `classId` (0: serving cadres).
+    TQueryForm1(TDataM& dm, int classId, QWidget* parent = nullptr);
+
+    // The final list, in the order the cadres were added.
+    QList<int> pickedCadreIds() const;
+
+    static QString addAllQuestion(int count);
+
+  private:
+    void searchByInfo(const QString& text);
+    void searchByUnit(int unitId);
+    void showCandidates(const QString& statement);
+    void moveRight();
+    void showPicked();
+
+    TDataM& dm_;
+    int classId_;
+    QList<mainwin::PickedCadre> candidates_;
+    QList<mainwin::PickedCadre> picked_;
+    QRadioButton* rbByInfo;
+    QRadioButton* rbByUnit;
+    QStackedWidget* modePages;
+    QLineEdit* edtText;
+    QPushButton* btnShowAll;
+    QPushButton* btnAdvanced;
+    UnitPickerEdit* unitBox_;
+    QTableWidget* gridCandidates;
+    QTableWidget* gridPicked;
+    QPushButton* btnRight;
+    QPushButton* btnOK;
+    QPushButton* btnCancel;
+};
