@@ -93,6 +93,9 @@ PageDw::PageDw(QWidget* parent)
     addAction("actNewCadre", QStringLiteral("新录入干部"));
     connect(addAction("actAddExisting", QStringLiteral("从已有干部库中加入干部")),
             &QAction::triggered, this, &PageDw::addExistingCadres);
+    // The same command under its short caption, beside the list.
+    connect(addAction("actAddOnly", QStringLiteral("仅加入")), &QAction::triggered, this,
+            &PageDw::addExistingCadres);
     connect(addAction("actMoveUp", QStringLiteral("上移")), &QAction::triggered, this,
             &PageDw::moveUp);
     connect(addAction("actMoveDown", QStringLiteral("下移")), &QAction::triggered, this,
@@ -107,7 +110,7 @@ PageDw::PageDw(QWidget* parent)
     // The cadre editor is not part of the program yet.
     action("actCadreDetail")->setEnabled(false);
     action("actNewCadre")->setEnabled(false);
-    for (const char* name : {"actAddExisting", "actMoveUp", "actMoveDown", "actMoveTo",
+    for (const char* name : {"actAddOnly", "actMoveUp", "actMoveDown", "actMoveTo",
                              "actDeleteCadre", "actShowSubordinates"}) {
         toolBar_->addAction(action(name));
     }
