@@ -279,18 +279,26 @@ void PageDw::moveDown() {
     swapWithNeighbour(1);
 }
 
-void PageDw::swapWithNeighbour(int step) {
+int PageDw::rowToMove() {
     if (dm_ == nullptr || !admin::HasRight(*dm_, QStringLiteral("WGB"))) {
-        return;
+        return -1;
     }
     const int row = selectedRow();
     if (row < 0) {
         app::showInformation(kSelectToMove);
-        return;
+        return -1;
     }
-    // The neighbours are those of the list's own order, not of a column sort.
+    // Rows move in the list's own order, not in that of a column sort.
     proxy_->sort(-1);
     grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    return row;
+}
+
+void PageDw::swapWithNeighbour(int step) {
+    const int row = rowToMove();
+    if (row < 0) {
+        return;
+    }
     const int other = row + step;
     if (other < 0 || other >= model_->rowCount()) {
         return;
@@ -307,15 +315,10 @@ void PageDw::swapWithNeighbour(int step) {
 }
 
 void PageDw::moveToRow() {
-    if (dm_ == nullptr || !admin::HasRight(*dm_, QStringLiteral("WGB"))) {
-        return;
-    }
-    const int row = selectedRow();
+    const int row = rowToMove();
     if (row < 0) {
-        app::showInformation(kSelectToMove);
         return;
     }
-    proxy_->sort(-1);
     TMoveLineForm form(model_->rowCount(), this);
     if (form.exec() != QDialog::Accepted) {
         return;

@@ -65,6 +65,9 @@ class PageDw final : public QWidget {
   private:
     QAction* addAction(const char* name, const QString& caption);
     bool mayChange();
+    // The selected row when the user may move it (right, selection), with any column sort
+    // cleared; -1 after a refusal.
+    int rowToMove();
     void swapWithNeighbour(int step);
     void locate(const char* field, const QVariant& value, int fallbackRow);
     void showSubordinates(bool on);
