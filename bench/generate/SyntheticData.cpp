@@ -156,7 +156,7 @@ bool generateDatabase(const QString& templatePath, const QString& target, const 
             db.open(partial) && db.execNative(QStringLiteral("PRAGMA journal_mode=MEMORY")) &&
             db.execNative(QStringLiteral("PRAGMA synchronous=OFF")) &&
             db.execNative(QStringLiteral("PRAGMA cache_size=-65536")) && clearOrganisation(db);
-        const bool filled = ready && generator.fill(db);
+        const bool filled = ready && generator.fill(db) && db.refreshStatistics();
         if (!filled) {
             const QString message = ready ? generator.lastError() : db.lastError();
             db.close();

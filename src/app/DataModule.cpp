@@ -51,7 +51,8 @@ bool TDataM::openDatabase() {
             return false;
         }
     }
-    if (!db_.open(working) || !db_.query(QStringLiteral("select * from tb_general"))) {
+    if (!db_.open(working) || !db_.query(QStringLiteral("select * from tb_general")) ||
+        !db_.refreshStatistics()) {
         db_.close();
         app::showError(QStringLiteral("执行错误,打开数据库失败."));
         return false;

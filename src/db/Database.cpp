@@ -97,6 +97,14 @@ bool Database::open(const QString& path, OpenMode mode) {
     return true;
 }
 
+bool Database::refreshStatistics() {
+    if (!hasTable(QStringLiteral("sqlite_stat1"))) {
+        return execNative(QStringLiteral("PRAGMA analysis_limit=1000")) &&
+               execNative(QStringLiteral("ANALYZE"));
+    }
+    return execNative(QStringLiteral("PRAGMA optimize"));
+}
+
 void Database::close() {
     if (db_ == nullptr) {
         return;

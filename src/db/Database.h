@@ -60,6 +60,12 @@ class Database : public jet::SchemaInfo {
     std::unique_ptr<SqlStatement> prepareNative(const QString& sqliteSql);
     bool execNative(const QString& sqliteSql, const QVariantList& params = {});
 
+    // Keeps the query planner's statistics current, so that it picks the index that narrows a
+    // search most (a cadre's posts, not a whole unit's): a database without statistics is
+    // measured once on a sample of each index; otherwise only tables that changed much since are
+    // measured again.
+    bool refreshStatistics();
+
     // Nested transactions: each begin() must be matched by commit() or rollback().
     bool begin();
     bool commit();
