@@ -15,6 +15,10 @@
 #include "app/Progress.h"
 #include "cadre/CadreDeletion.h"
 #include "cadre/TDelCadreForm.h"
+#include "cadre/TDelZwForm.h"
+#include "cadre/TMzForm.h"
+#include "cadre/TPlzwSetForm.h"
+#include "cadre/TRzForm.h"
 #include "db/Database.h"
 #include "main/CadreList.h"
 #include "main/CadreListModel.h"
@@ -28,6 +32,7 @@ const QString PageDw::kNoUnit = QStringLiteral("请先新建单位.");
 const QString PageDw::kSelectToView = QStringLiteral("请先在表格中选择要查看的项.");
 const QString PageDw::kSelectToDelete = QStringLiteral("请先在表格中选择要删除的项.");
 const QString PageDw::kSelectToMove = QStringLiteral("请在列表中选中要移动的干部。");
+const QString PageDw::kSelectCadre = QStringLiteral("请先在表格中选择干部.");
 
 PageDw::PageDw(QWidget* parent)
     : QWidget(parent),
@@ -383,4 +388,62 @@ void PageDw::dropOnUnit(int unitId, const QString& unitName, const DraggedCadre&
         units::showRefusal(outcome, dm_->db());
     }
     reload();
+}
+
+int PageDw::cadreForPosts() {
+    if (!mayChange()) {
+        return 0;
+    }
+    const int row = selectedRow();
+    if (row < 0) {
+        app::showInformation(kSelectCadre);
+        return 0;
+    }
+    return model_->value(row, "CadreID").toInt();
+}
+
+void PageDw::addPost() {
+    const int cadreId = cadreForPosts();
+    if (cadreId == 0) {
+        return;
+    }
+    TRzForm form(*dm_, cadreId, this);
+    form.startNew(true, unitId_, true);
+    form.exec();
+    if (form.changed()) {
+        reload();
+    }
+}
+
+void PageDw::removePosts() {
+    const int cadreId = cadreForPosts();
+    if (cadreId == 0) {
+        return;
+    }
+    TMzForm form(*dm_, cadreId, unitId_, this);
+    if (form.exec() == QDialog::Accepted) {
+        reload();
+    }
+}
+
+void PageDw::deletePosts() {
+    const int cadreId = cadreForPosts();
+    if (cadreId == 0) {
+        return;
+    }
+    TDelZwForm form(*dm_, cadreId, unitId_, this);
+    if (form.exec() == QDialog::Accepted) {
+        reload();
+    }
+}
+
+void PageDw::setPostsByCategory() {
+    if (!mayChange()) {
+        return;
+    }
+    TPlzwSetForm form(*dm_, unitId_, this);
+    form.exec();
+    if (form.changed()) {
+        reload();
+    }
 }

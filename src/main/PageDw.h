@@ -45,6 +45,12 @@ class PageDw final : public QWidget {
     void moveDown();
     void moveToRow();
     void deleteCadre();
+    // The posts of the cadre selected in the current unit: "添加新职务" (a current post in this
+    // unit), "免除职务", "删除职务"; and "加入干部并批量设置职务" for the unit.
+    void addPost();
+    void removePosts();
+    void deletePosts();
+    void setPostsByCategory();
     // The transfer of a dragged row onto unit `unitId` of the tree.
     void dropOnUnit(int unitId, const QString& unitName, const DraggedCadre& cadre);
 
@@ -57,6 +63,7 @@ class PageDw final : public QWidget {
     static const QString kSelectToView;
     static const QString kSelectToDelete;
     static const QString kSelectToMove;
+    static const QString kSelectCadre;
 
   Q_SIGNALS:
     // The number of cadres may have changed (a removal).
@@ -68,6 +75,9 @@ class PageDw final : public QWidget {
     // The selected row when the user may move it (right, selection), with any column sort
     // cleared; -1 after a refusal.
     int rowToMove();
+    // The cadre of the selected row when the user may change its posts, else 0 (after a
+    // message).
+    int cadreForPosts();
     void swapWithNeighbour(int step);
     void locate(const char* field, const QVariant& value, int fallbackRow);
     void showSubordinates(bool on);

@@ -172,6 +172,15 @@ void TMainForm::wireCommands() {
     enable("actQuit", &QWidget::close);
     enable("actUnitLibrary", &TMainForm::openUnitLibrary);
     enable("actDuplicateNames", &TMainForm::checkDuplicateNames);
+    const auto enableListCommand = [this](const char* name, void (PageDw::*slot)()) {
+        QAction* action = menus_[name];
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, pageDw_, slot);
+    };
+    enableListCommand("actAddPost", &PageDw::addPost);
+    enableListCommand("actRemovePost", &PageDw::removePosts);
+    enableListCommand("actDeletePost", &PageDw::deletePosts);
+    enableListCommand("actJoinWithPosts", &PageDw::setPostsByCategory);
     QAction* rebuild = menus_["actRebuildIndex"];
     rebuild->setEnabled(true);
     connect(rebuild, &QAction::triggered, unitPanel_, &UnitTreePanel::rebuildIndexes);

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDir>
 #include <QDropEvent>
@@ -20,6 +21,8 @@
 
 #include "app/DataModule.h"
 #include "cadre/TDelCadreForm.h"
+#include "cadre/TMzForm.h"
+#include "cadre/TRzForm.h"
 #include "db/Database.h"
 #include "main/CadreListModel.h"
 #include "main/PageDw.h"
@@ -325,7 +328,7 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
     const Entry entries[] = {
         {"actDbSettings", true},     {"actQuit", true},           {"actUnitLibrary", true},
         {"actRebuildIndex", true},   {"actDuplicateNames", true}, {"actCadreLibrary", false},
-        {"actAddPost", false},       {"actRemovePost", false},    {"actBatchEdit", false},
+        {"actAddPost", true},        {"actRemovePost", true},     {"actBatchEdit", false},
         {"actSortByUnit", false},    {"actLrmImport", false},     {"actSend", false},
         {"actReceive", false},       {"actHandheld", false},      {"actManagers", false},
         {"actBackup", false},        {"actTemplates", false},     {"actReminders", false},
@@ -378,6 +381,57 @@ TEST_F(CadreListWindowTest, TheLayoutIsRestoredOnShowAndSavedOnExitWithTheBackup
         QStringLiteral("系统有较长时间未自动备份数据库，退出前是否备份数据库？")));
     const QDir backups(home.path() + QStringLiteral("/自动备份"));
     EXPECT_EQ(backups.entryList({QStringLiteral("*.bak")}, QDir::Files).size(), 1);
+}
+
+TEST_F(CadreListWindowTest, PostsOfTheSelectedCadreAreAddedAndRemovedFromTheMainWindow) {
+    showForm();
+    ASSERT_TRUE(tree->selectUnit(12));
+    ASSERT_TRUE(page->selectRow(1));  // cadre 36
+    const auto currentPosts = [this] {
+        return dm.db()
+            .scalar(QStringLiteral("select count(*) from tb_cadre_zw where ZwCadreID=36 and "
+                                   "dwID=12 and status=1"))
+            .toInt();
+    };
+    const int before = currentPosts();
+    {
+        const ModalAnswer<TRzForm> answer([](TRzForm* dialog) {
+            dialog->findChild<QComboBox*>(QStringLiteral("cbPostName"))
+                ->setEditText(QStringLiteral("调研员"));
+            dialog->findChild<QLineEdit*>(QStringLiteral("edtAppointed"))
+                ->setText(QStringLiteral("2024.05"));
+            dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        });
+        form.findChild<QAction*>(QStringLiteral("actAddPost"))->trigger();
+        EXPECT_TRUE(answer.seen());
+    }
+    EXPECT_EQ(currentPosts(), before + 1);
+    const QString xrz =
+        dm.db().scalar(QStringLiteral("select xrz from tb_cadre where CadreID=36")).toString();
+    EXPECT_TRUE(xrz.contains(QStringLiteral("调研员"))) << xrz.toStdString();
+    // The list shows the new text, on the same cadre.
+    EXPECT_EQ(selectedCadre(), 36);
+    EXPECT_EQ(grid->currentIndex().siblingAtColumn(CadreListModel::columnOf("xrz")).data(),
+              QVariant(xrz));
+
+    {
+        const ModalAnswer<TMzForm> answer([](TMzForm* dialog) {
+            dialog->findChild<QLineEdit*>(QStringLiteral("edtMzsj"))
+                ->setText(QStringLiteral("2025.1"));
+            dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
+        });
+        form.findChild<QAction*>(QStringLiteral("actRemovePost"))->trigger();
+        EXPECT_TRUE(answer.seen());
+    }
+    EXPECT_EQ(currentPosts(), 0);
+    EXPECT_EQ(dm.db()
+                  .scalar(QStringLiteral("select count(*) from tb_cadre_zw where ZwCadreID=36 "
+                                         "and dwID=12 and status=2 and mzsjstr='2025.1'"))
+                  .toInt(),
+              before + 1);
+    // The cadre stays in the unit it was removed in.
+    EXPECT_TRUE(members(12).contains(36));
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
 }
 
 }  // namespace

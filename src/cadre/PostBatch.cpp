@@ -1,0 +1,395 @@
+#include "cadre/PostBatch.h"
+
+#include <QDate>
+#include <QHash>
+#include <QSet>
+#include <QVariant>
+#include <algorithm>
+
+#include "app/DataModule.h"
+#include "app/Progress.h"
+#include "cadre/CurrentPosts.h"
+#include "db/Database.h"
+#include "db/SqlStatement.h"
+#include "db/SqlText.h"
+#include "text/MonthText.h"
+#include "units/Quotas.h"
+
+namespace cadre {
+
+namespace {
+
+// "(1,2,3)": the ids of a statement's "in" list.
+QString idList(const QList<int>& ids) {
+    QStringList texts;
+    texts.reserve(ids.size());
+    for (const int id : ids) {
+        texts << QString::number(id);
+    }
+    return u'(' + texts.join(u',') + u')';
+}
+
+// The date a month text stands for, or null when it is not a month.
+QVariant monthDate(const QString& monthText) {
+    const QDate date = text::parseMonthText(monthText);
+    return date.isValid() ? QVariant(date) : QVariant();
+}
+
+// Runs `change` (when there are posts to change) and the current-post refresh of the cadre in
+// one transaction.
+bool changeAndRefresh(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds,
+                      const QString& statement, const QVariantList& params) {
+    db::Database& db = dm.db();
+    db::Transaction transaction(db);
+    if (!transaction.isActive()) {
+        return false;
+    }
+    if (!zwIds.isEmpty() && !db.exec(statement, params)) {
+        return false;
+    }
+    return RefreshCurrentPosts(dm, cadreId, unitId) && transaction.commit();
+}
+
+// The condition that picks the cadre's current posts among `zwIds`.
+QString markedPostsCondition(int cadreId, const QList<int>& zwIds) {
+    return QStringLiteral(" where status=1 and ZwCadreID=") + QString::number(cadreId) +
+           QStringLiteral(" and ZwID in ") + idList(zwIds);
+}
+
+// The leading bodies whose posts have fixed names, by the exact name of the unit.
+struct LeadingBody {
+    const char16_t* unit;
+    const char16_t* head;
+    const char16_t* deputy;
+};
+constexpr LeadingBody kLeadingBodies[] = {
+    {u"市委", u"书记", u"副书记"},   {u"区委", u"书记", u"副书记"},
+    {u"县委", u"书记", u"副书记"},   {u"市政府", u"市长", u"副市长"},
+    {u"区政府", u"区长", u"副区长"}, {u"县政府", u"县长", u"副县长"},
+    {u"市人大", u"主任", u"副主任"}, {u"区人大", u"主任", u"副主任"},
+    {u"县人大", u"主任", u"副主任"}, {u"市政协", u"主席", u"副主席"},
+    {u"区政协", u"主席", u"副主席"}, {u"县政协", u"主席", u"副主席"},
+};
+
+// The texts of the first column of `statement`'s rows, each once, empty ones left out.
+std::optional<QStringList> distinctTexts(db::Database& db, const QString& statement) {
+    const auto rows = db.query(statement);
+    if (!rows) {
+        return std::nullopt;
+    }
+    QStringList texts;
+    for (const QVariantList& r : rows->rows) {
+        const QString value = db::displayText(r[0]);
+        if (!value.isEmpty() && !texts.contains(value)) {
+            texts << value;
+        }
+    }
+    return texts;
+}
+
+// The first quota row of (unit, category), or a new one for them; nullopt on a failure.
+std::optional<units::QuotaRow> quotaRowOf(db::Database& db, int unitId, const QString& category) {
+    const auto rows = db.query(
+        QStringLiteral("select ZsID,DwID,zwmc,zwtype,zwrs,dqrs,note,zzs from tb_department_zs "
+                       "where dwid=") +
+        QString::number(unitId) + QStringLiteral(" and zwtype=") + sql::quoted(category) +
+        QStringLiteral(" order by ZsID"));
+    if (!rows) {
+        return std::nullopt;
+    }
+    units::QuotaRow row;
+    if (rows->rows.empty()) {
+        row.dwId = unitId;
+        row.zwtype = category;
+        return row;
+    }
+    const QVariantList& v = rows->rows[0];
+    return units::QuotaRow{v[0].toInt(), v[1].toInt(), db::displayText(v[2]), db::displayText(v[3]),
+                           v[4].toInt(), v[5].toInt(), db::displayText(v[6]), v[7].toBool()};
+}
+
+// What applyCategory() works on in the unit: who is a member, the highest member order and the
+// current posts by cadre and name.
+struct UnitState {
+    QSet<int> members;
+    int highestOrder = 0;
+    QHash<QPair<int, QString>, int> posts;  // (cadre, post name) -> ZwID, the first one stored
+};
+
+std::optional<UnitState> readUnitState(db::Database& db, const QString& unit) {
+    const auto posts =
+        db.query(QStringLiteral("select ZwID,ZwCadreID,zwmc from tb_cadre_zw where dwid=") + unit +
+                 QStringLiteral(" and status=1"));
+    const auto members =
+        db.query(QStringLiteral("select ZwCadreID,zwOrder from tb_cadre_node where dwid=") + unit +
+                 QStringLiteral(" order by zwOrder"));
+    if (!posts || !members) {
+        return std::nullopt;
+    }
+    UnitState state;
+    for (const QVariantList& r : members->rows) {
+        state.members.insert(r[0].toInt());
+        state.highestOrder = std::max(state.highestOrder, r[1].toInt());
+    }
+    for (const QVariantList& r : posts->rows) {
+        const QPair<int, QString> key{r[1].toInt(), db::displayText(r[2])};
+        if (!state.posts.contains(key)) {
+            state.posts.insert(key, r[0].toInt());
+        }
+    }
+    return state;
+}
+
+// Writes one grid row: the membership when missing, the post edited or appended.
+bool applyRow(TDataM& dm, int unitId, const QString& unitName, const QString& category,
+              const CategoryRow& row, UnitState& state) {
+    db::Database& db = dm.db();
+    if (!state.members.contains(row.cadreId)) {
+        if (!db.exec(QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,zwOrder,bind,nobz) "
+                                    "values (?,?,?,True,False)"),
+                     {row.cadreId, unitId, ++state.highestOrder})) {
+            return false;
+        }
+        state.members.insert(row.cadreId);
+    }
+    const QString post = row.post.trimmed();
+    const QVariant appointed = monthDate(row.monthText);
+    const auto existing = state.posts.constFind({row.cadreId, post});
+    if (existing != state.posts.cend()) {
+        return db.exec(QStringLiteral("update tb_cadre_zw set zt=?,zwmc=?,rzsjStr=?,rzsj=? where "
+                                      "ZwID=") +
+                           QString::number(*existing),
+                       {category, post, row.monthText, appointed});
+    }
+    if (!db.exec(QStringLiteral("insert into tb_cadre_zw (ZwCadreID,status,dwID,dw,zwOrder,"
+                                "emptyNode,zs,ischeck,zt,zwmc,rzsjStr,rzsj) values "
+                                "(?,1,?,?,?,False,False,False,?,?,?,?)"),
+                 {row.cadreId, unitId, unitName, dm.NextCurrentPostOrder(row.cadreId), category,
+                  post, row.monthText, appointed})) {
+        return false;
+    }
+    state.posts.insert({row.cadreId, post}, static_cast<int>(db.lastInsertId()));
+    return true;
+}
+
+}  // namespace
+
+// ---- Removing and deleting marked posts ------------------------------------------------------
+
+QString currentPostsStatement(int cadreId, int unitId, bool allUnits) {
+    QString statement = QStringLiteral("select * from tb_cadre_zw where status=1 and ZwCadreID=") +
+                        QString::number(cadreId);
+    if (!allUnits) {
+        statement += QStringLiteral(" and dwid=") + QString::number(unitId);
+    }
+    return statement + QStringLiteral(" order by zworder");
+}
+
+std::optional<QList<PostLine>> readPostLines(db::Database& db, const QString& statement) {
+    const auto rows = db.query(statement);
+    if (!rows) {
+        return std::nullopt;
+    }
+    QList<PostLine> lines;
+    lines.reserve(static_cast<qsizetype>(rows->rows.size()));
+    for (size_t i = 0; i < rows->rows.size(); ++i) {
+        lines.append({rows->value(i, QStringLiteral("ZwID")).toInt(),
+                      db::displayText(rows->value(i, QStringLiteral("dw"))),
+                      db::displayText(rows->value(i, QStringLiteral("zwmc"))),
+                      db::displayText(rows->value(i, QStringLiteral("rzsjstr")))});
+    }
+    return lines;
+}
+
+bool removePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds,
+                 const QString& monthText) {
+    return changeAndRefresh(
+        dm, cadreId, unitId, zwIds,
+        QStringLiteral(
+            "update tb_cadre_zw set ischeck=False,status=2,mzsjstr=?,mzsj=?,mzwh=?,mzw=?,mzyy=?") +
+            markedPostsCondition(cadreId, zwIds),
+        {monthText, monthDate(monthText), kRemovalNumberPrompt, kRemovalDocumentPrompt,
+         kRemovalReasonPrompt});
+}
+
+bool deletePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds) {
+    return changeAndRefresh(dm, cadreId, unitId, zwIds,
+                            sql::Fragments().SqlDeleteHead + QStringLiteral("from tb_cadre_zw") +
+                                markedPostsCondition(cadreId, zwIds),
+                            {});
+}
+
+QString cadreName(db::Database& db, int cadreId) {
+    return db::displayText(db.scalar(QStringLiteral("select xm from tb_cadre where CadreID=") +
+                                     QString::number(cadreId)));
+}
+
+// ---- Assigning posts by category -------------------------------------------------------------
+
+QString proposedPostName(const QString& unitName, const QString& category) {
+    const bool head = category == QStringLiteral("正职");
+    if (!head && category != QStringLiteral("副职")) {
+        return {};
+    }
+    for (const LeadingBody& body : kLeadingBodies) {
+        if (unitName == QStringView(body.unit)) {
+            return QString::fromUtf16(head ? body.head : body.deputy);
+        }
+    }
+    return {};
+}
+
+std::optional<CategoryDefaults> categoryDefaults(TDataM& dm, int unitId, const QString& category) {
+    db::Database& db = dm.db();
+    const auto row = quotaRowOf(db, unitId, category);
+    const auto unit = db.query(QStringLiteral("select name,dwjc from tb_department where ID=") +
+                               QString::number(unitId));
+    if (!row || !unit) {
+        return std::nullopt;
+    }
+    CategoryDefaults defaults{row->zwmc, std::max(row->zwrs, 1)};
+    if (defaults.postName.isEmpty() && !unit->rows.empty()) {
+        defaults.postName = proposedPostName(db::displayText(unit->rows[0][0]), category);
+        if (defaults.postName.isEmpty()) {
+            defaults.postName = proposedPostName(db::displayText(unit->rows[0][1]), category);
+        }
+    }
+    return defaults;
+}
+
+QStringList categoryChoices(db::Database& db, int unitId) {
+    QStringList choices =
+        distinctTexts(db, QStringLiteral("select zwtype from tb_department_zs where DwID=") +
+                              QString::number(unitId) + QStringLiteral(" order by ZsID"))
+            .value_or(QStringList());
+    for (const QString& category : units::postCategories(db)) {
+        if (!choices.contains(category)) {
+            choices << category;
+        }
+    }
+    return choices;
+}
+
+QStringList quotaPostNames(db::Database& db, int unitId) {
+    return distinctTexts(db, QStringLiteral("select zwmc from tb_department_zs where DwID=") +
+                                 QString::number(unitId) + QStringLiteral(" order by ZsID"))
+        .value_or(QStringList());
+}
+
+QString categoryHoldersStatement(int unitId, const QString& category) {
+    const QString unit = QString::number(unitId);
+    // Only current posts hold a category: a removed post keeps its category text.
+    return QStringLiteral(
+               "select tb_cadre.xm,tb_cadre.cadreid,tb_cadre_node.zworder,tb_cadre_node.zwcadreid,"
+               "tb_cadre_node.dwid,tb_cadre_zw.zwmc,tb_cadre_zw.rzsjStr from (tb_cadre left outer "
+               "join tb_cadre_node on tb_cadre.cadreid=tb_cadre_node.zwcadreid) left outer join "
+               "tb_cadre_zw on tb_cadre.cadreid=tb_cadre_zw.zwcadreid where tb_cadre_node.dwid=") +
+           unit + QStringLiteral(" and tb_cadre_zw.dwid=") + unit +
+           QStringLiteral(" and tb_cadre_zw.status=1 and tb_cadre_zw.zt=") + sql::quoted(category) +
+           QStringLiteral(" order by tb_cadre_node.zworder");
+}
+
+std::optional<QList<CategoryRow>> readCategoryHolders(db::Database& db, int unitId,
+                                                      const QString& category) {
+    const auto rows = db.query(categoryHoldersStatement(unitId, category));
+    if (!rows) {
+        return std::nullopt;
+    }
+    QList<CategoryRow> holders;
+    for (const QVariantList& r : rows->rows) {
+        holders.append(
+            {r[1].toInt(), db::displayText(r[0]), db::displayText(r[5]), db::displayText(r[6])});
+    }
+    return holders;
+}
+
+std::optional<QList<CategoryRow>> readUnitMembers(db::Database& db, int unitId) {
+    const auto rows = db.query(
+        QStringLiteral("select a.CadreID,a.xm,a.xrz from tb_cadre as a inner join tb_cadre_node "
+                       "as b on a.CadreID=b.ZwCadreID where b.dwID=") +
+        QString::number(unitId) + QStringLiteral(" order by b.zwOrder"));
+    if (!rows) {
+        return std::nullopt;
+    }
+    QList<CategoryRow> members;
+    for (const QVariantList& r : rows->rows) {
+        members.append({r[0].toInt(), db::displayText(r[1]), db::displayText(r[2]), QString()});
+    }
+    return members;
+}
+
+CategoryOutcome applyCategory(TDataM& dm, int unitId, const QString& category,
+                              const QString& postName, int quota, const QList<CategoryRow>& rows) {
+    if (category.trimmed().isEmpty()) {
+        return {false, kChooseCategory, -1};
+    }
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (rows[i].post.trimmed().isEmpty()) {
+            return {false, kSetPostName, static_cast<int>(i)};
+        }
+    }
+    const CategoryOutcome failed{false, QString(), -1};
+    db::Database& db = dm.db();
+    app::ProgressScope progress(kSettingPosts, static_cast<int>(rows.size()));
+    db::Transaction transaction(db);
+    if (!transaction.isActive()) {
+        return failed;
+    }
+    const QString unitName = dm.UnitName(unitId);
+    auto state = readUnitState(db, QString::number(unitId));
+    if (!state) {
+        return failed;
+    }
+    for (const CategoryRow& row : rows) {
+        if (!applyRow(dm, unitId, unitName, category, row, *state)) {
+            return failed;
+        }
+        progress.step();
+    }
+    progress.setText(kSettingDescriptions);
+    QList<int> refreshed;
+    for (const CategoryRow& row : rows) {
+        if (refreshed.contains(row.cadreId)) {
+            continue;
+        }
+        if (!RefreshCurrentPosts(dm, row.cadreId, 0)) {
+            return failed;
+        }
+        refreshed << row.cadreId;
+    }
+    auto quotaRow = quotaRowOf(db, unitId, category);
+    if (!quotaRow) {
+        return failed;
+    }
+    quotaRow->zwmc = postName;
+    quotaRow->zwrs = quota;
+    if (units::saveQuotaRow(db, *quotaRow) == 0 || !transaction.commit()) {
+        return failed;
+    }
+    return {};
+}
+
+bool removeFromCategory(TDataM& dm, int unitId, int cadreId, const QString& post) {
+    return dm.db().exec(QStringLiteral("update tb_cadre_zw set zt='' where dwid=") +
+                        QString::number(unitId) + QStringLiteral(" and status=1 and ZwCadreID=") +
+                        QString::number(cadreId) + QStringLiteral(" and zwmc=") +
+                        sql::quoted(post));
+}
+
+std::optional<QList<int>> categoryPostIds(db::Database& db, int unitId, int cadreId,
+                                          const QString& category) {
+    const auto rows = db.query(
+        QStringLiteral("select ZwID from tb_cadre_zw where dwid=") + QString::number(unitId) +
+        QStringLiteral(" and status=1 and ZwCadreID=") + QString::number(cadreId) +
+        QStringLiteral(" and zt=") + sql::quoted(category) + QStringLiteral(" order by zwOrder"));
+    if (!rows) {
+        return std::nullopt;
+    }
+    QList<int> ids;
+    for (const QVariantList& r : rows->rows) {
+        ids << r[0].toInt();
+    }
+    return ids;
+}
+
+}  // namespace cadre

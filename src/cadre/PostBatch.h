@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class TDataM;
+
+namespace db {
+class Database;
+}
+
+// Posts changed several at a time: the removal ("免除职务") and deletion of marked current posts
+// of a cadre, and the assignment of a unit's posts by post category (职务类别). Each change runs
+// in one transaction and ends with the current-post refresh of every cadre it touched; a
+// database failure leaves nothing written (the database's lastError() tells why).
+namespace cadre {
+
+// ---- Removing and deleting marked posts ------------------------------------------------------
+
+// A current post as the removal and deletion dialogs list it.
+struct PostLine {
+    int zwId = 0;
+    QString unit;       // dw, the unit's name as stored with the post
+    QString post;       // zwmc
+    QString appointed;  // rzsjstr
+};
+
+// The current posts of cadre `cadreId` in unit `unitId` or, with `allUnits`, in every unit, in
+// the cadre's post order.
+QString currentPostsStatement(int cadreId, int unitId, bool allUnits);
+// The posts a statement of currentPostsStatement() lists; nullopt on a database failure.
+std::optional<QList<PostLine>> readPostLines(db::Database& db, const QString& statement);
+
+// The removal texts written into every removed post, where the post dialog shows them as
+// prompts to complete.
+inline const QString kRemovalNumberPrompt = QStringLiteral("免职文号：");
+inline const QString kRemovalDocumentPrompt = QStringLiteral("免 职 文：");
+inline const QString kRemovalReasonPrompt = QStringLiteral("免职原因：");
+
+// Makes the cadre's current posts among `zwIds` former posts: unmarked, ending in `monthText`
+// (kept as typed, its first day as the removal date, no date when it is not a month), with the
+// removal prompts as document number, document and reason; they keep their order numbers. Then
+// refreshes the cadre's current posts keeping its membership of `unitId`.
+bool removePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds,
+                 const QString& monthText);
+// Deletes the cadre's current posts among `zwIds`, then refreshes as removePosts() does.
+bool deletePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds);
+
+// The cadre's name (xm), empty when there is no such cadre.
+QString cadreName(db::Database& db, int cadreId);
+
+// ---- Assigning posts by category -------------------------------------------------------------
+
+// The post name proposed for category `category` ("正职" or "副职") of a leading body known by
+// its exact name ("市委", "县政府", "区人大" ...); empty for every other unit or category.
+QString proposedPostName(const QString& unitName, const QString& category);
+
+// What the batch dialog starts from for a category of a unit.
+struct CategoryDefaults {
+    QString postName;  // the quota row's post name, or the proposed one when it has none
+    int quota = 1;     // the quota row's quota, at least 1
+};
+// Reads the quota row of (`unitId`, `category`). A post name is proposed from the unit's name
+// or, when that gives none, from its short name (dwjc). Nullopt on a database failure.
+std::optional<CategoryDefaults> categoryDefaults(TDataM& dm, int unitId, const QString& category);
+
+// The categories offered for unit `unitId`: those of its quota rows in their order, followed by
+// the configured post categories (tb_general.zt) it has no quota row of.
+QStringList categoryChoices(db::Database& db, int unitId);
+// The post names of the unit's quota rows, each once, in their order.
+QStringList quotaPostNames(db::Database& db, int unitId);
+
+// One holder of a category: a row of the batch dialog's grid.
+struct CategoryRow {
+    int cadreId = 0;
+    QString name;       // xm
+    QString post;       // zwmc
+    QString monthText;  // rzsjStr
+};
+
+// The unit's members holding a current post of the category in the unit, in the unit's order.
+QString categoryHoldersStatement(int unitId, const QString& category);
+std::optional<QList<CategoryRow>> readCategoryHolders(db::Database& db, int unitId,
+                                                      const QString& category);
+
+// The members of unit `unitId` in the unit's order, with their current-post text as `post`.
+std::optional<QList<CategoryRow>> readUnitMembers(db::Database& db, int unitId);
+
+inline const QString kChooseCategory = QStringLiteral("请选择职务类别");
+inline const QString kSetPostName = QStringLiteral("请设置职务名称");
+inline const QString kSettingPosts = QStringLiteral("正在设置职务信息");
+inline const QString kSettingDescriptions = QStringLiteral("正在设置职务描述");
+
+// How applyCategory() ended.
+struct CategoryOutcome {
+    bool ok = true;
+    QString message;  // the refusal; empty on a database failure
+    int row = -1;     // the row that was refused, -1 when none
+
+    explicit operator bool() const { return ok; }
+};
+
+// Gives every row's cadre the post of category `category` in unit `unitId`:
+// - refused, with nothing written, without a category (kChooseCategory) or when a row has no
+//   post name (kSetPostName, with that row's index);
+// - a cadre without a membership of the unit gets one, bound, after the unit's last member (the
+//   rows counting up in their order);
+// - the cadre's current post of the row's name in the unit is edited, otherwise a current post
+//   is appended after the cadre's current posts; either gets the category, the name and the
+//   appointment month (as typed, with its first day as date, no date when it is not a month);
+// - every cadre's current posts are refreshed;
+// - the unit's quota row of the category, appended when missing, gets `postName` and `quota`.
+// One transaction, reported on the wait window (kSettingPosts, then kSettingDescriptions).
+CategoryOutcome applyCategory(TDataM& dm, int unitId, const QString& category,
+                              const QString& postName, int quota, const QList<CategoryRow>& rows);
+
+// Takes the cadre's current post `post` in the unit out of its category (the post stays).
+bool removeFromCategory(TDataM& dm, int unitId, int cadreId, const QString& post);
+// The cadre's current posts of the category in the unit.
+std::optional<QList<int>> categoryPostIds(db::Database& db, int unitId, int cadreId,
+                                          const QString& category);
+
+}  // namespace cadre

@@ -1,0 +1,275 @@
+#include "cadre/Posts.h"
+
+#include <QDate>
+#include <QVariant>
+
+#include "app/DataModule.h"
+#include "db/Database.h"
+#include "db/SqlText.h"
+#include "text/MonthText.h"
+
+namespace cadre {
+
+namespace {
+
+using units::Outcome;
+
+// A database failure: the message stays empty so that the database's error is shown.
+Outcome failed() {
+    return Outcome::failure({});
+}
+
+// A typed text as stored: trimmed, and null when nothing is left.
+QVariant textOrNull(const QString& text) {
+    const QString trimmed = text.trimmed();
+    return trimmed.isEmpty() ? QVariant() : QVariant(trimmed);
+}
+
+// The first day of the month a month text names, null when the text is not a month.
+QVariant monthDate(const QString& text) {
+    const QDate date = text::parseMonthText(text);
+    return date.isValid() ? QVariant(date) : QVariant();
+}
+
+bool refresh(TDataM& dm, int cadreId, const CadreRecordWriter& writeRecord) {
+    return writeRecord ? RefreshCurrentPosts(dm, cadreId, 0, writeRecord)
+                       : RefreshCurrentPosts(dm, cadreId, 0);
+}
+
+int nextOrder(TDataM& dm, int cadreId, int status) {
+    return status == kCurrentPost ? dm.NextCurrentPostOrder(cadreId)
+                                  : dm.NextFormerPostOrder(cadreId);
+}
+
+// The unit a post is saved in: its ID (0 for a historical unit) and the text the post keeps.
+struct PostUnit {
+    int id = 0;
+    QString text;
+};
+
+// The unit of `input`, or the refusal: an empty box, a picked unit that is not a real unit of
+// the tree, a blank unit text.
+std::optional<PostUnit> postUnit(db::Database& db, const PostInput& input, Outcome& refusal) {
+    PostUnit unit;
+    if (input.historicalUnit) {
+        if (input.unitText.isEmpty()) {
+            refusal = Outcome::failure(kPostUnitNotSet);
+            return std::nullopt;
+        }
+        unit.text = input.unitText.trimmed();
+    } else {
+        if (input.unitId == 0) {
+            // A box that shows a unit while none is picked holds the stored text of a post
+            // whose unit has left the tree.
+            refusal =
+                Outcome::failure(input.unitText.isEmpty() ? kPostUnitNotSet : kPostUnitNotReal);
+            return std::nullopt;
+        }
+        const auto row =
+            db.query(QStringLiteral("select name, isDep from tb_department where ID=") +
+                     QString::number(input.unitId));
+        if (!row) {
+            refusal = failed();
+            return std::nullopt;
+        }
+        if (row->rows.empty() || !row->rows[0][1].toBool()) {
+            refusal = Outcome::failure(kPostUnitNotReal);
+            return std::nullopt;
+        }
+        unit.id = input.unitId;
+        unit.text = row->rows[0][0].toString().trimmed();
+    }
+    if (unit.text.isEmpty()) {
+        refusal = Outcome::failure(kSelectPostUnit);
+        return std::nullopt;
+    }
+    return unit;
+}
+
+}  // namespace
+
+std::optional<PostInput> readPost(db::Database& db, int cadreId, int zwId) {
+    const auto row =
+        db.query(QStringLiteral("select * from tb_cadre_zw where ZwCadreID=") +
+                 QString::number(cadreId) + QStringLiteral(" and ZwID=") + QString::number(zwId));
+    if (!row || row->rows.empty()) {
+        return std::nullopt;
+    }
+    const auto text = [&row](const char* column) {
+        return row->value(0, QString::fromLatin1(column)).toString();
+    };
+    PostInput post;
+    post.cadreId = cadreId;
+    post.zwId = zwId;
+    post.unitId = row->value(0, QStringLiteral("dwID")).toInt();
+    post.historicalUnit = post.unitId == 0;
+    post.unitText = text("dw");
+    post.postName = text("zwmc");
+    post.current = row->value(0, QStringLiteral("status")).toInt() != kFormerPost;
+    post.appointedMonth = text("rzsjstr");
+    post.removedMonth = text("mzsjstr");
+    post.appointmentNumber = text("rzwh");
+    post.appointmentDocument = text("rzw");
+    post.appointmentReason = text("rzyy");
+    post.removalNumber = text("mzwh");
+    post.removalDocument = text("mzw");
+    post.removalReason = text("mzyy");
+    return post;
+}
+
+Outcome savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter& writeRecord) {
+    db::Database& db = dm.db();
+    Outcome refusal;
+    const std::optional<PostUnit> unit = postUnit(db, input, refusal);
+    if (!unit) {
+        return refusal;
+    }
+    if (input.postName.trimmed().isEmpty()) {
+        return Outcome::failure(kEnterPostName);
+    }
+
+    db::Transaction transaction(db);
+    if (!transaction.isActive()) {
+        return failed();
+    }
+    const int status = input.current ? kCurrentPost : kFormerPost;
+    int zwId = input.zwId;
+    int order = 0;
+    if (zwId == 0) {
+        order = nextOrder(dm, input.cadreId, status);
+    } else {
+        const auto stored = db.query(
+            QStringLiteral("select status, zwOrder from tb_cadre_zw where ZwCadreID=") +
+            QString::number(input.cadreId) + QStringLiteral(" and ZwID=") + QString::number(zwId));
+        if (!stored) {
+            return failed();
+        }
+        if (stored->rows.empty()) {
+            return Outcome::failure(kPostGone);
+        }
+        // A post that changes lists goes last in its new list, so that the orders of each list
+        // stay distinct and the list can be reordered.
+        order = stored->rows[0][0].toInt() == status ? stored->rows[0][1].toInt()
+                                                     : nextOrder(dm, input.cadreId, status);
+    }
+    const QVariantList values = {unit->id,
+                                 order,
+                                 status,
+                                 unit->text,
+                                 input.postName.trimmed(),
+                                 textOrNull(input.appointedMonth),
+                                 monthDate(input.appointedMonth),
+                                 textOrNull(input.removedMonth),
+                                 monthDate(input.removedMonth),
+                                 textOrNull(input.appointmentNumber),
+                                 textOrNull(input.appointmentDocument),
+                                 textOrNull(input.appointmentReason),
+                                 textOrNull(input.removalNumber),
+                                 textOrNull(input.removalDocument),
+                                 textOrNull(input.removalReason)};
+    if (zwId == 0) {
+        if (!db.exec(QStringLiteral("insert into tb_cadre_zw (dwID,zwOrder,status,dw,zwmc,rzsjstr,"
+                                    "rzsj,mzsjstr,mzsj,rzwh,rzw,rzyy,mzwh,mzw,mzyy,ZwCadreID,zs,"
+                                    "emptyNode) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,True,"
+                                    "False)"),
+                     values + QVariantList{input.cadreId})) {
+            return failed();
+        }
+        zwId = static_cast<int>(db.lastInsertId());
+    } else if (!db.exec(QStringLiteral("update tb_cadre_zw set dwID=?,zwOrder=?,status=?,dw=?,"
+                                       "zwmc=?,rzsjstr=?,rzsj=?,mzsjstr=?,mzsj=?,rzwh=?,rzw=?,"
+                                       "rzyy=?,mzwh=?,mzw=?,mzyy=? where ZwID=") +
+                            QString::number(zwId),
+                        values)) {
+        return failed();
+    }
+    if (!refresh(dm, input.cadreId, writeRecord) || !transaction.commit()) {
+        return failed();
+    }
+    return {true, {}, zwId};
+}
+
+Outcome deletePost(TDataM& dm, int cadreId, int zwId, bool refreshAfter,
+                   const CadreRecordWriter& writeRecord) {
+    db::Database& db = dm.db();
+    db::Transaction transaction(db);
+    if (!transaction.isActive()) {
+        return failed();
+    }
+    // The cadre's condition keeps a stale row id from deleting another cadre's post.
+    if (!db.exec(sql::Fragments().SqlDeleteHead + QStringLiteral("from tb_cadre_zw where ZwID=") +
+                 QString::number(zwId) + QStringLiteral(" and ZwCadreID=") +
+                 QString::number(cadreId)) ||
+        (refreshAfter && !refresh(dm, cadreId, writeRecord)) || !transaction.commit()) {
+        return failed();
+    }
+    return {true, {}, zwId};
+}
+
+Outcome movePost(TDataM& dm, int cadreId, int zwId, int step,
+                 const CadreRecordWriter& writeRecord) {
+    db::Database& db = dm.db();
+    const QString cadre = QString::number(cadreId);
+    const auto post = db.query(QStringLiteral("select status from tb_cadre_zw where ZwID=") +
+                               QString::number(zwId) + QStringLiteral(" and ZwCadreID=") + cadre);
+    if (!post) {
+        return failed();
+    }
+    if (post->rows.empty()) {
+        return Outcome::failure(kPostGone);
+    }
+    const int status = post->rows[0][0].toInt();
+    // The list as the posts page shows it.
+    const auto list =
+        db.query(QStringLiteral("select ZwID, zwOrder from tb_cadre_zw where status=") +
+                 QString::number(status) + QStringLiteral(" and ZwCadreID=") + cadre +
+                 QStringLiteral(" order by zwOrder, ZwID"));
+    if (!list) {
+        return failed();
+    }
+    const auto& rows = list->rows;
+    const int count = static_cast<int>(rows.size());
+    int at = 0;
+    while (at < count && rows[at][0].toInt() != zwId) {
+        ++at;
+    }
+    const int neighbour = at + (step < 0 ? -1 : 1);
+    if (step == 0 || at == count || neighbour < 0 || neighbour >= count) {
+        return {true, {}, zwId};
+    }
+    const QString a = QString::number(rows[at][1].toInt());
+    const QString b = QString::number(rows[neighbour][1].toInt());
+    const QString idA = QString::number(zwId);
+    const QString idB = QString::number(rows[neighbour][0].toInt());
+
+    db::Transaction transaction(db);
+    if (!transaction.isActive() ||
+        !db.exec(QStringLiteral("update tb_cadre_zw set zwOrder=") + b +
+                 QStringLiteral(" where zwOrder=") + a + QStringLiteral(" and ZwID=") + idA) ||
+        !db.exec(QStringLiteral("update tb_cadre_zw set zwOrder=") + a +
+                 QStringLiteral(" where zwOrder=") + b + QStringLiteral(" and ZwID=") + idB) ||
+        (status == kCurrentPost && !refresh(dm, cadreId, writeRecord)) || !transaction.commit()) {
+        return failed();
+    }
+    return {true, {}, zwId};
+}
+
+Outcome removeMembership(TDataM& dm, int cadreId, int unitId) {
+    db::Database& db = dm.db();
+    const QString cadre = QString::number(cadreId);
+    const QString unit = QString::number(unitId);
+    db::Transaction transaction(db);
+    if (!transaction.isActive() ||
+        !db.exec(QStringLiteral("update tb_cadre_zw set status=2 where zwcadreid=") + cadre +
+                 QStringLiteral(" and dwid=") + unit + QStringLiteral(" and status=1")) ||
+        !db.exec(sql::Fragments().SqlDeleteHead +
+                 QStringLiteral(" from tb_cadre_node where "
+                                "zwcadreid=") +
+                 cadre + QStringLiteral(" and dwid=") + unit) ||
+        !transaction.commit()) {
+        return failed();
+    }
+    return {true, {}, unitId};
+}
+
+}  // namespace cadre

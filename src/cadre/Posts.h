@@ -1,0 +1,97 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "cadre/CurrentPosts.h"
+#include "units/UnitTree.h"
+
+class TDataM;
+
+namespace db {
+class Database;
+}
+
+// The changes made to one cadre's posts from the posts page and the post dialog. Each operation
+// runs in one transaction together with the refresh of the current-post texts that follows it:
+// a refusal (its message) or a database failure (empty message, the database's lastError()
+// tells) leaves everything as it was. The refresh writes the stored cadre record unless the
+// caller holds the record open and passes a writer for it.
+namespace cadre {
+
+// Messages of the post dialog.
+inline const QString kPostUnitNotSet = QStringLiteral("任职单位尚未设置!");
+inline const QString kPostUnitNotReal =
+    QStringLiteral("不能在这个单位中添加职务，原因:此单位可能是一个虚拟分组。");
+inline const QString kSelectPostUnit = QStringLiteral("请选中任职单位.");
+inline const QString kEnterPostName = QStringLiteral("请输入职务名称.");
+// An edited post that another window deleted meanwhile.
+inline const QString kPostGone = QStringLiteral("该职务已不存在。");
+
+// Messages and questions of the posts page.
+inline const QString kSelectPostToDelete = QStringLiteral("请在列表中选中要删除的职务。");
+inline const QString kDeletePostQuestion = QStringLiteral("删除当前职务?");
+inline const QString kSelectPostToMove = QStringLiteral("请在列表中选中要移动的职务。");
+inline const QString kRemoveMembershipQuestion =
+    QStringLiteral("删除与单位的对应关系，注意：相关的现任职务也会被同时删除?");
+
+// Post status in tb_cadre_zw.
+constexpr int kCurrentPost = 1;
+constexpr int kFormerPost = 2;
+
+// One post as the post dialog shows and saves it.
+struct PostInput {
+    int cadreId = 0;
+    int zwId = 0;  // 0: a new post
+    // The unit is typed as text ("直接输入历史任职单位"): a unit that is not in the tree, stored
+    // with dwID 0. Otherwise `unitId` is the unit picked from the tree (0: none).
+    bool historicalUnit = false;
+    int unitId = 0;
+    // What the unit box shows: the typed unit for a historical unit; for a picked unit only
+    // whether the box is empty matters, the unit's stored name is what the post keeps.
+    QString unitText;
+    QString postName;
+    bool current = true;
+    QString appointedMonth;       // rzsjstr
+    QString removedMonth;         // mzsjstr
+    QString appointmentNumber;    // rzwh 任职文号
+    QString appointmentDocument;  // rzw 任 职 文
+    QString appointmentReason;    // rzyy 任职原因
+    QString removalNumber;        // mzwh 免职文号
+    QString removalDocument;      // mzw 免 职 文
+    QString removalReason;        // mzyy 免职原因
+};
+
+// Post `zwId` of cadre `cadreId` as the dialog edits it (the unit box shows the stored `dw`; a
+// post with dwID 0 is a historical unit); nullopt when there is no such post or on a failure.
+std::optional<PostInput> readPost(db::Database& db, int cadreId, int zwId);
+
+// Saves a new post (zwId 0) or edits one, then refreshes the cadre's current-post texts. Refused
+// when the unit box is empty (kPostUnitNotSet), when the picked unit is not in the tree or is a
+// grouping node (kPostUnitNotReal), when the unit's text is blank (kSelectPostUnit) or the post
+// name is (kEnterPostName). Written: status 1 or 2, dw (the typed text, or the picked unit's
+// name), dwID (0 for a historical unit), the post name, the month texts with their dates (null
+// when a text is not a month), the six document fields; a new post also gets the cadre, zs true,
+// emptyNode false and the last place among the cadre's posts of its status, and an edited post
+// whose status changes goes last in its new list. The outcome's id is the post's ZwID.
+units::Outcome savePost(TDataM& dm, const PostInput& input,
+                        const CadreRecordWriter& writeRecord = {});
+
+// Deletes post `zwId` of cadre `cadreId`; `refresh` (a post of the current-posts list) refreshes
+// the current-post texts afterwards.
+units::Outcome deletePost(TDataM& dm, int cadreId, int zwId, bool refresh,
+                          const CadreRecordWriter& writeRecord = {});
+
+// Swaps the order of post `zwId` with the previous (`step` < 0) or next (`step` > 0) post of the
+// same status in the cadre's list; nothing happens when there is none (the post is already first
+// or last) or `step` is 0. Moving a current post refreshes the current-post texts. The outcome's
+// id is the moved post; a post that is not the cadre's is refused with kPostGone.
+units::Outcome movePost(TDataM& dm, int cadreId, int zwId, int step,
+                        const CadreRecordWriter& writeRecord = {});
+
+// Ends the cadre's membership of unit `unitId`: its current posts in the unit become former
+// posts (they keep their texts and order), then the membership row is deleted. Ask
+// kRemoveMembershipQuestion first.
+units::Outcome removeMembership(TDataM& dm, int cadreId, int unitId);
+
+}  // namespace cadre
