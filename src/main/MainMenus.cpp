@@ -62,6 +62,7 @@ const MenuSpec kMenus[] = {
       {"actSortByUnit", "按所在单位排序"},
       {nullptr, nullptr},
       {"actDuplicateNames", "干部重名检查"},
+      {"actEntryStatistics", "录入数据统计信息"},
       {"actOtherTools", "其他工具"}}},
     {"单位", {{"actUnitLibrary", "单位信息库"}, {"actRebuildIndex", "重建单位索引"}}},
     {"任免",

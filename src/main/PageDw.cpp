@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
@@ -14,6 +15,7 @@
 #include "app/MessageService.h"
 #include "app/Progress.h"
 #include "cadre/CadreDeletion.h"
+#include "cadre/TCadreForm.h"
 #include "cadre/TDelCadreForm.h"
 #include "cadre/TDelZwForm.h"
 #include "cadre/TMzForm.h"
@@ -112,9 +114,11 @@ PageDw::PageDw(QWidget* parent)
     QAction* subordinates = addAction("actShowSubordinates", QStringLiteral("显示下级"));
     subordinates->setCheckable(true);
     connect(subordinates, &QAction::toggled, this, &PageDw::showSubordinates);
-    // The cadre editor is not part of the program yet.
-    action("actCadreDetail")->setEnabled(false);
-    action("actNewCadre")->setEnabled(false);
+    connect(action("actCadreDetail"), &QAction::triggered, this, &PageDw::openCadre);
+    connect(action("actNewCadre"), &QAction::triggered, this, &PageDw::newCadre);
+    // The grid finishes its own click handling before the editor opens.
+    connect(grid_, &QTableView::doubleClicked, this,
+            [this] { QTimer::singleShot(0, this, &PageDw::openCadre); });
     for (const char* name : {"actAddOnly", "actMoveUp", "actMoveDown", "actMoveTo",
                              "actDeleteCadre", "actShowSubordinates"}) {
         toolBar_->addAction(action(name));
@@ -446,4 +450,53 @@ void PageDw::setPostsByCategory() {
     if (form.changed()) {
         reload();
     }
+}
+
+void PageDw::runEditor(TCadreForm& editor) {
+    editor.exec();
+    Q_EMIT cadresChanged();
+    if (!editor.changed()) {
+        return;
+    }
+    reload();
+    locate("CadreID", editor.lastCadreId(), selectedRow());
+}
+
+void PageDw::openCadre() {
+    if (dm_ == nullptr || lists_ == nullptr) {
+        return;
+    }
+    if (unitId_ == 0) {
+        app::showInformation(kNoUnit);
+        return;
+    }
+    const int row = selectedRow();
+    if (row < 0) {
+        app::showInformation(kSelectToView);
+        return;
+    }
+    TCadreForm editor(*dm_, *lists_, this);
+    if (!editor.openCadre(model_->value(row, "CadreID").toInt())) {
+        app::showError(dm_->db().lastError());
+        return;
+    }
+    runEditor(editor);
+}
+
+void PageDw::newCadre() {
+    if (dm_ == nullptr || lists_ == nullptr || !mayChange()) {
+        return;
+    }
+    TCadreForm editor(*dm_, *lists_, this);
+    editor.startNewCadre(unitId_);
+    runEditor(editor);
+}
+
+void PageDw::openLibrary() {
+    if (dm_ == nullptr || lists_ == nullptr) {
+        return;
+    }
+    TCadreForm editor(*dm_, *lists_, this);
+    editor.startLibrary();
+    runEditor(editor);
 }

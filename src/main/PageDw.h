@@ -11,6 +11,9 @@ class QLabel;
 class QTableView;
 class QToolBar;
 class TDataM;
+namespace mainwin {
+struct PickLists;
+}
 struct DraggedCadre;
 
 // The page "PageDw": the cadres of the unit selected in the tree, with the commands that change
@@ -25,6 +28,8 @@ class PageDw final : public QWidget {
     explicit PageDw(QWidget* parent = nullptr);
 
     void setDataModule(TDataM* dm);
+    // The pickers' lists the cadre editor uses and extends (not owned).
+    void setPickLists(mainwin::PickLists* lists) { lists_ = lists; }
 
     // Shows the cadres of unit `unitId` (0: none) named `name`; `isDep` tells a real unit from a
     // grouping node and `dwIndex` is the unit's index, the prefix of its subtree.
@@ -45,6 +50,11 @@ class PageDw final : public QWidget {
     void moveDown();
     void moveToRow();
     void deleteCadre();
+    // The cadre editor: on the selected row ("干部详细", a double-click), on a new cadre of the
+    // current unit ("新录入干部", right "WGB"), and with its own list ("干部信息库").
+    void openCadre();
+    void newCadre();
+    void openLibrary();
     // The posts of the cadre selected in the current unit: "添加新职务" (a current post in this
     // unit), "免除职务", "删除职务"; and "加入干部并批量设置职务" for the unit.
     void addPost();
@@ -83,7 +93,11 @@ class PageDw final : public QWidget {
     void showSubordinates(bool on);
     void updateCommands();
 
+    // Runs the editor and reloads the list on the cadre it showed last when it changed anything.
+    void runEditor(class TCadreForm& editor);
+
     TDataM* dm_ = nullptr;
+    mainwin::PickLists* lists_ = nullptr;
     int unitId_ = 0;
     bool isDep_ = false;
     QString unitIndex_;

@@ -22,6 +22,7 @@
 #include "app/MessageService.h"
 #include "app/Progress.h"
 #include "app/TDbSetForm.h"
+#include "cadre/TInforForm.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
 #include "exchange/AutoBackup.h"
@@ -172,11 +173,13 @@ void TMainForm::wireCommands() {
     enable("actQuit", &QWidget::close);
     enable("actUnitLibrary", &TMainForm::openUnitLibrary);
     enable("actDuplicateNames", &TMainForm::checkDuplicateNames);
+    enable("actEntryStatistics", &TMainForm::showEntryStatistics);
     const auto enableListCommand = [this](const char* name, void (PageDw::*slot)()) {
         QAction* action = menus_[name];
         action->setEnabled(true);
         connect(action, &QAction::triggered, pageDw_, slot);
     };
+    enableListCommand("actCadreLibrary", &PageDw::openLibrary);
     enableListCommand("actAddPost", &PageDw::addPost);
     enableListCommand("actRemovePost", &PageDw::removePosts);
     enableListCommand("actDeletePost", &PageDw::deletePosts);
@@ -195,6 +198,7 @@ void TMainForm::setSession(const LoginSession& session) {
 void TMainForm::setDataModule(TDataM* dm) {
     dm_ = dm;
     pageDw_->setDataModule(dm);
+    pageDw_->setPickLists(&pickLists_);
     unitPanel_->setDataModule(dm);
 }
 
@@ -368,6 +372,12 @@ void TMainForm::checkDuplicateNames() {
         return;
     }
     app::showInformation(*message);
+}
+
+void TMainForm::showEntryStatistics() {
+    if (dm_ != nullptr) {
+        TInforForm(*dm_, this).exec();
+    }
 }
 
 void TMainForm::openUnitLibrary() {

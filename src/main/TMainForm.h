@@ -74,6 +74,7 @@ class TMainForm final : public QMainWindow {
     void saveLayout();
     void runAutoBackup();
     void checkDuplicateNames();
+    void showEntryStatistics();
     void openUnitLibrary();
 
     TDataM* dm_ = nullptr;

@@ -34,3 +34,7 @@ TMoveLineForm::TMoveLineForm(int rowCount, QWidget* parent) : QDialog(parent), s
 int TMoveLineForm::targetRow() const {
     return seRow->value();
 }
+
+void TMoveLineForm::setTargetRow(int row) {
+    seRow->setValue(row);
+}

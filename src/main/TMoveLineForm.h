@@ -12,6 +12,8 @@ class TMoveLineForm final : public QDialog {
     explicit TMoveLineForm(int rowCount, QWidget* parent = nullptr);
 
     int targetRow() const;
+    // Proposes row `row` (kept within the range).
+    void setTargetRow(int row);
 
   private:
     QSpinBox* seRow;

@@ -327,7 +327,7 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
     };
     const Entry entries[] = {
         {"actDbSettings", true},     {"actQuit", true},           {"actUnitLibrary", true},
-        {"actRebuildIndex", true},   {"actDuplicateNames", true}, {"actCadreLibrary", false},
+        {"actRebuildIndex", true},   {"actDuplicateNames", true}, {"actCadreLibrary", true},
         {"actAddPost", true},        {"actRemovePost", true},     {"actBatchEdit", false},
         {"actSortByUnit", false},    {"actLrmImport", false},     {"actSend", false},
         {"actReceive", false},       {"actHandheld", false},      {"actManagers", false},

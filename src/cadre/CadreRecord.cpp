@@ -1,0 +1,483 @@
+#include "cadre/CadreRecord.h"
+
+#include <QDate>
+#include <QDateTime>
+#include <QHash>
+#include <array>
+
+#include "app/DataModule.h"
+#include "db/Database.h"
+#include "db/SqlText.h"
+#include "text/MonthText.h"
+#include "text/PersonName.h"
+#include "text/Pinyin.h"
+
+namespace cadre {
+
+namespace {
+
+const QString kTable = QStringLiteral("tb_cadre");
+const QString kIdColumn = QStringLiteral("CadreID");
+const QString kPhotoColumn = QStringLiteral("photo");
+const QString kClassColumn = QStringLiteral("classid");
+
+// A month text, the date column it gives and its save step.
+struct MonthColumn {
+    const char16_t* text;
+    const char16_t* date;
+    const char16_t* stage;
+    const char16_t* message;
+};
+
+constexpr std::array<MonthColumn, 4> kMonthColumns = {{
+    {u"csnyStr", u"csny", u"00001", u"错误的出生年月!"},
+    {u"rdsjStr", u"rdsj", u"00002", u"错误的入党时间!"},
+    {u"gzsjStr", u"gzsj", u"00003", u"错误的工作时间!"},
+    {u"zwjbTimeStr", u"zwjbTime", u"00004", u"错误的任职级时间!"},
+}};
+
+// Month texts that are stored with a two-digit month.
+constexpr std::array<const char16_t*, 5> kPaddedTexts = {u"csnyStr", u"rdsjStr", u"gzsjStr",
+                                                         u"zwjbTimeStr", u"allRzsjList"};
+
+QString str(const char16_t* s) {
+    return QString::fromUtf16(s);
+}
+
+// The key of a column as CadreValues spell it: the table's own spelling (classid in lower case).
+class ColumnNames {
+  public:
+    explicit ColumnNames(db::Database& db) {
+        for (const QString& column : db.columns(kTable)) {
+            spelling_.insert(column.toLower(), column);
+        }
+        spelling_.insert(kClassColumn, kClassColumn);
+    }
+    QString key(const QString& name) const { return spelling_.value(name.toLower(), name); }
+
+  private:
+    QHash<QString, QString> spelling_;
+};
+
+bool isBlank(const QVariant& v) {
+    if (!v.isValid() || v.isNull()) {
+        return true;
+    }
+    return v.typeId() == QMetaType::QString && v.toString().isEmpty();
+}
+
+bool isDateType(const QVariant& v) {
+    return v.typeId() == QMetaType::QDate || v.typeId() == QMetaType::QDateTime;
+}
+
+bool isNumberType(const QVariant& v) {
+    switch (v.typeId()) {
+        case QMetaType::Int:
+        case QMetaType::UInt:
+        case QMetaType::LongLong:
+        case QMetaType::ULongLong:
+        case QMetaType::Short:
+        case QMetaType::UShort:
+        case QMetaType::Double:
+        case QMetaType::Float:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// Whether an edited value stands for the stored one: blank texts and null are alike, dates,
+// yes/no values and numbers compare by value whatever type the control gave them.
+bool sameValue(const QVariant& a, const QVariant& b) {
+    const bool blankA = isBlank(a);
+    const bool blankB = isBlank(b);
+    if (blankA || blankB) {
+        return blankA == blankB;
+    }
+    if (isDateType(a) || isDateType(b)) {
+        return a.toDateTime() == b.toDateTime();
+    }
+    if (a.typeId() == QMetaType::Bool || b.typeId() == QMetaType::Bool) {
+        return a.toBool() == b.toBool();
+    }
+    if (isNumberType(a) || isNumberType(b)) {
+        bool okA = false;
+        bool okB = false;
+        const double x = a.toDouble(&okA);
+        const double y = b.toDouble(&okB);
+        if (okA && okB) {
+            return x == y;
+        }
+    }
+    return a.toString() == b.toString();
+}
+
+QString text(const CadreValues& row, const QString& column) {
+    return row.value(column).toString();
+}
+
+// The text without trailing blanks and control characters.
+QString withoutTrailingBlanks(const QString& value) {
+    qsizetype end = value.size();
+    while (end > 0 && value[end - 1] <= u' ') {
+        --end;
+    }
+    return value.left(end);
+}
+
+// The stored row keyed as CadreValues spell it, or nullopt.
+std::optional<CadreValues> storedRow(db::Database& db, int cadreId, const ColumnNames& names) {
+    const auto result = db.query(QStringLiteral("select * from tb_Cadre where CadreID=") +
+                                 QString::number(cadreId));
+    if (!result || result->rows.empty()) {
+        return std::nullopt;
+    }
+    CadreValues values;
+    const QVariantList& row = result->rows[0];
+    for (int i = 0; i < result->columns.size(); ++i) {
+        const QString key = names.key(result->columns[i]);
+        if (key.compare(kPhotoColumn, Qt::CaseInsensitive) != 0) {
+            values.insert(key, row[i]);
+        }
+    }
+    return values;
+}
+
+// The row of a save in progress, with the stage it has reached.
+class SaveRun {
+  public:
+    SaveRun(TDataM& dm, int cadreId) : dm_(dm), names_(dm.db()), isNew_(cadreId == 0) {
+        outcome_.cadreId = cadreId;
+    }
+
+    SaveOutcome run(const CadreValues& edited, int unitForNewCadre) {
+        db::Database& db = dm_.db();
+        if (!isNew_) {
+            const auto row = storedRow(db, outcome_.cadreId, names_);
+            if (!row) {
+                return refuse(kCadreMissing);
+            }
+            stored_ = *row;
+        }
+        row_ = stored_;
+        bool edits = isNew_;
+        for (auto it = edited.cbegin(); it != edited.cend(); ++it) {
+            const QString key = names_.key(it.key());
+            if (key.compare(kIdColumn, Qt::CaseInsensitive) == 0) {
+                continue;
+            }
+            edits = edits || !sameValue(it.value(), stored_.value(key));
+            row_.insert(key, it.value());
+        }
+        if (!edits) {
+            return std::move(outcome_);
+        }
+        if (text(row_, QStringLiteral("xm")).trimmed().isEmpty()) {
+            return refuse(kNameRequired);
+        }
+        outcome_.changedFlag = true;
+
+        stage_ = str(kMonthColumns[0].stage);
+        db::Transaction transaction(db);
+        if (!transaction.isActive()) {
+            return refuse({});
+        }
+        for (const MonthColumn& month : kMonthColumns) {
+            stage_ = str(month.stage);
+            if (!setMonthDate(month)) {
+                return refuse(str(month.message));
+            }
+        }
+        stage_ = QStringLiteral("00005");
+        const QString name = text(row_, QStringLiteral("xm"));
+        row_.insert(QStringLiteral("py"), text::pinyinInitials(name, text::LetterCase::Upper));
+        trimTrailingBlanks(QStringLiteral("qrzxxzy"));
+
+        stage_ = QStringLiteral("00006");
+        trimTrailingBlanks(QStringLiteral("zzxxzy"));
+        takeHighest(QStringLiteral("gxl"), QStringLiteral("zzxl"), QStringLiteral("qrzxl"));
+        takeHighest(QStringLiteral("gxw"), QStringLiteral("zzxw"), QStringLiteral("qrzxw"));
+        takeHighest(QStringLiteral("gxlxx"), QStringLiteral("zzxxzy"), QStringLiteral("qrzxxzy"));
+
+        stage_ = QStringLiteral("00007");
+        if (isBlank(row_.value(kClassColumn))) {
+            row_.insert(kClassColumn, 0);
+        }
+        const QString orderKey = names_.key(QStringLiteral("gbOrd"));
+        if (row_.value(orderKey).toInt() == 0) {
+            row_.insert(orderKey, dm_.NextCadreOrder());
+        }
+        row_.insert(QStringLiteral("xm"), text::normalizeName(name));
+
+        stage_ = QStringLiteral("00008");
+        for (const char16_t* column : kPaddedTexts) {
+            const QString key = str(column);
+            if (!isBlank(row_.value(key))) {
+                row_.insert(key, text::padMonthText(text(row_, key)));
+            }
+        }
+        if (!(isNew_ ? insertRow() : updateRow())) {
+            return refuse({});
+        }
+
+        // "00009": the picker lists that a new birthplace or native place joins belong to the
+        // window; nothing of them is stored.
+        stage_ = QStringLiteral("00010");
+        if (isNew_ && unitForNewCadre != 0 && !joinUnit(unitForNewCadre)) {
+            return refuse({});
+        }
+        if (!transaction.commit()) {
+            return refuse({});
+        }
+        outcome_.result = SaveOutcome::Result::Saved;
+        outcome_.stage.clear();
+        outcome_.values = storedRow(db, outcome_.cadreId, names_).value_or(CadreValues());
+        return std::move(outcome_);
+    }
+
+  private:
+    // Refuses the save: the specific message (if any), then the stage's error report once a
+    // stage has been reached. Nothing has been committed at this point, so a new record has
+    // no ID yet.
+    SaveOutcome refuse(const QString& message) {
+        outcome_.result = SaveOutcome::Result::Refused;
+        if (isNew_) {
+            outcome_.cadreId = 0;
+        }
+        outcome_.stage = stage_;
+        if (!message.isEmpty()) {
+            outcome_.messages << message;
+        }
+        if (!stage_.isEmpty()) {
+            outcome_.messages << kSaveFailed + stage_;
+        }
+        return std::move(outcome_);
+    }
+
+    // The date of a month text. A blank text clears the text and the date; a text that is not
+    // a month, or a month before 1900, is refused.
+    bool setMonthDate(const MonthColumn& month) {
+        const QString textKey = str(month.text);
+        const QString dateKey = str(month.date);
+        const QString value = text(row_, textKey).trimmed();
+        if (value.isEmpty()) {
+            row_.insert(textKey, QVariant());
+            row_.insert(dateKey, QVariant());
+            return true;
+        }
+        const QDate date = text::parseMonthText(value);
+        if (!date.isValid() || date.year() < 1900) {
+            return false;
+        }
+        row_.insert(textKey, value);
+        row_.insert(dateKey, date);
+        return true;
+    }
+
+    void trimTrailingBlanks(const QString& column) {
+        if (!isBlank(row_.value(column))) {
+            row_.insert(column, withoutTrailingBlanks(text(row_, column)));
+        }
+    }
+
+    // The highest education: the in-service entry when it is given, else the full-time one.
+    void takeHighest(const QString& target, const QString& inService, const QString& fullTime) {
+        const QVariant chosen =
+            text(row_, inService).isEmpty() ? row_.value(fullTime) : row_.value(inService);
+        row_.insert(target, chosen);
+    }
+
+    bool updateRow() {
+        QStringList assignments;
+        QVariantList params;
+        for (auto it = row_.cbegin(); it != row_.cend(); ++it) {
+            if (it.key().compare(kIdColumn, Qt::CaseInsensitive) != 0 &&
+                !sameValue(it.value(), stored_.value(it.key()))) {
+                assignments << it.key() + QStringLiteral("=?");
+                params << it.value();
+            }
+        }
+        if (assignments.isEmpty()) {
+            return true;
+        }
+        params << outcome_.cadreId;
+        return dm_.db().exec(QStringLiteral("update tb_cadre set ") + assignments.join(u',') +
+                                 QStringLiteral(" where CadreID=?"),
+                             params);
+    }
+
+    bool insertRow() {
+        QStringList columns;
+        QStringList marks;
+        QVariantList params;
+        for (auto it = row_.cbegin(); it != row_.cend(); ++it) {
+            if (it.key().compare(kIdColumn, Qt::CaseInsensitive) != 0 && !isBlank(it.value())) {
+                columns << it.key();
+                marks << QStringLiteral("?");
+                params << it.value();
+            }
+        }
+        db::Database& db = dm_.db();
+        if (!db.exec(QStringLiteral("insert into tb_cadre (") + columns.join(u',') +
+                         QStringLiteral(") values (") + marks.join(u',') + u')',
+                     params)) {
+            return false;
+        }
+        outcome_.cadreId = static_cast<int>(db.lastInsertId());
+        return outcome_.cadreId != 0;
+    }
+
+    // Makes the new cadre a member of `unitId`, last in its order, unless it is one already.
+    bool joinUnit(int unitId) {
+        db::Database& db = dm_.db();
+        const QString cadre = QString::number(outcome_.cadreId);
+        const QString unit = QString::number(unitId);
+        const auto existing =
+            db.query(QStringLiteral("select * from tb_cadre_node where ZwCadreID=") + cadre +
+                     QStringLiteral(" and dwID=") + unit);
+        if (!existing) {
+            return false;
+        }
+        if (!existing->rows.empty()) {
+            return true;
+        }
+        return db.exec(
+            QStringLiteral("Insert into tb_cadre_node (ZwCadreID,dwID,zwOrder) VALUES (") + cadre +
+            u',' + unit + u',' + QString::number(dm_.NextMemberOrder(unitId)) + u')');
+    }
+
+    TDataM& dm_;
+    ColumnNames names_;
+    const bool isNew_;
+    CadreValues stored_;
+    CadreValues row_;
+    QString stage_;
+    SaveOutcome outcome_;
+};
+
+// The deputy ranks and the principal rank of the level below, tried in this order.
+struct RankStep {
+    const char16_t* deputy;
+    const char16_t* lower;
+};
+
+constexpr std::array<RankStep, 13> kRankSteps = {{
+    {u"省部级副职", u"厅局级正职"},
+    {u"厅局级副职", u"县处级正职"},
+    {u"县处级副职", u"乡科级正职"},
+    {u"乡科级副职", u"科员"},
+    {u"副省", u"正厅"},
+    {u"副部", u"正厅"},
+    {u"副厅", u"正处"},
+    {u"副局", u"正处"},
+    {u"副市", u"正处"},
+    {u"副处", u"正科"},
+    {u"副县", u"正科"},
+    {u"副区", u"正科"},
+    {u"副科", u"科员"},
+}};
+
+}  // namespace
+
+std::optional<CadreValues> readCadre(db::Database& db, int cadreId) {
+    return storedRow(db, cadreId, ColumnNames(db));
+}
+
+CadreValues newCadreDefaults(db::Database& db) {
+    const ColumnNames names(db);
+    const bool locked =
+        db.scalar(QStringLiteral("select count(*) from tb_conf where GID='ZWLOCK' and ItemV='1'"))
+            .toInt() > 0;
+    return {{names.key(QStringLiteral("ZwLock")), locked},
+            {kClassColumn, 0},
+            {names.key(QStringLiteral("gbOrd")), 0}};
+}
+
+SaveOutcome saveCadre(TDataM& dm, int cadreId, const CadreValues& edited, int unitForNewCadre) {
+    return SaveRun(dm, cadreId).run(edited, unitForNewCadre);
+}
+
+QString nextLowerRank(const QString& rank, const QStringList& rankList) {
+    if (rank.isEmpty() || rankList.isEmpty() || rank == rankList.first()) {
+        return {};
+    }
+    QString lower;
+    if (rank.contains(u'正')) {
+        lower = rank;
+        lower.replace(u'正', u'副');
+    } else if (rank.contains(u'副')) {
+        for (const RankStep& step : kRankSteps) {
+            if (rank.contains(str(step.deputy))) {
+                lower = str(step.lower);
+                break;
+            }
+        }
+    }
+    return !lower.isEmpty() && rankList.contains(lower) ? lower : QString();
+}
+
+QString cadreLibraryStatement(int classId, const QString& searchText) {
+    const QString head = QStringLiteral("select CadreID,xm,xb,csnyStr,gbOrd from tb_cadre where ");
+    const QString library = classId == 0 ? QStringLiteral("(classid=0)")
+                                         : QStringLiteral("classid=") + QString::number(classId);
+    QString filter;
+    if (text::isAsciiAlphanumeric(searchText)) {
+        filter = QStringLiteral(" and (py like ") + sql::quoted(searchText + u'%') + u')';
+    } else if (text::isTwoDoubleByteCharacters(searchText)) {
+        filter = QStringLiteral(" and (xm like ") +
+                 sql::quoted(searchText.left(1) + u'%' + searchText.mid(1) + u'%') + u')';
+    } else if (!searchText.isEmpty()) {
+        filter = QStringLiteral(" and (xm like ") + sql::quoted(searchText + u'%') + u')';
+    }
+    return head + library + filter + QStringLiteral(" order by gbOrd");
+}
+
+units::Outcome moveInGlobalOrder(TDataM& dm, int cadreId, int targetPosition) {
+    db::Database& db = dm.db();
+    db::Transaction transaction(db);
+    if (!transaction.isActive()) {
+        return units::Outcome::failure({});
+    }
+    const QString id = QString::number(cadreId);
+    const auto current = db.query(QStringLiteral("select gbOrd from tb_cadre where CadreID=") + id);
+    if (!current) {
+        return units::Outcome::failure({});
+    }
+    if (current->rows.empty()) {
+        return units::Outcome::failure(kCadreMissing);
+    }
+    if (targetPosition < 1) {
+        return units::Outcome::failure(kNoCadreAtPosition);
+    }
+    const auto top = db.query(QStringLiteral("select top ") + QString::number(targetPosition) +
+                              QStringLiteral(" CadreID,gbOrd from tb_cadre order by gbOrd"));
+    if (!top) {
+        return units::Outcome::failure({});
+    }
+    if (top->rows.size() < static_cast<size_t>(targetPosition)) {
+        return units::Outcome::failure(kNoCadreAtPosition);
+    }
+    const QVariantList& target = top->rows[static_cast<size_t>(targetPosition) - 1];
+    const int a = current->rows[0][0].toInt();
+    const int b = target[1].toInt();
+    if (target[0].toInt() == cadreId) {
+        return {true, {}, a};
+    }
+    const QString from = QString::number(a);
+    const QString to = QString::number(b);
+    const QString shift = b > a
+                              ? QStringLiteral("update tb_cadre set gbOrd=gbOrd-1 where (gbOrd<=") +
+                                    to + QStringLiteral(") and (gbOrd>") + from + u')'
+                              : QStringLiteral("update tb_cadre set gbOrd=gbOrd+1 where (gbOrd>=") +
+                                    to + QStringLiteral(") and (gbOrd<") + from + u')';
+    // The moved cadre is found by its old order and its ID; the shift leaves its row alone.
+    if (!db.exec(shift) ||
+        !db.exec(QStringLiteral("update tb_cadre set gbOrd=") + to +
+                 QStringLiteral(" where gbOrd=") + from + QStringLiteral(" and CadreID=") + id) ||
+        !transaction.commit()) {
+        return units::Outcome::failure({});
+    }
+    return {true, {}, b};
+}
+
+}  // namespace cadre

@@ -1,0 +1,628 @@
+#include "cadre/TCadreForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "admin/Rights.h"
+#include "app/DataModule.h"
+#include "app/MessageService.h"
+#include "cadre/CadreDeletion.h"
+#include "cadre/CadreFieldPages.h"
+#include "cadre/CadreRecord.h"
+#include "cadre/CurrentPosts.h"
+#include "cadre/Photo.h"
+#include "cadre/PhotoBox.h"
+#include "cadre/PostsPage.h"
+#include "cadre/ResumePage.h"
+#include "db/Database.h"
+#include "main/PickLists.h"
+#include "main/TMoveLineForm.h"
+#include "widgets/DialogParts.h"
+
+namespace {
+
+// The pages after "基本信息", in their order; the first four have their own controls.
+const char* const kPages[] = {"基本信息", "扩展信息", "工作简历", "任职详细",
+                              "家庭成员", "考察考核", "奖惩记录", "培训记录",
+                              "重大事项", "经济审计", "群众反映", "文档材料"};
+constexpr int kBasicPage = 0;
+
+// A page whose records are kept by a part of the program that is not there yet: its list,
+// empty, with the columns it will show.
+QWidget* listPage(const QString& name, const QStringList& columns, QWidget* note = nullptr) {
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    auto* grid = new QTableWidget(0, static_cast<int>(columns.size()), page);
+    grid->setHorizontalHeaderLabels(columns);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(grid, 1);
+    if (note != nullptr) {
+        layout->addWidget(note);
+    }
+    return page;
+}
+
+}  // namespace
+
+const QString TCadreForm::kLocked = QStringLiteral("编辑功能未打开,请选择<允许修改>启用编辑。");
+
+TCadreForm::TCadreForm(TDataM& dm, mainwin::PickLists& lists, QWidget* parent)
+    : QDialog(parent),
+      dm_(dm),
+      lists_(lists),
+      fields_(new CadreFieldPages(lists, this)),
+      photo_(new PhotoBox),
+      resume_(new ResumePage),
+      posts_(new PostsPage(dm)),
+      listPanel_(new QWidget),
+      cbLibrary(new QComboBox),
+      edtSearch(new QLineEdit),
+      lblTotal(new QLabel),
+      lstCadres(new QTableWidget(0, 3)),
+      PageControl1(new QTabWidget),
+      frmAllow(new QFrame),
+      chkAllowEdit(new QCheckBox(QStringLiteral("允许修改"))),
+      btnAdd(widgets::namedButton("btnAdd", QStringLiteral("添 加"))),
+      btnDelete(widgets::namedButton("btnDelete", QStringLiteral("删 除"))),
+      btnSave(widgets::namedButton("btnSave", QStringLiteral("保 存"))),
+      btnCancel(widgets::namedButton("btnCancel", QStringLiteral("取 消"))),
+      btnClose(widgets::namedButton("btnClose", QStringLiteral("关 闭"))),
+      btnInOut(widgets::namedButton("btnInOut", QStringLiteral("输入/输出"))),
+      btnPages(widgets::namedButton("btnPages", QStringLiteral("功能选择"))),
+      blinkTimer_(new QTimer(this)) {
+    setObjectName(QStringLiteral("TCadreForm"));
+    setWindowTitle(QStringLiteral("干部信息管理"));
+    setModal(true);
+    photo_->setObjectName(QStringLiteral("photoBox"));
+    resume_->setObjectName(QStringLiteral("tsResume"));
+    posts_->setObjectName(QStringLiteral("tsPosts"));
+    cbLibrary->setObjectName(QStringLiteral("cbLibrary"));
+    edtSearch->setObjectName(QStringLiteral("edtSearch"));
+    lblTotal->setObjectName(QStringLiteral("lblTotal"));
+    lstCadres->setObjectName(QStringLiteral("lstCadres"));
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    frmAllow->setObjectName(QStringLiteral("frmAllow"));
+    chkAllowEdit->setObjectName(QStringLiteral("chkAllowEdit"));
+
+    // The library list of list mode.
+    cbLibrary->addItems(cadre::kLibraries);
+    edtSearch->setPlaceholderText(QStringLiteral("输入名称或拼音首字母查找"));
+    lstCadres->setHorizontalHeaderLabels(
+        {QStringLiteral("姓 名"), QStringLiteral("性 别"), QStringLiteral("出生年月")});
+    lstCadres->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstCadres->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstCadres->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstCadres->verticalHeader()->hide();
+    lstCadres->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* listMenu = new QMenu(this);
+    QAction* moveTo = listMenu->addAction(QStringLiteral("移动到..."));
+    moveTo->setObjectName(QStringLiteral("actMoveTo"));
+    connect(moveTo, &QAction::triggered, this, &TCadreForm::moveInOrder);
+    connect(lstCadres, &QWidget::customContextMenuRequested, this, [this, listMenu](QPoint at) {
+        listMenu->popup(lstCadres->viewport()->mapToGlobal(at));
+    });
+    QPushButton* find = widgets::namedButton("btnFind", QStringLiteral("查找"));
+    QPushButton* showAll = widgets::namedButton("btnShowAll", QStringLiteral("全显"));
+    find->setFlat(true);
+    showAll->setFlat(true);
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(edtSearch, 1);
+    searchRow->addWidget(find);
+    searchRow->addWidget(showAll);
+    auto* listLayout = new QVBoxLayout(listPanel_);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->addWidget(cbLibrary);
+    listLayout->addLayout(searchRow);
+    listLayout->addWidget(lblTotal);
+    listLayout->addWidget(lstCadres, 1);
+    listLayout->addLayout(widgets::rightAlignedRow({btnAdd, btnDelete}));
+    listPanel_->setMaximumWidth(300);
+    connect(cbLibrary, &QComboBox::currentIndexChanged, this, [this] { fillList(0); });
+    connect(edtSearch, &QLineEdit::textChanged, this, [this] { fillList(0); });
+    connect(find, &QPushButton::clicked, this, [this] { fillList(0); });
+    connect(showAll, &QPushButton::clicked, edtSearch, &QLineEdit::clear);
+    connect(lstCadres, &QTableWidget::currentCellChanged, this, &TCadreForm::listRowChosen);
+
+    // The pages.
+    auto* basic = new QWidget;
+    basic->setObjectName(QStringLiteral("tsBasicWithPhoto"));
+    auto* basicLayout = new QHBoxLayout(basic);
+    basicLayout->addWidget(fields_->basicPage(), 1);
+    auto* photoColumn = new QVBoxLayout;
+    photoColumn->addWidget(photo_);
+    photoColumn->addStretch();
+    basicLayout->addLayout(photoColumn);
+    PageControl1->addTab(basic, QString::fromUtf8(kPages[0]));
+    PageControl1->addTab(fields_->extendedPage(), QString::fromUtf8(kPages[1]));
+    PageControl1->addTab(resume_, QString::fromUtf8(kPages[2]));
+    PageControl1->addTab(posts_, QString::fromUtf8(kPages[3]));
+    PageControl1->addTab(
+        listPage(QStringLiteral("tsFamily"),
+                 {QStringLiteral("称谓"), QStringLiteral("姓名"), QStringLiteral("出生年月"),
+                  QStringLiteral("政治面貌"), QStringLiteral("工作单位及职务")}),
+        QString::fromUtf8(kPages[4]));
+    auto* assessment = new QWidget;
+    auto* assessmentLayout = new QHBoxLayout(assessment);
+    assessmentLayout->addWidget(new QLabel(QStringLiteral("结果描述：")));
+    assessmentLayout->addWidget(fields_->assessmentNote(), 1);
+    PageControl1->addTab(
+        listPage(QStringLiteral("tsAssessments"),
+                 {QStringLiteral("考核年度"), QStringLiteral("考核结果")}, assessment),
+        QString::fromUtf8(kPages[5]));
+    auto* reward = new QWidget;
+    auto* rewardLayout = new QHBoxLayout(reward);
+    rewardLayout->addWidget(new QLabel(QStringLiteral("描 述：")));
+    rewardLayout->addWidget(fields_->rewardNote(), 1);
+    PageControl1->addTab(
+        listPage(QStringLiteral("tsRewards"),
+                 {QStringLiteral("类别"), QStringLiteral("名称"), QStringLiteral("时间")}, reward),
+        QString::fromUtf8(kPages[6]));
+    for (int i = 7; i < 12; ++i) {
+        PageControl1->addTab(listPage(QStringLiteral("tsPage%1").arg(i),
+                                      {QStringLiteral("时间"), QStringLiteral("内容")}),
+                             QString::fromUtf8(kPages[i]));
+    }
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TCadreForm::pageChanging);
+
+    // "功能选择" jumps to a page by name; "输入/输出" holds the printouts, not part of the
+    // program yet.
+    auto* pagesMenu = new QMenu(this);
+    for (int i = 1; i < 12; ++i) {
+        pagesMenu->addAction(QString::fromUtf8(kPages[i]), this,
+                             [this, i] { PageControl1->setCurrentIndex(i); });
+    }
+    btnPages->setMenu(pagesMenu);
+    btnInOut->setEnabled(false);
+
+    auto* allowLayout = new QHBoxLayout(frmAllow);
+    allowLayout->setContentsMargins(4, 2, 4, 2);
+    allowLayout->addWidget(chkAllowEdit);
+    frmAllow->setFrameShape(QFrame::NoFrame);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(frmAllow);
+    buttons->addWidget(btnInOut);
+    buttons->addWidget(btnPages);
+    buttons->addStretch();
+    buttons->addWidget(btnSave);
+    buttons->addWidget(btnCancel);
+    buttons->addWidget(btnClose);
+    auto* body = new QHBoxLayout;
+    body->addWidget(listPanel_);
+    body->addWidget(PageControl1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addLayout(buttons);
+    resize(1100, 760);
+
+    connect(chkAllowEdit, &QCheckBox::toggled, this, &TCadreForm::allowEditToggled);
+    connect(btnSave, &QPushButton::clicked, this, [this] { save(true); });
+    connect(btnCancel, &QPushButton::clicked, this, &TCadreForm::cancelEdits);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnAdd, &QPushButton::clicked, this, &TCadreForm::addCadre);
+    connect(btnDelete, &QPushButton::clicked, this, &TCadreForm::deleteCadre);
+    connect(blinkTimer_, &QTimer::timeout, this, &TCadreForm::blink);
+    connect(posts_, &PostsPage::postsChanged, this, [this] { changed_ = true; });
+    connect(photo_, &PhotoBox::photoChanged, this, [this] { changed_ = true; });
+    // A post change run from the posts page writes the current-post texts into the open
+    // record, unless the record locks them.
+    posts_->setRecordWriter([this](const cadre::CurrentPostTexts& texts) {
+        if (fields_->lockBox()->isChecked()) {
+            return true;
+        }
+        if (!dm_.db().exec(QStringLiteral("update tb_cadre set xrz=?,allZwList=?,allRzsjList=? "
+                                          "where CadreID=?"),
+                           {texts.posts, texts.posts, texts.appointed, cadreId_})) {
+            return false;
+        }
+        const QMap<QString, QVariant> shown{{QStringLiteral("xrz"), texts.posts},
+                                            {QStringLiteral("allZwList"), texts.posts},
+                                            {QStringLiteral("allRzsjList"), texts.appointed}};
+        fields_->update(shown);
+        for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
+            loaded_.insert(it.key(), fields_->values().value(it.key()));
+        }
+        return true;
+    });
+
+    // The lock of the current-post texts shows on the first page and on the posts page.
+    connect(fields_->lockBox(), &QCheckBox::toggled, this, [this](bool on) {
+        const QSignalBlocker blocker(posts_->lockBox());
+        posts_->lockBox()->setChecked(on);
+    });
+    connect(posts_->lockBox(), &QCheckBox::toggled, fields_->lockBox(), &QCheckBox::setChecked);
+
+    // The editor's keyboard: Enter moves on, typing needs "允许修改".
+    for (QWidget* input : fields_->inputs()) {
+        input->installEventFilter(this);
+    }
+    edtSearch->installEventFilter(this);
+    updateEditing();
+}
+
+bool TCadreForm::openCadre(int cadreId) {
+    listMode_ = false;
+    listPanel_->hide();
+    const auto row = cadre::readCadre(dm_.db(), cadreId);
+    if (!row) {
+        return false;
+    }
+    cadreId_ = cadreId;
+    isNew_ = false;
+    showRecord(*row);
+    {
+        const QSignalBlocker blocker(chkAllowEdit);
+        chkAllowEdit->setChecked(false);
+    }
+    updateEditing();
+    blinks_ = 6;
+    blinkTimer_->start(250);
+    return true;
+}
+
+void TCadreForm::startNewCadre(int unitId) {
+    listMode_ = false;
+    listPanel_->hide();
+    unitForNew_ = unitId;
+    cadreId_ = 0;
+    isNew_ = true;
+    showRecord(cadre::newCadreDefaults(dm_.db()));
+    {
+        const QSignalBlocker blocker(chkAllowEdit);
+        chkAllowEdit->setChecked(true);
+    }
+    updateEditing();
+    PageControl1->setCurrentIndex(kBasicPage);
+    fields_->nameEdit()->setFocus();
+}
+
+void TCadreForm::startLibrary() {
+    listMode_ = true;
+    listPanel_->show();
+    unitForNew_ = 0;
+    {
+        const QSignalBlocker blocker(cbLibrary);
+        cbLibrary->setCurrentIndex(0);
+    }
+    fillList(0);
+    {
+        const QSignalBlocker blocker(chkAllowEdit);
+        chkAllowEdit->setChecked(false);
+    }
+    updateEditing();
+}
+
+void TCadreForm::showRecord(const QMap<QString, QVariant>& row) {
+    fields_->load(row);
+    resume_->load(row.value(QStringLiteral("gzjl")).toString(),
+                  row.value(QStringLiteral("fggz")).toString());
+    posts_->showCadre(cadreId_);
+    if (cadreId_ != 0) {
+        photo_->showCadre(dm_, cadreId_);
+    } else {
+        photo_->clear();
+    }
+    const QString name = row.value(QStringLiteral("xm")).toString();
+    photo_->setCadreName(name);
+    setWindowTitle(cadreId_ != 0 ? QStringLiteral("干部信息管理  --  ") + name
+                                 : QStringLiteral("干部信息管理"));
+    fields_->setRemarkCaption(dm_.GetConf(QStringLiteral("保留字段"), QStringLiteral("备注")));
+    loaded_ = fields_->values();
+    loaded_.insert(QStringLiteral("gzjl"), resume_->resumeText());
+    loaded_.insert(QStringLiteral("fggz"), resume_->fggz());
+}
+
+bool TCadreForm::isModified() const {
+    QMap<QString, QVariant> now = fields_->values();
+    now.insert(QStringLiteral("gzjl"), resume_->resumeText());
+    now.insert(QStringLiteral("fggz"), resume_->fggz());
+    return now != loaded_ || photo_->isModified();
+}
+
+bool TCadreForm::save(bool announce) {
+    if (cadreId_ == 0 && !isNew_) {
+        return true;
+    }
+    if (!isModified() && !isNew_) {
+        return true;
+    }
+    QMap<QString, QVariant> values = fields_->values();
+    values.insert(QStringLiteral("gzjl"), resume_->resumeText());
+    values.insert(QStringLiteral("fggz"), resume_->fggz());
+    // The record and its photo are written together.
+    db::Transaction transaction(dm_.db());
+    const cadre::SaveOutcome outcome =
+        cadre::saveCadre(dm_, isNew_ ? 0 : cadreId_, values, isNew_ ? unitForNew_ : 0);
+    changed_ = changed_ || outcome.changedFlag;
+    for (const QString& message : outcome.messages) {
+        app::showInformation(message);
+    }
+    if (outcome.result == cadre::SaveOutcome::Result::Refused) {
+        return false;
+    }
+    const int savedId =
+        outcome.result == cadre::SaveOutcome::Result::Saved ? outcome.cadreId : cadreId_;
+    QString photoError;
+    if (photo_->isModified() &&
+        !cadre::writePhoto(dm_, savedId, photo_->pendingPhoto(), photoError)) {
+        app::showError(photoError);
+        return false;
+    }
+    if (!transaction.commit()) {
+        app::showError(dm_.db().lastError());
+        return false;
+    }
+    if (outcome.result == cadre::SaveOutcome::Result::NothingToSave && !photo_->isModified()) {
+        return true;
+    }
+    changed_ = true;
+    cadreId_ = savedId;
+    isNew_ = false;
+    // Places typed for the first time are offered from now on.
+    const QString nativePlace = values.value(QStringLiteral("jgsheng")).toString();
+    const QString birthPlace = values.value(QStringLiteral("cssheng")).toString();
+    if (!nativePlace.isEmpty() && !lists_.nativePlaces.contains(nativePlace)) {
+        lists_.nativePlaces << nativePlace;
+    }
+    if (!birthPlace.isEmpty() && !lists_.birthPlaces.contains(birthPlace)) {
+        lists_.birthPlaces << birthPlace;
+    }
+    fields_->offerPlaces(nativePlace, birthPlace);
+    if (announce) {
+        app::showInformation(cadre::kSaveDone);
+    }
+    if (listMode_) {
+        fillList(cadreId_);
+    }
+    if (const auto row = cadre::readCadre(dm_.db(), cadreId_)) {
+        showRecord(*row);
+    }
+    return true;
+}
+
+void TCadreForm::cancelEdits() {
+    if (isNew_) {
+        showRecord(cadre::newCadreDefaults(dm_.db()));
+    } else if (const auto row = cadre::readCadre(dm_.db(), cadreId_)) {
+        showRecord(*row);
+    }
+}
+
+void TCadreForm::allowEditToggled(bool on) {
+    if (on && !admin::HasRight(dm_, QStringLiteral("WGB"))) {
+        const QSignalBlocker blocker(chkAllowEdit);
+        chkAllowEdit->setChecked(false);
+    }
+    updateEditing();
+}
+
+void TCadreForm::updateEditing() {
+    const bool on = chkAllowEdit->isChecked();
+    fields_->setEditable(on);
+    photo_->setEditable(on);
+    resume_->setEditable(on);
+    posts_->setEditable(on);
+    btnAdd->setEnabled(on);
+    btnDelete->setEnabled(on);
+    btnSave->setEnabled(on);
+    // Blue while editing is off.
+    QPalette palette = chkAllowEdit->palette();
+    palette.setColor(QPalette::WindowText,
+                     on ? QWidget::palette().color(QPalette::WindowText) : QColor(Qt::blue));
+    chkAllowEdit->setPalette(palette);
+}
+
+void TCadreForm::blink() {
+    // A frame around "允许修改" flashes a few times when a cadre opens locked.
+    if (blinks_ <= 0 || chkAllowEdit->isChecked()) {
+        blinkTimer_->stop();
+        frmAllow->setFrameShape(QFrame::NoFrame);
+        return;
+    }
+    --blinks_;
+    frmAllow->setFrameShape(blinks_ % 2 == 1 ? QFrame::Box : QFrame::NoFrame);
+}
+
+void TCadreForm::addCadre() {
+    if (!chkAllowEdit->isChecked() || !save(false)) {
+        return;
+    }
+    if (listMode_) {
+        fillList(0);
+        const QSignalBlocker blocker(lstCadres);
+        lstCadres->setCurrentCell(lstCadres->rowCount() - 1, 0);
+    }
+    cadreId_ = 0;
+    isNew_ = true;
+    showRecord(cadre::newCadreDefaults(dm_.db()));
+    PageControl1->setCurrentIndex(kBasicPage);
+    fields_->nameEdit()->setFocus();
+}
+
+void TCadreForm::deleteCadre() {
+    if (!chkAllowEdit->isChecked() || !listMode_) {
+        return;
+    }
+    if (cadreId_ == 0 && !isNew_) {
+        listRowChosen();
+        return;
+    }
+    const QString name = fields_->nameEdit()->text();
+    if (!app::messages().confirm(QStringLiteral("确认删除干部 ") + name + QStringLiteral(" ?"),
+                                 QStringLiteral("警告"))) {
+        return;
+    }
+    if (isNew_) {
+        // Never saved: nothing to delete.
+        isNew_ = false;
+        listRowChosen();
+        return;
+    }
+    // The cadre after it in the list is shown next (the one before when it was the last).
+    const int row = lstCadres->currentRow();
+    const int nextRow = row + 1 < lstCadres->rowCount() ? row + 1 : row - 1;
+    const QTableWidgetItem* next = lstCadres->item(nextRow, 0);
+    const int nextId = next != nullptr ? next->data(Qt::UserRole).toInt() : 0;
+    if (!cadre::DeleteCadre(dm_, cadreId_, true, true, 0)) {
+        app::showError(dm_.db().lastError());
+        return;
+    }
+    changed_ = true;
+    cadreId_ = 0;
+    fillList(nextId);
+    listRowChosen();
+}
+
+void TCadreForm::fillList(int selectId) {
+    if (!listMode_) {
+        return;
+    }
+    const QString search = edtSearch->text().trimmed();
+    const auto rows =
+        dm_.db().query(cadre::cadreLibraryStatement(cbLibrary->currentIndex(), search));
+    QSignalBlocker blocker(lstCadres);
+    lstCadres->setRowCount(rows ? static_cast<int>(rows->rows.size()) : 0);
+    int selectRow = lstCadres->rowCount() > 0 ? 0 : -1;
+    for (int r = 0; r < lstCadres->rowCount(); ++r) {
+        const auto i = static_cast<size_t>(r);
+        const int id = rows->value(i, QStringLiteral("CadreID")).toInt();
+        auto* name = new QTableWidgetItem(rows->value(i, QStringLiteral("xm")).toString());
+        name->setData(Qt::UserRole, id);
+        lstCadres->setItem(r, 0, name);
+        lstCadres->setItem(r, 1,
+                           new QTableWidgetItem(rows->value(i, QStringLiteral("xb")).toString()));
+        lstCadres->setItem(
+            r, 2, new QTableWidgetItem(rows->value(i, QStringLiteral("csnyStr")).toString()));
+        if (id == selectId) {
+            selectRow = r;
+        }
+    }
+    lblTotal->setText(QStringLiteral("合计：%1").arg(lstCadres->rowCount()));
+    if (selectRow >= 0) {
+        lstCadres->setCurrentCell(selectRow, 0);
+    }
+    blocker.unblock();
+    // The editor shows the cadre the list selects.
+    listRowChosen();
+}
+
+void TCadreForm::listRowChosen() {
+    const QTableWidgetItem* item = lstCadres->item(lstCadres->currentRow(), 0);
+    if (item == nullptr) {
+        return;
+    }
+    const int id = item->data(Qt::UserRole).toInt();
+    if (id == cadreId_ && !isNew_) {
+        return;
+    }
+    if (isVisible() && !save(false)) {
+        return;
+    }
+    const auto row = cadre::readCadre(dm_.db(), id);
+    if (!row) {
+        return;
+    }
+    cadreId_ = id;
+    isNew_ = false;
+    showRecord(*row);
+}
+
+void TCadreForm::moveInOrder() {
+    const QTableWidgetItem* item = lstCadres->item(lstCadres->currentRow(), 0);
+    if (item == nullptr) {
+        app::showInformation(cadre::kSelectCadreToMove);
+        return;
+    }
+    const int total = dm_.db().scalar(QStringLiteral("select count(*) from tb_cadre")).toInt();
+    TMoveLineForm form(total, this);
+    form.setTargetRow(lastMovePosition_);
+    if (form.exec() != QDialog::Accepted) {
+        return;
+    }
+    lastMovePosition_ = form.targetRow();
+    const int id = item->data(Qt::UserRole).toInt();
+    const units::Outcome outcome = cadre::moveInGlobalOrder(dm_, id, lastMovePosition_);
+    if (!outcome) {
+        units::showRefusal(outcome, dm_.db());
+    }
+    fillList(id);
+}
+
+void TCadreForm::pageChanging(int index) {
+    const int left = shownPage_;
+    shownPage_ = index;
+    if (left != kBasicPage || !isNew_) {
+        return;
+    }
+    // A new record leaves its first page only with a name, saved.
+    const bool named = !fields_->nameEdit()->text().trimmed().isEmpty();
+    if (!named) {
+        app::showInformation(cadre::kNameRequired);
+    }
+    if (!named || !save(false)) {
+        const QSignalBlocker blocker(PageControl1);
+        PageControl1->setCurrentIndex(kBasicPage);
+        shownPage_ = kBasicPage;
+    }
+}
+
+bool TCadreForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (watched == edtSearch) {
+        if (enter) {
+            fillList(0);
+            return true;
+        }
+        return false;
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (enter && !fields_->isMemo(widget)) {
+        focusNextChild();
+        return true;
+    }
+    const bool edits =
+        !key->text().isEmpty() || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
+    if (edits && !enter && !chkAllowEdit->isChecked()) {
+        app::showInformation(kLocked);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TCadreForm::done(int result) {
+    // Unsaved changes are kept, unless there is no name to keep them under; a refused save
+    // keeps the window open with the input.
+    if (isModified() || isNew_) {
+        if (fields_->nameEdit()->text().trimmed().isEmpty()) {
+            cancelEdits();
+        } else if (!save(false)) {
+            return;
+        }
+    }
+    blinkTimer_->stop();
+    {
+        const QSignalBlocker blocker(PageControl1);
+        PageControl1->setCurrentIndex(kBasicPage);
+        shownPage_ = kBasicPage;
+    }
+    QDialog::done(result);
+}
