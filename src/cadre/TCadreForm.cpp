@@ -85,7 +85,9 @@ TCadreForm::TCadreForm(TDataM& dm, mainwin::PickLists& lists, QWidget* parent)
       btnClose(widgets::namedButton("btnClose", QStringLiteral("关 闭"))),
       btnInOut(widgets::namedButton("btnInOut", QStringLiteral("输入/输出"))),
       btnPages(widgets::namedButton("btnPages", QStringLiteral("功能选择"))),
-      blinkTimer_(new QTimer(this)) {
+      blinkTimer_(new QTimer(this)),
+      btnPrior(widgets::namedButton("btnPrior", QStringLiteral("上一个"))),
+      btnNext(widgets::namedButton("btnNext", QStringLiteral("下一个"))) {
     setObjectName(QStringLiteral("TCadreForm"));
     setWindowTitle(QStringLiteral("干部信息管理"));
     setModal(true);
@@ -199,6 +201,8 @@ TCadreForm::TCadreForm(TDataM& dm, mainwin::PickLists& lists, QWidget* parent)
     buttons->addWidget(btnInOut);
     buttons->addWidget(btnPages);
     buttons->addStretch();
+    buttons->addWidget(btnPrior);
+    buttons->addWidget(btnNext);
     buttons->addWidget(btnSave);
     buttons->addWidget(btnCancel);
     buttons->addWidget(btnClose);
@@ -217,6 +221,10 @@ TCadreForm::TCadreForm(TDataM& dm, mainwin::PickLists& lists, QWidget* parent)
     connect(btnAdd, &QPushButton::clicked, this, &TCadreForm::addCadre);
     connect(btnDelete, &QPushButton::clicked, this, &TCadreForm::deleteCadre);
     connect(blinkTimer_, &QTimer::timeout, this, &TCadreForm::blink);
+    connect(btnPrior, &QPushButton::clicked, this, [this] { step(-1); });
+    connect(btnNext, &QPushButton::clicked, this, [this] { step(1); });
+    btnPrior->hide();
+    btnNext->hide();
     connect(posts_, &PostsPage::postsChanged, this, [this] { changed_ = true; });
     connect(photo_, &PhotoBox::photoChanged, this, [this] { changed_ = true; });
     // A post change run from the posts page writes the current-post texts into the open
@@ -425,6 +433,28 @@ void TCadreForm::updateEditing() {
     palette.setColor(QPalette::WindowText,
                      on ? QWidget::palette().color(QPalette::WindowText) : QColor(Qt::blue));
     chkAllowEdit->setPalette(palette);
+}
+
+void TCadreForm::setStepList(const QList<int>& cadreIds, int position) {
+    stepList_ = cadreIds;
+    stepPosition_ = position;
+    btnPrior->setVisible(!cadreIds.isEmpty());
+    btnNext->setVisible(!cadreIds.isEmpty());
+}
+
+void TCadreForm::step(int by) {
+    if (stepList_.isEmpty() || !save(false)) {
+        return;
+    }
+    stepPosition_ = qBound(0, stepPosition_ + by, static_cast<int>(stepList_.size()) - 1);
+    const bool editing = chkAllowEdit->isChecked();
+    openCadre(stepList_[stepPosition_]);
+    // Stepping keeps the editing switch as it was.
+    if (editing) {
+        const QSignalBlocker blocker(chkAllowEdit);
+        chkAllowEdit->setChecked(true);
+        updateEditing();
+    }
 }
 
 void TCadreForm::blink() {

@@ -43,6 +43,11 @@ class TCadreForm final : public QDialog {
     // List mode on the serving cadres' library.
     void startLibrary();
 
+    // The cadres of the calling list, for the arrows "上一个"/"下一个" (shown only when the caller
+    // asks): each arrow saves, then opens the cadre of the row before or after; at either end
+    // the end row's cadre is opened again.
+    void setStepList(const QList<int>& cadreIds, int position);
+
     // Whether any save passed the name check or any post changed while the window was open.
     bool changed() const { return changed_; }
     // The cadre shown last (0 when none).
@@ -72,6 +77,7 @@ class TCadreForm final : public QDialog {
     void listRowChosen();
     void moveInOrder();
     void blink();
+    void step(int by);
 
     TDataM& dm_;
     mainwin::PickLists& lists_;
@@ -104,4 +110,8 @@ class TCadreForm final : public QDialog {
     QPushButton* btnInOut;
     QPushButton* btnPages;
     QTimer* blinkTimer_;
+    QPushButton* btnPrior;
+    QPushButton* btnNext;
+    QList<int> stepList_;
+    int stepPosition_ = 0;
 };

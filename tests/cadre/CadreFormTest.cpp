@@ -17,6 +17,7 @@
 #include "db/Database.h"
 #include "main/CadreListModel.h"
 #include "main/PageDw.h"
+#include "main/PickLists.h"
 #include "main/TMainForm.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
@@ -178,6 +179,25 @@ TEST_F(CadreFormTest, TheLibraryListsSearchesAndStepsThroughCadres) {
         EXPECT_EQ(editor->lastCadreId(), list->item(2, 0)->data(Qt::UserRole).toInt());
     });
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
+}
+
+TEST_F(CadreFormTest, TheArrowsStepThroughTheCallersListAndStopAtItsEnds) {
+    mainwin::PickLists lists;
+    TCadreForm editor(dm, lists);
+    ASSERT_TRUE(editor.openCadre(35));
+    editor.setStepList({35, 36, 37}, 0);
+    editor.show();
+    auto* next = child<QPushButton>(&editor, "btnNext");
+    auto* prior = child<QPushButton>(&editor, "btnPrior");
+    ASSERT_TRUE(next->isVisible());
+    const QList<std::pair<QPushButton*, int>> clicks = {{next, 36},  {next, 37},  {next, 37},
+                                                        {prior, 36}, {prior, 35}, {prior, 35}};
+    for (const auto& [button, expected] : clicks) {
+        button->click();
+        EXPECT_EQ(editor.lastCadreId(), expected);
+        EXPECT_EQ(child<QLineEdit>(&editor, "edtXm")->text(), stored(expected, "xm").toString());
+    }
+    editor.reject();
 }
 
 }  // namespace
