@@ -1,0 +1,131 @@
+// The cadre editor over 100,000 generated cadres: opening a cadre with six current posts, six
+// family members and a photo, and saving a change of it.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QImage>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "app/DataModule.h"
+#include "cadre/CurrentPosts.h"
+#include "cadre/Photo.h"
+#include "cadre/TCadreForm.h"
+#include "db/Database.h"
+#include "generate/SyntheticData.h"
+#include "main/PickLists.h"
+
+namespace {
+
+constexpr int kCadres = 100000;
+constexpr int kCadre = 50000;
+
+struct Fixture {
+    Fixture() {
+        QDir(dir.path()).mkpath(QStringLiteral("Db"));
+        const QString file = dir.filePath(QStringLiteral("Db/Cadre.db"));
+        synth::Options options;
+        options.cadres = kCadres;
+        QString error;
+        if (!synth::generateDatabase(QDir(QCoreApplication::applicationDirPath())
+                                         .filePath(QStringLiteral("Db/Empty.db")),
+                                     file, options, nullptr, &error)) {
+            qFatal("%s", qPrintable(error));
+        }
+        dm = std::make_unique<TDataM>(dir.path());
+        db::Database& db = dm->db();
+        if (!db.open(file)) {
+            qFatal("%s", qPrintable(db.lastError()));
+        }
+        // Six current posts in six units, six family members and a photo.
+        db.exec(QStringLiteral("delete * from tb_cadre_zw where status=1 and ZwCadreID=%1")
+                    .arg(kCadre));
+        db.exec(QStringLiteral("delete * from tb_family where CadreID=%1").arg(kCadre));
+        const auto units = db.query(QStringLiteral(
+            "select top 6 ID, name from tb_department where isDep=True order by dwIndex"));
+        for (size_t i = 0; units && i < units->rows.size(); ++i) {
+            db.exec(QStringLiteral("insert into tb_cadre_zw (ZwCadreID,status,dwID,dw,zwmc,"
+                                   "zwOrder,rzsjstr) values (?,1,?,?,?,?,'2020.01')"),
+                    {kCadre, units->rows[i].value(0), units->rows[i].value(1),
+                     QStringLiteral("职务%1").arg(i + 1), static_cast<int>(i + 1)});
+            db.exec(QStringLiteral("insert into tb_family (CadreID,ford,cw,xm) values "
+                                   "(?,?,'子女',?)"),
+                    {kCadre, static_cast<int>(i + 1), QStringLiteral("家属%1").arg(i + 1)});
+        }
+        QImage picture(240, 300, QImage::Format_RGB32);
+        picture.fill(Qt::darkCyan);
+        if (!cadre::RefreshCurrentPosts(*dm, kCadre, 0) ||
+            !cadre::writePhoto(*dm, kCadre, cadre::encodePhoto(picture), error)) {
+            qFatal("%s", qPrintable(error + db.lastError()));
+        }
+        lists = mainwin::loadPickLists(db);
+    }
+
+    QTemporaryDir dir;
+    std::unique_ptr<TDataM> dm;
+    mainwin::PickLists lists;
+};
+
+Fixture& fixture() {
+    static Fixture f;
+    return f;
+}
+
+void BM_OpenCadre(benchmark::State& state) {
+    Fixture& f = fixture();
+    TCadreForm editor(*f.dm, f.lists);
+    for (auto _ : state) {
+        if (!editor.openCadre(kCadre)) {
+            state.SkipWithError("the cadre did not open");
+            return;
+        }
+    }
+}
+
+void BM_OpenCadreInANewWindow(benchmark::State& state) {
+    Fixture& f = fixture();
+    for (auto _ : state) {
+        TCadreForm editor(*f.dm, f.lists);
+        editor.openCadre(kCadre);
+        editor.show();
+        QApplication::processEvents();
+        state.PauseTiming();
+        editor.hide();
+        state.ResumeTiming();
+    }
+}
+
+void BM_SaveCadre(benchmark::State& state) {
+    Fixture& f = fixture();
+    TCadreForm editor(*f.dm, f.lists);
+    editor.openCadre(kCadre);
+    auto* phone = editor.findChild<QLineEdit*>(QStringLiteral("edtTel"));
+    int n = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        phone->setText(QString::number(++n));
+        state.ResumeTiming();
+        if (!editor.save(false)) {
+            state.SkipWithError("the save was refused");
+            return;
+        }
+    }
+}
+
+BENCHMARK(BM_OpenCadre)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_OpenCadreInANewWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
+BENCHMARK(BM_SaveCadre)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
