@@ -4,10 +4,8 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
-#include <QDir>
 #include <QImage>
 #include <QLineEdit>
-#include <QTemporaryDir>
 #include <memory>
 
 #include "app/DataModule.h"
@@ -15,7 +13,7 @@
 #include "cadre/Photo.h"
 #include "cadre/TCadreForm.h"
 #include "db/Database.h"
-#include "generate/SyntheticData.h"
+#include "generate/GeneratedFolder.h"
 #include "main/PickLists.h"
 
 namespace {
@@ -24,22 +22,9 @@ constexpr int kCadres = 100000;
 constexpr int kCadre = 50000;
 
 struct Fixture {
-    Fixture() {
-        QDir(dir.path()).mkpath(QStringLiteral("Db"));
-        const QString file = dir.filePath(QStringLiteral("Db/Cadre.db"));
-        synth::Options options;
-        options.cadres = kCadres;
-        QString error;
-        if (!synth::generateDatabase(QDir(QCoreApplication::applicationDirPath())
-                                         .filePath(QStringLiteral("Db/Empty.db")),
-                                     file, options, nullptr, &error)) {
-            qFatal("%s", qPrintable(error));
-        }
-        dm = std::make_unique<TDataM>(dir.path());
+    Fixture() : folder(kCadres), dm(folder.dm) {
         db::Database& db = dm->db();
-        if (!db.open(file)) {
-            qFatal("%s", qPrintable(db.lastError()));
-        }
+        QString error;
         // Six current posts in six units, six family members and a photo.
         db.exec(QStringLiteral("delete * from tb_cadre_zw where status=1 and ZwCadreID=%1")
                     .arg(kCadre));
@@ -64,8 +49,8 @@ struct Fixture {
         lists = mainwin::loadPickLists(db);
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<TDataM> dm;
+    synth::GeneratedFolder folder;
+    std::unique_ptr<TDataM>& dm;
     mainwin::PickLists lists;
 };
 

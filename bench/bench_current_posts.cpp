@@ -5,35 +5,21 @@
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QTemporaryDir>
 #include <map>
 #include <memory>
 
 #include "app/DataModule.h"
 #include "cadre/CurrentPosts.h"
 #include "db/Database.h"
-#include "generate/SyntheticData.h"
+#include "generate/GeneratedFolder.h"
 
 namespace {
 
 // A generated data folder; its cadre 1 holds exactly five current posts in five units.
 struct Fixture {
-    explicit Fixture(int cadres) {
-        QDir(dir.path()).mkpath(QStringLiteral("Db"));
-        const QString file = dir.filePath(QStringLiteral("Db/Cadre.db"));
-        synth::Options options;
-        options.cadres = cadres;
-        QString error;
-        if (!synth::generateDatabase(QDir(QCoreApplication::applicationDirPath())
-                                         .filePath(QStringLiteral("Db/Empty.db")),
-                                     file, options, nullptr, &error)) {
-            qFatal("%s", qPrintable(error));
-        }
-        dm = std::make_unique<TDataM>(dir.path());
+    explicit Fixture(int cadres) : folder(cadres), dm(folder.dm) {
         db::Database& db = dm->db();
-        if (!db.open(file) ||
-            !db.exec(QStringLiteral("delete * from tb_cadre_zw where status=1 and ZwCadreID=1"))) {
+        if (!db.exec(QStringLiteral("delete * from tb_cadre_zw where status=1 and ZwCadreID=1"))) {
             qFatal("%s", qPrintable(db.lastError()));
         }
         const auto units = db.query(
@@ -52,8 +38,8 @@ struct Fixture {
         }
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<TDataM> dm;
+    synth::GeneratedFolder folder;
+    std::unique_ptr<TDataM>& dm;
 };
 
 Fixture& fixture(int cadres) {

@@ -8,12 +8,10 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QDir>
-#include <QTemporaryDir>
 
 #include "app/DataModule.h"
 #include "db/Database.h"
-#include "generate/SyntheticData.h"
+#include "generate/GeneratedFolder.h"
 #include "main/CadreList.h"
 #include "main/CadreListModel.h"
 #include "main/PageDw.h"
@@ -26,22 +24,8 @@ constexpr int kBigUnitMembers = 2000;
 
 // A generated data folder of kCadres cadres, with one unit given 2,000 members; made once.
 struct Fixture {
-    Fixture() {
-        QDir(dir.path()).mkpath(QStringLiteral("Db"));
-        const QString db = dir.filePath(QStringLiteral("Db/Cadre.db"));
-        synth::Options options;
-        options.cadres = kCadres;
-        QString error;
-        if (!synth::generateDatabase(QDir(QCoreApplication::applicationDirPath())
-                                         .filePath(QStringLiteral("Db/Empty.db")),
-                                     db, options, nullptr, &error)) {
-            qFatal("%s", qPrintable(error));
-        }
-        qputenv("CADRE_HOME", dir.path().toUtf8());
-        dm = std::make_unique<TDataM>(dir.path());
-        if (!dm->db().open(db)) {
-            qFatal("%s", qPrintable(dm->db().lastError()));
-        }
+    Fixture() : folder(kCadres), dm(folder.dm) {
+        qputenv("CADRE_HOME", folder.dir.path().toUtf8());
         // The last unit of the tree takes the first 2,000 cadres that are not its members yet.
         bigUnit = dm->db()
                       .scalar(QStringLiteral("select top 1 ID from tb_department order by "
@@ -64,8 +48,8 @@ struct Fixture {
         }
     }
 
-    QTemporaryDir dir;
-    std::unique_ptr<TDataM> dm;
+    synth::GeneratedFolder folder;
+    std::unique_ptr<TDataM>& dm;
     int bigUnit = 0;
     int members = 0;
 };
