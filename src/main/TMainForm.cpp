@@ -250,9 +250,10 @@ void TMainForm::showCadreCount() {
     if (dm_ == nullptr) {
         return;
     }
-    const auto rows = dm_->db().query(QStringLiteral("select CadreID from tb_Cadre"));
-    countLabel_->setText(QStringLiteral("当前干部数:") +
-                         QString::number(rows ? rows->rows.size() : 0));
+    // The number of cadre rows, counted by the database rather than read row by row.
+    const int count =
+        dm_->db().scalar(QStringLiteral("select count(CadreID) from tb_Cadre")).toInt();
+    countLabel_->setText(QStringLiteral("当前干部数:") + QString::number(count));
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
