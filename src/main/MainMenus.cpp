@@ -17,12 +17,13 @@ struct Entry {
     const char* caption;
 };
 
-struct MenuSpec {
+// One menu: its caption and its entries in order.
+struct MenuEntries {
     const char* caption;
     std::initializer_list<Entry> entries;
 };
 
-const MenuSpec kMenus[] = {
+const MenuEntries kMenus[] = {
     {"系统",
      {{"actDbSettings", "数据库服务器设置"},
       {"actReinitialise", "重新初始化"},
@@ -102,9 +103,9 @@ const char* const kToolBarEntries[] = {"actCadreLibrary", "actUnitLibrary", "act
 
 MainMenus buildMainMenus(QMainWindow& window, const PageDw& page) {
     MainMenus menus;
-    for (const MenuSpec& spec : kMenus) {
-        QMenu* menu = window.menuBar()->addMenu(QString::fromUtf8(spec.caption));
-        for (const Entry& entry : spec.entries) {
+    for (const MenuEntries& group : kMenus) {
+        QMenu* menu = window.menuBar()->addMenu(QString::fromUtf8(group.caption));
+        for (const Entry& entry : group.entries) {
             if (entry.name == nullptr) {
                 menu->addSeparator();
                 continue;
