@@ -231,16 +231,6 @@ void PostsPage::focusId(QTableWidget* grid, int id) {
     }
 }
 
-// The post dialog has brought the stored record up to date; the editor's open record follows
-// through its writer.
-bool PostsPage::refreshRecord() {
-    if (writeRecord_ && !cadre::RefreshCurrentPosts(dm_, cadreId_, 0, writeRecord_)) {
-        app::showError(dm_.db().lastError());
-        return false;
-    }
-    return true;
-}
-
 void PostsPage::addClicked() {
     if (!editable_ || cadreId_ == 0) {
         return;
@@ -257,12 +247,12 @@ void PostsPage::addClicked() {
         return;
     }
     TRzForm dialog(dm_, cadreId_, this);
+    dialog.setRecordWriter(writeRecord_);
     dialog.startNew(tabs->currentIndex() == CurrentTab, 0, false);
     dialog.exec();
     if (!dialog.changed()) {
         return;
     }
-    refreshRecord();
     reload();
     focusId(shownGrid(), dialog.savedPostId());
     Q_EMIT postsChanged();
@@ -285,6 +275,7 @@ void PostsPage::editClicked() {
 
 void PostsPage::editPost(bool current, int zwId) {
     TRzForm dialog(dm_, cadreId_, this);
+    dialog.setRecordWriter(writeRecord_);
     if (!dialog.startEdit(zwId)) {
         app::showInformation(cadre::kPostGone);
         reload();
@@ -294,7 +285,6 @@ void PostsPage::editPost(bool current, int zwId) {
     if (!dialog.changed()) {
         return;
     }
-    refreshRecord();
     reload();
     focusId(current ? gridCurrent : gridFormer, zwId);
     Q_EMIT postsChanged();

@@ -51,7 +51,6 @@ class PostsPage final : public QWidget {
     // The id kept with the focused row of `grid` (ZwID, or dwID of a membership), 0 for none.
     static int focusedId(const QTableWidget* grid);
     static void focusId(QTableWidget* grid, int id);
-    bool refreshRecord();
 
     void addClicked();
     void deleteClicked();

@@ -249,7 +249,7 @@ cadre::PostInput TRzForm::input() const {
 }
 
 void TRzForm::btnOKClick() {
-    const units::Outcome outcome = cadre::savePost(dm_, input());
+    const units::Outcome outcome = cadre::savePost(dm_, input(), writeRecord_);
     if (!outcome) {
         units::showRefusal(outcome, dm_.db());
         focusFieldOf(outcome.message);

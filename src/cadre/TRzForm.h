@@ -36,6 +36,9 @@ class TRzForm final : public QDialog {
     bool changed() const { return changed_; }
     // The post saved last (its ZwID), else 0.
     int savedPostId() const { return savedId_; }
+    // How the refresh after a save reaches the cadre record (the editor's open record); without
+    // one the stored record is written.
+    void setRecordWriter(cadre::CadreRecordWriter writer) { writeRecord_ = std::move(writer); }
 
   private:
     void clearPost();
@@ -49,6 +52,7 @@ class TRzForm final : public QDialog {
     int cadreId_;
     int zwId_ = 0;
     int savedId_ = 0;
+    cadre::CadreRecordWriter writeRecord_;
     bool changed_ = false;
 
     QLabel* lblNote1;
