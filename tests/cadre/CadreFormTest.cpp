@@ -19,6 +19,7 @@
 #include "main/PageDw.h"
 #include "main/PickLists.h"
 #include "main/TMainForm.h"
+#include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
@@ -26,13 +27,6 @@
 #include "units/UnitTreeWidget.h"
 
 namespace {
-
-template <class W>
-W* child(QWidget* parent, const char* name) {
-    auto* found = parent->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
 
 // The editor as the main window opens it; unit 12 lists cadres 35..38.
 class CadreFormTest : public ::testing::Test {

@@ -18,17 +18,11 @@
 #include "cadre/TMzForm.h"
 #include "cadre/TPlzwSetForm.h"
 #include "main/TQueryForm1.h"
+#include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/RecordingMessageService.h"
 
 namespace {
-
-template <class Widget>
-Widget* child(QWidget& parent, const char* name) {
-    auto* widget = parent.findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
 
 QStringList headers(QTableWidget* grid) {
     QStringList texts;

@@ -14,6 +14,7 @@
 #include "CadreData.h"
 #include "cadre/PostsPage.h"
 #include "cadre/TRzForm.h"
+#include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/RecordingMessageService.h"
 #include "units/TAtDwForm.h"
@@ -63,9 +64,7 @@ class PostsPageTest : public CadreData {
 
     template <class Widget>
     Widget* child(const char* name) {
-        auto* widget = page->findChild<Widget*>(QString::fromLatin1(name));
-        EXPECT_NE(widget, nullptr) << name;
-        return widget;
+        return ::child<Widget>(page.get(), name);
     }
 
     QTableWidget* grid(Tab tab) {

@@ -12,18 +12,12 @@
 
 #include "CadreData.h"
 #include "cadre/TRzForm.h"
+#include "support/FindChild.h"
 #include "support/RecordingMessageService.h"
 #include "units/TSelectDwForm.h"
 #include "units/UnitTreeWidget.h"
 
 namespace {
-
-template <class Widget>
-Widget* child(QWidget& dialog, const char* name) {
-    auto* widget = dialog.findChild<Widget*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
 
 class RzFormTest : public CadreData {
   protected:

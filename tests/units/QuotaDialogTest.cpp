@@ -14,6 +14,7 @@
 #include "app/DataModule.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
+#include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
@@ -24,13 +25,6 @@
 #include "units/UnitEditor.h"
 
 namespace {
-
-template <class W>
-W* child(QWidget* parent, const char* name) {
-    auto* found = parent->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
 
 // What the quota dialog is given; `shownHolders` and `shownState` are what it showed after the
 // name and quota boxes were left.

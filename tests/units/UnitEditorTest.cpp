@@ -17,6 +17,7 @@
 #include "app/DataModule.h"
 #include "db/Database.h"
 #include "main/TMainForm.h"
+#include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
@@ -29,13 +30,6 @@
 namespace {
 
 const QString kNoRight = QStringLiteral("无操作权限，请联系管理员！");
-
-template <class W>
-W* child(QWidget* parent, const char* name) {
-    auto* found = parent->findChild<W*>(QString::fromLatin1(name));
-    EXPECT_NE(found, nullptr) << name;
-    return found;
-}
 
 // Chooses the parent as a user does: "<无>" for the top level, else a click on the parent box
 // opens the picker and a double-click on the unit's node chooses it.
