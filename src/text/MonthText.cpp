@@ -1,5 +1,6 @@
 #include "text/MonthText.h"
 
+#include <QRegularExpression>
 #include <QStringList>
 
 #include "db/JetDate.h"
@@ -52,6 +53,25 @@ QString padMonthText(const QString& text) {
         return text;
     }
     return text.left(5) + u'0' + text.right(1);
+}
+
+std::optional<MonthEntry> readMonthEntry(const QString& typed) {
+    const QString trimmed = typed.trimmed();
+    if (trimmed.isEmpty()) {
+        return MonthEntry{};
+    }
+    static const QRegularExpression entry(QRegularExpression::anchoredPattern(
+        kMonthEntryPattern + QStringLiteral("|[0-9]{4}-(0?[1-9]|1[012])")));
+    if (!entry.match(trimmed).hasMatch()) {
+        return std::nullopt;
+    }
+    QString dotted = trimmed;
+    dotted.replace(u'-', u'.');
+    const QDate date = parseMonthText(dotted);
+    if (!date.isValid() || date.year() < 1900) {
+        return std::nullopt;
+    }
+    return MonthEntry{padMonthText(dotted), date};
 }
 
 QDate parseImportedMonth(const QString& text) {

@@ -2,6 +2,7 @@
 
 #include <QDate>
 #include <QString>
+#include <optional>
 
 // Month texts: a year-month date as the user types and every list shows it ("1965.03"), kept
 // beside the date column it stands for (csnyStr beside csny).
@@ -17,6 +18,26 @@ QDate parseMonthText(const QString& text);
 // The stored form of a month text: "yyyy.m" with a one-digit month gets its leading zero
 // ("1965.3" becomes "1965.03"); any other text is returned unchanged.
 QString padMonthText(const QString& text);
+
+// The pattern that every month-text entry box accepts, whole: optional two century digits, two
+// year digits, a point, and a month from 1 to 12 with an optional leading zero ("1965.03",
+// "1965.3", "65.3").
+inline const QString kMonthEntryPattern =
+    QStringLiteral("([123][0-9])?[0-9][0-9]\\.(0?[1-9]|1[012])");
+
+// A month as the user typed it into an entry box, in its stored form.
+struct MonthEntry {
+    QString text;  // "yyyy.mm" (two-digit month); empty when the box was empty
+    QDate date;    // the first day of that month; null when the box was empty
+};
+
+// Reads a typed month text for storing. Blanks around it are ignored; an empty text gives an
+// empty entry (the box was cleared). A text that matches kMonthEntryPattern, or the "yyyy-m"
+// dash form that some boxes also take, and names a month of 1900 or later gives that month with
+// its text padded ("1965.3" becomes "1965.03"). Anything else gives nullopt: two-digit years
+// ("65.03") included, since they cannot be read as a year; the caller refuses such a text with
+// the field's own message and writes nothing.
+std::optional<MonthEntry> readMonthEntry(const QString& typed);
 
 // The year-month dates of imported files, written in many ways ("1965.03", "196503",
 // "1965-3", "1965.03.15"): a text shorter than five characters or not starting with a digit

@@ -64,6 +64,34 @@ TEST(MonthText, StoredMonthsHaveTwoDigits) {
     }
 }
 
+TEST(MonthText, EntryBoxesTakeOnlyMonthsFrom1900) {
+    struct Case {
+        QString typed;
+        std::optional<QString> stored;  // nullopt when the text is refused
+    };
+    const Case cases[] = {
+        {u("1965.3"), u("1965.03")},     {u(" 1965.03 "), u("1965.03")},
+        {u("2012.12"), u("2012.12")},    {u("2012-7"), u("2012.07")},
+        {u("1900.01"), u("1900.01")},    {QString(), QString()},
+        {u("   "), QString()},           {u("65.03"), std::nullopt},
+        {u("1899.12"), std::nullopt},    {u("2025.13"), std::nullopt},
+        {u("2025.0"), std::nullopt},     {u("abc"), std::nullopt},
+        {u("2026-12-10"), std::nullopt}, {u("1965.03.15"), std::nullopt},
+        {u("196503"), std::nullopt},     {u("1965."), std::nullopt},
+        {u("4965.03"), std::nullopt},    {u("2012.7'"), std::nullopt},
+    };
+    for (const Case& c : cases) {
+        const std::optional<text::MonthEntry> entry = text::readMonthEntry(c.typed);
+        ASSERT_EQ(entry.has_value(), c.stored.has_value()) << c.typed;
+        if (!entry) {
+            continue;
+        }
+        EXPECT_EQ(entry->text, *c.stored) << c.typed;
+        EXPECT_EQ(entry->date, text::parseMonthText(*c.stored)) << c.typed;
+        EXPECT_EQ(entry->date.isNull(), c.stored->isEmpty()) << c.typed;
+    }
+}
+
 TEST(MonthText, ReadsTheMonthsOfImportedFiles) {
     const DateCase cases[] = {
         {u("1965.03"), QDate(1965, 3, 1)},
