@@ -33,7 +33,7 @@ struct Fixture {
         }
         if (db.scalar(
                   QStringLiteral("select count(*) from tb_cadre_zw where status=1 and ZwCadreID=1"))
-                .toInt() != 5) {
+                ->toInt() != 5) {
             qFatal("the cadre does not hold five current posts: %s", qPrintable(db.lastError()));
         }
     }

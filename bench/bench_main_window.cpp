@@ -30,7 +30,7 @@ struct Fixture {
         bigUnit = dm->db()
                       .scalar(QStringLiteral("select top 1 ID from tb_department order by "
                                              "dwIndex desc"))
-                      .toInt();
+                      ->toInt();
         const bool grown = dm->db().exec(
             QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,zwOrder) select CadreID, "
                            "%1, CadreID+100000 from tb_cadre where CadreID not in (select "
@@ -41,7 +41,7 @@ struct Fixture {
             dm->db()
                 .scalar(
                     QStringLiteral("select count(*) from tb_cadre_node where dwID=%1").arg(bigUnit))
-                .toInt();
+                ->toInt();
         if (!grown || members < kBigUnitMembers) {
             qFatal("unit %d has %d members: %s", bigUnit, members,
                    qPrintable(dm->db().lastError()));

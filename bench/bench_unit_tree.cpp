@@ -105,7 +105,7 @@ void BM_ReindexSubtree(benchmark::State& state) {
     state.counters["units"] = f.dm.db()
                                   .scalar(QStringLiteral("select count(*) from tb_department "
                                                          "where dwIndex like '001%'"))
-                                  .toDouble();
+                                  ->toDouble();
 }
 
 BENCHMARK(BM_PlainSelect)->Unit(benchmark::kMillisecond)->MinTime(1.0);

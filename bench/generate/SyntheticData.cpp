@@ -51,7 +51,7 @@ bool clearOrganisation(db::Database& db) {
     }
     const bool hasSequence =
         db.scalar(QStringLiteral("select count(*) from sqlite_master where name='sqlite_sequence'"))
-            .toInt() > 0;
+            ->toInt() > 0;
     for (const char* name : kOrganisationTables) {
         const QString table = QString::fromLatin1(name);
         if (!db.hasTable(table)) {
@@ -86,7 +86,7 @@ bool Generator::fill(db::Database& db) {
             lastError_ = QStringLiteral("the database has no table ") + table;
             return false;
         }
-        const QVariant rows = db.scalar(QStringLiteral("select count(*) from ") + table);
+        const QVariant rows = db.scalar(QStringLiteral("select count(*) from ") + table).value();
         if (!rows.isValid()) {
             lastError_ = db.lastError();
             return false;

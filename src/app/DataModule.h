@@ -63,7 +63,8 @@ class TDataM {
 
     // The largest value of a column (0 for an empty table); the names are the program's own.
     int MaxId(const QString& column, const QString& table);
-    int CadreCount();
+    // The number of cadre records, counted by the database.
+    Result<int> CadreCount();
     // The first `column` of `table` whose `keyColumn` equals `value`, as text ("" when none).
     QString LookUp(const QString& column, const QString& table, const QString& keyColumn,
                    const QString& value);

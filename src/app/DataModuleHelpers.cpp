@@ -20,8 +20,8 @@ const QString kSettingsGroup = QStringLiteral("干部管理");
 // Runs one aggregate statement and reads its single value as a number; NULL (an empty group),
 // no row and a failed statement all read as 0.
 int aggregateOf(db::Database& db, const QString& statement) {
-    const QVariant v = db.scalar(statement);
-    return v.isNull() ? 0 : v.toInt();
+    const Result<QVariant> v = db.scalar(statement);
+    return v && !v->isNull() ? v->toInt() : 0;
 }
 
 int nextOf(db::Database& db, const QString& statement) {
@@ -115,10 +115,10 @@ void TDataM::PutSetting(const QString& name, const QString& value) {
 // ---- tb_conf -------------------------------------------------------------------------------
 
 QString TDataM::GetConf(const QString& gid, const QString& itemId) {
-    const QVariant v =
+    const Result<QVariant> v =
         db_.scalar(QStringLiteral("select ItemV from tb_conf where Gid=") + sql::quoted(gid) +
                    QStringLiteral(" and ItemID=") + sql::quoted(itemId));
-    return db::displayText(v);
+    return v ? db::displayText(*v) : QString();
 }
 
 bool TDataM::SetConf(const QString& gid, const QString& itemId, const QString& value) {
@@ -202,24 +202,20 @@ int TDataM::MaxId(const QString& column, const QString& table) {
         db_, QStringLiteral("select max(") + column + QStringLiteral(")as maxid from ") + table);
 }
 
-int TDataM::CadreCount() {
-    const std::unique_ptr<db::SqlStatement> stmt =
-        db_.prepare(QStringLiteral("select CadreID from tb_cadre"));
-    if (!stmt) {
-        return 0;
+Result<int> TDataM::CadreCount() {
+    const Result<QVariant> count = db_.scalar(QStringLiteral("select count(*) from tb_cadre"));
+    if (!count) {
+        return count.failure();
     }
-    int count = 0;
-    while (stmt->step() == db::SqlStatement::Step::Row) {
-        ++count;
-    }
-    return count;
+    return count->toInt();
 }
 
 QString TDataM::LookUp(const QString& column, const QString& table, const QString& keyColumn,
                        const QString& value) {
-    return db::displayText(db_.scalar(QStringLiteral("select ") + column +
-                                      QStringLiteral(" from ") + table + QStringLiteral(" where ") +
-                                      keyColumn + u'=' + sql::quoted(value)));
+    const Result<QVariant> v =
+        db_.scalar(QStringLiteral("select ") + column + QStringLiteral(" from ") + table +
+                   QStringLiteral(" where ") + keyColumn + u'=' + sql::quoted(value));
+    return v ? db::displayText(*v) : QString();
 }
 
 QString TDataM::UnitName(int unitId) {
@@ -238,8 +234,9 @@ int TDataM::UnitLevel(int unitId) {
 }
 
 QString TDataM::UnitIndex(int unitId) {
-    return db::displayText(db_.scalar(
-        QStringLiteral("select dwindex from tb_department where ID=") + QString::number(unitId)));
+    const Result<QVariant> v = db_.scalar(
+        QStringLiteral("select dwindex from tb_department where ID=") + QString::number(unitId));
+    return v ? db::displayText(*v) : QString();
 }
 
 bool TDataM::IsMember(int cadreId, int unitId) {

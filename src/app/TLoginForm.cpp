@@ -58,7 +58,8 @@ TLoginForm::TLoginForm(TDataM& dm, QWidget* parent)
 }
 
 void TLoginForm::showEvent(QShowEvent* event) {
-    Label1->setText(dm_.db().scalar(QStringLiteral("select name from tb_general")).toString());
+    const Result<QVariant> name = dm_.db().scalar(QStringLiteral("select name from tb_general"));
+    Label1->setText(name ? name->toString() : QString());
     QDialog::showEvent(event);
 }
 

@@ -385,9 +385,10 @@ std::optional<CadreValues> readCadre(db::Database& db, int cadreId) {
 
 CadreValues newCadreDefaults(db::Database& db) {
     const ColumnNames names(db);
-    const bool locked =
-        db.scalar(QStringLiteral("select count(*) from tb_conf where GID='ZWLOCK' and ItemV='1'"))
-            .toInt() > 0;
+    // A new record starts unlocked when the setting cannot be read.
+    const Result<QVariant> lockSetting =
+        db.scalar(QStringLiteral("select count(*) from tb_conf where GID='ZWLOCK' and ItemV='1'"));
+    const bool locked = lockSetting && lockSetting->toInt() > 0;
     return {{names.key(QStringLiteral("ZwLock")), locked},
             {kClassColumn, 0},
             {names.key(QStringLiteral("gbOrd")), 0}};

@@ -6,6 +6,7 @@
 
 #include "app/DataModule.h"
 #include "cadre/Photo.h"
+#include "cadre/PostBatch.h"
 #include "cadre/TPhotoForm.h"
 
 PhotoBox::PhotoBox(QWidget* parent) : QFrame(parent) {
@@ -21,9 +22,7 @@ QSize PhotoBox::sizeHint() const {
 
 void PhotoBox::showCadre(TDataM& dm, int cadreId) {
     setPhoto(cadre::readPhoto(dm, cadreId).value_or(QByteArray()));
-    cadreName_ = dm.db()
-                     .scalar(QStringLiteral("select xm from tb_cadre where CadreID=?"), {cadreId})
-                     .toString();
+    cadreName_ = cadre::cadreName(dm.db(), cadreId);
     modified_ = false;
 }
 

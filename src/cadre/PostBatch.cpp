@@ -220,8 +220,9 @@ bool deletePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds) {
 }
 
 QString cadreName(db::Database& db, int cadreId) {
-    return db::displayText(db.scalar(QStringLiteral("select xm from tb_cadre where CadreID=") +
-                                     QString::number(cadreId)));
+    const Result<QVariant> name =
+        db.scalar(QStringLiteral("select xm from tb_cadre where CadreID=?"), {cadreId});
+    return name ? db::displayText(*name) : QString();
 }
 
 // ---- Assigning posts by category -------------------------------------------------------------

@@ -578,8 +578,12 @@ void TCadreForm::moveInOrder() {
         app::showInformation(cadre::kSelectCadreToMove);
         return;
     }
-    const int total = dm_.db().scalar(QStringLiteral("select count(*) from tb_cadre")).toInt();
-    TMoveLineForm form(total, this);
+    const Result<int> total = dm_.CadreCount();
+    if (!total) {
+        app::showError(total.errorText());
+        return;
+    }
+    TMoveLineForm form(*total, this);
     form.setTargetRow(lastMovePosition_);
     if (form.exec() != QDialog::Accepted) {
         return;

@@ -144,10 +144,7 @@ TRzForm::TRzForm(TDataM& dm, int cadreId, QWidget* parent)
     layout->addLayout(groups);
     layout->addLayout(buttons);
 
-    edtCadreName->setText(dm_.db()
-                              .scalar(QStringLiteral("select xm from tb_cadre where CadreID=") +
-                                      QString::number(cadreId_))
-                              .toString());
+    edtCadreName->setText(cadre::cadreName(dm_.db(), cadreId_));
 
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &TRzForm::btnOKClick);

@@ -295,15 +295,19 @@ std::optional<QueryResult> Database::query(const QString& jetSql, const QVariant
     return result;
 }
 
-QVariant Database::scalar(const QString& jetSql, const QVariantList& params) {
+Result<QVariant> Database::scalar(const QString& jetSql, const QVariantList& params) {
     std::unique_ptr<SqlStatement> stmt = prepare(jetSql);
-    if (!stmt || !stmt->bind(params)) {
-        return {};
+    if (!stmt) {
+        return Failure{{}, lastError_};
+    }
+    if (!stmt->bind(params)) {
+        fail(stmt->errorText(), jetSql);
+        return Failure{{}, lastError_};
     }
     const SqlStatement::Step step = stmt->step();
     if (step == SqlStatement::Step::Error) {
         fail(stmt->errorText(), jetSql);
-        return {};
+        return Failure{{}, lastError_};
     }
     return step == SqlStatement::Step::Row ? stmt->value(0) : QVariant();
 }

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "db/JetTranslator.h"
+#include "db/Result.h"
 #include "db/SqlStatement.h"
 
 struct sqlite3;
@@ -51,8 +52,9 @@ class Database : public jet::SchemaInfo {
     qint64 lastInsertId() const;
 
     std::optional<QueryResult> query(const QString& jetSql, const QVariantList& params = {});
-    // The first column of the first row; an invalid QVariant when there is no row or on error.
-    QVariant scalar(const QString& jetSql, const QVariantList& params = {});
+    // The first column of the first row: an invalid QVariant when there is no row (or the value is
+    // NULL); a failure, with the database's error, when the statement fails.
+    Result<QVariant> scalar(const QString& jetSql, const QVariantList& params = {});
 
     // Translates and prepares one select (or other single statement) for step-by-step reading.
     std::unique_ptr<SqlStatement> prepare(const QString& jetSql);

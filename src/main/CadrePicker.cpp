@@ -59,12 +59,12 @@ bool clearPicked(db::Database& db) {
 bool addPicked(db::Database& db, const QList<PickedCadre>& cadres) {
     db::Transaction transaction(db);
     for (const PickedCadre& c : cadres) {
-        const QVariant present = db.scalar(
+        const Result<QVariant> present = db.scalar(
             QStringLiteral("select count(*) from tb_querytemp where CadreID=?"), {c.cadreId});
-        if (!present.isValid()) {
+        if (!present) {
             return false;
         }
-        if (present.toInt() == 0 &&
+        if (present->toInt() == 0 &&
             !db.exec(QStringLiteral("insert into tb_querytemp (CadreID,checked,xm,xb,zwjb,xrz) "
                                     "values (?,False,?,?,?,?)"),
                      {c.cadreId, c.name, c.sex, c.rank, c.currentPost})) {

@@ -68,9 +68,9 @@ bool saveLayoutOnExit(db::Database& db, int managerId) {
 }
 
 bool postsLocked(db::Database& db) {
-    return db.scalar(
-                 QStringLiteral("select count(*) from tb_conf where GID='ZWLOCK' and ItemV='1'"))
-               .toInt() > 0;
+    const Result<QVariant> n =
+        db.scalar(QStringLiteral("select count(*) from tb_conf where GID='ZWLOCK' and ItemV='1'"));
+    return n && n->toInt() > 0;
 }
 
 std::optional<QString> duplicateNamesMessage(db::Database& db) {

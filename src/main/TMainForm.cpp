@@ -225,9 +225,16 @@ void TMainForm::groupChanged(int index) {
             break;
         case 2:
             PageControl->setCurrentIndex(PageMcIndex);
-            // Lines of rosters that no longer exist go when there is no roster at all.
-            if (dm_ != nullptr &&
-                dm_->db().scalar(QStringLiteral("select count(*) from tb_beadroll")).toInt() == 0) {
+            // Lines of rosters that no longer exist go when there is no roster at all; nothing
+            // goes when the rosters cannot be counted.
+            if (dm_ == nullptr) {
+                break;
+            }
+            if (const Result<QVariant> rosters =
+                    dm_->db().scalar(QStringLiteral("select count(*) from tb_beadroll"));
+                !rosters) {
+                app::showError(rosters.errorText());
+            } else if (rosters->toInt() == 0) {
                 const QString head = sql::Fragments().SqlDeleteHead;
                 if (!dm_->db().exec(head + QStringLiteral(" from tb_beadroll_detail")) ||
                     !dm_->db().exec(head + QStringLiteral(" from tb_beadroll_mirror"))) {
@@ -250,10 +257,12 @@ void TMainForm::showCadreCount() {
     if (dm_ == nullptr) {
         return;
     }
-    // The number of cadre rows, counted by the database rather than read row by row.
-    const int count =
-        dm_->db().scalar(QStringLiteral("select count(CadreID) from tb_Cadre")).toInt();
-    countLabel_->setText(QStringLiteral("当前干部数:") + QString::number(count));
+    const Result<int> count = dm_->CadreCount();
+    if (!count) {
+        app::showError(count.errorText());
+        return;
+    }
+    countLabel_->setText(QStringLiteral("当前干部数:") + QString::number(*count));
 }
 
 void TMainForm::showEvent(QShowEvent* event) {
@@ -270,9 +279,7 @@ void TMainForm::runStartDuties() {
     showCadreCount();
     restoreLayout();
     pickLists_ = mainwin::loadPickLists(db);
-    approvalPageSize_ =
-        db.scalar(QStringLiteral("select ItemV from tb_conf where GID='ZBJ' and ItemID='A001'"))
-            .toString();
+    approvalPageSize_ = dm_->GetConf(QStringLiteral("ZBJ"), QStringLiteral("A001"));
     pageDw_->reload();
     saveLayout_ = mainwin::saveLayoutOnExit(db, dm_->session().ManagerID);
     postsLocked_ = mainwin::postsLocked(db);

@@ -58,7 +58,11 @@ Outcome saveMembership(TDataM& dm, int unitId, int cadreId, const QString& enter
         !transaction.commit()) {
         return Outcome::failure({});
     }
-    return {true, {}, db.scalar(QStringLiteral("select CnID from tb_cadre_node") + where).toInt()};
+    const Result<QVariant> id = db.scalar(QStringLiteral("select CnID from tb_cadre_node") + where);
+    if (!id) {
+        return Outcome::failure({});
+    }
+    return {true, {}, id->toInt()};
 }
 
 }  // namespace units

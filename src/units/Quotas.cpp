@@ -20,7 +20,8 @@ QStringList staffIdentities() {
 
 QStringList postCategories(db::Database& db) {
     QStringList result;
-    const QString text = db.scalar(QStringLiteral("select zt from tb_general")).toString();
+    const Result<QVariant> stored = db.scalar(QStringLiteral("select zt from tb_general"));
+    const QString text = stored ? stored->toString() : QString();
     for (const QString& line : text.split(QLatin1Char('\n'))) {
         const QString item = line.trimmed();
         if (!item.isEmpty()) {
@@ -34,10 +35,10 @@ int countQuotaHolders(db::Database& db, int unitId, const QString& postName) {
     if (unitId <= 0) {
         return 0;  // a unit being created has no posts yet
     }
-    const QVariant n = db.scalar(
+    const Result<QVariant> n = db.scalar(
         QStringLiteral("select count(ZwID) as dqrs from tb_cadre_zw where status=1 and ") +
         unitClause("DwID", unitId) + QStringLiteral(" and zwmc=") + sql::quoted(postName));
-    return n.isValid() ? n.toInt() : -1;
+    return n ? n->toInt() : -1;
 }
 
 QHash<QString, int> countStaffing(db::Database& db, int unitId) {
@@ -173,13 +174,13 @@ bool saveStaffing(db::Database& db, int unitId, const QString& rybz, int bzs) {
     db::Transaction transaction(db);
     const QString where =
         unitClause("dwid", unitId) + QStringLiteral(" and rybz=") + sql::quoted(rybz);
-    const QVariant existing =
+    const Result<QVariant> existing =
         db.scalar(QStringLiteral("select count(*) from tb_department_bz where ") + where);
-    if (!existing.isValid()) {
+    if (!existing) {
         return false;
     }
     const bool ok =
-        existing.toInt() > 0
+        existing->toInt() > 0
             ? db.exec(QStringLiteral("update tb_department_bz set bzs=") + QString::number(bzs) +
                       QStringLiteral(" where ") + where)
             : db.exec(QStringLiteral("insert into tb_department_bz (dwid,rybz,bzs) values (") +

@@ -49,10 +49,9 @@ TAtDwForm::TAtDwForm(TDataM& dm, QWidget* parent)
 void TAtDwForm::start(int cadreId, int unitId) {
     cadreId_ = cadreId;
     savedId_ = 0;
-    lblName->setText(dm_.db()
-                         .scalar(QStringLiteral("select xm from tb_cadre where CadreID=") +
-                                 QString::number(cadreId))
-                         .toString());
+    const Result<QVariant> name =
+        dm_.db().scalar(QStringLiteral("select xm from tb_cadre where CadreID=?"), {cadreId});
+    lblName->setText(name ? name->toString() : QString());
     unitBox_->reload();
     unitBox_->setUnit(unitId);
     const auto membership = units::readMembership(dm_.db(), unitId, cadreId);

@@ -24,8 +24,9 @@ QStringList postsOfSet(const QString& zwj) {
 }
 
 QStringList naturePosts(db::Database& db, const QString& name) {
-    return postsOfSet(
-        db.scalar(QStringLiteral("select zwj from tb_dep_xz where xz=?"), {name}).toString());
+    const Result<QVariant> set =
+        db.scalar(QStringLiteral("select zwj from tb_dep_xz where xz=?"), {name});
+    return set ? postsOfSet(set->toString()) : QStringList();
 }
 
 Outcome saveNature(db::Database& db, const QString& originalName, const QString& name,
@@ -36,10 +37,15 @@ Outcome saveNature(db::Database& db, const QString& originalName, const QString&
     }
     const bool adding = originalName.isEmpty();
     // Names compare as every list compares them (without regard to case).
-    if ((adding || newName.compare(originalName, Qt::CaseInsensitive) != 0) &&
-        db.scalar(QStringLiteral("select count(*) from tb_dep_xz where xz=?"), {newName}).toInt() >
-            0) {
-        return Outcome::failure(kNatureExists);
+    if (adding || newName.compare(originalName, Qt::CaseInsensitive) != 0) {
+        const Result<QVariant> same =
+            db.scalar(QStringLiteral("select count(*) from tb_dep_xz where xz=?"), {newName});
+        if (!same) {
+            return Outcome::failure({});
+        }
+        if (same->toInt() > 0) {
+            return Outcome::failure(kNatureExists);
+        }
     }
     const PostSet set = postSetOf(posts);
     const bool written =

@@ -92,13 +92,24 @@ std::optional<UnitTree::Placement> UnitTree::placeUnder(int parentId, int exclud
         const QString siblings = QStringLiteral(" from tb_department where parentID=") +
                                  number(parentId) + QStringLiteral(" and ID<>") +
                                  number(excludedId);
-        p.order = db_.scalar(QStringLiteral("select count(*)") + siblings).toInt() + 1;
+        const Result<QVariant> count = db_.scalar(QStringLiteral("select count(*)") + siblings);
+        if (!count) {
+            message = count.errorText();
+            return std::nullopt;
+        }
+        p.order = count->toInt() + 1;
         // After a deletion in the middle the count can meet an order still in use; two
         // siblings with one order would share one index, so the new unit goes after the last.
-        if (db_.scalar(QStringLiteral("select count(*)") + siblings +
-                       QStringLiteral(" and dwOrder=") + number(p.order))
-                .toInt() > 0) {
-            p.order = db_.scalar(QStringLiteral("select max(dwOrder)") + siblings).toInt() + 1;
+        const Result<QVariant> taken =
+            db_.scalar(QStringLiteral("select count(*)") + siblings +
+                       QStringLiteral(" and dwOrder=") + number(p.order));
+        const Result<QVariant> last = db_.scalar(QStringLiteral("select max(dwOrder)") + siblings);
+        if (!taken || !last) {
+            message = db_.lastError();
+            return std::nullopt;
+        }
+        if (taken->toInt() > 0) {
+            p.order = last->toInt() + 1;
         }
     }
     const std::optional<QString> index = unitIndex(parentIndex, p.order);
@@ -406,8 +417,12 @@ Outcome UnitTree::rebuildIndexes() {
         const int parent = r[cParent].toInt();
         QString parentIndex;
         if (parent != 0) {
-            parentIndex = db::displayText(db_.scalar(
-                QStringLiteral("select dwIndex from tb_department where ID=") + number(parent)));
+            const Result<QVariant> stored = db_.scalar(
+                QStringLiteral("select dwIndex from tb_department where ID=") + number(parent));
+            if (!stored) {
+                return fail();
+            }
+            parentIndex = db::displayText(*stored);
         }
         // The orders were just renumbered, so every one has its two digits.
         const std::optional<QString> index = unitIndex(parentIndex, r[cOrder].toInt());
@@ -431,12 +446,15 @@ Outcome UnitTree::removeSubtree(int id, Removal how, const QString& monthText) {
     if (how == Removal::Dissolve && !isValidMonthText(month)) {
         return Outcome::failure(kBadMonthText);
     }
-    const QVariant stored =
+    const Result<QVariant> stored =
         db_.scalar(QStringLiteral("select dwIndex from tb_department where ID=") + number(id));
-    if (!stored.isValid()) {
+    if (!stored) {
+        return fail();
+    }
+    if (!stored->isValid()) {
         return fail(kUnitMissing);
     }
-    const QString index = db::displayText(stored);
+    const QString index = db::displayText(*stored);
     if (!isWellFormedIndex(index)) {
         return fail(kIndexOutOfDate);
     }

@@ -29,7 +29,7 @@ class DataModuleHelpers : public ::testing::Test {
         }
         return ok;
     }
-    QVariant scalar(const QString& statement) { return dm.db().scalar(statement); }
+    QVariant scalar(const QString& statement) { return dm.db().scalar(statement).value(); }
     int count(const QString& tableAndWhere) {
         return scalar(QStringLiteral("select count(*) from ") + tableAndWhere).toInt();
     }
@@ -255,11 +255,11 @@ TEST_F(DataModuleHelpers, MaxIdIsTheLargestValueWithoutIncrement) {
 TEST_F(DataModuleHelpers, CadreCountCountsEveryCadre) {
     const int sample = count(QStringLiteral("tb_cadre"));
     ASSERT_GT(sample, 0);
-    EXPECT_EQ(dm.CadreCount(), sample);
+    EXPECT_EQ(dm.CadreCount().value(), sample);
     ASSERT_TRUE(exec(QStringLiteral("insert into tb_cadre (xm) values ('新人')")));
-    EXPECT_EQ(dm.CadreCount(), sample + 1);
+    EXPECT_EQ(dm.CadreCount().value(), sample + 1);
     ASSERT_TRUE(exec(QStringLiteral("delete * from tb_cadre")));
-    EXPECT_EQ(dm.CadreCount(), 0);
+    EXPECT_EQ(dm.CadreCount().value(), 0);
 }
 
 TEST_F(DataModuleHelpers, LookUpMatchesTheValueExactlyEvenWithQuotes) {
@@ -648,12 +648,12 @@ TEST_F(DataModuleHelpers, CompactingKeepsTheDataAndTheConnection) {
     }
     ASSERT_TRUE(exec(QStringLiteral("drop table scratch")));
     const qint64 before = QFileInfo(dm.db().path()).size();
-    const int cadres = dm.CadreCount();
+    const int cadres = dm.CadreCount().value();
 
     ASSERT_TRUE(dm.CompactDatabase()) << dm.db().lastError();
     EXPECT_TRUE(dm.db().isOpen());
     EXPECT_LT(QFileInfo(dm.db().path()).size(), before - 500000);
-    EXPECT_EQ(dm.CadreCount(), cadres);
+    EXPECT_EQ(dm.CadreCount().value(), cadres);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ TEST(DataModule, AMissingWorkingDatabaseIsMadeFromTheTemplate) {
         EXPECT_TRUE(dm.FirstRun);
         EXPECT_FALSE(dm.StartAborted);
         EXPECT_EQ(dm.DbDir, home.path() + QStringLiteral("/Db/"));
-        EXPECT_EQ(dm.db().scalar(QStringLiteral("select version from tb_general")).toDouble(),
+        EXPECT_EQ(dm.db().scalar(QStringLiteral("select version from tb_general"))->toDouble(),
                   3.72);
     }
     EXPECT_TRUE(QFileInfo::exists(working));

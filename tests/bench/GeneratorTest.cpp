@@ -108,7 +108,7 @@ class GeneratedDatabase : public ::testing::Test {
         EXPECT_TRUE(result.has_value()) << db_.lastError();
         return result ? result->rows : std::vector<QVariantList>();
     }
-    qint64 count(const QString& sql) { return db_.scalar(sql).toLongLong(); }
+    qint64 count(const QString& sql) { return db_.scalar(sql)->toLongLong(); }
 
     static inline QTemporaryDir* dir_ = nullptr;
     static inline QString path_;
@@ -397,7 +397,7 @@ TEST(Generator, SiblingsBeyondNineGetHexadecimalLetters) {
     db::Database db;
     ASSERT_TRUE(db.open(path)) << db.lastError();
     EXPECT_GE(expectIndexesFollowTheTree(db), 10);
-    EXPECT_EQ(db.scalar(QStringLiteral("select max(dwlevel) from tb_department")).toInt(), 3);
+    EXPECT_EQ(db.scalar(QStringLiteral("select max(dwlevel) from tb_department"))->toInt(), 3);
 }
 
 TEST(Generator, RefusesADatabaseThatAlreadyHoldsUnits) {
@@ -412,7 +412,7 @@ TEST(Generator, RefusesADatabaseThatAlreadyHoldsUnits) {
         "insert into tb_department (parentID,Name,dwOrder,dwlevel,dwIndex,isDep) values "
         "(0,'某单位',99,0,'063',True)")));
     const qint64 units =
-        db.scalar(QStringLiteral("select count(*) from tb_department")).toLongLong();
+        db.scalar(QStringLiteral("select count(*) from tb_department"))->toLongLong();
 
     synth::Options options;
     options.cadres = 50;
@@ -420,8 +420,8 @@ TEST(Generator, RefusesADatabaseThatAlreadyHoldsUnits) {
     EXPECT_FALSE(generator.fill(db));
     EXPECT_TRUE(generator.lastError().contains(QStringLiteral("tb_department")))
         << generator.lastError();
-    EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_department")).toLongLong(), units);
-    EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_cadre")).toLongLong(), 0);
+    EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_department"))->toLongLong(), units);
+    EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_cadre"))->toLongLong(), 0);
     EXPECT_EQ(db.transactionDepth(), 0);
 }
 
@@ -442,8 +442,8 @@ TEST(Generator, FailureHalfwayLeavesTheDatabaseAsItWas) {
     synth::Generator generator(options);
     EXPECT_FALSE(generator.fill(db));
     EXPECT_TRUE(generator.lastError().contains(QStringLiteral("tb_kc"))) << generator.lastError();
-    EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_department")).toLongLong(), 0);
-    EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_cadre")).toLongLong(), 0);
+    EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_department"))->toLongLong(), 0);
+    EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_cadre"))->toLongLong(), 0);
     EXPECT_EQ(db.transactionDepth(), 0);
 }
 

@@ -79,16 +79,17 @@ class CadreData : public ::testing::Test {
     }
 
     QVariant cadreValue(int cadre, const QString& column) {
-        return db().scalar(QStringLiteral("select ") + column +
-                           QStringLiteral(" from tb_cadre where CadreID=") +
-                           QString::number(cadre));
+        return db()
+            .scalar(QStringLiteral("select ") + column +
+                    QStringLiteral(" from tb_cadre where CadreID=") + QString::number(cadre))
+            .value();
     }
 
     int count(const QString& table, const QString& where) {
         return db()
             .scalar(QStringLiteral("select count(*) from ") + table + QStringLiteral(" where ") +
                     where)
-            .toInt();
+            ->toInt();
     }
 
     // Every row of the tables a cadre's posts, memberships, records and removal touch.

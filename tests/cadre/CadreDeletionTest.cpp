@@ -46,10 +46,12 @@ class CadreDeletionTest : public CadreData {
     }
 
     QVariant postValue(int cadre, int unit, const QString& post, const QString& column) {
-        return db().scalar(QStringLiteral("select ") + column +
-                               QStringLiteral(" from tb_cadre_zw where ZwCadreID=? and dwID=? and "
-                                              "zwmc=?"),
-                           {cadre, unit, post});
+        return db()
+            .scalar(QStringLiteral("select ") + column +
+                        QStringLiteral(" from tb_cadre_zw where ZwCadreID=? and dwID=? and "
+                                       "zwmc=?"),
+                    {cadre, unit, post})
+            .value();
     }
 };
 

@@ -39,9 +39,11 @@ class CadreFormTest : public ::testing::Test {
         ASSERT_TRUE(tree->selectUnit(12));
     }
     QVariant stored(int cadre, const char* column) {
-        return dm.db().scalar(QStringLiteral("select %1 from tb_cadre where CadreID=%2")
-                                  .arg(QString::fromLatin1(column))
-                                  .arg(cadre));
+        return dm.db()
+            .scalar(QStringLiteral("select %1 from tb_cadre where CadreID=%2")
+                        .arg(QString::fromLatin1(column))
+                        .arg(cadre))
+            .value();
     }
     // Runs `body` in the editor that `command` opens, then closes it with "关 闭".
     void inEditor(const char* command, const std::function<void(TCadreForm*)>& body) {

@@ -30,7 +30,7 @@ constexpr EntryCounts kSampleCounts{60, 15, 191};
 class EntryStatisticsTest : public CadreData {
   protected:
     int snapshots() {
-        return db().scalar(QStringLiteral("select count(*) from tb_totalInfor")).toInt();
+        return db().scalar(QStringLiteral("select count(*) from tb_totalInfor"))->toInt();
     }
 
     RecordingMessageService messages;
@@ -51,7 +51,7 @@ TEST_F(EntryStatisticsTest, EveryLibraryAndFormerPostsCountButGroupingsDoNot) {
     run(QStringLiteral("update tb_cadre set classid=2 where CadreID=2"));
     addPost(3, 1, QStringLiteral("副书记"), 9, QStringLiteral("2001.01"), 2);
     const int unit =
-        db().scalar(QStringLiteral("select min(ID) from tb_department where isdep=1")).toInt();
+        db().scalar(QStringLiteral("select min(ID) from tb_department where isdep=1"))->toInt();
     run(QStringLiteral("update tb_department set isdep=0 where ID=") + QString::number(unit));
     const auto counts = cadre::countEntries(dm);
     ASSERT_TRUE(counts.has_value());
@@ -92,7 +92,7 @@ TEST_F(EntryStatisticsTest, OneSnapshotPerOpening) {
     ASSERT_TRUE(second.removeSnapshot(0)) << second.lastError();
     EXPECT_EQ(second.historyCount(), 1);
     EXPECT_EQ(second.snapshot(0).counts.cadres, 61);
-    EXPECT_EQ(db().scalar(QStringLiteral("select cadreNum from tb_totalInfor")).toInt(), 61);
+    EXPECT_EQ(db().scalar(QStringLiteral("select cadreNum from tb_totalInfor"))->toInt(), 61);
     EXPECT_FALSE(second.removeSnapshot(5));
     EXPECT_EQ(snapshots(), 1);
 }
@@ -206,7 +206,7 @@ TEST_F(EntryStatisticsTest, WindowDeletesTheChosenRowAfterConfirmation) {
     EXPECT_EQ(snapshots(), 1);
     ASSERT_EQ(grid->rowCount(), 1);
     EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("1"));
-    EXPECT_EQ(db().scalar(QStringLiteral("select cadreNum from tb_totalInfor")).toInt(), 1);
+    EXPECT_EQ(db().scalar(QStringLiteral("select cadreNum from tb_totalInfor"))->toInt(), 1);
 }
 
 }  // namespace

@@ -117,7 +117,9 @@ class PhotoData : public CadreData {
     }
 
     QVariant storedPhoto(int cadre) {
-        return db().scalar(QStringLiteral("select photo from tb_cadre where CadreID=?"), {cadre});
+        return db()
+            .scalar(QStringLiteral("select photo from tb_cadre where CadreID=?"), {cadre})
+            .value();
     }
 
     // The JPEG of a 480 × 600 grey picture, stored as cadre `cadre`'s photo.
@@ -172,8 +174,9 @@ TEST_F(PhotoData, StoresJpegAndReadsItBack) {
     EXPECT_EQ(cadre::readPhoto(dm, 1), QByteArray());  // the sample has no photos
     const QByteArray jpeg = storeGreyPhoto(1);
     ASSERT_TRUE(isJpeg(jpeg));
-    EXPECT_EQ(db().scalar(QStringLiteral("select typeof(photo) from tb_cadre where CadreID=1")),
-              QVariant(QStringLiteral("blob")));
+    EXPECT_EQ(
+        db().scalar(QStringLiteral("select typeof(photo) from tb_cadre where CadreID=1")).value(),
+        QVariant(QStringLiteral("blob")));
     const auto read = cadre::readPhoto(dm, 1);
     ASSERT_TRUE(read.has_value());
     EXPECT_EQ(*read, jpeg);

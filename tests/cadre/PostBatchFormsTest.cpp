@@ -61,11 +61,13 @@ class PostFormsTest : public CadreData {
             .scalar(QStringLiteral("select ZwID from tb_cadre_zw where ZwCadreID=? and dwID=? and "
                                    "zwmc=? and status=?"),
                     {cadre, unit, post, status})
-            .toInt();
+            ->toInt();
     }
     QVariant postValue(int zwId, const QString& column) {
-        return db().scalar(QStringLiteral("select ") + column +
-                           QStringLiteral(" from tb_cadre_zw where ZwID=") + QString::number(zwId));
+        return db()
+            .scalar(QStringLiteral("select ") + column +
+                    QStringLiteral(" from tb_cadre_zw where ZwID=") + QString::number(zwId))
+            .value();
     }
 
     RecordingMessageService messages;

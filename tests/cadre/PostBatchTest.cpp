@@ -39,7 +39,7 @@ class PostBatchTest : public CadreData {
             .scalar(QStringLiteral("select ZwID from tb_cadre_zw where ZwCadreID=? and dwID=? and "
                                    "zwmc=? and status=?"),
                     {cadre, unit, post, status})
-            .toInt();
+            ->toInt();
     }
 
     struct Post {
@@ -136,7 +136,7 @@ TEST_F(PostBatchTest, TheListHoldsTheUnitsCurrentPostsOrAllOfThemInTheirOrder) {
             posts << line.post;
             EXPECT_EQ(db().scalar(QStringLiteral("select zwmc from tb_cadre_zw where ZwID=?"),
                                   {line.zwId})
-                          .toString(),
+                          ->toString(),
                       line.post);
         }
         EXPECT_EQ(posts, c.posts);

@@ -31,12 +31,14 @@ class PostsTest : public CadreData {
         return db()
             .scalar(QStringLiteral("select ZwID from tb_cadre_zw where ZwCadreID=? and zwmc=?"),
                     {cadre, zwmc})
-            .toInt();
+            ->toInt();
     }
 
     QVariant postValue(int zwId, const QString& column) {
-        return db().scalar(QStringLiteral("select ") + column +
-                           QStringLiteral(" from tb_cadre_zw where ZwID=") + QString::number(zwId));
+        return db()
+            .scalar(QStringLiteral("select ") + column +
+                    QStringLiteral(" from tb_cadre_zw where ZwID=") + QString::number(zwId))
+            .value();
     }
 
     // The cadre's posts of one status in their order, as "name:order".

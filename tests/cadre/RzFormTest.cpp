@@ -201,7 +201,7 @@ TEST_F(RzFormTest, EditingShowsTheStoredPostAndSavesItsChanges) {
     const int deputy =
         db().scalar(QStringLiteral("select ZwID from tb_cadre_zw where ZwCadreID=2 and "
                                    "zwmc='副书记'"))
-            .toInt();
+            ->toInt();
     TRzForm dialog(dm, 2);
     EXPECT_FALSE(dialog.startEdit(99999));
     ASSERT_TRUE(dialog.startEdit(deputy));
@@ -220,7 +220,8 @@ TEST_F(RzFormTest, EditingShowsTheStoredPostAndSavesItsChanges) {
     EXPECT_EQ(dialog.savedPostId(), deputy);
     EXPECT_EQ(currentPosts(2), QStringList{"市长:2@3"});
     EXPECT_EQ(db().scalar(QStringLiteral("select mzsj from tb_cadre_zw where ZwID=") +
-                          QString::number(deputy)),
+                          QString::number(deputy))
+                  .value(),
               QVariant(QDate(2024, 6, 1)));
     EXPECT_EQ(cadreValue(2, QStringLiteral("xrz")).toString(), QStringLiteral("某市人民政府市长"));
     EXPECT_TRUE(messages.texts().isEmpty());
@@ -233,7 +234,7 @@ TEST_F(RzFormTest, APostOutsideTheTreeIsShownAsStored) {
         return db()
             .scalar(QStringLiteral("select ZwID from tb_cadre_zw where ZwCadreID=1 and zwmc=?"),
                     {QString::fromUtf8(post)})
-            .toInt();
+            ->toInt();
     };
     TRzForm dialog(dm, 1);
     ASSERT_TRUE(dialog.startEdit(id("科长")));
@@ -259,7 +260,7 @@ TEST_F(RzFormTest, APostOutsideTheTreeIsShownAsStored) {
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
     EXPECT_EQ(db().scalar(QStringLiteral("select dwID from tb_cadre_zw where ZwID=") +
                           QString::number(id("主任")))
-                  .toInt(),
+                  ->toInt(),
               0);
 }
 

@@ -117,6 +117,24 @@ TEST_F(DatabaseTest, JetStatementsGiveJetResults) {
     }
 }
 
+TEST_F(DatabaseTest, ScalarTellsNoRowFromFailure) {
+    const Result<QVariant> found =
+        db_.scalar(QStringLiteral("select xm from tb_cadre where gbOrd=3"));
+    ASSERT_TRUE(found.ok());
+    EXPECT_EQ(found->toString(), QStringLiteral("李四"));
+
+    const Result<QVariant> none =
+        db_.scalar(QStringLiteral("select xm from tb_cadre where gbOrd=99"));
+    ASSERT_TRUE(none.ok());
+    EXPECT_FALSE(none->isValid());
+
+    const Result<QVariant> failed =
+        db_.scalar(QStringLiteral("select nosuchcolumn from tb_cadre where gbOrd=3"));
+    ASSERT_FALSE(failed.ok());
+    EXPECT_TRUE(failed.errorText().contains(QStringLiteral("nosuchcolumn"))) << failed.errorText();
+    EXPECT_EQ(failed.failure().dbError, db_.lastError());
+}
+
 TEST_F(DatabaseTest, DeleteStarRemovesTheSelectedRows) {
     run("delete * from tb_cadre where ctype in (2,6)");
     EXPECT_EQ(db_.changes(), 2);
@@ -127,19 +145,21 @@ TEST_F(DatabaseTest, DeleteStarRemovesTheSelectedRows) {
 
 TEST_F(DatabaseTest, DateTextStoredInADateColumnBecomesThatDate) {
     run("update tb_cadre_zw set status=2,mzsjstr='2012-7',mzsj='2012-7-1' where ZwCadreID=1");
-    const QVariant stored = db_.scalar(QStringLiteral("select mzsj from tb_cadre_zw where ZwID=1"));
+    const QVariant stored =
+        db_.scalar(QStringLiteral("select mzsj from tb_cadre_zw where ZwID=1")).value();
     EXPECT_EQ(stored.typeId(), QMetaType::QDate);
     EXPECT_EQ(stored.toDate(), QDate(2012, 7, 1));
     EXPECT_EQ(db_.scalar(QStringLiteral("select count(*) from tb_cadre_zw where mzsj<#2012-07-02#"))
-                  .toInt(),
+                  ->toInt(),
               1);
     run("insert into tb_cadre_zw (ZwCadreID,mzsj,zwmc) values (3,'2013-1-5','科长')");
-    EXPECT_EQ(db_.scalar(QStringLiteral("select mzsj from tb_cadre_zw where ZwCadreID=3")).toDate(),
-              QDate(2013, 1, 5));
+    EXPECT_EQ(
+        db_.scalar(QStringLiteral("select mzsj from tb_cadre_zw where ZwCadreID=3"))->toDate(),
+        QDate(2013, 1, 5));
     // Text that is no date is refused, as Jet refuses it, and nothing is written.
     EXPECT_FALSE(db_.exec(QStringLiteral("update tb_cadre_zw set mzsj='abc-1' where ZwID=2")));
     EXPECT_TRUE(db_.lastError().contains(QStringLiteral("mzsj='abc-1'")));
-    EXPECT_TRUE(db_.scalar(QStringLiteral("select mzsj from tb_cadre_zw where ZwID=2")).isNull());
+    EXPECT_TRUE(db_.scalar(QStringLiteral("select mzsj from tb_cadre_zw where ZwID=2"))->isNull());
 }
 
 TEST_F(DatabaseTest, DefinitionsInJetDialect) {
@@ -177,9 +197,10 @@ TEST_F(DatabaseTest, DefinitionsInJetDialect) {
 TEST_F(DatabaseTest, SelectIntoKeepsColumnTypes) {
     run("select CadreID, xm, csny, ZwLock into tb_copy from tb_cadre where ctype<>2");
     EXPECT_EQ(db_.changes(), 2);
-    const QVariant birth = db_.scalar(QStringLiteral("select csny from tb_copy where xm='tom'"));
+    const QVariant birth =
+        db_.scalar(QStringLiteral("select csny from tb_copy where xm='tom'")).value();
     EXPECT_EQ(birth.toDate(), QDate(1972, 7, 16));
-    EXPECT_EQ(db_.scalar(QStringLiteral("select ZwLock from tb_copy where CadreID=1")).typeId(),
+    EXPECT_EQ(db_.scalar(QStringLiteral("select ZwLock from tb_copy where CadreID=1"))->typeId(),
               QMetaType::Bool);
 }
 
@@ -223,9 +244,9 @@ TEST_F(DatabaseTest, QuotedValuesNeverChangeTheStatement) {
             << err();
         EXPECT_EQ(db_.changes(), 1);
         EXPECT_EQ(db_.scalar(QStringLiteral("select xm from tb_cadre where xm=") + sql::quoted(v))
-                      .toString(),
+                      ->toString(),
                   v);
-        EXPECT_EQ(db_.scalar(QStringLiteral("select count(*) from tb_cadre")).toInt(), 3);
+        EXPECT_EQ(db_.scalar(QStringLiteral("select count(*) from tb_cadre"))->toInt(), 3);
     }
 }
 
@@ -248,7 +269,7 @@ TEST_F(DatabaseTest, UntranslatableStatementsFailNamingTheStatement) {
         EXPECT_TRUE(db_.lastError().contains(sql)) << db_.lastError().toStdString();
     }
     EXPECT_TRUE(db_.hasTable(QStringLiteral("tb_cadre")));
-    EXPECT_EQ(db_.scalar(QStringLiteral("select count(*) from tb_cadre")).toInt(), 3);
+    EXPECT_EQ(db_.scalar(QStringLiteral("select count(*) from tb_cadre"))->toInt(), 3);
 }
 
 TEST_F(DatabaseTest, NestedTransactionsCommitOrRollBackTogether) {
@@ -268,7 +289,7 @@ TEST_F(DatabaseTest, NestedTransactionsCommitOrRollBackTogether) {
         db::Transaction tx(db_);
         run("delete * from tb_cadre");
     }
-    EXPECT_EQ(db_.scalar(QStringLiteral("select count(*) from tb_cadre")).toInt(), 4);
+    EXPECT_EQ(db_.scalar(QStringLiteral("select count(*) from tb_cadre"))->toInt(), 4);
     EXPECT_EQ(db_.transactionDepth(), 0);
     // Several statements from one definition are applied together or not at all.
     EXPECT_FALSE(db_.exec(QStringLiteral("ALTER TABLE tb_cadre Add extra1 integer, xm integer")));
@@ -294,8 +315,8 @@ TEST_F(DatabaseTest, BackupIsACompleteCopyWrittenWholeOrNotAtAll) {
     ASSERT_TRUE(db_.backupTo(target)) << err();
     db::Database copy;
     ASSERT_TRUE(copy.open(target));
-    EXPECT_EQ(copy.scalar(QStringLiteral("select count(*) from tb_cadre")).toInt(), 3);
-    EXPECT_EQ(copy.scalar(QStringLiteral("select csny from tb_cadre where CadreID=1")).toDate(),
+    EXPECT_EQ(copy.scalar(QStringLiteral("select count(*) from tb_cadre"))->toInt(), 3);
+    EXPECT_EQ(copy.scalar(QStringLiteral("select csny from tb_cadre where CadreID=1"))->toDate(),
               QDate(1972, 7, 15));
     copy.close();
 
@@ -306,7 +327,7 @@ TEST_F(DatabaseTest, BackupIsACompleteCopyWrittenWholeOrNotAtAll) {
         EXPECT_FALSE(db_.backupTo(target));
     }
     ASSERT_TRUE(copy.open(target));
-    EXPECT_EQ(copy.scalar(QStringLiteral("select count(*) from tb_cadre")).toInt(), 3);
+    EXPECT_EQ(copy.scalar(QStringLiteral("select count(*) from tb_cadre"))->toInt(), 3);
     copy.close();
 
     EXPECT_FALSE(db_.backupTo(dir_.filePath(QStringLiteral("missing/folder/x.bak"))));

@@ -36,7 +36,7 @@ class DatasetTest : public ::testing::Test {
         return db_
             .scalar(QStringLiteral("select count(*) from tb_family where ") +
                     QString::fromUtf8(where))
-            .toInt();
+            ->toInt();
     }
 
     QTemporaryDir dir_;
@@ -89,7 +89,7 @@ TEST_F(DatasetTest, AppendEditPostCancelRemoveWriteThrough) {
     ASSERT_TRUE(ds.post()) << ds.lastError().toStdString();
     const int newId = ds.integer(QStringLiteral("FamilyID"));
     EXPECT_EQ(newId, 4);  // the key is read back after the insert
-    EXPECT_EQ(db_.scalar(QStringLiteral("select cssj from tb_family where FamilyID=4")).toDate(),
+    EXPECT_EQ(db_.scalar(QStringLiteral("select cssj from tb_family where FamilyID=4"))->toDate(),
               QDate(2005, 6, 1));
 
     ASSERT_TRUE(ds.locate(QStringLiteral("xm"), QStringLiteral("王芳")));
@@ -133,7 +133,7 @@ TEST_F(DatasetTest, JoinedAndGroupedColumnsAreReadOnly) {
     ASSERT_TRUE(joined.setValue(QStringLiteral("cw"), QStringLiteral("配偶")));
     ASSERT_TRUE(joined.post()) << joined.lastError().toStdString();
     EXPECT_EQ(count("cw='配偶' and ford=1"), 1);
-    EXPECT_EQ(db_.scalar(QStringLiteral("select xm from tb_cadre")).toString(),
+    EXPECT_EQ(db_.scalar(QStringLiteral("select xm from tb_cadre"))->toString(),
               QStringLiteral("张三"));
 
     db::Dataset grouped(db_);

@@ -168,7 +168,7 @@ TEST_F(AutoBackup, WritesAWholeDatabaseCopyAndRecordsDateAndFile) {
 
     db::Database copy;
     ASSERT_TRUE(copy.open(outcome.file)) << copy.lastError();
-    EXPECT_EQ(copy.scalar(u"select count(*) from tb_cadre where xm='备份甲'"_s).toInt(), 1);
+    EXPECT_EQ(copy.scalar(u"select count(*) from tb_cadre where xm='备份甲'"_s)->toInt(), 1);
     const auto check = copy.prepareNative(u"pragma integrity_check"_s);
     ASSERT_NE(check, nullptr);
     ASSERT_EQ(check->step(), db::SqlStatement::Step::Row);
@@ -203,7 +203,7 @@ TEST_F(AutoBackup, SecondBackupOfADayReplacesTheFileAndItsRecord) {
     {
         db::Database copy;
         ASSERT_TRUE(copy.open(again.file));
-        EXPECT_EQ(copy.scalar(u"select count(*) from tb_cadre where xm='后来者'"_s).toInt(), 1);
+        EXPECT_EQ(copy.scalar(u"select count(*) from tb_cadre where xm='后来者'"_s)->toInt(), 1);
     }
 
     // With one backup kept, the next day's backup drops the earlier record and deletes its file.

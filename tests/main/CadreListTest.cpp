@@ -138,7 +138,7 @@ TEST_F(CadreListTest, TheSubtreeListFollowsUnitIndexThenOrder) {
                   .scalar(QStringLiteral(
                       "select count(*) from tb_cadre_node where dwID in (1,7,8,9,10) and "
                       "ZwCadreID in (select ZwCadreID from tb_cadre_node where dwID=8)"))
-                  .toInt());
+                  ->toInt());
 }
 
 TEST_F(CadreListTest, MovingARowShiftsTheRowsBetween) {
@@ -181,7 +181,7 @@ TEST_F(CadreListTest, AddingMembersAppendsBoundRowsAndSkipsMembers) {
     EXPECT_EQ(dm.db()
                   .scalar(QStringLiteral("select count(*) from tb_cadre_node where dwID=12 and "
                                          "bind=True and ZwCadreID in (1,2)"))
-                  .toInt(),
+                  ->toInt(),
               2);
 }
 
@@ -204,7 +204,7 @@ TEST_F(CadreListTest, ATransferMovesOrCopiesTheMembershipAndClosesPosts) {
         const int currentBefore =
             db.scalar(QStringLiteral("select count(*) from tb_cadre_zw where ZwCadreID=36 and "
                                      "dwID=12 and status=1"))
-                .toInt();
+                ->toInt();
         ASSERT_GT(currentBefore, 0);
         const int next = caseDm.NextMemberOrder(13);
         const QString month = QString::fromUtf8(c.month);
@@ -213,15 +213,15 @@ TEST_F(CadreListTest, ATransferMovesOrCopiesTheMembershipAndClosesPosts) {
             << db.lastError();
         EXPECT_EQ(db.scalar(QStringLiteral("select zwOrder from tb_cadre_node where dwID=13 and "
                                            "ZwCadreID=36"))
-                      .toInt(),
+                      ->toInt(),
                   next);
         EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_cadre_node where dwID=12 and "
                                            "ZwCadreID=36"))
-                      .toInt(),
+                      ->toInt(),
                   c.leave ? 0 : 1);
         EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_cadre_zw where ZwCadreID=36 "
                                            "and dwID=12 and status=1"))
-                      .toInt(),
+                      ->toInt(),
                   c.leave ? 0 : currentBefore);
         if (c.leave) {
             const auto closed = db.query(QStringLiteral(

@@ -234,7 +234,7 @@ TEST_F(CadreListWindowTest, DeletingARowClosesTheGapAndSelectsTheFollowingCadre)
     EXPECT_EQ(
         dm.db()
             .scalar(QStringLiteral("select count(*) from tb_cadre where CadreID=%1").arg(before[2]))
-            .toInt(),
+            ->toInt(),
         1);
 }
 
@@ -316,7 +316,7 @@ TEST_F(CadreListWindowTest, DroppingARowOnAUnitTransfersTheCadre) {
     EXPECT_EQ(shownCadres(), (QList<int>{35, 37, 38}));
     EXPECT_TRUE(members(13).contains(36));
     EXPECT_EQ(
-        dm.db().scalar(QStringLiteral("select xrz from tb_cadre where CadreID=36")).toString(),
+        dm.db().scalar(QStringLiteral("select xrz from tb_cadre where CadreID=36"))->toString(),
         QStringLiteral("某市教育局副局长"));
 }
 
@@ -363,9 +363,9 @@ TEST_F(CadreListWindowTest, TheLayoutIsRestoredOnShowAndSavedOnExitWithTheBackup
     EXPECT_EQ(dm.db()
                   .scalar(QStringLiteral("select count(*) from tb_custom_check where "
                                          "name='btnGone'"))
-                  .toInt(),
+                  ->toInt(),
               0);
-    EXPECT_EQ(dm.db().scalar(QStringLiteral("select count(*) from tb_querytemp")).toInt(), 0);
+    EXPECT_EQ(dm.db().scalar(QStringLiteral("select count(*) from tb_querytemp"))->toInt(), 0);
     ASSERT_TRUE(form.savesLayout());
 
     form.findChild<QAction*>(QStringLiteral("tbColmz"))->setChecked(false);
@@ -373,9 +373,9 @@ TEST_F(CadreListWindowTest, TheLayoutIsRestoredOnShowAndSavedOnExitWithTheBackup
     form.close();
     EXPECT_EQ(dm.db()
                   .scalar(QStringLiteral("select down from tb_custom_check where name='tbColmz'"))
-                  .toBool(),
+                  ->toBool(),
               false);
-    EXPECT_EQ(dm.db().scalar(QStringLiteral("select count(*) from tb_custom_width")).toInt(),
+    EXPECT_EQ(dm.db().scalar(QStringLiteral("select count(*) from tb_custom_width"))->toInt(),
               static_cast<int>(kCadreListGridColumns.size()));
     // No backup on record: the question is asked and the copy written.
     EXPECT_TRUE(messages.texts().contains(
@@ -392,7 +392,7 @@ TEST_F(CadreListWindowTest, PostsOfTheSelectedCadreAreAddedAndRemovedFromTheMain
         return dm.db()
             .scalar(QStringLiteral("select count(*) from tb_cadre_zw where ZwCadreID=36 and "
                                    "dwID=12 and status=1"))
-            .toInt();
+            ->toInt();
     };
     const int before = currentPosts();
     {
@@ -408,7 +408,7 @@ TEST_F(CadreListWindowTest, PostsOfTheSelectedCadreAreAddedAndRemovedFromTheMain
     }
     EXPECT_EQ(currentPosts(), before + 1);
     const QString xrz =
-        dm.db().scalar(QStringLiteral("select xrz from tb_cadre where CadreID=36")).toString();
+        dm.db().scalar(QStringLiteral("select xrz from tb_cadre where CadreID=36"))->toString();
     EXPECT_TRUE(xrz.contains(QStringLiteral("调研员"))) << xrz.toStdString();
     // The list shows the new text, on the same cadre.
     EXPECT_EQ(selectedCadre(), 36);
@@ -428,7 +428,7 @@ TEST_F(CadreListWindowTest, PostsOfTheSelectedCadreAreAddedAndRemovedFromTheMain
     EXPECT_EQ(dm.db()
                   .scalar(QStringLiteral("select count(*) from tb_cadre_zw where ZwCadreID=36 "
                                          "and dwID=12 and status=2 and mzsjstr='2025.1'"))
-                  .toInt(),
+                  ->toInt(),
               before + 1);
     // The cadre stays in the unit it was removed in.
     EXPECT_TRUE(members(12).contains(36));
@@ -453,7 +453,7 @@ TEST_F(CadreListWindowTest, ThePickerListsAUnitsMembersInTheUnitsOrder) {
         expected << dm.db()
                         .scalar(
                             QStringLiteral("select xm from tb_cadre where CadreID=%1").arg(cadre))
-                        .toString();
+                        ->toString();
     }
     EXPECT_EQ(names, expected);
     // A cadre of another library is not offered.

@@ -174,7 +174,7 @@ TEST_F(ReferenceData, ReasonPickerSplitsRewardsFromPunishments) {
     EXPECT_EQ(
         picked,
         db_.scalar(QStringLiteral("select count(*) from tb_DMJ where DMJMC=? and DMLevel>0"), {set})
-            .toInt());
+            ->toInt());
 }
 
 TEST_F(ReferenceData, HonourLevelsHangUnderL0WithOneCharacterCodes) {
@@ -213,7 +213,7 @@ TEST_F(ReferenceData, RewardCategoriesOfTheRecordDialogAreCodes) {
         const int kinds = db_.scalar(QStringLiteral("select count(*) from tb_DMJ where "
                                                     "DMJMC='ZB19-94/JCLB' and PDM=?"),
                                      {found[0][0]})
-                              .toInt();
+                              ->toInt();
         EXPECT_EQ(kinds > 0, c.hasKinds) << kinds << " kinds";
     }
 }
@@ -400,7 +400,7 @@ TEST_F(ReferenceData, PickerListsHoldOneCleanItemPerLine) {
         SCOPED_TRACE(column);
         const QString text = db_.scalar(QStringLiteral("select ") + QString::fromLatin1(column) +
                                         QStringLiteral(" from tb_general"))
-                                 .toString();
+                                 ->toString();
         EXPECT_FALSE(text.contains(u'\r'));
         const QStringList items = text.split(u'\n');
         EXPECT_GE(items.size(), 2);
@@ -551,7 +551,7 @@ TEST_F(ReferenceData, UnitIndexPrefixSelectsExactlyTheSubtree) {
             EXPECT_EQ(db_.scalar(QStringLiteral("select count(*) from tb_model where mtype=? and "
                                                 "dwIndex like ?"),
                                  {type, QString(r[1].toString() + QLatin1Char('%'))})
-                          .toInt(),
+                          ->toInt(),
                       expected)
                 << r[1].toString();
         }

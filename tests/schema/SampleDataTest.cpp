@@ -24,7 +24,7 @@ TEST(DataConsistency, CurrentPostTextNamesAUnitAgainWhenItsPostsAreApart) {
 class SampleData : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_TRUE(db_.open(home_.makeWorkingDatabase())) << db_.lastError(); }
-    int count(const QString& sql) { return db_.scalar(sql).toInt(); }
+    int count(const QString& sql) { return db_.scalar(sql)->toInt(); }
 
     TestHome home_;
     db::Database db_;

@@ -521,12 +521,14 @@ TEST_F(EmptyTemplate, HoldsEveryTableAndColumnWithTheFixedTypes) {
         }
         if (t.autoKey != nullptr) {
             const QString key = QString::fromLatin1(t.autoKey);
-            const QVariant pk = db_.scalar(
-                QStringLiteral("select pk from pragma_table_info(?) where name=?"), {table, key});
+            const QVariant pk =
+                db_.scalar(QStringLiteral("select pk from pragma_table_info(?) where name=?"),
+                           {table, key})
+                    .value();
             EXPECT_EQ(pk.toInt(), 1) << table << '.' << key << " is the key";
             const QString create =
                 db_.scalar(QStringLiteral("select sql from sqlite_master where name=?"), {table})
-                    .toString();
+                    ->toString();
             EXPECT_TRUE(create.contains(QStringLiteral("AUTOINCREMENT"))) << table;
         }
     }
@@ -544,9 +546,9 @@ TEST_F(EmptyTemplate, KeepsNoColumnThatTheUpgradeDrops) {
 TEST_F(EmptyTemplate, TextComparesIgnoringCaseAndKeysAreNeverReused) {
     ASSERT_TRUE(db_.exec(QStringLiteral("insert into tb_cadre (xm) values ('Tom')")));
     ASSERT_TRUE(db_.exec(QStringLiteral("insert into tb_cadre (xm) values ('Ann')")));
-    EXPECT_EQ(db_.scalar(QStringLiteral("select count(*) from tb_cadre where xm='TOM'")).toInt(),
+    EXPECT_EQ(db_.scalar(QStringLiteral("select count(*) from tb_cadre where xm='TOM'"))->toInt(),
               1);
-    const int last = db_.scalar(QStringLiteral("select max(CadreID) from tb_cadre")).toInt();
+    const int last = db_.scalar(QStringLiteral("select max(CadreID) from tb_cadre"))->toInt();
     ASSERT_TRUE(
         db_.exec(QStringLiteral("delete * from tb_cadre where CadreID=") + QString::number(last)));
     ASSERT_TRUE(db_.exec(QStringLiteral("insert into tb_cadre (xm) values ('Bob')")));
@@ -554,7 +556,7 @@ TEST_F(EmptyTemplate, TextComparesIgnoringCaseAndKeysAreNeverReused) {
 }
 
 TEST_F(EmptyTemplate, StrokeTableSortsNamesBySurnameStrokes) {
-    EXPECT_GT(db_.scalar(QStringLiteral("select count(*) from tb_xsbh")).toInt(), 90000);
+    EXPECT_GT(db_.scalar(QStringLiteral("select count(*) from tb_xsbh"))->toInt(), 90000);
     const std::optional<db::QueryResult> r = db_.query(QStringLiteral(
         "select zfs from tb_xsbh where zfs in ('张','王','丁','鑫','𠮷') order by bhord"));
     QStringList order;
@@ -565,7 +567,7 @@ TEST_F(EmptyTemplate, StrokeTableSortsNamesBySurnameStrokes) {
                                   QStringLiteral("张"), QStringLiteral("鑫")}));
     EXPECT_EQ(db_.scalar(QStringLiteral("select count(*) from (select zfs from tb_xsbh group by "
                                         "zfs having count(*)>1)"))
-                  .toInt(),
+                  ->toInt(),
               0);
 }
 
@@ -581,7 +583,7 @@ TEST(SendTemplate, HoldsThePackageTablesWithTheReviewColumns) {
     EXPECT_TRUE(db.hasColumn(QStringLiteral("tb_cadre"), QStringLiteral("Checked")));
     EXPECT_TRUE(db.hasColumn(QStringLiteral("tb_cadre"), QStringLiteral("revState")));
     EXPECT_TRUE(db.hasColumn(QStringLiteral("tb_cadre"), QStringLiteral("gzjl")));
-    EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_cadre")).toInt(), 0);
+    EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_cadre"))->toInt(), 0);
 }
 
 }  // namespace

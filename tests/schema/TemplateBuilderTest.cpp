@@ -51,7 +51,7 @@ TEST(TemplateBuilder, BuildsWholeOrLeavesNothing) {
     ASSERT_TRUE(builder.buildEmpty(target, schemaFile, {good})) << builder.lastError();
     db::Database db;
     ASSERT_TRUE(db.open(target));
-    EXPECT_EQ(db.scalar(QStringLiteral("select xl from tb_xl where v=4")).toString(),
+    EXPECT_EQ(db.scalar(QStringLiteral("select xl from tb_xl where v=4"))->toString(),
               QStringLiteral("大学"));
 }
 

@@ -99,7 +99,7 @@ TEST_F(MembershipTest, ANewMembershipComesLastInTheUnitOnce) {
         first.id,
         dm.db()
             .scalar(QStringLiteral("select CnID from tb_cadre_node where dwID=3 and ZwCadreID=1"))
-            .toInt());
+            ->toInt());
     // Saving again edits the same row.
     ASSERT_TRUE(units::saveMembership(dm, 3, 1, QStringLiteral("2021.01"), true));
     EXPECT_EQ(row(3, 1).count, 1);

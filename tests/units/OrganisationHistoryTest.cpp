@@ -34,15 +34,15 @@ class OrganisationHistoryTest : public ::testing::Test {
             dm.db()
                 .scalar(QStringLiteral("select rzsjstr from tb_cadre_zw where dwID=8 and "
                                        "zwmc='部长' and status=1"))
-                .toString();
+                ->toString();
         const QString head =
             dm.db()
                 .scalar(QStringLiteral("select b.xm from tb_cadre_zw as a inner join tb_cadre "
                                        "as b on a.ZwCadreID=b.CadreID where a.dwID=8 and "
                                        "a.zwmc='部长' and a.status=1"))
-                .toString();
+                ->toString();
         const QString former =
-            dm.db().scalar(QStringLiteral("select xm from tb_cadre where CadreID=1")).toString();
+            dm.db().scalar(QStringLiteral("select xm from tb_cadre where CadreID=1"))->toString();
         return {QStringLiteral("2010.01-2015.03|") + former + QStringLiteral("|部长"),
                 current + QStringLiteral("-|") + head + QStringLiteral("|部长")};
     }

@@ -107,7 +107,7 @@ class QuotaDialogTest : public ::testing::Test {
         }
     }
     int count(const QString& tableAndWhere) {
-        return dm.db().scalar(QStringLiteral("select count(*) from ") + tableAndWhere).toInt();
+        return dm.db().scalar(QStringLiteral("select count(*) from ") + tableAndWhere)->toInt();
     }
 
     TestHome home;

@@ -38,7 +38,7 @@ class QuotaTest : public ::testing::Test {
              QStringLiteral(" where CadreID=") + QString::number(cadre));
     }
     int count(const QString& tableAndWhere) {
-        return dm.db().scalar(QStringLiteral("select count(*) from ") + tableAndWhere).toInt();
+        return dm.db().scalar(QStringLiteral("select count(*) from ") + tableAndWhere)->toInt();
     }
 
     TestHome home;

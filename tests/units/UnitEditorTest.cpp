@@ -190,7 +190,7 @@ class UnitEditorTest : public ::testing::Test {
         }
     }
     int count(const QString& tableAndWhere) {
-        return dm.db().scalar(QStringLiteral("select count(*) from ") + tableAndWhere).toInt();
+        return dm.db().scalar(QStringLiteral("select count(*) from ") + tableAndWhere)->toInt();
     }
     std::vector<QVariantList> snapshot(const QString& table) {
         const auto r =

@@ -60,7 +60,7 @@ class UnitLibraryTest : public ::testing::Test {
         return dm.db()
             .scalar(QStringLiteral("select dwOrder from tb_department where ID=") +
                     QString::number(id))
-            .toInt();
+            ->toInt();
     }
     std::vector<QVariantList> units() {
         const auto r = dm.db().query(
@@ -208,7 +208,7 @@ TEST_F(UnitLibraryTest, UpAndDownSwapTheOrderWithTheNeighbour) {
             return caseDm.db()
                 .scalar(QStringLiteral("select dwOrder from tb_department where ID=") +
                         QString::number(id))
-                .toInt();
+                ->toInt();
         };
         const auto indexes =
             caseDm.db().query(QStringLiteral("select ID, dwIndex from tb_department order by ID"));
@@ -297,7 +297,7 @@ class UnitLibraryEditTest : public UnitLibraryTest {
             .scalar(QStringLiteral("select %1 from tb_department where ID=%2")
                         .arg(QString::fromLatin1(column))
                         .arg(id))
-            .toString();
+            ->toString();
     }
     std::vector<QVariantList> allUnits() {
         return dm.db().query(QStringLiteral("select * from tb_department order by ID"))->rows;
@@ -377,8 +377,10 @@ TEST_F(UnitLibraryEditTest, AddingBelowOrBesideTheSelectedUnitSavesIntoTheTree) 
             QStringLiteral("新单位") + QString::fromLatin1(c.action) + QString::number(c.selected);
         edit("edtName")->setText(name);
         click("btnSave");
-        const auto id = dm.db().scalar(QStringLiteral("select ID from tb_department where name=") +
-                                       sql::quoted(name));
+        const auto id = dm.db()
+                            .scalar(QStringLiteral("select ID from tb_department where name=") +
+                                    sql::quoted(name))
+                            .value();
         ASSERT_TRUE(id.isValid()) << name.toStdString();
         EXPECT_EQ(stored(id.toInt(), "parentID").toInt(), c.parent);
         EXPECT_EQ(own->currentUnitId(), id.toInt());

@@ -85,7 +85,7 @@ TEST_F(UnitNaturesTest, TheDialogChecksTheNaturesPostsAndWritesTheCheckedOnesInL
     auto* grid = dialog.findChild<QTableWidget*>(QStringLiteral("gridPosts"));
     ASSERT_NE(grid, nullptr);
     EXPECT_EQ(grid->rowCount(),
-              dm.db().scalar(QStringLiteral("select count(*) from tb_zw")).toInt());
+              dm.db().scalar(QStringLiteral("select count(*) from tb_zw"))->toInt());
     EXPECT_EQ(grid->horizontalHeaderItem(0)->text(), QStringLiteral("选中"));
     EXPECT_EQ(grid->horizontalHeaderItem(1)->text(), QStringLiteral("职务名称"));
     QStringList checked;

@@ -61,7 +61,7 @@ class UnitTreeTest : public ::testing::Test {
         return ok;
     }
     int count(const QString& tableAndWhere) {
-        return dm.db().scalar(QStringLiteral("select count(*) from ") + tableAndWhere).toInt();
+        return dm.db().scalar(QStringLiteral("select count(*) from ") + tableAndWhere)->toInt();
     }
     UnitRow row(int id) {
         const auto r = dm.db().query(

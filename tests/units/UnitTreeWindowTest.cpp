@@ -68,7 +68,7 @@ class UnitTreeWindowTest : public ::testing::Test {
         }
     }
     int count(const QString& tableAndWhere) {
-        return dm.db().scalar(QStringLiteral("select count(*) from ") + tableAndWhere).toInt();
+        return dm.db().scalar(QStringLiteral("select count(*) from ") + tableAndWhere)->toInt();
     }
     std::vector<QVariantList> snapshot(const QString& table) {
         const auto r =
@@ -191,7 +191,7 @@ TEST_F(UnitTreeWindowTest, DeletingASubtreeSelectsTheUnitAtTheSameIndex) {
         caseForm.setDataModule(&caseDm);
         caseForm.show();
         auto* caseTree = caseForm.findChild<UnitTreeWidget*>(QStringLiteral("cxTreeView1"));
-        const int cadres = caseDm.CadreCount();
+        const int cadres = caseDm.CadreCount().value();
         ASSERT_TRUE(caseTree->selectUnit(c.selected));
 
         const ModalAnswer<TNodeDelForm> answer(removeWith(false));
@@ -202,17 +202,17 @@ TEST_F(UnitTreeWindowTest, DeletingASubtreeSelectsTheUnitAtTheSameIndex) {
         EXPECT_EQ(caseDm.db()
                       .scalar(QStringLiteral("select count(*) from tb_department where ID in (") +
                               c.removed + u')')
-                      .toInt(),
+                      ->toInt(),
                   0);
         EXPECT_EQ(caseDm.db()
                       .scalar(QStringLiteral("select count(*) from tb_cadre_zw") + inRemoved)
-                      .toInt(),
+                      ->toInt(),
                   0);
         EXPECT_EQ(caseDm.db()
                       .scalar(QStringLiteral("select count(*) from tb_cadre_node") + inRemoved)
-                      .toInt(),
+                      ->toInt(),
                   0);
-        EXPECT_EQ(caseDm.CadreCount(), cadres);
+        EXPECT_EQ(caseDm.CadreCount().value(), cadres);
         EXPECT_EQ(caseTree->itemsInDisplayOrder().size(), 16 - c.removedCount);
         EXPECT_EQ(caseTree->currentUnitId(), c.selectedAfter);
         EXPECT_EQ(caseForm.findChild<QLabel*>(QStringLiteral("lblHeading"))->text(),
