@@ -32,29 +32,37 @@ QString cadreTypeCondition(int mask) {
     return QStringLiteral("(ctype in (") + sets.join(u',') + QStringLiteral(")) ");
 }
 
-QString cadreListStatement(int unitId, const QString& subtreeIndex, const QString& typeCondition,
-                           const QDate& ageToday) {
+db::PagedRows::Query cadreListQuery(int unitId, const QString& subtreeIndex,
+                                    const QString& typeCondition, const QDate& ageToday) {
     const QString age = sql::Fragments::forDay(ageToday).SqlAgeColumn;
+    const QStringList keys{QStringLiteral("CnID"), QStringLiteral("CadreID")};
     if (!subtreeIndex.isEmpty()) {
-        return QStringLiteral("select ") + kCadreListColumns + QStringLiteral(",name,") + age +
-               QStringLiteral(
-                   ",jrsjstr from tb_Cadre as a inner join (select * from tb_cadre_node as b left "
-                   "outer join tb_department as c on b.dwID=c.ID where c.dwIndex like ") +
-               sql::quoted(subtreeIndex + u'%') +
-               QStringLiteral(") as d on a.CadreID=d.ZwCadreID ") +
-               (typeCondition.isEmpty() ? QString() : QStringLiteral(" where ") + typeCondition) +
-               QStringLiteral(" order by dwIndex,zwOrder");
+        return {
+            kCadreListColumns + QStringLiteral(",name,") + age + QStringLiteral(",jrsjstr"),
+            QStringLiteral("from tb_Cadre as a inner join (select * from tb_cadre_node as b "
+                           "left outer join tb_department as c on b.dwID=c.ID where "
+                           "c.dwIndex like ") +
+                sql::quoted(subtreeIndex + u'%') +
+                QStringLiteral(") as d on a.CadreID=d.ZwCadreID ") +
+                (typeCondition.isEmpty() ? QString() : QStringLiteral(" where ") + typeCondition),
+            keys, QStringLiteral("dwIndex,zwOrder")};
     }
     const QString unit = QString::number(unitId);
-    return QStringLiteral("select ") + kCadreListColumns + u',' + age +
-           QStringLiteral(
-               ",jrsjstr from tb_cadre_node as b left outer join tb_Cadre as a on "
-               "a.CadreID=b.ZwCadreID ") +
-           (typeCondition.isEmpty()
-                ? QStringLiteral(" where ")
-                : QStringLiteral(" where ") + typeCondition + QStringLiteral(" and ")) +
-           QStringLiteral(" b.dwID=") + unit + QStringLiteral(" and dwID=") + unit +
-           QStringLiteral(" order by zwOrder");
+    return {kCadreListColumns + u',' + age + QStringLiteral(",jrsjstr"),
+            QStringLiteral("from tb_cadre_node as b left outer join tb_Cadre as a on "
+                           "a.CadreID=b.ZwCadreID ") +
+                (typeCondition.isEmpty()
+                     ? QStringLiteral(" where ")
+                     : QStringLiteral(" where ") + typeCondition + QStringLiteral(" and ")) +
+                QStringLiteral(" b.dwID=") + unit + QStringLiteral(" and dwID=") + unit,
+            keys, QStringLiteral("zwOrder")};
+}
+
+QString cadreListStatement(int unitId, const QString& subtreeIndex, const QString& typeCondition,
+                           const QDate& ageToday) {
+    const db::PagedRows::Query q = cadreListQuery(unitId, subtreeIndex, typeCondition, ageToday);
+    return QStringLiteral("select ") + q.columns + u' ' + q.from + QStringLiteral(" order by ") +
+           q.order;
 }
 
 Outcome swapMemberOrders(TDataM& dm, int orderA, int cnIdA, int orderB, int cnIdB) {

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+#include "db/PagedRows.h"
 #include "units/UnitTree.h"
 
 class TDataM;
@@ -25,7 +26,14 @@ inline const QStringList kCadreTypes{QStringLiteral("领导干部"), QStringLite
 // `mask`; empty when `mask` is 0 (no type chosen).
 QString cadreTypeCondition(int mask);
 
-// The list statement: the members of unit `unitId` in their order, or with a non-empty
+// The list of the members of unit `unitId` in their order, or with a non-empty `subtreeIndex`
+// the members of every unit whose index starts with it, ordered by unit index and then order;
+// `typeCondition` (from cadreTypeCondition) restricts both. `ageToday` is the day the age
+// column counts to. Its keys are CnID and CadreID.
+db::PagedRows::Query cadreListQuery(int unitId, const QString& subtreeIndex,
+                                    const QString& typeCondition, const QDate& ageToday);
+
+// The same list as one statement: the members of unit `unitId` in their order, or with a non-empty
 // `subtreeIndex` the members of every unit whose index starts with it, ordered by unit index and
 // then order; `typeCondition` (from cadreTypeCondition) restricts both. `ageToday` is the day
 // the age column counts to.

@@ -44,7 +44,6 @@ PageDw::PageDw(QWidget* parent)
       toolBar_(new QToolBar),
       grid_(new QTableView),
       model_(new CadreListModel(this)),
-      proxy_(new CadreListProxy(this)),
       lblCount(new QLabel) {
     setObjectName(QStringLiteral("PageDw"));
     lblHeading->setObjectName(QStringLiteral("lblHeading"));
@@ -62,11 +61,12 @@ PageDw::PageDw(QWidget* parent)
     grid_->setObjectName(QStringLiteral("cxGrid2DBTableView1"));
     lblCount->setObjectName(QStringLiteral("lblCount"));
 
-    proxy_->setSourceModel(model_);
-    grid_->setModel(proxy_);
+    grid_->setModel(model_);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The list starts in its own order; a click on a header sorts by that column.
+    grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     grid_->setSortingEnabled(true);
     grid_->horizontalHeader()->setSectionsMovable(true);
     grid_->horizontalHeader()->setSortIndicatorShown(true);
@@ -74,14 +74,14 @@ PageDw::PageDw(QWidget* parent)
     grid_->verticalHeader()->hide();
     grid_->setDragEnabled(true);
     grid_->setDragDropMode(QAbstractItemView::DragOnly);
-    proxy_->sort(-1);
-    // A click on the header of "序号" goes back to the list's own order.
+    // A click on the header of "序号" goes back to the list's own order (the model sorts so).
     connect(grid_->horizontalHeader(), &QHeaderView::sectionClicked, this, [this](int column) {
         if (column == CadreListModel::columnOf("zwOrder")) {
-            proxy_->sort(-1);
             grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
         }
     });
+    connect(model_, &CadreListModel::readFailed, this,
+            [](const QString& text) { app::showError(text); });
 
     // The column toggles of "定制显示".
     for (size_t i = 0; i < kCadreListGridColumns.size(); ++i) {
@@ -172,14 +172,14 @@ int PageDw::selectedRow() const {
     if (!current.isValid() || !grid_->selectionModel()->isRowSelected(current.row(), {})) {
         return -1;
     }
-    return proxy_->mapToSource(current).row();
+    return current.row();
 }
 
 bool PageDw::selectRow(int row) {
     if (row < 0 || row >= model_->rowCount()) {
         return false;
     }
-    const QModelIndex index = proxy_->mapFromSource(model_->index(row, 0));
+    const QModelIndex index = model_->index(row, 0);
     grid_->setCurrentIndex(index);
     grid_->selectRow(index.row());
     grid_->scrollTo(index);
@@ -202,15 +202,12 @@ void PageDw::reload() {
         model_->clear();
     } else {
         const bool subtree = showsSubordinates();
-        const QString statement = mainwin::cadreListStatement(
-            unitId_, subtree ? unitIndex_ : QString(),
-            mainwin::cadreTypeCondition(cbCadreType->value()), QDate::currentDate());
-        const auto rows = dm_->db().query(statement);
-        if (!rows) {
-            app::showError(dm_->db().lastError());
-            model_->clear();
-        } else {
-            model_->setRows(std::move(*rows));
+        const Result<void> loaded = model_->load(
+            dm_->db(), mainwin::cadreListQuery(unitId_, subtree ? unitIndex_ : QString(),
+                                               mainwin::cadreTypeCondition(cbCadreType->value()),
+                                               QDate::currentDate()));
+        if (!loaded) {
+            app::showError(loaded.errorText());
         }
     }
     lblCount->setText(QStringLiteral("合计：%1").arg(model_->rowCount()));
@@ -219,9 +216,10 @@ void PageDw::reload() {
 }
 
 void PageDw::locate(const char* field, const QVariant& value, int fallbackRow) {
-    for (int row = 0; value.isValid() && row < model_->rowCount(); ++row) {
-        if (model_->value(row, field) == value) {
-            selectRow(row);
+    if (value.isValid()) {
+        const int row = qstrcmp(field, "CnID") == 0 ? model_->rowOfMembership(value.toInt())
+                                                    : model_->rowOfCadre(value.toInt());
+        if (selectRow(row)) {
             return;
         }
     }
@@ -298,9 +296,9 @@ int PageDw::rowToMove() {
         return -1;
     }
     // Rows move in the list's own order, not in that of a column sort.
-    proxy_->sort(-1);
+    const int cnId = model_->value(row, "CnID").toInt();
     grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    return row;
+    return model_->rowOfMembership(cnId);
 }
 
 void PageDw::swapWithNeighbour(int step) {

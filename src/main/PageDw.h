@@ -4,7 +4,6 @@
 #include <QWidget>
 
 class CadreListModel;
-class CadreListProxy;
 class CheckComboBox;
 class QAction;
 class QLabel;
@@ -107,7 +106,6 @@ class PageDw final : public QWidget {
     QToolBar* toolBar_;
     QTableView* grid_;
     CadreListModel* model_;
-    CadreListProxy* proxy_;
     QLabel* lblCount;
     QHash<QString, QAction*> actions_;
     QList<QAction*> columnToggles_;
