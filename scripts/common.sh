@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-charts-dev libgl-dev
     libsqlite3-dev libzip-dev
     libgtest-dev libgmock-dev libbenchmark-dev
-    unicode-data bzip2 fonts-noto-cjk
+    unicode-data bzip2 fonts-noto-cjk poppler-utils
 )
 
 install_missing_packages() {

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+#include "report/PageLayout.h"
+
+class QPrinter;
+class QWidget;
+
+// A printed form (report/PageLayout.h) on paper: the print preview and the printer.
+namespace widgets {
+
+// Prepares `printer` for the layout's paper size, without margins of its own (the layout keeps
+// its margins), and draws every page on it. False when the printer cannot be drawn on.
+bool printLayout(QPrinter& printer, const report::Layout& layout);
+
+// Shows the print preview of `layout`, from which the user prints; `title` captions the window.
+void previewLayout(const report::Layout& layout, const QString& title, QWidget* parent);
+
+}  // namespace widgets
