@@ -69,6 +69,13 @@ FontSpec FontSpec::fangSong(qreal pointSize, bool bold) {
         pointSize, bold);
 }
 
+FontSpec FontSpec::fixedSong(qreal pointSize) {
+    return withFamilies(
+        {QStringLiteral("宋体"), QStringLiteral("NSimSun"), QStringLiteral("Noto Sans Mono CJK SC"),
+         QStringLiteral("Source Han Mono SC")},
+        pointSize, false);
+}
+
 FontSpec FontSpec::hei(qreal pointSize, bool bold) {
     return withFamilies({QStringLiteral("黑体"), QStringLiteral("SimHei"),
                          QStringLiteral("Heiti SC"), QStringLiteral("Noto Sans CJK SC")},
@@ -89,15 +96,23 @@ QRectF Cell::innerRect() const {
     return rect.adjusted(padding, padding, -padding, -padding);
 }
 
+QString withLineFeeds(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
+}
+
 QSizeF textSize(const QString& text, const FontSpec& font, qreal widthMm) {
     const QFontMetricsF metrics(font.font(), &measuringDevice());
     const qreal pixelsPerMm = kMeasuringDpi / kMmPerInch;
     QRectF bounds;
     if (widthMm > 0) {
         bounds = metrics.boundingRect(QRectF(0, 0, widthMm * pixelsPerMm, 1e9),
-                                      Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop, text);
+                                      Qt::TextWordWrap | Qt::AlignLeft | Qt::AlignTop,
+                                      withLineFeeds(text));
     } else {
-        bounds = metrics.boundingRect(QRectF(0, 0, 1e9, 1e9), Qt::AlignLeft | Qt::AlignTop, text);
+        bounds = metrics.boundingRect(QRectF(0, 0, 1e9, 1e9), Qt::AlignLeft | Qt::AlignTop,
+                                      withLineFeeds(text));
     }
     return {bounds.width() / pixelsPerMm, bounds.height() / pixelsPerMm};
 }

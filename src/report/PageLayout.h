@@ -38,6 +38,9 @@ struct FontSpec {
     static FontSpec song(qreal pointSize, bool bold = false);
     // "仿宋_GB2312" (FangSong) and its stand-ins.
     static FontSpec fangSong(qreal pointSize, bool bold = false);
+    // "宋体" for text laid out by character count (resumes): a face whose Latin letters and
+    // blanks are half as wide as a Chinese character, so that columns of blanks line up.
+    static FontSpec fixedSong(qreal pointSize);
     // "黑体" (SimHei) and its stand-ins.
     static FontSpec hei(qreal pointSize, bool bold = false);
 
@@ -70,6 +73,10 @@ struct Cell {
 
     QRectF innerRect() const;
 };
+
+// `text` with its line breaks as stored (CR LF, CR or LF) all made LF, the break that text
+// layout breaks at.
+QString withLineFeeds(QString text);
 
 // The size in mm that `text` takes in `font` when broken to `widthMm` (unbroken but at its own
 // line breaks when `widthMm` is 0 or less).

@@ -69,7 +69,7 @@ void paintPage(QPainter& painter, const Layout& layout, int page) {
             if (cell.wrap) {
                 flags |= Qt::TextWordWrap;
             }
-            painter.drawText(inner, flags, cell.text);
+            painter.drawText(inner, flags, withLineFeeds(cell.text));
             painter.restore();
         }
         drawBorders(painter, cell, outer, pixelsPerMm);
