@@ -2,6 +2,10 @@
 
 #include <algorithm>
 
+#include "app/DataModule.h"
+#include "cadre/Photo.h"
+#include "db/Database.h"
+
 namespace cadre {
 
 namespace {
@@ -13,13 +17,26 @@ constexpr qreal kTopMargin = 16;
 constexpr qreal kRightMargin = 12;
 constexpr qreal kBottomMargin = 16;
 constexpr qreal kTitleHeight = 14;
-constexpr qreal kPhotoWidth = 33;  // a two-inch photograph, 33 × 48 mm
-constexpr qreal kPhotoHeight = 48;
+constexpr qreal kBoxWidth = 33;  // a two-inch photograph, 33 × 48 mm
+constexpr qreal kBoxHeight = 48;
 constexpr qreal kGap = 5;
 constexpr qreal kResumePointSize = 12;
 constexpr qreal kResumeLineHeight = kResumePointSize * 25.4 / 72 * 1.6;
 
 }  // namespace
+
+Result<ResumePrintData> readResumePrintData(TDataM& dm, int cadreId) {
+    db::Database& db = dm.db();
+    const std::optional<CadreSummary> summary = readCadreSummary(db, cadreId);
+    const Result<QVariant> resume =
+        db.scalar(QStringLiteral("select gzjl from tb_cadre where CadreID=?"), {cadreId});
+    const std::optional<QByteArray> photo = readPhoto(dm, cadreId);
+    if (!summary || !resume || !photo) {
+        return Failure{QStringLiteral("无法读取干部信息（编号 %1）。").arg(cadreId),
+                       db.lastError()};
+    }
+    return ResumePrintData{*summary, resume->toString(), decodePhoto(*photo)};
+}
 
 QString resumeTitle(const CadreSummary& summary) {
     return summary.xm + QStringLiteral("同志简历");
@@ -42,7 +59,7 @@ report::Layout resumePrintout(const ResumePrintData& data) {
 
     const qreal top = content.top() + kTitleHeight + kGap;
     report::Cell photo;
-    photo.rect = QRectF(content.right() - kPhotoWidth, top, kPhotoWidth, kPhotoHeight);
+    photo.rect = QRectF(content.right() - kBoxWidth, top, kBoxWidth, kBoxHeight);
     photo.borders = report::AllBorders;
     photo.picture = data.photo;
     photo.padding = 0.5;
@@ -54,7 +71,7 @@ report::Layout resumePrintout(const ResumePrintData& data) {
     summary.font = report::FontSpec::fangSong(14);
     summary.alignment = Qt::AlignLeft | Qt::AlignTop;
     summary.padding = 0;
-    const qreal summaryWidth = content.width() - kPhotoWidth - kGap;
+    const qreal summaryWidth = content.width() - kBoxWidth - kGap;
     const qreal summaryHeight =
         report::textSize(summary.text, summary.font, summaryWidth).height() + 1;
     summary.rect = QRectF(content.left(), top, summaryWidth, summaryHeight);
@@ -64,7 +81,7 @@ report::Layout resumePrintout(const ResumePrintData& data) {
     if (!resume.isEmpty()) {
         report::flowLines(layout, resume.split(QStringLiteral("\r\n")),
                           report::FontSpec::fixedSong(kResumePointSize), content,
-                          top + std::max(summaryHeight, kPhotoHeight) + kGap, kResumeLineHeight);
+                          top + std::max(summaryHeight, kBoxHeight) + kGap, kResumeLineHeight);
     }
     return layout;
 }

@@ -4,7 +4,10 @@
 #include <QString>
 
 #include "cadre/Resume.h"
+#include "db/Result.h"
 #include "report/PageLayout.h"
+
+class TDataM;
 
 // The printed text resume of one cadre ("干部简历（文本式）").
 namespace cadre {
@@ -15,6 +18,10 @@ struct ResumePrintData {
     QString resume;  // gzjl as stored
     QImage photo;    // null when the cadre has none
 };
+
+// What cadre `cadreId` shows in a printed resume, as stored. A failure when there is no such
+// cadre or the database cannot be read.
+Result<ResumePrintData> readResumePrintData(TDataM& dm, int cadreId);
 
 // The page of the printed resume, 182 × 257 mm with margins of 12 mm at the left and 16 mm at
 // the top: the title xm + "同志简历" centred in 仿宋_GB2312; the summary paragraph (with

@@ -3,9 +3,13 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "app/DataModule.h"
+#include "cadre/Photo.h"
 #include "cadre/ResumePrintout.h"
+#include "db/Database.h"
 #include "report/PageRenderer.h"
 #include "support/QtPrinters.h"
+#include "support/TestHome.h"
 
 namespace {
 
@@ -94,6 +98,29 @@ TEST(ResumePrintout, ThePdfHoldsTheTitleAndTheResume) {
     EXPECT_TRUE(out.contains(QStringLiteral("同志简历"))) << out;
     EXPECT_TRUE(out.contains(QStringLiteral("1980.09-1981.07"))) << out;
     EXPECT_TRUE(out.contains(QStringLiteral("1968年1月生"))) << out;
+}
+
+TEST(ResumePrintout, ACadresStoredRecordIsWhatItPrints) {
+    TestHome home;
+    TDataM dm(home.path());
+    ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
+    QImage photo(30, 40, QImage::Format_RGB32);
+    photo.fill(Qt::red);
+    QString error;
+    ASSERT_TRUE(cadre::writePhoto(dm, 2, cadre::encodePhoto(photo), error)) << error;
+
+    const Result<cadre::ResumePrintData> data = cadre::readResumePrintData(dm, 2);
+    ASSERT_TRUE(data.ok()) << data.errorText();
+    EXPECT_EQ(
+        data->summary.xm,
+        dm.db().scalar(QStringLiteral("select xm from tb_cadre where CadreID=2"))->toString());
+    EXPECT_EQ(
+        data->resume,
+        dm.db().scalar(QStringLiteral("select gzjl from tb_cadre where CadreID=2"))->toString());
+    EXPECT_FALSE(data->resume.isEmpty());
+    EXPECT_EQ(data->photo.size(), QSize(30, 40));
+
+    EXPECT_FALSE(cadre::readResumePrintData(dm, 99999).ok());
 }
 
 }  // namespace
