@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace app {
@@ -25,17 +26,45 @@ QString dbDir() {
     return appDir() + QStringLiteral("Db/");
 }
 
-void seedTemplates(const QString& dataDir, const QString& programDir) {
-    const QDir source(QDir(programDir).filePath(QStringLiteral("Db")));
-    const QDir target(QDir(dataDir).filePath(QStringLiteral("Db")));
-    if (source == target) {
+namespace {
+
+// Copies each of `names` from `folder` below the program into the same folder below the data
+// folder, where it is missing.
+void seedFolder(const QString& dataDir, const QString& programDir, const QString& folder,
+                const QStringList& names) {
+    const QDir source(QDir(programDir).filePath(folder));
+    const QDir target(QDir(dataDir).filePath(folder));
+    if (source == target || !source.exists()) {
         return;
     }
-    for (const QString& name : {QStringLiteral("Empty.db"), QStringLiteral("Send.db")}) {
+    for (const QString& name : names) {
         if (!target.exists(name) && source.exists(name) && QDir().mkpath(target.path())) {
             QFile::copy(source.filePath(name), target.filePath(name));
         }
     }
+}
+
+}  // namespace
+
+void seedTemplates(const QString& dataDir, const QString& programDir) {
+    seedFolder(dataDir, programDir, QStringLiteral("Db"),
+               {QStringLiteral("Empty.db"), QStringLiteral("Send.db")});
+    for (const QString& folder : QStringList{kWordTemplates, kWordTemplates + kFactoryTemplates}) {
+        const QStringList documents = QDir(QDir(programDir).filePath(folder))
+                                          .entryList({QStringLiteral("*.docx")}, QDir::Files);
+        seedFolder(dataDir, programDir, folder, documents);
+    }
+}
+
+Result<QString> wordTemplate(const QString& fileName) {
+    const QDir data(appDir());
+    for (const QString& folder : QStringList{kWordTemplates, kWordTemplates + kFactoryTemplates}) {
+        const QString path = data.filePath(folder + fileName);
+        if (QFileInfo::exists(path)) {
+            return path;
+        }
+    }
+    return Failure{kTemplateMissing, {}};
 }
 
 }  // namespace app

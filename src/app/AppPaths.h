@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "db/Result.h"
+
 namespace app {
 
 // The data root: $CADRE_HOME when set; else the program's folder when it holds "Db/"; else the
@@ -10,8 +12,19 @@ QString appDir();
 // appDir() + "Db/".
 QString dbDir();
 
-// Gives a data folder that lacks them the template databases installed beside the program
-// (Db/Empty.db, Db/Send.db), so that the first start can make its working database.
+// The folder of the Word templates below the data folder, and the folder of their factory copies
+// inside it.
+inline const QString kWordTemplates = QStringLiteral("Word模板/");
+inline const QString kFactoryTemplates = QStringLiteral("原始模板/");
+inline const QString kTemplateMissing = QStringLiteral("模板文件不存在，请确认软件已正确安装!");
+
+// Gives a data folder what it lacks of the templates installed beside the program: the template
+// databases (Db/Empty.db, Db/Send.db), so that the first start can make its working database,
+// and the Word templates with their factory copies.
 void seedTemplates(const QString& dataDir, const QString& programDir);
+
+// The Word template `fileName` ("文本型简历.docx"): the user's copy in Word模板/, else the
+// factory copy in Word模板/原始模板/; a failure with kTemplateMissing when neither exists.
+Result<QString> wordTemplate(const QString& fileName);
 
 }  // namespace app

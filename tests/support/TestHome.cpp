@@ -3,12 +3,15 @@
 #include <QDir>
 #include <QFile>
 
+#include "app/AppPaths.h"
+
 TestHome::TestHome()
     : previousHome_(qgetenv("CADRE_HOME")), hadHome_(qEnvironmentVariableIsSet("CADRE_HOME")) {
     QDir(dir_.path()).mkpath(QStringLiteral("Db"));
-    for (const QString& name : {QStringLiteral("Empty.db"), QStringLiteral("Send.db")}) {
-        QFile::copy(QDir(templateDir()).filePath(name), QDir(dbDir()).filePath(name));
-    }
+    // The folder beside the built program holds Db/ and the Word templates, as installed.
+    QDir programDir(templateDir());
+    programDir.cdUp();
+    app::seedTemplates(dir_.path(), programDir.path());
     qputenv("CADRE_HOME", dir_.path().toUtf8());
 }
 

@@ -4,8 +4,9 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A fresh data folder for one test: CADRE_HOME points at it while the object lives, and its
-// Db/ holds copies of the template databases built beside the program.
+// A fresh data folder for one test: CADRE_HOME points at it while the object lives; its Db/
+// holds copies of the template databases built beside the program, its Word模板/ the Word
+// templates.
 class TestHome {
   public:
     TestHome();
