@@ -4,6 +4,7 @@
 #include <QVariant>
 
 #include "app/DataModule.h"
+#include "cadre/PostEnding.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
 #include "text/MonthText.h"
@@ -25,10 +26,9 @@ QVariant textOrNull(const QString& text) {
     return trimmed.isEmpty() ? QVariant() : QVariant(trimmed);
 }
 
-// The first day of the month a month text names, null when the text is not a month.
-QVariant monthDate(const QString& text) {
-    const QDate date = text::parseMonthText(text);
-    return date.isValid() ? QVariant(date) : QVariant();
+// The date of a month entry, null for an empty one.
+QVariant entryDate(const text::MonthEntry& month) {
+    return month.date.isValid() ? QVariant(month.date) : QVariant();
 }
 
 bool refresh(TDataM& dm, int cadreId, const CadreRecordWriter& writeRecord) {
@@ -127,6 +127,17 @@ Outcome savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter& wr
     if (input.postName.trimmed().isEmpty()) {
         return Outcome::failure(kEnterPostName);
     }
+    const std::optional<text::MonthEntry> appointed = text::readMonthEntry(input.appointedMonth);
+    if (!appointed) {
+        return Outcome::failure(kBadAppointedMonth);
+    }
+    const std::optional<text::MonthEntry> removed = text::readMonthEntry(input.removedMonth);
+    if (!removed) {
+        return Outcome::failure(kBadRemovalMonth);
+    }
+    if (appointed->date.isValid() && removed->date.isValid() && removed->date < appointed->date) {
+        return Outcome::failure(kRemovalBeforeAppointment);
+    }
 
     db::Transaction transaction(db);
     if (!transaction.isActive()) {
@@ -157,10 +168,10 @@ Outcome savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter& wr
                                  status,
                                  unit->text,
                                  input.postName.trimmed(),
-                                 textOrNull(input.appointedMonth),
-                                 monthDate(input.appointedMonth),
-                                 textOrNull(input.removedMonth),
-                                 monthDate(input.removedMonth),
+                                 textOrNull(appointed->text),
+                                 entryDate(*appointed),
+                                 textOrNull(removed->text),
+                                 entryDate(*removed),
                                  textOrNull(input.appointmentNumber),
                                  textOrNull(input.appointmentDocument),
                                  textOrNull(input.appointmentReason),
@@ -254,18 +265,24 @@ Outcome movePost(TDataM& dm, int cadreId, int zwId, int step,
     return {true, {}, zwId};
 }
 
-Outcome removeMembership(TDataM& dm, int cadreId, int unitId) {
+Outcome removeMembership(TDataM& dm, int cadreId, int unitId,
+                         const CadreRecordWriter& writeRecord) {
     db::Database& db = dm.db();
     const QString cadre = QString::number(cadreId);
     const QString unit = QString::number(unitId);
     db::Transaction transaction(db);
-    if (!transaction.isActive() ||
-        !db.exec(QStringLiteral("update tb_cadre_zw set status=2 where zwcadreid=") + cadre +
-                 QStringLiteral(" and dwid=") + unit + QStringLiteral(" and status=1")) ||
-        !db.exec(sql::Fragments().SqlDeleteHead +
-                 QStringLiteral(" from tb_cadre_node where "
-                                "zwcadreid=") +
-                 cadre + QStringLiteral(" and dwid=") + unit) ||
+    if (!transaction.isActive()) {
+        return failed();
+    }
+    const Result<void> ended = endCurrentPosts(
+        dm, QStringLiteral("ZwCadreID=") + cadre + QStringLiteral(" and dwID=") + unit,
+        text::MonthEntry{}, 0, writeRecord);
+    if (!ended) {
+        return Outcome::failure(ended.failure().message);
+    }
+    if (!db.exec(sql::Fragments().SqlDeleteHead +
+                 QStringLiteral(" from tb_cadre_node where zwcadreid=") + cadre +
+                 QStringLiteral(" and dwid=") + unit) ||
         !transaction.commit()) {
         return failed();
     }

@@ -310,7 +310,7 @@ void PostsPage::deleteClicked() {
         if (id == 0 || !app::confirmAction(cadre::kRemoveMembershipQuestion)) {
             return;
         }
-        outcome = cadre::removeMembership(dm_, cadreId_, id);
+        outcome = cadre::removeMembership(dm_, cadreId_, id, writeRecord_);
     } else {
         if (id == 0) {
             app::showInformation(cadre::kSelectPostToDelete);

@@ -14,9 +14,11 @@
 
 #include "app/DataModule.h"
 #include "cadre/PostBatch.h"
+#include "cadre/PostEnding.h"
 #include "db/Database.h"
 #include "units/UnitPickerEdit.h"
 #include "widgets/DialogParts.h"
+#include "widgets/MonthEntryBox.h"
 
 namespace {
 
@@ -30,6 +32,7 @@ QLineEdit* namedEdit(const char* objectName, int maxLength) {
 QLineEdit* monthEdit(const char* objectName) {
     QLineEdit* edit = namedEdit(objectName, 10);
     edit->setPlaceholderText(QStringLiteral("年.月"));
+    widgets::limitToMonthEntry(edit);
     return edit;
 }
 
@@ -270,5 +273,9 @@ void TRzForm::focusFieldOf(const QString& message) {
         (chkHistoricalUnit->isChecked() ? edtHistoricalUnit : edtUnit)->setFocus();
     } else if (message == cadre::kEnterPostName) {
         cbPostName->setFocus();
+    } else if (message == cadre::kBadAppointedMonth) {
+        edtAppointed->setFocus();
+    } else if (message == cadre::kBadRemovalMonth || message == cadre::kRemovalBeforeAppointment) {
+        edtRemoved->setFocus();
     }
 }

@@ -363,11 +363,11 @@ void PageDw::deleteCadre() {
     }
     // The cadre after the removed row is shown afterwards (or the last row).
     const QVariant following = model_->value(row + 1, "CnID");
-    const bool removed = cadre::removeFromUnit(*dm_, model_->value(row, "CadreID").toInt(),
-                                               model_->value(row, "dwID").toInt(), form.way(),
-                                               form.removalMonthText());
+    const Result<void> removed = cadre::removeFromUnit(*dm_, model_->value(row, "CadreID").toInt(),
+                                                       model_->value(row, "dwID").toInt(),
+                                                       form.way(), form.removalMonthText());
     if (!removed) {
-        app::showError(dm_->db().lastError());
+        app::showFailure(removed.failure());
     }
     reload();
     locate("CnID", following, model_->rowCount() - 1);

@@ -82,7 +82,7 @@ TEST_F(PostsTest, ANewCurrentPostJoinsTheUnitAndTheCurrentPostText) {
                                    2,
                                    true,
                                    false,
-                                   QStringLiteral("2023.1"),
+                                   QStringLiteral("2023.01"),
                                    QDate(2023, 1, 1),
                                    QVariant(),
                                    QVariant(),
@@ -98,7 +98,7 @@ TEST_F(PostsTest, ANewCurrentPostJoinsTheUnitAndTheCurrentPostText) {
     ASSERT_TRUE(joined.has_value());
     EXPECT_EQ(joined->order, nextMember);
     EXPECT_EQ(joined->zwList.toString(), QStringLiteral("主任"));
-    EXPECT_EQ(joined->rzsjList.toString(), QStringLiteral("2023.1"));
+    EXPECT_EQ(joined->rzsjList.toString(), QStringLiteral("2023.01"));
     const QString text =
         kCityParty + QStringLiteral("书记，") + kDevelopment + QStringLiteral("主任");
     EXPECT_EQ(cadreValue(1, QStringLiteral("xrz")).toString(), text);
@@ -202,18 +202,16 @@ TEST_F(PostsTest, AFailingRefreshTakesThePostBack) {
     EXPECT_EQ(snapshot(), before);
 }
 
-TEST_F(PostsTest, MonthTextsAreKeptAsTypedWithTheirDates) {
+TEST_F(PostsTest, MonthTextsAreStoredAsYearPointTwoDigitMonthWithTheirDates) {
     struct Case {
         const char* typed;
         QVariant text;
         QVariant date;
     };
     const Case cases[] = {
-        {"1965.3", QStringLiteral("1965.3"), QDate(1965, 3, 1)},
+        {"1965.3", QStringLiteral("1965.03"), QDate(1965, 3, 1)},
         {"1965.03", QStringLiteral("1965.03"), QDate(1965, 3, 1)},
         {" 1965.03 ", QStringLiteral("1965.03"), QDate(1965, 3, 1)},
-        {"1965.13", QStringLiteral("1965.13"), QVariant()},
-        {"三月", QStringLiteral("三月"), QVariant()},
         {"", QVariant(), QVariant()},
     };
     for (const Case& c : cases) {
@@ -223,7 +221,7 @@ TEST_F(PostsTest, MonthTextsAreKeptAsTypedWithTheirDates) {
         post.appointedMonth = QString::fromUtf8(c.typed);
         post.removedMonth = QString::fromUtf8(c.typed);
         const units::Outcome saved = cadre::savePost(dm, post);
-        ASSERT_TRUE(saved) << db().lastError();
+        ASSERT_TRUE(saved) << saved.message << db().lastError();
         EXPECT_EQ(postValue(saved.id, QStringLiteral("rzsjstr")), c.text);
         EXPECT_EQ(postValue(saved.id, QStringLiteral("rzsj")), c.date);
         EXPECT_EQ(postValue(saved.id, QStringLiteral("mzsjstr")), c.text);
@@ -417,7 +415,6 @@ TEST_F(PostsTest, AnotherCadresPostIsNotDeleted) {
 TEST_F(PostsTest, RemovingAMembershipMakesTheUnitsCurrentPostsFormer) {
     addPost(2, 3, QStringLiteral("党组书记"), 3);
     addPost(2, 3, QStringLiteral("顾问"), 3, {}, 2);
-    const QVariant xrz = cadreValue(2, QStringLiteral("xrz"));
     const int othersInUnit = count(QStringLiteral("tb_cadre_zw"),
                                    QStringLiteral("status=1 and dwID=3 and ZwCadreID<>2"));
     ASSERT_GT(othersInUnit, 0);
@@ -428,16 +425,29 @@ TEST_F(PostsTest, RemovingAMembershipMakesTheUnitsCurrentPostsFormer) {
     EXPECT_EQ(
         count(QStringLiteral("tb_cadre_zw"), QStringLiteral("ZwCadreID=2 and dwID=3 and status=2")),
         3);
-    // The posts keep their orders; the other unit and the other cadres stay as they were.
-    EXPECT_EQ(postValue(postId(2, QStringLiteral("市长")), QStringLiteral("zwOrder")).toInt(), 2);
+    // The ended posts follow the former ones in their order; the other unit and the other
+    // cadres stay as they were.
+    EXPECT_EQ(postList(2, 2),
+              (QStringList{"科长:1", "副主任:2", "顾问:3", "市长:4", "党组书记:5"}));
     EXPECT_EQ(postList(2, 1), QStringList{"副书记:1"});
     EXPECT_TRUE(member(2, 1).has_value());
     EXPECT_EQ(count(QStringLiteral("tb_cadre_zw"),
                     QStringLiteral("status=1 and dwID=3 and ZwCadreID<>2")),
               othersInUnit);
     EXPECT_EQ(unitList(3), (QStringList{"11:2", "12:3", "13:4"}));
-    // The record's text is not rebuilt by this command.
-    EXPECT_EQ(cadreValue(2, QStringLiteral("xrz")), xrz);
+    // The record's text no longer names the ended posts.
+    EXPECT_EQ(cadreValue(2, QStringLiteral("xrz")).toString(),
+              QString(kCityParty + QStringLiteral("副书记")));
+}
+
+TEST_F(PostsTest, RemovingAMembershipWritesTheEditorsOpenRecord) {
+    std::vector<cadre::CurrentPostTexts> received;
+    ASSERT_TRUE(cadre::removeMembership(dm, 2, 3, [&](const cadre::CurrentPostTexts& t) {
+        received.push_back(t);
+        return true;
+    })) << db().lastError();
+    ASSERT_EQ(received.size(), 1U);
+    EXPECT_EQ(received[0].posts, QString(kCityParty + QStringLiteral("副书记")));
 }
 
 }  // namespace
