@@ -476,22 +476,22 @@ Outcome UnitTree::removeSubtree(int id, Removal how, const QString& monthText) {
     if (how == Removal::Delete) {
         statements << f.SqlDeleteHead + QStringLiteral("from tb_cadre_zw where dwID in ") + units;
     }
+    statements << f.SqlDeleteHead + QStringLiteral("from tb_department where dwIndex like ") +
+                      subtreePattern(index);
 
     db::Transaction transaction(db_);
-    for (const QString& statement : statements) {
-        if (!db_.exec(statement)) {
-            return fail();
-        }
-    }
     if (how == Removal::Dissolve) {
         const Result<void> kept = keepPostsAsHistory(dm_, units, *month);
         if (!kept) {
             return fail(kept.failure().message);
         }
     }
-    if (!db_.exec(f.SqlDeleteHead + QStringLiteral("from tb_department where dwIndex like ") +
-                  subtreePattern(index)) ||
-        !transaction.commit()) {
+    for (const QString& statement : statements) {
+        if (!db_.exec(statement)) {
+            return fail();
+        }
+    }
+    if (!transaction.commit()) {
         return fail();
     }
     return {true, {}, id};
