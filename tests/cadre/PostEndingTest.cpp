@@ -136,7 +136,7 @@ TEST_F(PostEndingTest, OnlyCurrentPostsEndLastInTheFormerListAndTheCadreIsRefres
     }
 }
 
-TEST_F(PostEndingTest, EveryMonthEntryTakesOnlyAMonthFrom1900AndNotBeforeTheAppointment) {
+TEST_F(PostEndingTest, EveryMonthEntryTakesOnlyAMonthOfTheEntryPatternFrom1900) {
     struct Case {
         const char* typed;
         const char* stored;  // null: refused with the entry's message
