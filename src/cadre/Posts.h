@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cadre/CurrentPosts.h"
+#include "db/Result.h"
 #include "units/UnitTree.h"
 
 class TDataM;
@@ -14,9 +15,9 @@ class Database;
 
 // The changes made to one cadre's posts from the posts page and the post dialog. Each operation
 // runs in one transaction together with the refresh of the current-post texts that follows it:
-// a refusal (its message) or a database failure (empty message, the database's lastError()
-// tells) leaves everything as it was. The refresh writes the stored cadre record unless the
-// caller holds the record open and passes a writer for it.
+// a refusal (its message) or a database failure (the database's error; an Outcome's message is
+// empty then and the database's lastError() tells) leaves everything as it was. The refresh writes
+// the stored cadre record unless the caller holds the record open and passes a writer for it.
 namespace cadre {
 
 // Messages of the post dialog.
@@ -77,10 +78,8 @@ std::optional<PostInput> readPost(db::Database& db, int cadreId, int zwId);
 // picked unit's name), dwID (0 for a historical unit), the post name, the month texts as "yyyy.mm"
 // with their first days as dates (null when empty), the six document fields; a new post also gets
 // the cadre, zs true, emptyNode false and the last place among the cadre's posts of its status, and
-// an edited post whose status changes goes last in its new list. The outcome's id is the post's
-// ZwID.
-units::Outcome savePost(TDataM& dm, const PostInput& input,
-                        const CadreRecordWriter& writeRecord = {});
+// an edited post whose status changes goes last in its new list. The value is the post's ZwID.
+Result<int> savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter& writeRecord = {});
 
 // Deletes post `zwId` of cadre `cadreId`; `refresh` (a post of the current-posts list) refreshes
 // the current-post texts afterwards.
@@ -98,7 +97,7 @@ units::Outcome movePost(TDataM& dm, int cadreId, int zwId, int step,
 // posts, last in the former list and with no new removal month (cadre::endCurrentPosts, which
 // refreshes the current-post texts), then the membership row is deleted. Ask
 // kRemoveMembershipQuestion first.
-units::Outcome removeMembership(TDataM& dm, int cadreId, int unitId,
-                                const CadreRecordWriter& writeRecord = {});
+Result<void> removeMembership(TDataM& dm, int cadreId, int unitId,
+                              const CadreRecordWriter& writeRecord = {});
 
 }  // namespace cadre

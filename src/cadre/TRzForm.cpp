@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/DataModule.h"
+#include "app/MessageService.h"
 #include "cadre/PostBatch.h"
 #include "cadre/PostEnding.h"
 #include "db/Database.h"
@@ -249,14 +250,14 @@ cadre::PostInput TRzForm::input() const {
 }
 
 void TRzForm::btnOKClick() {
-    const units::Outcome outcome = cadre::savePost(dm_, input(), writeRecord_);
-    if (!outcome) {
-        units::showRefusal(outcome, dm_.db());
-        focusFieldOf(outcome.message);
+    const Result<int> saved = cadre::savePost(dm_, input(), writeRecord_);
+    if (!saved) {
+        app::showFailure(saved.failure());
+        focusFieldOf(saved.failure().message);
         return;
     }
     changed_ = true;
-    savedId_ = outcome.id;
+    savedId_ = *saved;
     if (!chkContinuous->isHidden() && chkContinuous->isChecked()) {
         // The next post starts in the same unit and list; only the post's own fields clear.
         zwId_ = 0;

@@ -118,16 +118,16 @@ Outcome addMembers(TDataM& dm, int unitId, const QList<int>& cadreIds) {
     return {true, {}, added};
 }
 
-Outcome transferMember(TDataM& dm, int cadreId, int fromUnit, int toUnit, bool leaveOldUnit,
-                       const QString& monthText, const QString& postName) {
+Result<void> transferMember(TDataM& dm, int cadreId, int fromUnit, int toUnit, bool leaveOldUnit,
+                            const QString& monthText, const QString& postName) {
     const std::optional<text::MonthEntry> month = text::readMonthEntry(monthText);
     if (!month) {
-        return Outcome::failure(kBadTransferMonth);
+        return Failure{kBadTransferMonth, {}};
     }
     db::Database& db = dm.db();
     db::Transaction transaction(db);
     if (!transaction.isActive()) {
-        return Outcome::failure({});
+        return Failure{{}, db.lastError()};
     }
     const QString cadre = QString::number(cadreId);
     if (leaveOldUnit) {
@@ -135,15 +135,16 @@ Outcome transferMember(TDataM& dm, int cadreId, int fromUnit, int toUnit, bool l
                               QString::number(fromUnit);
         const Result<void> ended = cadre::endCurrentPosts(dm, where, *month, 0);
         if (!ended) {
-            return Outcome::failure(ended.failure().message);
+            return ended;
         }
         if (!db.exec(sql::Fragments().SqlDeleteHead + QStringLiteral("from tb_cadre_node where ") +
                      where)) {
-            return Outcome::failure({});
+            return Failure{{}, db.lastError()};
         }
     }
-    if (!units::ensureMember(dm, cadreId, toUnit, {true, true})) {
-        return Outcome::failure({});
+    const Result<bool> joined = units::ensureMember(dm, cadreId, toUnit, {true, true});
+    if (!joined) {
+        return joined.failure();
     }
     if (!postName.trimmed().isEmpty()) {
         cadre::PostInput post;
@@ -152,13 +153,13 @@ Outcome transferMember(TDataM& dm, int cadreId, int fromUnit, int toUnit, bool l
         post.unitText = dm.UnitName(toUnit);
         post.postName = postName;
         post.appointedMonth = month->text;
-        const Outcome saved = cadre::savePost(dm, post);
+        const Result<int> saved = cadre::savePost(dm, post);
         if (!saved) {
-            return saved;
+            return saved.failure();
         }
     }
     if (!transaction.commit()) {
-        return Outcome::failure({});
+        return Failure{{}, db.lastError()};
     }
     return {};
 }

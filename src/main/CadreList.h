@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+#include "db/Result.h"
 #include "units/UnitTree.h"
 
 class TDataM;
@@ -59,7 +60,7 @@ inline const QString kBadTransferMonth =
 // is refused with kBadTransferMonth, a month before the appointment of a post that ends with
 // kRemovalBeforeAppointment, a new unit that is a grouping node (when a post is given) with the
 // post dialog's message; nothing is written then.
-Outcome transferMember(TDataM& dm, int cadreId, int fromUnit, int toUnit, bool leaveOldUnit,
-                       const QString& monthText, const QString& postName);
+Result<void> transferMember(TDataM& dm, int cadreId, int fromUnit, int toUnit, bool leaveOldUnit,
+                            const QString& monthText, const QString& postName);
 
 }  // namespace mainwin

@@ -385,11 +385,11 @@ void PageDw::dropOnUnit(int unitId, const QString& unitName, const DraggedCadre&
     if (form.exec() != QDialog::Accepted) {
         return;
     }
-    const units::Outcome outcome =
+    const Result<void> moved =
         mainwin::transferMember(*dm_, cadre.cadreId, cadre.unitId, unitId, form.leaveOldUnit(),
                                 form.monthText(), form.postName());
-    if (!outcome) {
-        units::showRefusal(outcome, dm_->db());
+    if (!moved) {
+        app::showFailure(moved.failure());
     }
     reload();
 }

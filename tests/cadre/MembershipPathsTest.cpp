@@ -130,8 +130,8 @@ TEST_F(MembershipPathsTest, NoRefreshTakesACadreOutOfAUnitItJoinedOnPurpose) {
              post.unitId = 12;
              post.unitText = dm.UnitName(12);
              post.postName = QStringLiteral("主任");
-             const units::Outcome saved = cadre::savePost(dm, post);
-             return saved && cadre::deletePost(dm, cadre, saved.id, true);
+             const Result<int> saved = cadre::savePost(dm, post);
+             return saved && cadre::deletePost(dm, cadre, *saved, true);
          }},
         {"removed from another unit",
          [this](int cadre) {

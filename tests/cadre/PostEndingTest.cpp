@@ -83,7 +83,7 @@ class PostEndingTest : public CadreData {
              cadre::kBadRemovalMonth, true},
             {"transfer",
              [=, this](const QString& m) {
-                 return outcome(mainwin::transferMember(dm, 2, 3, 12, true, m, QString()));
+                 return result(mainwin::transferMember(dm, 2, 3, 12, true, m, QString()));
              },
              mainwin::kBadTransferMonth, true},
             {"dissolution",
@@ -103,9 +103,9 @@ TEST_F(PostEndingTest, OnlyCurrentPostsEndLastInTheFormerListAndTheCadreIsRefres
     std::vector<Way> all = ways();
     all.push_back({"membership removal on the posts page",
                    [this](const QString&) {
-                       const units::Outcome o = cadre::removeMembership(dm, 2, 3);
-                       EXPECT_TRUE(o) << db().lastError().toStdString();
-                       return o.message;
+                       const Result<void> removed = cadre::removeMembership(dm, 2, 3);
+                       EXPECT_TRUE(removed) << removed.errorText().toStdString();
+                       return removed.failure().message;
                    },
                    {},
                    true});
@@ -153,7 +153,7 @@ TEST_F(PostEndingTest, EveryMonthEntryTakesOnlyAMonthOfTheEntryPatternFrom1900) 
                        [this](const QString& m) {
                            cadre::PostInput input = *cadre::readPost(db(), 2, mayor);
                            input.appointedMonth = m;
-                           return cadre::savePost(dm, input).message;
+                           return cadre::savePost(dm, input).failure().message;
                        },
                        cadre::kBadAppointedMonth, true});
     entries.push_back({"post dialog, removal month",
@@ -161,7 +161,7 @@ TEST_F(PostEndingTest, EveryMonthEntryTakesOnlyAMonthOfTheEntryPatternFrom1900) 
                            cadre::PostInput input = *cadre::readPost(db(), 2, mayor);
                            input.current = false;
                            input.removedMonth = m;
-                           return cadre::savePost(dm, input).message;
+                           return cadre::savePost(dm, input).failure().message;
                        },
                        cadre::kBadRemovalMonth, true});
     for (const Way& entry : entries) {
@@ -193,7 +193,7 @@ TEST_F(PostEndingTest, ARemovalMonthBeforeTheAppointmentIsRefused) {
                        [this](const QString& m) {
                            cadre::PostInput input = *cadre::readPost(db(), 2, mayor);
                            input.removedMonth = m;
-                           return cadre::savePost(dm, input).message;
+                           return cadre::savePost(dm, input).failure().message;
                        },
                        {},
                        true});

@@ -213,9 +213,9 @@ TEST_F(CadreListTest, ATransferMovesOrCopiesTheMembershipAndRecordsTheNewPost) {
         db::Database& db = dm.db();
         db::Transaction undo(db);
         const int next = dm.NextMemberOrder(13);
-        const units::Outcome moved = mainwin::transferMember(
+        const Result<void> moved = mainwin::transferMember(
             dm, 36, 12, 13, c.leave, QStringLiteral("2024.10"), QString::fromUtf8(c.post));
-        ASSERT_TRUE(moved) << moved.message << db.lastError();
+        ASSERT_TRUE(moved) << moved.errorText();
         const auto joined = db.query(QStringLiteral(
             "select zwOrder, bind, nobz from tb_cadre_node where dwID=13 and ZwCadreID=36"));
         ASSERT_EQ(joined->rows.size(), 1U);
