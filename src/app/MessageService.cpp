@@ -2,6 +2,8 @@
 
 #include <QTextStream>
 
+#include "db/Result.h"
+
 namespace app {
 
 namespace {
@@ -50,6 +52,14 @@ void showError(const QString& text) {
 
 bool confirmAction(const QString& text) {
     return messages().confirm(text, QStringLiteral("提示"));
+}
+
+void showFailure(const Failure& failure) {
+    if (failure.dbError.isEmpty()) {
+        showInformation(failure.message);
+    } else {
+        showError(failure.text());
+    }
 }
 
 }  // namespace app

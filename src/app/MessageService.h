@@ -2,6 +2,8 @@
 
 #include <QString>
 
+struct Failure;
+
 namespace app {
 
 // How operations speak to the user: information and errors, and OK/Cancel confirmations. The
@@ -25,5 +27,7 @@ MessageService* setMessageService(MessageService* service);
 void showInformation(const QString& text);  // "提示"
 void showError(const QString& text);        // "错误"
 bool confirmAction(const QString& text);    // "提示", OK/Cancel
+// Shows why an operation failed: a refused input as information, a database failure as an error.
+void showFailure(const Failure& failure);
 
 }  // namespace app

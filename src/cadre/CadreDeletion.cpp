@@ -1,11 +1,11 @@
 #include "cadre/CadreDeletion.h"
 
-#include <QDate>
 #include <QStringList>
 #include <QVariant>
 
 #include "app/DataModule.h"
 #include "cadre/CurrentPosts.h"
+#include "cadre/PostEnding.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
 #include "text/MonthText.h"
@@ -79,12 +79,19 @@ bool DeleteCadre(TDataM& dm, int cadreId, bool complete, bool mayDeleteCadreRow,
     return transaction.commit();
 }
 
-bool removeFromUnit(TDataM& dm, int cadreId, int unitId, RemovalWay way,
-                    const QString& removalMonthText) {
+Result<void> removeFromUnit(TDataM& dm, int cadreId, int unitId, RemovalWay way,
+                            const QString& removalMonthText) {
+    const std::optional<text::MonthEntry> month = way == RemovalWay::RemoveWithRemovalDate
+                                                      ? text::readMonthEntry(removalMonthText)
+                                                      : std::optional(text::MonthEntry{});
+    if (!month) {
+        return Failure{kBadRemovalMonth, {}};
+    }
     db::Database& db = dm.db();
+    const auto failed = [&db] { return Failure{{}, db.lastError()}; };
     db::Transaction transaction(db);
     if (!transaction.isActive()) {
-        return false;
+        return failed();
     }
     const QString id = QString::number(cadreId);
     const QString unit = QString::number(unitId);
@@ -92,43 +99,30 @@ bool removeFromUnit(TDataM& dm, int cadreId, int unitId, RemovalWay way,
         db.query(QStringLiteral("select zwOrder from tb_cadre_node where ZwCadreID=") + id +
                  QStringLiteral(" and dwID=") + unit);
     if (!membership) {
-        return false;
+        return failed();
     }
-    switch (way) {
-        case RemovalWay::RemoveWithRemovalDate: {
-            const QDate removed = text::parseMonthText(removalMonthText);
-            QString dates;
-            if (removed.isValid()) {
-                dates = QStringLiteral(",mzsj=") + sql::dateLiteral(removed) +
-                        QStringLiteral(",mzsjStr=") + sql::quoted(removalMonthText);
-            }
-            if (!db.exec(QStringLiteral("update tb_cadre_zw set status=2") + dates +
-                         QStringLiteral(" where status=1 and ZwCadreID=") + id +
-                         QStringLiteral(" and dwID=") + unit) ||
-                !DeleteCadre(dm, cadreId, false, false, unitId)) {
-                return false;
-            }
-            break;
+    if (way == RemovalWay::RemoveWithRemovalDate) {
+        const Result<void> ended = endCurrentPosts(
+            dm, QStringLiteral("ZwCadreID=") + id + QStringLiteral(" and dwID=") + unit, *month, 0);
+        if (!ended) {
+            return ended;
         }
-        case RemovalWay::RemoveAndDeletePosts:
-            if (!DeleteCadre(dm, cadreId, false, false, unitId)) {
-                return false;
-            }
-            break;
-        case RemovalWay::DeleteCompletely:
-            if (!DeleteCadre(dm, cadreId, true, true, unitId)) {
-                return false;
-            }
-            break;
+    }
+    const bool complete = way == RemovalWay::DeleteCompletely;
+    if (!DeleteCadre(dm, cadreId, complete, complete, unitId)) {
+        return failed();
     }
     // Every member after the one who left moves up by one.
     if (!membership->rows.empty() &&
         !db.exec(QStringLiteral("update tb_cadre_node set zwOrder=zwOrder-1 where zwOrder>") +
                  QString::number(membership->rows[0][0].toInt()) + QStringLiteral(" and dwID=") +
                  unit)) {
-        return false;
+        return failed();
     }
-    return transaction.commit();
+    if (!transaction.commit()) {
+        return failed();
+    }
+    return {};
 }
 
 }  // namespace cadre

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "db/Result.h"
+
 class TDataM;
 
 // Taking a cadre out of a unit's list, or out of the database.
@@ -28,11 +30,12 @@ enum class RemovalWay {
 };
 
 // Takes cadre `cadreId` out of unit `unitId` in the given way and closes the gap it leaves in
-// the unit's order. With RemoveWithRemovalDate, a month text that parses is stored as typed
-// with its first day as the removal date; any other text (an empty one included) leaves the
-// posts former without a removal date. One transaction; false on a database failure, with
-// nothing changed (the database's lastError() tells why).
-bool removeFromUnit(TDataM& dm, int cadreId, int unitId, RemovalWay way,
-                    const QString& removalMonthText);
+// the unit's order. With RemoveWithRemovalDate the unit's current posts end in the removal
+// month (cadre::endCurrentPosts: stored as "yyyy.mm" with its first day as the removal date, an
+// empty text ending them without one); a text that is not a month of the entry pattern is
+// refused with kBadRemovalMonth, a month before a post's appointment with
+// kRemovalBeforeAppointment. One transaction: a refusal or a failure changes nothing.
+Result<void> removeFromUnit(TDataM& dm, int cadreId, int unitId, RemovalWay way,
+                            const QString& removalMonthText);
 
 }  // namespace cadre

@@ -11,6 +11,7 @@
 #include "text/MonthText.h"
 #include "text/PersonName.h"
 #include "text/Pinyin.h"
+#include "units/Membership.h"
 
 namespace cadre {
 
@@ -327,23 +328,10 @@ class SaveRun {
         return outcome_.cadreId != 0;
     }
 
-    // Makes the new cadre a member of `unitId`, last in its order, unless it is one already.
+    // Makes the new cadre a member of `unitId`, last in its order and bound to it, unless it is
+    // one already.
     bool joinUnit(int unitId) {
-        db::Database& db = dm_.db();
-        const QString cadre = QString::number(outcome_.cadreId);
-        const QString unit = QString::number(unitId);
-        const auto existing =
-            db.query(QStringLiteral("select * from tb_cadre_node where ZwCadreID=") + cadre +
-                     QStringLiteral(" and dwID=") + unit);
-        if (!existing) {
-            return false;
-        }
-        if (!existing->rows.empty()) {
-            return true;
-        }
-        return db.exec(
-            QStringLiteral("Insert into tb_cadre_node (ZwCadreID,dwID,zwOrder) VALUES (") + cadre +
-            u',' + unit + u',' + QString::number(dm_.NextMemberOrder(unitId)) + u')');
+        return units::ensureMember(dm_, outcome_.cadreId, unitId, {true, true}).ok();
     }
 
     TDataM& dm_;

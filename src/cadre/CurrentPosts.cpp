@@ -8,6 +8,7 @@
 #include "app/DataModule.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
+#include "units/Membership.h"
 
 namespace cadre {
 
@@ -39,37 +40,25 @@ std::optional<std::vector<CurrentPost>> readCurrentPosts(db::Database& db, const
 }
 
 // Gives every unit of `posts` a membership of the cadre, appended last in the unit's order.
-bool addMissingMemberships(db::Database& db, const QString& cadre,
-                           const std::vector<CurrentPost>& posts) {
-    const auto existing =
-        db.query(QStringLiteral("select dwID from tb_cadre_node where ZwCadreID=") + cadre);
-    if (!existing) {
-        return false;
-    }
+bool addMissingMemberships(TDataM& dm, int cadreId, const std::vector<CurrentPost>& posts) {
     QSet<int> units;
-    for (const QVariantList& r : existing->rows) {
-        units.insert(r[0].toInt());
-    }
     for (const CurrentPost& post : posts) {
         if (units.contains(post.unitId)) {
             continue;
         }
-        const QString unit = QString::number(post.unitId);
-        const auto last = db.query(
-            QStringLiteral("select Max(zwOrder) as maxord from tb_cadre_node where dwID=") + unit);
-        if (!last || last->rows.empty()) {
-            return false;
-        }
-        const int order = last->rows[0][0].toInt() + 1;
-        if (!db.exec(QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,zwOrder,bind,nobz) "
-                                    "values (") +
-                     cadre + u',' + unit + u',' + QString::number(order) +
-                     QStringLiteral(",False,False)"))) {
+        if (!units::ensureMember(dm, cadreId, post.unitId, {})) {
             return false;
         }
         units.insert(post.unitId);
     }
     return true;
+}
+
+// Clears the post summaries of every membership of a cadre who holds no current post.
+bool clearSummaries(db::Database& db, const QString& cadre) {
+    return db.exec(
+        QStringLiteral("update tb_cadre_node set zwList=null,rzsjList=null where ZwCadreID=") +
+        cadre);
 }
 
 // Writes each membership's post summary; deletes the memberships left without posts that are
@@ -137,8 +126,8 @@ bool writeStoredRecord(db::Database& db, const QString& cadre, const CurrentPost
     if (record->rows[0][0].toBool()) {
         return db.exec(QStringLiteral("update tb_cadre set allZwList=xrz") + where);
     }
-    return db.exec(QStringLiteral("update tb_cadre set xrz=?,allZwList=?") + where,
-                   {texts.posts, texts.posts});
+    return db.exec(QStringLiteral("update tb_cadre set xrz=?,allZwList=?,allRzsjList=?") + where,
+                   {texts.posts, texts.posts, texts.appointed});
 }
 
 }  // namespace
@@ -179,12 +168,11 @@ bool RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId,
         return false;
     }
     // Without a current post in the tree the record keeps its texts (the last post held stays
-    // readable), while the memberships still follow the posts: the kept unit's summaries are
-    // emptied and other unbound memberships end.
+    // readable) and the cadre stays in every unit it belongs to; only the post summaries go.
     if (posts->empty()) {
-        return summariseMemberships(db, cadre, keepUnitId) && transaction.commit();
+        return clearSummaries(db, cadre) && transaction.commit();
     }
-    return addMissingMemberships(db, cadre, *posts) && writeRecord(currentPostTexts(*posts)) &&
+    return addMissingMemberships(dm, cadreId, *posts) && writeRecord(currentPostTexts(*posts)) &&
            summariseMemberships(db, cadre, keepUnitId) && transaction.commit();
 }
 

@@ -37,8 +37,10 @@ CurrentPostTexts currentPostTexts(const std::vector<CurrentPost>& posts);
 using CadreRecordWriter = std::function<bool(const CurrentPostTexts&)>;
 
 // Brings the cadre record and the cadre's memberships in line with its current posts:
-// - with no current post in a unit of the tree nothing changes at all;
-// - a membership is created (last in the unit) for each unit where a current post has none;
+// - with no current post in a unit of the tree the record keeps its texts and every membership
+//   stays; only their post summaries are cleared;
+// - a membership is created (last in the unit, unbound, in staffing) for each unit where a
+//   current post has none;
 // - the cadre record receives the texts through `writeRecord`;
 // - every membership gets its unit's post summary and loses its `bind` mark when there are
 //   posts; a membership without posts and without `bind` is deleted, except the one of
@@ -49,8 +51,9 @@ bool RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId,
                          const CadreRecordWriter& writeRecord);
 
 // The same, writing the stored cadre record directly: unless ZwLock is set, xrz := the
-// current-post text; allZwList := xrz in every case (the stored xrz when locked). allRzsjList is
-// not written on this path.
+// current-post text and allRzsjList := the appointment month; allZwList := xrz in every case
+// (the stored xrz when locked). The appointment month is written here as well as by the cadre
+// editor, so that a list never shows a new post with the month of an old one.
 bool RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId);
 
 }  // namespace cadre

@@ -2,17 +2,18 @@
 
 #include <QDate>
 #include <QHash>
-#include <QSet>
 #include <QVariant>
 #include <algorithm>
 
 #include "app/DataModule.h"
 #include "app/Progress.h"
 #include "cadre/CurrentPosts.h"
+#include "cadre/PostEnding.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
 #include "db/SqlText.h"
 #include "text/MonthText.h"
+#include "units/Membership.h"
 #include "units/Quotas.h"
 
 namespace cadre {
@@ -33,21 +34,6 @@ QString idList(const QList<int>& ids) {
 QVariant monthDate(const QString& monthText) {
     const QDate date = text::parseMonthText(monthText);
     return date.isValid() ? QVariant(date) : QVariant();
-}
-
-// Runs `change` (when there are posts to change) and the current-post refresh of the cadre in
-// one transaction.
-bool changeAndRefresh(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds,
-                      const QString& statement, const QVariantList& params) {
-    db::Database& db = dm.db();
-    db::Transaction transaction(db);
-    if (!transaction.isActive()) {
-        return false;
-    }
-    if (!zwIds.isEmpty() && !db.exec(statement, params)) {
-        return false;
-    }
-    return RefreshCurrentPosts(dm, cadreId, unitId) && transaction.commit();
 }
 
 // The condition that picks the cadre's current posts among `zwIds`.
@@ -108,11 +94,8 @@ std::optional<units::QuotaRow> quotaRowOf(db::Database& db, int unitId, const QS
                            v[4].toInt(), v[5].toInt(), db::displayText(v[6]), v[7].toBool()};
 }
 
-// What applyCategory() works on in the unit: who is a member, the highest member order and the
-// current posts by cadre and name.
+// What applyCategory() works on in the unit: the current posts by cadre and name.
 struct UnitState {
-    QSet<int> members;
-    int highestOrder = 0;
     QHash<QPair<int, QString>, int> posts;  // (cadre, post name) -> ZwID, the first one stored
 };
 
@@ -120,17 +103,10 @@ std::optional<UnitState> readUnitState(db::Database& db, const QString& unit) {
     const auto posts =
         db.query(QStringLiteral("select ZwID,ZwCadreID,zwmc from tb_cadre_zw where dwid=") + unit +
                  QStringLiteral(" and status=1"));
-    const auto members =
-        db.query(QStringLiteral("select ZwCadreID,zwOrder from tb_cadre_node where dwid=") + unit +
-                 QStringLiteral(" order by zwOrder"));
-    if (!posts || !members) {
+    if (!posts) {
         return std::nullopt;
     }
     UnitState state;
-    for (const QVariantList& r : members->rows) {
-        state.members.insert(r[0].toInt());
-        state.highestOrder = std::max(state.highestOrder, r[1].toInt());
-    }
     for (const QVariantList& r : posts->rows) {
         const QPair<int, QString> key{r[1].toInt(), db::displayText(r[2])};
         if (!state.posts.contains(key)) {
@@ -144,13 +120,8 @@ std::optional<UnitState> readUnitState(db::Database& db, const QString& unit) {
 bool applyRow(TDataM& dm, int unitId, const QString& unitName, const QString& category,
               const CategoryRow& row, UnitState& state) {
     db::Database& db = dm.db();
-    if (!state.members.contains(row.cadreId)) {
-        if (!db.exec(QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,zwOrder,bind,nobz) "
-                                    "values (?,?,?,True,False)"),
-                     {row.cadreId, unitId, ++state.highestOrder})) {
-            return false;
-        }
-        state.members.insert(row.cadreId);
+    if (!units::ensureMember(dm, row.cadreId, unitId, {true, true})) {
+        return false;
     }
     const QString post = row.post.trimmed();
     const QVariant appointed = monthDate(row.monthText);
@@ -201,22 +172,55 @@ std::optional<QList<PostLine>> readPostLines(db::Database& db, const QString& st
     return lines;
 }
 
-bool removePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds,
-                 const QString& monthText) {
-    return changeAndRefresh(
-        dm, cadreId, unitId, zwIds,
-        QStringLiteral(
-            "update tb_cadre_zw set ischeck=False,status=2,mzsjstr=?,mzsj=?,mzwh=?,mzw=?,mzyy=?") +
-            markedPostsCondition(cadreId, zwIds),
-        {monthText, monthDate(monthText), kRemovalNumberPrompt, kRemovalDocumentPrompt,
-         kRemovalReasonPrompt});
+Result<void> removePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds,
+                         const QString& monthText) {
+    const std::optional<text::MonthEntry> month = text::readMonthEntry(monthText);
+    if (!month) {
+        return Failure{kBadRemovalMonth, {}};
+    }
+    db::Database& db = dm.db();
+    db::Transaction transaction(db);
+    if (!transaction.isActive()) {
+        return Failure{{}, db.lastError()};
+    }
+    if (zwIds.isEmpty()) {
+        if (!RefreshCurrentPosts(dm, cadreId, unitId) || !transaction.commit()) {
+            return Failure{{}, db.lastError()};
+        }
+        return {};
+    }
+    const QString marked = markedPostsCondition(cadreId, zwIds);
+    if (!db.exec(
+            QStringLiteral("update tb_cadre_zw set ischeck=False,mzwh=?,mzw=?,mzyy=?") + marked,
+            {kRemovalNumberPrompt, kRemovalDocumentPrompt, kRemovalReasonPrompt})) {
+        return Failure{{}, db.lastError()};
+    }
+    const Result<void> ended =
+        endCurrentPosts(dm,
+                        QStringLiteral("ZwCadreID=") + QString::number(cadreId) +
+                            QStringLiteral(" and ZwID in ") + idList(zwIds),
+                        *month, unitId);
+    if (!ended) {
+        return ended;
+    }
+    if (!transaction.commit()) {
+        return Failure{{}, db.lastError()};
+    }
+    return {};
 }
 
 bool deletePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds) {
-    return changeAndRefresh(dm, cadreId, unitId, zwIds,
-                            sql::Fragments().SqlDeleteHead + QStringLiteral("from tb_cadre_zw") +
-                                markedPostsCondition(cadreId, zwIds),
-                            {});
+    db::Database& db = dm.db();
+    db::Transaction transaction(db);
+    if (!transaction.isActive()) {
+        return false;
+    }
+    if (!zwIds.isEmpty() &&
+        !db.exec(sql::Fragments().SqlDeleteHead + QStringLiteral("from tb_cadre_zw") +
+                 markedPostsCondition(cadreId, zwIds))) {
+        return false;
+    }
+    return RefreshCurrentPosts(dm, cadreId, unitId) && transaction.commit();
 }
 
 QString cadreName(db::Database& db, int cadreId) {

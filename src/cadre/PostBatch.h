@@ -5,6 +5,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "db/Result.h"
+
 class TDataM;
 
 namespace db {
@@ -39,12 +41,14 @@ inline const QString kRemovalNumberPrompt = QStringLiteral("免职文号：");
 inline const QString kRemovalDocumentPrompt = QStringLiteral("免 职 文：");
 inline const QString kRemovalReasonPrompt = QStringLiteral("免职原因：");
 
-// Makes the cadre's current posts among `zwIds` former posts: unmarked, ending in `monthText`
-// (kept as typed, its first day as the removal date, no date when it is not a month), with the
-// removal prompts as document number, document and reason; they keep their order numbers. Then
-// refreshes the cadre's current posts keeping its membership of `unitId`.
-bool removePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds,
-                 const QString& monthText);
+// Makes the cadre's current posts among `zwIds` former posts (cadre::endCurrentPosts): unmarked,
+// ending in `monthText` (an empty text gives no removal month), with the removal prompts as
+// document number, document and reason, last in the former list. Then refreshes the cadre's
+// current posts keeping its membership of `unitId`. A text that is not a month of the entry
+// pattern is refused with kBadRemovalMonth, a month before a post's appointment with
+// kRemovalBeforeAppointment; nothing is written then.
+Result<void> removePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds,
+                         const QString& monthText);
 // Deletes the cadre's current posts among `zwIds`, then refreshes as removePosts() does.
 bool deletePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds);
 
@@ -106,7 +110,7 @@ struct CategoryOutcome {
 // - refused, with nothing written, without a category (kChooseCategory) or when a row has no
 //   post name (kSetPostName, with that row's index);
 // - a cadre without a membership of the unit gets one, bound, after the unit's last member (the
-//   rows counting up in their order);
+//   rows counting up in their order; units::ensureMember);
 // - the cadre's current post of the row's name in the unit is edited, otherwise a current post
 //   is appended after the cadre's current posts; either gets the category, the name and the
 //   appointment month (as typed, with its first day as date, no date when it is not a month);

@@ -4,6 +4,7 @@
 #include <QVariant>
 
 #include "app/DataModule.h"
+#include "cadre/PostEnding.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
 #include "text/MonthText.h"
@@ -19,16 +20,24 @@ Outcome failed() {
     return Outcome::failure({});
 }
 
+// The same, reported through Result.
+Failure databaseFailure(const db::Database& db) {
+    return Failure{{}, db.lastError()};
+}
+
+Failure refused(const QString& message) {
+    return Failure{message, {}};
+}
+
 // A typed text as stored: trimmed, and null when nothing is left.
 QVariant textOrNull(const QString& text) {
     const QString trimmed = text.trimmed();
     return trimmed.isEmpty() ? QVariant() : QVariant(trimmed);
 }
 
-// The first day of the month a month text names, null when the text is not a month.
-QVariant monthDate(const QString& text) {
-    const QDate date = text::parseMonthText(text);
-    return date.isValid() ? QVariant(date) : QVariant();
+// The date of a month entry, null for an empty one.
+QVariant entryDate(const text::MonthEntry& month) {
+    return month.date.isValid() ? QVariant(month.date) : QVariant();
 }
 
 bool refresh(TDataM& dm, int cadreId, const CadreRecordWriter& writeRecord) {
@@ -49,39 +58,33 @@ struct PostUnit {
 
 // The unit of `input`, or the refusal: an empty box, a picked unit that is not a real unit of
 // the tree, a blank unit text.
-std::optional<PostUnit> postUnit(db::Database& db, const PostInput& input, Outcome& refusal) {
+Result<PostUnit> postUnit(db::Database& db, const PostInput& input) {
     PostUnit unit;
     if (input.historicalUnit) {
         if (input.unitText.isEmpty()) {
-            refusal = Outcome::failure(kPostUnitNotSet);
-            return std::nullopt;
+            return refused(kPostUnitNotSet);
         }
         unit.text = input.unitText.trimmed();
     } else {
         if (input.unitId == 0) {
             // A box that shows a unit while none is picked holds the stored text of a post
             // whose unit has left the tree.
-            refusal =
-                Outcome::failure(input.unitText.isEmpty() ? kPostUnitNotSet : kPostUnitNotReal);
-            return std::nullopt;
+            return refused(input.unitText.isEmpty() ? kPostUnitNotSet : kPostUnitNotReal);
         }
         const auto row =
             db.query(QStringLiteral("select name, isDep from tb_department where ID=") +
                      QString::number(input.unitId));
         if (!row) {
-            refusal = failed();
-            return std::nullopt;
+            return databaseFailure(db);
         }
         if (row->rows.empty() || !row->rows[0][1].toBool()) {
-            refusal = Outcome::failure(kPostUnitNotReal);
-            return std::nullopt;
+            return refused(kPostUnitNotReal);
         }
         unit.id = input.unitId;
         unit.text = row->rows[0][0].toString().trimmed();
     }
     if (unit.text.isEmpty()) {
-        refusal = Outcome::failure(kSelectPostUnit);
-        return std::nullopt;
+        return refused(kSelectPostUnit);
     }
     return unit;
 }
@@ -117,20 +120,30 @@ std::optional<PostInput> readPost(db::Database& db, int cadreId, int zwId) {
     return post;
 }
 
-Outcome savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter& writeRecord) {
+Result<int> savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter& writeRecord) {
     db::Database& db = dm.db();
-    Outcome refusal;
-    const std::optional<PostUnit> unit = postUnit(db, input, refusal);
+    const Result<PostUnit> unit = postUnit(db, input);
     if (!unit) {
-        return refusal;
+        return unit.failure();
     }
     if (input.postName.trimmed().isEmpty()) {
-        return Outcome::failure(kEnterPostName);
+        return refused(kEnterPostName);
+    }
+    const std::optional<text::MonthEntry> appointed = text::readMonthEntry(input.appointedMonth);
+    if (!appointed) {
+        return refused(kBadAppointedMonth);
+    }
+    const std::optional<text::MonthEntry> removed = text::readMonthEntry(input.removedMonth);
+    if (!removed) {
+        return refused(kBadRemovalMonth);
+    }
+    if (appointed->date.isValid() && removed->date.isValid() && removed->date < appointed->date) {
+        return refused(kRemovalBeforeAppointment);
     }
 
     db::Transaction transaction(db);
     if (!transaction.isActive()) {
-        return failed();
+        return databaseFailure(db);
     }
     const int status = input.current ? kCurrentPost : kFormerPost;
     int zwId = input.zwId;
@@ -142,10 +155,10 @@ Outcome savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter& wr
             QStringLiteral("select status, zwOrder from tb_cadre_zw where ZwCadreID=") +
             QString::number(input.cadreId) + QStringLiteral(" and ZwID=") + QString::number(zwId));
         if (!stored) {
-            return failed();
+            return databaseFailure(db);
         }
         if (stored->rows.empty()) {
-            return Outcome::failure(kPostGone);
+            return refused(kPostGone);
         }
         // A post that changes lists goes last in its new list, so that the orders of each list
         // stay distinct and the list can be reordered.
@@ -157,10 +170,10 @@ Outcome savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter& wr
                                  status,
                                  unit->text,
                                  input.postName.trimmed(),
-                                 textOrNull(input.appointedMonth),
-                                 monthDate(input.appointedMonth),
-                                 textOrNull(input.removedMonth),
-                                 monthDate(input.removedMonth),
+                                 textOrNull(appointed->text),
+                                 entryDate(*appointed),
+                                 textOrNull(removed->text),
+                                 entryDate(*removed),
                                  textOrNull(input.appointmentNumber),
                                  textOrNull(input.appointmentDocument),
                                  textOrNull(input.appointmentReason),
@@ -173,7 +186,7 @@ Outcome savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter& wr
                                     "emptyNode) values (?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,?,True,"
                                     "False)"),
                      values + QVariantList{input.cadreId})) {
-            return failed();
+            return databaseFailure(db);
         }
         zwId = static_cast<int>(db.lastInsertId());
     } else if (!db.exec(QStringLiteral("update tb_cadre_zw set dwID=?,zwOrder=?,status=?,dw=?,"
@@ -181,12 +194,12 @@ Outcome savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter& wr
                                        "rzyy=?,mzwh=?,mzw=?,mzyy=? where ZwID=") +
                             QString::number(zwId),
                         values)) {
-        return failed();
+        return databaseFailure(db);
     }
     if (!refresh(dm, input.cadreId, writeRecord) || !transaction.commit()) {
-        return failed();
+        return databaseFailure(db);
     }
-    return {true, {}, zwId};
+    return zwId;
 }
 
 Outcome deletePost(TDataM& dm, int cadreId, int zwId, bool refreshAfter,
@@ -254,22 +267,28 @@ Outcome movePost(TDataM& dm, int cadreId, int zwId, int step,
     return {true, {}, zwId};
 }
 
-Outcome removeMembership(TDataM& dm, int cadreId, int unitId) {
+Result<void> removeMembership(TDataM& dm, int cadreId, int unitId,
+                              const CadreRecordWriter& writeRecord) {
     db::Database& db = dm.db();
     const QString cadre = QString::number(cadreId);
     const QString unit = QString::number(unitId);
     db::Transaction transaction(db);
-    if (!transaction.isActive() ||
-        !db.exec(QStringLiteral("update tb_cadre_zw set status=2 where zwcadreid=") + cadre +
-                 QStringLiteral(" and dwid=") + unit + QStringLiteral(" and status=1")) ||
-        !db.exec(sql::Fragments().SqlDeleteHead +
-                 QStringLiteral(" from tb_cadre_node where "
-                                "zwcadreid=") +
-                 cadre + QStringLiteral(" and dwid=") + unit) ||
-        !transaction.commit()) {
-        return failed();
+    if (!transaction.isActive()) {
+        return databaseFailure(db);
     }
-    return {true, {}, unitId};
+    const Result<void> ended = endCurrentPosts(
+        dm, QStringLiteral("ZwCadreID=") + cadre + QStringLiteral(" and dwID=") + unit,
+        text::MonthEntry{}, 0, writeRecord);
+    if (!ended) {
+        return ended;
+    }
+    if (!db.exec(sql::Fragments().SqlDeleteHead +
+                 QStringLiteral(" from tb_cadre_node where zwcadreid=") + cadre +
+                 QStringLiteral(" and dwid=") + unit) ||
+        !transaction.commit()) {
+        return databaseFailure(db);
+    }
+    return {};
 }
 
 }  // namespace cadre

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "cadre/CurrentPosts.h"
+#include "db/Result.h"
 #include "units/UnitTree.h"
 
 class TDataM;
@@ -14,9 +15,9 @@ class Database;
 
 // The changes made to one cadre's posts from the posts page and the post dialog. Each operation
 // runs in one transaction together with the refresh of the current-post texts that follows it:
-// a refusal (its message) or a database failure (empty message, the database's lastError()
-// tells) leaves everything as it was. The refresh writes the stored cadre record unless the
-// caller holds the record open and passes a writer for it.
+// a refusal (its message) or a database failure (the database's error; an Outcome's message is
+// empty then and the database's lastError() tells) leaves everything as it was. The refresh writes
+// the stored cadre record unless the caller holds the record open and passes a writer for it.
 namespace cadre {
 
 // Messages of the post dialog.
@@ -25,6 +26,8 @@ inline const QString kPostUnitNotReal =
     QStringLiteral("不能在这个单位中添加职务，原因:此单位可能是一个虚拟分组。");
 inline const QString kSelectPostUnit = QStringLiteral("请选中任职单位.");
 inline const QString kEnterPostName = QStringLiteral("请输入职务名称.");
+inline const QString kBadAppointedMonth =
+    QStringLiteral("任职时间格式不正确，请按“年.月”输入，如 2012.07，年份不早于1900年。");
 // An edited post that another window deleted meanwhile.
 inline const QString kPostGone = QStringLiteral("该职务已不存在。");
 
@@ -69,13 +72,14 @@ std::optional<PostInput> readPost(db::Database& db, int cadreId, int zwId);
 // Saves a new post (zwId 0) or edits one, then refreshes the cadre's current-post texts. Refused
 // when the unit box is empty (kPostUnitNotSet), when the picked unit is not in the tree or is a
 // grouping node (kPostUnitNotReal), when the unit's text is blank (kSelectPostUnit) or the post
-// name is (kEnterPostName). Written: status 1 or 2, dw (the typed text, or the picked unit's
-// name), dwID (0 for a historical unit), the post name, the month texts with their dates (null
-// when a text is not a month), the six document fields; a new post also gets the cadre, zs true,
-// emptyNode false and the last place among the cadre's posts of its status, and an edited post
-// whose status changes goes last in its new list. The outcome's id is the post's ZwID.
-units::Outcome savePost(TDataM& dm, const PostInput& input,
-                        const CadreRecordWriter& writeRecord = {});
+// name is (kEnterPostName), when a month is not empty and not a month of the entry pattern from
+// 1900 on (kBadAppointedMonth, kBadRemovalMonth) and when the removal month comes before the
+// appointment month (kRemovalBeforeAppointment). Written: status 1 or 2, dw (the typed text, or the
+// picked unit's name), dwID (0 for a historical unit), the post name, the month texts as "yyyy.mm"
+// with their first days as dates (null when empty), the six document fields; a new post also gets
+// the cadre, zs true, emptyNode false and the last place among the cadre's posts of its status, and
+// an edited post whose status changes goes last in its new list. The value is the post's ZwID.
+Result<int> savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter& writeRecord = {});
 
 // Deletes post `zwId` of cadre `cadreId`; `refresh` (a post of the current-posts list) refreshes
 // the current-post texts afterwards.
@@ -90,8 +94,10 @@ units::Outcome movePost(TDataM& dm, int cadreId, int zwId, int step,
                         const CadreRecordWriter& writeRecord = {});
 
 // Ends the cadre's membership of unit `unitId`: its current posts in the unit become former
-// posts (they keep their texts and order), then the membership row is deleted. Ask
+// posts, last in the former list and with no new removal month (cadre::endCurrentPosts, which
+// refreshes the current-post texts), then the membership row is deleted. Ask
 // kRemoveMembershipQuestion first.
-units::Outcome removeMembership(TDataM& dm, int cadreId, int unitId);
+Result<void> removeMembership(TDataM& dm, int cadreId, int unitId,
+                              const CadreRecordWriter& writeRecord = {});
 
 }  // namespace cadre

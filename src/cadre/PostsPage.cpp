@@ -305,12 +305,16 @@ void PostsPage::deleteClicked() {
         return;
     }
     const int id = focusedId(shownGrid());
-    units::Outcome outcome;
+    bool done = false;
     if (tabs->currentIndex() == MembershipTab) {
         if (id == 0 || !app::confirmAction(cadre::kRemoveMembershipQuestion)) {
             return;
         }
-        outcome = cadre::removeMembership(dm_, cadreId_, id);
+        const Result<void> removed = cadre::removeMembership(dm_, cadreId_, id, writeRecord_);
+        if (!removed) {
+            app::showFailure(removed.failure());
+        }
+        done = removed.ok();
     } else {
         if (id == 0) {
             app::showInformation(cadre::kSelectPostToDelete);
@@ -319,14 +323,15 @@ void PostsPage::deleteClicked() {
         if (!app::confirmAction(cadre::kDeletePostQuestion)) {
             return;
         }
-        outcome =
+        const units::Outcome deleted =
             cadre::deletePost(dm_, cadreId_, id, tabs->currentIndex() == CurrentTab, writeRecord_);
-    }
-    if (!outcome) {
-        units::showRefusal(outcome, dm_.db());
+        if (!deleted) {
+            units::showRefusal(deleted, dm_.db());
+        }
+        done = deleted.ok;
     }
     reload();
-    if (outcome) {
+    if (done) {
         Q_EMIT postsChanged();
     }
 }

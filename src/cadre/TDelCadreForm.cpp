@@ -9,7 +9,11 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "app/MessageService.h"
+#include "cadre/PostEnding.h"
+#include "text/MonthText.h"
 #include "widgets/DialogParts.h"
+#include "widgets/MonthEntryBox.h"
 
 TDelCadreForm::TDelCadreForm(const QString& cadreName, QWidget* parent)
     : QDialog(parent),
@@ -34,6 +38,7 @@ TDelCadreForm::TDelCadreForm(const QString& cadreName, QWidget* parent)
     edtRemovalDate->setText(QDate::currentDate().toString(QStringLiteral("yyyy.MM")));
     edtRemovalDate->setPlaceholderText(QStringLiteral("年.月"));
     edtRemovalDate->setMaxLength(10);
+    widgets::limitToMonthEntry(edtRemovalDate);
     rbRemoveWithDate->setChecked(true);
     connect(rbRemoveWithDate, &QRadioButton::toggled, edtRemovalDate, &QWidget::setEnabled);
 
@@ -55,8 +60,18 @@ TDelCadreForm::TDelCadreForm(const QString& cadreName, QWidget* parent)
     layout->addLayout(widgets::rightAlignedRow({btnOK, btnCancel}));
 
     btnOK->setDefault(true);
-    connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnOK, &QPushButton::clicked, this, &TDelCadreForm::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TDelCadreForm::btnOKClick() {
+    if (way() == cadre::RemovalWay::RemoveWithRemovalDate &&
+        !text::readMonthEntry(edtRemovalDate->text())) {
+        app::showInformation(cadre::kBadRemovalMonth);
+        edtRemovalDate->setFocus();
+        return;
+    }
+    accept();
 }
 
 cadre::RemovalWay TDelCadreForm::way() const {

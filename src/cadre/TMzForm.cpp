@@ -12,6 +12,7 @@
 #include "cadre/PostBatch.h"
 #include "cadre/PostCheckList.h"
 #include "widgets/DialogParts.h"
+#include "widgets/MonthEntryBox.h"
 
 TMzForm::TMzForm(TDataM& dm, int cadreId, int unitId, QWidget* parent)
     : QDialog(parent),
@@ -37,6 +38,7 @@ TMzForm::TMzForm(TDataM& dm, int cadreId, int unitId, QWidget* parent)
     const QDate today = QDate::currentDate();
     edtMzsj->setText(QString::number(today.year()) + u'.' + QString::number(today.month()));
     edtMzsj->setMaxLength(10);
+    widgets::limitToMonthEntry(edtMzsj);
 
     auto* dateRow = new QHBoxLayout;
     dateRow->addWidget(lblMzsj);
@@ -61,8 +63,11 @@ void TMzForm::onlyPosts(const QList<int>& zwIds) {
 }
 
 void TMzForm::removeMarked() {
-    if (!cadre::removePosts(dm_, cadreId_, unitId_, posts_->markedPostIds(), edtMzsj->text())) {
-        app::showError(dm_.db().lastError());
+    const Result<void> removed =
+        cadre::removePosts(dm_, cadreId_, unitId_, posts_->markedPostIds(), edtMzsj->text());
+    if (!removed) {
+        app::showFailure(removed.failure());
+        edtMzsj->setFocus();
         return;
     }
     accept();

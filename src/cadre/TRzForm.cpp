@@ -13,10 +13,13 @@
 #include <QVBoxLayout>
 
 #include "app/DataModule.h"
+#include "app/MessageService.h"
 #include "cadre/PostBatch.h"
+#include "cadre/PostEnding.h"
 #include "db/Database.h"
 #include "units/UnitPickerEdit.h"
 #include "widgets/DialogParts.h"
+#include "widgets/MonthEntryBox.h"
 
 namespace {
 
@@ -30,6 +33,7 @@ QLineEdit* namedEdit(const char* objectName, int maxLength) {
 QLineEdit* monthEdit(const char* objectName) {
     QLineEdit* edit = namedEdit(objectName, 10);
     edit->setPlaceholderText(QStringLiteral("年.月"));
+    widgets::limitToMonthEntry(edit);
     return edit;
 }
 
@@ -246,14 +250,14 @@ cadre::PostInput TRzForm::input() const {
 }
 
 void TRzForm::btnOKClick() {
-    const units::Outcome outcome = cadre::savePost(dm_, input(), writeRecord_);
-    if (!outcome) {
-        units::showRefusal(outcome, dm_.db());
-        focusFieldOf(outcome.message);
+    const Result<int> saved = cadre::savePost(dm_, input(), writeRecord_);
+    if (!saved) {
+        app::showFailure(saved.failure());
+        focusFieldOf(saved.failure().message);
         return;
     }
     changed_ = true;
-    savedId_ = outcome.id;
+    savedId_ = *saved;
     if (!chkContinuous->isHidden() && chkContinuous->isChecked()) {
         // The next post starts in the same unit and list; only the post's own fields clear.
         zwId_ = 0;
@@ -270,5 +274,9 @@ void TRzForm::focusFieldOf(const QString& message) {
         (chkHistoricalUnit->isChecked() ? edtHistoricalUnit : edtUnit)->setFocus();
     } else if (message == cadre::kEnterPostName) {
         cbPostName->setFocus();
+    } else if (message == cadre::kBadAppointedMonth) {
+        edtAppointed->setFocus();
+    } else if (message == cadre::kBadRemovalMonth || message == cadre::kRemovalBeforeAppointment) {
+        edtRemoved->setFocus();
     }
 }

@@ -4,9 +4,12 @@
 #include <QStringList>
 
 #include "app/DataModule.h"
+#include "cadre/PostEnding.h"
+#include "cadre/Posts.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
 #include "text/MonthText.h"
+#include "units/Membership.h"
 
 namespace mainwin {
 
@@ -109,28 +112,13 @@ Outcome moveMemberTo(TDataM& dm, int unitId, int cadreId, int currentOrder, int 
 Outcome addMembers(TDataM& dm, int unitId, const QList<int>& cadreIds) {
     db::Database& db = dm.db();
     db::Transaction transaction(db);
-    int next = 0;
     int added = 0;
     for (const int cadreId : cadreIds) {
-        const auto existing =
-            db.query(QStringLiteral("select * from tb_cadre_node where dwID=%1 and ZwCadreID=%2")
-                         .arg(unitId)
-                         .arg(cadreId));
-        if (!existing) {
+        const Result<bool> joined = units::ensureMember(dm, cadreId, unitId, {true, true});
+        if (!joined) {
             return Outcome::failure({});
         }
-        if (!existing->rows.empty()) {
-            continue;
-        }
-        next = next == 0 ? dm.NextMemberOrder(unitId) : next + 1;
-        if (!db.exec(QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,zwOrder,bind) "
-                                    "values (%1,%2,%3,True)")
-                         .arg(cadreId)
-                         .arg(unitId)
-                         .arg(next))) {
-            return Outcome::failure({});
-        }
-        ++added;
+        added += *joined ? 1 : 0;
     }
     if (!transaction.commit()) {
         return Outcome::failure({});
@@ -138,45 +126,48 @@ Outcome addMembers(TDataM& dm, int unitId, const QList<int>& cadreIds) {
     return {true, {}, added};
 }
 
-Outcome transferMember(TDataM& dm, int cadreId, int fromUnit, int toUnit, bool leaveOldUnit,
-                       const QString& monthText, const QString& postName) {
+Result<void> transferMember(TDataM& dm, int cadreId, int fromUnit, int toUnit, bool leaveOldUnit,
+                            const QString& monthText, const QString& postName) {
+    const std::optional<text::MonthEntry> month = text::readMonthEntry(monthText);
+    if (!month) {
+        return Failure{kBadTransferMonth, {}};
+    }
     db::Database& db = dm.db();
     db::Transaction transaction(db);
+    if (!transaction.isActive()) {
+        return Failure{{}, db.lastError()};
+    }
     const QString cadre = QString::number(cadreId);
     if (leaveOldUnit) {
-        const QDate removed = text::parseMonthText(monthText);
-        const QString where = QStringLiteral(" where zwcadreid=") + cadre +
-                              QStringLiteral(" and dwid=") + QString::number(fromUnit);
-        const QString closePosts =
-            removed.isValid() ? QString(QStringLiteral("update tb_cadre_zw set status=2,mzsjStr=") +
-                                        sql::quoted(monthText) + QStringLiteral(",mzsj=") +
-                                        sql::dateLiteral(removed) + where)
-                              : QString(QStringLiteral("update tb_cadre_zw set status=2") + where);
-        if (!db.exec(closePosts) || !db.exec(sql::Fragments().SqlDeleteHead +
-                                             QStringLiteral(" from tb_cadre_node") + where)) {
-            return Outcome::failure({});
+        const QString where = QStringLiteral("ZwCadreID=") + cadre + QStringLiteral(" and dwID=") +
+                              QString::number(fromUnit);
+        const Result<void> ended = cadre::endCurrentPosts(dm, where, *month, 0);
+        if (!ended) {
+            return ended;
+        }
+        if (!db.exec(sql::Fragments().SqlDeleteHead + QStringLiteral("from tb_cadre_node where ") +
+                     where)) {
+            return Failure{{}, db.lastError()};
         }
     }
-    const auto member =
-        db.query(QStringLiteral("select * from tb_cadre_node where dwid=%1 and zwcadreid=%2")
-                     .arg(toUnit)
-                     .arg(cadreId));
-    if (!member) {
-        return Outcome::failure({});
+    const Result<bool> joined = units::ensureMember(dm, cadreId, toUnit, {true, true});
+    if (!joined) {
+        return joined.failure();
     }
-    if (member->rows.empty() &&
-        !db.exec(QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,zwOrder) values "
-                                "(%1,%2,%3)")
-                     .arg(cadreId)
-                     .arg(toUnit)
-                     .arg(dm.NextMemberOrder(toUnit)))) {
-        return Outcome::failure({});
+    if (!postName.trimmed().isEmpty()) {
+        cadre::PostInput post;
+        post.cadreId = cadreId;
+        post.unitId = toUnit;
+        post.unitText = dm.UnitName(toUnit);
+        post.postName = postName;
+        post.appointedMonth = month->text;
+        const Result<int> saved = cadre::savePost(dm, post);
+        if (!saved) {
+            return saved.failure();
+        }
     }
-    if (!db.exec(QStringLiteral("update tb_cadre set xrz=") + sql::quoted(postName) +
-                 QStringLiteral(",allRzsjList=") + sql::quoted(monthText) +
-                 QStringLiteral(" where cadreid=") + cadre) ||
-        !transaction.commit()) {
-        return Outcome::failure({});
+    if (!transaction.commit()) {
+        return Failure{{}, db.lastError()};
     }
     return {};
 }

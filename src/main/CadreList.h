@@ -5,6 +5,7 @@
 #include <QString>
 
 #include "db/PagedRows.h"
+#include "db/Result.h"
 #include "units/UnitTree.h"
 
 class TDataM;
@@ -47,16 +48,27 @@ Outcome swapMemberOrders(TDataM& dm, int orderA, int cnIdA, int orderB, int cnId
 // shifting the rows between by one.
 Outcome moveMemberTo(TDataM& dm, int unitId, int cadreId, int currentOrder, int targetOrder);
 
-// Makes each cadre of `cadreIds` a member of unit `unitId`, bound to it, at the end of the
-// unit's order in the given order; cadres already in the unit are skipped. The outcome's id is
-// the number of cadres added.
+// Makes each cadre of `cadreIds` a member of unit `unitId`, bound to it and in staffing, at the
+// end of the unit's order in the given order (units::ensureMember); cadres already in the unit
+// are skipped. The outcome's id is the number of cadres added.
 Outcome addMembers(TDataM& dm, int unitId, const QList<int>& cadreIds);
 
-// The transfer of a cadre from unit `fromUnit` into `toUnit`: with `leaveOldUnit` its current
-// posts in the old unit become former posts (with the removal month when `monthText` is one)
-// and its membership there ends; it becomes a member of the new unit when it is not one yet;
-// its current-post text becomes `postName` and its appointment text `monthText`.
-Outcome transferMember(TDataM& dm, int cadreId, int fromUnit, int toUnit, bool leaveOldUnit,
-                       const QString& monthText, const QString& postName);
+// A transfer month typed where a month is expected.
+inline const QString kBadTransferMonth =
+    QStringLiteral("职务任免时间格式不正确，请按“年.月”输入，如 2012.07，年份不早于1900年。");
+
+// The transfer of a cadre from unit `fromUnit` into `toUnit`, in one transaction:
+// - with `leaveOldUnit` its current posts in the old unit end in the transfer month
+//   (cadre::endCurrentPosts; its former posts there keep their dates) and its membership there
+//   ends;
+// - it becomes a member of the new unit, bound and in staffing, when it is not one yet;
+// - a non-empty `postName` is recorded as a current post of the new unit taken up in the
+//   transfer month (cadre::savePost), whose refresh writes the current-post texts.
+// An empty month is allowed (no dates); any other text that is not a month of the entry pattern
+// is refused with kBadTransferMonth, a month before the appointment of a post that ends with
+// kRemovalBeforeAppointment, a new unit that is a grouping node (when a post is given) with the
+// post dialog's message; nothing is written then.
+Result<void> transferMember(TDataM& dm, int cadreId, int fromUnit, int toUnit, bool leaveOldUnit,
+                            const QString& monthText, const QString& postName);
 
 }  // namespace mainwin

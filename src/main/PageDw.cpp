@@ -361,11 +361,11 @@ void PageDw::deleteCadre() {
     }
     // The cadre after the removed row is shown afterwards (or the last row).
     const QVariant following = model_->value(row + 1, "CnID");
-    const bool removed = cadre::removeFromUnit(*dm_, model_->value(row, "CadreID").toInt(),
-                                               model_->value(row, "dwID").toInt(), form.way(),
-                                               form.removalMonthText());
+    const Result<void> removed = cadre::removeFromUnit(*dm_, model_->value(row, "CadreID").toInt(),
+                                                       model_->value(row, "dwID").toInt(),
+                                                       form.way(), form.removalMonthText());
     if (!removed) {
-        app::showError(dm_->db().lastError());
+        app::showFailure(removed.failure());
     }
     reload();
     locate("CnID", following, model_->rowCount() - 1);
@@ -383,11 +383,11 @@ void PageDw::dropOnUnit(int unitId, const QString& unitName, const DraggedCadre&
     if (form.exec() != QDialog::Accepted) {
         return;
     }
-    const units::Outcome outcome =
+    const Result<void> moved =
         mainwin::transferMember(*dm_, cadre.cadreId, cadre.unitId, unitId, form.leaveOldUnit(),
                                 form.monthText(), form.postName());
-    if (!outcome) {
-        units::showRefusal(outcome, dm_->db());
+    if (!moved) {
+        app::showFailure(moved.failure());
     }
     reload();
 }

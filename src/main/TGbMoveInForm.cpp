@@ -8,7 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/MessageService.h"
+#include "main/CadreList.h"
+#include "text/MonthText.h"
 #include "widgets/DialogParts.h"
+#include "widgets/MonthEntryBox.h"
 
 namespace {
 
@@ -35,6 +39,7 @@ TGbMoveInForm::TGbMoveInForm(const QString& cadreName, const QString& targetUnit
     setWindowTitle(QStringLiteral("干部调入"));
     edtMonth->setObjectName(QStringLiteral("edtMonth"));
     edtMonth->setPlaceholderText(QStringLiteral("年.月"));
+    widgets::limitToMonthEntry(edtMonth);
     edtPost->setObjectName(QStringLiteral("edtPost"));
     chkLeave->setObjectName(QStringLiteral("chkLeave"));
 
@@ -55,8 +60,17 @@ TGbMoveInForm::TGbMoveInForm(const QString& cadreName, const QString& targetUnit
     layout->addLayout(fields);
     layout->addWidget(chkLeave);
     layout->addLayout(widgets::rightAlignedRow({ok, cancel}));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ok, &QPushButton::clicked, this, &TGbMoveInForm::okClick);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void TGbMoveInForm::okClick() {
+    if (!text::readMonthEntry(edtMonth->text())) {
+        app::showInformation(mainwin::kBadTransferMonth);
+        edtMonth->setFocus();
+        return;
+    }
+    accept();
 }
 
 QString TGbMoveInForm::monthText() const {

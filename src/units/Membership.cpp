@@ -8,6 +8,31 @@
 
 namespace units {
 
+Result<bool> ensureMember(TDataM& dm, int cadreId, int unitId, MemberFlags flags) {
+    db::Database& db = dm.db();
+    const QString unit = QString::number(unitId);
+    const Result<QVariant> existing =
+        db.scalar(QStringLiteral("select CnID from tb_cadre_node where dwID=") + unit +
+                  QStringLiteral(" and ZwCadreID=") + QString::number(cadreId));
+    if (!existing) {
+        return existing.failure();
+    }
+    if (existing->isValid()) {
+        return false;
+    }
+    const Result<QVariant> last =
+        db.scalar(QStringLiteral("select max(zwOrder) from tb_cadre_node where dwID=") + unit);
+    if (!last) {
+        return last.failure();
+    }
+    if (!db.exec(QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,zwOrder,bind,nobz) "
+                                "values (?,?,?,?,?)"),
+                 {cadreId, unitId, last->toInt() + 1, flags.bind, !flags.inStaffing})) {
+        return Failure{{}, db.lastError()};
+    }
+    return true;
+}
+
 std::optional<Membership> readMembership(db::Database& db, int unitId, int cadreId) {
     const auto row = db.query(QStringLiteral("select * from tb_cadre_node as a left outer join "
                                              "tb_department as b on a.dwid=b.id where dwid=%1 "
@@ -38,16 +63,7 @@ Outcome saveMembership(TDataM& dm, int unitId, int cadreId, const QString& enter
     db::Transaction transaction(db);
     const QString where =
         QStringLiteral(" where dwid=%1 and zwcadreid=%2").arg(unitId).arg(cadreId);
-    const auto existing = db.query(QStringLiteral("select * from tb_cadre_node") + where);
-    if (!existing) {
-        return Outcome::failure({});
-    }
-    if (existing->rows.empty() &&
-        !db.exec(
-            QStringLiteral("insert into tb_cadre_node (dwID,ZwCadreID,zwOrder) values (%1,%2,%3)")
-                .arg(unitId)
-                .arg(cadreId)
-                .arg(dm.NextMemberOrder(unitId)))) {
+    if (!ensureMember(dm, cadreId, unitId, {true, inStaffing})) {
         return Outcome::failure({});
     }
     const QString date = month.isValid() ? QStringLiteral("#%1#").arg(month.toString(Qt::ISODate))

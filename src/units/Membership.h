@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "db/Result.h"
 #include "units/UnitTree.h"
 
 class TDataM;
@@ -21,14 +22,29 @@ struct Membership {
     bool inStaffing = true;
 };
 
+// How a new membership row is marked. `bind` keeps a membership the user made on purpose while
+// the cadre holds no current post in the unit (the current-post refresh deletes unbound
+// memberships without posts); `inStaffing` false writes nobz, so that the membership is left out
+// of the unit's staffing count.
+struct MemberFlags {
+    bool bind = false;
+    bool inStaffing = true;
+};
+
+// Makes cadre `cadreId` a member of unit `unitId`: unless a membership exists already (it is then
+// left as it is), a row is inserted last in the unit's order (its largest order + 1) with both
+// flags written. The value is true when a row was inserted. Every membership row is inserted
+// here.
+Result<bool> ensureMember(TDataM& dm, int cadreId, int unitId, MemberFlags flags);
+
 // The membership of cadre `cadreId` in unit `unitId`; nullopt when there is none.
 std::optional<Membership> readMembership(db::Database& db, int unitId, int cadreId);
 
 // Writes the entry month (its text, and its first day as the date; an empty text clears both)
 // and the staffing flag of the membership, creating it at the end of the unit's order when it
-// does not exist yet; the outcome's id is the membership's CnID. Refused with a message, and
-// nothing written, when no unit is given or the text is not a month; a database failure is
-// refused with an empty message (the database's lastError() tells).
+// does not exist yet (bound, since the user made it); the outcome's id is the membership's CnID.
+// Refused with a message, and nothing written, when no unit is given or the text is not a month; a
+// database failure is refused with an empty message (the database's lastError() tells).
 Outcome saveMembership(TDataM& dm, int unitId, int cadreId, const QString& entered,
                        bool inStaffing);
 

@@ -1,7 +1,6 @@
 #include "units/UnitTree.h"
 
 #include <QHash>
-#include <QRegularExpression>
 #include <QSet>
 #include <cstdlib>
 #include <functional>
@@ -9,10 +8,12 @@
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "app/Progress.h"
+#include "cadre/PostEnding.h"
 #include "db/Database.h"
 #include "db/Dataset.h"
 #include "db/SqlStatement.h"
 #include "db/SqlText.h"
+#include "text/MonthText.h"
 #include "text/Pinyin.h"
 
 namespace units {
@@ -44,17 +45,23 @@ QString subtreePattern(const QString& index) {
     return sql::quoted(index + u'%');
 }
 
-}  // namespace
-
-bool isValidMonthText(const QString& monthText) {
-    static const QRegularExpression pattern(QStringLiteral("^(\\d{4})-(\\d{1,2})$"));
-    const QRegularExpressionMatch m = pattern.match(monthText.trimmed());
-    if (!m.hasMatch()) {
-        return false;
+// The posts of dissolved units stay in their cadres' history: the current ones end in the month
+// of the dissolution (the cadres' current-post texts are refreshed), and every post of the units
+// keeps its unit's name but no longer its ID.
+Result<void> keepPostsAsHistory(TDataM& dm, const QString& units, const text::MonthEntry& month) {
+    const Result<void> ended =
+        cadre::endCurrentPosts(dm, QStringLiteral("dwID in ") + units, month, 0);
+    if (!ended) {
+        return ended;
     }
-    const int month = m.captured(2).toInt();
-    return month >= 1 && month <= 12;
+    db::Database& db = dm.db();
+    if (!db.exec(QStringLiteral("update tb_cadre_zw set dwID=0 where dwID in ") + units)) {
+        return Failure{{}, db.lastError()};
+    }
+    return {};
 }
+
+}  // namespace
 
 // ---- Changing the tree -------------------------------------------------------------------------
 
@@ -442,8 +449,8 @@ Outcome UnitTree::rebuildIndexes() {
 }
 
 Outcome UnitTree::removeSubtree(int id, Removal how, const QString& monthText) {
-    const QString month = monthText.trimmed();
-    if (how == Removal::Dissolve && !isValidMonthText(month)) {
+    const std::optional<text::MonthEntry> month = text::readMonthEntry(monthText);
+    if (how == Removal::Dissolve && (!month || month->text.isEmpty())) {
         return Outcome::failure(kBadMonthText);
     }
     const Result<QVariant> stored =
@@ -466,18 +473,19 @@ Outcome UnitTree::removeSubtree(int id, Removal how, const QString& monthText) {
         f.SqlDeleteHead + QStringLiteral("from tb_department_zs where dwID in ") + units,
         f.SqlDeleteHead + QStringLiteral("from tb_cadre_node where dwID in ") + units,
     };
-    if (how == Removal::Dissolve) {
-        statements << QStringLiteral("update tb_cadre_zw set status=2,dwID=0,mzsjstr=") +
-                          sql::quoted(month) + QStringLiteral(",mzsj=") +
-                          sql::quoted(month + QStringLiteral("-1")) +
-                          QStringLiteral(" where dwID in ") + units;
-    } else {
+    if (how == Removal::Delete) {
         statements << f.SqlDeleteHead + QStringLiteral("from tb_cadre_zw where dwID in ") + units;
     }
     statements << f.SqlDeleteHead + QStringLiteral("from tb_department where dwIndex like ") +
                       subtreePattern(index);
 
     db::Transaction transaction(db_);
+    if (how == Removal::Dissolve) {
+        const Result<void> kept = keepPostsAsHistory(dm_, units, *month);
+        if (!kept) {
+            return fail(kept.failure().message);
+        }
+    }
     for (const QString& statement : statements) {
         if (!db_.exec(statement)) {
             return fail();

@@ -26,8 +26,8 @@ inline const QString kEmptyName = QStringLiteral("单位名称不能为空.");
 inline const QString kTooManyChildren = QStringLiteral("同一上级单位下最多只能有255个下级单位。");
 inline const QString kMoveUnderOwnSubtree =
     QStringLiteral("不能将单位移到它自身或它的下级单位之下。");
-inline const QString kBadMonthText =
-    QStringLiteral("撤销时间应为“年-月”，例如 2012-7，月份为1至12。");
+inline const QString kBadMonthText = QStringLiteral(
+    "撤销时间应为“年.月”或“年-月”，例如 2012.07 或 2012-7，月份为1至12，年份不早于1900年。");
 inline const QString kUnitMissing = QStringLiteral("该单位已不存在。");
 inline const QString kParentMissing = QStringLiteral("所选上级单位已不存在。");
 inline const QString kIndexOutOfDate =
@@ -143,8 +143,12 @@ class UnitTree {
     enum class Removal { Dissolve, Delete };
 
     // Removes unit `id` with every unit below it, their staffing rows, post quotas and
-    // memberships; the cadres themselves stay. `monthText` is the dissolution month "yyyy-m"
-    // (month 1..12, one or two digits); it is checked for Dissolve only.
+    // memberships; the cadres themselves stay. Dissolving ends the units' current posts in the
+    // month `monthText` ("2012.07" or "2012-7", stored as "yyyy.mm"; cadre::endCurrentPosts,
+    // which refreshes the cadres' current-post texts) and keeps every post of the units as
+    // history with dwID 0; former posts keep their removal dates. The month is checked for
+    // Dissolve only: an empty text or one that is not a month from 1900 on is refused with
+    // kBadMonthText, a month before a post's appointment with kRemovalBeforeAppointment.
     Outcome removeSubtree(int id, Removal how, const QString& monthText);
 
     enum class Direction { Up, Down };
@@ -166,10 +170,6 @@ class UnitTree {
     TDataM& dm_;
     db::Database& db_;
 };
-
-// True when `monthText` is a year and month "yyyy-m" or "yyyy-mm" (month 1 to 12), blanks
-// around it ignored.
-bool isValidMonthText(const QString& monthText);
 
 // ---- Filter and find ---------------------------------------------------------------------------
 

@@ -60,8 +60,8 @@ TEST_F(CurrentPostsTest, TheRecordAndTheMembershipsFollowThePostsInTheirOrder) {
                              QStringLiteral("职务3，") + kCityParty + QStringLiteral("职务2");
     EXPECT_EQ(cadreValue(1, QStringLiteral("xrz")).toString(), expected);
     EXPECT_EQ(cadreValue(1, QStringLiteral("allZwList")).toString(), expected);
-    // The stored record's appointment month is left to the cadre editor.
-    EXPECT_EQ(cadreValue(1, QStringLiteral("allRzsjList")).toString(), QStringLiteral("2018.05"));
+    // The appointment month is that of the first current post.
+    EXPECT_EQ(cadreValue(1, QStringLiteral("allRzsjList")).toString(), QStringLiteral("2019.01"));
 
     const auto inParty = member(1, 1);
     ASSERT_TRUE(inParty.has_value());
@@ -77,35 +77,47 @@ TEST_F(CurrentPostsTest, TheRecordAndTheMembershipsFollowThePostsInTheirOrder) {
     EXPECT_EQ(count(QStringLiteral("tb_cadre_node"), QStringLiteral("ZwCadreID=1")), 2);
 }
 
-TEST_F(CurrentPostsTest, WithoutACurrentPostInTheTreeTheTextStaysAndMembershipsFollow) {
+TEST_F(CurrentPostsTest, WithoutACurrentPostInTheTreeTheTextAndEveryMembershipStay) {
     addMembership(1, 12, false);
+    run(
+        QStringLiteral("update tb_cadre_node set jrsjStr='2018.05',nobz=True where ZwCadreID=1 "
+                       "and dwID=1"));
     struct Case {
         const char* what;
         const char* change;
     };
     const Case cases[] = {
         {"the only post removed", "update tb_cadre_zw set status=2 where status=1 and ZwCadreID=1"},
+        {"the only post deleted", "delete * from tb_cadre_zw where status=1 and ZwCadreID=1"},
         {"the only post in a unit typed as text",
          "update tb_cadre_zw set dwID=0,dw='某县人民政府' where status=1 and ZwCadreID=1"},
         {"the only post in a removed unit",
          "update tb_cadre_zw set dwID=99 where status=1 and ZwCadreID=1"},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        db::Transaction undo(db());
-        run(QString::fromUtf8(c.change));
-        ASSERT_TRUE(cadre::RefreshCurrentPosts(dm, 1, 1)) << db().lastError();
-        EXPECT_EQ(cadreValue(1, QStringLiteral("xrz")).toString(),
-                  QString(kCityParty + QStringLiteral("书记")));
-        // The kept unit's membership stays with empty summaries; the other goes.
-        ASSERT_TRUE(member(1, 1).has_value());
-        EXPECT_TRUE(member(1, 1)->zwList.isNull());
-        EXPECT_FALSE(member(1, 12).has_value());
-        // Without a kept unit every post-less unbound membership goes.
-        ASSERT_TRUE(cadre::RefreshCurrentPosts(dm, 1, 0)) << db().lastError();
-        EXPECT_FALSE(member(1, 1).has_value());
-        EXPECT_EQ(cadreValue(1, QStringLiteral("xrz")).toString(),
-                  QString(kCityParty + QStringLiteral("书记")));
+        for (const int keep : {0, 1, 12}) {
+            SCOPED_TRACE(std::string(c.what) + " / keep " + std::to_string(keep));
+            db::Transaction undo(db());
+            run(QString::fromUtf8(c.change));
+            ASSERT_TRUE(cadre::RefreshCurrentPosts(dm, 1, keep)) << db().lastError();
+            EXPECT_EQ(cadreValue(1, QStringLiteral("xrz")).toString(),
+                      QString(kCityParty + QStringLiteral("书记")));
+            EXPECT_EQ(cadreValue(1, QStringLiteral("allRzsjList")).toString(),
+                      QStringLiteral("2018.05"));
+            // Every membership stays where it was, with its entry month and staffing flag;
+            // only the post summaries go.
+            for (const int unit : {1, 12}) {
+                const auto stays = member(1, unit);
+                ASSERT_TRUE(stays.has_value()) << unit;
+                EXPECT_TRUE(stays->zwList.isNull()) << unit;
+                EXPECT_TRUE(stays->rzsjList.isNull()) << unit;
+            }
+            EXPECT_EQ(member(1, 1)->order, 1);
+            EXPECT_EQ(db().scalar(QStringLiteral("select jrsjStr from tb_cadre_node where "
+                                                 "ZwCadreID=1 and dwID=1 and nobz=True"))
+                          ->toString(),
+                      QStringLiteral("2018.05"));
+        }
     }
 }
 

@@ -7,9 +7,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "cadre/PostEnding.h"
 #include "cadre/TDelCadreForm.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
+#include "support/RecordingMessageService.h"
 
 namespace {
 
@@ -81,6 +83,33 @@ TEST(DelCadreFormTest, OkAcceptsAndCancelRejects) {
         [](TDelCadreForm* d) { d->findChild<QPushButton*>(QStringLiteral("btnCancel"))->click(); });
     EXPECT_EQ(rejected.exec(), QDialog::Rejected);
     EXPECT_TRUE(answerCancel.seen());
+}
+
+TEST(DelCadreFormTest, ARemovalMonthThatIsNoMonthKeepsTheDialogOpen) {
+    RecordingMessageService messages;
+    TDelCadreForm dialog(QStringLiteral("刘  成"));
+    dialog.show();
+    auto* date = child<QLineEdit>(dialog, "edtRemovalDate");
+    auto* ok = child<QPushButton>(dialog, "btnOK");
+    for (const char* bad : {"2026.13", "abc", "65.03"}) {
+        SCOPED_TRACE(bad);
+        messages.clear();
+        date->setText(QString::fromUtf8(bad));
+        ok->click();
+        EXPECT_TRUE(dialog.isVisible());
+        EXPECT_EQ(messages.texts(), QStringList{cadre::kBadRemovalMonth});
+    }
+    // The month only counts for the way that uses it.
+    child<QRadioButton>(dialog, "rbRemoveDeletePosts")->click();
+    ok->click();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    child<QRadioButton>(dialog, "rbRemoveWithDate")->click();
+    date->setText(QStringLiteral("2026.1"));
+    dialog.show();
+    messages.clear();
+    ok->click();
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 }  // namespace

@@ -14,6 +14,7 @@
 
 #include "CadreData.h"
 #include "cadre/PostBatch.h"
+#include "cadre/PostEnding.h"
 #include "cadre/TDelZwForm.h"
 #include "cadre/TMzForm.h"
 #include "cadre/TPlzwSetForm.h"
@@ -144,7 +145,7 @@ TEST_F(PostFormsTest, OkRemovesTheMarkedPostsOnly) {
     for (const int removed : {secretary, deputy}) {
         EXPECT_EQ(postValue(removed, QStringLiteral("status")).toInt(), 2);
         EXPECT_EQ(postValue(removed, QStringLiteral("mzsjstr")).toString(),
-                  QStringLiteral("2023.7"));
+                  QStringLiteral("2023.07"));
         EXPECT_EQ(postValue(removed, QStringLiteral("mzsj")).toDate(), QDate(2023, 7, 1));
     }
     EXPECT_EQ(cadreValue(2, QStringLiteral("xrz")).toString(), QStringLiteral("某市人民政府市长"));
@@ -187,6 +188,23 @@ TEST_F(PostFormsTest, AFailedRemovalIsShownAndTheDialogStays) {
     ASSERT_EQ(messages.shown().size(), 1U);
     EXPECT_EQ(messages.shown()[0].kind, RecordingMessageService::Shown::Kind::Error);
     EXPECT_TRUE(messages.shown()[0].text.contains(QStringLiteral("refused")));
+    EXPECT_EQ(snapshot(), before);
+}
+
+TEST_F(PostFormsTest, ARemovalMonthThatIsNoneOrTooEarlyKeepsTheDialogOpen) {
+    const Snapshot before = snapshot();
+    TMzForm dialog(dm, 2, 3);
+    dialog.show();
+    auto* date = child<QLineEdit>(dialog, "edtMzsj");
+    for (const char* bad : {"2023.13", "23.07", "2022.04"}) {  // 市长 since 2022.05
+        date->setText(QString::fromUtf8(bad));
+        child<QPushButton>(dialog, "btnOK")->click();
+    }
+    EXPECT_TRUE(dialog.isVisible());
+    ASSERT_EQ(messages.texts().size(), 3);
+    EXPECT_EQ(messages.texts()[0], cadre::kBadRemovalMonth);
+    EXPECT_EQ(messages.texts()[1], cadre::kBadRemovalMonth);
+    EXPECT_TRUE(messages.texts()[2].startsWith(cadre::kRemovalBeforeAppointment));
     EXPECT_EQ(snapshot(), before);
 }
 

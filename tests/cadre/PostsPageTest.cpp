@@ -290,9 +290,9 @@ TEST_F(PostsPageTest, RemovingAMembershipTurnsItsCurrentPostsIntoFormerOnes) {
     click("btnDelete");
     EXPECT_EQ(rows(MembershipTab), QStringList{"中共某市委员会//是"});
     EXPECT_EQ(rows(CurrentTab), QStringList{"1/中共某市委员会/副书记/2022.05"});
-    // The post keeps its order number, which a former post may share.
+    // The post goes last among the former ones, with an order number of its own.
     ASSERT_EQ(rows(FormerTab).size(), 3);
-    EXPECT_TRUE(rows(FormerTab).contains(QStringLiteral("2/某市人民政府/市长/2022.05/")));
+    EXPECT_EQ(rows(FormerTab).last(), QStringLiteral("3/某市人民政府/市长/2022.05/"));
     EXPECT_EQ(changed.count(), 1);
 }
 

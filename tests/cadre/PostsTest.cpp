@@ -65,14 +65,14 @@ TEST_F(PostsTest, ANewCurrentPostJoinsTheUnitAndTheCurrentPostText) {
     post.removalDocument = QStringLiteral("文");
     post.removalReason = QStringLiteral("因");
 
-    const units::Outcome saved = cadre::savePost(dm, post);
-    ASSERT_TRUE(saved) << saved.message << db().lastError();
-    ASSERT_GT(saved.id, 0);
+    const Result<int> saved = cadre::savePost(dm, post);
+    ASSERT_TRUE(saved) << saved.errorText();
+    ASSERT_GT(*saved, 0);
 
     const auto row = db().query(
         QStringLiteral("select ZwCadreID,dwID,dw,zwmc,status,zwOrder,zs,emptyNode,rzsjstr,rzsj,"
                        "mzsjstr,mzsj,rzwh,rzw,rzyy,mzwh,mzw,mzyy from tb_cadre_zw where ZwID=") +
-        QString::number(saved.id));
+        QString::number(*saved));
     ASSERT_TRUE(row && row->rows.size() == 1);
     const QVariantList expected = {1,
                                    12,
@@ -82,7 +82,7 @@ TEST_F(PostsTest, ANewCurrentPostJoinsTheUnitAndTheCurrentPostText) {
                                    2,
                                    true,
                                    false,
-                                   QStringLiteral("2023.1"),
+                                   QStringLiteral("2023.01"),
                                    QDate(2023, 1, 1),
                                    QVariant(),
                                    QVariant(),
@@ -98,7 +98,7 @@ TEST_F(PostsTest, ANewCurrentPostJoinsTheUnitAndTheCurrentPostText) {
     ASSERT_TRUE(joined.has_value());
     EXPECT_EQ(joined->order, nextMember);
     EXPECT_EQ(joined->zwList.toString(), QStringLiteral("主任"));
-    EXPECT_EQ(joined->rzsjList.toString(), QStringLiteral("2023.1"));
+    EXPECT_EQ(joined->rzsjList.toString(), QStringLiteral("2023.01"));
     const QString text =
         kCityParty + QStringLiteral("书记，") + kDevelopment + QStringLiteral("主任");
     EXPECT_EQ(cadreValue(1, QStringLiteral("xrz")).toString(), text);
@@ -115,10 +115,10 @@ TEST_F(PostsTest, ANewPostGoesLastInTheListOfItsStatus) {
         db::Transaction undo(db());
         PostInput post = newPost();
         post.current = c.current;
-        const units::Outcome saved = cadre::savePost(dm, post);
+        const Result<int> saved = cadre::savePost(dm, post);
         ASSERT_TRUE(saved) << db().lastError();
-        EXPECT_EQ(postValue(saved.id, QStringLiteral("status")).toInt(), c.current ? 1 : 2);
-        EXPECT_EQ(postValue(saved.id, QStringLiteral("zwOrder")).toInt(), c.order);
+        EXPECT_EQ(postValue(*saved, QStringLiteral("status")).toInt(), c.current ? 1 : 2);
+        EXPECT_EQ(postValue(*saved, QStringLiteral("zwOrder")).toInt(), c.order);
         // A former post makes no membership.
         EXPECT_EQ(member(1, 12).has_value(), c.current);
     }
@@ -132,11 +132,11 @@ TEST_F(PostsTest, APostInAUnitTypedAsTextStaysOutOfTheTreeAndTheCurrentPostText)
     post.unitId = 12;  // left over from the picker: the typed text is what counts
     post.unitText = QStringLiteral(" 某县人民政府 ");
 
-    const units::Outcome saved = cadre::savePost(dm, post);
-    ASSERT_TRUE(saved) << saved.message << db().lastError();
-    EXPECT_EQ(postValue(saved.id, QStringLiteral("dwID")).toInt(), 0);
-    EXPECT_EQ(postValue(saved.id, QStringLiteral("dw")).toString(), QStringLiteral("某县人民政府"));
-    EXPECT_EQ(postValue(saved.id, QStringLiteral("status")).toInt(), 1);
+    const Result<int> saved = cadre::savePost(dm, post);
+    ASSERT_TRUE(saved) << saved.errorText();
+    EXPECT_EQ(postValue(*saved, QStringLiteral("dwID")).toInt(), 0);
+    EXPECT_EQ(postValue(*saved, QStringLiteral("dw")).toString(), QStringLiteral("某县人民政府"));
+    EXPECT_EQ(postValue(*saved, QStringLiteral("status")).toInt(), 1);
     EXPECT_EQ(cadreValue(1, QStringLiteral("xrz")).toString(), before);
     EXPECT_EQ(count(QStringLiteral("tb_cadre_node"), QStringLiteral("ZwCadreID=1")), memberships);
     EXPECT_FALSE(member(1, 12).has_value());
@@ -178,9 +178,9 @@ TEST_F(PostsTest, ARefusedPostWritesNothing) {
         post.unitId = c.unit;
         post.unitText = QString::fromUtf8(c.unitText);
         post.zwId = c.message == cadre::kPostGone ? otherCadresPost : c.zwId;
-        const units::Outcome outcome = cadre::savePost(dm, post);
+        const Result<int> outcome = cadre::savePost(dm, post);
         EXPECT_FALSE(outcome);
-        EXPECT_EQ(outcome.message, c.message);
+        EXPECT_EQ(outcome.failure().message, c.message);
     }
     EXPECT_EQ(snapshot(), before);
 }
@@ -193,27 +193,26 @@ TEST_F(PostsTest, AFailingRefreshTakesThePostBack) {
                                        "tb_cadre_node begin select raise(abort, "
                                        "'no new memberships'); end")))
         << db().lastError();
-    const units::Outcome outcome = cadre::savePost(dm, newPost());
+    const Result<int> outcome = cadre::savePost(dm, newPost());
     EXPECT_FALSE(outcome);
-    EXPECT_TRUE(outcome.message.isEmpty());
+    EXPECT_TRUE(outcome.failure().message.isEmpty());
+    EXPECT_FALSE(outcome.failure().dbError.isEmpty());
     EXPECT_TRUE(db().lastError().contains(QStringLiteral("no new memberships")))
         << db().lastError().toStdString();
     ASSERT_TRUE(db().execNative(QStringLiteral("drop trigger no_member")));
     EXPECT_EQ(snapshot(), before);
 }
 
-TEST_F(PostsTest, MonthTextsAreKeptAsTypedWithTheirDates) {
+TEST_F(PostsTest, MonthTextsAreStoredAsYearPointTwoDigitMonthWithTheirDates) {
     struct Case {
         const char* typed;
         QVariant text;
         QVariant date;
     };
     const Case cases[] = {
-        {"1965.3", QStringLiteral("1965.3"), QDate(1965, 3, 1)},
+        {"1965.3", QStringLiteral("1965.03"), QDate(1965, 3, 1)},
         {"1965.03", QStringLiteral("1965.03"), QDate(1965, 3, 1)},
         {" 1965.03 ", QStringLiteral("1965.03"), QDate(1965, 3, 1)},
-        {"1965.13", QStringLiteral("1965.13"), QVariant()},
-        {"三月", QStringLiteral("三月"), QVariant()},
         {"", QVariant(), QVariant()},
     };
     for (const Case& c : cases) {
@@ -222,12 +221,12 @@ TEST_F(PostsTest, MonthTextsAreKeptAsTypedWithTheirDates) {
         PostInput post = newPost();
         post.appointedMonth = QString::fromUtf8(c.typed);
         post.removedMonth = QString::fromUtf8(c.typed);
-        const units::Outcome saved = cadre::savePost(dm, post);
-        ASSERT_TRUE(saved) << db().lastError();
-        EXPECT_EQ(postValue(saved.id, QStringLiteral("rzsjstr")), c.text);
-        EXPECT_EQ(postValue(saved.id, QStringLiteral("rzsj")), c.date);
-        EXPECT_EQ(postValue(saved.id, QStringLiteral("mzsjstr")), c.text);
-        EXPECT_EQ(postValue(saved.id, QStringLiteral("mzsj")), c.date);
+        const Result<int> saved = cadre::savePost(dm, post);
+        ASSERT_TRUE(saved) << saved.errorText();
+        EXPECT_EQ(postValue(*saved, QStringLiteral("rzsjstr")), c.text);
+        EXPECT_EQ(postValue(*saved, QStringLiteral("rzsj")), c.date);
+        EXPECT_EQ(postValue(*saved, QStringLiteral("mzsjstr")), c.text);
+        EXPECT_EQ(postValue(*saved, QStringLiteral("mzsj")), c.date);
     }
 }
 
@@ -245,9 +244,9 @@ TEST_F(PostsTest, AnEditedPostThatBecomesFormerLeavesTheCurrentPostText) {
     post->current = false;
     post->removedMonth = QStringLiteral("2024.6");
     post->removalReason = QStringLiteral("调任");
-    const units::Outcome saved = cadre::savePost(dm, *post);
-    ASSERT_TRUE(saved) << saved.message << db().lastError();
-    EXPECT_EQ(saved.id, deputy);
+    const Result<int> saved = cadre::savePost(dm, *post);
+    ASSERT_TRUE(saved) << saved.errorText();
+    EXPECT_EQ(*saved, deputy);
     EXPECT_EQ(count(QStringLiteral("tb_cadre_zw"), QStringLiteral("ZwCadreID=2")), 4);
     EXPECT_EQ(postValue(deputy, QStringLiteral("status")).toInt(), 2);
     EXPECT_EQ(postValue(deputy, QStringLiteral("mzsj")), QVariant(QDate(2024, 6, 1)));
@@ -417,7 +416,6 @@ TEST_F(PostsTest, AnotherCadresPostIsNotDeleted) {
 TEST_F(PostsTest, RemovingAMembershipMakesTheUnitsCurrentPostsFormer) {
     addPost(2, 3, QStringLiteral("党组书记"), 3);
     addPost(2, 3, QStringLiteral("顾问"), 3, {}, 2);
-    const QVariant xrz = cadreValue(2, QStringLiteral("xrz"));
     const int othersInUnit = count(QStringLiteral("tb_cadre_zw"),
                                    QStringLiteral("status=1 and dwID=3 and ZwCadreID<>2"));
     ASSERT_GT(othersInUnit, 0);
@@ -428,16 +426,29 @@ TEST_F(PostsTest, RemovingAMembershipMakesTheUnitsCurrentPostsFormer) {
     EXPECT_EQ(
         count(QStringLiteral("tb_cadre_zw"), QStringLiteral("ZwCadreID=2 and dwID=3 and status=2")),
         3);
-    // The posts keep their orders; the other unit and the other cadres stay as they were.
-    EXPECT_EQ(postValue(postId(2, QStringLiteral("市长")), QStringLiteral("zwOrder")).toInt(), 2);
+    // The ended posts follow the former ones in their order; the other unit and the other
+    // cadres stay as they were.
+    EXPECT_EQ(postList(2, 2),
+              (QStringList{"科长:1", "副主任:2", "顾问:3", "市长:4", "党组书记:5"}));
     EXPECT_EQ(postList(2, 1), QStringList{"副书记:1"});
     EXPECT_TRUE(member(2, 1).has_value());
     EXPECT_EQ(count(QStringLiteral("tb_cadre_zw"),
                     QStringLiteral("status=1 and dwID=3 and ZwCadreID<>2")),
               othersInUnit);
     EXPECT_EQ(unitList(3), (QStringList{"11:2", "12:3", "13:4"}));
-    // The record's text is not rebuilt by this command.
-    EXPECT_EQ(cadreValue(2, QStringLiteral("xrz")), xrz);
+    // The record's text no longer names the ended posts.
+    EXPECT_EQ(cadreValue(2, QStringLiteral("xrz")).toString(),
+              QString(kCityParty + QStringLiteral("副书记")));
+}
+
+TEST_F(PostsTest, RemovingAMembershipWritesTheEditorsOpenRecord) {
+    std::vector<cadre::CurrentPostTexts> received;
+    ASSERT_TRUE(cadre::removeMembership(dm, 2, 3, [&](const cadre::CurrentPostTexts& t) {
+        received.push_back(t);
+        return true;
+    })) << db().lastError();
+    ASSERT_EQ(received.size(), 1U);
+    EXPECT_EQ(received[0].posts, QString(kCityParty + QStringLiteral("副书记")));
 }
 
 }  // namespace

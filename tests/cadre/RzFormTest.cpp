@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "CadreData.h"
+#include "cadre/PostEnding.h"
 #include "cadre/TRzForm.h"
 #include "support/FindChild.h"
 #include "support/RecordingMessageService.h"
@@ -171,14 +172,37 @@ TEST_F(RzFormTest, ARefusalKeepsTheDialogOpenWithTheCaretInTheBoxAtFault) {
     clickOk(dialog);
     EXPECT_TRUE(caretIn(dialog, post));
 
+    // Month boxes: text that is no month, and a removal before the appointment.
+    auto* appointed = child<QLineEdit>(dialog, "edtAppointed");
+    auto* removed = child<QLineEdit>(dialog, "edtRemoved");
+    post->setEditText(QStringLiteral("主任"));
+    appointed->setText(QStringLiteral("2025.13"));
+    clickOk(dialog);
+    EXPECT_TRUE(caretIn(dialog, appointed));
+    appointed->setText(QStringLiteral("2025.3"));
+    removed->setText(QStringLiteral("abc"));
+    clickOk(dialog);
+    EXPECT_TRUE(caretIn(dialog, removed));
+    removed->setText(QStringLiteral("2025.2"));
+    clickOk(dialog);
+    EXPECT_TRUE(caretIn(dialog, removed));
+    // Typing takes only what may become a month of the entry pattern.
+    appointed->clear();
+    QTest::keyClicks(appointed, QStringLiteral("2025-3abc"));
+    EXPECT_EQ(appointed->text(), QStringLiteral("2025"));
+    appointed->clear();
+    removed->clear();
+
     child<QCheckBox>(dialog, "chkHistoricalUnit")->setChecked(true);
     EXPECT_EQ(child<QStackedWidget>(dialog, "stkUnit")->currentWidget(), typedUnit);
     post->setEditText(QStringLiteral("县长"));
     clickOk(dialog);
     EXPECT_TRUE(caretIn(dialog, typedUnit));
 
-    EXPECT_EQ(messages.texts(), (QStringList{cadre::kPostUnitNotSet, cadre::kPostUnitNotReal,
-                                             cadre::kEnterPostName, cadre::kPostUnitNotSet}));
+    EXPECT_EQ(messages.texts(),
+              (QStringList{cadre::kPostUnitNotSet, cadre::kPostUnitNotReal, cadre::kEnterPostName,
+                           cadre::kBadAppointedMonth, cadre::kBadRemovalMonth,
+                           cadre::kRemovalBeforeAppointment, cadre::kPostUnitNotSet}));
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), 0);
     EXPECT_FALSE(dialog.changed());

@@ -4,6 +4,7 @@
 #include <QHash>
 
 #include "app/DataModule.h"
+#include "cadre/CurrentPosts.h"
 #include "db/Database.h"
 #include "main/CadreList.h"
 #include "support/QtPrinters.h"
@@ -185,60 +186,72 @@ TEST_F(CadreListTest, AddingMembersAppendsBoundRowsAndSkipsMembers) {
               2);
 }
 
-TEST_F(CadreListTest, ATransferMovesOrCopiesTheMembershipAndClosesPosts) {
+TEST_F(CadreListTest, ATransferMovesOrCopiesTheMembershipAndRecordsTheNewPost) {
+    // Cadre 36 holds 副主任 in unit 12 (taken up 2017.03) and is moved to unit 13 (某市教育局).
+    const QString development = QStringLiteral("某市发展和改革委员会副主任");
     struct Case {
         const char* label;
         bool leave;
-        const char* month;
-        bool datedRemoval;
+        const char* post;
+        QStringList currentPosts;  // "unit:post:month" in their order
+        QString text;
+        QString appointed;
     };
-    const Case cases[] = {{"leave with a month", true, "2012.10", true},
-                          {"leave with a bad month", true, "2012.13", false},
-                          {"stay", false, "2013.01", false}};
+    const Case cases[] = {
+        {"leave", true, "局长", {"13:局长:2024.10"}, "某市教育局局长", "2024.10"},
+        {"stay",
+         false,
+         " 局长 ",
+         {"12:副主任:2017.03", "13:局长:2024.10"},
+         development + QStringLiteral("，某市教育局局长"),
+         "2017.03"},
+        {"leave without a post", true, "", {}, development, "2017.03"},
+        {"stay without a post", false, "", {"12:副主任:2017.03"}, development, "2017.03"},
+    };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.label);
-        TestHome caseHome;
-        TDataM caseDm(caseHome.path());
-        ASSERT_TRUE(caseDm.db().open(caseHome.makeWorkingDatabase()));
-        db::Database& db = caseDm.db();
-        const int currentBefore =
-            db.scalar(QStringLiteral("select count(*) from tb_cadre_zw where ZwCadreID=36 and "
-                                     "dwID=12 and status=1"))
-                ->toInt();
-        ASSERT_GT(currentBefore, 0);
-        const int next = caseDm.NextMemberOrder(13);
-        const QString month = QString::fromUtf8(c.month);
-        ASSERT_TRUE(mainwin::transferMember(caseDm, 36, 12, 13, c.leave, month,
-                                            QStringLiteral("某市教育局局长")))
-            << db.lastError();
-        EXPECT_EQ(db.scalar(QStringLiteral("select zwOrder from tb_cadre_node where dwID=13 and "
-                                           "ZwCadreID=36"))
-                      ->toInt(),
-                  next);
+        db::Database& db = dm.db();
+        db::Transaction undo(db);
+        const int next = dm.NextMemberOrder(13);
+        const Result<void> moved = mainwin::transferMember(
+            dm, 36, 12, 13, c.leave, QStringLiteral("2024.10"), QString::fromUtf8(c.post));
+        ASSERT_TRUE(moved) << moved.errorText();
+        const auto joined = db.query(QStringLiteral(
+            "select zwOrder, bind, nobz from tb_cadre_node where dwID=13 and ZwCadreID=36"));
+        ASSERT_EQ(joined->rows.size(), 1U);
+        EXPECT_EQ(joined->rows[0].value(0).toInt(), next);
+        // Bound while no post holds it there; counted in staffing.
+        EXPECT_EQ(joined->rows[0].value(1).toBool(), QString::fromUtf8(c.post).isEmpty());
+        EXPECT_EQ(joined->rows[0].value(2), QVariant(false));
         EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_cadre_node where dwID=12 and "
                                            "ZwCadreID=36"))
                       ->toInt(),
                   c.leave ? 0 : 1);
-        EXPECT_EQ(db.scalar(QStringLiteral("select count(*) from tb_cadre_zw where ZwCadreID=36 "
-                                           "and dwID=12 and status=1"))
-                      ->toInt(),
-                  c.leave ? 0 : currentBefore);
         if (c.leave) {
             const auto closed = db.query(QStringLiteral(
-                "select mzsjStr, mzsj from tb_cadre_zw where ZwCadreID=36 and dwID=12"));
-            for (const QVariantList& post : closed->rows) {
-                if (c.datedRemoval) {
-                    EXPECT_EQ(post.value(0).toString(), month);
-                    EXPECT_EQ(post.value(1).toDate(), QDate(2012, 10, 1));
-                } else {
-                    EXPECT_NE(post.value(0).toString(), month);
-                }
-            }
+                "select status, mzsjStr, mzsj from tb_cadre_zw where ZwCadreID=36 and dwID=12"));
+            ASSERT_EQ(closed->rows.size(), 1U);
+            EXPECT_EQ(closed->rows[0],
+                      (QVariantList{2, QStringLiteral("2024.10"), QDate(2024, 10, 1)}));
         }
-        const auto cadre =
-            db.query(QStringLiteral("select xrz, allRzsjList from tb_cadre where CadreID=36"));
-        EXPECT_EQ(cadre->rows[0].value(0).toString(), QStringLiteral("某市教育局局长"));
-        EXPECT_EQ(cadre->rows[0].value(1).toString(), month);
+        QStringList current;
+        const auto posts = db.query(
+            QStringLiteral("select dwID, zwmc, rzsjstr from tb_cadre_zw where ZwCadreID=36 and "
+                           "status=1 order by zwOrder"));
+        for (const QVariantList& p : posts->rows) {
+            current << QStringLiteral("%1:%2:%3")
+                           .arg(p[0].toInt())
+                           .arg(p[1].toString(), p[2].toString());
+        }
+        EXPECT_EQ(current, c.currentPosts);
+        // The texts are the refresh's, so that the next refresh keeps them.
+        for (int pass = 0; pass < 2; ++pass) {
+            const auto cadre =
+                db.query(QStringLiteral("select xrz, allZwList, allRzsjList from tb_cadre where "
+                                        "CadreID=36"));
+            EXPECT_EQ(cadre->rows[0], (QVariantList{c.text, c.text, QString(c.appointed)}));
+            ASSERT_TRUE(cadre::RefreshCurrentPosts(dm, 36, 0)) << db.lastError();
+        }
     }
 }
 

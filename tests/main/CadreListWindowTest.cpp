@@ -17,6 +17,7 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTest>
 #include <functional>
 
 #include "app/DataModule.h"
@@ -24,6 +25,7 @@
 #include "cadre/TMzForm.h"
 #include "cadre/TRzForm.h"
 #include "db/Database.h"
+#include "main/CadreList.h"
 #include "main/CadreListModel.h"
 #include "main/PageDw.h"
 #include "main/TGbMoveInForm.h"
@@ -299,15 +301,24 @@ TEST_F(CadreListWindowTest, DroppingARowOnAUnitTransfersTheCadre) {
     drop(12);
     EXPECT_EQ(members(12), (QList<int>{35, 36, 37, 38}));
     {
-        const ModalAnswer<TGbMoveInForm> answer([](TGbMoveInForm* dialog) {
+        const ModalAnswer<TGbMoveInForm> answer([this](TGbMoveInForm* dialog) {
             EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("lblTarget"))->text(),
                       QStringLiteral("某市教育局"));
-            dialog->findChild<QLineEdit*>(QStringLiteral("edtMonth"))
-                ->setText(QStringLiteral("2024.3"));
+            auto* month = dialog->findChild<QLineEdit*>(QStringLiteral("edtMonth"));
+            auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("btnOK"));
+            // A month that is none keeps the dialog open; typing takes only the entry pattern.
+            month->setText(QStringLiteral("abc"));
+            ok->click();
+            EXPECT_TRUE(dialog->isVisible());
+            EXPECT_EQ(messages.texts(), QStringList{mainwin::kBadTransferMonth});
+            month->clear();
+            QTest::keyClicks(month, QStringLiteral("2024-3"));
+            EXPECT_EQ(month->text(), QStringLiteral("2024"));
+            month->setText(QStringLiteral("2024.3"));
             dialog->findChild<QLineEdit*>(QStringLiteral("edtPost"))
-                ->setText(QStringLiteral("某市教育局副局长"));
+                ->setText(QStringLiteral("副局长"));
             dialog->findChild<QCheckBox*>(QStringLiteral("chkLeave"))->setChecked(true);
-            dialog->accept();
+            ok->click();
         });
         drop(13);
         EXPECT_TRUE(answer.seen());
@@ -318,6 +329,11 @@ TEST_F(CadreListWindowTest, DroppingARowOnAUnitTransfersTheCadre) {
     EXPECT_EQ(
         dm.db().scalar(QStringLiteral("select xrz from tb_cadre where CadreID=36"))->toString(),
         QStringLiteral("某市教育局副局长"));
+    EXPECT_EQ(dm.db()
+                  .scalar(QStringLiteral("select rzsjstr from tb_cadre_zw where ZwCadreID=36 and "
+                                         "dwID=13 and status=1 and zwmc='副局长'"))
+                  ->toString(),
+              QStringLiteral("2024.03"));
 }
 
 TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
@@ -427,7 +443,7 @@ TEST_F(CadreListWindowTest, PostsOfTheSelectedCadreAreAddedAndRemovedFromTheMain
     EXPECT_EQ(currentPosts(), 0);
     EXPECT_EQ(dm.db()
                   .scalar(QStringLiteral("select count(*) from tb_cadre_zw where ZwCadreID=36 "
-                                         "and dwID=12 and status=2 and mzsjstr='2025.1'"))
+                                         "and dwID=12 and status=2 and mzsjstr='2025.01'"))
                   ->toInt(),
               before + 1);
     // The cadre stays in the unit it was removed in.

@@ -57,6 +57,47 @@ class MembershipTest : public ::testing::Test {
     RecordingMessageService messages;
 };
 
+TEST_F(MembershipTest, EnsureMemberAppendsOneRowWithItsFlagsWritten) {
+    struct Case {
+        units::MemberFlags flags;
+        int bind;
+        int nobz;
+    };
+    const Case cases[] = {
+        {{false, true}, 0, 0}, {{true, true}, 1, 0}, {{true, false}, 1, 1}, {{false, false}, 0, 1}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.bind * 2 + c.nobz);
+        db::Transaction undo(dm.db());
+        const int next = dm.NextMemberOrder(3);
+        const Result<bool> added = units::ensureMember(dm, 1, 3, c.flags);
+        ASSERT_TRUE(added) << added.errorText();
+        EXPECT_TRUE(*added);
+        const auto stored = dm.db().query(QStringLiteral(
+            "select zwOrder, bind, nobz from tb_cadre_node where dwID=3 and ZwCadreID=1"));
+        ASSERT_EQ(stored->rows.size(), 1U);
+        // Stored as numbers, never null.
+        EXPECT_EQ(stored->rows[0], (QVariantList{next, c.bind, c.nobz}));
+
+        // A member already: nothing changes.
+        const auto before = memberships();
+        const Result<bool> again = units::ensureMember(dm, 1, 3, {!c.flags.bind, true});
+        ASSERT_TRUE(again);
+        EXPECT_FALSE(*again);
+        EXPECT_EQ(memberships(), before);
+    }
+}
+
+TEST_F(MembershipTest, EnsureMemberReportsAFailure) {
+    ASSERT_TRUE(dm.db().execNative(
+        QStringLiteral("create trigger refuse before insert on tb_cadre_node begin select "
+                       "raise(abort, 'refused'); end")));
+    const auto before = memberships();
+    const Result<bool> added = units::ensureMember(dm, 1, 3, {});
+    ASSERT_FALSE(added);
+    EXPECT_TRUE(added.failure().dbError.contains(QStringLiteral("refused")));
+    EXPECT_EQ(memberships(), before);
+}
+
 TEST_F(MembershipTest, SavingWritesTheMonthItsFirstDayAndTheStaffingFlag) {
     struct Case {
         const char* entered;

@@ -153,16 +153,6 @@ TEST(UnitIndex, TwoUpperCaseHexDigitsForOrdersOneTo255) {
     EXPECT_EQ(units::unitIndex(QStringLiteral("001"), 3), std::optional<QString>("00103"));
 }
 
-TEST(UnitIndex, MonthTextOfADissolution) {
-    for (const char* good : {"2012-7", "2012-07", " 2012-12 ", "1999-1"}) {
-        EXPECT_TRUE(units::isValidMonthText(QString::fromUtf8(good))) << good;
-    }
-    for (const char* bad : {"", "2012", "2012-13", "2012-0", "2012/7", "2012.7", "12-7", "2012-7-1",
-                            "二〇一二-7", "2012-7'", "abc"}) {
-        EXPECT_FALSE(units::isValidMonthText(QString::fromUtf8(bad))) << bad;
-    }
-}
-
 // ---- Loading -----------------------------------------------------------------------------------
 
 TEST_F(UnitTreeTest, LoadsTheSampleTreeInLevelAndOrder) {
@@ -472,25 +462,47 @@ class UnitRemovalTest : public UnitTreeTest {
     int cadres = 0;
 };
 
-TEST_F(UnitRemovalTest, DissolvingKeepsThePostsAsFormerPostsWithTheMonth) {
+TEST_F(UnitRemovalTest, DissolvingEndsTheCurrentPostsAndKeepsEveryPostAsHistory) {
     const auto others =
         dm.db().query(QStringLiteral("select * from tb_cadre_zw where not dwID") + subtree)->rows;
-    const Outcome removed =
-        tree.removeSubtree(3, UnitTree::Removal::Dissolve, QStringLiteral("2012-7"));
-    ASSERT_TRUE(removed) << removed.message;
-    expectSubtreeGone();
-    EXPECT_EQ(count(QStringLiteral("tb_cadre_zw where dwID") + subtree), 0);
-    const auto former = dm.db().query(QStringLiteral(
-        "select status, mzsjstr, mzsj from tb_cadre_zw where dwID=0 and mzsjstr='2012-7'"));
-    ASSERT_EQ(static_cast<int>(former->rows.size()), postsInSubtree);
-    for (const QVariantList& p : former->rows) {
-        EXPECT_EQ(p[0].toInt(), 2);
-        EXPECT_EQ(p[2].toDate(), QDate(2012, 7, 1));
+    // The posts of the subtree that had ended before keep their removal months.
+    const auto ended = dm.db().query(
+        QStringLiteral("select ZwID, mzsjstr, mzsj from tb_cadre_zw where status=2 and dwID") +
+        subtree + QStringLiteral(" order by ZwID"));
+    ASSERT_FALSE(ended->rows.empty());
+    const int current = count(QStringLiteral("tb_cadre_zw where status=1 and dwID") + subtree);
+    for (const char* typed : {"2025-3", "2025.3", "2025.03"}) {
+        SCOPED_TRACE(typed);
+        db::Transaction undo(dm.db());
+        const Outcome removed =
+            tree.removeSubtree(3, UnitTree::Removal::Dissolve, QString::fromUtf8(typed));
+        ASSERT_TRUE(removed) << removed.message;
+        expectSubtreeGone();
+        EXPECT_EQ(count(QStringLiteral("tb_cadre_zw where dwID") + subtree), 0);
+        const auto dissolved = dm.db().query(QStringLiteral(
+            "select status, mzsj from tb_cadre_zw where dwID=0 and mzsjstr='2025.03'"));
+        ASSERT_EQ(static_cast<int>(dissolved->rows.size()), current);
+        for (const QVariantList& p : dissolved->rows) {
+            EXPECT_EQ(p[0].toInt(), 2);
+            EXPECT_EQ(p[1].toDate(), QDate(2025, 3, 1));
+        }
+        for (const QVariantList& before : ended->rows) {
+            const auto after = dm.db().query(
+                QStringLiteral("select ZwID, mzsjstr, mzsj from tb_cadre_zw where dwID=0 and "
+                               "ZwID=") +
+                before[0].toString());
+            ASSERT_EQ(after->rows.size(), 1U);
+            EXPECT_EQ(after->rows[0], before);
+        }
+        EXPECT_EQ(dm.db()
+                      .query(QStringLiteral("select * from tb_cadre_zw where not dwID") + subtree)
+                      ->rows.size(),
+                  others.size() + postsInSubtree);
+        // A cadre who holds a post elsewhere no longer has the dissolved post in his text.
+        EXPECT_EQ(
+            dm.db().scalar(QStringLiteral("select xrz from tb_cadre where CadreID=2"))->toString(),
+            QStringLiteral("中共某市委员会副书记"));
     }
-    EXPECT_EQ(dm.db()
-                  .query(QStringLiteral("select * from tb_cadre_zw where not dwID") + subtree)
-                  ->rows.size(),
-              others.size() + former->rows.size());
 }
 
 TEST_F(UnitRemovalTest, DeletingRemovesThePostsToo) {
@@ -502,7 +514,8 @@ TEST_F(UnitRemovalTest, DeletingRemovesThePostsToo) {
 
 TEST_F(UnitRemovalTest, AMonthTextThatIsNoYearAndMonthIsRefused) {
     const auto before = snapshot(QStringLiteral("tb_cadre_zw"));
-    for (const char* bad : {"", "2012-13", "2012年7月", "2012-7-1", "2012-7' or 1=1"}) {
+    for (const char* bad :
+         {"", "2012-13", "2012年7月", "2012-7-1", "2012-7' or 1=1", "12.07", "1899-12"}) {
         const Outcome removed =
             tree.removeSubtree(3, UnitTree::Removal::Dissolve, QString::fromUtf8(bad));
         EXPECT_EQ(removed.message, units::kBadMonthText) << bad;

@@ -225,18 +225,21 @@ TEST_F(UnitTreeWindowTest, DissolvingKeepsThePostsAsFormerPostsEndingInTheGivenM
     const QString inSubtree = QStringLiteral(" where dwID in (3,11,12,13,14,15)");
     const int posts = count(QStringLiteral("tb_cadre_zw") + inSubtree);
     ASSERT_GT(posts, 0);
+    const int current =
+        count(QStringLiteral("tb_cadre_zw") + inSubtree + QStringLiteral(" and status=1"));
     const int allPosts = count(QStringLiteral("tb_cadre_zw"));
     ASSERT_TRUE(tree->selectUnit(3));
 
-    const ModalAnswer<TNodeDelForm> answer(removeWith(true, QStringLiteral("2012-7")));
+    const ModalAnswer<TNodeDelForm> answer(removeWith(true, QStringLiteral("2025-7")));
     clickDelete();
     EXPECT_TRUE(answer.seen());
 
     EXPECT_EQ(count(QStringLiteral("tb_cadre_zw") + inSubtree), 0);
     EXPECT_EQ(count(QStringLiteral("tb_cadre_zw")), allPosts);
-    EXPECT_EQ(count(QStringLiteral("tb_cadre_zw where status=2 and dwID=0 and mzsjstr='2012-7' "
-                                   "and mzsj=#2012-07-01#")),
-              posts);
+    // The current posts end in the month, stored as "yyyy.mm"; the others had ended before.
+    EXPECT_EQ(count(QStringLiteral("tb_cadre_zw where status=2 and dwID=0 and mzsjstr='2025.07' "
+                                   "and mzsj=#2025-07-01#")),
+              current);
     EXPECT_EQ(count(QStringLiteral("tb_department where ID in (3,11,12,13,14,15)")), 0);
     EXPECT_EQ(tree->currentUnitId(), 4);
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
@@ -294,7 +297,7 @@ TEST_F(UnitTreeWindowTest, TheRemovalDialogOffersDissolvingInTheCurrentMonthFirs
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_EQ(messages.texts(), QStringList{units::kBadMonthText});
     EXPECT_EQ(count(QStringLiteral("tb_department")), 16);
-    month->setText(QStringLiteral("2012-07"));
+    month->setText(QStringLiteral("2025.07"));
     dialog.findChild<QPushButton*>(QStringLiteral("cxButton1"))->click();
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
