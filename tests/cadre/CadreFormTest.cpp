@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -311,6 +312,14 @@ TEST_F(CadreEditorTest, SavingWritesOnlyTheChangedColumn) {
     expected.replaceInStrings(QRegularExpression(QStringLiteral("^tel=.*$")),
                               QStringLiteral("tel='5551234'"));
     EXPECT_EQ(storedRow(35), expected);
+
+    // An edited memo keeps its CR LF line ends.
+    messages.clear();
+    auto* remark = child<QPlainTextEdit>(editor.get(), "memOther");
+    remark->setPlainText(remark->toPlainText() + QStringLiteral("\n第三行"));
+    clickSave();
+    EXPECT_EQ(messages.texts(), QStringList{cadre::kSaveDone});
+    EXPECT_EQ(stored(35, "other").toString(), QStringLiteral("第一行\r\n第二行\r\n第三行"));
 }
 
 TEST_F(CadreEditorTest, SavingWithNothingChangedClaimsNoSave) {
