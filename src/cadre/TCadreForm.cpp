@@ -135,7 +135,7 @@ TCadreForm::TCadreForm(TDataM& dm, mainwin::PickLists& lists, QWidget* parent)
     listLayout->addWidget(lstCadres, 1);
     listLayout->addLayout(widgets::rightAlignedRow({btnAdd, btnDelete}));
     listPanel_->setMaximumWidth(300);
-    connect(cbLibrary, &QComboBox::currentIndexChanged, this, &TCadreForm::search);
+    connect(cbLibrary, &QComboBox::currentIndexChanged, this, &TCadreForm::libraryChosen);
     connect(edtSearch, &QLineEdit::textChanged, this, &TCadreForm::search);
     connect(find, &QPushButton::clicked, this, &TCadreForm::search);
     connect(showAll, &QPushButton::clicked, edtSearch, &QLineEdit::clear);
@@ -302,6 +302,7 @@ void TCadreForm::startLibrary() {
         const QSignalBlocker blocker(cbLibrary);
         cbLibrary->setCurrentIndex(0);
     }
+    library_ = 0;
     {
         const QSignalBlocker blocker(chkAllowEdit);
         chkAllowEdit->setChecked(false);
@@ -546,6 +547,18 @@ void TCadreForm::deleteCadre() {
     showNoRecord();
     fillList(nextId, Fallback::Last);
     showListChoice();
+}
+
+void TCadreForm::libraryChosen(int library) {
+    // Another library shows another cadre: the record on show is saved first, and stays with
+    // its library when the save is refused.
+    if (isVisible() && !save(false)) {
+        const QSignalBlocker blocker(cbLibrary);
+        cbLibrary->setCurrentIndex(library_);
+        return;
+    }
+    library_ = library;
+    search();
 }
 
 void TCadreForm::search() {

@@ -87,6 +87,7 @@ class TCadreForm final : public QDialog {
     void deleteCadre();
     void cancelEdits();
     void pageChanging(int index);
+    void libraryChosen(int library);
     // Lists the library on show, filtered by the search box, and shows its first cadre.
     void search();
     // Reads the list again and selects `selectId`, else the row `fallback` names, without
@@ -109,6 +110,7 @@ class TCadreForm final : public QDialog {
     int cadreId_ = 0;
     int unitForNew_ = 0;
     int lastMovePosition_ = 1;
+    int library_ = 0;  // the library the list shows
     int blinks_ = 0;
     int shownPage_ = 0;
     QMap<QString, QVariant> loaded_;     // the record as shown last, for isModified()

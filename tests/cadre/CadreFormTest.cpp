@@ -236,6 +236,12 @@ class CadreEditorTest : public ::testing::Test {
         return quoted;
     }
 
+    int count(const QString& where) {
+        return dm.db()
+            .scalar(QStringLiteral("select count(*) from tb_cadre where ") + where)
+            ->toInt();
+    }
+
     QVariant stored(int cadre, const char* column) {
         return dm.db()
             .scalar(QStringLiteral("select %1 from tb_cadre where CadreID=%2")
@@ -457,6 +463,16 @@ TEST_F(CadreEditorTest, AfterARefusedSaveTheListStaysOnTheCadreShown) {
     EXPECT_EQ(editor->lastCadreId(), shown);
     EXPECT_EQ(birth->text(), QStringLiteral("65.03"));
 
+    // Nor does another library take the list away from it.
+    messages.clear();
+    auto* library = child<QComboBox>(editor.get(), "cbLibrary");
+    library->setCurrentIndex(1);
+    EXPECT_EQ(messages.texts().value(0), QStringLiteral("错误的出生年月!"));
+    EXPECT_EQ(library->currentIndex(), 0);
+    EXPECT_EQ(list()->rowCount(), 60);
+    EXPECT_EQ(selectedId(), shown);
+    EXPECT_EQ(birth->text(), QStringLiteral("65.03"));
+
     // "删 除" removes the cadre that is both shown and selected, and shows the next one.
     const int next = list()->item(4, 0)->data(Qt::UserRole).toInt();
     messages.answerNext(true);
@@ -514,6 +530,17 @@ TEST_F(CadreEditorTest, ANewCadreJoinsTheLibraryOnShow) {
         EXPECT_EQ(list()->rowCount(), listed + 1) << library;
         EXPECT_EQ(selectedId(), id) << library;
     }
+
+    // A new record deleted before it was saved is only dropped; the list's last cadre shows.
+    child<QPushButton>(editor.get(), "btnAdd")->click();
+    child<QLineEdit>(editor.get(), "edtXm")->setText(QStringLiteral("不存"));
+    messages.answerNext(true);
+    child<QPushButton>(editor.get(), "btnDelete")->click();
+    EXPECT_EQ(count(QStringLiteral("xm='不存'")), 0);
+    const int last = list()->item(list()->rowCount() - 1, 0)->data(Qt::UserRole).toInt();
+    EXPECT_EQ(selectedId(), last);
+    EXPECT_EQ(editor->lastCadreId(), last);
+    EXPECT_EQ(child<QLineEdit>(editor.get(), "edtXm")->text(), stored(last, "xm").toString());
 }
 
 }  // namespace
