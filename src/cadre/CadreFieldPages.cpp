@@ -18,6 +18,7 @@
 #include "main/PickLists.h"
 #include "text/MonthText.h"
 #include "widgets/CheckComboBox.h"
+#include "widgets/MonthEntryBox.h"
 
 namespace {
 
@@ -63,16 +64,13 @@ CadreFieldPages::CadreFieldPages(const mainwin::PickLists& lists, QObject* paren
     cbCtype->setObjectName(QStringLiteral("cbCtype"));
     cbCtype->setItems(mainwin::kCadreTypes);
     cbCtype->setEmptyText(QStringLiteral("请选择"));
-    bindings_.push_back(
-        {QStringLiteral("ctype"),
-         [this] { return cbCtype->value() == 0 ? QVariant() : QVariant(cbCtype->value()); },
-         [this](const QVariant& v) { cbCtype->setValue(v.toInt()); }});
+    bindings_.push_back({QStringLiteral("ctype"), [this] { return QVariant(cbCtype->value()); },
+                         [this](const QVariant& v) { cbCtype->setValue(v.toInt()); }});
     inputs_ << cbCtype;
     connect(cbCtype, &CheckComboBox::closed, this, &CadreFieldPages::edited);
     id.add(QStringLiteral("干部类型"), cbCtype);
     id.add(QStringLiteral("人员身份"), combo("rybz", "cbRybz", cadre::kStaffStatuses, false));
-    edtCsny = line("csnyStr", "edtCsny");
-    edtCsny->setMaxLength(10);
+    edtCsny = monthLine("csnyStr", "edtCsny");
     lblAge = new QLabel(QStringLiteral(" 岁"));
     lblAge->setObjectName(QStringLiteral("lblAge"));
     auto* birth = new QWidget;
@@ -88,8 +86,8 @@ CadreFieldPages::CadreFieldPages(const mainwin::PickLists& lists, QObject* paren
     cbCssheng = combo("cssheng", "cbCssheng", lists.birthPlaces, true);
     id.add(QStringLiteral("出生地"), cbCssheng);
     id.add(QStringLiteral("政治面貌"), combo("zzmm", "cbZzmm", cadre::kPoliticalStatuses, false));
-    id.add(QStringLiteral("入党时间"), line("rdsjStr", "edtRdsj"));
-    id.add(QStringLiteral("工作时间"), line("gzsjStr", "edtGzsj"));
+    id.add(QStringLiteral("入党时间"), monthLine("rdsjStr", "edtRdsj"));
+    id.add(QStringLiteral("工作时间"), monthLine("gzsjStr", "edtGzsj"));
     id.add(QStringLiteral("健康状况"), combo("jkzk", "cbJkzk", cadre::kHealthStates, false));
     cbZwjb = combo("zwjb", "cbZwjb", lists.ranks, false);
     cbZwjb->setToolTip(
@@ -98,10 +96,10 @@ CadreFieldPages::CadreFieldPages(const mainwin::PickLists& lists, QObject* paren
     bindings_.push_back({QStringLiteral("zwjb2"), [this] { return textValue(zwjb2_); },
                          [this](const QVariant& v) { zwjb2_ = v.toString(); }});
     id.add(QStringLiteral("职务级别"), cbZwjb);
-    QLineEdit* rankTime = line("zwjbTimeStr", "edtZwjbTime");
+    QLineEdit* rankTime = monthLine("zwjbTimeStr", "edtZwjbTime");
     rankTime->setToolTip(QStringLiteral("初任职级时间"));
     id.add(QStringLiteral("任职级时间"), rankTime);
-    QLineEdit* postTime = line("allRzsjList", "edtAllRzsjList");
+    QLineEdit* postTime = monthLine("allRzsjList", "edtAllRzsjList");
     postTime->setToolTip(QStringLiteral("任职时间"));
     id.add(QStringLiteral("任现职时间"), postTime);
     QPlainTextEdit* xrz = memo("xrz", "memXrz");
@@ -141,8 +139,9 @@ CadreFieldPages::CadreFieldPages(const mainwin::PickLists& lists, QObject* paren
     t.add(QStringLiteral("技术职称"), line("zyjszw", "edtZyjszw"));
     QComboBox* grade = combo("zydj", "cbZydj", {}, true);
     t.add(QStringLiteral("等 级"), grade);
-    t.add(QStringLiteral("取得时间"),
-          dateBox("zyzcTime", "edtZyzcTime", QStringLiteral("yyyy.MM")));
+    QLineEdit* titleTime = dateBox("zyzcTime", "edtZyzcTime", QStringLiteral("yyyy.MM"));
+    widgets::limitToMonthEntry(titleTime);
+    t.add(QStringLiteral("取得时间"), titleTime);
     t.add(QStringLiteral("专长特长"), line("zytc", "edtZytc"));
 
     auto* basicLayout = new QVBoxLayout(basic_);
@@ -204,6 +203,12 @@ QLineEdit* CadreFieldPages::line(const char* column, const char* name) {
     return edit;
 }
 
+QLineEdit* CadreFieldPages::monthLine(const char* column, const char* name) {
+    QLineEdit* edit = line(column, name);
+    widgets::limitToMonthEntry(edit);
+    return edit;
+}
+
 QComboBox* CadreFieldPages::combo(const char* column, const char* name, const QStringList& items,
                                   bool editable) {
     auto* box = new QComboBox;
@@ -235,9 +240,13 @@ QPlainTextEdit* CadreFieldPages::memo(const char* column, const char* name) {
     auto* edit = new QPlainTextEdit;
     edit->setObjectName(QString::fromLatin1(name));
     edit->setTabChangesFocus(true);
-    bindings_.push_back({QString::fromLatin1(column),
-                         [edit] { return textValue(edit->toPlainText()); },
-                         [edit](const QVariant& v) { edit->setPlainText(v.toString()); }});
+    // Memo lines are stored ending with CR LF; the box shows them ending with LF.
+    bindings_.push_back(
+        {QString::fromLatin1(column),
+         [edit] { return textValue(edit->toPlainText().replace(u'\n', QStringLiteral("\r\n"))); },
+         [edit](const QVariant& v) {
+             edit->setPlainText(v.toString().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+         }});
     inputs_ << edit;
     memos_ << edit;
     connect(edit, &QPlainTextEdit::textChanged, this, [this, edit] {
@@ -264,15 +273,9 @@ QLineEdit* CadreFieldPages::dateBox(const char* column, const char* name, const 
     edit->setObjectName(QString::fromLatin1(name));
     edit->setPlaceholderText(format == QStringLiteral("yyyy.MM") ? QStringLiteral("年.月")
                                                                  : QStringLiteral("年-月-日"));
-    const bool monthOnly = format == QStringLiteral("yyyy.MM");
+    // The box hands over what was typed; the save reads it as a date or refuses it.
     bindings_.push_back({QString::fromLatin1(column),
-                         [edit, monthOnly]() -> QVariant {
-                             const QString text = edit->text().trimmed();
-                             const QDate date =
-                                 monthOnly ? text::parseMonthText(text)
-                                           : QDate::fromString(text, QStringLiteral("yyyy-MM-dd"));
-                             return date.isValid() ? QVariant(date) : QVariant();
-                         },
+                         [edit] { return textValue(edit->text().trimmed()); },
                          [edit, format](const QVariant& v) {
                              const QDate date = v.toDate();
                              edit->setText(date.isValid() ? date.toString(format) : QString());

@@ -21,7 +21,8 @@ struct PickLists;
 
 // The record fields of the cadre editor on its pages "基本信息" and "扩展信息": each control is
 // bound to a column of tb_cadre, so that the editor fills them from a row and reads them back
-// as column values. Month texts are kept as typed; the dates beside them are derived on save.
+// as column values. Month and date boxes hand over the text typed (month boxes take only the
+// entry pattern); the save reads it and derives the dates.
 class CadreFieldPages final : public QObject {
     Q_OBJECT
 
@@ -64,6 +65,8 @@ class CadreFieldPages final : public QObject {
         std::function<void(const QVariant&)> write;
     };
     QLineEdit* line(const char* column, const char* name);
+    // A line taking a month text of the entry pattern.
+    QLineEdit* monthLine(const char* column, const char* name);
     QComboBox* combo(const char* column, const char* name, const QStringList& items, bool editable);
     QPlainTextEdit* memo(const char* column, const char* name);
     QSpinBox* spin(const char* column, const char* name);

@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QDateTime>
 #include <QHash>
+#include <QSet>
 #include <array>
 
 #include "app/DataModule.h"
@@ -37,9 +38,38 @@ constexpr std::array<MonthColumn, 4> kMonthColumns = {{
     {u"zwjbTimeStr", u"zwjbTime", u"00004", u"错误的任职级时间!"},
 }};
 
-// Month texts that are stored with a two-digit month.
-constexpr std::array<const char16_t*, 5> kPaddedTexts = {u"csnyStr", u"rdsjStr", u"gzsjStr",
-                                                         u"zwjbTimeStr", u"allRzsjList"};
+// What a box of its own holds, checked before the steps of the save.
+enum class Entry {
+    MonthText,  // a month text stored as such
+    MonthDate,  // a month typed as text, stored as the date of its first day
+    DayDate     // a day typed as "yyyy-m-d", stored as that date
+};
+
+struct EntryColumn {
+    const char16_t* column;
+    Entry entry;
+    const char16_t* message;
+};
+
+constexpr std::array<EntryColumn, 4> kEntryColumns = {{
+    {u"allRzsjList", Entry::MonthText, u"错误的任现职时间!"},
+    {u"zyzcTime", Entry::MonthDate, u"错误的取得时间!"},
+    {u"A3801", Entry::DayDate, u"错误的转入日期!"},
+    {u"A3817", Entry::DayDate, u"错误的转出日期!"},
+}};
+
+// The columns whose edit makes each highest-education column anew, in-service one first.
+struct HighestColumn {
+    const char16_t* target;
+    const char16_t* inService;
+    const char16_t* fullTime;
+};
+
+constexpr std::array<HighestColumn, 3> kHighestColumns = {{
+    {u"gxl", u"zzxl", u"qrzxl"},
+    {u"gxw", u"zzxw", u"qrzxw"},
+    {u"gxlxx", u"zzxxzy", u"qrzxxzy"},
+}};
 
 QString str(const char16_t* s) {
     return QString::fromUtf16(s);
@@ -113,6 +143,14 @@ bool sameValue(const QVariant& a, const QVariant& b) {
     return a.toString() == b.toString();
 }
 
+QVariant textValue(const QString& value) {
+    return value.isEmpty() ? QVariant() : QVariant(value);
+}
+
+QVariant dateValue(const QDate& date) {
+    return date.isValid() ? QVariant(date) : QVariant();
+}
+
 QString text(const CadreValues& row, const QString& column) {
     return row.value(column).toString();
 }
@@ -169,6 +207,7 @@ class SaveRun {
             }
             edits = edits || !sameValue(it.value(), stored_.value(key));
             row_.insert(key, it.value());
+            touched_.insert(key.toLower());
         }
         if (!edits) {
             return std::move(outcome_);
@@ -177,6 +216,11 @@ class SaveRun {
             return refuse(kNameRequired);
         }
         outcome_.changedFlag = true;
+        for (const EntryColumn& entry : kEntryColumns) {
+            if (touched(str(entry.column)) && !readEntry(entry)) {
+                return refuse(str(entry.message));
+            }
+        }
 
         stage_ = str(kMonthColumns[0].stage);
         db::Transaction transaction(db);
@@ -185,20 +229,23 @@ class SaveRun {
         }
         for (const MonthColumn& month : kMonthColumns) {
             stage_ = str(month.stage);
-            if (!setMonthDate(month)) {
+            if (touched(str(month.text)) && !setMonthDate(month)) {
                 return refuse(str(month.message));
             }
         }
         stage_ = QStringLiteral("00005");
         const QString name = text(row_, QStringLiteral("xm"));
-        row_.insert(QStringLiteral("py"), text::pinyinInitials(name, text::LetterCase::Upper));
+        if (touched(QStringLiteral("xm"))) {
+            row_.insert(names_.key(QStringLiteral("py")),
+                        text::pinyinInitials(name, text::LetterCase::Upper));
+        }
         trimTrailingBlanks(QStringLiteral("qrzxxzy"));
 
         stage_ = QStringLiteral("00006");
         trimTrailingBlanks(QStringLiteral("zzxxzy"));
-        takeHighest(QStringLiteral("gxl"), QStringLiteral("zzxl"), QStringLiteral("qrzxl"));
-        takeHighest(QStringLiteral("gxw"), QStringLiteral("zzxw"), QStringLiteral("qrzxw"));
-        takeHighest(QStringLiteral("gxlxx"), QStringLiteral("zzxxzy"), QStringLiteral("qrzxxzy"));
+        for (const HighestColumn& highest : kHighestColumns) {
+            takeHighest(highest);
+        }
 
         stage_ = QStringLiteral("00007");
         if (isBlank(row_.value(kClassColumn))) {
@@ -208,15 +255,12 @@ class SaveRun {
         if (row_.value(orderKey).toInt() == 0) {
             row_.insert(orderKey, dm_.NextCadreOrder());
         }
-        row_.insert(QStringLiteral("xm"), text::normalizeName(name));
-
-        stage_ = QStringLiteral("00008");
-        for (const char16_t* column : kPaddedTexts) {
-            const QString key = str(column);
-            if (!isBlank(row_.value(key))) {
-                row_.insert(key, text::padMonthText(text(row_, key)));
-            }
+        if (touched(QStringLiteral("xm"))) {
+            row_.insert(QStringLiteral("xm"), text::normalizeName(name));
         }
+
+        // "00008": the month texts were given their two-digit months when they were read.
+        stage_ = QStringLiteral("00008");
         if (!(isNew_ ? insertRow() : updateRow())) {
             return refuse({});
         }
@@ -255,37 +299,66 @@ class SaveRun {
         return std::move(outcome_);
     }
 
+    // Whether `column` was edited; every column of a new record counts as edited.
+    bool touched(const QString& column) const {
+        return isNew_ || touched_.contains(column.toLower());
+    }
+
     // The date of a month text. A blank text clears the text and the date; a text that is not
-    // a month, or a month before 1900, is refused.
+    // a month of the entry pattern, or a month before 1900, is refused.
     bool setMonthDate(const MonthColumn& month) {
-        const QString textKey = str(month.text);
-        const QString dateKey = str(month.date);
-        const QString value = text(row_, textKey).trimmed();
-        if (value.isEmpty()) {
-            row_.insert(textKey, QVariant());
-            row_.insert(dateKey, QVariant());
-            return true;
-        }
-        const QDate date = text::parseMonthText(value);
-        if (!date.isValid() || date.year() < 1900) {
+        const QString textKey = names_.key(str(month.text));
+        const std::optional<text::MonthEntry> entry = text::readMonthEntry(text(row_, textKey));
+        if (!entry) {
             return false;
         }
-        row_.insert(textKey, value);
-        row_.insert(dateKey, date);
+        row_.insert(textKey, textValue(entry->text));
+        row_.insert(names_.key(str(month.date)), dateValue(entry->date));
+        return true;
+    }
+
+    // Reads the value typed into a box of its own. Values that are not texts (a date handed
+    // over as a date) are taken as they are; a blank text clears the column.
+    bool readEntry(const EntryColumn& entry) {
+        const QString key = names_.key(str(entry.column));
+        const QVariant value = row_.value(key);
+        if (value.typeId() != QMetaType::QString) {
+            return true;
+        }
+        if (entry.entry == Entry::DayDate) {
+            const QString typed = value.toString().trimmed();
+            const QDate date = QDate::fromString(typed, QStringLiteral("yyyy-M-d"));
+            if (!typed.isEmpty() && (!date.isValid() || date.year() < 1900)) {
+                return false;
+            }
+            row_.insert(key, dateValue(date));
+            return true;
+        }
+        const std::optional<text::MonthEntry> month = text::readMonthEntry(value.toString());
+        if (!month) {
+            return false;
+        }
+        row_.insert(
+            key, entry.entry == Entry::MonthText ? textValue(month->text) : dateValue(month->date));
         return true;
     }
 
     void trimTrailingBlanks(const QString& column) {
-        if (!isBlank(row_.value(column))) {
+        if (touched(column) && !isBlank(row_.value(column))) {
             row_.insert(column, withoutTrailingBlanks(text(row_, column)));
         }
     }
 
-    // The highest education: the in-service entry when it is given, else the full-time one.
-    void takeHighest(const QString& target, const QString& inService, const QString& fullTime) {
-        const QVariant chosen =
-            text(row_, inService).isEmpty() ? row_.value(fullTime) : row_.value(inService);
-        row_.insert(target, chosen);
+    // The highest education: the in-service entry when it is given, else the full-time one;
+    // made anew when either of them was edited.
+    void takeHighest(const HighestColumn& highest) {
+        if (!touched(str(highest.inService)) && !touched(str(highest.fullTime))) {
+            return;
+        }
+        const QString inService = str(highest.inService);
+        const QVariant chosen = text(row_, inService).isEmpty() ? row_.value(str(highest.fullTime))
+                                                                : row_.value(inService);
+        row_.insert(str(highest.target), chosen);
     }
 
     bool updateRow() {
@@ -339,6 +412,7 @@ class SaveRun {
     const bool isNew_;
     CadreValues stored_;
     CadreValues row_;
+    QSet<QString> touched_;  // the edited columns, in lower case
     QString stage_;
     SaveOutcome outcome_;
 };
@@ -371,14 +445,14 @@ std::optional<CadreValues> readCadre(db::Database& db, int cadreId) {
     return storedRow(db, cadreId, ColumnNames(db));
 }
 
-CadreValues newCadreDefaults(db::Database& db) {
+CadreValues newCadreDefaults(db::Database& db, int library) {
     const ColumnNames names(db);
     // A new record starts unlocked when the setting cannot be read.
     const Result<QVariant> lockSetting =
         db.scalar(QStringLiteral("select count(*) from tb_conf where GID='ZWLOCK' and ItemV='1'"));
     const bool locked = lockSetting && lockSetting->toInt() > 0;
     return {{names.key(QStringLiteral("ZwLock")), locked},
-            {kClassColumn, 0},
+            {kClassColumn, library},
             {names.key(QStringLiteral("gbOrd")), 0}};
 }
 

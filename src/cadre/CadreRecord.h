@@ -82,6 +82,7 @@ inline const QStringList kLibraries = {QStringLiteral("在职干部库"), QStrin
 inline const QString kNameRequired = QStringLiteral("姓名不能为空!");
 inline const QString kSaveFailed = QStringLiteral("保存错误，错误代码!");
 inline const QString kSaveDone = QStringLiteral("干部信息保存完成!");
+inline const QString kNothingToSave = QStringLiteral("干部信息没有改动，无需保存。");
 inline const QString kSelectCadreToMove = QStringLiteral("请在列表中选中要移动的干部。");
 inline const QString kCadreMissing = QStringLiteral("该干部已不存在。");
 inline const QString kNoCadreAtPosition = QStringLiteral("该位置上没有干部。");
@@ -93,9 +94,10 @@ inline const QString kNoCadreAtPosition = QStringLiteral("该位置上没有干�
 // which the photo box reads on its own; nullopt when there is no such cadre or on a failure.
 std::optional<CadreValues> readCadre(db::Database& db, int cadreId);
 
-// The values of a new, empty record: ZwLock set when tb_conf holds a ZWLOCK row with ItemV
-// "1", classid 0 and gbOrd 0 (the next free order is given on save).
-CadreValues newCadreDefaults(db::Database& db);
+// The values of a new, empty record of cadre library `library` (0 serving, 1 retired, 2
+// transferred out): ZwLock set when tb_conf holds a ZWLOCK row with ItemV "1", classid the
+// library and gbOrd 0 (the next free order is given on save).
+CadreValues newCadreDefaults(db::Database& db, int library = 0);
 
 struct SaveOutcome {
     enum class Result {
@@ -118,17 +120,21 @@ struct SaveOutcome {
     CadreValues values;
 };
 
-// Saves the record of `cadreId` (0: a new cadre) with the `edited` values; only the keys
-// present are edited, compared with the stored row, and a value is written only when it
-// differs. In order: the name must not be blank; the month texts csnyStr, rdsjStr, gzsjStr and
-// zwjbTimeStr give their dates csny, rdsj, gzsj and zwjbTime (a blank text clears both, a text
-// that is not a month or lies before 1900 is refused with its message); py becomes the upper-
-// case pinyin initials of the name; trailing blanks leave qrzxxzy and zzxxzy; gxl, gxw and gxlxx
-// take the in-service education when given, else the full-time one; a null classid becomes 0
-// and a gbOrd of 0 the next free global order; the name is normalised; the month texts and
-// allRzsjList of the form "yyyy.m" get their leading zero. A new cadre is then added once to
-// `unitForNewCadre` (0: none) at the unit's next order. Everything runs in one transaction: a
-// refusal or a failure writes nothing.
+// Saves the record of `cadreId` (0: a new cadre) with the `edited` values: the columns the user
+// changed (every value of a new record). Only those columns, and the columns derived from them,
+// are written, each only when it differs from the stored value; every other column keeps its
+// stored value exactly. In order: the name must not be blank; the values typed into boxes of
+// their own are read: allRzsjList and zyzcTime as months of the entry pattern
+// (text::readMonthEntry; zyzcTime stores the month's first day), A3801 and A3817 as days
+// "yyyy-m-d" of 1900 or later, each refused with its message otherwise; the month texts
+// csnyStr, rdsjStr, gzsjStr and zwjbTimeStr are read the same way and give their dates csny,
+// rdsj, gzsj and zwjbTime (a blank text clears both; a text that is not a month of 1900 or later
+// is refused with its message and stage); an edited name gives py, its upper-case pinyin
+// initials, and is normalised; trailing blanks leave an edited qrzxxzy and zzxxzy; gxl, gxw and
+// gxlxx take the in-service education when given, else the full-time one, when either was
+// edited; a null classid becomes 0 and a gbOrd of 0 the next free global order. A new cadre is
+// then added once to `unitForNewCadre` (0: none) at the unit's next order. Everything runs in
+// one transaction: a refusal or a failure writes nothing.
 SaveOutcome saveCadre(TDataM& dm, int cadreId, const CadreValues& edited, int unitForNewCadre);
 
 // The next lower rank (zwjb2) of `rank`: "正" becomes "副"; a deputy rank steps to the

@@ -135,11 +135,11 @@ TCadreForm::TCadreForm(TDataM& dm, mainwin::PickLists& lists, QWidget* parent)
     listLayout->addWidget(lstCadres, 1);
     listLayout->addLayout(widgets::rightAlignedRow({btnAdd, btnDelete}));
     listPanel_->setMaximumWidth(300);
-    connect(cbLibrary, &QComboBox::currentIndexChanged, this, [this] { fillList(0); });
-    connect(edtSearch, &QLineEdit::textChanged, this, [this] { fillList(0); });
-    connect(find, &QPushButton::clicked, this, [this] { fillList(0); });
+    connect(cbLibrary, &QComboBox::currentIndexChanged, this, &TCadreForm::libraryChosen);
+    connect(edtSearch, &QLineEdit::textChanged, this, &TCadreForm::search);
+    connect(find, &QPushButton::clicked, this, &TCadreForm::search);
     connect(showAll, &QPushButton::clicked, edtSearch, &QLineEdit::clear);
-    connect(lstCadres, &QTableWidget::currentCellChanged, this, &TCadreForm::listRowChosen);
+    connect(lstCadres, &QTableWidget::currentCellChanged, this, &TCadreForm::showListChoice);
 
     // The pages.
     auto* basic = new QWidget;
@@ -287,16 +287,11 @@ void TCadreForm::startNewCadre(int unitId) {
     listMode_ = false;
     listPanel_->hide();
     unitForNew_ = unitId;
-    cadreId_ = 0;
-    isNew_ = true;
-    showRecord(cadre::newCadreDefaults(dm_.db()));
     {
         const QSignalBlocker blocker(chkAllowEdit);
         chkAllowEdit->setChecked(true);
     }
-    updateEditing();
-    PageControl1->setCurrentIndex(kBasicPage);
-    fields_->nameEdit()->setFocus();
+    showNewRecord();
 }
 
 void TCadreForm::startLibrary() {
@@ -307,12 +302,12 @@ void TCadreForm::startLibrary() {
         const QSignalBlocker blocker(cbLibrary);
         cbLibrary->setCurrentIndex(0);
     }
-    fillList(0);
+    library_ = 0;
     {
         const QSignalBlocker blocker(chkAllowEdit);
         chkAllowEdit->setChecked(false);
     }
-    updateEditing();
+    search();
 }
 
 void TCadreForm::showRecord(const QMap<QString, QVariant>& row) {
@@ -330,28 +325,65 @@ void TCadreForm::showRecord(const QMap<QString, QVariant>& row) {
     setWindowTitle(cadreId_ != 0 ? QStringLiteral("干部信息管理  --  ") + name
                                  : QStringLiteral("干部信息管理"));
     fields_->setRemarkCaption(dm_.GetConf(QStringLiteral("保留字段"), QStringLiteral("备注")));
-    loaded_ = fields_->values();
-    loaded_.insert(QStringLiteral("gzjl"), resume_->resumeText());
-    loaded_.insert(QStringLiteral("fggz"), resume_->fggz());
+    loaded_ = shownValues();
+    updateEditing();
 }
 
-bool TCadreForm::isModified() const {
-    QMap<QString, QVariant> now = fields_->values();
-    now.insert(QStringLiteral("gzjl"), resume_->resumeText());
-    now.insert(QStringLiteral("fggz"), resume_->fggz());
-    return now != loaded_ || photo_->isModified();
+void TCadreForm::showNewRecord() {
+    cadreId_ = 0;
+    isNew_ = true;
+    newRecord_ = cadre::newCadreDefaults(dm_.db(), listMode_ ? cbLibrary->currentIndex() : 0);
+    showRecord(newRecord_);
+    PageControl1->setCurrentIndex(kBasicPage);
+    fields_->nameEdit()->setFocus();
 }
 
-bool TCadreForm::save(bool announce) {
-    if (cadreId_ == 0 && !isNew_) {
-        return true;
-    }
-    if (!isModified() && !isNew_) {
-        return true;
-    }
+void TCadreForm::showNoRecord() {
+    cadreId_ = 0;
+    isNew_ = false;
+    showRecord({});
+}
+
+QMap<QString, QVariant> TCadreForm::shownValues() const {
     QMap<QString, QVariant> values = fields_->values();
     values.insert(QStringLiteral("gzjl"), resume_->resumeText());
     values.insert(QStringLiteral("fggz"), resume_->fggz());
+    return values;
+}
+
+QMap<QString, QVariant> TCadreForm::editedValues() const {
+    const QMap<QString, QVariant> now = shownValues();
+    if (isNew_) {
+        QMap<QString, QVariant> values = newRecord_;
+        values.insert(now);
+        return values;
+    }
+    // Only what the user changed: a control that cannot show a stored value exactly (a date
+    // with a time, a count left empty) hands back what it shows, which is not to be written.
+    QMap<QString, QVariant> changed;
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        if (it.value() != loaded_.value(it.key())) {
+            changed.insert(it.key(), it.value());
+        }
+    }
+    return changed;
+}
+
+bool TCadreForm::isModified() const {
+    return shownValues() != loaded_ || photo_->isModified();
+}
+
+bool TCadreForm::save(bool announce) {
+    if (!hasRecord()) {
+        return true;
+    }
+    if (!isModified() && !isNew_) {
+        if (announce) {
+            app::showInformation(cadre::kNothingToSave);
+        }
+        return true;
+    }
+    const QMap<QString, QVariant> values = editedValues();
     // The record and its photo are written together.
     db::Transaction transaction(dm_.db());
     const cadre::SaveOutcome outcome =
@@ -376,6 +408,9 @@ bool TCadreForm::save(bool announce) {
         return false;
     }
     if (outcome.result == cadre::SaveOutcome::Result::NothingToSave && !photo_->isModified()) {
+        if (announce) {
+            app::showInformation(cadre::kNothingToSave);
+        }
         return true;
     }
     changed_ = true;
@@ -395,7 +430,7 @@ bool TCadreForm::save(bool announce) {
         app::showInformation(cadre::kSaveDone);
     }
     if (listMode_) {
-        fillList(cadreId_);
+        fillList(cadreId_, Fallback::None);
     }
     if (const auto row = cadre::readCadre(dm_.db(), cadreId_)) {
         showRecord(*row);
@@ -405,7 +440,7 @@ bool TCadreForm::save(bool announce) {
 
 void TCadreForm::cancelEdits() {
     if (isNew_) {
-        showRecord(cadre::newCadreDefaults(dm_.db()));
+        showRecord(newRecord_);
     } else if (const auto row = cadre::readCadre(dm_.db(), cadreId_)) {
         showRecord(*row);
     }
@@ -421,13 +456,15 @@ void TCadreForm::allowEditToggled(bool on) {
 
 void TCadreForm::updateEditing() {
     const bool on = chkAllowEdit->isChecked();
-    fields_->setEditable(on);
-    photo_->setEditable(on);
-    resume_->setEditable(on);
-    posts_->setEditable(on);
+    // Without a record (an empty library) there is nothing to edit, save or delete.
+    const bool editing = on && hasRecord();
+    fields_->setEditable(editing);
+    photo_->setEditable(editing);
+    resume_->setEditable(editing);
+    posts_->setEditable(editing);
     btnAdd->setEnabled(on);
-    btnDelete->setEnabled(on);
-    btnSave->setEnabled(on);
+    btnDelete->setEnabled(editing);
+    btnSave->setEnabled(editing);
     // Blue while editing is off.
     QPalette palette = chkAllowEdit->palette();
     palette.setColor(QPalette::WindowText,
@@ -472,24 +509,17 @@ void TCadreForm::addCadre() {
     if (!chkAllowEdit->isChecked() || !save(false)) {
         return;
     }
+    // The new record is in no row of the list until it is saved.
     if (listMode_) {
-        fillList(0);
         const QSignalBlocker blocker(lstCadres);
-        lstCadres->setCurrentCell(lstCadres->rowCount() - 1, 0);
+        lstCadres->setCurrentItem(nullptr);
+        lstCadres->clearSelection();
     }
-    cadreId_ = 0;
-    isNew_ = true;
-    showRecord(cadre::newCadreDefaults(dm_.db()));
-    PageControl1->setCurrentIndex(kBasicPage);
-    fields_->nameEdit()->setFocus();
+    showNewRecord();
 }
 
 void TCadreForm::deleteCadre() {
-    if (!chkAllowEdit->isChecked() || !listMode_) {
-        return;
-    }
-    if (cadreId_ == 0 && !isNew_) {
-        listRowChosen();
+    if (!chkAllowEdit->isChecked() || !listMode_ || !hasRecord()) {
         return;
     }
     const QString name = fields_->nameEdit()->text();
@@ -498,36 +528,54 @@ void TCadreForm::deleteCadre() {
         return;
     }
     if (isNew_) {
-        // Never saved: nothing to delete.
-        isNew_ = false;
-        listRowChosen();
+        // Never saved: nothing to delete; the list's last cadre is shown.
+        showNoRecord();
+        fillList(0, Fallback::Last);
+        showListChoice();
         return;
     }
     // The cadre after it in the list is shown next (the one before when it was the last).
-    const int row = lstCadres->currentRow();
+    const int row = rowOf(cadreId_);
     const int nextRow = row + 1 < lstCadres->rowCount() ? row + 1 : row - 1;
-    const QTableWidgetItem* next = lstCadres->item(nextRow, 0);
+    const QTableWidgetItem* next = row >= 0 ? lstCadres->item(nextRow, 0) : nullptr;
     const int nextId = next != nullptr ? next->data(Qt::UserRole).toInt() : 0;
     if (!cadre::DeleteCadre(dm_, cadreId_, true, true, 0)) {
         app::showError(dm_.db().lastError());
         return;
     }
     changed_ = true;
-    cadreId_ = 0;
-    fillList(nextId);
-    listRowChosen();
+    showNoRecord();
+    fillList(nextId, Fallback::Last);
+    showListChoice();
 }
 
-void TCadreForm::fillList(int selectId) {
+void TCadreForm::libraryChosen(int library) {
+    // Another library shows another cadre: the record on show is saved first, and stays with
+    // its library when the save is refused.
+    if (isVisible() && !save(false)) {
+        const QSignalBlocker blocker(cbLibrary);
+        cbLibrary->setCurrentIndex(library_);
+        return;
+    }
+    library_ = library;
+    search();
+}
+
+void TCadreForm::search() {
     if (!listMode_) {
         return;
     }
+    fillList(0, Fallback::First);
+    showListChoice();
+}
+
+void TCadreForm::fillList(int selectId, Fallback fallback) {
     const QString search = edtSearch->text().trimmed();
     const auto rows =
         dm_.db().query(cadre::cadreLibraryStatement(cbLibrary->currentIndex(), search));
-    QSignalBlocker blocker(lstCadres);
+    const QSignalBlocker blocker(lstCadres);
     lstCadres->setRowCount(rows ? static_cast<int>(rows->rows.size()) : 0);
-    int selectRow = lstCadres->rowCount() > 0 ? 0 : -1;
+    int selectRow = -1;
     for (int r = 0; r < lstCadres->rowCount(); ++r) {
         const auto i = static_cast<size_t>(r);
         const int id = rows->value(i, QStringLiteral("CadreID")).toInt();
@@ -543,28 +591,53 @@ void TCadreForm::fillList(int selectId) {
         }
     }
     lblTotal->setText(QStringLiteral("合计：%1").arg(lstCadres->rowCount()));
-    if (selectRow >= 0) {
-        lstCadres->setCurrentCell(selectRow, 0);
+    if (selectRow < 0 && lstCadres->rowCount() > 0) {
+        if (fallback == Fallback::First) {
+            selectRow = 0;
+        } else if (fallback == Fallback::Last) {
+            selectRow = lstCadres->rowCount() - 1;
+        }
     }
-    blocker.unblock();
-    // The editor shows the cadre the list selects.
-    listRowChosen();
+    selectRowQuietly(selectRow);
 }
 
-void TCadreForm::listRowChosen() {
-    const QTableWidgetItem* item = lstCadres->item(lstCadres->currentRow(), 0);
-    if (item == nullptr) {
-        return;
+void TCadreForm::selectRowQuietly(int row) {
+    const QSignalBlocker blocker(lstCadres);
+    if (row >= 0) {
+        lstCadres->setCurrentCell(row, 0);
+    } else {
+        lstCadres->setCurrentItem(nullptr);
+        lstCadres->clearSelection();
     }
-    const int id = item->data(Qt::UserRole).toInt();
+}
+
+int TCadreForm::rowOf(int cadreId) const {
+    for (int r = 0; r < lstCadres->rowCount(); ++r) {
+        if (lstCadres->item(r, 0)->data(Qt::UserRole).toInt() == cadreId) {
+            return r;
+        }
+    }
+    return -1;
+}
+
+void TCadreForm::showListChoice() {
+    const QTableWidgetItem* item = lstCadres->item(lstCadres->currentRow(), 0);
+    const int id = item != nullptr ? item->data(Qt::UserRole).toInt() : 0;
     if (id == cadreId_ && !isNew_) {
         return;
     }
-    if (isVisible() && !save(false)) {
+    // Without a chosen row the shown record stays, unless the list is empty.
+    if (id == 0 && lstCadres->rowCount() > 0) {
         return;
     }
-    const auto row = cadre::readCadre(dm_.db(), id);
+    if (isVisible() && !save(false)) {
+        // The refused record stays on show, and the list on its row.
+        selectRowQuietly(isNew_ ? -1 : rowOf(cadreId_));
+        return;
+    }
+    const auto row = id != 0 ? cadre::readCadre(dm_.db(), id) : std::nullopt;
     if (!row) {
+        showNoRecord();
         return;
     }
     cadreId_ = id;
@@ -594,7 +667,8 @@ void TCadreForm::moveInOrder() {
     if (!outcome) {
         units::showRefusal(outcome, dm_.db());
     }
-    fillList(id);
+    fillList(id, Fallback::First);
+    showListChoice();
 }
 
 void TCadreForm::pageChanging(int index) {
@@ -623,7 +697,7 @@ bool TCadreForm::eventFilter(QObject* watched, QEvent* event) {
     const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
     if (watched == edtSearch) {
         if (enter) {
-            fillList(0);
+            search();
             return true;
         }
         return false;

@@ -25,9 +25,11 @@ struct PickLists;
 
 // "干部信息管理": the record of one cadre, created, viewed, edited, saved and deleted. In single
 // mode it shows the cadre a list of the main window opened; in list mode a list of one cadre
-// library beside it chooses the cadre. Editing is locked until "允许修改" (right "WGB") is
-// checked. Saving (with "保 存", before another cadre is shown, before a new one is started and
-// on closing) writes the record in one transaction; a refused save keeps the input on screen.
+// library beside it chooses the cadre, and always selects the cadre shown (none while a new
+// one is); a new cadre joins the library on show. Editing is locked until "允许修改" (right
+// "WGB") is checked. Saving (with "保 存", before another cadre is shown, before a new one is
+// started and on closing) writes the columns the user changed in one transaction; a refused
+// save keeps the input on screen.
 class TCadreForm final : public QDialog {
     Q_OBJECT
 
@@ -65,7 +67,19 @@ class TCadreForm final : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    // Where the list goes when the cadre to select is not listed.
+    enum class Fallback { First, Last, None };
+
     void showRecord(const QMap<QString, QVariant>& row);
+    // An empty record of the library on show (the serving one in single mode).
+    void showNewRecord();
+    // No record at all: an empty form that cannot be edited (an empty library).
+    void showNoRecord();
+    bool hasRecord() const { return cadreId_ != 0 || isNew_; }
+    // The values of the controls, resume included.
+    QMap<QString, QVariant> shownValues() const;
+    // What a save hands over: the changed values, or every value of a new record.
+    QMap<QString, QVariant> editedValues() const;
     bool isModified() const;
     void allowEditToggled(bool on);
     void updateEditing();
@@ -73,8 +87,17 @@ class TCadreForm final : public QDialog {
     void deleteCadre();
     void cancelEdits();
     void pageChanging(int index);
-    void fillList(int selectId);
-    void listRowChosen();
+    void libraryChosen(int library);
+    // Lists the library on show, filtered by the search box, and shows its first cadre.
+    void search();
+    // Reads the list again and selects `selectId`, else the row `fallback` names, without
+    // showing another cadre.
+    void fillList(int selectId, Fallback fallback);
+    void selectRowQuietly(int row);
+    int rowOf(int cadreId) const;
+    // Shows the cadre the list selects, saving the shown record first; when that save is
+    // refused the record stays and the list returns to its row. An empty list shows no record.
+    void showListChoice();
     void moveInOrder();
     void blink();
     void step(int by);
@@ -87,9 +110,11 @@ class TCadreForm final : public QDialog {
     int cadreId_ = 0;
     int unitForNew_ = 0;
     int lastMovePosition_ = 1;
+    int library_ = 0;  // the library the list shows
     int blinks_ = 0;
     int shownPage_ = 0;
-    QMap<QString, QVariant> loaded_;  // the record as shown last, for isModified()
+    QMap<QString, QVariant> loaded_;     // the record as shown last, for isModified()
+    QMap<QString, QVariant> newRecord_;  // the starting values of a new record
     CadreFieldPages* fields_;
     PhotoBox* photo_;
     ResumePage* resume_;

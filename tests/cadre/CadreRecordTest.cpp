@@ -218,6 +218,90 @@ TEST_F(CadreRecordTest, AFailedWriteReportsItsStageAndWritesNothing) {
     EXPECT_EQ(snapshot(), before);
 }
 
+// ---- Only what was edited is written
+// --------------------------------------------------------------
+
+TEST_F(CadreRecordTest, AnEditWritesItsColumnAndWhatDerivesFromItOnly) {
+    // Stored values that a save of other columns would otherwise make anew.
+    const QString seed = QStringLiteral(
+        "update tb_cadre set xm='张三', py='X', csnyStr='1965.3', csny=?, gxl='旧学历', "
+        "gxlxx='旧专业', qrzxxzy='某大学  ', allRzsjList='2018.5', zyzcTime=?, A3801=? "
+        "where CadreID=5");
+    const QVariantList seedValues = {QDate(1965, 3, 15), QDate(2001, 5, 17),
+                                     QDateTime(QDate(2003, 4, 5), QTime(10, 30))};
+    const struct {
+        CadreValues edited;
+        QStringList written;  // in the table's order of columns
+    } cases[] = {
+        {{{QStringLiteral("tel"), QStringLiteral("1")}}, {QStringLiteral("tel")}},
+        {{{QStringLiteral("xm"), QStringLiteral("李四")}},
+         {QStringLiteral("xm"), QStringLiteral("py")}},
+        {{{QStringLiteral("zzxl"), QStringLiteral("党校研究生")}},
+         {QStringLiteral("gxl"), QStringLiteral("zzxl")}},
+        {{{QStringLiteral("qrzxxzy"), QStringLiteral("某学院 ")}},
+         {QStringLiteral("gxlxx"), QStringLiteral("qrzxxzy")}},
+        {{{QStringLiteral("csnyStr"), QStringLiteral("1970.1")}},
+         {QStringLiteral("csny"), QStringLiteral("csnyStr")}},
+        {{{QStringLiteral("zyzcTime"), QStringLiteral("2001.6")}}, {QStringLiteral("zyzcTime")}},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(db().exec(seed, seedValues)) << db().lastError();
+        const auto before = db().query(QStringLiteral("select * from tb_cadre where CadreID=5"));
+        const SaveOutcome outcome = save(5, c.edited);
+        ASSERT_EQ(outcome.result, Result::Saved) << c.written.join(u',').toStdString();
+        const auto after = db().query(QStringLiteral("select * from tb_cadre where CadreID=5"));
+        QStringList written;
+        for (int i = 0; i < before->columns.size(); ++i) {
+            const QVariant& was = before->rows[0][i];
+            const QVariant& is = after->rows[0][i];
+            if (was != is || was.typeId() != is.typeId()) {
+                written << before->columns[i];
+            }
+        }
+        EXPECT_EQ(written, c.written);
+    }
+}
+
+TEST_F(CadreRecordTest, ValuesOfBoxesOfTheirOwnAreReadOrRefused) {
+    const struct {
+        const char* column;
+        const char* typed;
+        QVariant stored;  // invalid: refused with `message`
+        const char* message;
+    } cases[] = {
+        {"allRzsjList", "2018.5", QStringLiteral("2018.05"), ""},
+        {"allRzsjList", "", QVariant(), ""},
+        {"allRzsjList", "2018-5", QStringLiteral("2018.05"), ""},
+        {"allRzsjList", "abc", {}, "错误的任现职时间!"},
+        {"allRzsjList", "18.05", {}, "错误的任现职时间!"},
+        {"zyzcTime", "2001.7", QDate(2001, 7, 1), ""},
+        {"zyzcTime", "abc", {}, "错误的取得时间!"},
+        {"zyzcTime", "2001.13", {}, "错误的取得时间!"},
+        {"A3801", "2003-4-5", QDate(2003, 4, 5), ""},
+        {"A3801", "abc", {}, "错误的转入日期!"},
+        {"A3801", "2003.04", {}, "错误的转入日期!"},
+        {"A3817", "2009-02-30", {}, "错误的转出日期!"},
+        {"A3817", "1899-12-31", {}, "错误的转出日期!"},
+    };
+    for (const auto& c : cases) {
+        run(
+            QStringLiteral("update tb_cadre set allRzsjList='2000.01', zyzcTime=#2000-01-01#, "
+                           "A3801=#2000-01-01#, A3817=#2000-01-01# where CadreID=5"));
+        const Snapshot before = snapshot();
+        const SaveOutcome outcome =
+            save(5, {{QLatin1String(c.column), QString::fromUtf8(c.typed)}});
+        if (!c.stored.isValid() && *c.message != '\0') {
+            EXPECT_EQ(outcome.result, Result::Refused) << c.column << " " << c.typed;
+            EXPECT_EQ(outcome.messages, QStringList{QString::fromUtf8(c.message)})
+                << c.column << " " << c.typed;
+            EXPECT_EQ(snapshot(), before) << c.column << " " << c.typed;
+            continue;
+        }
+        EXPECT_EQ(outcome.result, Result::Saved) << c.column << " " << c.typed;
+        EXPECT_EQ(cadreValue(5, QLatin1String(c.column)), c.stored) << c.column << " " << c.typed;
+    }
+}
+
 // ---- Education, library, order ------------------------------------------------------------------
 
 TEST_F(CadreRecordTest, HighestEducationIsTheInServiceOneWhenGiven) {
