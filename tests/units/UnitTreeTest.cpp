@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QHash>
 #include <QStringList>
+#include <functional>
 #include <utility>
 
 #include "app/DataModule.h"
@@ -131,6 +133,38 @@ class UnitTreeTest : public ::testing::Test {
         const QStringList problems = dataConsistencyProblems(dm.db());
         EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n');
     }
+    // Units that share an index, and units whose index is not their parent's index (nothing at
+    // top level) followed by the two digits of their own order.
+    QStringList indexProblems() {
+        const auto r = dm.db().query(
+            QStringLiteral("select ID, parentID, dwOrder, dwIndex from tb_department order by ID"));
+        QHash<int, QString> indexOf;
+        QHash<QString, int> holder;
+        QStringList problems;
+        for (const QVariantList& v : r->rows) {
+            const QString index = v[3].toString();
+            if (holder.contains(index)) {
+                problems << QStringLiteral("units %1 and %2 share the index %3")
+                                .arg(holder[index])
+                                .arg(v[0].toInt())
+                                .arg(index);
+            }
+            holder.insert(index, v[0].toInt());
+            indexOf.insert(v[0].toInt(), index);
+        }
+        for (const QVariantList& v : r->rows) {
+            const int parent = v[1].toInt();
+            if (units::unitIndex(
+                    parent != 0 ? indexOf.value(parent, QStringLiteral("?")) : QString(),
+                    v[2].toInt()) != v[3].toString()) {
+                problems << QStringLiteral("unit %1: index %2 does not follow order %3")
+                                .arg(v[0].toInt())
+                                .arg(v[3].toString())
+                                .arg(v[2].toInt());
+            }
+        }
+        return problems;
+    }
 
     TestHome home;
     TDataM dm{home.path() + u'/'};
@@ -253,6 +287,44 @@ TEST_F(UnitTreeTest, ANewChildNeverTakesAnOrderASiblingHolds) {
     const Outcome added = tree.addUnit({QStringLiteral("新单位"), {}, true, 1, {}});
     ASSERT_TRUE(added) << added.message;
     EXPECT_EQ(row(added.id), (UnitRow{1, 6, 1, QStringLiteral("00106")}));
+}
+
+TEST_F(UnitTreeTest, ANewUnitNeverTakesAnIndexAnotherUnitHolds) {
+    // Indexes that lag behind their orders, as sibling moves left them in older databases.
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, QString>> childOrdersAndIndexes;  // of unit 1
+        int topLevelOrder;  // of unit 2, whose index is "003"
+        int parent;         // of the new unit
+        UnitRow expected;
+    };
+    const std::vector<Case> cases{
+        {"child count + 1 is held as an index", {{1, "00102"}}, 2, 1, {1, 3, 1, "00103"}},
+        {"largest top order + 1 is held as an index", {}, 2, 0, {0, 4, 0, "004"}},
+        {"one past everything taken passes 255",
+         {{3, "00103"}, {255, "001FF"}},
+         2,
+         1,
+         {1, 1, 1, "00101"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        clearTree();
+        insertUnit(1, 0, 1, 0, QStringLiteral("001"));
+        insertUnit(2, 0, c.topLevelOrder, 0, QStringLiteral("003"));
+        int id = 10;
+        for (const auto& [order, index] : c.childOrdersAndIndexes) {
+            insertUnit(++id, 1, order, 1, index);
+            insertUnit(id + 100, id, 1, 2, index + QStringLiteral("01"));
+        }
+        const Outcome added = tree.addUnit({QStringLiteral("新单位"), {}, true, c.parent, {}});
+        ASSERT_TRUE(added) << added.message;
+        EXPECT_EQ(row(added.id), c.expected);
+        const QString newIndex = row(added.id).index;
+        EXPECT_EQ(count(QStringLiteral("tb_department where dwIndex like '") + newIndex +
+                        QStringLiteral("%'")),
+                  1);
+    }
 }
 
 TEST_F(UnitTreeTest, ANewTopLevelUnitTakesTheLargestTopOrderPlusOne) {
@@ -511,6 +583,50 @@ TEST_F(UnitRemovalTest, AMonthTextThatIsNoYearAndMonthIsRefused) {
     EXPECT_EQ(snapshot(QStringLiteral("tb_cadre_zw")), before);
 }
 
+TEST_F(UnitRemovalTest, ARemovalNeverTakesAUnitOutsideItsOwnSubtree) {
+    // Indexes out of step with the parents: the index would select a unit that is not below
+    // the chosen one, or miss one that is.
+    struct Case {
+        const char* what;
+        QString damage;
+        int removed;
+    };
+    const std::vector<Case> cases{
+        {"a sibling shares the index", "update tb_department set dwIndex='00102' where ID=9", 8},
+        {"the unit shares a sibling's index", "update tb_department set dwIndex='00102' where ID=9",
+         9},
+        {"a unit elsewhere lies under the index",
+         "update tb_department set dwIndex='00201' where ID=11", 2},
+        {"a unit below lies under another index",
+         "update tb_department set dwIndex='00201' where ID=11", 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(dm.db().begin());
+        exec(c.damage);
+        const auto units = snapshot(QStringLiteral("tb_department"));
+        const auto nodes = snapshot(QStringLiteral("tb_cadre_node"));
+        const auto posts = snapshot(QStringLiteral("tb_cadre_zw"));
+        const auto quotas = snapshot(QStringLiteral("tb_department_zs"));
+        for (const auto how : {UnitTree::Removal::Delete, UnitTree::Removal::Dissolve}) {
+            const Outcome removed = tree.removeSubtree(c.removed, how, QStringLiteral("2012-7"));
+            EXPECT_FALSE(removed);
+            EXPECT_EQ(removed.message, units::kIndexOutOfDate);
+        }
+        EXPECT_EQ(snapshot(QStringLiteral("tb_department")), units);
+        EXPECT_EQ(snapshot(QStringLiteral("tb_cadre_node")), nodes);
+        EXPECT_EQ(snapshot(QStringLiteral("tb_cadre_zw")), posts);
+        EXPECT_EQ(snapshot(QStringLiteral("tb_department_zs")), quotas);
+        ASSERT_TRUE(dm.db().rollback());
+    }
+    // Once the indexes are rebuilt the removal goes ahead.
+    exec(QStringLiteral("update tb_department set dwIndex='00201' where ID=11"));
+    ASSERT_TRUE(tree.rebuildIndexes());
+    const Outcome removed = tree.removeSubtree(3, UnitTree::Removal::Delete, {});
+    ASSERT_TRUE(removed) << removed.message;
+    expectSubtreeGone();
+}
+
 TEST_F(UnitRemovalTest, AUnitWithoutAUsableIndexIsNeverTakenAsTheWholeTable) {
     exec(QStringLiteral("update tb_department set dwIndex='' where ID=3"));
     EXPECT_EQ(tree.removeSubtree(3, UnitTree::Removal::Delete, {}).message, units::kIndexOutOfDate);
@@ -584,13 +700,13 @@ TEST_F(UnitTreeTest, MovingReportsTheIndexProgress) {
 
 // ---- Reordering --------------------------------------------------------------------------------
 
-TEST_F(UnitTreeTest, MovingAmongSiblingsSwapsTheTwoOrders) {
+TEST_F(UnitTreeTest, MovingAmongSiblingsSwapsTheOrdersAndReindexesBothSubtrees) {
     ASSERT_TRUE(tree.moveAmongSiblings(9, UnitTree::Direction::Up));
-    EXPECT_EQ(row(9), (UnitRow{1, 2, 1, QStringLiteral("00103")}));  // index until a rebuild
-    EXPECT_EQ(row(8).order, 3);
+    EXPECT_EQ(row(9), (UnitRow{1, 2, 1, QStringLiteral("00102")}));
+    EXPECT_EQ(row(8), (UnitRow{1, 3, 1, QStringLiteral("00103")}));
     ASSERT_TRUE(tree.moveAmongSiblings(9, UnitTree::Direction::Down));
-    EXPECT_EQ(row(9).order, 3);
-    EXPECT_EQ(row(8).order, 2);
+    EXPECT_EQ(row(9), (UnitRow{1, 3, 1, QStringLiteral("00103")}));
+    EXPECT_EQ(row(8), (UnitRow{1, 2, 1, QStringLiteral("00102")}));
 
     const auto before = snapshot(QStringLiteral("tb_department"));
     const Outcome first = tree.moveAmongSiblings(7, UnitTree::Direction::Up);
@@ -600,6 +716,82 @@ TEST_F(UnitTreeTest, MovingAmongSiblingsSwapsTheTwoOrders) {
     EXPECT_FALSE(tree.moveAmongSiblings(6, UnitTree::Direction::Down));
     EXPECT_EQ(snapshot(QStringLiteral("tb_department")), before);
     expectConsistent();
+
+    // Every level of both subtrees follows.
+    buildChain();
+    ASSERT_TRUE(tree.moveAmongSiblings(5, UnitTree::Direction::Up));
+    EXPECT_EQ(row(5), (UnitRow{0, 1, 0, QStringLiteral("001")}));
+    EXPECT_EQ(row(7), (UnitRow{5, 2, 1, QStringLiteral("00102")}));
+    EXPECT_EQ(row(1), (UnitRow{0, 2, 0, QStringLiteral("002")}));
+    EXPECT_EQ(row(4), (UnitRow{3, 1, 3, QStringLiteral("002010101")}));
+    expectConsistent();
+    EXPECT_EQ(units::unitNodeIndex(units::loadUnitTree(dm.db()), 1), 3);
+}
+
+TEST_F(UnitTreeTest, AFailedSiblingMoveLeavesTheTreeAsItWas) {
+    buildChain();
+    const auto before = snapshot(QStringLiteral("tb_department"));
+    // Re-indexing stops at the deepest unit of the sibling that moves down.
+    ASSERT_TRUE(dm.db().execNative(
+        QStringLiteral("create trigger stop_d before update of dwIndex on tb_department "
+                       "when new.ID=4 begin select raise(abort, 'blocked'); end")));
+    const Outcome moved = tree.moveAmongSiblings(5, UnitTree::Direction::Up);
+    EXPECT_FALSE(moved);
+    EXPECT_TRUE(moved.message.contains(QStringLiteral("blocked"))) << moved.message;
+    EXPECT_EQ(snapshot(QStringLiteral("tb_department")), before);
+    EXPECT_EQ(dm.db().transactionDepth(), 0);
+}
+
+// Every operation on the tree keeps each index to its own unit and in step with its order; the
+// first steps are the sequence that once gave a new unit the index of a sibling, so that
+// deleting the new unit deleted the sibling with its memberships and posts.
+TEST_F(UnitTreeTest, EveryTreeOperationKeepsEachIndexItsOwnAndInStepWithItsOrder) {
+    const int membersOf10 = count(QStringLiteral("tb_cadre_node where dwID=10"));
+    const int postsOf10 = count(QStringLiteral("tb_cadre_zw where dwID=10"));
+    ASSERT_GT(membersOf10 + postsOf10, 0);
+    int added = 0;
+    const auto add = [&](int parent) {
+        const Outcome outcome = tree.addUnit({QStringLiteral("新单位"), {}, true, parent, {}});
+        added = outcome.id;
+        return outcome;
+    };
+    const auto move = [&](int id, int parent) {
+        UnitFields fields = fieldsOf(id);
+        fields.parentID = parent;
+        return tree.editUnit(id, fields);
+    };
+    using D = UnitTree::Direction;
+    using R = UnitTree::Removal;
+    const std::vector<std::pair<const char*, std::function<Outcome()>>> steps{
+        {"上移 of the last child", [&] { return tree.moveAmongSiblings(10, D::Up); }},
+        {"deleting the unit that moved down", [&] { return tree.removeSubtree(9, R::Delete, {}); }},
+        {"adding under the same parent", [&] { return add(1); }},
+        {"deleting the new unit", [&] { return tree.removeSubtree(added, R::Delete, {}); }},
+        {"下移 of the first child", [&] { return tree.moveAmongSiblings(7, D::Down); }},
+        {"adding again", [&] { return add(1); }},
+        {"moving a unit with its children below another", [&] { return move(3, 1); }},
+        {"上移 of a unit with children", [&] { return tree.moveAmongSiblings(3, D::Up); }},
+        {"adding at top level", [&] { return add(0); }},
+        {"下移 of a top-level unit with children",
+         [&] { return tree.moveAmongSiblings(1, D::Down); }},
+        {"moving a unit to top level", [&] { return move(13, 0); }},
+        {"dissolving a unit with children",
+         [&] { return tree.removeSubtree(3, R::Dissolve, QStringLiteral("2012-7")); }},
+        {"adding below a moved unit", [&] { return add(13); }},
+        {"rebuilding", [&] { return tree.rebuildIndexes(); }},
+    };
+    for (const auto& [what, step] : steps) {
+        SCOPED_TRACE(what);
+        const Outcome outcome = step();
+        ASSERT_TRUE(outcome) << outcome.message;
+        const QStringList problems = indexProblems();
+        EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n');
+    }
+    // The sibling that shared the new unit's index in that sequence is still there, with its
+    // memberships and posts.
+    EXPECT_EQ(row(10).parent, 1);
+    EXPECT_EQ(count(QStringLiteral("tb_cadre_node where dwID=10")), membersOf10);
+    EXPECT_EQ(count(QStringLiteral("tb_cadre_zw where dwID=10")), postsOf10);
 }
 
 // ---- Filter and find ---------------------------------------------------------------------------
