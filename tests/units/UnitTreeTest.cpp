@@ -1,39 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <QDate>
 #include <QHash>
 #include <QStringList>
 #include <functional>
 #include <utility>
 
-#include "app/DataModule.h"
+#include "UnitTreeFixture.h"
 #include "app/Progress.h"
-#include "db/Database.h"
-#include "db/SqlText.h"
-#include "support/DataConsistency.h"
 #include "support/QtPrinters.h"
-#include "support/TestHome.h"
 #include "units/UnitTree.h"
 
 namespace {
 
+using unit_tree_test::UnitRow;
+using unit_tree_test::UnitTreeTest;
 using units::Outcome;
 using units::UnitFields;
 using units::UnitTree;
-
-struct UnitRow {
-    int parent = 0;
-    int order = 0;
-    int level = 0;
-    QString index;
-
-    bool operator==(const UnitRow&) const = default;
-};
-
-void PrintTo(const UnitRow& r, std::ostream* os) {
-    *os << "{parent " << r.parent << ", order " << r.order << ", level " << r.level << ", "
-        << r.index.toStdString() << '}';
-}
 
 // Collects what the wait window is asked to show.
 class RecordingProgress final : public app::Progress {
@@ -45,130 +28,6 @@ class RecordingProgress final : public app::Progress {
 
     QStringList texts;
     int steps = 0;
-};
-
-// A data module on a fresh copy of the template, which holds a sample tree of 16 units:
-// top level 1..6 ("001".."006"), 7..10 below 1, 11..15 below 3, 16 below 6.
-class UnitTreeTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
-    }
-
-    bool exec(const QString& statement) {
-        const bool ok = dm.db().exec(statement);
-        if (!ok) {
-            ADD_FAILURE() << dm.db().lastError();
-        }
-        return ok;
-    }
-    int count(const QString& tableAndWhere) {
-        return dm.db().scalar(QStringLiteral("select count(*) from ") + tableAndWhere)->toInt();
-    }
-    UnitRow row(int id) {
-        const auto r = dm.db().query(
-            QStringLiteral("select parentID, dwOrder, dwlevel, dwIndex from tb_department "
-                           "where ID=") +
-            QString::number(id));
-        if (!r || r->rows.empty()) {
-            ADD_FAILURE() << "unit " << id << " missing";
-            return {};
-        }
-        return {r->rows[0][0].toInt(), r->rows[0][1].toInt(), r->rows[0][2].toInt(),
-                r->rows[0][3].toString()};
-    }
-    // Every column of every row of a table, for "nothing changed" checks.
-    std::vector<QVariantList> snapshot(const QString& table) {
-        const auto r =
-            dm.db().query(QStringLiteral("select * from ") + table + QStringLiteral(" order by 1"));
-        return r ? r->rows : std::vector<QVariantList>{};
-    }
-
-    // Starts an own tree.
-    void clearTree() {
-        exec(QStringLiteral("delete * from tb_department"));
-        exec(QStringLiteral("delete * from tb_cadre_node"));
-        exec(QStringLiteral("delete * from tb_cadre_zw"));
-    }
-    void insertUnit(int id, int parent, int order, int level, const QString& index,
-                    const QString& name = {}, const QString& dwjc = {}) {
-        exec(QStringLiteral("insert into tb_department (ID,parentID,Name,dwjc,dwOrder,dwlevel,"
-                            "dwIndex,isDep,status) values (") +
-             QString::number(id) + u',' + QString::number(parent) + u',' +
-             sql::quoted(name.isEmpty() ? QStringLiteral("单位%1").arg(id) : name) + u',' +
-             sql::quoted(dwjc) + u',' + QString::number(order) + u',' + QString::number(level) +
-             u',' + sql::quoted(index) + QStringLiteral(",True,0)"));
-    }
-    // A: 1 "001" > B: 2 "00101" > C: 3 "0010101" > D: 4 "001010101";
-    // E: 5 "002" > F: 6 "00201", G: 7 "00202".
-    void buildChain() {
-        clearTree();
-        insertUnit(1, 0, 1, 0, QStringLiteral("001"));
-        insertUnit(2, 1, 1, 1, QStringLiteral("00101"));
-        insertUnit(3, 2, 1, 2, QStringLiteral("0010101"));
-        insertUnit(4, 3, 1, 3, QStringLiteral("001010101"));
-        insertUnit(5, 0, 2, 0, QStringLiteral("002"));
-        insertUnit(6, 5, 1, 1, QStringLiteral("00201"));
-        insertUnit(7, 5, 2, 1, QStringLiteral("00202"));
-    }
-    // `n` children of unit 1 (IDs 101.., orders 1..n) in one go.
-    void addChildrenOfFirst(int n) {
-        ASSERT_TRUE(dm.db().begin());
-        for (int i = 1; i <= n; ++i) {
-            insertUnit(100 + i, 1, i, 1, QStringLiteral("001") + *units::unitIndexPart(i));
-        }
-        ASSERT_TRUE(dm.db().commit());
-    }
-    UnitFields fieldsOf(int id) {
-        const auto r = dm.db().query(
-            QStringLiteral("select Name, dwjc, isDep, parentID from tb_department where ID=") +
-            QString::number(id));
-        return {r->rows[0][0].toString(),
-                r->rows[0][1].toString(),
-                r->rows[0][2].toBool(),
-                r->rows[0][3].toInt(),
-                {}};
-    }
-    void expectConsistent() {
-        const QStringList problems = dataConsistencyProblems(dm.db());
-        EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n');
-    }
-    // Units that share an index, and units whose index is not their parent's index (nothing at
-    // top level) followed by the two digits of their own order.
-    QStringList indexProblems() {
-        const auto r = dm.db().query(
-            QStringLiteral("select ID, parentID, dwOrder, dwIndex from tb_department order by ID"));
-        QHash<int, QString> indexOf;
-        QHash<QString, int> holder;
-        QStringList problems;
-        for (const QVariantList& v : r->rows) {
-            const QString index = v[3].toString();
-            if (holder.contains(index)) {
-                problems << QStringLiteral("units %1 and %2 share the index %3")
-                                .arg(holder[index])
-                                .arg(v[0].toInt())
-                                .arg(index);
-            }
-            holder.insert(index, v[0].toInt());
-            indexOf.insert(v[0].toInt(), index);
-        }
-        for (const QVariantList& v : r->rows) {
-            const int parent = v[1].toInt();
-            if (units::unitIndex(
-                    parent != 0 ? indexOf.value(parent, QStringLiteral("?")) : QString(),
-                    v[2].toInt()) != v[3].toString()) {
-                problems << QStringLiteral("unit %1: index %2 does not follow order %3")
-                                .arg(v[0].toInt())
-                                .arg(v[3].toString())
-                                .arg(v[2].toInt());
-            }
-        }
-        return problems;
-    }
-
-    TestHome home;
-    TDataM dm{home.path() + u'/'};
-    UnitTree tree{dm};
 };
 
 // ---- Index digits ------------------------------------------------------------------------------
@@ -504,152 +363,7 @@ TEST_F(UnitTreeTest, RebuildOfTheSampleTreeChangesNothing) {
     expectConsistent();
 }
 
-// ---- Dissolving and deleting -------------------------------------------------------------------
-
-class UnitRemovalTest : public UnitTreeTest {
-  protected:
-    void SetUp() override {
-        UnitTreeTest::SetUp();
-        // Quotas and staffing of the government's units, and one elsewhere that must stay.
-        for (const int unit : {3, 11, 15, 8}) {
-            exec(QStringLiteral("insert into tb_department_zs (DwID,zwmc,zwrs) values (") +
-                 QString::number(unit) + QStringLiteral(",'局长',1)"));
-            exec(QStringLiteral("insert into tb_department_bz (dwID,rybz,bzs) values (") +
-                 QString::number(unit) + QStringLiteral(",'行政',5)"));
-        }
-        subtree = QStringLiteral(" in (3,11,12,13,14,15)");
-        postsInSubtree = count(QStringLiteral("tb_cadre_zw where dwID") + subtree);
-        postsElsewhere = count(QStringLiteral("tb_cadre_zw where not dwID") + subtree);
-        membershipsElsewhere = count(QStringLiteral("tb_cadre_node where not dwID") + subtree);
-        cadres = count(QStringLiteral("tb_cadre"));
-        ASSERT_GT(postsInSubtree, 0);
-        ASSERT_GT(count(QStringLiteral("tb_cadre_node where dwID") + subtree), 0);
-    }
-    void expectSubtreeGone() {
-        EXPECT_EQ(count(QStringLiteral("tb_department")), 10);
-        EXPECT_EQ(count(QStringLiteral("tb_department where ID") + subtree), 0);
-        EXPECT_EQ(count(QStringLiteral("tb_department_zs where DwID") + subtree), 0);
-        EXPECT_EQ(count(QStringLiteral("tb_department_bz where dwID") + subtree), 0);
-        EXPECT_EQ(count(QStringLiteral("tb_cadre_node where dwID") + subtree), 0);
-        EXPECT_EQ(count(QStringLiteral("tb_department_zs where DwID=8")), 1);
-        EXPECT_EQ(count(QStringLiteral("tb_department_bz where dwID=8")), 1);
-        EXPECT_EQ(count(QStringLiteral("tb_cadre_node")), membershipsElsewhere);
-        EXPECT_EQ(count(QStringLiteral("tb_cadre")), cadres);
-    }
-
-    QString subtree;
-    int postsInSubtree = 0;
-    int postsElsewhere = 0;
-    int membershipsElsewhere = 0;
-    int cadres = 0;
-};
-
-TEST_F(UnitRemovalTest, DissolvingKeepsThePostsAsFormerPostsWithTheMonth) {
-    const auto others =
-        dm.db().query(QStringLiteral("select * from tb_cadre_zw where not dwID") + subtree)->rows;
-    const Outcome removed =
-        tree.removeSubtree(3, UnitTree::Removal::Dissolve, QStringLiteral("2012-7"));
-    ASSERT_TRUE(removed) << removed.message;
-    expectSubtreeGone();
-    EXPECT_EQ(count(QStringLiteral("tb_cadre_zw where dwID") + subtree), 0);
-    const auto former = dm.db().query(QStringLiteral(
-        "select status, mzsjstr, mzsj from tb_cadre_zw where dwID=0 and mzsjstr='2012-7'"));
-    ASSERT_EQ(static_cast<int>(former->rows.size()), postsInSubtree);
-    for (const QVariantList& p : former->rows) {
-        EXPECT_EQ(p[0].toInt(), 2);
-        EXPECT_EQ(p[2].toDate(), QDate(2012, 7, 1));
-    }
-    EXPECT_EQ(dm.db()
-                  .query(QStringLiteral("select * from tb_cadre_zw where not dwID") + subtree)
-                  ->rows.size(),
-              others.size() + former->rows.size());
-}
-
-TEST_F(UnitRemovalTest, DeletingRemovesThePostsToo) {
-    const Outcome removed = tree.removeSubtree(3, UnitTree::Removal::Delete, {});
-    ASSERT_TRUE(removed) << removed.message;
-    expectSubtreeGone();
-    EXPECT_EQ(count(QStringLiteral("tb_cadre_zw")), postsElsewhere);
-}
-
-TEST_F(UnitRemovalTest, AMonthTextThatIsNoYearAndMonthIsRefused) {
-    const auto before = snapshot(QStringLiteral("tb_cadre_zw"));
-    for (const char* bad : {"", "2012-13", "2012年7月", "2012-7-1", "2012-7' or 1=1"}) {
-        const Outcome removed =
-            tree.removeSubtree(3, UnitTree::Removal::Dissolve, QString::fromUtf8(bad));
-        EXPECT_EQ(removed.message, units::kBadMonthText) << bad;
-    }
-    EXPECT_EQ(count(QStringLiteral("tb_department")), 16);
-    EXPECT_EQ(snapshot(QStringLiteral("tb_cadre_zw")), before);
-}
-
-TEST_F(UnitRemovalTest, ARemovalNeverTakesAUnitOutsideItsOwnSubtree) {
-    // Indexes out of step with the parents: the index would select a unit that is not below
-    // the chosen one, or miss one that is.
-    struct Case {
-        const char* what;
-        QString damage;
-        int removed;
-    };
-    const std::vector<Case> cases{
-        {"a sibling shares the index", "update tb_department set dwIndex='00102' where ID=9", 8},
-        {"the unit shares a sibling's index", "update tb_department set dwIndex='00102' where ID=9",
-         9},
-        {"a unit elsewhere lies under the index",
-         "update tb_department set dwIndex='00201' where ID=11", 2},
-        {"a unit below lies under another index",
-         "update tb_department set dwIndex='00201' where ID=11", 3},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
-        ASSERT_TRUE(dm.db().begin());
-        exec(c.damage);
-        const auto units = snapshot(QStringLiteral("tb_department"));
-        const auto nodes = snapshot(QStringLiteral("tb_cadre_node"));
-        const auto posts = snapshot(QStringLiteral("tb_cadre_zw"));
-        const auto quotas = snapshot(QStringLiteral("tb_department_zs"));
-        for (const auto how : {UnitTree::Removal::Delete, UnitTree::Removal::Dissolve}) {
-            const Outcome removed = tree.removeSubtree(c.removed, how, QStringLiteral("2012-7"));
-            EXPECT_FALSE(removed);
-            EXPECT_EQ(removed.message, units::kIndexOutOfDate);
-        }
-        EXPECT_EQ(snapshot(QStringLiteral("tb_department")), units);
-        EXPECT_EQ(snapshot(QStringLiteral("tb_cadre_node")), nodes);
-        EXPECT_EQ(snapshot(QStringLiteral("tb_cadre_zw")), posts);
-        EXPECT_EQ(snapshot(QStringLiteral("tb_department_zs")), quotas);
-        ASSERT_TRUE(dm.db().rollback());
-    }
-    // Once the indexes are rebuilt the removal goes ahead.
-    exec(QStringLiteral("update tb_department set dwIndex='00201' where ID=11"));
-    ASSERT_TRUE(tree.rebuildIndexes());
-    const Outcome removed = tree.removeSubtree(3, UnitTree::Removal::Delete, {});
-    ASSERT_TRUE(removed) << removed.message;
-    expectSubtreeGone();
-}
-
-TEST_F(UnitRemovalTest, AUnitWithoutAUsableIndexIsNeverTakenAsTheWholeTable) {
-    exec(QStringLiteral("update tb_department set dwIndex='' where ID=3"));
-    EXPECT_EQ(tree.removeSubtree(3, UnitTree::Removal::Delete, {}).message, units::kIndexOutOfDate);
-    EXPECT_EQ(tree.removeSubtree(999, UnitTree::Removal::Delete, {}).message, units::kUnitMissing);
-    EXPECT_EQ(count(QStringLiteral("tb_department")), 16);
-}
-
 // ---- A failure halfway -------------------------------------------------------------------------
-
-TEST_F(UnitRemovalTest, AFailedDissolutionLeavesEverythingAsItWas) {
-    const auto units = snapshot(QStringLiteral("tb_department"));
-    const auto nodes = snapshot(QStringLiteral("tb_cadre_node"));
-    const auto quotas = snapshot(QStringLiteral("tb_department_zs"));
-    ASSERT_TRUE(exec(QStringLiteral("drop table tb_cadre_zw")));  // the fourth statement fails
-    const Outcome removed =
-        tree.removeSubtree(3, UnitTree::Removal::Dissolve, QStringLiteral("2012-7"));
-    EXPECT_FALSE(removed);
-    EXPECT_FALSE(removed.message.isEmpty());
-    EXPECT_EQ(snapshot(QStringLiteral("tb_department")), units);
-    EXPECT_EQ(snapshot(QStringLiteral("tb_cadre_node")), nodes);
-    EXPECT_EQ(snapshot(QStringLiteral("tb_department_zs")), quotas);
-    EXPECT_EQ(dm.db().transactionDepth(), 0);
-}
 
 TEST_F(UnitTreeTest, AFailedMoveLeavesTheTreeAsItWas) {
     buildChain();
