@@ -95,7 +95,7 @@ bool isValidMonthText(const QString& monthText) {
 
 // ---- Changing the tree -------------------------------------------------------------------------
 
-UnitTree::UnitTree(TDataM& dm) : dm_(dm), db_(dm.db()) {}
+UnitTree::UnitTree(TDataM& dm) : db_(dm.db()) {}
 
 Outcome UnitTree::fail(const QString& message) {
     return Outcome::failure(message.isEmpty() ? db_.lastError() : message);

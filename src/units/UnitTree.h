@@ -174,7 +174,6 @@ class UnitTree {
     std::optional<bool> indexSelectsSubtree(int id, const QString& index);
     Outcome fail(const QString& message = {});
 
-    TDataM& dm_;
     db::Database& db_;
 };
 
