@@ -160,14 +160,17 @@ std::optional<std::vector<StaffingRow>> refreshStaffing(db::Database& db, int un
     return result;
 }
 
-int staffingQuota(db::Database& db, int unitId, const QString& rybz) {
+Result<std::optional<int>> staffingQuota(db::Database& db, int unitId, const QString& rybz) {
     const auto rows =
         db.query(QStringLiteral("select* from tb_department_bz where ") +
                  unitClause("dwid", unitId) + QStringLiteral(" and rybz=") + sql::quoted(rybz));
-    if (!rows || rows->rows.empty()) {
-        return -1;
+    if (!rows) {
+        return Failure{{}, db.lastError()};
     }
-    return rows->value(0, QStringLiteral("bzs")).toInt();
+    if (rows->rows.empty()) {
+        return std::optional<int>();
+    }
+    return std::optional<int>(rows->value(0, QStringLiteral("bzs")).toInt());
 }
 
 bool saveStaffing(db::Database& db, int unitId, const QString& rybz, int bzs) {

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "db/Result.h"
+
 namespace db {
 class Database;
 }
@@ -64,8 +66,8 @@ struct StaffingRow {
 // The staffing rows of unit `unitId` in storage order, `sjs` recounted from the members; the
 // counts that changed are stored, in one transaction. Nothing on failure.
 std::optional<std::vector<StaffingRow>> refreshStaffing(db::Database& db, int unitId);
-// The stored quota of identity `rybz` in unit `unitId`, or -1 when the unit has no such row.
-int staffingQuota(db::Database& db, int unitId, const QString& rybz);
+// The stored quota of identity `rybz` in unit `unitId`; nothing when the unit has no such row.
+Result<std::optional<int>> staffingQuota(db::Database& db, int unitId, const QString& rybz);
 // Sets the quota of identity `rybz` in unit `unitId`: the unit's rows of that identity are
 // updated, or one row is appended when there is none.
 bool saveStaffing(db::Database& db, int unitId, const QString& rybz, int bzs);

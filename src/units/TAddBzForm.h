@@ -8,8 +8,9 @@ class QSpinBox;
 class TDataM;
 
 // "添加编制": the staffing quota of one identity in a unit. Choosing a type shows the number
-// stored for it (the default 1 when there is none); "确 定" updates that row or appends one (one
-// row per unit and identity).
+// stored for it (the default 1 when there is none; a stored number outside 1..9999 is shown and
+// kept as it is); "确 定" (also Enter) updates that row or appends one (one row per unit and
+// identity). When the stored number cannot be read, the error is shown and "确 定" is disabled.
 class TAddBzForm final : public QDialog {
     Q_OBJECT
 

@@ -12,12 +12,15 @@ TSelectDwForm::TSelectDwForm(QWidget* parent)
     setObjectName(QStringLiteral("TSelectDwForm"));
     setWindowTitle(QStringLiteral("选择单位"));
     tree_->setObjectName(QStringLiteral("tvSelect"));
-    // A double-click chooses; it does not fold the node.
+    // A click on a node chooses it; a double-click, whose first click already chose, does not
+    // fold the node.
     tree_->setExpandsOnDoubleClick(false);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(tree_);
     resize(300, 320);
+    connect(tree_, &QTreeWidget::itemClicked, this,
+            [this](QTreeWidgetItem* item) { choose(item); });
     connect(tree_, &QTreeWidget::itemDoubleClicked, this,
             [this](QTreeWidgetItem* item) { choose(item); });
 }
@@ -63,7 +66,8 @@ QString TSelectDwForm::pathOf(const QTreeWidgetItem* item) {
 }
 
 void TSelectDwForm::choose(QTreeWidgetItem* item) {
-    if (item == nullptr) {
+    // One choice per showing: the rest of a double-click finds the picker hidden.
+    if (item == nullptr || !isVisible()) {
         return;
     }
     if (owner_ != nullptr) {

@@ -7,9 +7,9 @@ class QTreeWidgetItem;
 class UnitTreeWidget;
 
 // "选择单位": a borderless drop-down holding a copy of a unit tree's items (the main tree or the
-// unit library's), with one node pre-selected. A double-click on a node writes the node's path
-// into the owner line edit, hides the picker and reports the node; a click elsewhere (the picker
-// losing focus) or Escape hides it with nothing chosen.
+// unit library's), with one node pre-selected. A click (or double-click) on a node writes the
+// node's path into the owner line edit, hides the picker and reports the node, once per showing;
+// a click elsewhere (the picker losing focus) or Escape hides it with nothing chosen.
 class TSelectDwForm final : public QWidget {
     Q_OBJECT
 
@@ -29,7 +29,7 @@ class TSelectDwForm final : public QWidget {
     static QString pathOf(const QTreeWidgetItem* item);
 
   Q_SIGNALS:
-    // A node was double-clicked: its absolute index in the copied tree and its unit ID.
+    // A node was chosen: its absolute index in the copied tree and its unit ID.
     void unitChosen(int absoluteIndex, int unitId);
 
   private:

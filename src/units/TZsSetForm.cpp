@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "app/DataModule.h"
 #include "app/MessageService.h"
@@ -16,6 +17,14 @@
 #include "widgets/DialogParts.h"
 
 const QString TZsSetForm::kEmptyPostName = QStringLiteral("职务名称不能为空.");
+
+namespace {
+
+// The quotas that can be entered.
+constexpr int kLeastQuota = 0;
+constexpr int kMostQuota = 9999;
+
+}  // namespace
 
 TZsSetForm::TZsSetForm(TDataM& dm, int unitId, QWidget* parent)
     : QDialog(parent),
@@ -45,7 +54,7 @@ TZsSetForm::TZsSetForm(TDataM& dm, int unitId, QWidget* parent)
     edtZwmc->setMaxLength(50);
     edtNote->setMaxLength(255);
     cbZwType->addItems(units::postCategories(dm_.db()));
-    seZwrs->setRange(0, 9999);
+    seZwrs->setRange(kLeastQuota, kMostQuota);
     edtDqrs->setReadOnly(true);
     edtZk->setReadOnly(true);
 
@@ -62,6 +71,7 @@ TZsSetForm::TZsSetForm(TDataM& dm, int unitId, QWidget* parent)
     for (QPushButton* button : {btnOK, btnCancel}) {
         button->setAutoDefault(false);
     }
+    btnOK->setDefault(true);
     auto* buttons = widgets::rightAlignedRow({btnOK, btnCancel});
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
@@ -81,6 +91,7 @@ void TZsSetForm::startAdding() {
     savedId_ = 0;
     edtZwmc->clear();
     cbZwType->setCurrentIndex(cbZwType->count() > 0 ? 0 : -1);
+    seZwrs->setRange(kLeastQuota, kMostQuota);
     seZwrs->setValue(0);
     edtNote->clear();
     cbZzs->setChecked(false);
@@ -102,6 +113,9 @@ bool TZsSetForm::startEditing(int zsId) {
             at = cbZwType->count() - 1;
         }
         cbZwType->setCurrentIndex(at);
+        // A stored quota outside the entry range widens the range to it, so that the box shows
+        // it as stored and "确 定" keeps it unless it is changed.
+        seZwrs->setRange(std::min(kLeastQuota, row.zwrs), std::max(kMostQuota, row.zwrs));
         seZwrs->setValue(row.zwrs);
         edtNote->setText(row.note);
         cbZzs->setChecked(row.zzs);

@@ -10,8 +10,9 @@ class QSpinBox;
 class TDataM;
 
 // "职数设置": one post quota row (tb_department_zs) of a unit. The current number of holders is
-// recounted whenever the name, category or quota box is left; "确 定" stores the row with the
-// unit's ID (0 for a unit being created) and closes with OK.
+// recounted whenever the name, category or quota box is left; "确 定" (also Enter) stores the
+// row with the unit's ID (0 for a unit being created) and closes with OK. Quotas are entered
+// from 0 to 9999; a stored one outside that range is shown and kept as it is.
 class TZsSetForm final : public QDialog {
     Q_OBJECT
 

@@ -12,7 +12,7 @@ class Database;
 }
 
 // A unit chosen from the tree: a read-only box showing the chosen unit's path, which opens the
-// drop-down tree picker on a click (or F4, Down, Space); a double-click on a node chooses it.
+// drop-down tree picker on a click (or F4, Down, Space); a click on a node chooses it.
 // With a top-level button ("<无>" beside the box) the choice may also be "no unit", shown as
 // "<无>". The picker copies a hidden tree of the units, loaded by reload().
 class UnitPickerEdit final : public QWidget {

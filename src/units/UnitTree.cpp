@@ -2,6 +2,7 @@
 
 #include <QHash>
 #include <QSet>
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 
@@ -45,6 +46,42 @@ QString subtreePattern(const QString& index) {
     return sql::quoted(index + u'%');
 }
 
+// The tree as the parent links make it, whatever the indexes say.
+struct ParentLinks {
+    QHash<int, QList<int>> children;  // parent ID → child IDs
+    QHash<int, int> order;            // ID → dwOrder
+};
+
+std::optional<ParentLinks> readParentLinks(db::Database& db) {
+    const std::optional<db::QueryResult> rows =
+        db.query(QStringLiteral("select ID, parentID, dwOrder from tb_department"));
+    if (!rows) {
+        return std::nullopt;
+    }
+    ParentLinks links;
+    for (const QVariantList& r : rows->rows) {
+        links.children[r[1].toInt()].append(r[0].toInt());
+        links.order.insert(r[0].toInt(), r[2].toInt());
+    }
+    return links;
+}
+
+// Unit `rootId` and every unit below it by the parent links, the root first and each unit
+// before its children. A loop of parents is followed once round.
+QList<int> subtreeByParents(const ParentLinks& links, int rootId) {
+    QList<int> units{rootId};
+    QSet<int> seen{rootId};
+    for (qsizetype i = 0; i < units.size(); ++i) {
+        for (const int child : links.children.value(units[i])) {
+            if (!seen.contains(child)) {
+                seen.insert(child);
+                units.append(child);
+            }
+        }
+    }
+    return units;
+}
+
 // The posts of dissolved units stay in their cadres' history: the current ones end in the month
 // of the dissolution (the cadres' current-post texts are refreshed), and every post of the units
 // keeps its unit's name but no longer its ID.
@@ -74,11 +111,9 @@ Outcome UnitTree::fail(const QString& message) {
 std::optional<UnitTree::Placement> UnitTree::placeUnder(int parentId, int excludedId,
                                                         QString& message) {
     Placement p;
-    QString parentIndex;
-    if (parentId == 0) {
-        p.order = dm_.NextChildUnitOrder(0);
-        p.level = 0;
-    } else {
+    // Every index below the parent starts with this prefix; the unit's two digits follow it.
+    QString prefix = QStringLiteral("0");
+    if (parentId != 0) {
         const std::optional<db::QueryResult> parent =
             db_.query(QStringLiteral("select dwlevel, dwIndex from tb_department where ID=") +
                       number(parentId));
@@ -91,35 +126,52 @@ std::optional<UnitTree::Placement> UnitTree::placeUnder(int parentId, int exclud
             return std::nullopt;
         }
         p.level = parent->rows[0][0].toInt() + 1;
-        parentIndex = db::displayText(parent->rows[0][1]);
-        if (!isWellFormedIndex(parentIndex)) {
+        prefix = db::displayText(parent->rows[0][1]);
+        if (!isWellFormedIndex(prefix)) {
             message = kIndexOutOfDate;
             return std::nullopt;
         }
-        const QString siblings = QStringLiteral(" from tb_department where parentID=") +
-                                 number(parentId) + QStringLiteral(" and ID<>") +
-                                 number(excludedId);
-        const Result<QVariant> count = db_.scalar(QStringLiteral("select count(*)") + siblings);
-        if (!count) {
-            message = count.errorText();
-            return std::nullopt;
+    }
+    // The siblings' orders and the two digits that any index below the parent holds right after
+    // the prefix. An index can lag behind its order (a database written before sibling moves
+    // re-indexed), so both count: a new unit sharing an index with a sibling would share its
+    // subtree, and removing the one would remove the other.
+    const std::optional<db::QueryResult> rows = db_.query(
+        QStringLiteral("select ID, parentID, dwOrder, dwIndex from tb_department where parentID=") +
+        number(parentId) + QStringLiteral(" or dwIndex like ") + subtreePattern(prefix));
+    if (!rows) {
+        message = db_.lastError();
+        return std::nullopt;
+    }
+    QSet<int> taken;
+    int siblings = 0;
+    int largestOrder = 0;
+    for (const QVariantList& r : rows->rows) {
+        if (r[1].toInt() == parentId && r[0].toInt() != excludedId) {
+            ++siblings;
+            taken.insert(r[2].toInt());
+            largestOrder = std::max(largestOrder, r[2].toInt());
         }
-        p.order = count->toInt() + 1;
-        // After a deletion in the middle the count can meet an order still in use; two
-        // siblings with one order would share one index, so the new unit goes after the last.
-        const Result<QVariant> taken =
-            db_.scalar(QStringLiteral("select count(*)") + siblings +
-                       QStringLiteral(" and dwOrder=") + number(p.order));
-        const Result<QVariant> last = db_.scalar(QStringLiteral("select max(dwOrder)") + siblings);
-        if (!taken || !last) {
-            message = db_.lastError();
-            return std::nullopt;
-        }
-        if (taken->toInt() > 0) {
-            p.order = last->toInt() + 1;
+        const QString index = db::displayText(r[3]);
+        bool digits = false;
+        const int part = index.mid(prefix.size(), 2).toInt(&digits, 16);
+        if (index.startsWith(prefix) && index.size() >= prefix.size() + 2 && digits) {
+            taken.insert(part);
         }
     }
-    const std::optional<QString> index = unitIndex(parentIndex, p.order);
+    // Below a parent the child count + 1, at top level the largest order + 1; when that is
+    // taken (after a removal in the middle, or by a stale index), one past everything taken,
+    // or the first free order when that runs past the last two-digit one.
+    p.order = parentId != 0 ? siblings + 1 : largestOrder + 1;
+    if (taken.contains(p.order)) {
+        p.order = *std::max_element(taken.cbegin(), taken.cend()) + 1;
+        for (int free = 1; p.order > kMaxChildren && free <= kMaxChildren; ++free) {
+            if (!taken.contains(free)) {
+                p.order = free;
+            }
+        }
+    }
+    const std::optional<QString> index = unitIndex(parentId != 0 ? prefix : QString(), p.order);
     if (!index) {
         message = kTooManyChildren;
         return std::nullopt;
@@ -465,6 +517,13 @@ Outcome UnitTree::removeSubtree(int id, Removal how, const QString& monthText) {
     if (!isWellFormedIndex(index)) {
         return fail(kIndexOutOfDate);
     }
+    const std::optional<bool> indexHoldsSubtree = indexSelectsSubtree(id, index);
+    if (!indexHoldsSubtree) {
+        return fail();
+    }
+    if (!*indexHoldsSubtree) {
+        return fail(kIndexOutOfDate);
+    }
     const sql::Fragments f;
     const QString units = QStringLiteral("(select ID from tb_department where dwIndex like ") +
                           subtreePattern(index) + u')';
@@ -521,15 +580,84 @@ Outcome UnitTree::moveAmongSiblings(int id, Direction direction) {
     }
     const int otherId = neighbour->rows[0][0].toInt();
     const int otherOrder = neighbour->rows[0][1].toInt();
+    QString parentIndex;
+    if (parent != 0) {
+        const Result<QVariant> stored = db_.scalar(
+            QStringLiteral("select dwIndex from tb_department where ID=") + number(parent));
+        if (!stored) {
+            return fail();
+        }
+        parentIndex = db::displayText(*stored);
+        if (!isWellFormedIndex(parentIndex)) {
+            return fail(kIndexOutOfDate);
+        }
+    }
+    const std::optional<QString> index = unitIndex(parentIndex, otherOrder);
+    const std::optional<QString> otherIndex = unitIndex(parentIndex, order);
+    if (!index || !otherIndex) {
+        return fail(kIndexOutOfDate);
+    }
     db::Transaction transaction(db_);
     if (!db_.exec(QStringLiteral("update tb_department set dwOrder=") + number(otherOrder) +
                   QStringLiteral(" where ID=") + number(id)) ||
         !db_.exec(QStringLiteral("update tb_department set dwOrder=") + number(order) +
-                  QStringLiteral(" where ID=") + number(otherId)) ||
-        !transaction.commit()) {
+                  QStringLiteral(" where ID=") + number(otherId))) {
+        return fail();
+    }
+    // Both subtrees take the indexes of their new orders at once, so that lists sorted by index
+    // show the new order and no index is left to clash with a later sibling's.
+    Outcome reindexed = writeIndexesByParents(id, *index);
+    if (reindexed) {
+        reindexed = writeIndexesByParents(otherId, *otherIndex);
+    }
+    if (!reindexed) {
+        return reindexed;
+    }
+    if (!transaction.commit()) {
         return fail();
     }
     return {true, {}, id};
+}
+
+Outcome UnitTree::writeIndexesByParents(int rootId, const QString& rootIndex) {
+    const std::optional<ParentLinks> links = readParentLinks(db_);
+    if (!links) {
+        return fail();
+    }
+    QHash<int, QString> written{{rootId, rootIndex}};
+    for (const int unit : subtreeByParents(*links, rootId)) {
+        const QString index = written.value(unit);
+        if (!db_.exec(QStringLiteral("update tb_department set dwIndex=") + sql::quoted(index) +
+                      QStringLiteral(" where ID=") + number(unit))) {
+            return fail();
+        }
+        for (const int child : links->children.value(unit)) {
+            const std::optional<QString> part = unitIndexPart(links->order.value(child));
+            if (!part) {
+                return fail(links->order.value(child) > kMaxChildren ? kTooManyChildren
+                                                                     : kIndexOutOfDate);
+            }
+            if (!written.contains(child)) {
+                written.insert(child, index + *part);
+            }
+        }
+    }
+    return {true, {}, rootId};
+}
+
+std::optional<bool> UnitTree::indexSelectsSubtree(int id, const QString& index) {
+    const std::optional<ParentLinks> links = readParentLinks(db_);
+    const std::optional<db::QueryResult> byIndex = db_.query(
+        QStringLiteral("select ID from tb_department where dwIndex like ") + subtreePattern(index));
+    if (!links || !byIndex) {
+        return std::nullopt;
+    }
+    QSet<int> selected;
+    for (const QVariantList& r : byIndex->rows) {
+        selected.insert(r[0].toInt());
+    }
+    const QList<int> subtree = subtreeByParents(*links, id);
+    return selected == QSet<int>(subtree.cbegin(), subtree.cend());
 }
 
 void showRefusal(const Outcome& outcome, const db::Database& db) {

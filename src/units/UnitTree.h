@@ -112,12 +112,14 @@ class UnitTree {
   public:
     explicit UnitTree(TDataM& dm);
 
-    // Adds a unit: below a parent its order is the parent's child count + 1 (when that order is
-    // already taken, as after a deletion in the middle, one past the largest order so that two
-    // siblings never share an index), at top level the largest top-level order + 1; the level
-    // is the parent's + 1 (0 at top level), the index follows the order, status is 0 and py1/py2
-    // hold the pinyin initials. An empty name, a missing parent or a 256th child is refused and
-    // nothing is written.
+    // Adds a unit: below a parent its order is the parent's child count + 1, at top level the
+    // largest top-level order + 1. When a sibling holds that order, or an index below the parent
+    // already has its two digits (an index that lagged behind its order), the order goes one past
+    // everything taken (or to the first free one when that passes 255), so that the new index
+    // is held by no other unit and its subtree is the new unit alone. The level is the parent's
+    // + 1 (0 at top level), the index follows the order, status is 0 and py1/py2 hold the pinyin
+    // initials. An empty name, a missing parent or a 256th child is refused and nothing is
+    // written.
     Outcome addUnit(const UnitFields& fields);
 
     // Saves unit `id`. A changed name is written into every post of the unit (tb_cadre_zw.dw).
@@ -148,13 +150,16 @@ class UnitTree {
     // which refreshes the cadres' current-post texts) and keeps every post of the units as
     // history with dwID 0; former posts keep their removal dates. The month is checked for
     // Dissolve only: an empty text or one that is not a month from 1900 on is refused with
-    // kBadMonthText, a month before a post's appointment with kRemovalBeforeAppointment.
+    // kBadMonthText, a month before a post's appointment with kRemovalBeforeAppointment. The
+    // statements select the subtree by its index; when that index would take in any unit that
+    // is not below `id` by the parent links (or leave one out), nothing is removed and the
+    // outcome asks for "重建单位索引".
     Outcome removeSubtree(int id, Removal how, const QString& monthText);
 
     enum class Direction { Up, Down };
-    // Swaps the order of unit `id` with its previous (Up) or next (Down) sibling by dwOrder. The
-    // indexes stay as they are until the next rebuild. Fails with an empty message when there
-    // is no such sibling.
+    // Swaps the order of unit `id` with its previous (Up) or next (Down) sibling by dwOrder and,
+    // in the same transaction, rewrites the indexes of both subtrees for the new orders, so an
+    // index always follows its order. Fails with an empty message when there is no such sibling.
     Outcome moveAmongSiblings(int id, Direction direction);
 
   private:
@@ -165,6 +170,12 @@ class UnitTree {
     };
     std::optional<Placement> placeUnder(int parentId, int excludedId, QString& message);
     bool isInSubtree(int candidate, int rootId);
+    // Gives unit `rootId` the index `rootIndex` and every unit below it (by the parent links)
+    // its parent's new index + its own two digits.
+    Outcome writeIndexesByParents(int rootId, const QString& rootIndex);
+    // Whether "dwIndex like '<index>%'" selects exactly unit `id` and the units below it by the
+    // parent links; nothing when the table cannot be read.
+    std::optional<bool> indexSelectsSubtree(int id, const QString& index);
     Outcome fail(const QString& message = {});
 
     TDataM& dm_;

@@ -8,6 +8,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 #include <QTimer>
 #include <functional>
 
@@ -346,6 +347,82 @@ TEST_F(QuotaDialogTest, QuotasOfANewUnitFollowItOrGoWithACancel) {
         EXPECT_EQ(count(QStringLiteral("tb_department_zs where DwID=15")), 1);
         EXPECT_EQ(count(QStringLiteral("tb_department_zs")), 1 + c.rowsOfNewUnit);
     }
+}
+
+TEST_F(QuotaDialogTest, EnterPressesOkInBothQuotaDialogs) {
+    {
+        TZsSetForm form(dm, 16);
+        form.show();
+        auto* name = child<QLineEdit>(&form, "edtZwmc");
+        name->setText(QStringLiteral("测试主任"));
+        QTest::keyClick(name, Qt::Key_Return);
+        EXPECT_EQ(form.result(), QDialog::Accepted);
+        EXPECT_EQ(count(QStringLiteral("tb_department_zs where DwID=16 and zwmc='测试主任'")), 1);
+    }
+    {
+        TAddBzForm form(dm, 16);
+        form.show();
+        form.selectIdentity(QStringLiteral("行政编制"));
+        auto* number = child<QSpinBox>(&form, "seBzs");
+        number->setValue(6);
+        QTest::keyClick(number, Qt::Key_Enter);
+        EXPECT_EQ(form.result(), QDialog::Accepted);
+        EXPECT_EQ(count(QStringLiteral("tb_department_bz where dwID=16 and rybz='行政编制' and "
+                                       "bzs=6")),
+                  1);
+    }
+}
+
+TEST_F(QuotaDialogTest, StoredNumbersOutsideTheEntryRangeSurviveOpeningAndOk) {
+    for (const int zwrs : {-1, 0, 9999, 10000, 25000}) {
+        SCOPED_TRACE(zwrs);
+        exec(QStringLiteral("delete from tb_department_zs"));
+        exec(QStringLiteral("insert into tb_department_zs (DwID,zwmc,zwtype,zwrs) values "
+                            "(16,'测试主任','正职',") +
+             QString::number(zwrs) + QLatin1Char(')'));
+        const int zsId =
+            dm.db().scalar(QStringLiteral("select max(ZsID) from tb_department_zs"))->toInt();
+        TZsSetForm form(dm, 16);
+        ASSERT_TRUE(form.startEditing(zsId));
+        form.show();
+        EXPECT_EQ(child<QSpinBox>(&form, "seZwrs")->value(), zwrs);
+        child<QPushButton>(&form, "btnOK")->click();
+        EXPECT_EQ(form.result(), QDialog::Accepted);
+        EXPECT_EQ(count(QStringLiteral("tb_department_zs where zwrs=") + QString::number(zwrs)), 1);
+        // A new row starts from the entry range again.
+        form.startAdding();
+        EXPECT_EQ(child<QSpinBox>(&form, "seZwrs")->minimum(), 0);
+        EXPECT_EQ(child<QSpinBox>(&form, "seZwrs")->maximum(), 9999);
+    }
+    for (const int bzs : {0, 1, 9999, 12000}) {
+        SCOPED_TRACE(bzs);
+        exec(QStringLiteral("delete from tb_department_bz"));
+        exec(QStringLiteral("insert into tb_department_bz (dwID,rybz,bzs) values "
+                            "(16,'公务员',") +
+             QString::number(bzs) + QLatin1Char(')'));
+        TAddBzForm form(dm, 16);
+        form.selectIdentity(QStringLiteral("公务员"));
+        form.show();
+        auto* number = child<QSpinBox>(&form, "seBzs");
+        EXPECT_EQ(number->value(), bzs);
+        child<QPushButton>(&form, "btnOK")->click();
+        EXPECT_EQ(form.result(), QDialog::Accepted);
+        EXPECT_EQ(count(QStringLiteral("tb_department_bz where bzs=") + QString::number(bzs)), 1);
+        // Another identity without a row starts from the entry range again.
+        form.selectIdentity(QStringLiteral("行政编制"));
+        EXPECT_EQ(number->value(), 1);
+        EXPECT_EQ(number->minimum(), 1);
+        EXPECT_EQ(number->maximum(), 9999);
+    }
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
+}
+
+TEST_F(QuotaDialogTest, AStaffingNumberThatCannotBeReadIsNeverOverwritten) {
+    exec(QStringLiteral("drop table tb_department_bz"));
+    TAddBzForm form(dm, 16);
+    form.show();
+    EXPECT_EQ(messages.texts().size(), 1);
+    EXPECT_FALSE(child<QPushButton>(&form, "btnOK")->isEnabled());
 }
 
 }  // namespace

@@ -140,20 +140,28 @@ TEST_F(QuotaTest, StaffingCountsMembersInStaffingByIdentity) {
 TEST_F(QuotaTest, OneStaffingRowPerUnitAndIdentity) {
     exec(QStringLiteral("delete from tb_department_bz"));
     const QString identity = QStringLiteral("公务员");
-    EXPECT_EQ(units::staffingQuota(dm.db(), 16, identity), -1);
+    const auto stored = [this](int unit, const QString& rybz) {
+        const Result<std::optional<int>> quota = units::staffingQuota(dm.db(), unit, rybz);
+        EXPECT_TRUE(quota.ok()) << quota.errorText().toStdString();
+        return quota ? *quota : std::optional<int>(-99);
+    };
+    EXPECT_EQ(stored(16, identity), std::nullopt);
     ASSERT_TRUE(units::saveStaffing(dm.db(), 16, identity, 3));
     ASSERT_TRUE(units::saveStaffing(dm.db(), 16, identity, 5));
     ASSERT_TRUE(units::saveStaffing(dm.db(), 15, identity, 7));
     EXPECT_EQ(count(QStringLiteral("tb_department_bz where dwID=16")), 1);
-    EXPECT_EQ(units::staffingQuota(dm.db(), 16, identity), 5);
-    EXPECT_EQ(units::staffingQuota(dm.db(), 15, identity), 7);
+    EXPECT_EQ(stored(16, identity), 5);
+    EXPECT_EQ(stored(15, identity), 7);
     // A quote in the identity is data, not SQL.
     ASSERT_TRUE(units::saveStaffing(dm.db(), 16, QStringLiteral("x' or '1'='1"), 2));
-    EXPECT_EQ(units::staffingQuota(dm.db(), 16, QStringLiteral("x' or '1'='1")), 2);
+    EXPECT_EQ(stored(16, QStringLiteral("x' or '1'='1")), 2);
     ASSERT_TRUE(units::deleteStaffing(dm.db(), 16, identity));
-    EXPECT_EQ(units::staffingQuota(dm.db(), 16, identity), -1);
-    EXPECT_EQ(units::staffingQuota(dm.db(), 15, identity), 7);
+    EXPECT_EQ(stored(16, identity), std::nullopt);
+    EXPECT_EQ(stored(15, identity), 7);
     EXPECT_EQ(count(QStringLiteral("tb_department_bz")), 2);
+    // A quota that cannot be read is a failure, not "no row".
+    exec(QStringLiteral("drop table tb_department_bz"));
+    EXPECT_FALSE(units::staffingQuota(dm.db(), 15, identity).ok());
 }
 
 TEST_F(QuotaTest, PendingQuotaRowsAreAttachedToTheNewUnitOrDropped) {

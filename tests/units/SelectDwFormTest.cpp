@@ -5,12 +5,15 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTreeWidgetItem>
+#include <QWindow>
 
 #include "app/DataModule.h"
 #include "db/Database.h"
+#include "support/FindChild.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
 #include "units/TSelectDwForm.h"
+#include "units/UnitPickerEdit.h"
 #include "units/UnitTreeWidget.h"
 
 namespace {
@@ -34,15 +37,18 @@ class SelectDwFormTest : public ::testing::Test {
         source.reload();
         owner.show();
     }
-    void doubleClick(int id) {
+    // A click on the node of unit `id`; with `twice` a whole double-click: press and release,
+    // then the double-click and its release.
+    void click(int id, bool twice = false) {
         QTreeWidgetItem* node = nodeOf(picker.tree(), id);
         ASSERT_NE(node, nullptr) << id;
         picker.tree()->scrollToItem(node);
-        // A real double-click: press and release, then the double-click and its release.
         const QPoint at = picker.tree()->visualItemRect(node).center();
         QTest::mouseClick(picker.tree()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseDClick(picker.tree()->viewport(), Qt::LeftButton, {}, at);
-        QTest::mouseRelease(picker.tree()->viewport(), Qt::LeftButton, {}, at);
+        if (twice) {
+            QTest::mouseDClick(picker.tree()->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(picker.tree()->viewport(), Qt::LeftButton, {}, at);
+        }
     }
 
     TestHome home;
@@ -100,19 +106,21 @@ TEST_F(SelectDwFormTest, PathsListEveryLevelRootFirst) {
     EXPECT_EQ(TSelectDwForm::pathOf(nullptr), QString());
 }
 
-TEST_F(SelectDwFormTest, ADoubleClickWritesThePathHidesAndReportsTheNode) {
+TEST_F(SelectDwFormTest, AClickOnANodeWritesThePathHidesAndReportsIt) {
     const QSignalSpy chosen(&picker, &TSelectDwForm::unitChosen);
     struct Case {
         int preselected;
         int clicked;
+        bool twice;
         QString path;
         int absoluteIndex;
     };
     const Case cases[] = {
-        {0, 8, QStringLiteral("市委\\组织部\\"), 2},
-        {2, 15, QStringLiteral("市政府\\人社局\\"), 11},
-        {11, 16, QStringLiteral("群团组织\\团市委\\"), 15},
-        {-1, 4, QStringLiteral("市政协\\"), 12},
+        {0, 8, false, QStringLiteral("市委\\组织部\\"), 2},
+        {2, 15, false, QStringLiteral("市政府\\人社局\\"), 11},
+        {11, 16, true, QStringLiteral("群团组织\\团市委\\"), 15},
+        {-1, 4, true, QStringLiteral("市政协\\"), 12},
+        {12, 4, false, QStringLiteral("市政协\\"), 12},  // the pre-selected node itself
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.clicked);
@@ -120,9 +128,10 @@ TEST_F(SelectDwFormTest, ADoubleClickWritesThePathHidesAndReportsTheNode) {
         picker.popup(&owner, source, c.preselected);
         ASSERT_TRUE(picker.isVisible());
         const qsizetype before = chosen.count();
-        doubleClick(c.clicked);
+        click(c.clicked, c.twice);
         EXPECT_FALSE(picker.isVisible());
         EXPECT_EQ(owner.text(), c.path);
+        // Once, also for a double-click.
         ASSERT_EQ(chosen.count(), before + 1);
         EXPECT_EQ(chosen.last().at(0).toInt(), c.absoluteIndex);
         EXPECT_EQ(chosen.last().at(1).toInt(), c.clicked);
@@ -133,16 +142,41 @@ TEST_F(SelectDwFormTest, ADoubleClickWritesThePathHidesAndReportsTheNode) {
                       .toInt(),
                   c.clicked);
     }
-    // A single click only moves the selection.
-    picker.popup(&owner, source, 0);
-    QTreeWidgetItem* node = nodeOf(picker.tree(), 2);
-    QTest::mouseClick(picker.tree()->viewport(), Qt::LeftButton, {},
-                      picker.tree()->visualItemRect(node).center());
-    EXPECT_TRUE(picker.isVisible());
-    EXPECT_EQ(picker.tree()->currentUnitId(), 2);
-    EXPECT_EQ(chosen.count(), 4);
-    EXPECT_EQ(owner.text(), QStringLiteral("市政协\\"));
-    picker.hide();
+}
+
+// The unit box as the user meets it in the post, membership and unit dialogs, with the clicks
+// coming through the window system as a mouse gives them.
+TEST_F(SelectDwFormTest, AClickOnTheUnitBoxOpensTheTreeAndAClickOnANodeChoosesTheUnit) {
+    QWidget window;
+    auto* unitBox = new UnitPickerEdit(QStringLiteral("edtUnit"), QString(), &window);
+    unitBox->setDatabase(&dm.db());
+    unitBox->reload();
+    window.resize(400, 120);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QSignalSpy changed(unitBox, &UnitPickerEdit::unitChanged);
+    auto* box = child<QLineEdit>(&window, "edtUnit");
+    auto* drop = window.findChild<TSelectDwForm*>();
+    ASSERT_NE(drop, nullptr);
+    const auto clickAt = [](QWidget* widget, const QPoint& at) {
+        QWidget* top = widget->window();
+        QTest::mouseClick(top->windowHandle(), Qt::LeftButton, {}, widget->mapTo(top, at));
+    };
+    for (const int id : {11, 8}) {
+        SCOPED_TRACE(id);
+        clickAt(box, box->rect().center());
+        ASSERT_TRUE(drop->isVisible());
+        QTreeWidgetItem* node = nodeOf(drop->tree(), id);
+        ASSERT_NE(node, nullptr);
+        drop->tree()->scrollToItem(node);
+        clickAt(drop->tree()->viewport(), drop->tree()->visualItemRect(node).center());
+        EXPECT_FALSE(drop->isVisible());
+        EXPECT_EQ(unitBox->unitId(), id);
+        EXPECT_EQ(box->text(), TSelectDwForm::pathOf(nodeOf(&source, id)));
+        ASSERT_FALSE(changed.isEmpty());
+        EXPECT_EQ(changed.last().at(0).toInt(), id);
+    }
+    EXPECT_EQ(changed.count(), 2);
 }
 
 TEST_F(SelectDwFormTest, LosingFocusHidesItWithNothingChosen) {

@@ -210,8 +210,6 @@ TEST_F(UnitLibraryTest, UpAndDownSwapTheOrderWithTheNeighbour) {
                         QString::number(id))
                 ->toInt();
         };
-        const auto indexes =
-            caseDm.db().query(QStringLiteral("select ID, dwIndex from tb_department order by ID"));
         const auto all = caseDm.db().query(QStringLiteral("select * from tb_department"));
         const int ownOrder = orderOf(c.id);
         const int neighbourOrder = c.neighbour != 0 ? orderOf(c.neighbour) : 0;
@@ -228,12 +226,12 @@ TEST_F(UnitLibraryTest, UpAndDownSwapTheOrderWithTheNeighbour) {
         if (c.neighbour != 0) {
             EXPECT_EQ(orderOf(c.id), neighbourOrder);
             EXPECT_EQ(orderOf(c.neighbour), ownOrder);
-            // The indexes wait for "重建单位索引".
-            EXPECT_EQ(
-                caseDm.db()
-                    .query(QStringLiteral("select ID, dwIndex from tb_department order by ID"))
-                    ->rows,
-                indexes->rows);
+            // The indexes follow the new orders at once: "重建单位索引" finds nothing to change.
+            const auto moved = caseDm.db().query(QStringLiteral("select * from tb_department"));
+            EXPECT_NE(moved->rows, all->rows);
+            ASSERT_TRUE(units::UnitTree(caseDm).rebuildIndexes());
+            EXPECT_EQ(caseDm.db().query(QStringLiteral("select * from tb_department"))->rows,
+                      moved->rows);
         } else {
             EXPECT_EQ(caseDm.db().query(QStringLiteral("select * from tb_department"))->rows,
                       all->rows);

@@ -1,37 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <QDate>
+#include <QHash>
 #include <QStringList>
+#include <functional>
 #include <utility>
 
-#include "app/DataModule.h"
+#include "UnitTreeFixture.h"
 #include "app/Progress.h"
-#include "db/Database.h"
-#include "db/SqlText.h"
-#include "support/DataConsistency.h"
 #include "support/QtPrinters.h"
-#include "support/TestHome.h"
 #include "units/UnitTree.h"
 
 namespace {
 
+using unit_tree_test::UnitRow;
+using unit_tree_test::UnitTreeTest;
 using units::Outcome;
 using units::UnitFields;
 using units::UnitTree;
-
-struct UnitRow {
-    int parent = 0;
-    int order = 0;
-    int level = 0;
-    QString index;
-
-    bool operator==(const UnitRow&) const = default;
-};
-
-void PrintTo(const UnitRow& r, std::ostream* os) {
-    *os << "{parent " << r.parent << ", order " << r.order << ", level " << r.level << ", "
-        << r.index.toStdString() << '}';
-}
 
 // Collects what the wait window is asked to show.
 class RecordingProgress final : public app::Progress {
@@ -43,98 +28,6 @@ class RecordingProgress final : public app::Progress {
 
     QStringList texts;
     int steps = 0;
-};
-
-// A data module on a fresh copy of the template, which holds a sample tree of 16 units:
-// top level 1..6 ("001".."006"), 7..10 below 1, 11..15 below 3, 16 below 6.
-class UnitTreeTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
-    }
-
-    bool exec(const QString& statement) {
-        const bool ok = dm.db().exec(statement);
-        if (!ok) {
-            ADD_FAILURE() << dm.db().lastError();
-        }
-        return ok;
-    }
-    int count(const QString& tableAndWhere) {
-        return dm.db().scalar(QStringLiteral("select count(*) from ") + tableAndWhere)->toInt();
-    }
-    UnitRow row(int id) {
-        const auto r = dm.db().query(
-            QStringLiteral("select parentID, dwOrder, dwlevel, dwIndex from tb_department "
-                           "where ID=") +
-            QString::number(id));
-        if (!r || r->rows.empty()) {
-            ADD_FAILURE() << "unit " << id << " missing";
-            return {};
-        }
-        return {r->rows[0][0].toInt(), r->rows[0][1].toInt(), r->rows[0][2].toInt(),
-                r->rows[0][3].toString()};
-    }
-    // Every column of every row of a table, for "nothing changed" checks.
-    std::vector<QVariantList> snapshot(const QString& table) {
-        const auto r =
-            dm.db().query(QStringLiteral("select * from ") + table + QStringLiteral(" order by 1"));
-        return r ? r->rows : std::vector<QVariantList>{};
-    }
-
-    // Starts an own tree.
-    void clearTree() {
-        exec(QStringLiteral("delete * from tb_department"));
-        exec(QStringLiteral("delete * from tb_cadre_node"));
-        exec(QStringLiteral("delete * from tb_cadre_zw"));
-    }
-    void insertUnit(int id, int parent, int order, int level, const QString& index,
-                    const QString& name = {}, const QString& dwjc = {}) {
-        exec(QStringLiteral("insert into tb_department (ID,parentID,Name,dwjc,dwOrder,dwlevel,"
-                            "dwIndex,isDep,status) values (") +
-             QString::number(id) + u',' + QString::number(parent) + u',' +
-             sql::quoted(name.isEmpty() ? QStringLiteral("单位%1").arg(id) : name) + u',' +
-             sql::quoted(dwjc) + u',' + QString::number(order) + u',' + QString::number(level) +
-             u',' + sql::quoted(index) + QStringLiteral(",True,0)"));
-    }
-    // A: 1 "001" > B: 2 "00101" > C: 3 "0010101" > D: 4 "001010101";
-    // E: 5 "002" > F: 6 "00201", G: 7 "00202".
-    void buildChain() {
-        clearTree();
-        insertUnit(1, 0, 1, 0, QStringLiteral("001"));
-        insertUnit(2, 1, 1, 1, QStringLiteral("00101"));
-        insertUnit(3, 2, 1, 2, QStringLiteral("0010101"));
-        insertUnit(4, 3, 1, 3, QStringLiteral("001010101"));
-        insertUnit(5, 0, 2, 0, QStringLiteral("002"));
-        insertUnit(6, 5, 1, 1, QStringLiteral("00201"));
-        insertUnit(7, 5, 2, 1, QStringLiteral("00202"));
-    }
-    // `n` children of unit 1 (IDs 101.., orders 1..n) in one go.
-    void addChildrenOfFirst(int n) {
-        ASSERT_TRUE(dm.db().begin());
-        for (int i = 1; i <= n; ++i) {
-            insertUnit(100 + i, 1, i, 1, QStringLiteral("001") + *units::unitIndexPart(i));
-        }
-        ASSERT_TRUE(dm.db().commit());
-    }
-    UnitFields fieldsOf(int id) {
-        const auto r = dm.db().query(
-            QStringLiteral("select Name, dwjc, isDep, parentID from tb_department where ID=") +
-            QString::number(id));
-        return {r->rows[0][0].toString(),
-                r->rows[0][1].toString(),
-                r->rows[0][2].toBool(),
-                r->rows[0][3].toInt(),
-                {}};
-    }
-    void expectConsistent() {
-        const QStringList problems = dataConsistencyProblems(dm.db());
-        EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n');
-    }
-
-    TestHome home;
-    TDataM dm{home.path() + u'/'};
-    UnitTree tree{dm};
 };
 
 // ---- Index digits ------------------------------------------------------------------------------
@@ -243,6 +136,44 @@ TEST_F(UnitTreeTest, ANewChildNeverTakesAnOrderASiblingHolds) {
     const Outcome added = tree.addUnit({QStringLiteral("新单位"), {}, true, 1, {}});
     ASSERT_TRUE(added) << added.message;
     EXPECT_EQ(row(added.id), (UnitRow{1, 6, 1, QStringLiteral("00106")}));
+}
+
+TEST_F(UnitTreeTest, ANewUnitNeverTakesAnIndexAnotherUnitHolds) {
+    // Indexes that lag behind their orders, as sibling moves left them in older databases.
+    struct Case {
+        const char* what;
+        std::vector<std::pair<int, QString>> childOrdersAndIndexes;  // of unit 1
+        int topLevelOrder;  // of unit 2, whose index is "003"
+        int parent;         // of the new unit
+        UnitRow expected;
+    };
+    const std::vector<Case> cases{
+        {"child count + 1 is held as an index", {{1, "00102"}}, 2, 1, {1, 3, 1, "00103"}},
+        {"largest top order + 1 is held as an index", {}, 2, 0, {0, 4, 0, "004"}},
+        {"one past everything taken passes 255",
+         {{3, "00103"}, {255, "001FF"}},
+         2,
+         1,
+         {1, 1, 1, "00101"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        clearTree();
+        insertUnit(1, 0, 1, 0, QStringLiteral("001"));
+        insertUnit(2, 0, c.topLevelOrder, 0, QStringLiteral("003"));
+        int id = 10;
+        for (const auto& [order, index] : c.childOrdersAndIndexes) {
+            insertUnit(++id, 1, order, 1, index);
+            insertUnit(id + 100, id, 1, 2, index + QStringLiteral("01"));
+        }
+        const Outcome added = tree.addUnit({QStringLiteral("新单位"), {}, true, c.parent, {}});
+        ASSERT_TRUE(added) << added.message;
+        EXPECT_EQ(row(added.id), c.expected);
+        const QString newIndex = row(added.id).index;
+        EXPECT_EQ(count(QStringLiteral("tb_department where dwIndex like '") + newIndex +
+                        QStringLiteral("%'")),
+                  1);
+    }
 }
 
 TEST_F(UnitTreeTest, ANewTopLevelUnitTakesTheLargestTopOrderPlusOne) {
@@ -422,131 +353,7 @@ TEST_F(UnitTreeTest, RebuildOfTheSampleTreeChangesNothing) {
     expectConsistent();
 }
 
-// ---- Dissolving and deleting -------------------------------------------------------------------
-
-class UnitRemovalTest : public UnitTreeTest {
-  protected:
-    void SetUp() override {
-        UnitTreeTest::SetUp();
-        // Quotas and staffing of the government's units, and one elsewhere that must stay.
-        for (const int unit : {3, 11, 15, 8}) {
-            exec(QStringLiteral("insert into tb_department_zs (DwID,zwmc,zwrs) values (") +
-                 QString::number(unit) + QStringLiteral(",'局长',1)"));
-            exec(QStringLiteral("insert into tb_department_bz (dwID,rybz,bzs) values (") +
-                 QString::number(unit) + QStringLiteral(",'行政',5)"));
-        }
-        subtree = QStringLiteral(" in (3,11,12,13,14,15)");
-        postsInSubtree = count(QStringLiteral("tb_cadre_zw where dwID") + subtree);
-        postsElsewhere = count(QStringLiteral("tb_cadre_zw where not dwID") + subtree);
-        membershipsElsewhere = count(QStringLiteral("tb_cadre_node where not dwID") + subtree);
-        cadres = count(QStringLiteral("tb_cadre"));
-        ASSERT_GT(postsInSubtree, 0);
-        ASSERT_GT(count(QStringLiteral("tb_cadre_node where dwID") + subtree), 0);
-    }
-    void expectSubtreeGone() {
-        EXPECT_EQ(count(QStringLiteral("tb_department")), 10);
-        EXPECT_EQ(count(QStringLiteral("tb_department where ID") + subtree), 0);
-        EXPECT_EQ(count(QStringLiteral("tb_department_zs where DwID") + subtree), 0);
-        EXPECT_EQ(count(QStringLiteral("tb_department_bz where dwID") + subtree), 0);
-        EXPECT_EQ(count(QStringLiteral("tb_cadre_node where dwID") + subtree), 0);
-        EXPECT_EQ(count(QStringLiteral("tb_department_zs where DwID=8")), 1);
-        EXPECT_EQ(count(QStringLiteral("tb_department_bz where dwID=8")), 1);
-        EXPECT_EQ(count(QStringLiteral("tb_cadre_node")), membershipsElsewhere);
-        EXPECT_EQ(count(QStringLiteral("tb_cadre")), cadres);
-    }
-
-    QString subtree;
-    int postsInSubtree = 0;
-    int postsElsewhere = 0;
-    int membershipsElsewhere = 0;
-    int cadres = 0;
-};
-
-TEST_F(UnitRemovalTest, DissolvingEndsTheCurrentPostsAndKeepsEveryPostAsHistory) {
-    const auto others =
-        dm.db().query(QStringLiteral("select * from tb_cadre_zw where not dwID") + subtree)->rows;
-    // The posts of the subtree that had ended before keep their removal months.
-    const auto ended = dm.db().query(
-        QStringLiteral("select ZwID, mzsjstr, mzsj from tb_cadre_zw where status=2 and dwID") +
-        subtree + QStringLiteral(" order by ZwID"));
-    ASSERT_FALSE(ended->rows.empty());
-    const int current = count(QStringLiteral("tb_cadre_zw where status=1 and dwID") + subtree);
-    for (const char* typed : {"2025-3", "2025.3", "2025.03"}) {
-        SCOPED_TRACE(typed);
-        db::Transaction undo(dm.db());
-        const Outcome removed =
-            tree.removeSubtree(3, UnitTree::Removal::Dissolve, QString::fromUtf8(typed));
-        ASSERT_TRUE(removed) << removed.message;
-        expectSubtreeGone();
-        EXPECT_EQ(count(QStringLiteral("tb_cadre_zw where dwID") + subtree), 0);
-        const auto dissolved = dm.db().query(QStringLiteral(
-            "select status, mzsj from tb_cadre_zw where dwID=0 and mzsjstr='2025.03'"));
-        ASSERT_EQ(static_cast<int>(dissolved->rows.size()), current);
-        for (const QVariantList& p : dissolved->rows) {
-            EXPECT_EQ(p[0].toInt(), 2);
-            EXPECT_EQ(p[1].toDate(), QDate(2025, 3, 1));
-        }
-        for (const QVariantList& before : ended->rows) {
-            const auto after = dm.db().query(
-                QStringLiteral("select ZwID, mzsjstr, mzsj from tb_cadre_zw where dwID=0 and "
-                               "ZwID=") +
-                before[0].toString());
-            ASSERT_EQ(after->rows.size(), 1U);
-            EXPECT_EQ(after->rows[0], before);
-        }
-        EXPECT_EQ(dm.db()
-                      .query(QStringLiteral("select * from tb_cadre_zw where not dwID") + subtree)
-                      ->rows.size(),
-                  others.size() + postsInSubtree);
-        // A cadre who holds a post elsewhere no longer has the dissolved post in his text.
-        EXPECT_EQ(
-            dm.db().scalar(QStringLiteral("select xrz from tb_cadre where CadreID=2"))->toString(),
-            QStringLiteral("中共某市委员会副书记"));
-    }
-}
-
-TEST_F(UnitRemovalTest, DeletingRemovesThePostsToo) {
-    const Outcome removed = tree.removeSubtree(3, UnitTree::Removal::Delete, {});
-    ASSERT_TRUE(removed) << removed.message;
-    expectSubtreeGone();
-    EXPECT_EQ(count(QStringLiteral("tb_cadre_zw")), postsElsewhere);
-}
-
-TEST_F(UnitRemovalTest, AMonthTextThatIsNoYearAndMonthIsRefused) {
-    const auto before = snapshot(QStringLiteral("tb_cadre_zw"));
-    for (const char* bad :
-         {"", "2012-13", "2012年7月", "2012-7-1", "2012-7' or 1=1", "12.07", "1899-12"}) {
-        const Outcome removed =
-            tree.removeSubtree(3, UnitTree::Removal::Dissolve, QString::fromUtf8(bad));
-        EXPECT_EQ(removed.message, units::kBadMonthText) << bad;
-    }
-    EXPECT_EQ(count(QStringLiteral("tb_department")), 16);
-    EXPECT_EQ(snapshot(QStringLiteral("tb_cadre_zw")), before);
-}
-
-TEST_F(UnitRemovalTest, AUnitWithoutAUsableIndexIsNeverTakenAsTheWholeTable) {
-    exec(QStringLiteral("update tb_department set dwIndex='' where ID=3"));
-    EXPECT_EQ(tree.removeSubtree(3, UnitTree::Removal::Delete, {}).message, units::kIndexOutOfDate);
-    EXPECT_EQ(tree.removeSubtree(999, UnitTree::Removal::Delete, {}).message, units::kUnitMissing);
-    EXPECT_EQ(count(QStringLiteral("tb_department")), 16);
-}
-
 // ---- A failure halfway -------------------------------------------------------------------------
-
-TEST_F(UnitRemovalTest, AFailedDissolutionLeavesEverythingAsItWas) {
-    const auto units = snapshot(QStringLiteral("tb_department"));
-    const auto nodes = snapshot(QStringLiteral("tb_cadre_node"));
-    const auto quotas = snapshot(QStringLiteral("tb_department_zs"));
-    ASSERT_TRUE(exec(QStringLiteral("drop table tb_cadre_zw")));  // the fourth statement fails
-    const Outcome removed =
-        tree.removeSubtree(3, UnitTree::Removal::Dissolve, QStringLiteral("2012-7"));
-    EXPECT_FALSE(removed);
-    EXPECT_FALSE(removed.message.isEmpty());
-    EXPECT_EQ(snapshot(QStringLiteral("tb_department")), units);
-    EXPECT_EQ(snapshot(QStringLiteral("tb_cadre_node")), nodes);
-    EXPECT_EQ(snapshot(QStringLiteral("tb_department_zs")), quotas);
-    EXPECT_EQ(dm.db().transactionDepth(), 0);
-}
 
 TEST_F(UnitTreeTest, AFailedMoveLeavesTheTreeAsItWas) {
     buildChain();
@@ -597,13 +404,13 @@ TEST_F(UnitTreeTest, MovingReportsTheIndexProgress) {
 
 // ---- Reordering --------------------------------------------------------------------------------
 
-TEST_F(UnitTreeTest, MovingAmongSiblingsSwapsTheTwoOrders) {
+TEST_F(UnitTreeTest, MovingAmongSiblingsSwapsTheOrdersAndReindexesBothSubtrees) {
     ASSERT_TRUE(tree.moveAmongSiblings(9, UnitTree::Direction::Up));
-    EXPECT_EQ(row(9), (UnitRow{1, 2, 1, QStringLiteral("00103")}));  // index until a rebuild
-    EXPECT_EQ(row(8).order, 3);
+    EXPECT_EQ(row(9), (UnitRow{1, 2, 1, QStringLiteral("00102")}));
+    EXPECT_EQ(row(8), (UnitRow{1, 3, 1, QStringLiteral("00103")}));
     ASSERT_TRUE(tree.moveAmongSiblings(9, UnitTree::Direction::Down));
-    EXPECT_EQ(row(9).order, 3);
-    EXPECT_EQ(row(8).order, 2);
+    EXPECT_EQ(row(9), (UnitRow{1, 3, 1, QStringLiteral("00103")}));
+    EXPECT_EQ(row(8), (UnitRow{1, 2, 1, QStringLiteral("00102")}));
 
     const auto before = snapshot(QStringLiteral("tb_department"));
     const Outcome first = tree.moveAmongSiblings(7, UnitTree::Direction::Up);
@@ -613,6 +420,82 @@ TEST_F(UnitTreeTest, MovingAmongSiblingsSwapsTheTwoOrders) {
     EXPECT_FALSE(tree.moveAmongSiblings(6, UnitTree::Direction::Down));
     EXPECT_EQ(snapshot(QStringLiteral("tb_department")), before);
     expectConsistent();
+
+    // Every level of both subtrees follows.
+    buildChain();
+    ASSERT_TRUE(tree.moveAmongSiblings(5, UnitTree::Direction::Up));
+    EXPECT_EQ(row(5), (UnitRow{0, 1, 0, QStringLiteral("001")}));
+    EXPECT_EQ(row(7), (UnitRow{5, 2, 1, QStringLiteral("00102")}));
+    EXPECT_EQ(row(1), (UnitRow{0, 2, 0, QStringLiteral("002")}));
+    EXPECT_EQ(row(4), (UnitRow{3, 1, 3, QStringLiteral("002010101")}));
+    expectConsistent();
+    EXPECT_EQ(units::unitNodeIndex(units::loadUnitTree(dm.db()), 1), 3);
+}
+
+TEST_F(UnitTreeTest, AFailedSiblingMoveLeavesTheTreeAsItWas) {
+    buildChain();
+    const auto before = snapshot(QStringLiteral("tb_department"));
+    // Re-indexing stops at the deepest unit of the sibling that moves down.
+    ASSERT_TRUE(dm.db().execNative(
+        QStringLiteral("create trigger stop_d before update of dwIndex on tb_department "
+                       "when new.ID=4 begin select raise(abort, 'blocked'); end")));
+    const Outcome moved = tree.moveAmongSiblings(5, UnitTree::Direction::Up);
+    EXPECT_FALSE(moved);
+    EXPECT_TRUE(moved.message.contains(QStringLiteral("blocked"))) << moved.message;
+    EXPECT_EQ(snapshot(QStringLiteral("tb_department")), before);
+    EXPECT_EQ(dm.db().transactionDepth(), 0);
+}
+
+// Every operation on the tree keeps each index to its own unit and in step with its order; the
+// first steps are the sequence that once gave a new unit the index of a sibling, so that
+// deleting the new unit deleted the sibling with its memberships and posts.
+TEST_F(UnitTreeTest, EveryTreeOperationKeepsEachIndexItsOwnAndInStepWithItsOrder) {
+    const int membersOf10 = count(QStringLiteral("tb_cadre_node where dwID=10"));
+    const int postsOf10 = count(QStringLiteral("tb_cadre_zw where dwID=10"));
+    ASSERT_GT(membersOf10 + postsOf10, 0);
+    int added = 0;
+    const auto add = [&](int parent) {
+        const Outcome outcome = tree.addUnit({QStringLiteral("新单位"), {}, true, parent, {}});
+        added = outcome.id;
+        return outcome;
+    };
+    const auto move = [&](int id, int parent) {
+        UnitFields fields = fieldsOf(id);
+        fields.parentID = parent;
+        return tree.editUnit(id, fields);
+    };
+    using D = UnitTree::Direction;
+    using R = UnitTree::Removal;
+    const std::vector<std::pair<const char*, std::function<Outcome()>>> steps{
+        {"上移 of the last child", [&] { return tree.moveAmongSiblings(10, D::Up); }},
+        {"deleting the unit that moved down", [&] { return tree.removeSubtree(9, R::Delete, {}); }},
+        {"adding under the same parent", [&] { return add(1); }},
+        {"deleting the new unit", [&] { return tree.removeSubtree(added, R::Delete, {}); }},
+        {"下移 of the first child", [&] { return tree.moveAmongSiblings(7, D::Down); }},
+        {"adding again", [&] { return add(1); }},
+        {"moving a unit with its children below another", [&] { return move(3, 1); }},
+        {"上移 of a unit with children", [&] { return tree.moveAmongSiblings(3, D::Up); }},
+        {"adding at top level", [&] { return add(0); }},
+        {"下移 of a top-level unit with children",
+         [&] { return tree.moveAmongSiblings(1, D::Down); }},
+        {"moving a unit to top level", [&] { return move(13, 0); }},
+        {"dissolving a unit with children",
+         [&] { return tree.removeSubtree(3, R::Dissolve, QStringLiteral("2012-7")); }},
+        {"adding below a moved unit", [&] { return add(13); }},
+        {"rebuilding", [&] { return tree.rebuildIndexes(); }},
+    };
+    for (const auto& [what, step] : steps) {
+        SCOPED_TRACE(what);
+        const Outcome outcome = step();
+        ASSERT_TRUE(outcome) << outcome.message;
+        const QStringList problems = indexProblems();
+        EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n');
+    }
+    // The sibling that shared the new unit's index in that sequence is still there, with its
+    // memberships and posts.
+    EXPECT_EQ(row(10).parent, 1);
+    EXPECT_EQ(count(QStringLiteral("tb_cadre_node where dwID=10")), membersOf10);
+    EXPECT_EQ(count(QStringLiteral("tb_cadre_zw where dwID=10")), postsOf10);
 }
 
 // ---- Filter and find ---------------------------------------------------------------------------
