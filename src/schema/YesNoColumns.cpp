@@ -1,7 +1,6 @@
 #include "schema/YesNoColumns.h"
 
 #include <QStringList>
-#include <vector>
 
 #include "db/Database.h"
 
@@ -16,36 +15,41 @@ QString bracketed(const QString& name) {
 }  // namespace
 
 Result<int> clearYesNoNulls(db::Database& db) {
-    struct Column {
-        QString table;
-        QString name;
-    };
-    std::vector<Column> withNulls;
+    // Only columns whose definition allows null can hold one; each such table is read once.
+    QStringList updates;
     for (const QString& table : db.tables()) {
+        QStringList nullable;
         for (const QString& column : db.columns(table)) {
-            if (db.columnKind(table, column) != jet::ColumnKind::Boolean) {
-                continue;
-            }
-            const Result<QVariant> nulls = db.scalar(
-                QStringLiteral("select top 1 1 from ") + bracketed(table) +
-                QStringLiteral(" where ") + bracketed(column) + QStringLiteral(" is null"));
-            if (!nulls) {
-                return nulls.failure();
-            }
-            if (nulls->isValid()) {
-                withNulls.push_back({table, column});
+            if (db.columnKind(table, column) == jet::ColumnKind::Boolean &&
+                db.allowsNull(table, column)) {
+                nullable << bracketed(column);
             }
         }
+        if (nullable.isEmpty()) {
+            continue;
+        }
+        const Result<QVariant> found = db.scalar(
+            QStringLiteral("select top 1 1 from ") + bracketed(table) + QStringLiteral(" where ") +
+            nullable.join(QStringLiteral(" is null or ")) + QStringLiteral(" is null"));
+        if (!found) {
+            return found.failure();
+        }
+        if (!found->isValid()) {
+            continue;
+        }
+        for (const QString& column : nullable) {
+            updates << QStringLiteral("update ") + bracketed(table) + QStringLiteral(" set ") +
+                           column + QStringLiteral("=0 where ") + column +
+                           QStringLiteral(" is null");
+        }
     }
-    if (withNulls.empty()) {
+    if (updates.isEmpty()) {
         return 0;
     }
     db::Transaction transaction(db);
     int changed = 0;
-    for (const Column& c : withNulls) {
-        if (!db.exec(QStringLiteral("update ") + bracketed(c.table) + QStringLiteral(" set ") +
-                     bracketed(c.name) + QStringLiteral("=0 where ") + bracketed(c.name) +
-                     QStringLiteral(" is null"))) {
+    for (const QString& update : updates) {
+        if (!db.exec(update)) {
             return Failure{{}, db.lastError()};
         }
         changed += db.changes();
