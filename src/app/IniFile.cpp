@@ -2,8 +2,11 @@
 
 #include <QFile>
 #include <QSaveFile>
+#include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
+
+#include "text/Gbk.h"
 
 namespace app {
 
@@ -61,8 +64,9 @@ QString unescapedName(const QString& name) {
     return result;
 }
 
-// A value: text outside double quotes is trimmed and ends at ";" (a comment); inside quotes it
-// is taken as it stands; backslash escapes are decoded in both. Commas stay commas.
+// A value in a file of this program or of QSettings: text outside double quotes is trimmed and
+// ends at ";" (a comment); inside quotes it is taken as it stands. The backslash escapes of those
+// writers (\\ \" \n \r \t \xHHHH) are decoded; any other backslash is itself. Commas stay.
 QString unescapedValue(const QString& raw) {
     QString result;
     QString pendingBlanks;  // blanks outside quotes, kept only when more text follows
@@ -88,30 +92,43 @@ QString unescapedValue(const QString& raw) {
         }
         result += pendingBlanks;
         pendingBlanks.clear();
-        if (c != u'\\' || i + 1 >= raw.size()) {
+        ++i;
+        if (c != u'\\' || i >= raw.size()) {
             result += c;
-            ++i;
             continue;
         }
-        const QChar e = raw[i + 1];
-        i += 2;
+        const QChar e = raw[i];
         switch (e.unicode()) {
+            case u'\\':
+            case u'"':
+                result += e;
+                ++i;
+                break;
             case u'n':
                 result += u'\n';
+                ++i;
                 break;
             case u'r':
                 result += u'\r';
+                ++i;
                 break;
             case u't':
                 result += u'\t';
+                ++i;
                 break;
             case u'x': {
-                const int code = readHex(raw, i, 4);
-                result += code >= 0 ? QChar(static_cast<char16_t>(code)) : QChar(u'x');
+                qsizetype j = i + 1;
+                const int code = readHex(raw, j, 4);
+                if (code >= 0) {
+                    result += QChar(static_cast<char16_t>(code));
+                    i = j;
+                } else {
+                    result += c;
+                }
                 break;
             }
             default:
-                result += e;  // \" \\ \; \, and the like stand for the character itself
+                result += c;
                 break;
         }
     }
@@ -119,6 +136,16 @@ QString unescapedValue(const QString& raw) {
         result.remove(0, 1);
     }
     return result;
+}
+
+// A value in a file of a Windows program: the rest of the line, backslashes and semicolons
+// included, without the double quotes that may enclose it.
+QString literalValue(const QString& raw) {
+    const QString value = raw.trimmed();
+    if (value.size() >= 2 && value.startsWith(u'"') && value.endsWith(u'"')) {
+        return value.mid(1, value.size() - 2);
+    }
+    return value;
 }
 
 // A value as it is written: bare when nothing in it would be read otherwise, else quoted with
@@ -167,7 +194,15 @@ IniFile::IniFile(const QString& path) : path_(path) {
     if (!file.open(QIODevice::ReadOnly)) {
         return;
     }
-    QString text = QString::fromUtf8(file.readAll());
+    // UTF-8 as this program writes it; a file that is not (one written by a Windows program in
+    // the GBK code page) is read as GBK.
+    const QByteArray bytes = file.readAll();
+    QStringDecoder utf8(QStringDecoder::Utf8);
+    QString text = utf8.decode(bytes);
+    const bool windowsFile = utf8.hasError();
+    if (windowsFile) {
+        text = text::fromGbk(bytes);
+    }
     if (text.startsWith(QChar(0xFEFF))) {
         text.remove(0, 1);
     }
@@ -197,7 +232,8 @@ IniFile::IniFile(const QString& path) : path_(path) {
             current = &sections_.back();
         }
         const QString key = unescapedName(line.left(equals).trimmed());
-        const QString value = unescapedValue(line.mid(equals + 1));
+        const QString value =
+            windowsFile ? literalValue(line.mid(equals + 1)) : unescapedValue(line.mid(equals + 1));
         auto it = std::find_if(current->values.begin(), current->values.end(),
                                [&](const auto& kv) { return kv.first == key; });
         if (it == current->values.end()) {

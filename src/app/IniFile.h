@@ -12,7 +12,8 @@ namespace app {
 // any INI reader takes them; a value is put in double quotes, with backslash escapes, only when
 // it holds characters that would otherwise end or split it. Reading also takes the files that
 // Qt's QSettings wrote before, whose section and key names are percent-escaped ("%U5E72...")
-// and whose values may be quoted or escaped.
+// and whose values may be quoted or escaped, and files in the GBK code page written by Windows
+// programs, whose values are taken as they stand (backslashes and semicolons included).
 class IniFile {
   public:
     // Reads `path`; a missing or unreadable file reads as empty.

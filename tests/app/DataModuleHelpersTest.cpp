@@ -12,6 +12,7 @@
 #include "db/Dataset.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
+#include "text/Gbk.h"
 
 namespace {
 
@@ -135,6 +136,14 @@ TEST_F(DataModuleHelpers, HandWrittenSettingsFileIsRead) {
     ini.close();
     EXPECT_EQ(dm.GetSetting(QStringLiteral("DBServer")), QStringLiteral("host1"));
     EXPECT_EQ(dm.GetSetting(QStringLiteral("List")), QStringLiteral("a,b"));
+
+    // As a Windows program writes it, in the GBK code page.
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.write(text::toGbk(
+        QStringLiteral("[干部管理]\r\n备份路径=D:\\new\\自动备份\r\nDBPwd=\"a;b\"\r\n")));
+    ini.close();
+    EXPECT_EQ(dm.GetSetting(QStringLiteral("备份路径")), QStringLiteral("D:\\new\\自动备份"));
+    EXPECT_EQ(dm.GetSetting(QStringLiteral("DBPwd")), QStringLiteral("a;b"));
 }
 
 // Db/CONF.ini is plain text that any INI reader takes: the section and the names as they are,
@@ -162,6 +171,7 @@ TEST_F(DataModuleHelpers, SettingsFileWrittenByQSettingsStaysReadable) {
         old.setValue(QStringLiteral("开启"), QStringLiteral("0"));
         old.setValue(QStringLiteral("备份路径"), QStringLiteral(" /备份, 新/ "));
         old.setValue(QStringLiteral("DBUser"), QStringLiteral("sa"));
+        old.setValue(QStringLiteral("路径"), QStringLiteral("D:\\new\\x\ty"));
     }
     {
         QFile ini(path);
@@ -175,6 +185,7 @@ TEST_F(DataModuleHelpers, SettingsFileWrittenByQSettingsStaysReadable) {
          {std::pair{QStringLiteral("开启"), QStringLiteral("0")},
           std::pair{QStringLiteral("备份路径"), QStringLiteral(" /备份, 新/ ")},
           std::pair{QStringLiteral("DBUser"), QStringLiteral("sa")},
+          std::pair{QStringLiteral("路径"), QStringLiteral("D:\\new\\x\ty")},
           std::pair{QStringLiteral("DBServer"), QStringLiteral("host")}}) {
         EXPECT_EQ(dm.GetSetting(name), value) << name;
     }
