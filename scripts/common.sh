@@ -6,7 +6,7 @@ build_dir="${CADRE_BUILD_DIR:-$repo_root/build}"
 
 packages=(
     g++ cmake ninja-build pkg-config ccache
-    qt6-base-dev qt6-charts-dev libgl-dev
+    qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev
     libsqlite3-dev libzip-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     unicode-data bzip2 fonts-noto-cjk poppler-utils

@@ -6,6 +6,13 @@
 
 #include "app/MessageService.h"
 #include "db/SqlText.h"
+#include "schema/YesNoColumns.h"
+
+namespace {
+
+const QString kOpenFailed = QStringLiteral("执行错误,打开数据库失败.");
+
+}  // namespace
 
 TDataM::TDataM(const QString& appDir)
     : AppDir(appDir.endsWith(u'/') ? appDir : appDir + u'/'),
@@ -54,7 +61,13 @@ bool TDataM::openDatabase() {
     if (!db_.open(working) || !db_.query(QStringLiteral("select * from tb_general")) ||
         !db_.refreshStatistics()) {
         db_.close();
-        app::showError(QStringLiteral("执行错误,打开数据库失败."));
+        app::showError(kOpenFailed);
+        return false;
+    }
+    // Databases written before the yes/no columns were kept free of nulls get theirs now.
+    if (const Result<int> cleared = schema::clearYesNoNulls(db_); !cleared) {
+        db_.close();
+        app::showError(Failure{kOpenFailed, cleared.failure().dbError}.text());
         return false;
     }
     return true;

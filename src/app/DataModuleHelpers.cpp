@@ -6,9 +6,9 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
-#include <QSettings>
 
 #include "app/DataModule.h"
+#include "app/IniFile.h"
 #include "db/SqlStatement.h"
 #include "db/SqlText.h"
 #include "text/CodePoint.h"
@@ -80,36 +80,21 @@ QString TDataM::GetSetting(const QString& name) const {
     if (name.isEmpty()) {
         return {};
     }
-    QSettings settings(DbDir + QStringLiteral("CONF.ini"), QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError) {
-        return {};
-    }
-    settings.beginGroup(kSettingsGroup);
-    const QVariant v = settings.value(name);
-    // A value edited by hand with a comma in it reads back as a list.
-    if (v.typeId() == QMetaType::QStringList) {
-        return v.toStringList().join(u',');
-    }
-    return v.toString();
+    return app::IniFile(DbDir + QStringLiteral("CONF.ini")).value(kSettingsGroup, name);
 }
 
+// The file is rewritten only when the value changes; a file that cannot be written keeps what
+// it held.
 void TDataM::PutSetting(const QString& name, const QString& value) {
     if (name.isEmpty()) {
         return;
     }
-    QSettings settings(DbDir + QStringLiteral("CONF.ini"), QSettings::IniFormat);
-    if (settings.status() != QSettings::NoError) {
+    app::IniFile settings(DbDir + QStringLiteral("CONF.ini"));
+    if (settings.contains(kSettingsGroup, name) && settings.value(kSettingsGroup, name) == value) {
         return;
     }
-    settings.beginGroup(kSettingsGroup);
-    const QVariant current = settings.value(name);
-    if (current.isValid() && current.typeId() == QMetaType::QString &&
-        current.toString() == value) {
-        return;
-    }
-    settings.setValue(name, value);
-    settings.endGroup();
-    settings.sync();
+    settings.setValue(kSettingsGroup, name, value);
+    settings.save();
 }
 
 // ---- tb_conf -------------------------------------------------------------------------------

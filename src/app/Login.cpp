@@ -27,12 +27,15 @@ LoginResult checkLogin(db::Dataset& users, const QString& userName, const QStrin
     if (users.isEmpty()) {
         return LoginResult::NoUsers;
     }
-    // The database compares names without regard to case, and so does the login.
-    if (!users.locate(QStringLiteral("userName"), userName, db::Dataset::CaseInsensitive) ||
-        users.text(QStringLiteral("userName")).compare(userName, Qt::CaseInsensitive) != 0) {
+    // The database compares names without regard to case, and so does the login; an account
+    // whose name matches exactly comes first. The digest was made over the stored name, so the
+    // password is checked against that, however the name was typed.
+    const QString name = QStringLiteral("userName");
+    if (!users.locate(name, userName) &&
+        !users.locate(name, userName, db::Dataset::CaseInsensitive)) {
         return LoginResult::UnknownUser;
     }
-    if (passwordDigest(password, userName) != users.text(QStringLiteral("pw"))) {
+    if (passwordDigest(password, users.text(name)) != users.text(QStringLiteral("pw"))) {
         return LoginResult::WrongPassword;
     }
     if (users.hasField(QStringLiteral("SysR")) && !users.isNull(QStringLiteral("SysR"))) {

@@ -1,8 +1,10 @@
 #include "app/Startup.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QProcess>
+#include <QTranslator>
 
 #include "app/AppPaths.h"
 #include "app/DataModule.h"
@@ -14,6 +16,19 @@
 
 namespace app {
 
+namespace {
+
+// Qt's own texts (standard buttons, file and print dialogs) in Chinese, as the rest of the
+// program speaks; without the translation files they stay in English.
+void loadQtTranslations(QTranslator& translator) {
+    if (translator.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&translator);
+    }
+}
+
+}  // namespace
+
 int runProgram(const StartupOptions& options) {
     SingleInstance instance(options.lockPath);
     if (!instance.acquire()) {
@@ -23,31 +38,44 @@ int runProgram(const StartupOptions& options) {
     // Dates are written and read as yyyy-mm-dd throughout (see jet::parseDateText and
     // db::displayText); the Chinese locale names days and months for the rest.
     QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    QTranslator qtTexts;
+    loadQtTranslations(qtTexts);
     QApplication::setApplicationDisplayName(QStringLiteral("干部管理"));
 
-    TMainForm mainForm;
-    TMesBarForm waitWindow;
-    Progress* previousProgress = setProgress(&waitWindow);
-    seedTemplates(options.appDir, QCoreApplication::applicationDirPath());
-    TDataM dm(options.appDir);
-    const bool started = dm.create([](TDataM& data) {
-        TLoginForm login(data);
-        return login.exec() == QDialog::Accepted;
-    });
     int result = 1;
-    if (started) {
-        mainForm.setSession(dm.session());
-        mainForm.setDataModule(&dm);
-        QObject::connect(&mainForm, &TMainForm::restartRequested, &mainForm, [&] {
-            // The new copy must find the lock free.
-            instance.release();
-            QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
-            mainForm.close();
+    bool startAgain = false;
+    {
+        TMainForm mainForm;
+        TMesBarForm waitWindow;
+        Progress* previousProgress = setProgress(&waitWindow);
+        seedTemplates(options.appDir, QCoreApplication::applicationDirPath());
+        TDataM dm(options.appDir);
+        const bool started = dm.create([](TDataM& data) {
+            TLoginForm login(data);
+            return login.exec() == QDialog::Accepted;
         });
-        mainForm.showMaximized();
-        result = QApplication::exec();
+        if (started) {
+            mainForm.setSession(dm.session());
+            mainForm.setDataModule(&dm);
+            QObject::connect(&mainForm, &TMainForm::restartRequested, &mainForm, [&] {
+                startAgain = true;
+                mainForm.close();
+            });
+            mainForm.showMaximized();
+            result = QApplication::exec();
+        }
+        setProgress(previousProgress);
     }
-    setProgress(previousProgress);
+    // The window has closed (layout saved, backup run) and the database with it; only now may
+    // the new copy take the lock.
+    if (startAgain) {
+        instance.release();
+        if (options.startAgain) {
+            options.startAgain();
+        } else {
+            QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+        }
+    }
     return result;
 }
 

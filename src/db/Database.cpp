@@ -426,6 +426,25 @@ QStringList Database::columns(const QString& table) const {
     return names;
 }
 
+bool Database::allowsNull(const QString& table, const QString& column) const {
+    bool allowed = false;
+    if (db_ == nullptr) {
+        return allowed;
+    }
+    sqlite3_stmt* stmt = nullptr;
+    const QByteArray sql = QStringLiteral("PRAGMA table_info(%1)").arg(quotedName(table)).toUtf8();
+    sqlite3_prepare_v2(db_, sql.constData(), -1, &stmt, nullptr);
+    while (stmt != nullptr && sqlite3_step(stmt) == SQLITE_ROW) {
+        const QString name =
+            QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 1)));
+        if (name.compare(column, Qt::CaseInsensitive) == 0) {
+            allowed = sqlite3_column_int(stmt, 3) == 0;
+        }
+    }
+    sqlite3_finalize(stmt);
+    return allowed;
+}
+
 bool Database::hasTable(const QString& table) const {
     if (!tableNames_) {
         tableNames_.emplace();

@@ -78,6 +78,8 @@ class Database : public jet::SchemaInfo {
     QStringList columns(const QString& table) const;
     bool hasTable(const QString& table) const override;
     bool hasColumn(const QString& table, const QString& column) const;
+    // Whether the column's definition lets it hold null (false for a column not there).
+    bool allowsNull(const QString& table, const QString& column) const;
     jet::ColumnKind columnKind(const QString& table, const QString& column) const override;
 
     // Makes the tables of another file reachable as alias.table on this connection.

@@ -238,6 +238,9 @@ bool Dataset::requery() {
     if (sql_.isEmpty()) {
         return fail(QStringLiteral("记录集没有打开过"));
     }
+    if (!postBeforeMove()) {
+        return false;
+    }
     const int oldRow = current_;
     const qint64 oldRowid = current_ >= 0 ? rows_[static_cast<size_t>(current_)].rowid : 0;
     if (!open(sql_, params_)) {
@@ -263,27 +266,35 @@ void Dataset::setCurrent(int row) {
     bof_ = row < 0;
 }
 
-void Dataset::first() {
-    if (state_ != State::Browse) {
-        post();
+// A move first posts the row being edited; when that fails the current row stays where it was,
+// still in editing, and the move reports the failure.
+bool Dataset::postBeforeMove() {
+    return state_ == State::Browse || post();
+}
+
+bool Dataset::first() {
+    if (!postBeforeMove()) {
+        return false;
     }
     setCurrent(rows_.empty() ? -1 : 0);
+    return true;
 }
 
-void Dataset::last() {
-    if (state_ != State::Browse) {
-        post();
+bool Dataset::last() {
+    if (!postBeforeMove()) {
+        return false;
     }
     setCurrent(rows_.empty() ? -1 : recordCount() - 1);
+    return true;
 }
 
-void Dataset::next() {
-    if (state_ != State::Browse) {
-        post();
+bool Dataset::next() {
+    if (!postBeforeMove()) {
+        return false;
     }
     if (rows_.empty()) {
         eof_ = true;
-        return;
+        return true;
     }
     if (current_ + 1 < recordCount()) {
         ++current_;
@@ -291,15 +302,16 @@ void Dataset::next() {
     } else {
         eof_ = true;
     }
+    return true;
 }
 
-void Dataset::prior() {
-    if (state_ != State::Browse) {
-        post();
+bool Dataset::prior() {
+    if (!postBeforeMove()) {
+        return false;
     }
     if (rows_.empty()) {
         bof_ = true;
-        return;
+        return true;
     }
     if (current_ > 0) {
         --current_;
@@ -307,13 +319,14 @@ void Dataset::prior() {
     } else {
         bof_ = true;
     }
+    return true;
 }
 
 bool Dataset::moveTo(int row) {
     if (row < 0 || row >= recordCount()) {
         return false;
     }
-    if (state_ != State::Browse && !post()) {
+    if (!postBeforeMove()) {
         return false;
     }
     setCurrent(row);
@@ -586,7 +599,8 @@ bool Dataset::locate(const QStringList& fields, const QVariantList& values, int 
         }
         indexes.push_back(f);
     }
-    if (state_ != State::Browse && !post()) {
+    lastError_.clear();
+    if (!postBeforeMove()) {
         return false;
     }
     for (size_t r = 0; r < rows_.size(); ++r) {

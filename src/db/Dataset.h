@@ -17,6 +17,10 @@ class Database;
 // (first/next/prior/last) and edits that are written back to the table being selected:
 // append/edit, setValue, post or cancel, remove. In batch mode posted changes are kept until
 // applyUpdates() writes them all in one transaction, or none of them.
+//
+// Every move (first, last, next, prior, moveTo, locate, requery) first posts the row being
+// edited. When that post fails the move does not happen: the row stays current and in editing,
+// with its typed values, and the move returns false with lastError() telling why.
 class Dataset {
   public:
     enum class State { Inactive, Browse, Edit, Insert };
@@ -39,10 +43,10 @@ class Dataset {
     int recNo() const { return current_; }  // 0-based; -1 when empty
     bool eof() const { return eof_; }
     bool bof() const { return bof_; }
-    void first();
-    void last();
-    void next();
-    void prior();
+    bool first();
+    bool last();
+    bool next();
+    bool prior();
     bool moveTo(int row);
 
     QStringList fieldNames() const;
@@ -65,6 +69,8 @@ class Dataset {
     void cancel();
     bool remove();
 
+    // Makes the first matching row current. False when no row matches (lastError() empty) or
+    // when the edited row cannot be posted (lastError() tells why).
     bool locate(const QStringList& fields, const QVariantList& values, int options = NoOptions);
     bool locate(const QString& field, const QVariant& value, int options = NoOptions);
 
@@ -90,6 +96,7 @@ class Dataset {
 
     bool fail(const QString& message);
     bool checkBrowseRow(const char* action);
+    bool postBeforeMove();
     bool writeInsert(Row& row);
     bool writeUpdate(const Row& row);
     bool writeDelete(qint64 rowid);

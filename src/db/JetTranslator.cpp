@@ -308,8 +308,29 @@ class Translator {
         } else if (findWordIn(QStringLiteral("not"), rest, r.end) != npos) {
             tail = QStringLiteral("NOT NULL");
         }
+        if (decl == u"BIT") {
+            tail = yesNoConstraints(tail);
+        }
         def.sql = bracket(def.name) + u' ' + decl + (tail.isEmpty() ? QString() : u' ' + tail);
         return def;
+    }
+
+    // A Jet yes/no column is never null: it starts as No, and a null written into it is stored
+    // as No. Whatever nullability the definition states gives way to that.
+    static QString yesNoConstraints(QString tail) {
+        static const QRegularExpression nullDefault(QStringLiteral(R"(\bDEFAULT\s+NULL\b)"),
+                                                    QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression nullability(QStringLiteral(R"(\b(NOT\s+)?NULL\b)"),
+                                                    QRegularExpression::CaseInsensitiveOption);
+        static const QRegularExpression withDefault(QStringLiteral(R"(\bDEFAULT\b)"),
+                                                    QRegularExpression::CaseInsensitiveOption);
+        tail.replace(nullDefault, QStringLiteral("DEFAULT 0"));
+        tail.remove(nullability);
+        tail = tail.simplified();
+        if (!tail.contains(withDefault)) {
+            tail = QString(tail + QStringLiteral(" DEFAULT 0")).trimmed();
+        }
+        return QStringLiteral("NOT NULL ON CONFLICT REPLACE ") + tail;
     }
 
     size_t findWordIn(const QString& w, size_t from, size_t end) const {

@@ -29,6 +29,7 @@
 #include "main/TQueryForm1.h"
 #include "units/UnitTree.h"
 #include "widgets/CheckComboBox.h"
+#include "widgets/ElidedLabel.h"
 
 const QString PageDw::kNoUnit = QStringLiteral("请先新建单位.");
 const QString PageDw::kSelectToView = QStringLiteral("请先在表格中选择要查看的项.");
@@ -38,7 +39,7 @@ const QString PageDw::kSelectCadre = QStringLiteral("请先在表格中选择干
 
 PageDw::PageDw(QWidget* parent)
     : QWidget(parent),
-      lblHeading(new QLabel),
+      lblHeading(new ElidedLabel),
       lblHint(new QLabel(QStringLiteral("(正 副 非领导职务 状态)"))),
       cbCadreType(new CheckComboBox),
       toolBar_(new QToolBar),

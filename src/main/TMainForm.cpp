@@ -31,6 +31,7 @@
 #include "main/PageDw.h"
 #include "units/UnitTreePanel.h"
 #include "units/UnitTreeWidget.h"
+#include "widgets/ElidedLabel.h"
 
 namespace {
 
@@ -62,7 +63,9 @@ TMainForm::TMainForm(QWidget* parent)
       pageDw_(new PageDw(this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("干部管理系统"));
-    auto* dataDir = new QLabel(QStringLiteral("数据目录：") + app::appDir(), this);
+    // A deep data folder is cut short rather than widening the window.
+    auto* dataDir = new ElidedLabel(this);
+    dataDir->setText(QStringLiteral("数据目录：") + app::appDir());
     dataDir->setObjectName(QStringLiteral("dataDirLabel"));
     userLabel_->setObjectName(QStringLiteral("userLabel"));
     countLabel_->setObjectName(QStringLiteral("countLabel"));

@@ -41,17 +41,17 @@ int countQuotaHolders(db::Database& db, int unitId, const QString& postName) {
     return n ? n->toInt() : -1;
 }
 
-QHash<QString, int> countStaffing(db::Database& db, int unitId) {
+Result<QHash<QString, int>> countStaffing(db::Database& db, int unitId) {
     const sql::Fragments f;
-    QHash<QString, int> result;
     const auto rows = db.query(
         QStringLiteral("select count(cadreid) as sjs,rybz from tb_cadre where cadreid in (select "
                        "zwcadreid from tb_cadre_node where (nobz<>") +
         f.SqlTrue + QStringLiteral(") and (") + unitClause("DwID", unitId) +
         QStringLiteral(")) group by rybz"));
     if (!rows) {
-        return result;
+        return Failure{{}, db.lastError()};
     }
+    QHash<QString, int> result;
     for (const QVariantList& row : rows->rows) {
         const QString identity = row.value(1).toString();
         if (!identity.isEmpty()) {
@@ -132,30 +132,34 @@ bool dropPendingQuotas(db::Database& db) {
                    QStringLiteral("from tb_department_zs where DwID=0"));
 }
 
-std::optional<std::vector<StaffingRow>> refreshStaffing(db::Database& db, int unitId) {
+Result<std::vector<StaffingRow>> refreshStaffing(db::Database& db, int unitId) {
     const auto rows =
         db.query(QStringLiteral("select id,rybz,bzs,sjs from tb_department_bz where ") +
                  unitClause("DwID", unitId) + QStringLiteral(" order by id"));
     if (!rows) {
-        return std::nullopt;
+        return Failure{{}, db.lastError()};
     }
-    const QHash<QString, int> counts = countStaffing(db, unitId);
+    // Without the members' count nothing is stored: a count that failed is no count of 0.
+    const Result<QHash<QString, int>> counts = countStaffing(db, unitId);
+    if (!counts) {
+        return counts.failure();
+    }
     db::Transaction transaction(db);
     std::vector<StaffingRow> result;
     for (const QVariantList& v : rows->rows) {
         const QString identity = v[1].toString();
-        const int members = identity.isEmpty() ? 0 : counts.value(identity, 0);
+        const int members = identity.isEmpty() ? 0 : counts->value(identity, 0);
         if (v[3].isNull() || v[3].toInt() != members) {
             if (!db.exec(QStringLiteral("update tb_department_bz set sjs=") +
                          QString::number(members) + QStringLiteral(" where ") +
                          unitClause("id", v[0].toInt()))) {
-                return std::nullopt;
+                return Failure{{}, db.lastError()};
             }
         }
         result.push_back({identity, v[2].toInt(), members});
     }
     if (!transaction.commit()) {
-        return std::nullopt;
+        return Failure{{}, db.lastError()};
     }
     return result;
 }

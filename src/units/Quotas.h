@@ -3,7 +3,6 @@
 #include <QHash>
 #include <QString>
 #include <QStringList>
-#include <optional>
 #include <vector>
 
 #include "db/Result.h"
@@ -27,8 +26,8 @@ QStringList postCategories(db::Database& db);
 // that name; none while the unit is being created (ID 0). -1 when the count cannot be read.
 int countQuotaHolders(db::Database& db, int unitId, const QString& postName);
 // Members of unit `unitId` that count for staffing (nobz not set), per identity. Members whose
-// identity is empty count for no identity. Empty when the count cannot be read.
-QHash<QString, int> countStaffing(db::Database& db, int unitId);
+// identity is empty count for no identity. A failure when the count cannot be read.
+Result<QHash<QString, int>> countStaffing(db::Database& db, int unitId);
 
 // One quota row of a unit.
 struct QuotaRow {
@@ -64,8 +63,9 @@ struct StaffingRow {
 };
 
 // The staffing rows of unit `unitId` in storage order, `sjs` recounted from the members; the
-// counts that changed are stored, in one transaction. Nothing on failure.
-std::optional<std::vector<StaffingRow>> refreshStaffing(db::Database& db, int unitId);
+// counts that changed are stored, in one transaction. On a failure (of the rows, the count or a
+// write) nothing is stored.
+Result<std::vector<StaffingRow>> refreshStaffing(db::Database& db, int unitId);
 // The stored quota of identity `rybz` in unit `unitId`; nothing when the unit has no such row.
 Result<std::optional<int>> staffingQuota(db::Database& db, int unitId, const QString& rybz);
 // Sets the quota of identity `rybz` in unit `unitId`: the unit's rows of that identity are

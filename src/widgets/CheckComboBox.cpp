@@ -1,19 +1,19 @@
 #include "widgets/CheckComboBox.h"
 
 #include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QStyleOptionComboBox>
 #include <QStylePainter>
 
 CheckComboBox::CheckComboBox(QWidget* parent) : QComboBox(parent) {
     setModel(&model_);
-    // A click on an item toggles its check and keeps the drop-down open.
-    connect(view(), &QAbstractItemView::pressed, this, [this](const QModelIndex& index) {
-        QStandardItem* item = model_.itemFromIndex(index);
-        if (item != nullptr) {
-            item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
-            update();
-        }
-    });
+    // Installed after the drop-down's own filters, these see the events first: the list's
+    // mouse events (a press ticks, the release must neither untick nor close), Escape, and
+    // the drop-down hiding however it was closed.
+    view()->viewport()->installEventFilter(this);
+    view()->installEventFilter(this);
+    view()->window()->installEventFilter(this);
 }
 
 void CheckComboBox::setItems(const QStringList& texts) {
@@ -50,20 +50,62 @@ void CheckComboBox::setValue(int bits) {
 }
 
 void CheckComboBox::showPopup() {
+    openedWith_ = value();
     open_ = true;
     QComboBox::showPopup();
 }
 
 void CheckComboBox::hidePopup() {
-    // A press on an item toggles it; only a press elsewhere closes the drop-down.
-    if (view()->underMouse() && view()->isVisible()) {
-        return;
-    }
     QComboBox::hidePopup();
+    popupHidden();
+}
+
+void CheckComboBox::popupHidden() {
     if (open_) {
         open_ = false;
         Q_EMIT closed();
     }
+}
+
+bool CheckComboBox::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick: {
+            if (watched != view()->viewport()) {
+                break;
+            }
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            const QModelIndex index = view()->indexAt(mouse->position().toPoint());
+            if (!index.isValid()) {
+                break;
+            }
+            if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+                QStandardItem* item = model_.itemFromIndex(index);
+                item->setCheckState(item->checkState() == Qt::Checked ? Qt::Unchecked
+                                                                      : Qt::Checked);
+                view()->setCurrentIndex(index);
+                update();
+            }
+            return true;
+        }
+        case QEvent::ShortcutOverride:  // the drop-down closes on Escape at this stage
+        case QEvent::KeyPress:
+            if (static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape && open_) {
+                // Cancelled: back to the checks the drop-down opened with, nothing to apply.
+                open_ = false;
+                setValue(openedWith_);
+            }
+            break;
+        case QEvent::Hide:
+            if (watched == view()->window()) {
+                popupHidden();
+            }
+            break;
+        default:
+            break;
+    }
+    return QComboBox::eventFilter(watched, event);
 }
 
 QString CheckComboBox::displayText() const {

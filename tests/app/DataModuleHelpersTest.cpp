@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -11,6 +12,7 @@
 #include "db/Dataset.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
+#include "text/Gbk.h"
 
 namespace {
 
@@ -134,6 +136,70 @@ TEST_F(DataModuleHelpers, HandWrittenSettingsFileIsRead) {
     ini.close();
     EXPECT_EQ(dm.GetSetting(QStringLiteral("DBServer")), QStringLiteral("host1"));
     EXPECT_EQ(dm.GetSetting(QStringLiteral("List")), QStringLiteral("a,b"));
+
+    // As a Windows program writes it, in the GBK code page.
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ini.write(text::toGbk(
+        QStringLiteral("[干部管理]\r\n备份路径=D:\\new\\自动备份\r\nDBPwd=\"a;b\"\r\n")));
+    ini.close();
+    EXPECT_EQ(dm.GetSetting(QStringLiteral("备份路径")), QStringLiteral("D:\\new\\自动备份"));
+    EXPECT_EQ(dm.GetSetting(QStringLiteral("DBPwd")), QStringLiteral("a;b"));
+}
+
+// Db/CONF.ini is plain text that any INI reader takes: the section and the names as they are,
+// in UTF-8; values quoted only when they would otherwise be cut or split.
+TEST_F(DataModuleHelpers, SettingsFileHasThePlainSectionName) {
+    dm.PutSetting(QStringLiteral("开启"), QStringLiteral("1"));
+    dm.PutSetting(QStringLiteral("备份路径"), QStringLiteral("/home/某人/自动 备份/"));
+    dm.PutSetting(QStringLiteral("DBPwd"), QStringLiteral("a;b\"c"));
+    QFile ini(home.dbDir() + QStringLiteral("/CONF.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(ini.readAll()),
+              QStringLiteral("[干部管理]\n开启=1\n备份路径=/home/某人/自动 备份/\n"
+                             "DBPwd=\"a;b\\\"c\"\n"));
+    EXPECT_EQ(dm.GetSetting(QStringLiteral("DBPwd")), QStringLiteral("a;b\"c"));
+}
+
+// A file that QSettings wrote before, with escaped names, is read, and rewriting it keeps its
+// other sections and values while the names become plain.
+TEST_F(DataModuleHelpers, SettingsFileWrittenByQSettingsStaysReadable) {
+    const QString path = home.dbDir() + QStringLiteral("/CONF.ini");
+    {
+        QSettings old(path, QSettings::IniFormat);
+        old.setValue(QStringLiteral("其他/键"), QStringLiteral("保留"));
+        old.beginGroup(QStringLiteral("干部管理"));
+        old.setValue(QStringLiteral("开启"), QStringLiteral("0"));
+        old.setValue(QStringLiteral("备份路径"), QStringLiteral(" /备份, 新/ "));
+        old.setValue(QStringLiteral("DBUser"), QStringLiteral("sa"));
+        old.setValue(QStringLiteral("路径"), QStringLiteral("D:\\new\\x\ty"));
+    }
+    {
+        QFile ini(path);
+        ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+        ASSERT_TRUE(ini.readAll().contains("%U5E72%U90E8%U7BA1%U7406"));  // escaped by QSettings
+    }
+    EXPECT_EQ(dm.GetSetting(QStringLiteral("开启")), QStringLiteral("0"));
+    EXPECT_EQ(dm.GetSetting(QStringLiteral("备份路径")), QStringLiteral(" /备份, 新/ "));
+    dm.PutSetting(QStringLiteral("DBServer"), QStringLiteral("host"));
+    for (const auto& [name, value] :
+         {std::pair{QStringLiteral("开启"), QStringLiteral("0")},
+          std::pair{QStringLiteral("备份路径"), QStringLiteral(" /备份, 新/ ")},
+          std::pair{QStringLiteral("DBUser"), QStringLiteral("sa")},
+          std::pair{QStringLiteral("路径"), QStringLiteral("D:\\new\\x\ty")},
+          std::pair{QStringLiteral("DBServer"), QStringLiteral("host")}}) {
+        EXPECT_EQ(dm.GetSetting(name), value) << name;
+    }
+    QFile ini(path);
+    ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
+    const QString written = QString::fromUtf8(ini.readAll());
+    EXPECT_TRUE(written.contains(QStringLiteral("[干部管理]\n"))) << written;
+    EXPECT_TRUE(written.contains(QStringLiteral("[其他]\n键=保留\n"))) << written;
+    EXPECT_FALSE(written.contains(u'%')) << written;
+    // And QSettings still reads what was written.
+    QSettings reader(path, QSettings::IniFormat);
+    EXPECT_EQ(reader.value(QStringLiteral("干部管理/备份路径")).toString(),
+              QStringLiteral(" /备份, 新/ "));
+    EXPECT_EQ(reader.value(QStringLiteral("其他/键")).toString(), QStringLiteral("保留"));
 }
 
 // ---- Next sort orders ----------------------------------------------------------------------

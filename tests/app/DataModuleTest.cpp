@@ -65,6 +65,33 @@ TEST(DataModule, AFileThatIsNoDatabaseIsReportedAndLeftUntouched) {
     EXPECT_EQ(contentOf(working), before);
 }
 
+// A database whose yes/no columns still hold nulls (written before they were kept free of
+// them) has them turned into No as it is opened.
+TEST(DataModule, OpeningTurnsNullYesNoValuesIntoNo) {
+    TestHome home;
+    RecordingMessageService messages;
+    {
+        db::Database old;
+        ASSERT_TRUE(old.open(home.makeWorkingDatabase()));
+        ASSERT_TRUE(old.execNative(QStringLiteral("DROP TABLE tb_custom_check")));
+        ASSERT_TRUE(old.execNative(
+            QStringLiteral("CREATE TABLE tb_custom_check (name TEXT, down BIT, manid INTEGER)")));
+        ASSERT_TRUE(old.execNative(QStringLiteral(
+            "INSERT INTO tb_custom_check (name,down) VALUES ('a',NULL),('b',1),('c',NULL)")));
+    }
+    TDataM dm(home.path());
+    ASSERT_TRUE(dm.create(noLogin));
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(dm.db()
+                  .scalar(QStringLiteral("select count(*) from tb_custom_check where down is null"))
+                  ->toInt(),
+              0);
+    EXPECT_EQ(dm.db()
+                  .scalar(QStringLiteral("select count(*) from tb_custom_check where down=True"))
+                  ->toInt(),
+              1);
+}
+
 TEST(DataModule, AMissingTemplateEndsStartUpWithAMessage) {
     TestHome home;
     RecordingMessageService messages;

@@ -118,6 +118,57 @@ TEST_F(LoginTest, RefusalsKeepTheDialogOpenWithTheirMessages) {
     EXPECT_EQ(dm_->session().ManagerID, 0);
 }
 
+// Names compare without regard to case; the digest is always made over the stored name, so a
+// name typed in another case logs in with the right password and is refused only for a wrong
+// one. Where two accounts differ only in case, the exact spelling picks the account.
+TEST_F(LoginTest, ANameTypedInAnotherCaseChecksThePasswordOfTheStoredName) {
+    addUser(QStringLiteral("Admin"), QStringLiteral("a1"));
+    addUser(QStringLiteral("wang"), QStringLiteral("w1"));
+    addUser(QStringLiteral("WANG"), QStringLiteral("w2"));
+    struct Case {
+        const char* typedName;
+        const char* password;
+        const char* refusal;  // nullptr when admitted
+        const char* storedName;
+    };
+    const Case cases[] = {
+        {"admin", "a1", nullptr, "Admin"},
+        {"ADMIN", "a1", nullptr, "Admin"},
+        {"aDmIn", "wrong", "口令错误，请重新输入", nullptr},
+        {"wang", "w1", nullptr, "wang"},
+        {"WANG", "w2", nullptr, "WANG"},
+        {"admins", "a1", "用户名不存在，请重新输入", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typedName);
+        messages_.clear();
+        const bool admitted = start([&](TLoginForm& f) {
+            type(f, QString::fromUtf8(c.typedName), QString::fromUtf8(c.password));
+            click(f, "cxButton2");
+            if (f.isVisible()) {
+                click(f, "cxButton1");
+            }
+        });
+        EXPECT_EQ(admitted, c.refusal == nullptr);
+        if (c.refusal != nullptr) {
+            EXPECT_EQ(messages_.texts(), QStringList{QString::fromUtf8(c.refusal)});
+            continue;
+        }
+        EXPECT_TRUE(messages_.shown().empty());
+        db::Database db;
+        ASSERT_TRUE(db.open(QDir(home_.dbDir()).filePath(QStringLiteral("Cadre.db"))));
+        const auto accounts = db.query(QStringLiteral("select ManagerID,userName from tb_manager"));
+        ASSERT_TRUE(accounts.has_value());
+        int id = 0;
+        for (const QVariantList& row : accounts->rows) {
+            if (row[1].toString() == QString::fromUtf8(c.storedName)) {  // exact spelling
+                id = row[0].toInt();
+            }
+        }
+        EXPECT_EQ(dm_->session().ManagerID, id);
+    }
+}
+
 TEST_F(LoginTest, UseRightDecidesByItsLowestBit) {
     struct Case {
         QVariant sysR;

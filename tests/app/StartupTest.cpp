@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -11,8 +13,12 @@
 #include <QTimer>
 
 #include "app/Login.h"
+#include "app/SingleInstance.h"
 #include "app/Startup.h"
+#include "app/TDbSetForm.h"
 #include "db/Database.h"
+#include "exchange/AutoBackup.h"
+#include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
@@ -31,7 +37,19 @@ class StartupTest : public ::testing::Test {
             {app::passwordDigest(QStringLiteral("abc"), QStringLiteral("张三"))}));
     }
 
-    int run() { return app::runProgram({home_.path(), lock_.filePath(QStringLiteral("l"))}); }
+    QString lockPath() const { return lock_.filePath(QStringLiteral("l")); }
+    int run(std::function<void()> startAgain = {}) {
+        return app::runProgram({home_.path(), lockPath(), std::move(startAgain)});
+    }
+
+    static QWidget* visibleMainForm() {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == u"MainForm" && w->isVisible()) {
+                return w;
+            }
+        }
+        return nullptr;
+    }
 
     static bool anyWindowVisible() {
         for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -74,6 +92,58 @@ TEST_F(StartupTest, ALoggedInUserGetsTheMainWindowWithHisName) {
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(userText, QStringLiteral("当前用户：张三"));
     EXPECT_FALSE(anyWindowVisible());
+}
+
+// After "数据库设置" the program starts again, but only once this copy has closed: the window
+// gone with its layout saved and the backup asked, the database closed, the lock free.
+TEST_F(StartupTest, ARestartStartsTheNewCopyOnlyAfterThisOneHasClosed) {
+    answerLogin(QStringLiteral("张三"), QStringLiteral("abc"), "cxButton2");
+    messages_.answerNext(true);  // the backup asked on exit
+    ModalAnswer<TDbSetForm> settings([](TDbSetForm* dialog) {
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cxButton1")),
+                          Qt::LeftButton);
+    });
+    QTimer::singleShot(200, [] {
+        QWidget* form = visibleMainForm();
+        ASSERT_NE(form, nullptr);
+        form->findChild<QAction*>(QStringLiteral("actDbSettings"))->trigger();
+    });
+    int started = 0;
+    const auto startAgain = [&] {
+        ++started;
+        EXPECT_FALSE(anyWindowVisible());
+        EXPECT_EQ(visibleMainForm(), nullptr);
+        EXPECT_TRUE(messages_.texts().contains(exchange::kAskBackup));
+        EXPECT_EQ(QDir(home_.path() + QStringLiteral("/自动备份")).entryList(QDir::Files).size(),
+                  1);
+        db::Database db;
+        ASSERT_TRUE(db.open(QDir(home_.dbDir()).filePath(QStringLiteral("Cadre.db"))));
+        EXPECT_GT(db.scalar(QStringLiteral("select count(*) from tb_custom_width"))->toInt(), 0);
+        // The lock is free for the new copy.
+        app::SingleInstance next(lockPath());
+        EXPECT_TRUE(next.acquire());
+    };
+    EXPECT_EQ(run(startAgain), 0);
+    EXPECT_EQ(started, 1);
+    EXPECT_EQ(messages_.texts().first(), QStringLiteral("软件将重新启动。"));
+}
+
+// Qt's own texts, such as the standard buttons of the message boxes, are in Chinese.
+TEST_F(StartupTest, QtsOwnTextsAreChinese) {
+    answerLogin(QStringLiteral("张三"), QStringLiteral("abc"), "cxButton2");
+    QString ok;
+    QString cancel;
+    QTimer::singleShot(200, [&] {
+        QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        ok = buttons.button(QDialogButtonBox::Ok)->text();
+        cancel = buttons.button(QDialogButtonBox::Cancel)->text();
+        if (QWidget* form = visibleMainForm()) {
+            form->close();
+        }
+    });
+    EXPECT_EQ(run(), 0);
+    EXPECT_EQ(ok, QStringLiteral("确定"));
+    EXPECT_EQ(cancel, QStringLiteral("取消"));
 }
 
 TEST_F(StartupTest, ACancelledLoginEndsWithoutAWindow) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
+#include <functional>
 
 #include "db/Database.h"
 #include "db/Dataset.h"
@@ -191,6 +192,45 @@ TEST_F(DatasetTest, RequeryKeepsTheCurrentRow) {
     EXPECT_EQ(ds.recordCount(), 4);
     EXPECT_EQ(ds.integer(QStringLiteral("ford")), 2);
     EXPECT_EQ(ds.text(QStringLiteral("xm")), QStringLiteral("阿明"));
+}
+
+// A move posts the edited row first; when the post fails the move does not happen and reports,
+// and the typed values stay for the user to correct or cancel.
+TEST_F(DatasetTest, AMoveWhosePostFailsStaysOnTheEditedRow) {
+    struct Move {
+        const char* name;
+        std::function<bool(db::Dataset&)> run;
+    };
+    const Move moves[] = {
+        {"first", [](db::Dataset& ds) { return ds.first(); }},
+        {"last", [](db::Dataset& ds) { return ds.last(); }},
+        {"next", [](db::Dataset& ds) { return ds.next(); }},
+        {"prior", [](db::Dataset& ds) { return ds.prior(); }},
+        {"moveTo", [](db::Dataset& ds) { return ds.moveTo(0); }},
+        {"locate", [](db::Dataset& ds) { return ds.locate(QStringLiteral("ford"), 3); }},
+        {"requery", [](db::Dataset& ds) { return ds.requery(); }},
+    };
+    for (const Move& move : moves) {
+        SCOPED_TRACE(move.name);
+        db::Dataset ds(db_);
+        ASSERT_TRUE(ds.open(QStringLiteral("select * from tb_family order by ford")));
+        ASSERT_TRUE(ds.moveTo(1));
+        // (CadreID, ford) is the key: ford 1 is taken, so the post fails.
+        ASSERT_TRUE(ds.setValue(QStringLiteral("ford"), 1));
+        ASSERT_TRUE(ds.setValue(QStringLiteral("cw"), QStringLiteral("长子")));
+        EXPECT_FALSE(move.run(ds));
+        EXPECT_FALSE(ds.lastError().isEmpty());
+        EXPECT_EQ(ds.recNo(), 1);
+        EXPECT_EQ(ds.state(), db::Dataset::State::Edit);
+        EXPECT_EQ(ds.text(QStringLiteral("cw")), QStringLiteral("长子"));
+        EXPECT_EQ(count("cw='长子'"), 0);
+        // Corrected, the same move posts and goes.
+        ASSERT_TRUE(ds.setValue(QStringLiteral("ford"), 9));
+        EXPECT_TRUE(move.run(ds)) << ds.lastError().toStdString();
+        EXPECT_EQ(ds.state(), db::Dataset::State::Browse);
+        EXPECT_EQ(count("cw='长子' and ford=9"), 1);
+        exec("update tb_family set cw='儿子', ford=2 where ford=9");
+    }
 }
 
 TEST_F(DatasetTest, BatchWritesEverythingAtOnce) {

@@ -63,7 +63,8 @@ TEST(JetTranslator, DefinitionsBecomeSqliteDefinitions) {
                          "NULL, n memo, d DATETIME, b bit, CONSTRAINT pk PRIMARY KEY (id))"),
               QStringLiteral("CREATE TABLE [tb_x] ([id] INTEGER PRIMARY KEY AUTOINCREMENT, [dwID] "
                              "INTEGER NULL, [rybz] TEXT(255) COLLATE NOCASE NULL, [n] TEXT COLLATE "
-                             "NOCASE, [d] DATETIME, [b] BIT)"));
+                             "NOCASE, [d] DATETIME, [b] BIT NOT NULL ON CONFLICT REPLACE "
+                             "DEFAULT 0)"));
     EXPECT_EQ(translated("ALTER TABLE tb_general Add fnum INTEGER;"),
               QStringLiteral("ALTER TABLE [tb_general] ADD COLUMN [fnum] INTEGER"));
     EXPECT_EQ(translated("ALTER TABLE t drop COLUMN a,b"),
@@ -96,6 +97,29 @@ TEST(JetTranslator, DefinitionsBecomeSqliteDefinitions) {
     for (const TypeCase& t : types) {
         EXPECT_EQ(jet::sqliteColumnType(QString::fromUtf8(t.jet)), QString::fromUtf8(t.sqlite))
             << t.jet;
+    }
+}
+
+// Jet yes/no columns are never null, however they are declared or added.
+TEST(JetTranslator, YesNoColumnsAreNeverNull) {
+    struct Case {
+        const char* jet;
+        const char* sqlite;
+    };
+    const Case cases[] = {
+        {"CREATE TABLE t (b bit NULL)",
+         "CREATE TABLE [t] ([b] BIT NOT NULL ON CONFLICT REPLACE DEFAULT 0)"},
+        {"CREATE TABLE t (b YESNO NOT NULL)",
+         "CREATE TABLE [t] ([b] BIT NOT NULL ON CONFLICT REPLACE DEFAULT 0)"},
+        {"CREATE TABLE t (b bit default null)",
+         "CREATE TABLE [t] ([b] BIT NOT NULL ON CONFLICT REPLACE DEFAULT 0)"},
+        {"CREATE TABLE t (b bit DEFAULT 1)",
+         "CREATE TABLE [t] ([b] BIT NOT NULL ON CONFLICT REPLACE DEFAULT 1)"},
+        {"ALTER TABLE tb_cadre Add Checked BIT",
+         "ALTER TABLE [tb_cadre] ADD COLUMN [Checked] BIT NOT NULL ON CONFLICT REPLACE DEFAULT 0"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(translated(c.jet), QString::fromUtf8(c.sqlite)) << c.jet;
     }
 }
 

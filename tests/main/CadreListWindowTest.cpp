@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -169,6 +170,50 @@ TEST_F(CadreListWindowTest, TheTypeFilterAndTheSubtreeModeRebuildTheList) {
     EXPECT_EQ(shownCadres(), own);
     EXPECT_TRUE(grid->isColumnHidden(CadreListModel::columnOf("name")));
     EXPECT_TRUE(page->action("actMoveUp")->isEnabled());
+}
+
+// "干部类型" is ticked with the mouse: a click on an item's text or on its box ticks it once and
+// leaves the list open; closing applies the choice. Escape closes with the choice the list
+// applies, never a different one.
+TEST_F(CadreListWindowTest, TheTypeChoiceIsTickedWithTheMouseAndEscapeKeepsWhatTheListShows) {
+    exec(QStringLiteral("update tb_cadre set ctype=2 where CadreID=35"));
+    exec(QStringLiteral("update tb_cadre set ctype=6 where CadreID=36"));
+    exec(QStringLiteral("update tb_cadre set ctype=1 where CadreID in (37,38)"));
+    showForm();
+    ASSERT_TRUE(tree->selectUnit(12));
+    auto* types = page->findChild<CheckComboBox*>(QStringLiteral("cbCadreType"));
+    QAbstractItemView* list = types->view();
+    const auto click = [&](int row, bool onTheBox) {
+        const QRect item = list->visualRect(list->model()->index(row, 0));
+        const QPoint at = onTheBox ? QPoint(item.left() + 8, item.center().y()) : item.center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    };
+    int applied = 0;
+    QObject::connect(types, &CheckComboBox::closed, types, [&] { ++applied; });
+
+    types->showPopup();
+    click(1, false);  // 非领导干部, on its text
+    EXPECT_EQ(types->value(), 0b10);
+    EXPECT_TRUE(list->isVisible());
+    click(2, true);  // 后备干部, on its box
+    EXPECT_EQ(types->value(), 0b110);
+    click(3, false);
+    click(3, false);  // ticked and unticked again
+    EXPECT_EQ(types->value(), 0b110);
+    EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(applied, 0);
+    types->hidePopup();
+    EXPECT_EQ(applied, 1);
+    EXPECT_EQ(shownCadres(), (QList<int>{35, 36}));
+
+    types->showPopup();
+    click(0, false);  // 领导干部 as well, then Escape
+    EXPECT_EQ(types->value(), 0b111);
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(types->value(), 0b110);
+    EXPECT_EQ(applied, 1);
+    EXPECT_EQ(shownCadres(), (QList<int>{35, 36}));
 }
 
 TEST_F(CadreListWindowTest, RowsMoveUpDownAndToARowKeepingTheSelection) {

@@ -571,6 +571,38 @@ TEST_F(EmptyTemplate, StrokeTableSortsNamesBySurnameStrokes) {
               0);
 }
 
+// Yes/no columns are never null, in the working database and in the report-up package alike:
+// they start as No, and a null written into one is stored as No.
+TEST_F(EmptyTemplate, EveryYesNoColumnIsNeverNullAndStartsAsNo) {
+    db::Database send;
+    ASSERT_TRUE(send.open(QDir(home_.dbDir()).filePath(QStringLiteral("Send.db"))));
+    int yesNoColumns = 0;
+    for (db::Database* file : {&db_, &send}) {
+        for (const QString& table : file->tables()) {
+            const auto columns = file->query(
+                QStringLiteral("select name, [notnull], dflt_value from pragma_table_info(?) "
+                               "where upper(type)='BIT'"),
+                {table});
+            ASSERT_TRUE(columns.has_value()) << file->lastError();
+            for (const QVariantList& c : columns->rows) {
+                ++yesNoColumns;
+                EXPECT_EQ(c[1].toInt(), 1) << table << '.' << c[0].toString();
+                EXPECT_EQ(c[2].toString(), QStringLiteral("0")) << table << '.' << c[0].toString();
+            }
+        }
+    }
+    EXPECT_GT(yesNoColumns, 30);
+    ASSERT_TRUE(db_.exec(
+        QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,nobz) values (9999,3,NULL)")));
+    ASSERT_TRUE(
+        db_.exec(QStringLiteral("update tb_cadre_node set bind=NULL where ZwCadreID=9999")));
+    const auto row =
+        db_.query(QStringLiteral("select nobz, bind from tb_cadre_node where ZwCadreID=9999"));
+    ASSERT_TRUE(row.has_value() && row->rows.size() == 1u);
+    EXPECT_EQ(row->rows[0][0], QVariant(false));
+    EXPECT_EQ(row->rows[0][1], QVariant(false));
+}
+
 TEST(SendTemplate, HoldsThePackageTablesWithTheReviewColumns) {
     const TestHome home;
     db::Database db;

@@ -108,10 +108,11 @@ TEST_F(QuotaTest, StaffingCountsMembersInStaffingByIdentity) {
     addMember(13, 16, false, QString());                // no identity
     addMember(14, 16, false, QStringLiteral("参照公务员"));
     addMember(15, 15, false, QStringLiteral("行政编制"));  // another unit
-    const QHash<QString, int> counts = units::countStaffing(dm.db(), 16);
-    EXPECT_EQ(counts.size(), 2);
-    EXPECT_EQ(counts.value(QStringLiteral("公务员")), 2);
-    EXPECT_EQ(counts.value(QStringLiteral("参照公务员")), 1);
+    const auto counts = units::countStaffing(dm.db(), 16);
+    ASSERT_TRUE(counts.ok()) << counts.errorText().toStdString();
+    EXPECT_EQ(counts->size(), 2);
+    EXPECT_EQ(counts->value(QStringLiteral("公务员")), 2);
+    EXPECT_EQ(counts->value(QStringLiteral("参照公务员")), 1);
 
     exec(QStringLiteral("delete from tb_department_bz"));
     struct Case {
@@ -124,7 +125,7 @@ TEST_F(QuotaTest, StaffingCountsMembersInStaffingByIdentity) {
         ASSERT_TRUE(units::saveStaffing(dm.db(), 16, QString::fromUtf8(c.identity), c.bzs));
     }
     const auto rows = units::refreshStaffing(dm.db(), 16);
-    ASSERT_TRUE(rows.has_value()) << dm.db().lastError().toStdString();
+    ASSERT_TRUE(rows.ok()) << rows.errorText().toStdString();
     ASSERT_EQ(rows->size(), std::size(cases));
     for (std::size_t i = 0; i < std::size(cases); ++i) {
         EXPECT_EQ((*rows)[i].rybz, QString::fromUtf8(cases[i].identity));
@@ -135,6 +136,24 @@ TEST_F(QuotaTest, StaffingCountsMembersInStaffingByIdentity) {
                         QStringLiteral(" and sjs=") + QString::number(cases[i].sjs)),
                   1);
     }
+}
+
+// A members' count that cannot be read is reported, and the stored actual numbers stay.
+TEST_F(QuotaTest, AStaffingCountThatFailsStoresNothing) {
+    exec(QStringLiteral("delete from tb_department_bz"));
+    exec(
+        QStringLiteral("insert into tb_department_bz (dwID,rybz,bzs,sjs) values "
+                       "(16,'公务员',3,2),(16,'行政编制',1,1)"));
+    ASSERT_TRUE(dm.db().execNative(QStringLiteral("DROP TABLE tb_cadre_node")));
+    EXPECT_FALSE(units::countStaffing(dm.db(), 16).ok());
+    const auto rows = units::refreshStaffing(dm.db(), 16);
+    ASSERT_FALSE(rows.ok());
+    EXPECT_TRUE(rows.errorText().contains(QStringLiteral("tb_cadre_node")))
+        << rows.errorText().toStdString();
+    EXPECT_EQ(count(QStringLiteral("tb_department_bz where dwID=16 and rybz='公务员' and sjs=2")),
+              1);
+    EXPECT_EQ(count(QStringLiteral("tb_department_bz where dwID=16 and rybz='行政编制' and sjs=1")),
+              1);
 }
 
 TEST_F(QuotaTest, OneStaffingRowPerUnitAndIdentity) {
