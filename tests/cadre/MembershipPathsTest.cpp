@@ -78,7 +78,9 @@ class MembershipPathsTest : public CadreData {
         };
     }
 
-    int staffed() { return units::countStaffing(db(), kEducation).value(QStringLiteral("公务员")); }
+    int staffed() {
+        return units::countStaffing(db(), kEducation)->value(QStringLiteral("公务员"));
+    }
 
     // The membership's flags as stored: null stays null.
     std::pair<QVariant, QVariant> flags(int cadre) {

@@ -480,7 +480,7 @@ TEST_F(UnitTreeTest, EveryTreeOperationKeepsEachIndexItsOwnAndInStepWithItsOrder
          [&] { return tree.moveAmongSiblings(1, D::Down); }},
         {"moving a unit to top level", [&] { return move(13, 0); }},
         {"dissolving a unit with children",
-         [&] { return tree.removeSubtree(3, R::Dissolve, QStringLiteral("2012-7")); }},
+         [&] { return tree.removeSubtree(3, R::Dissolve, QStringLiteral("2025-7")); }},
         {"adding below a moved unit", [&] { return add(13); }},
         {"rebuilding", [&] { return tree.rebuildIndexes(); }},
     };
