@@ -54,9 +54,8 @@ Outcome saveMembership(TDataM& dm, int unitId, int cadreId, const QString& enter
     if (unitId == 0) {
         return Outcome::failure(kChooseUnit);
     }
-    const QString text = entered.trimmed();
-    const QDate month = text::parseMonthText(text);
-    if (!text.isEmpty() && !month.isValid()) {
+    const std::optional<text::MonthEntry> month = text::readMonthEntry(entered);
+    if (!month) {
         return Outcome::failure(kBadEntryMonth);
     }
     db::Database& db = dm.db();
@@ -66,11 +65,12 @@ Outcome saveMembership(TDataM& dm, int unitId, int cadreId, const QString& enter
     if (!ensureMember(dm, cadreId, unitId, {true, inStaffing})) {
         return Outcome::failure({});
     }
-    const QString date = month.isValid() ? QStringLiteral("#%1#").arg(month.toString(Qt::ISODate))
-                                         : QStringLiteral("null");
+    const QString date = month->date.isValid()
+                             ? QStringLiteral("#%1#").arg(month->date.toString(Qt::ISODate))
+                             : QStringLiteral("null");
     if (!db.exec(QStringLiteral("update tb_cadre_node set jrsjStr=?,jrsj=") + date +
                      QStringLiteral(",nobz=?") + where,
-                 {text, !inStaffing}) ||
+                 {month->text, !inStaffing}) ||
         !transaction.commit()) {
         return Outcome::failure({});
     }

@@ -13,6 +13,7 @@
 #include "units/Membership.h"
 #include "units/UnitPickerEdit.h"
 #include "widgets/DialogParts.h"
+#include "widgets/MonthEntryBox.h"
 
 TAtDwForm::TAtDwForm(TDataM& dm, QWidget* parent)
     : QDialog(parent),
@@ -29,6 +30,7 @@ TAtDwForm::TAtDwForm(TDataM& dm, QWidget* parent)
     edtEntered->setObjectName(QStringLiteral("edtEntered"));
     edtEntered->setPlaceholderText(QStringLiteral("年.月"));
     edtEntered->setMaxLength(10);
+    widgets::limitToMonthEntry(edtEntered);
     chkInStaffing->setObjectName(QStringLiteral("chkInStaffing"));
     unitBox_->setDatabase(&dm_.db());
 

@@ -84,14 +84,25 @@ QList<int> subtreeByParents(const ParentLinks& links, int rootId) {
 
 // The posts of dissolved units stay in their cadres' history: the current ones end in the month
 // of the dissolution (the cadres' current-post texts are refreshed), and every post of the units
-// keeps its unit's name but no longer its ID.
+// keeps its unit's name but no longer its ID. A cadre whose every current post was in those units
+// holds no post afterwards, and its current-post texts, which would name only posts of units
+// that no longer exist, are cleared unless they are locked.
 Result<void> keepPostsAsHistory(TDataM& dm, const QString& units, const text::MonthEntry& month) {
+    db::Database& db = dm.db();
+    if (!db.exec(QStringLiteral("update tb_cadre set xrz='',allZwList='',allRzsjList='' where "
+                                "ZwLock=False and CadreID in (select ZwCadreID from tb_cadre_zw "
+                                "where status=1 and dwID in ") +
+                 units +
+                 QStringLiteral(") and CadreID not in (select ZwCadreID from tb_cadre_zw where "
+                                "status=1 and dwID<>0 and not dwID in ") +
+                 units + u')')) {
+        return Failure{{}, db.lastError()};
+    }
     const Result<void> ended =
         cadre::endCurrentPosts(dm, QStringLiteral("dwID in ") + units, month, 0);
     if (!ended) {
         return ended;
     }
-    db::Database& db = dm.db();
     if (!db.exec(QStringLiteral("update tb_cadre_zw set dwID=0 where dwID in ") + units)) {
         return Failure{{}, db.lastError()};
     }

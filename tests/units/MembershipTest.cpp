@@ -105,8 +105,9 @@ TEST_F(MembershipTest, SavingWritesTheMonthItsFirstDayAndTheStaffingFlag) {
         const char* storedText;
         QDate date;  // invalid: stored as null
     };
-    const Case cases[] = {{"2012.7", false, "2012.7", QDate(2012, 7, 1)},
+    const Case cases[] = {{"2012.7", false, "2012.07", QDate(2012, 7, 1)},
                           {" 2015.03 ", true, "2015.03", QDate(2015, 3, 1)},
+                          {"2016-4", true, "2016.04", QDate(2016, 4, 1)},
                           {"", true, "", QDate()}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entered);
@@ -155,10 +156,10 @@ TEST_F(MembershipTest, NoUnitOrABadMonthIsRefusedAndWritesNothing) {
         const char* entered;
         QString message;
     };
-    const Case cases[] = {{0, "2012.07", units::kChooseUnit},
-                          {3, "2012.13", units::kBadEntryMonth},
-                          {3, "12.7", units::kBadEntryMonth},
-                          {4, "abc", units::kBadEntryMonth}};
+    const Case cases[] = {
+        {0, "2012.07", units::kChooseUnit},       {3, "2012.13", units::kBadEntryMonth},
+        {3, "12.7", units::kBadEntryMonth},       {3, "1850.01", units::kBadEntryMonth},
+        {3, "2012.07.01", units::kBadEntryMonth}, {4, "abc", units::kBadEntryMonth}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entered);
         const units::Outcome outcome =
@@ -206,7 +207,7 @@ TEST_F(MembershipTest, TheDialogShowsTheMembershipAndWritesTheUnitChosenInIt) {
     const Row created = row(12, 2);
     EXPECT_EQ(created.count, 1);
     EXPECT_EQ(created.order, next);
-    EXPECT_EQ(created.entered, QStringLiteral("2023.1"));
+    EXPECT_EQ(created.entered, QStringLiteral("2023.01"));
     EXPECT_FALSE(created.nobz);
     EXPECT_GT(dialog.savedMembershipId(), 0);
     // The membership the dialog opened on is untouched.

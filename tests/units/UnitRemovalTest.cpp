@@ -45,6 +45,14 @@ class UnitRemovalTest : public UnitTreeTest {
         EXPECT_EQ(count(QStringLiteral("tb_cadre")), cadres);
     }
 
+    QString text(int cadreId, const char* column) {
+        return dm.db()
+            .scalar(QStringLiteral("select %1 from tb_cadre where CadreID=%2")
+                        .arg(QString::fromLatin1(column))
+                        .arg(cadreId))
+            ->toString();
+    }
+
     QString subtree;
     int postsInSubtree = 0;
     int postsElsewhere = 0;
@@ -93,6 +101,23 @@ TEST_F(UnitRemovalTest, DissolvingEndsTheCurrentPostsAndKeepsEveryPostAsHistory)
             dm.db().scalar(QStringLiteral("select xrz from tb_cadre where CadreID=2"))->toString(),
             QStringLiteral("中共某市委员会副书记"));
     }
+}
+
+TEST_F(UnitRemovalTest, CadresLeftWithoutAPostNoLongerNameTheDissolvedUnitsPosts) {
+    // Cadre 11 held posts only in the dissolved units, cadre 12 too but with a locked text,
+    // cadre 2 also holds a post elsewhere.
+    exec(QStringLiteral("update tb_cadre set ZwLock=True where CadreID=12"));
+    const QString locked = text(12, "xrz");
+    ASSERT_FALSE(text(11, "xrz").isEmpty());
+    ASSERT_FALSE(locked.isEmpty());
+    const Outcome removed =
+        tree.removeSubtree(3, UnitTree::Removal::Dissolve, QStringLiteral("2025.03"));
+    ASSERT_TRUE(removed) << removed.message;
+    for (const char* column : {"xrz", "allZwList", "allRzsjList"}) {
+        EXPECT_EQ(text(11, column), QString()) << column;
+    }
+    EXPECT_EQ(text(12, "xrz"), locked);
+    EXPECT_EQ(text(2, "xrz"), QStringLiteral("中共某市委员会副书记"));
 }
 
 TEST_F(UnitRemovalTest, DeletingRemovesThePostsToo) {
