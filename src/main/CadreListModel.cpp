@@ -263,7 +263,7 @@ QMimeData* CadreListModel::mimeData(const QModelIndexList& indexes) const {
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out << value(row, "CadreID").toInt() << value(row, "CnID").toInt() << value(row, "dwID").toInt()
-        << value(row, "xm").toString() << value(row, "xrz").toString();
+        << value(row, "xm").toString() << value(row, "zwList").toString();
     auto* mime = new QMimeData;
     mime->setData(kMimeType, bytes);
     return mime;
@@ -274,6 +274,6 @@ bool readDraggedCadre(const QMimeData* mime, DraggedCadre* out) {
         return false;
     }
     QDataStream in(mime->data(CadreListModel::kMimeType));
-    in >> out->cadreId >> out->cnId >> out->unitId >> out->name >> out->currentPost;
+    in >> out->cadreId >> out->cnId >> out->unitId >> out->name >> out->postsInUnit;
     return in.status() == QDataStream::Ok && out->cadreId != 0;
 }

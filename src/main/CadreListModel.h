@@ -25,7 +25,7 @@ extern const std::vector<CadreListColumn> kCadreListGridColumns;
 // position in the list as shown, whatever the sort; sorting by a column keeps the list's own
 // order among equal values, and sorting by "序号" (or column -1) goes back to the list's order.
 // Rows can be dragged: the drag carries the cadre, its membership row and unit, its name and
-// current post.
+// its posts in the unit.
 class CadreListModel final : public QAbstractTableModel {
     Q_OBJECT
 
@@ -80,6 +80,7 @@ struct DraggedCadre {
     int cnId = 0;
     int unitId = 0;
     QString name;
-    QString currentPost;
+    // The cadre's current posts in the unit it is dragged from (zwList, "、" between posts).
+    QString postsInUnit;
 };
 bool readDraggedCadre(const QMimeData* mime, DraggedCadre* out);

@@ -380,7 +380,9 @@ void PageDw::dropOnUnit(int unitId, const QString& unitName, const DraggedCadre&
     if (!admin::HasRight(*dm_, QStringLiteral("WGB"))) {
         return;
     }
-    TGbMoveInForm form(cadre.name, unitName, cadre.currentPost, lblHeading->text(), this);
+    // The new post is recorded under the name typed, so the box starts with the posts the
+    // cadre held in the unit it leaves rather than the whole current-post text.
+    TGbMoveInForm form(cadre.name, unitName, cadre.postsInUnit, lblHeading->text(), this);
     if (form.exec() != QDialog::Accepted) {
         return;
     }

@@ -28,11 +28,10 @@ QLabel* strong(const QString& text, const char* name) {
 }  // namespace
 
 TGbMoveInForm::TGbMoveInForm(const QString& cadreName, const QString& targetUnit,
-                             const QString& currentPost, const QString& currentUnit,
-                             QWidget* parent)
+                             const QString& postName, const QString& currentUnit, QWidget* parent)
     : QDialog(parent),
       edtMonth(new QLineEdit),
-      edtPost(new QLineEdit(currentPost)),
+      edtPost(new QLineEdit(postName)),
       chkLeave(new QCheckBox(QStringLiteral("是的，从原单位") + currentUnit +
                              QStringLiteral("中删除"))) {
     setObjectName(QStringLiteral("TGbMoveInForm"));

@@ -12,7 +12,7 @@ class TGbMoveInForm final : public QDialog {
     Q_OBJECT
 
   public:
-    TGbMoveInForm(const QString& cadreName, const QString& targetUnit, const QString& currentPost,
+    TGbMoveInForm(const QString& cadreName, const QString& targetUnit, const QString& postName,
                   const QString& currentUnit, QWidget* parent = nullptr);
 
     QString monthText() const;

@@ -349,6 +349,12 @@ TEST_F(CadreListWindowTest, DroppingARowOnAUnitTransfersTheCadre) {
         const ModalAnswer<TGbMoveInForm> answer([this](TGbMoveInForm* dialog) {
             EXPECT_EQ(dialog->findChild<QLabel*>(QStringLiteral("lblTarget"))->text(),
                       QStringLiteral("某市教育局"));
+            // The post box starts with the posts held in the unit left, not the whole text.
+            EXPECT_EQ(dialog->findChild<QLineEdit*>(QStringLiteral("edtPost"))->text(),
+                      dm.db()
+                          .scalar(QStringLiteral(
+                              "select zwList from tb_cadre_node where ZwCadreID=36 and dwID=12"))
+                          ->toString());
             auto* month = dialog->findChild<QLineEdit*>(QStringLiteral("edtMonth"));
             auto* ok = dialog->findChild<QPushButton*>(QStringLiteral("btnOK"));
             // A month that is none keeps the dialog open; typing takes only the entry pattern.
