@@ -165,3 +165,7 @@ QByteArray jpegPicture(int width, int height) {
 }
 
 }  // namespace office_test
+
+void PrintTo(const QJsonValue& value, std::ostream* out) {
+    *out << QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact).toStdString();
+}

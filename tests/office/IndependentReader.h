@@ -3,6 +3,7 @@
 #include <QJsonValue>
 #include <QString>
 #include <QStringList>
+#include <ostream>
 
 // Debian's own Python (/usr/bin/python3, which sees python3-docx and python3-openpyxl) as an
 // independent reader and writer of Office documents: the tests make their fixtures with it and
@@ -36,3 +37,6 @@ QByteArray pngPicture(int width = 30, int height = 40);
 QByteArray jpegPicture(int width = 30, int height = 40);
 
 }  // namespace office_test
+
+// Shows JSON values in test failures as JSON text.
+void PrintTo(const QJsonValue& value, std::ostream* out);
