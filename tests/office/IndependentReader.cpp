@@ -143,6 +143,65 @@ print(json.dumps(True))
     ASSERT_EQ(runPython(script, {path}), QJsonValue(true));
 }
 
+void writeXlsFixture(const QString& path) {
+    // A BIFF8 workbook stream (globals with fonts, cell formats, a shared-string table and
+    // one sheet; the sheet with text, a number and a date-formatted number) inside a minimal
+    // OLE compound file: FAT sector, stream sectors, directory sector.
+    const QString script = QStringLiteral(R"PY(
+import struct, sys
+def rec(t, data): return struct.pack('<HH', t, len(data)) + data
+def bof(dt): return rec(0x0809, struct.pack('<HHHHII', 0x0600, dt, 0x0DBB, 0x07CC, 0, 6))
+def u16str(s):  # XLUnicodeString, 16-bit length
+    return struct.pack('<HB', len(s), 1) + s.encode('utf-16-le')
+strings = ['姓名', '张三', '工作表']
+sheet_name = '名单'
+fonts = rec(0x0031, struct.pack('<HHHHHBBBB', 200, 0, 0x7FFF, 400, 0, 0, 0, 0, 0) + struct.pack('<BB', 5, 1) + 'Arial'.encode('utf-16-le'))
+xf = lambda fmt, style: rec(0x00E0, struct.pack('<HHHBBBBIIH', 0, fmt, 0xFFF5 if style else 0x0001, 0x20, 0, 0, 0, 0, 0, 0x20C0))
+glob = bof(0x0005) + rec(0x0042, struct.pack('<H', 1200)) + fonts * 5
+glob += b''.join(xf(0, True) for _ in range(15)) + xf(0, False) + xf(14, False)
+glob += rec(0x0293, struct.pack('<HBB', 0x8000, 0, 0xFF))  # STYLE Normal (builtin)
+sst = struct.pack('<II', len(strings), len(strings)) + b''.join(u16str(s) for s in strings)
+sst_rec = rec(0x00FC, sst)
+name = sheet_name.encode('utf-16-le')
+bs_len = 4 + 8 + len(sheet_name) * 2 + 2
+eof = rec(0x000A, b'')
+def boundsheet(pos): return rec(0x0085, struct.pack('<IBBBB', pos, 0, 0, len(sheet_name), 1) + name)
+sheet_pos = len(glob) + len(boundsheet(0)) + len(sst_rec) + len(eof)
+glob += boundsheet(sheet_pos) + sst_rec + eof
+sheet = bof(0x0010) + rec(0x0200, struct.pack('<IIHHH', 0, 3, 0, 3, 0))
+sheet += rec(0x00FD, struct.pack('<HHHI', 0, 0, 15, 0))
+sheet += rec(0x00FD, struct.pack('<HHHI', 1, 0, 15, 1))
+sheet += rec(0x0203, struct.pack('<HHHd', 1, 1, 15, 42.5))
+sheet += rec(0x0203, struct.pack('<HHHd', 1, 2, 16, 29342.0))  # 1980-05-01 with a date format
+sheet += rec(0x00FD, struct.pack('<HHHI', 2, 2, 15, 2))
+sheet += eof
+stream = glob + sheet
+stream += b'\0' * (4096 - len(stream)) if len(stream) < 4096 else b''
+stream_sectors = (len(stream) + 511) // 512
+stream_padded = stream + b'\0' * (stream_sectors * 512 - len(stream))
+FREE, END, FATSECT = 0xFFFFFFFF, 0xFFFFFFFE, 0xFFFFFFFD
+fat = [FATSECT] + [i + 1 for i in range(1, stream_sectors)] + [END, END]
+fat += [FREE] * (128 - len(fat))
+dir_sector = 1 + stream_sectors
+header = b'\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1' + b'\0' * 16
+header += struct.pack('<HHHHH', 0x3E, 3, 0xFFFE, 9, 6) + b'\0' * 6
+header += struct.pack('<IIIIIIII', 0, 1, dir_sector, 0, 4096, END, 0, END) + struct.pack('<I', END)
+header = header[:76]
+header += struct.pack('<I', 0) + struct.pack('<I', FREE) * 108
+def entry(name, typ, child, start, size):
+    n = (name + '\0').encode('utf-16-le') if name else b''
+    return (n + b'\0' * (64 - len(n)) + struct.pack('<HBB', len(n), typ, 1) +
+            struct.pack('<III', FREE, FREE, child) + b'\0' * 16 + struct.pack('<I', 0) +
+            b'\0' * 16 + struct.pack('<III', start, size, 0))
+directory = entry('Root Entry', 5, 1, END, 0) + entry('Workbook', 2, FREE, 1, len(stream))
+directory += (b'\0' * 64 + struct.pack('<HBB', 0, 0, 0) + struct.pack('<III', FREE, FREE, FREE) + b'\0' * 48) * 2
+data = header + struct.pack('<128I', *fat) + stream_padded + directory
+open(sys.argv[1], 'wb').write(data)
+print('true')
+)PY");
+    ASSERT_EQ(runPython(script, {path}), QJsonValue(true));
+}
+
 namespace {
 
 QByteArray encoded(int width, int height, const char* format) {

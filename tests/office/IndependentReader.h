@@ -32,6 +32,10 @@ void writeDocxFixture(const QString& path);
 //   sheet "空表" (sheet 2): nothing.
 void writeXlsxFixture(const QString& path);
 
+// A legacy .xls (BIFF8 in an OLE compound file) written byte by byte at `path`, with one sheet
+// "名单" of 3 x 3 cells: A1 "姓名", A2 "张三", B2 42.5, C2 1980-05-01 (a date format), C3 "工作表".
+void writeXlsFixture(const QString& path);
+
 // A tiny PNG picture (`width` x `height` pixels) and a JPEG one.
 QByteArray pngPicture(int width = 30, int height = 40);
 QByteArray jpegPicture(int width = 30, int height = 40);
