@@ -51,6 +51,9 @@ Result<ZipPackage> ZipPackage::open(const QString& path) {
 }
 
 Result<ZipPackage> ZipPackage::fromBytes(const QByteArray& bytes, const QString& name) {
+    if (bytes.isEmpty()) {
+        return Failure{kNotZip.arg(name, QStringLiteral("文件为空")), {}};
+    }
     zip_error_t error;
     zip_error_init(&error);
     zip_source_t* source = zip_source_buffer_create(bytes.constData(), bytes.size(), 0, &error);

@@ -6,7 +6,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include "IndependentReader.h"
+#include "OfficeFixtures.h"
 #include "office/DocxDocument.h"
 
 using office::DocxDocument;

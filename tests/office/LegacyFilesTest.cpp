@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "IndependentReader.h"
+#include "OfficeFixtures.h"
 #include "office/LegacyFiles.h"
 #include "office/Spreadsheet.h"
 #include "office/XlsWorkbook.h"

@@ -7,7 +7,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include "IndependentReader.h"
+#include "OfficeFixtures.h"
 #include "office/NewWorkbook.h"
 
 using office::NewSheet;

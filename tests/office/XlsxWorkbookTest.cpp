@@ -7,7 +7,7 @@
 #include <QJsonObject>
 #include <QTemporaryDir>
 
-#include "IndependentReader.h"
+#include "OfficeFixtures.h"
 #include "office/Spreadsheet.h"
 #include "office/XlsxWorkbook.h"
 #include "office/ZipPackage.h"

@@ -5,9 +5,9 @@
 #include <QStringList>
 #include <ostream>
 
-// Debian's own Python (/usr/bin/python3, which sees python3-docx and python3-openpyxl) as an
-// independent reader and writer of Office documents: the tests make their fixtures with it and
-// read back what the program wrote.
+// The fixtures of the office tests, and Debian's own Python (/usr/bin/python3, which sees
+// python3-docx and python3-openpyxl) as an independent reader and writer of Office documents:
+// the tests make most fixtures with it and read back what the program wrote.
 namespace office_test {
 
 // Runs `script` with `arguments` (sys.argv[1:]) and returns what it printed, parsed as JSON.
@@ -35,6 +35,13 @@ void writeXlsxFixture(const QString& path);
 // A legacy .xls (BIFF8 in an OLE compound file) written byte by byte at `path`, with one sheet
 // "名单" of 3 x 3 cells: A1 "姓名", A2 "张三", B2 42.5, C2 1980-05-01 (a date format), C3 "工作表".
 void writeXlsFixture(const QString& path);
+
+// A .pptx named "模板.pptx", built part by part: slide 1 with a title shape and one table of
+// 2 rows x 3 grid columns (row 1: "姓名" centred, bold 18 point | "<姓名>" line break "第二行",
+// then a paragraph with a slide-number field "3", merged across columns 2-3 | the covered
+// cell; row 2: a cell without text body | an empty cell whose paragraph mark is 12 point |
+// "丙"), slide 2 without tables.
+QByteArray pptxFixtureBytes();
 
 // A tiny PNG picture (`width` x `height` pixels) and a JPEG one.
 QByteArray pngPicture(int width = 30, int height = 40);
