@@ -146,19 +146,18 @@ struct Sheet {
     std::vector<CellRange> merges;
     bool changed = false;
 
-    CellRange used() const {
-        CellRange range;
-        if (cells.empty()) {
-            return range;
+    CellRange used;  // kept up to date as cells are added; cells are never removed
+
+    void addCell(int row, int column, pugi::xml_node cell) {
+        cells.emplace(std::make_pair(row, column), cell);
+        if (used.isEmpty()) {
+            used = CellRange{row, column, row, column};
+            return;
         }
-        range.firstRow = cells.begin()->first.first;
-        range.lastRow = cells.rbegin()->first.first;
-        range.firstColumn = kMaxSheetColumns;
-        for (const auto& [address, node] : cells) {
-            range.firstColumn = std::min(range.firstColumn, address.second);
-            range.lastColumn = std::max(range.lastColumn, address.second);
-        }
-        return range;
+        used.firstRow = std::min(used.firstRow, row);
+        used.lastRow = std::max(used.lastRow, row);
+        used.firstColumn = std::min(used.firstColumn, column);
+        used.lastColumn = std::max(used.lastColumn, column);
     }
 };
 
@@ -253,7 +252,7 @@ struct XlsxWorkbook::Data {
                     }
                     setAttribute(cell, "r", xlsx::cellReference(rowNumber, columnNumber));
                 }
-                sheet.cells.emplace(std::make_pair(rowNumber, columnNumber), cell);
+                sheet.addCell(rowNumber, columnNumber, cell);
                 if (qsizetype(sheet.cells.size()) > kMaxCellsPerSheet) {
                     return Failure{kTooManyCells.arg(file, sheet.name), {}};
                 }
@@ -415,7 +414,7 @@ struct XlsxWorkbook::Data {
         if (std::strcmp(attribute(row, "customFormat").value(), "1") == 0 && attribute(row, "s")) {
             setAttribute(cell, "s", utf8(attribute(row, "s").value()));
         }
-        sheet.cells.emplace(std::make_pair(rowNumber, column), cell);
+        sheet.addCell(rowNumber, column, cell);
         return cell;
     }
 
@@ -557,7 +556,7 @@ Result<CellRange> XlsxWorkbook::usedRange(int sheet) const {
     if (!found) {
         return found.failure();
     }
-    return (*found)->used();
+    return (*found)->used;
 }
 
 Result<QVariant> XlsxWorkbook::value(int sheet, int row, int column) const {
@@ -685,7 +684,7 @@ Result<void> XlsxWorkbook::setValue(int sheet, int row, int column, const QVaria
         cell.append_child(target.names("v").c_str()).text().set(number.toUtf8().constData());
     }
 
-    const CellRange used = target.used();
+    const CellRange& used = target.used;
     pugi::xml_node root = target.document->document_element();
     if (pugi::xml_node dimension = child(root, "dimension")) {
         setAttribute(dimension, "ref",

@@ -76,6 +76,7 @@ Result<ZipPackage> ZipPackage::fromBytes(const QByteArray& bytes, const QString&
         return Failure{kTooLarge.arg(name), {}};
     }
     ZipPackage package(name);
+    package.original_ = bytes;
     qint64 total = 0;
     for (zip_int64_t i = 0; i < count; ++i) {
         zip_stat_t stat;
@@ -118,7 +119,8 @@ Result<ZipPackage> ZipPackage::fromBytes(const QByteArray& bytes, const QString&
                 {}};
         }
         total += data.size();
-        package.setPart(entryName, std::move(data));
+        package.order_.append(entryName);
+        package.parts_[entryName] = std::move(data);
     }
     return package;
 }
@@ -157,10 +159,12 @@ Result<QByteArray> ZipPackage::part(const QString& part) const {
 
 void ZipPackage::setPart(const QString& part, QByteArray bytes) {
     if (const QString* found = findName(part)) {
+        changed_.insert(*found);
         parts_[*found] = std::move(bytes);
         return;
     }
     order_.append(part);
+    changed_.insert(part);
     parts_[part] = std::move(bytes);
 }
 
@@ -171,12 +175,24 @@ void ZipPackage::removePart(const QString& part) {
     }
     const QString key = *found;
     parts_.erase(key);
+    changed_.erase(key);
     order_.removeOne(key);
 }
 
 Result<QByteArray> ZipPackage::toBytes() const {
     zip_error_t error;
     zip_error_init(&error);
+    // Parts nobody changed since reading are copied from the original archive as they were
+    // compressed; the rest are deflated anew.
+    Archive original;
+    if (!original_.isEmpty()) {
+        zip_source_t* source =
+            zip_source_buffer_create(original_.constData(), original_.size(), 0, &error);
+        original.reset(source ? zip_open_from_source(source, ZIP_RDONLY, &error) : nullptr);
+        if (!original) {
+            zip_source_free(source);
+        }
+    }
     zip_source_t* target = zip_source_buffer_create(nullptr, 0, 0, &error);
     if (!target) {
         const QString text = zipErrorText(&error);
@@ -192,24 +208,38 @@ Result<QByteArray> ZipPackage::toBytes() const {
         return Failure{kCannotPack.arg(name_, text), {}};
     }
     zip_error_fini(&error);
-
-    for (const QString& partName : order_) {
-        const QByteArray& data = parts_.at(partName);
-        zip_source_t* source = zip_source_buffer(archive, data.constData(), data.size(), 0);
-        if (!source || zip_file_add(archive, partName.toUtf8().constData(), source,
-                                    ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
-            const QString text = zipErrorText(zip_get_error(archive));
-            zip_source_free(source);
-            zip_discard(archive);
-            zip_source_free(target);
-            return Failure{kCannotPack.arg(name_, text), {}};
-        }
-    }
-    if (zip_close(archive) != 0) {
+    const auto fail = [&]() -> Result<QByteArray> {
         const QString text = zipErrorText(zip_get_error(archive));
         zip_discard(archive);
         zip_source_free(target);
         return Failure{kCannotPack.arg(name_, text), {}};
+    };
+
+    for (const QString& partName : order_) {
+        const QByteArray utf8Name = partName.toUtf8();
+        const zip_int64_t unchanged =
+            original && !changed_.count(partName)
+                ? zip_name_locate(original.get(), utf8Name.constData(), ZIP_FL_ENC_RAW)
+                : -1;
+        zip_source_t* source = nullptr;
+        if (unchanged >= 0) {
+            source = zip_source_zip(archive, original.get(), zip_uint64_t(unchanged),
+                                    ZIP_FL_COMPRESSED, 0, -1);
+        } else {
+            const QByteArray& data = parts_.at(partName);
+            source = zip_source_buffer(archive, data.constData(), data.size(), 0);
+        }
+        if (!source) {
+            return fail();
+        }
+        if (zip_file_add(archive, utf8Name.constData(), source,
+                         ZIP_FL_ENC_UTF_8 | ZIP_FL_OVERWRITE) < 0) {
+            zip_source_free(source);
+            return fail();
+        }
+    }
+    if (zip_close(archive) != 0) {
+        return fail();
     }
 
     QByteArray bytes;

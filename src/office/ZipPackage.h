@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <map>
+#include <set>
 
 #include "db/Result.h"
 
@@ -52,7 +53,8 @@ class ZipPackage {
     // Removes the part; nothing happens when there is none.
     void removePart(const QString& part);
 
-    // The whole package as a new ZIP archive (entries deflated, in archive order).
+    // The whole package as a new ZIP archive, in archive order: parts set or added since
+    // reading are deflated anew, the others are copied as they were compressed.
     Result<QByteArray> toBytes() const;
 
     // Writes the archive to `path`: a temporary file in the same folder is written completely
@@ -64,8 +66,10 @@ class ZipPackage {
     const QString* findName(const QString& part) const;
 
     QString name_;
+    QByteArray original_;  // the archive the package was read from, if any
     QStringList order_;
     std::map<QString, QByteArray> parts_;
+    std::set<QString> changed_;  // parts set since reading (all parts of a new package)
 };
 
 // Writes `bytes` to `path` through a temporary file in the same folder that replaces `path`
