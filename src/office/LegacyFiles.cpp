@@ -22,6 +22,7 @@ const QString kUnknownKind =
 const QString kConversionFailed =
     QStringLiteral("LibreOffice未能转换文件“%1”%2。请用Office或WPS将其另存为%3格式后再使用。");
 const QString kCannotWrite = QStringLiteral("无法写入文件夹“%1”。");
+const QString kCannotRead = QStringLiteral("无法读取文件“%1”：%2");
 
 // The OOXML extension a legacy extension converts to; empty for anything else.
 QString targetExtension(const QString& path) {
@@ -122,7 +123,11 @@ Result<QString> convertLegacyFile(const QString& path, const QString& outputFold
 }
 
 Result<QString> usableOfficeFile(const QString& path, const QString& outputFolder) {
-    if (!isLegacyOfficeFile(path)) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return Failure{kCannotRead.arg(QFileInfo(path).fileName(), file.errorString()), {}};
+    }
+    if (file.read(2) == "PK") {
         return path;
     }
     return convertLegacyFile(path, outputFolder);

@@ -28,8 +28,10 @@ QString findLibreOffice();
 Result<QString> convertLegacyFile(const QString& path, const QString& outputFolder,
                                   int timeoutMs = 120000);
 
-// A file the OOXML classes can open: `path` itself when it is not a legacy file, else its
-// converted copy in `outputFolder` (see convertLegacyFile).
+// A file the OOXML classes can open: `path` itself when it is a ZIP package (as .docx, .xlsx
+// and .pptx are, whatever the extension says), else its converted copy in `outputFolder` (see
+// convertLegacyFile); so a legacy binary file, and also an RTF or web page saved under a ".doc"
+// name, is converted. Fails when the file cannot be read.
 Result<QString> usableOfficeFile(const QString& path, const QString& outputFolder);
 
 }  // namespace office

@@ -8,6 +8,7 @@
 
 #include "OfficeFixtures.h"
 #include "office/DocxDocument.h"
+#include "office/ZipPackage.h"
 
 using office::DocxDocument;
 using office_test::runPython;
@@ -237,6 +238,26 @@ TEST_F(DocxDocumentTest, CellWidthsAndHeightsInMillimetres) {
     const Result<double> automatic = document.cellHeightMm(1, 1, 1);
     ASSERT_FALSE(automatic.ok());
     EXPECT_TRUE(automatic.errorText().contains(QStringLiteral("自动")));
+
+    // Without a width of their own, cells are as wide as the grid columns they span, counted
+    // from the row's skipped grid columns on.
+    Result<office::ZipPackage> package = office::ZipPackage::open(fixture_);
+    ASSERT_TRUE(package.ok());
+    QByteArray xml = *package->part(QStringLiteral("word/document.xml"));
+    xml.replace("<w:tcW w:type=\"dxa\" w:w=\"5103\"/>", "");
+    xml.replace("<w:tr><w:trPr><w:trHeight",
+                "<w:tr><w:trPr><w:gridBefore w:val=\"1\"/><w:trHeight");
+    xml.replace("<w:tcW w:type=\"dxa\" w:w=\"1701\"/></w:tcPr><w:p><w:r><w:t>甲",
+                "<w:tcW w:type=\"pct\" w:w=\"1000\"/></w:tcPr><w:p><w:r><w:t>甲");
+    xml.replace("<w:tcW w:type=\"dxa\" w:w=\"2835\"/></w:tcPr><w:p><w:r><w:t>丙",
+                "</w:tcPr><w:p><w:r><w:t>丙");
+    package->setPart(QStringLiteral("word/document.xml"), xml);
+    const Result<DocxDocument> edited =
+        DocxDocument::fromBytes(*package->toBytes(), QStringLiteral("表格.docx"));
+    ASSERT_TRUE(edited.ok());
+    EXPECT_NEAR(*edited->cellWidthMm(1, 2, 2), 90.0, 0.05);  // grid columns 2 and 3
+    EXPECT_NEAR(*edited->cellWidthMm(1, 3, 1), 40.0, 0.05);  // after one skipped grid column
+    EXPECT_FALSE(edited->cellWidthMm(1, 3, 3).ok());         // runs past the grid
 }
 
 TEST_F(DocxDocumentTest, SavingReplacesTheFileWholeAndReportsAnUnwritableFolder) {

@@ -86,6 +86,19 @@ TEST_F(LegacyFilesTest, WithoutLibreOfficeTheMessageNamesTheFileAndTheFormatToSa
     }
     EXPECT_TRUE(QDir(dir_.filePath(QStringLiteral("TEMP"))).isEmpty());
 
+    // Old systems often save web pages or RTF under a ".doc" name; they need LibreOffice too.
+    const QString rtf = dir_.filePath(QStringLiteral("网页.doc"));
+    QFile rtfFile(rtf);
+    ASSERT_TRUE(rtfFile.open(QIODevice::WriteOnly));
+    rtfFile.write("{\\rtf1 text}");
+    rtfFile.close();
+    const Result<QString> notConverted = office::usableOfficeFile(rtf, dir_.path());
+    ASSERT_FALSE(notConverted.ok());
+    EXPECT_TRUE(notConverted.errorText().contains(QStringLiteral("网页.doc")));
+    EXPECT_TRUE(notConverted.errorText().contains(QStringLiteral(".docx")));
+    EXPECT_FALSE(
+        office::usableOfficeFile(dir_.filePath(QStringLiteral("无.doc")), dir_.path()).ok());
+
     const Result<QString> unknown =
         office::convertLegacyFile(copyAs(QStringLiteral("数据.bin")), dir_.path());
     ASSERT_FALSE(unknown.ok());
