@@ -140,13 +140,6 @@ void appendText(const pugi::xml_node& node, QString& out) {
     }
 }
 
-// The prefix the document uses for the WordprocessingML namespace ("w").
-std::string prefixOf(const pugi::xml_node& node) {
-    const char* name = node.name();
-    const char* colon = std::strchr(name, ':');
-    return colon ? std::string(name, colon) : std::string();
-}
-
 // Turns text into paragraph lines: CR LF, CR and Word's line break character end a line;
 // other control characters, which XML cannot hold, are dropped.
 QStringList lines(const QString& text) {

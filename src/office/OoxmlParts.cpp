@@ -63,6 +63,12 @@ bool is(const pugi::xml_node& node, const char* local) {
     return node.type() == pugi::node_element && std::strcmp(localName(node), local) == 0;
 }
 
+std::string prefixOf(const pugi::xml_node& node) {
+    const char* name = node.name();
+    const char* colon = std::strchr(name, ':');
+    return colon ? std::string(name, colon) : std::string();
+}
+
 pugi::xml_node child(const pugi::xml_node& parent, const char* local) {
     for (pugi::xml_node node : parent.children()) {
         if (is(node, local)) {

@@ -6,6 +6,7 @@
 #include <memory>
 #include <optional>
 #include <pugixml.hpp>
+#include <string>
 #include <vector>
 
 #include "db/Result.h"
@@ -38,6 +39,9 @@ QByteArray serialise(const pugi::xml_document& document);
 // The local name of an element ("w:tbl" -> "tbl"), so prefixes chosen by other writers match.
 const char* localName(const pugi::xml_node& node);
 bool is(const pugi::xml_node& node, const char* local);
+
+// The namespace prefix of an element's name ("w" for "w:tbl"; empty when it has none).
+std::string prefixOf(const pugi::xml_node& node);
 
 // The first child element with the local name, or an empty node.
 pugi::xml_node child(const pugi::xml_node& parent, const char* local);

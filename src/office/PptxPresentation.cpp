@@ -26,12 +26,6 @@ struct Slide {
     bool changed = false;
 };
 
-std::string prefixOf(const pugi::xml_node& node) {
-    const char* name = node.name();
-    const char* colon = std::strchr(name, ':');
-    return colon ? std::string(name, colon) : std::string();
-}
-
 // The relationship id of an element ("r:id"), which may sit beside a plain "id".
 QString relationshipId(const pugi::xml_node& node) {
     for (pugi::xml_attribute attr : node.attributes()) {
