@@ -129,6 +129,15 @@ QByteArray withPart(const QByteArray& document, const QString& part, const QByte
     return *package->toBytes();
 }
 
+// The package with the uncompressed size of its first entry in the central directory claimed
+// to be about 2 GB, as a zip bomb would claim.
+QByteArray withHugeClaimedSize(QByteArray document) {
+    const qsizetype central = document.indexOf(QByteArray("PK\x01\x02", 4));
+    EXPECT_GT(central, 0);
+    document.replace(central + 24, 4, QByteArray("\xff\xff\xff\x7f", 4));
+    return document;
+}
+
 class MalformedFilesTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -207,6 +216,7 @@ TEST_F(MalformedFilesTest, BrokenStructuresGiveClearMessages) {
     const Case cases[] = {
         {"not a zip", exerciseDocx, QByteArrayLiteral("plain text, not a document"), "ZIP"},
         {"empty file", exerciseXlsx, QByteArray(), "ZIP"},
+        {"zip bomb", exerciseDocx, withHugeClaimedSize(docx_), "过大"},
         {"no main document", exerciseDocx,
          withPart(docx_, QStringLiteral("word/document.xml"), QByteArray()), "不是Word文档"},
         {"broken document XML", exerciseDocx,
