@@ -7,8 +7,8 @@ build_dir="${CADRE_BUILD_DIR:-$repo_root/build}"
 packages=(
     g++ cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-charts-dev libgl-dev
-    libsqlite3-dev libzip-dev libpugixml-dev libxlsxwriter-dev libfreexl-dev
-    python3-docx python3-openpyxl
+    libsqlite3-dev libzip-dev
+    libpugixml-dev libxlsxwriter-dev libfreexl-dev python3-docx python3-openpyxl
     libgtest-dev libgmock-dev libbenchmark-dev
     unicode-data bzip2 fonts-noto-cjk
 )
