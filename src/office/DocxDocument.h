@@ -17,7 +17,8 @@
 // above does not exist (it is refused, as Word refuses it). Tables inside cells are not counted.
 //
 // Texts use "\n" between paragraphs and for line breaks, and "\t" for tabs, both ways.
-// Every failing call returns a Failure whose message names the file; a failed call leaves the
+// A failure about the document (a missing table or cell, a damaged part) names the file; a
+// refused argument (a size out of range) says what is allowed. A failed call leaves the
 // document as it was. Changes stay in memory until save() or toBytes().
 namespace office {
 
