@@ -175,6 +175,33 @@ pugi::xml_node firstRunProperties(const pugi::xml_node& paragraph) {
     return child(child(paragraph, "pPr"), "rPr");
 }
 
+// The rows of a table or the cells of a row: the child elements with the local name, also
+// those wrapped in content controls or custom XML, as Word counts them.
+void collectWrapped(const pugi::xml_node& parent, const char* local,
+                    std::vector<pugi::xml_node>& found) {
+    for (pugi::xml_node item : parent.children()) {
+        if (is(item, local)) {
+            found.push_back(item);
+        } else if (is(item, "sdt") || is(item, "sdtContent") || is(item, "customXml")) {
+            collectWrapped(item, local, found);
+        }
+    }
+}
+
+std::vector<pugi::xml_node> wrapped(const pugi::xml_node& parent, const char* local) {
+    std::vector<pugi::xml_node> found;
+    collectWrapped(parent, local, found);
+    return found;
+}
+
+// The table that holds a row, through any wrapping.
+pugi::xml_node tableOf(pugi::xml_node row) {
+    while (row && !is(row, "tbl")) {
+        row = row.parent();
+    }
+    return row;
+}
+
 // Every run inside a cell's paragraphs, those in hyperlinks and tracked insertions included.
 void collectRuns(const pugi::xml_node& node, std::vector<pugi::xml_node>& runs) {
     for (pugi::xml_node item : node.children()) {
@@ -222,7 +249,7 @@ struct DocxDocument::Data {
         if (!found) {
             return found;
         }
-        const std::vector<pugi::xml_node> rows = children(*found, "tr");
+        const std::vector<pugi::xml_node> rows = wrapped(*found, "tr");
         if (rowNumber < 1 || rowNumber > int(rows.size())) {
             return Failure{kNoRow.arg(package.name()).arg(tableNumber).arg(rowNumber), {}};
         }
@@ -234,7 +261,7 @@ struct DocxDocument::Data {
         if (!found) {
             return found;
         }
-        const std::vector<pugi::xml_node> cells = children(*found, "tc");
+        const std::vector<pugi::xml_node> cells = wrapped(*found, "tc");
         if (column < 1 || column > int(cells.size())) {
             return Failure{kNoCell.arg(package.name()).arg(tableNumber).arg(rowNumber).arg(column),
                            {}};
@@ -355,7 +382,7 @@ Result<int> DocxDocument::rowCount(int table) const {
     if (!found) {
         return found.failure();
     }
-    return int(children(*found, "tr").size());
+    return int(wrapped(*found, "tr").size());
 }
 
 Result<int> DocxDocument::columnCount(int table) const {
@@ -368,8 +395,8 @@ Result<int> DocxDocument::columnCount(int table) const {
         return grid;
     }
     int widest = 0;
-    for (const pugi::xml_node& row : children(*found, "tr")) {
-        widest = std::max(widest, int(children(row, "tc").size()));
+    for (const pugi::xml_node& row : wrapped(*found, "tr")) {
+        widest = std::max(widest, int(wrapped(row, "tc").size()));
     }
     return widest;
 }
@@ -379,7 +406,7 @@ Result<int> DocxDocument::cellCount(int table, int row) const {
     if (!found) {
         return found.failure();
     }
-    return int(children(*found, "tc").size());
+    return int(wrapped(*found, "tc").size());
 }
 
 bool DocxDocument::hasCell(int table, int row, int column) const {
@@ -556,7 +583,7 @@ Result<double> DocxDocument::cellWidthMm(int table, int row, int column) const {
     const pugi::xml_node rowNode = cell->parent();
     int start = attribute(child(child(rowNode, "trPr"), "gridBefore"), "val").as_int();
     int span = 1;
-    for (const pugi::xml_node& item : children(rowNode, "tc")) {
+    for (const pugi::xml_node& item : wrapped(rowNode, "tc")) {
         const int itemSpan =
             std::max(1, attribute(child(child(item, "tcPr"), "gridSpan"), "val").as_int());
         if (item == *cell) {
@@ -566,7 +593,7 @@ Result<double> DocxDocument::cellWidthMm(int table, int row, int column) const {
         start += itemSpan;
     }
     const std::vector<pugi::xml_node> grid =
-        children(child(rowNode.parent(), "tblGrid"), "gridCol");
+        children(child(tableOf(rowNode), "tblGrid"), "gridCol");
     if (start + span > int(grid.size())) {
         return Failure{kNoWidth.arg(name()).arg(table).arg(row).arg(column), {}};
     }

@@ -126,6 +126,32 @@ TEST_F(DocxDocumentTest, ReadsCellTextsAddressedAsWordAddressesThem) {
     }
 }
 
+TEST_F(DocxDocumentTest, RowsAndCellsInsideContentControlsCountAsWordCountsThem) {
+    Result<office::ZipPackage> package = office::ZipPackage::open(fixture_);
+    ASSERT_TRUE(package.ok());
+    QByteArray xml = *package->part(QStringLiteral("word/document.xml"));
+    const QByteArray open = "<w:sdt><w:sdtPr/><w:sdtContent>";
+    const QByteArray close = "</w:sdtContent></w:sdt>";
+    // The name cell of row 1, and the whole of row 4, become content controls.
+    const qsizetype name = xml.indexOf("<w:tc><w:tcPr><w:tcW w:type=\"dxa\" w:w=\"2268\"/>");
+    xml.insert(xml.indexOf("</w:tc>", name) + 7, close).insert(name, open);
+    const qsizetype lastRow = xml.lastIndexOf("<w:tr>", xml.indexOf("丁"));
+    xml.insert(xml.indexOf("</w:tr>", lastRow) + 7, close).insert(lastRow, open);
+    package->setPart(QStringLiteral("word/document.xml"), xml);
+    Result<DocxDocument> wrapped =
+        DocxDocument::fromBytes(*package->toBytes(), QStringLiteral("表格.docx"));
+    ASSERT_TRUE(wrapped.ok()) << wrapped.errorText().toStdString();
+
+    EXPECT_EQ(*wrapped->rowCount(1), 4);
+    EXPECT_EQ(*wrapped->cellCount(1, 1), 3);
+    EXPECT_EQ(*wrapped->cellText(1, 1, 2), QStringLiteral("张三"));
+    EXPECT_EQ(*wrapped->cellText(1, 1, 3), QStringLiteral("照片"));
+    EXPECT_EQ(*wrapped->cellText(1, 4, 3), QStringLiteral("戊"));
+    EXPECT_NEAR(*wrapped->cellWidthMm(1, 1, 3), 50.0, 0.05);
+    ASSERT_TRUE(wrapped->setCellText(1, 4, 1, QStringLiteral("改")).ok());
+    EXPECT_EQ(*wrapped->cellText(1, 4, 1), QStringLiteral("改"));
+}
+
 TEST_F(DocxDocumentTest, WrittenTextsReadBackWithPythonDocxAndKeepTheCellFormatting) {
     DocxDocument document = openFixture();
     const QString resume = QStringLiteral("1985.09-1989.07 某大学学习\n") + QString(16, u' ') +
