@@ -556,7 +556,9 @@ Result<void> XlsxWorkbook::setValue(int sheet, int row, int column, const QVaria
     QString text;
     bool isText = false;
     const int typeId = value.isNull() ? QMetaType::UnknownType : value.typeId();
-    if (typeId == QMetaType::QString) {
+    if (typeId == QMetaType::QString && value.toString().isEmpty()) {
+        // An empty text leaves the cell empty, as Excel does.
+    } else if (typeId == QMetaType::QString) {
         text = value.toString();
         if (text.size() > kMaxTextLength) {
             return Failure{kTooLong, {}};

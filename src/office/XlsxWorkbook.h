@@ -39,7 +39,8 @@ class XlsxWorkbook : public Spreadsheet {
 
     // Writes a value into a cell (Cells(r,c).Value = v), keeping the cell's style; a new cell
     // in a row that has a style of its own takes the row's style. Accepted values: an invalid
-    // or null QVariant (clears the value), QString (at most 32,767 characters), bool, any
+    // or null QVariant or an empty QString (clears the value), QString (at most 32,767
+    // characters), bool, any
     // number, QDate and QDateTime (stored as Excel's serial number, shown as a date when the
     // cell's style has a date format). A formula in the cell is replaced by the value; a cell
     // that holds the formula of a shared or array formula range is refused, since the other

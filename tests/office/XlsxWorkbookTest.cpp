@@ -122,6 +122,7 @@ TEST_F(XlsxWorkbookTest, WrittenValuesKeepTheTemplateStylesAndReadBackWithOpenpy
     ASSERT_TRUE(workbook.setValue(1, 3, 2, QDate(2001, 2, 3)).ok());
     ASSERT_TRUE(workbook.setValue(1, 11, 1, escaped).ok());
     ASSERT_TRUE(workbook.setValue(1, 3, 3, QVariant()).ok());
+    ASSERT_TRUE(workbook.setValue(1, 2, 4, QString()).ok());
     ASSERT_TRUE(workbook.setValue(1, 2, 7, false).ok());
     ASSERT_TRUE(workbook.setValue(2, 1, 1, 3.25).ok());
     EXPECT_FALSE(workbook.setValue(1, 1, 1, QString(32768, u'长')).ok());
@@ -140,7 +141,7 @@ def v(cell):
     x = ws[cell].value
     return x.isoformat() if isinstance(x, datetime.datetime) else x
 print(json.dumps({
-    'values': [v(c) for c in ['A1', 'A5', 'E2', 'K10', 'B3', 'C3', 'G2', 'A2', 'C2']],
+    'values': [v(c) for c in ['A1', 'A5', 'E2', 'K10', 'B3', 'C3', 'G2', 'A2', 'C2', 'D2']],
     'second': wb['空表']['A1'].value,
     'styles': [ws['A1'].font.b, ws['A1'].fill.fgColor.rgb, ws['A5'].font.b,
                ws['B2'].number_format],
@@ -151,7 +152,7 @@ print(json.dumps({
     EXPECT_EQ(o[QStringLiteral("values")],
               QJsonValue(QJsonArray{QStringLiteral("新标题"), QStringLiteral("样式格"), 100,
                                     awkward, QStringLiteral("2001-02-03T00:00:00"), QJsonValue(),
-                                    false, QStringLiteral("张三"), 42}));
+                                    false, QStringLiteral("张三"), 42, QJsonValue()}));
     EXPECT_EQ(o[QStringLiteral("second")], QJsonValue(3.25));
     EXPECT_EQ(o[QStringLiteral("styles")],
               QJsonValue(QJsonArray{true, QStringLiteral("00FFFF00"), true,
