@@ -279,7 +279,8 @@ struct DocxDocument::Data {
     // formatted as the old first paragraph was.
     pugi::xml_node clearCell(pugi::xml_node cell, pugi::xml_node& runProperties,
                              pugi::xml_document& keep) const {
-        const pugi::xml_node oldFirst = child(cell, "p");
+        const std::vector<pugi::xml_node> paragraphs = wrapped(cell, "p");
+        const pugi::xml_node oldFirst = paragraphs.empty() ? pugi::xml_node() : paragraphs.front();
         if (pugi::xml_node properties = child(oldFirst, "pPr")) {
             keep.append_copy(properties);
         }
@@ -419,7 +420,7 @@ Result<QString> DocxDocument::cellText(int table, int row, int column) const {
         return cell.failure();
     }
     QStringList paragraphs;
-    for (const pugi::xml_node& paragraph : children(*cell, "p")) {
+    for (const pugi::xml_node& paragraph : wrapped(*cell, "p")) {
         QString text;
         appendText(paragraph, text);
         paragraphs.append(text);
@@ -480,7 +481,7 @@ Result<void> DocxDocument::setCellFontSize(int table, int row, int column, doubl
             setAttribute(size, d_->qn("val").c_str(), halfPoints);
         }
     };
-    for (pugi::xml_node paragraph : children(*cell, "p")) {
+    for (pugi::xml_node paragraph : wrapped(*cell, "p")) {
         std::vector<pugi::xml_node> runs;
         collectRuns(paragraph, runs);
         for (pugi::xml_node run : runs) {
@@ -508,7 +509,7 @@ Result<void> DocxDocument::setCellExactLineSpacing(int table, int row, int colum
         return cell.failure();
     }
     const std::string pPr = d_->qn("pPr");
-    for (pugi::xml_node paragraph : children(*cell, "p")) {
+    for (pugi::xml_node paragraph : wrapped(*cell, "p")) {
         pugi::xml_node properties = paragraph.child(pPr.c_str());
         if (!properties) {
             properties = paragraph.prepend_child(pPr.c_str());

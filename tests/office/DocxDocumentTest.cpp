@@ -137,6 +137,9 @@ TEST_F(DocxDocumentTest, RowsAndCellsInsideContentControlsCountAsWordCountsThem)
     xml.insert(xml.indexOf("</w:tc>", name) + 7, close).insert(name, open);
     const qsizetype lastRow = xml.lastIndexOf("<w:tr>", xml.indexOf("丁"));
     xml.insert(xml.indexOf("</w:tr>", lastRow) + 7, close).insert(lastRow, open);
+    // And the paragraphs of the merged resume cell sit in a content control of their own.
+    const qsizetype first = xml.lastIndexOf("<w:p>", xml.indexOf("第一段"));
+    xml.insert(xml.indexOf("</w:p>", xml.indexOf("第二段")) + 6, close).insert(first, open);
     package->setPart(QStringLiteral("word/document.xml"), xml);
     Result<DocxDocument> wrapped =
         DocxDocument::fromBytes(*package->toBytes(), QStringLiteral("表格.docx"));
@@ -147,6 +150,7 @@ TEST_F(DocxDocumentTest, RowsAndCellsInsideContentControlsCountAsWordCountsThem)
     EXPECT_EQ(*wrapped->cellText(1, 1, 2), QStringLiteral("张三"));
     EXPECT_EQ(*wrapped->cellText(1, 1, 3), QStringLiteral("照片"));
     EXPECT_EQ(*wrapped->cellText(1, 4, 3), QStringLiteral("戊"));
+    EXPECT_EQ(*wrapped->cellText(1, 2, 2), QStringLiteral("第一段\n第二段"));
     EXPECT_NEAR(*wrapped->cellWidthMm(1, 1, 3), 50.0, 0.05);
     ASSERT_TRUE(wrapped->setCellText(1, 4, 1, QStringLiteral("改")).ok());
     EXPECT_EQ(*wrapped->cellText(1, 4, 1), QStringLiteral("改"));
