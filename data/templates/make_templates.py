@@ -222,6 +222,8 @@ def text_resume(path):
     photo._tc.get_or_add_tcPr().append(borders)
     resume = rows[2].cells[0].merge(rows[2].cells[1])
     resume.vertical_alignment = WD_CELL_VERTICAL_ALIGNMENT.TOP
+    # The summary and the resume grow with their text.
+    rows[1].height_rule = WD_ROW_HEIGHT_RULE.AT_LEAST
     rows[2].height_rule = WD_ROW_HEIGHT_RULE.AT_LEAST
     set_font(resume.paragraphs[0].add_run(""), SONG, 12)
     doc.save(path)

@@ -28,6 +28,7 @@
 #include "cadre/Photo.h"
 #include "cadre/PhotoBox.h"
 #include "cadre/PostsPage.h"
+#include "cadre/ResumeMenu.h"
 #include "cadre/ResumePage.h"
 #include "db/Database.h"
 #include "main/PickLists.h"
@@ -182,15 +183,14 @@ TCadreForm::TCadreForm(TDataM& dm, mainwin::PickLists& lists, QWidget* parent)
     }
     connect(PageControl1, &QTabWidget::currentChanged, this, &TCadreForm::pageChanging);
 
-    // "功能选择" jumps to a page by name; "输入/输出" holds the printouts, not part of the
-    // program yet.
+    // "功能选择" jumps to a page by name; "输入/输出" holds the printouts of the record on show.
     auto* pagesMenu = new QMenu(this);
     for (int i = 1; i < 12; ++i) {
         pagesMenu->addAction(QString::fromUtf8(kPages[i]), this,
                              [this, i] { PageControl1->setCurrentIndex(i); });
     }
     btnPages->setMenu(pagesMenu);
-    btnInOut->setEnabled(false);
+    btnInOut->setMenu(resumeOutputMenu(this, [this] { return shownResume(); }));
 
     auto* allowLayout = new QHBoxLayout(frmAllow);
     allowLayout->setContentsMargins(4, 2, 4, 2);
@@ -351,6 +351,20 @@ QMap<QString, QVariant> TCadreForm::shownValues() const {
     return values;
 }
 
+cadre::ResumePrintData TCadreForm::shownResume() const {
+    const QMap<QString, QVariant> values = shownValues();
+    const auto field = [&values](const QString& column) {
+        for (auto it = values.cbegin(); it != values.cend(); ++it) {
+            if (it.key().compare(column, Qt::CaseInsensitive) == 0) {
+                return it.value();
+            }
+        }
+        return QVariant();
+    };
+    return {cadre::cadreSummaryFrom(field), field(QStringLiteral("gzjl")).toString(),
+            photo_->picture()};
+}
+
 QMap<QString, QVariant> TCadreForm::editedValues() const {
     const QMap<QString, QVariant> now = shownValues();
     if (isNew_) {
@@ -465,6 +479,7 @@ void TCadreForm::updateEditing() {
     btnAdd->setEnabled(on);
     btnDelete->setEnabled(editing);
     btnSave->setEnabled(editing);
+    btnInOut->setEnabled(hasRecord());
     // Blue while editing is off.
     QPalette palette = chkAllowEdit->palette();
     palette.setColor(QPalette::WindowText,

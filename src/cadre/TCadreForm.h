@@ -4,6 +4,8 @@
 #include <QMap>
 #include <QVariant>
 
+#include "cadre/ResumePrintout.h"
+
 class CadreFieldPages;
 class PhotoBox;
 class PostsPage;
@@ -78,6 +80,8 @@ class TCadreForm final : public QDialog {
     bool hasRecord() const { return cadreId_ != 0 || isNew_; }
     // The values of the controls, resume included.
     QMap<QString, QVariant> shownValues() const;
+    // The printed resume of the record on show, with what the controls show now.
+    cadre::ResumePrintData shownResume() const;
     // What a save hands over: the changed values, or every value of a new record.
     QMap<QString, QVariant> editedValues() const;
     bool isModified() const;

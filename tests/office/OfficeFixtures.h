@@ -5,14 +5,14 @@
 #include <QStringList>
 #include <ostream>
 
+#include "support/PythonReader.h"
+
 // The fixtures of the office tests, and Debian's own Python (/usr/bin/python3, which sees
 // python3-docx and python3-openpyxl) as an independent reader and writer of Office documents:
 // the tests make most fixtures with it and read back what the program wrote.
 namespace office_test {
 
-// Runs `script` with `arguments` (sys.argv[1:]) and returns what it printed, parsed as JSON.
-// A script that fails, or prints no JSON, fails the current test and gives null.
-QJsonValue runPython(const QString& script, const QStringList& arguments = {});
+using python_reader::runPython;
 
 // A .docx written by python-docx at `path`, whose layout the Word tests rely on:
 //   table 1, 4 rows x 3 grid columns, grid widths 30/40/50 mm:
@@ -48,6 +48,3 @@ QByteArray pngPicture(int width = 30, int height = 40);
 QByteArray jpegPicture(int width = 30, int height = 40);
 
 }  // namespace office_test
-
-// Shows JSON values in test failures as JSON text.
-void PrintTo(const QJsonValue& value, std::ostream* out);
