@@ -30,6 +30,7 @@
 #include "units/UnitTree.h"
 #include "widgets/CheckComboBox.h"
 #include "widgets/ElidedLabel.h"
+#include "widgets/GridExport.h"
 
 const QString PageDw::kNoUnit = QStringLiteral("请先新建单位.");
 const QString PageDw::kSelectToView = QStringLiteral("请先在表格中选择要查看的项.");
@@ -115,13 +116,19 @@ PageDw::PageDw(QWidget* parent)
     QAction* subordinates = addAction("actShowSubordinates", QStringLiteral("显示下级"));
     subordinates->setCheckable(true);
     connect(subordinates, &QAction::toggled, this, &PageDw::showSubordinates);
+    // The list as shown, with its count, to a new workbook named after the unit.
+    connect(addAction("actExportExcel", QStringLiteral("导出Excel")), &QAction::triggered, this,
+            [this] {
+                widgets::exportGrid(*grid_, this, lblHeading->text() + QStringLiteral(".xlsx"),
+                                    {lblCount->text()});
+            });
     connect(action("actCadreDetail"), &QAction::triggered, this, &PageDw::openCadre);
     connect(action("actNewCadre"), &QAction::triggered, this, &PageDw::newCadre);
     // The grid finishes its own click handling before the editor opens.
     connect(grid_, &QTableView::doubleClicked, this,
             [this] { QTimer::singleShot(0, this, &PageDw::openCadre); });
     for (const char* name : {"actAddOnly", "actMoveUp", "actMoveDown", "actMoveTo",
-                             "actDeleteCadre", "actShowSubordinates"}) {
+                             "actDeleteCadre", "actShowSubordinates", "actExportExcel"}) {
         toolBar_->addAction(action(name));
     }
     toolBar_->addSeparator();
