@@ -1,14 +1,40 @@
 #include "widgets/ReportPrinting.h"
 
+#include <QAction>
+#include <QFileDialog>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QToolBar>
 
+#include "app/MessageService.h"
 #include "report/PageRenderer.h"
 
 namespace widgets {
+
+namespace {
+
+void savePdf(const report::Layout& layout, const QString& title, QWidget* parent) {
+    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("保存为PDF"),
+                                                title + QStringLiteral(".pdf"),
+                                                QStringLiteral("PDF文件 (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+        path += QStringLiteral(".pdf");
+    }
+    const Result<void> written = report::writePdf(layout, path, title);
+    if (!written) {
+        app::showError(written.errorText());
+        return;
+    }
+    app::showInformation(kPdfSaved);
+}
+
+}  // namespace
 
 bool printLayout(QPrinter& printer, const report::Layout& layout) {
     printer.setFullPage(true);
@@ -35,6 +61,13 @@ void previewLayout(const report::Layout& layout, const QString& title, QWidget* 
     preview.setWindowTitle(title);
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
                      [&layout](QPrinter* target) { printLayout(*target, layout); });
+    // Beside printing, the form can be kept as a PDF file.
+    if (auto* tools = preview.findChild<QToolBar*>()) {
+        tools->addSeparator();
+        QAction* pdf = tools->addAction(QStringLiteral("保存为PDF"), &preview,
+                                        [&] { savePdf(layout, title, &preview); });
+        pdf->setObjectName(QStringLiteral("actSavePdf"));
+    }
     preview.exec();
 }
 

@@ -14,7 +14,10 @@ namespace widgets {
 // its margins), and draws every page on it. False when the printer cannot be drawn on.
 bool printLayout(QPrinter& printer, const report::Layout& layout);
 
-// Shows the print preview of `layout`, from which the user prints; `title` captions the window.
+inline const QString kPdfSaved = QStringLiteral("PDF文件已保存。");
+
+// Shows the print preview of `layout`, from which the user prints or saves the form as a PDF file
+// ("保存为PDF"); `title` captions the window and names the file at first.
 void previewLayout(const report::Layout& layout, const QString& title, QWidget* parent);
 
 }  // namespace widgets

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QFileDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
@@ -10,6 +12,7 @@
 #include "report/PageLayout.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
+#include "support/RecordingMessageService.h"
 #include "widgets/ReportPrinting.h"
 
 namespace {
@@ -60,6 +63,33 @@ TEST(ReportPrinting, ThePreviewShowsTheLayoutsPages) {
     EXPECT_TRUE(answer.seen());
     EXPECT_EQ(caption, QStringLiteral("干部简历"));
     EXPECT_EQ(pages, 2);
+}
+
+TEST(ReportPrinting, ThePreviewSavesTheFormAsAPdfFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    RecordingMessageService messages;
+    const QString pdf = dir.filePath(QStringLiteral("简历"));
+    const report::Layout layout = twoPages();
+    const ModalAnswer<QPrintPreviewDialog> preview([&](QPrintPreviewDialog* dialog) {
+        auto* save = dialog->findChild<QAction*>(QStringLiteral("actSavePdf"));
+        ASSERT_NE(save, nullptr);
+        const ModalAnswer<QFileDialog> chooser([&pdf](QFileDialog* files) {
+            files->selectFile(pdf);
+            QMetaObject::invokeMethod(files, "accept");
+        });
+        save->trigger();
+        EXPECT_TRUE(chooser.seen());
+        dialog->reject();
+    });
+    widgets::previewLayout(layout, QStringLiteral("干部简历"), nullptr);
+    EXPECT_TRUE(preview.seen());
+    EXPECT_EQ(messages.texts(), QStringList{widgets::kPdfSaved});
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {pdf + QStringLiteral(".pdf")});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    EXPECT_TRUE(QString::fromUtf8(info.readAllStandardOutput())
+                    .contains(QRegularExpression(QStringLiteral("Pages:\\s+2\\n"))));
 }
 
 }  // namespace
