@@ -115,6 +115,18 @@ Result<void> keepPostsAsHistory(TDataM& dm, const QString& units, const text::Mo
 
 UnitTree::UnitTree(TDataM& dm) : dm_(dm), db_(dm.db()) {}
 
+Result<QString> UnitTree::indexOf(int unitId) {
+    if (unitId == 0) {
+        return QString();
+    }
+    const Result<QVariant> stored =
+        db_.scalar(QStringLiteral("select dwIndex from tb_department where ID=") + number(unitId));
+    if (!stored) {
+        return stored.failure();
+    }
+    return db::displayText(*stored);
+}
+
 Outcome UnitTree::fail(const QString& message) {
     return Outcome::failure(message.isEmpty() ? db_.lastError() : message);
 }
@@ -485,17 +497,12 @@ Outcome UnitTree::rebuildIndexes() {
     app::ProgressScope progress(kUpdatingIndexes, static_cast<int>(rows->rows.size()));
     for (const QVariantList& r : rows->rows) {
         const int parent = r[cParent].toInt();
-        QString parentIndex;
-        if (parent != 0) {
-            const Result<QVariant> stored = db_.scalar(
-                QStringLiteral("select dwIndex from tb_department where ID=") + number(parent));
-            if (!stored) {
-                return fail();
-            }
-            parentIndex = db::displayText(*stored);
+        const Result<QString> parentIndex = indexOf(parent);
+        if (!parentIndex) {
+            return fail();
         }
         // The orders were just renumbered, so every one has its two digits.
-        const std::optional<QString> index = unitIndex(parentIndex, r[cOrder].toInt());
+        const std::optional<QString> index = unitIndex(*parentIndex, r[cOrder].toInt());
         if (!index) {
             return fail(kTooManyChildren);
         }
@@ -591,17 +598,13 @@ Outcome UnitTree::moveAmongSiblings(int id, Direction direction) {
     }
     const int otherId = neighbour->rows[0][0].toInt();
     const int otherOrder = neighbour->rows[0][1].toInt();
-    QString parentIndex;
-    if (parent != 0) {
-        const Result<QVariant> stored = db_.scalar(
-            QStringLiteral("select dwIndex from tb_department where ID=") + number(parent));
-        if (!stored) {
-            return fail();
-        }
-        parentIndex = db::displayText(*stored);
-        if (!isWellFormedIndex(parentIndex)) {
-            return fail(kIndexOutOfDate);
-        }
+    const Result<QString> storedParentIndex = indexOf(parent);
+    if (!storedParentIndex) {
+        return fail();
+    }
+    const QString parentIndex = *storedParentIndex;
+    if (parent != 0 && !isWellFormedIndex(parentIndex)) {
+        return fail(kIndexOutOfDate);
     }
     const std::optional<QString> index = unitIndex(parentIndex, otherOrder);
     const std::optional<QString> otherIndex = unitIndex(parentIndex, order);

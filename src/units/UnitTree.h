@@ -5,6 +5,8 @@
 #include <optional>
 #include <vector>
 
+#include "db/Result.h"
+
 class TDataM;
 
 namespace db {
@@ -176,6 +178,8 @@ class UnitTree {
     // Whether "dwIndex like '<index>%'" selects exactly unit `id` and the units below it by the
     // parent links; nothing when the table cannot be read.
     std::optional<bool> indexSelectsSubtree(int id, const QString& index);
+    // The stored index of unit `unitId`; empty for 0 (the top) and for a unit that is missing.
+    Result<QString> indexOf(int unitId);
     Outcome fail(const QString& message = {});
 
     TDataM& dm_;
