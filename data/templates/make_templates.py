@@ -90,7 +90,7 @@ def grid_table(doc, widths_mm, heights_mm, borders=True):
     return table
 
 
-def label(cell, text, size=12, align=WD_ALIGN_PARAGRAPH.CENTER):
+def label(cell, text, size=10.5, align=WD_ALIGN_PARAGRAPH.CENTER):
     paragraph = cell.paragraphs[0]
     paragraph.alignment = align
     for line_number, line in enumerate(text.split("\n")):
@@ -109,11 +109,11 @@ def value_cell(cell, align=WD_ALIGN_PARAGRAPH.CENTER, size=12):
 
 # ---- 干部任免审批表: page 1 ---------------------------------------------------------------
 
-PAGE1_WIDTHS = [18, 22, 16, 22, 20, 24, 34]
+PAGE1_WIDTHS = [20, 20, 20, 20, 20, 22, 34]
 
 
 def approval_page1(doc):
-    heights = [14, 14, 14, 16, 14, 14, 12, 12, 12, 138]
+    heights = [14, 14, 14, 16, 14, 14, 12, 12, 12, 118]
     table = grid_table(doc, PAGE1_WIDTHS, heights)
     rows = table.rows
     labels = [
@@ -180,7 +180,7 @@ def approval_page2(doc):
 
 
 def approval_form(path):
-    doc = new_document((27, 25, 27, 20))
+    doc = new_document((27, 20, 27, 15))
     title(doc, "干部任免审批表")
     approval_page1(doc)
     title(doc, "", size=6, before_page_break=True)
@@ -191,7 +191,7 @@ def approval_form(path):
 
 
 def short_profile(path):
-    doc = new_document((27, 25, 27, 20))
+    doc = new_document((27, 20, 27, 15))
     title(doc, "干部简要情况表")
     approval_page1(doc)
     doc.save(path)
@@ -201,7 +201,7 @@ def short_profile(path):
 
 def text_resume(path):
     doc = new_document((20, 20, 20, 20))
-    table = grid_table(doc, [133, 37], [16, 52, 190], borders=False)
+    table = grid_table(doc, [133, 37], [16, 52, 150], borders=False)
     rows = table.rows
     heading = rows[0].cells[0].merge(rows[0].cells[1])
     paragraph = heading.paragraphs[0]
