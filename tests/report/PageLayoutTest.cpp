@@ -46,9 +46,9 @@ bool isDark(const QImage& image, qreal xMm, qreal yMm, int dpi) {
 }
 
 TEST(PageLayout, FormFontsFallBackToAnInstalledFontWithChineseGlyphs) {
-    for (const report::FontSpec& spec :
+    for (const report::FontSpec& form :
          {report::FontSpec::song(12), report::FontSpec::fangSong(16), report::FontSpec::hei(10)}) {
-        const QFont font = spec.font();
+        const QFont font = form.font();
         const QFontMetricsF metrics(font);
         for (const QChar c : QStringLiteral("干部任免审批表简历")) {
             EXPECT_TRUE(metrics.inFont(c)) << QFontInfo(font).family() << c;
