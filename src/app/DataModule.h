@@ -69,6 +69,8 @@ class TDataM {
     QString LookUp(const QString& column, const QString& table, const QString& keyColumn,
                    const QString& value);
     QString UnitName(int unitId);
+    // The name of the organisation the database belongs to (tb_general.name).
+    Result<QString> OrganisationName();
     int UnitLevel(int unitId);
     QString UnitIndex(int unitId);
     bool IsMember(int cadreId, int unitId);

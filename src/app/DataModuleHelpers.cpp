@@ -203,6 +203,14 @@ QString TDataM::LookUp(const QString& column, const QString& table, const QStrin
     return v ? db::displayText(*v) : QString();
 }
 
+Result<QString> TDataM::OrganisationName() {
+    const Result<QVariant> name = db_.scalar(QStringLiteral("select name from tb_general"));
+    if (!name) {
+        return name.failure();
+    }
+    return db::displayText(*name);
+}
+
 QString TDataM::UnitName(int unitId) {
     const std::optional<db::QueryResult> r = db_.query(
         QStringLiteral("select id,name from tb_department where ID=") + QString::number(unitId));

@@ -58,8 +58,8 @@ TLoginForm::TLoginForm(TDataM& dm, QWidget* parent)
 }
 
 void TLoginForm::showEvent(QShowEvent* event) {
-    const Result<QVariant> name = dm_.db().scalar(QStringLiteral("select name from tb_general"));
-    Label1->setText(name ? name->toString() : QString());
+    const Result<QString> name = dm_.OrganisationName();
+    Label1->setText(name ? *name : QString());
     QDialog::showEvent(event);
 }
 

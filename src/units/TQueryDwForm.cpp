@@ -12,6 +12,7 @@
 #include "app/DataModule.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
+#include "units/UnitNatures.h"
 #include "units/UnitTree.h"
 #include "units/UnitTreeWidget.h"
 #include "widgets/DialogParts.h"
@@ -55,9 +56,8 @@ TQueryDwForm::TQueryDwForm(TDataM& dm, const UnitTreeWidget& tree, QWidget* pare
 
     // The natures in the order they were stored; an empty first entry means "any".
     cxComboBox1->addItem(QString());
-    if (const auto natures = dm.db().query(QStringLiteral("select xz from tb_dep_xz"))) {
-        for (const QVariantList& row : natures->rows) {
-            const QString nature = db::displayText(row.value(0));
+    if (const Result<QStringList> natures = units::natureNames(dm.db())) {
+        for (const QString& nature : *natures) {
             if (!nature.isEmpty()) {
                 cxComboBox1->addItem(nature);
             }

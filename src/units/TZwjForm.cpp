@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/DataModule.h"
+#include "app/MessageService.h"
 #include "db/Database.h"
 #include "units/UnitNatures.h"
 #include "widgets/DialogParts.h"
@@ -42,16 +43,16 @@ TZwjForm::TZwjForm(TDataM& dm, QWidget* parent)
     note->setObjectName(QStringLiteral("lblNote"));
 
     // Every post title, in the order of the list.
-    if (const auto posts = dm_.db().query(QStringLiteral("select * from tb_zw"))) {
-        const int column = posts->indexOf(QStringLiteral("zwmc"));
-        gridPosts->setRowCount(static_cast<int>(posts->rows.size()));
+    if (const Result<QStringList> posts = units::postTitles(dm_.db()); !posts) {
+        app::showError(posts.errorText());
+    } else {
+        gridPosts->setRowCount(static_cast<int>(posts->size()));
         for (int row = 0; row < gridPosts->rowCount(); ++row) {
             auto* check = new QTableWidgetItem;
             check->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable | Qt::ItemIsSelectable);
             check->setCheckState(Qt::Unchecked);
             gridPosts->setItem(row, kCheckColumn, check);
-            auto* name = new QTableWidgetItem(
-                posts->rows[static_cast<std::size_t>(row)].value(column).toString());
+            auto* name = new QTableWidgetItem(posts->at(row));
             name->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
             gridPosts->setItem(row, kNameColumn, name);
         }

@@ -24,6 +24,7 @@
 #include "units/TAddBzForm.h"
 #include "units/TZsSetForm.h"
 #include "units/UnitCodes.h"
+#include "units/UnitNatures.h"
 #include "units/UnitPickerEdit.h"
 #include "units/UnitTree.h"
 #include "widgets/DialogParts.h"
@@ -161,10 +162,8 @@ UnitEditor::UnitEditor(TDataM& dm, const QString& groupCaption, QWidget* parent)
     rbDep->setChecked(true);
 
     cbDwxz->addItem(QString());
-    if (const auto natures = dm_.db().query(QStringLiteral("select xz from tb_dep_xz"))) {
-        for (const QVariantList& row : natures->rows) {
-            cbDwxz->addItem(row.value(0).toString());
-        }
+    if (const Result<QStringList> natures = units::natureNames(dm_.db())) {
+        cbDwxz->addItems(*natures);
     }
     fillCodes(cbB0127, units::kUnitLevels);
     fillCodes(cbB0124, units::kUnitAffiliations);
@@ -252,8 +251,7 @@ void UnitEditor::startAdding(int parentId) {
 }
 
 bool UnitEditor::startEditing(int id) {
-    const auto unit = dm_.db().query(QStringLiteral("select * from tb_department where ID=") +
-                                     QString::number(id));
+    const Result<db::QueryResult> unit = units::readUnitRecord(dm_.db(), id);
     if (!unit || unit->rows.empty()) {
         return false;
     }

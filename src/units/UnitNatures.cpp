@@ -23,6 +23,31 @@ QStringList postsOfSet(const QString& zwj) {
     return posts;
 }
 
+namespace {
+
+// The texts of the first column of `sql`, in order.
+Result<QStringList> firstColumn(db::Database& db, const QString& sql) {
+    const std::optional<db::QueryResult> rows = db.query(sql);
+    if (!rows) {
+        return Failure{{}, db.lastError()};
+    }
+    QStringList texts;
+    for (const QVariantList& row : rows->rows) {
+        texts << db::displayText(row.value(0));
+    }
+    return texts;
+}
+
+}  // namespace
+
+Result<QStringList> natureNames(db::Database& db) {
+    return firstColumn(db, QStringLiteral("select xz from tb_dep_xz"));
+}
+
+Result<QStringList> postTitles(db::Database& db) {
+    return firstColumn(db, QStringLiteral("select zwmc from tb_zw"));
+}
+
 QStringList naturePosts(db::Database& db, const QString& name) {
     const Result<QVariant> set =
         db.scalar(QStringLiteral("select zwj from tb_dep_xz where xz=?"), {name});

@@ -23,6 +23,11 @@ PostSet postSetOf(const QStringList& posts);
 // The post names of a stored zwj text.
 QStringList postsOfSet(const QString& zwj);
 
+// The names of the unit natures in the order they were stored.
+Result<QStringList> natureNames(db::Database& db);
+// Every post title of the list of post titles (tb_zw), in its order.
+Result<QStringList> postTitles(db::Database& db);
+
 // The post set of nature `name`; empty when it has none or does not exist.
 QStringList naturePosts(db::Database& db, const QString& name);
 

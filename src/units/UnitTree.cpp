@@ -111,6 +111,15 @@ Result<void> keepPostsAsHistory(TDataM& dm, const QString& units, const text::Mo
 
 }  // namespace
 
+Result<db::QueryResult> readUnitRecord(db::Database& db, int id) {
+    std::optional<db::QueryResult> row =
+        db.query(QStringLiteral("select * from tb_department where ID=") + number(id));
+    if (!row) {
+        return Failure{{}, db.lastError()};
+    }
+    return std::move(*row);
+}
+
 // ---- Changing the tree -------------------------------------------------------------------------
 
 UnitTree::UnitTree(TDataM& dm) : dm_(dm), db_(dm.db()) {}

@@ -11,7 +11,8 @@ class TDataM;
 
 namespace db {
 class Database;
-}
+struct QueryResult;
+}  // namespace db
 
 // The unit tree's storage rules: parent, depth (dwlevel), sibling order (dwOrder) and the unit
 // index (dwIndex) of tb_department, and the operations that change them. The windows collect
@@ -86,6 +87,9 @@ using UnitForest = std::vector<UnitNode>;
 // tree, else as a top-level node. Since rows come by level and order, parents come before their
 // children and siblings are in dwOrder order. Empty when the table is empty or cannot be read.
 UnitForest loadUnitTree(db::Database& db);
+
+// The stored row of unit `id` (tb_department), or no row when there is no such unit.
+Result<db::QueryResult> readUnitRecord(db::Database& db, int id);
 
 // The nodes in display order (depth first, children in order): position i is the node at the
 // tree's absolute index i.
