@@ -213,8 +213,7 @@ void BM_MainWindowUsable(benchmark::State& state) {
     Fixture& f = fixture();
     int listed = 0;
     for (auto _ : state) {
-        TMainForm form;
-        form.setDataModule(f.dm.get());
+        TMainForm form(*f.dm);
         form.show();
         QApplication::processEvents();
         listed = form.cadreList()->rowCount();
