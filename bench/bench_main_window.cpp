@@ -207,7 +207,7 @@ void BM_WholeTreeList_Native(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(rows);
 }
 
-// From a finished login to a usable window: the window made, given the data module, shown
+// From a finished login to a usable window: the window made on the data module, shown
 // (start duties included) and painted once.
 void BM_MainWindowUsable(benchmark::State& state) {
     Fixture& f = fixture();
