@@ -207,14 +207,13 @@ void BM_WholeTreeList_Native(benchmark::State& state) {
     state.counters["rows"] = static_cast<double>(rows);
 }
 
-// From a finished login to a usable window: the window made, given the data module, shown
+// From a finished login to a usable window: the window made on the data module, shown
 // (start duties included) and painted once.
 void BM_MainWindowUsable(benchmark::State& state) {
     Fixture& f = fixture();
     int listed = 0;
     for (auto _ : state) {
-        TMainForm form;
-        form.setDataModule(f.dm.get());
+        TMainForm form(*f.dm);
         form.show();
         QApplication::processEvents();
         listed = form.cadreList()->rowCount();

@@ -45,18 +45,19 @@ int runProgram(const StartupOptions& options) {
     int result = 1;
     bool startAgain = false;
     {
-        TMainForm mainForm;
         TMesBarForm waitWindow;
         Progress* previousProgress = setProgress(&waitWindow);
         seedTemplates(options.appDir, QCoreApplication::applicationDirPath());
+        // The database is open and the user logged in before the main window exists; the window
+        // goes before the data module it works on.
         TDataM dm(options.appDir);
         const bool started = dm.create([](TDataM& data) {
             TLoginForm login(data);
             return login.exec() == QDialog::Accepted;
         });
         if (started) {
+            TMainForm mainForm(dm);
             mainForm.setSession(dm.session());
-            mainForm.setDataModule(&dm);
             QObject::connect(&mainForm, &TMainForm::restartRequested, &mainForm, [&] {
                 startAgain = true;
                 mainForm.close();

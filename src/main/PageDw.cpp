@@ -38,8 +38,10 @@ const QString PageDw::kSelectToDelete = QStringLiteral("请先在表格中选择
 const QString PageDw::kSelectToMove = QStringLiteral("请在列表中选中要移动的干部。");
 const QString PageDw::kSelectCadre = QStringLiteral("请先在表格中选择干部.");
 
-PageDw::PageDw(QWidget* parent)
+PageDw::PageDw(TDataM& dm, mainwin::PickLists& lists, QWidget* parent)
     : QWidget(parent),
+      dm_(dm),
+      lists_(lists),
       lblHeading(new ElidedLabel),
       lblHint(new QLabel(QStringLiteral("(正 副 非领导职务 状态)"))),
       cbCadreType(new CheckComboBox),
@@ -163,10 +165,6 @@ QAction* PageDw::action(const char* name) const {
     return actions_.value(QString::fromLatin1(name));
 }
 
-void PageDw::setDataModule(TDataM* dm) {
-    dm_ = dm;
-}
-
 bool PageDw::showsSubordinates() const {
     return action("actShowSubordinates")->isChecked();
 }
@@ -206,14 +204,14 @@ void PageDw::loadList(int unitId, const QString& name, bool isDep, const QString
 void PageDw::reload() {
     const int selected = selectedRow();
     const QVariant keptRow = model_->value(selected, "CnID");
-    if (unitId_ == 0 || dm_ == nullptr) {
+    if (unitId_ == 0) {
         model_->clear();
     } else {
         const bool subtree = showsSubordinates();
         const Result<void> loaded = model_->load(
-            dm_->db(), mainwin::cadreListQuery(unitId_, subtree ? unitIndex_ : QString(),
-                                               mainwin::cadreTypeCondition(cbCadreType->value()),
-                                               QDate::currentDate()));
+            dm_.db(), mainwin::cadreListQuery(unitId_, subtree ? unitIndex_ : QString(),
+                                              mainwin::cadreTypeCondition(cbCadreType->value()),
+                                              QDate::currentDate()));
         if (!loaded) {
             app::showError(loaded.errorText());
         }
@@ -257,7 +255,7 @@ void PageDw::showSubordinates(bool on) {
 }
 
 bool PageDw::mayChange() {
-    if (dm_ == nullptr || !admin::HasRight(*dm_, QStringLiteral("WGB"))) {
+    if (!admin::HasRight(dm_, QStringLiteral("WGB"))) {
         return false;
     }
     if (unitId_ == 0) {
@@ -271,17 +269,17 @@ void PageDw::addExistingCadres() {
     if (!mayChange()) {
         return;
     }
-    TQueryForm1 picker(*dm_, 0, this);
+    TQueryForm1 picker(dm_, 0, this);
     if (picker.exec() != QDialog::Accepted) {
         return;
     }
     units::Outcome added;
     {
         const app::ProgressScope wait(QStringLiteral("正在加入干部"));
-        added = mainwin::addMembers(*dm_, unitId_, picker.pickedCadreIds());
+        added = mainwin::addMembers(dm_, unitId_, picker.pickedCadreIds());
     }
     if (!added) {
-        units::showRefusal(added, dm_->db());
+        units::showRefusal(added, dm_.db());
     }
     reload();
 }
@@ -295,7 +293,7 @@ void PageDw::moveDown() {
 }
 
 int PageDw::rowToMove() {
-    if (dm_ == nullptr || !admin::HasRight(*dm_, QStringLiteral("WGB"))) {
+    if (!admin::HasRight(dm_, QStringLiteral("WGB"))) {
         return -1;
     }
     const int row = selectedRow();
@@ -320,10 +318,10 @@ void PageDw::swapWithNeighbour(int step) {
     }
     const QVariant cnId = model_->value(row, "CnID");
     const units::Outcome outcome = mainwin::swapMemberOrders(
-        *dm_, model_->value(row, "zwOrder").toInt(), cnId.toInt(),
+        dm_, model_->value(row, "zwOrder").toInt(), cnId.toInt(),
         model_->value(other, "zwOrder").toInt(), model_->value(other, "CnID").toInt());
     if (!outcome) {
-        units::showRefusal(outcome, dm_->db());
+        units::showRefusal(outcome, dm_.db());
     }
     reload();
     locate("CnID", cnId, row);
@@ -344,10 +342,10 @@ void PageDw::moveToRow() {
         return;
     }
     const units::Outcome outcome =
-        mainwin::moveMemberTo(*dm_, unitId_, cadreId, model_->value(row, "zwOrder").toInt(),
+        mainwin::moveMemberTo(dm_, unitId_, cadreId, model_->value(row, "zwOrder").toInt(),
                               model_->value(target, "zwOrder").toInt());
     if (!outcome) {
-        units::showRefusal(outcome, dm_->db());
+        units::showRefusal(outcome, dm_.db());
     }
     const QVariant cnId = model_->value(row, "CnID");
     reload();
@@ -369,7 +367,7 @@ void PageDw::deleteCadre() {
     }
     // The cadre after the removed row is shown afterwards (or the last row).
     const QVariant following = model_->value(row + 1, "CnID");
-    const Result<void> removed = cadre::removeFromUnit(*dm_, model_->value(row, "CadreID").toInt(),
+    const Result<void> removed = cadre::removeFromUnit(dm_, model_->value(row, "CadreID").toInt(),
                                                        model_->value(row, "dwID").toInt(),
                                                        form.way(), form.removalMonthText());
     if (!removed) {
@@ -381,10 +379,10 @@ void PageDw::deleteCadre() {
 }
 
 void PageDw::dropOnUnit(int unitId, const QString& unitName, const DraggedCadre& cadre) {
-    if (dm_ == nullptr || unitId == 0 || unitId == unitId_ || model_->rowCount() == 0) {
+    if (unitId == 0 || unitId == unitId_ || model_->rowCount() == 0) {
         return;
     }
-    if (!admin::HasRight(*dm_, QStringLiteral("WGB"))) {
+    if (!admin::HasRight(dm_, QStringLiteral("WGB"))) {
         return;
     }
     // The new post is recorded under the name typed, so the box starts with the posts the
@@ -394,7 +392,7 @@ void PageDw::dropOnUnit(int unitId, const QString& unitName, const DraggedCadre&
         return;
     }
     const Result<void> moved =
-        mainwin::transferMember(*dm_, cadre.cadreId, cadre.unitId, unitId, form.leaveOldUnit(),
+        mainwin::transferMember(dm_, cadre.cadreId, cadre.unitId, unitId, form.leaveOldUnit(),
                                 form.monthText(), form.postName());
     if (!moved) {
         app::showFailure(moved.failure());
@@ -419,7 +417,7 @@ void PageDw::addPost() {
     if (cadreId == 0) {
         return;
     }
-    TRzForm form(*dm_, cadreId, this);
+    TRzForm form(dm_, cadreId, this);
     form.startNew(true, unitId_, true);
     form.exec();
     if (form.changed()) {
@@ -432,7 +430,7 @@ void PageDw::removePosts() {
     if (cadreId == 0) {
         return;
     }
-    TMzForm form(*dm_, cadreId, unitId_, this);
+    TMzForm form(dm_, cadreId, unitId_, this);
     if (form.exec() == QDialog::Accepted) {
         reload();
     }
@@ -443,7 +441,7 @@ void PageDw::deletePosts() {
     if (cadreId == 0) {
         return;
     }
-    TDelZwForm form(*dm_, cadreId, unitId_, this);
+    TDelZwForm form(dm_, cadreId, unitId_, this);
     if (form.exec() == QDialog::Accepted) {
         reload();
     }
@@ -453,7 +451,7 @@ void PageDw::setPostsByCategory() {
     if (!mayChange()) {
         return;
     }
-    TPlzwSetForm form(*dm_, unitId_, this);
+    TPlzwSetForm form(dm_, unitId_, this);
     form.exec();
     if (form.changed()) {
         reload();
@@ -471,9 +469,6 @@ void PageDw::runEditor(TCadreForm& editor) {
 }
 
 void PageDw::openCadre() {
-    if (dm_ == nullptr || lists_ == nullptr) {
-        return;
-    }
     if (unitId_ == 0) {
         app::showInformation(kNoUnit);
         return;
@@ -483,28 +478,25 @@ void PageDw::openCadre() {
         app::showInformation(kSelectToView);
         return;
     }
-    TCadreForm editor(*dm_, *lists_, this);
+    TCadreForm editor(dm_, lists_, this);
     if (!editor.openCadre(model_->value(row, "CadreID").toInt())) {
-        app::showError(dm_->db().lastError());
+        app::showError(dm_.db().lastError());
         return;
     }
     runEditor(editor);
 }
 
 void PageDw::newCadre() {
-    if (dm_ == nullptr || lists_ == nullptr || !mayChange()) {
+    if (!mayChange()) {
         return;
     }
-    TCadreForm editor(*dm_, *lists_, this);
+    TCadreForm editor(dm_, lists_, this);
     editor.startNewCadre(unitId_);
     runEditor(editor);
 }
 
 void PageDw::openLibrary() {
-    if (dm_ == nullptr || lists_ == nullptr) {
-        return;
-    }
-    TCadreForm editor(*dm_, *lists_, this);
+    TCadreForm editor(dm_, lists_, this);
     editor.startLibrary();
     runEditor(editor);
 }

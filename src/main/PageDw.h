@@ -24,11 +24,9 @@ class PageDw final : public QWidget {
     Q_OBJECT
 
   public:
-    explicit PageDw(QWidget* parent = nullptr);
-
-    void setDataModule(TDataM* dm);
-    // The pickers' lists the cadre editor uses and extends (not owned).
-    void setPickLists(mainwin::PickLists* lists) { lists_ = lists; }
+    // The list reads `dm`; the cadre editor uses and extends the pickers' lists `lists`. Neither
+    // is owned; both outlive the page.
+    PageDw(TDataM& dm, mainwin::PickLists& lists, QWidget* parent = nullptr);
 
     // Shows the cadres of unit `unitId` (0: none) named `name`; `isDep` tells a real unit from a
     // grouping node and `dwIndex` is the unit's index, the prefix of its subtree.
@@ -95,8 +93,8 @@ class PageDw final : public QWidget {
     // Runs the editor and reloads the list on the cadre it showed last when it changed anything.
     void runEditor(class TCadreForm& editor);
 
-    TDataM* dm_ = nullptr;
-    mainwin::PickLists* lists_ = nullptr;
+    TDataM& dm_;
+    mainwin::PickLists& lists_;
     int unitId_ = 0;
     bool isDep_ = false;
     QString unitIndex_;

@@ -52,15 +52,16 @@ const AnalysisItem kAnalysisItems[] = {{"单位岗位职数分析", TMainForm::P
 
 }  // namespace
 
-TMainForm::TMainForm(QWidget* parent)
+TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     : QMainWindow(parent),
+      dm_(dm),
       userLabel_(new QLabel(this)),
       countLabel_(new QLabel(this)),
       NavBar(new QToolBox(this)),
-      unitPanel_(new UnitTreePanel(NavBar)),
+      unitPanel_(new UnitTreePanel(dm, NavBar)),
       lstAnalysis(new QListWidget(this)),
       PageControl(new QStackedWidget(this)),
-      pageDw_(new PageDw(this)) {
+      pageDw_(new PageDw(dm, pickLists_, this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("干部管理系统"));
     // A deep data folder is cut short rather than widening the window.
@@ -133,6 +134,8 @@ TMainForm::TMainForm(QWidget* parent)
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         setGeometry(screen->availableGeometry());
     }
+    // Loaded once everything is connected, so that the unit selected first lists its cadres.
+    unitPanel_->tree()->reload();
 }
 
 QWidget* TMainForm::makePlaceholderPage(const char* name, const QString& caption) {
@@ -198,13 +201,6 @@ void TMainForm::setSession(const LoginSession& session) {
         session.userName.isEmpty() ? QString() : QStringLiteral("当前用户：") + session.userName);
 }
 
-void TMainForm::setDataModule(TDataM* dm) {
-    dm_ = dm;
-    pageDw_->setDataModule(dm);
-    pageDw_->setPickLists(&pickLists_);
-    unitPanel_->setDataModule(dm);
-}
-
 void TMainForm::unitSelected(int id, const QString& name, bool isDep) {
     currentUnitId_ = id;
     currentUnitName_ = name;
@@ -230,18 +226,15 @@ void TMainForm::groupChanged(int index) {
             PageControl->setCurrentIndex(PageMcIndex);
             // Lines of rosters that no longer exist go when there is no roster at all; nothing
             // goes when the rosters cannot be counted.
-            if (dm_ == nullptr) {
-                break;
-            }
             if (const Result<QVariant> rosters =
-                    dm_->db().scalar(QStringLiteral("select count(*) from tb_beadroll"));
+                    dm_.db().scalar(QStringLiteral("select count(*) from tb_beadroll"));
                 !rosters) {
                 app::showError(rosters.errorText());
             } else if (rosters->toInt() == 0) {
                 const QString head = sql::Fragments().SqlDeleteHead;
-                if (!dm_->db().exec(head + QStringLiteral(" from tb_beadroll_detail")) ||
-                    !dm_->db().exec(head + QStringLiteral(" from tb_beadroll_mirror"))) {
-                    app::showError(dm_->db().lastError());
+                if (!dm_.db().exec(head + QStringLiteral(" from tb_beadroll_detail")) ||
+                    !dm_.db().exec(head + QStringLiteral(" from tb_beadroll_mirror"))) {
+                    app::showError(dm_.db().lastError());
                 }
             }
             break;
@@ -257,10 +250,7 @@ void TMainForm::groupChanged(int index) {
 }
 
 void TMainForm::showCadreCount() {
-    if (dm_ == nullptr) {
-        return;
-    }
-    const Result<int> count = dm_->CadreCount();
+    const Result<int> count = dm_.CadreCount();
     if (!count) {
         app::showError(count.errorText());
         return;
@@ -270,7 +260,7 @@ void TMainForm::showCadreCount() {
 
 void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!started_ && dm_ != nullptr && dm_->db().isOpen()) {
+    if (!started_ && dm_.db().isOpen()) {
         started_ = true;
         runStartDuties();
     }
@@ -278,13 +268,13 @@ void TMainForm::showEvent(QShowEvent* event) {
 
 void TMainForm::runStartDuties() {
     const app::ProgressScope wait(QStringLiteral("正在取配置信息,请等待......"));
-    db::Database& db = dm_->db();
+    db::Database& db = dm_.db();
     showCadreCount();
     restoreLayout();
     pickLists_ = mainwin::loadPickLists(db);
-    approvalPageSize_ = dm_->GetConf(QStringLiteral("ZBJ"), QStringLiteral("A001"));
+    approvalPageSize_ = dm_.GetConf(QStringLiteral("ZBJ"), QStringLiteral("A001"));
     pageDw_->reload();
-    saveLayout_ = mainwin::saveLayoutOnExit(db, dm_->session().ManagerID);
+    saveLayout_ = mainwin::saveLayoutOnExit(db, dm_.session().ManagerID);
     postsLocked_ = mainwin::postsLocked(db);
     if (!db.exec(sql::Fragments().SqlDeleteHead + QStringLiteral(" from tb_querytemp"))) {
         app::showError(db.lastError());
@@ -292,7 +282,7 @@ void TMainForm::runStartDuties() {
 }
 
 void TMainForm::restoreLayout() {
-    db::Database& db = dm_->db();
+    db::Database& db = dm_.db();
     QSet<QString> known;
     for (const QAction* toggle : pageDw_->columnToggles()) {
         known.insert(toggle->objectName());
@@ -340,21 +330,21 @@ void TMainForm::saveLayout() {
         columns.push_back({columnName(kCadreListGridColumns[i]), header->sectionSize(logical),
                            header->visualIndex(logical)});
     }
-    if (!mainwin::saveLayout(dm_->db(), checks, columns)) {
-        app::showError(dm_->db().lastError());
+    if (!mainwin::saveLayout(dm_.db(), checks, columns)) {
+        app::showError(dm_.db().lastError());
     }
 }
 
 void TMainForm::runAutoBackup() {
     const QDate today = QDate::currentDate();
-    if (!exchange::autoBackupEnabled(*dm_) || !exchange::backupDue(dm_->db(), today) ||
+    if (!exchange::autoBackupEnabled(dm_) || !exchange::backupDue(dm_.db(), today) ||
         !app::confirmAction(exchange::kAskBackup)) {
         return;
     }
     exchange::BackupOutcome outcome;
     {
         const app::ProgressScope wait(exchange::kBackingUp);
-        outcome = exchange::runAutoBackup(*dm_, today);
+        outcome = exchange::runAutoBackup(dm_, today);
     }
     if (!outcome) {
         app::showError(outcome.message);
@@ -362,7 +352,7 @@ void TMainForm::runAutoBackup() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (started_ && dm_ != nullptr && dm_->db().isOpen() && saveLayout_) {
+    if (started_ && dm_.db().isOpen() && saveLayout_) {
         saveLayout();
         runAutoBackup();
     }
@@ -370,25 +360,20 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::checkDuplicateNames() {
-    if (dm_ == nullptr) {
-        return;
-    }
     std::optional<QString> message;
     {
         const app::ProgressScope wait(mainwin::kCheckingNames);
-        message = mainwin::duplicateNamesMessage(dm_->db());
+        message = mainwin::duplicateNamesMessage(dm_.db());
     }
     if (!message) {
-        app::showError(dm_->db().lastError());
+        app::showError(dm_.db().lastError());
         return;
     }
     app::showInformation(*message);
 }
 
 void TMainForm::showEntryStatistics() {
-    if (dm_ != nullptr) {
-        TInforForm(*dm_, this).exec();
-    }
+    TInforForm(dm_, this).exec();
 }
 
 void TMainForm::openUnitLibrary() {
@@ -396,10 +381,7 @@ void TMainForm::openUnitLibrary() {
 }
 
 void TMainForm::openDatabaseSettings() {
-    if (dm_ == nullptr) {
-        return;
-    }
-    TDbSetForm form(*dm_, this);
+    TDbSetForm form(dm_, this);
     if (form.exec() == QDialog::Accepted) {
         app::showInformation(QStringLiteral("软件将重新启动。"));
         Q_EMIT restartRequested();

@@ -21,12 +21,12 @@ class TMainForm final : public QMainWindow {
     Q_OBJECT
 
   public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    // The window works on `dm` (not owned, outliving the window); the unit tree is loaded from
+    // it at once.
+    explicit TMainForm(TDataM& dm, QWidget* parent = nullptr);
 
     // The logged-in user, shown in the status bar.
     void setSession(const LoginSession& session);
-    // The data module (not owned); the unit tree is loaded from it at once.
-    void setDataModule(TDataM* dm);
 
     // The unit whose cadres are listed: its ID (0 when none) and full name.
     int currentUnitId() const { return currentUnitId_; }
@@ -77,7 +77,9 @@ class TMainForm final : public QMainWindow {
     void showEntryStatistics();
     void openUnitLibrary();
 
-    TDataM* dm_ = nullptr;
+    TDataM& dm_;
+    // Read on first show; the list page keeps a reference to them from the start.
+    mainwin::PickLists pickLists_;
     bool started_ = false;
     QLabel* userLabel_;
     QLabel* countLabel_;
@@ -89,7 +91,6 @@ class TMainForm final : public QMainWindow {
     MainMenus menus_;
     int currentUnitId_ = 0;
     QString currentUnitName_;
-    mainwin::PickLists pickLists_;
     bool saveLayout_ = false;
     bool postsLocked_ = false;
     QString approvalPageSize_;

@@ -17,8 +17,9 @@
 #include "units/UnitTree.h"
 #include "units/UnitTreeWidget.h"
 
-UnitTreePanel::UnitTreePanel(QWidget* parent)
+UnitTreePanel::UnitTreePanel(TDataM& dm, QWidget* parent)
     : QWidget(parent),
+      dm_(dm),
       tree_(new UnitTreeWidget(this)),
       lblAdd(new QPushButton(QStringLiteral("添加"), this)),
       lblDelete(new QPushButton(QStringLiteral("删除"), this)),
@@ -29,6 +30,7 @@ UnitTreePanel::UnitTreePanel(QWidget* parent)
       actDeleteUnit(new QAction(QStringLiteral("删除单位"), this)),
       actUnitSettings(new QAction(QStringLiteral("单位设置"), this)) {
     setObjectName(QStringLiteral("UnitTreePanel"));
+    tree_->setDatabase(&dm_.db());
     auto* commands = new QHBoxLayout;
     const std::pair<QPushButton*, const char*> named[] = {{lblAdd, "lblAdd"},
                                                           {lblDelete, "lblDelete"},
@@ -67,19 +69,10 @@ UnitTreePanel::UnitTreePanel(QWidget* parent)
     layout->addLayout(commands);
 }
 
-void UnitTreePanel::setDataModule(TDataM* dm) {
-    dm_ = dm;
-    tree_->setDatabase(dm != nullptr ? &dm->db() : nullptr);
-    tree_->reload();
-}
-
 // The find box stays open beside the tree, so that the search can go on from the unit found.
 void UnitTreePanel::findUnit() {
-    if (dm_ == nullptr) {
-        return;
-    }
     if (findForm_ == nullptr) {
-        findForm_ = new TFindDwForm(*dm_, *tree_, this);
+        findForm_ = new TFindDwForm(dm_, *tree_, this);
     }
     findForm_->show();
     findForm_->raise();
@@ -98,10 +91,10 @@ void UnitTreePanel::showTreeMenu(const QPoint& pos) {
 }
 
 void UnitTreePanel::addUnit() {
-    if (dm_ == nullptr || !admin::HasRight(*dm_, QStringLiteral("WDW"))) {
+    if (!admin::HasRight(dm_, QStringLiteral("WDW"))) {
         return;
     }
-    TDepFormS form(*dm_, this);
+    TDepFormS form(dm_, this);
     form.startAdding(tree_->currentUnitId());
     if (form.exec() != QDialog::Accepted) {
         return;
@@ -111,14 +104,14 @@ void UnitTreePanel::addUnit() {
 }
 
 void UnitTreePanel::editUnit() {
-    if (dm_ == nullptr || !admin::HasRight(*dm_, QStringLiteral("WDW"))) {
+    if (!admin::HasRight(dm_, QStringLiteral("WDW"))) {
         return;
     }
     const int id = tree_->currentUnitId();
     if (id == 0) {
         return;
     }
-    TDepFormS form(*dm_, this);
+    TDepFormS form(dm_, this);
     if (!form.startEditing(id)) {
         app::showInformation(units::kUnitMissing);
         return;
@@ -131,7 +124,7 @@ void UnitTreePanel::editUnit() {
 }
 
 void UnitTreePanel::deleteUnit() {
-    if (dm_ == nullptr || !admin::HasRight(*dm_, QStringLiteral("WDW"))) {
+    if (!admin::HasRight(dm_, QStringLiteral("WDW"))) {
         return;
     }
     const QTreeWidgetItem* item = tree_->currentItem();
@@ -139,7 +132,7 @@ void UnitTreePanel::deleteUnit() {
         return;
     }
     const int position = tree_->currentAbsoluteIndex();
-    TNodeDelForm form(*dm_, tree_->currentUnitId(), item->text(0), this);
+    TNodeDelForm form(dm_, tree_->currentUnitId(), item->text(0), this);
     if (form.exec() != QDialog::Accepted) {
         return;
     }
@@ -147,11 +140,8 @@ void UnitTreePanel::deleteUnit() {
 }
 
 void UnitTreePanel::openLibrary() {
-    if (dm_ == nullptr) {
-        return;
-    }
     const int current = tree_->currentUnitId();
-    TDepForm library(*dm_, current, this);
+    TDepForm library(dm_, current, this);
     library.exec();
     if (!library.changed()) {
         return;
@@ -164,11 +154,11 @@ void UnitTreePanel::openLibrary() {
 }
 
 void UnitTreePanel::rebuildIndexes() {
-    if (dm_ == nullptr || !admin::HasRight(*dm_, QStringLiteral("TOOL"))) {
+    if (!admin::HasRight(dm_, QStringLiteral("TOOL"))) {
         return;
     }
     const int current = tree_->currentUnitId();
-    const units::Outcome outcome = units::UnitTree(*dm_).rebuildIndexes();
+    const units::Outcome outcome = units::UnitTree(dm_).rebuildIndexes();
     if (!outcome) {
         app::showInformation(outcome.message);
     }

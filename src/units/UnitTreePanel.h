@@ -16,10 +16,9 @@ class UnitTreePanel final : public QWidget {
     Q_OBJECT
 
   public:
-    explicit UnitTreePanel(QWidget* parent = nullptr);
+    // The tree reads the database of `dm` (not owned, outliving the panel) when it is loaded.
+    explicit UnitTreePanel(TDataM& dm, QWidget* parent = nullptr);
 
-    // The data module (not owned); the tree is loaded from it at once.
-    void setDataModule(TDataM* dm);
     UnitTreeWidget* tree() const { return tree_; }
 
     // "添加下级单位" (right "WDW"): the unit dialog for a new unit below the selected unit, or at
@@ -41,7 +40,7 @@ class UnitTreePanel final : public QWidget {
     void showTreeMenu(const QPoint& pos);
     void findUnit();
 
-    TDataM* dm_ = nullptr;
+    TDataM& dm_;
     UnitTreeWidget* tree_;
     QPushButton* lblAdd;
     QPushButton* lblDelete;

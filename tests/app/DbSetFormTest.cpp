@@ -65,8 +65,7 @@ TEST(DbSetForm, ConfirmedSettingsRestartTheProgram) {
     TestHome home;
     TDataM dm(home.path());
     RecordingMessageService messages;
-    TMainForm mainForm;
-    mainForm.setDataModule(&dm);
+    TMainForm mainForm(dm);
     QSignalSpy restart(&mainForm, &TMainForm::restartRequested);
     QTimer::singleShot(0, [] { click(*QApplication::activeModalWidget(), "cxButton1"); });
     mainForm.findChild<QAction*>(QStringLiteral("actDbSettings"))->trigger();

@@ -36,9 +36,9 @@ class CadreFormTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
-        form.setDataModule(&dm);
-        form.show();
-        tree = form.findChild<UnitTreeWidget*>(QStringLiteral("cxTreeView1"));
+        form = std::make_unique<TMainForm>(dm);
+        form->show();
+        tree = form->findChild<UnitTreeWidget*>(QStringLiteral("cxTreeView1"));
         ASSERT_TRUE(tree->selectUnit(12));
     }
     QVariant stored(int cadre, const char* column) {
@@ -56,19 +56,19 @@ class CadreFormTest : public ::testing::Test {
                 child<QPushButton>(editor, "btnClose")->click();
             }
         });
-        form.findChild<QAction*>(QString::fromLatin1(command))->trigger();
+        form->findChild<QAction*>(QString::fromLatin1(command))->trigger();
         EXPECT_TRUE(answer.seen()) << command;
     }
 
     TestHome home;
     TDataM dm{home.path()};
     RecordingMessageService messages;
-    TMainForm form;
+    std::unique_ptr<TMainForm> form;
     UnitTreeWidget* tree = nullptr;
 };
 
 TEST_F(CadreFormTest, ACadreOpenedFromTheListIsEditedSavedAndShownInTheList) {
-    PageDw* page = form.cadreList();
+    PageDw* page = form->cadreList();
     ASSERT_TRUE(page->selectRow(0));
     const QString name = stored(35, "xm").toString();
     inEditor("actCadreDetail", [&](TCadreForm* editor) {
@@ -104,11 +104,11 @@ TEST_F(CadreFormTest, ACadreOpenedFromTheListIsEditedSavedAndShownInTheList) {
     EXPECT_EQ(current.siblingAtColumn(CadreListModel::columnOf("csnyStr")).data().toString(),
               QStringLiteral("1965.03"));
     // A place typed for the first time is offered from now on.
-    EXPECT_TRUE(form.pickLists().nativePlaces.contains(QStringLiteral("江苏南京")));
+    EXPECT_TRUE(form->pickLists().nativePlaces.contains(QStringLiteral("江苏南京")));
 }
 
 TEST_F(CadreFormTest, ARefusedSaveKeepsTheInputAndWritesNothing) {
-    ASSERT_TRUE(form.cadreList()->selectRow(1));
+    ASSERT_TRUE(form->cadreList()->selectRow(1));
     const QVariant before = stored(36, "csnyStr");
     inEditor("actCadreDetail", [&](TCadreForm* editor) {
         child<QCheckBox>(editor, "chkAllowEdit")->click();
@@ -157,8 +157,8 @@ TEST_F(CadreFormTest, ANewCadreNeedsANameAndJoinsTheSelectedUnitOnce) {
         QStringLiteral("select zwOrder from tb_cadre_node where ZwCadreID=%1").arg(id));
     ASSERT_EQ(membership->rows.size(), 1u);
     EXPECT_EQ(membership->rows[0].value(0).toInt(), next);
-    EXPECT_EQ(form.cadreList()->rowCount(), 5);
-    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("countLabel"))->text(),
+    EXPECT_EQ(form->cadreList()->rowCount(), 5);
+    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("countLabel"))->text(),
               QStringLiteral("当前干部数:61"));
 }
 

@@ -20,6 +20,7 @@
 #include <QTableWidget>
 #include <QTest>
 #include <functional>
+#include <memory>
 
 #include "app/DataModule.h"
 #include "cadre/TDelCadreForm.h"
@@ -50,10 +51,10 @@ class CadreListWindowTest : public ::testing::Test {
         ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
     }
     void showForm() {
-        form.setDataModule(&dm);
-        form.show();
-        tree = form.findChild<UnitTreeWidget*>(QStringLiteral("cxTreeView1"));
-        page = form.cadreList();
+        form = std::make_unique<TMainForm>(dm);
+        form->show();
+        tree = form->findChild<UnitTreeWidget*>(QStringLiteral("cxTreeView1"));
+        page = form->cadreList();
         grid = page->findChild<QTableView*>(QStringLiteral("cxGrid2DBTableView1"));
         ASSERT_NE(tree, nullptr);
         ASSERT_NE(grid, nullptr);
@@ -99,7 +100,7 @@ class CadreListWindowTest : public ::testing::Test {
     TestHome home;
     TDataM dm{home.path()};
     RecordingMessageService messages;
-    TMainForm form;
+    std::unique_ptr<TMainForm> form;
     UnitTreeWidget* tree = nullptr;
     PageDw* page = nullptr;
     QTableView* grid = nullptr;
@@ -107,10 +108,10 @@ class CadreListWindowTest : public ::testing::Test {
 
 TEST_F(CadreListWindowTest, SelectingAUnitListsItsCadresWithHeadingCountAndPositions) {
     showForm();
-    EXPECT_EQ(form.findChild<QLabel*>(QStringLiteral("countLabel"))->text(),
+    EXPECT_EQ(form->findChild<QLabel*>(QStringLiteral("countLabel"))->text(),
               QStringLiteral("当前干部数:60"));
     ASSERT_TRUE(tree->selectUnit(12));
-    EXPECT_EQ(form.currentUnitId(), 12);
+    EXPECT_EQ(form->currentUnitId(), 12);
     EXPECT_EQ(shownCadres(), (QList<int>{35, 36, 37, 38}));
     EXPECT_EQ(page->findChild<QLabel*>(QStringLiteral("lblHeading"))->text(),
               QStringLiteral("某市发展和改革委员会"));
@@ -402,14 +403,14 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
         {"actBackup", false},        {"actTemplates", false},     {"actReminders", false},
         {"actStandardCheck", false}, {"actExcelImport", false},   {"actWordImport", false}};
     for (const Entry& e : entries) {
-        auto* action = form.findChild<QAction*>(QString::fromLatin1(e.name));
+        auto* action = form->findChild<QAction*>(QString::fromLatin1(e.name));
         ASSERT_NE(action, nullptr) << e.name;
         EXPECT_EQ(action->isEnabled(), e.enabled) << e.name;
     }
-    EXPECT_EQ(form.findChild<QMenu*>(QStringLiteral("mnuColumns"))->actions().size(),
+    EXPECT_EQ(form->findChild<QMenu*>(QStringLiteral("mnuColumns"))->actions().size(),
               static_cast<qsizetype>(kCadreListGridColumns.size()));
     // The duplicate-name check reports through the message box.
-    form.findChild<QAction*>(QStringLiteral("actDuplicateNames"))->trigger();
+    form->findChild<QAction*>(QStringLiteral("actDuplicateNames"))->trigger();
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts()[0] == QStringLiteral("无姓名重复.") ||
                 messages.texts()[0].startsWith(QStringLiteral("以下干部姓名重复.")));
@@ -433,11 +434,11 @@ TEST_F(CadreListWindowTest, TheLayoutIsRestoredOnShowAndSavedOnExitWithTheBackup
                   ->toInt(),
               0);
     EXPECT_EQ(dm.db().scalar(QStringLiteral("select count(*) from tb_querytemp"))->toInt(), 0);
-    ASSERT_TRUE(form.savesLayout());
+    ASSERT_TRUE(form->savesLayout());
 
-    form.findChild<QAction*>(QStringLiteral("tbColmz"))->setChecked(false);
+    form->findChild<QAction*>(QStringLiteral("tbColmz"))->setChecked(false);
     messages.answerNext(true);
-    form.close();
+    form->close();
     EXPECT_EQ(dm.db()
                   .scalar(QStringLiteral("select down from tb_custom_check where name='tbColmz'"))
                   ->toBool(),
@@ -470,7 +471,7 @@ TEST_F(CadreListWindowTest, PostsOfTheSelectedCadreAreAddedAndRemovedFromTheMain
                 ->setText(QStringLiteral("2024.05"));
             dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
         });
-        form.findChild<QAction*>(QStringLiteral("actAddPost"))->trigger();
+        form->findChild<QAction*>(QStringLiteral("actAddPost"))->trigger();
         EXPECT_TRUE(answer.seen());
     }
     EXPECT_EQ(currentPosts(), before + 1);
@@ -488,7 +489,7 @@ TEST_F(CadreListWindowTest, PostsOfTheSelectedCadreAreAddedAndRemovedFromTheMain
                 ->setText(QStringLiteral("2025.1"));
             dialog->findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
         });
-        form.findChild<QAction*>(QStringLiteral("actRemovePost"))->trigger();
+        form->findChild<QAction*>(QStringLiteral("actRemovePost"))->trigger();
         EXPECT_TRUE(answer.seen());
     }
     EXPECT_EQ(currentPosts(), 0);

@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <memory>
 
 #include "app/DataModule.h"
 #include "db/Database.h"
@@ -29,10 +30,10 @@ class GridExportTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
-        form.setDataModule(&dm);
-        form.show();
-        tree = form.findChild<UnitTreeWidget*>(QStringLiteral("cxTreeView1"));
-        grid = form.cadreList()->findChild<QTableView*>(QStringLiteral("cxGrid2DBTableView1"));
+        form = std::make_unique<TMainForm>(dm);
+        form->show();
+        tree = form->findChild<UnitTreeWidget*>(QStringLiteral("cxTreeView1"));
+        grid = form->cadreList()->findChild<QTableView*>(QStringLiteral("cxGrid2DBTableView1"));
         ASSERT_TRUE(tree->selectUnit(12));
     }
     // Every cell of the first sheet of `path` as openpyxl reads it, rows of texts.
@@ -49,7 +50,7 @@ class GridExportTest : public ::testing::Test {
     TestHome home;
     TDataM dm{home.path()};
     RecordingMessageService messages;
-    TMainForm form;
+    std::unique_ptr<TMainForm> form;
     UnitTreeWidget* tree = nullptr;
     QTableView* grid = nullptr;
 };
@@ -90,7 +91,7 @@ TEST_F(GridExportTest, ExportExcelWritesTheChosenWorkbook) {
         dialog->selectFile(path);
         QMetaObject::invokeMethod(dialog, "accept");
     });
-    form.cadreList()->action("actExportExcel")->trigger();
+    form->cadreList()->action("actExportExcel")->trigger();
     EXPECT_TRUE(answer.seen());
     EXPECT_EQ(messages.texts(), QStringList{widgets::kExportDone});
     const QJsonArray rows = readBack(path + QStringLiteral(".xlsx"));
@@ -108,8 +109,8 @@ TEST_F(GridExportTest, ExportExcelWritesTheChosenWorkbook) {
 
 TEST_F(GridExportTest, AnEmptyListIsNotExported) {
     ASSERT_TRUE(dm.db().exec(QStringLiteral("delete * from tb_cadre_node where dwID=12")));
-    form.cadreList()->reload();
-    form.cadreList()->action("actExportExcel")->trigger();
+    form->cadreList()->reload();
+    form->cadreList()->action("actExportExcel")->trigger();
     EXPECT_EQ(messages.texts(), QStringList{widgets::kNothingToExport});
 }
 

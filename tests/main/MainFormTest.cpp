@@ -27,7 +27,9 @@ namespace {
 TEST(MainForm, OpensTitledAndShowsTheDataFolder) {
     QTemporaryDir home;
     qputenv("CADRE_HOME", home.path().toUtf8());
-    TMainForm form;
+    // No database is open: the window still opens.
+    TDataM dm(home.path());
+    TMainForm form(dm);
     form.showMaximized();
     EXPECT_EQ(form.windowTitle(), QStringLiteral("干部管理系统"));
     auto* label = form.findChild<QLabel*>(QStringLiteral("dataDirLabel"));
@@ -56,8 +58,7 @@ TEST_F(MainFormOnData, ALongUnitNameNeitherWidensTheWindowNorSqueezesTheTree) {
     RecordingMessageService messages;
     const QString longName = QString(QStringLiteral("某")).repeated(96) + QStringLiteral("办公室");
     exec(QStringLiteral("update tb_department set name=? where ID=12"), {longName});
-    TMainForm form;
-    form.setDataModule(&dm);
+    TMainForm form(dm);
     form.showMaximized();
     QApplication::processEvents();
     const QRect screen = form.screen()->availableGeometry();
@@ -88,8 +89,7 @@ TEST_F(MainFormOnData, ManyDuplicateNamesGoIntoAScrollableList) {
         }
         ASSERT_TRUE(tx.commit());
     }
-    TMainForm form;
-    form.setDataModule(&dm);
+    TMainForm form(dm);
     form.showMaximized();
     QString heading;
     QString lines;
@@ -124,8 +124,7 @@ TEST_F(MainFormOnData, RosterLinesStayWhenTheRostersCannotBeCounted) {
     exec(QStringLiteral("insert into tb_beadroll_detail (McCadreID,mcID,brOrder) values (1,9,1)"));
     exec(QStringLiteral("insert into tb_beadroll_mirror (McCadreID,mcID,brOrder) values (1,9,1)"));
     ASSERT_TRUE(dm.db().execNative(QStringLiteral("DROP TABLE tb_beadroll")));
-    TMainForm form;
-    form.setDataModule(&dm);
+    TMainForm form(dm);
     form.showMaximized();
     messages.clear();
     auto* nav = child<QToolBox>(form, "NavBar");

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QTreeWidgetItem>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "app/DataModule.h"
@@ -179,9 +180,9 @@ class UnitEditorTest : public ::testing::Test {
         ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
     }
     void showForm() {
-        form.setDataModule(&dm);
-        form.show();
-        tree = form.findChild<UnitTreeWidget*>(QStringLiteral("cxTreeView1"));
+        form = std::make_unique<TMainForm>(dm);
+        form->show();
+        tree = form->findChild<UnitTreeWidget*>(QStringLiteral("cxTreeView1"));
         ASSERT_NE(tree, nullptr);
     }
     void exec(const QString& statement) {
@@ -212,9 +213,9 @@ class UnitEditorTest : public ::testing::Test {
                 v[8].toBool(),   v[9].toString(), v[10].toString()};
     }
     int maxId() { return dm.MaxId(QStringLiteral("ID"), QStringLiteral("tb_department")); }
-    void clickAdd() { form.findChild<QPushButton*>(QStringLiteral("lblAdd"))->click(); }
+    void clickAdd() { form->findChild<QPushButton*>(QStringLiteral("lblAdd"))->click(); }
     void trigger(const char* action) {
-        auto* found = form.findChild<QAction*>(QString::fromLatin1(action));
+        auto* found = form->findChild<QAction*>(QString::fromLatin1(action));
         ASSERT_NE(found, nullptr) << action;
         found->trigger();
     }
@@ -222,7 +223,7 @@ class UnitEditorTest : public ::testing::Test {
     TestHome home;
     TDataM dm{home.path()};
     RecordingMessageService messages;
-    TMainForm form;
+    std::unique_ptr<TMainForm> form;
     UnitTreeWidget* tree = nullptr;
 };
 
@@ -321,7 +322,7 @@ TEST_F(UnitEditorTest, AddingPlacesTheNewUnitBelowTheSelectedOneAndSelectsIt) {
         ASSERT_NE(tree->currentItem(), nullptr);
         EXPECT_EQ(tree->currentItem()->text(0), c.caption);
         EXPECT_EQ(tree->itemsInDisplayOrder().size(), before + 1);
-        EXPECT_EQ(form.currentUnitId(), id);
+        EXPECT_EQ(form->currentUnitId(), id);
     }
 }
 
@@ -497,7 +498,7 @@ TEST_F(UnitEditorTest, ARefusedRightOpensNoDialog) {
 
 TEST_F(UnitEditorTest, TheTreeMenuActsOnTheUnitUnderThePointer) {
     showForm();
-    auto* menu = form.findChild<QMenu*>(QStringLiteral("pmTree"));
+    auto* menu = form->findChild<QMenu*>(QStringLiteral("pmTree"));
     ASSERT_NE(menu, nullptr);
     QStringList texts;
     for (const QAction* action : menu->actions()) {

@@ -51,9 +51,9 @@ class UnitLibraryTest : public ::testing::Test {
         ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
     }
     void showForm() {
-        form.setDataModule(&dm);
-        form.show();
-        tree = form.findChild<UnitTreeWidget*>(QStringLiteral("cxTreeView1"));
+        form = std::make_unique<TMainForm>(dm);
+        form->show();
+        tree = form->findChild<UnitTreeWidget*>(QStringLiteral("cxTreeView1"));
         ASSERT_NE(tree, nullptr);
     }
     int order(int id) {
@@ -74,7 +74,7 @@ class UnitLibraryTest : public ::testing::Test {
             body(library);
             library->findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
         });
-        form.findChild<QPushButton*>(QStringLiteral("lblAdvanced"))->click();
+        form->findChild<QPushButton*>(QStringLiteral("lblAdvanced"))->click();
         EXPECT_TRUE(answer.seen());
     }
     void denyWdw() {
@@ -87,7 +87,7 @@ class UnitLibraryTest : public ::testing::Test {
     TestHome home;
     TDataM dm{home.path()};
     RecordingMessageService messages;
-    TMainForm form;
+    std::unique_ptr<TMainForm> form;
     UnitTreeWidget* tree = nullptr;
 };
 

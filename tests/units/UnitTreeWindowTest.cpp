@@ -13,6 +13,7 @@
 #include <QToolBox>
 #include <QTreeWidgetItem>
 #include <functional>
+#include <memory>
 
 #include "app/DataModule.h"
 #include "db/Database.h"
@@ -55,10 +56,10 @@ class UnitTreeWindowTest : public ::testing::Test {
     }
 
     void showForm() {
-        form.setDataModule(&dm);
-        form.show();
-        tree = form.findChild<UnitTreeWidget*>(QStringLiteral("cxTreeView1"));
-        heading = form.findChild<QLabel*>(QStringLiteral("lblHeading"));
+        form = std::make_unique<TMainForm>(dm);
+        form->show();
+        tree = form->findChild<UnitTreeWidget*>(QStringLiteral("cxTreeView1"));
+        heading = form->findChild<QLabel*>(QStringLiteral("lblHeading"));
         ASSERT_NE(tree, nullptr);
         ASSERT_NE(heading, nullptr);
     }
@@ -82,21 +83,21 @@ class UnitTreeWindowTest : public ::testing::Test {
         }
         return texts;
     }
-    void clickDelete() { form.findChild<QPushButton*>(QStringLiteral("lblDelete"))->click(); }
-    void rebuild() { form.findChild<QAction*>(QStringLiteral("actRebuildIndex"))->trigger(); }
+    void clickDelete() { form->findChild<QPushButton*>(QStringLiteral("lblDelete"))->click(); }
+    void rebuild() { form->findChild<QAction*>(QStringLiteral("actRebuildIndex"))->trigger(); }
 
     TestHome home;
     TDataM dm{home.path()};
     RecordingMessageService messages;
-    TMainForm form;
+    std::unique_ptr<TMainForm> form;
     UnitTreeWidget* tree = nullptr;
     QLabel* heading = nullptr;
 };
 
 TEST_F(UnitTreeWindowTest, TheFindButtonOpensTheFindBoxBesideTheTree) {
     showForm();
-    form.findChild<QPushButton*>(QStringLiteral("lblFind"))->click();
-    auto* find = form.findChild<QDialog*>(QStringLiteral("TFindDwForm"));
+    form->findChild<QPushButton*>(QStringLiteral("lblFind"))->click();
+    auto* find = form->findChild<QDialog*>(QStringLiteral("TFindDwForm"));
     ASSERT_NE(find, nullptr);
     EXPECT_TRUE(find->isVisible());
     EXPECT_FALSE(find->isModal());
@@ -104,8 +105,8 @@ TEST_F(UnitTreeWindowTest, TheFindButtonOpensTheFindBoxBesideTheTree) {
     find->findChild<QPushButton*>(QStringLiteral("cxButton1"))->click();
     EXPECT_EQ(heading->text(), QStringLiteral("中共某市委组织部"));
     // A second click shows the same box again.
-    form.findChild<QPushButton*>(QStringLiteral("lblFind"))->click();
-    EXPECT_EQ(form.findChildren<QDialog*>(QStringLiteral("TFindDwForm")).size(), 1);
+    form->findChild<QPushButton*>(QStringLiteral("lblFind"))->click();
+    EXPECT_EQ(form->findChildren<QDialog*>(QStringLiteral("TFindDwForm")).size(), 1);
 }
 
 TEST_F(UnitTreeWindowTest, ShowsTheSampleTreeWithShortNamesAndSelectsTheFirstUnit) {
@@ -124,7 +125,7 @@ TEST_F(UnitTreeWindowTest, ShowsTheSampleTreeWithShortNamesAndSelectsTheFirstUni
     EXPECT_EQ(tree->currentUnitId(), 1);
     EXPECT_EQ(tree->currentAbsoluteIndex(), 0);
     EXPECT_EQ(heading->text(), QStringLiteral("中共某市委员会"));
-    EXPECT_EQ(form.currentUnitId(), 1);
+    EXPECT_EQ(form->currentUnitId(), 1);
 }
 
 TEST_F(UnitTreeWindowTest, ItemsCarryTheirUnitsKindAndIndex) {
@@ -163,7 +164,7 @@ TEST_F(UnitTreeWindowTest, SelectingAUnitShowsItsFullNameInTheHeading) {
         EXPECT_EQ(spy[0][1].toString(), c.name);
         EXPECT_EQ(spy[0][2].toBool(), c.isDep);
         EXPECT_EQ(heading->text(), c.name);
-        EXPECT_EQ(form.currentUnitId(), c.id);
+        EXPECT_EQ(form->currentUnitId(), c.id);
     }
     EXPECT_FALSE(tree->selectAbsoluteIndex(16));
     EXPECT_FALSE(tree->selectAbsoluteIndex(-1));
@@ -187,8 +188,7 @@ TEST_F(UnitTreeWindowTest, DeletingASubtreeSelectsTheUnitAtTheSameIndex) {
         TestHome caseHome;
         TDataM caseDm(caseHome.path());
         ASSERT_TRUE(caseDm.db().open(caseHome.makeWorkingDatabase()));
-        TMainForm caseForm;
-        caseForm.setDataModule(&caseDm);
+        TMainForm caseForm(caseDm);
         caseForm.show();
         auto* caseTree = caseForm.findChild<UnitTreeWidget*>(QStringLiteral("cxTreeView1"));
         const int cadres = caseDm.CadreCount().value();
@@ -382,7 +382,7 @@ TEST_F(UnitTreeWindowTest, RebuildingTheIndexesRepairsTheTableAndReloadsTheTree)
 
 TEST_F(UnitTreeWindowTest, CommandsWithoutTheirWindowsAreDisabled) {
     showForm();
-    auto* navBar = form.findChild<QToolBox*>(QStringLiteral("NavBar"));
+    auto* navBar = form->findChild<QToolBox*>(QStringLiteral("NavBar"));
     ASSERT_NE(navBar, nullptr);
     EXPECT_EQ(navBar->itemText(0), QStringLiteral("组织架构"));
     struct Case {
@@ -397,12 +397,12 @@ TEST_F(UnitTreeWindowTest, CommandsWithoutTheirWindowsAreDisabled) {
         {"lblFind", "查找", true},
     };
     for (const Case& c : cases) {
-        auto* button = form.findChild<QPushButton*>(QString::fromLatin1(c.name));
+        auto* button = form->findChild<QPushButton*>(QString::fromLatin1(c.name));
         ASSERT_NE(button, nullptr) << c.name;
         EXPECT_EQ(button->text(), QString::fromUtf8(c.text)) << c.name;
         EXPECT_EQ(button->isEnabled(), c.enabled) << c.name;
     }
-    auto* action = form.findChild<QAction*>(QStringLiteral("actRebuildIndex"));
+    auto* action = form->findChild<QAction*>(QStringLiteral("actRebuildIndex"));
     ASSERT_NE(action, nullptr);
     EXPECT_EQ(action->text(), QStringLiteral("重建单位索引"));
     EXPECT_TRUE(action->isEnabled());
@@ -415,7 +415,7 @@ TEST_F(UnitTreeWindowTest, AnEmptyTableGivesAnEmptyTreeAndHeading) {
     EXPECT_EQ(tree->currentItem(), nullptr);
     EXPECT_EQ(tree->currentUnitId(), 0);
     EXPECT_EQ(heading->text(), QString());
-    EXPECT_EQ(form.currentUnitId(), 0);
+    EXPECT_EQ(form->currentUnitId(), 0);
 
     const ModalAnswer<TNodeDelForm> answer(removeWith(false));
     clickDelete();
