@@ -619,7 +619,11 @@ void TCadreForm::showListChoice() {
         selectRowQuietly(session_.isNew() ? -1 : rowOf(session_.cadreId()));
         return;
     }
-    const auto row = id != 0 ? session_.open(id) : Result<cadre::CadreValues>(Failure{});
+    if (id == 0) {
+        showNoRecord();
+        return;
+    }
+    const auto row = session_.open(id);
     if (!row) {
         showNoRecord();
         return;
