@@ -66,7 +66,7 @@ const QString TCadreForm::kLocked = QStringLiteral("编辑功能未打开,请选
 TCadreForm::TCadreForm(TDataM& dm, mainwin::PickLists& lists, QWidget* parent)
     : QDialog(parent),
       dm_(dm),
-      lists_(lists),
+      session_(dm, lists.nativePlaces, lists.birthPlaces),
       fields_(new CadreFieldPages(lists, this)),
       photo_(new PhotoBox),
       resume_(new ResumePage),
@@ -230,19 +230,12 @@ TCadreForm::TCadreForm(TDataM& dm, mainwin::PickLists& lists, QWidget* parent)
     // A post change run from the posts page writes the current-post texts into the open
     // record, unless the record locks them.
     posts_->setRecordWriter([this](const cadre::CurrentPostTexts& texts) {
-        if (fields_->lockBox()->isChecked()) {
-            return true;
-        }
-        if (!dm_.db().exec(QStringLiteral("update tb_cadre set xrz=?,allZwList=?,allRzsjList=? "
-                                          "where CadreID=?"),
-                           {texts.posts, texts.posts, texts.appointed, cadreId_})) {
+        const auto written = session_.writeCurrentPosts(texts, fields_->lockBox()->isChecked());
+        if (!written) {
             return false;
         }
-        const QMap<QString, QVariant> shown{{QStringLiteral("xrz"), texts.posts},
-                                            {QStringLiteral("allZwList"), texts.posts},
-                                            {QStringLiteral("allRzsjList"), texts.appointed}};
-        fields_->update(shown);
-        for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
+        fields_->update(*written);
+        for (auto it = written->cbegin(); it != written->cend(); ++it) {
             loaded_.insert(it.key(), fields_->values().value(it.key()));
         }
         return true;
@@ -266,12 +259,10 @@ TCadreForm::TCadreForm(TDataM& dm, mainwin::PickLists& lists, QWidget* parent)
 bool TCadreForm::openCadre(int cadreId) {
     listMode_ = false;
     listPanel_->hide();
-    const auto row = cadre::readCadre(dm_.db(), cadreId);
+    const auto row = session_.open(cadreId);
     if (!row) {
         return false;
     }
-    cadreId_ = cadreId;
-    isNew_ = false;
     showRecord(*row);
     {
         const QSignalBlocker blocker(chkAllowEdit);
@@ -314,33 +305,30 @@ void TCadreForm::showRecord(const QMap<QString, QVariant>& row) {
     fields_->load(row);
     resume_->load(row.value(QStringLiteral("gzjl")).toString(),
                   row.value(QStringLiteral("fggz")).toString());
-    posts_->showCadre(cadreId_);
-    if (cadreId_ != 0) {
-        photo_->showCadre(dm_, cadreId_);
+    const int cadreId = session_.cadreId();
+    posts_->showCadre(cadreId);
+    if (cadreId != 0) {
+        photo_->showCadre(dm_, cadreId);
     } else {
         photo_->clear();
     }
     const QString name = row.value(QStringLiteral("xm")).toString();
     photo_->setCadreName(name);
-    setWindowTitle(cadreId_ != 0 ? QStringLiteral("干部信息管理  --  ") + name
-                                 : QStringLiteral("干部信息管理"));
+    setWindowTitle(cadreId != 0 ? QStringLiteral("干部信息管理  --  ") + name
+                                : QStringLiteral("干部信息管理"));
     fields_->setRemarkCaption(dm_.GetConf(QStringLiteral("保留字段"), QStringLiteral("备注")));
     loaded_ = shownValues();
     updateEditing();
 }
 
 void TCadreForm::showNewRecord() {
-    cadreId_ = 0;
-    isNew_ = true;
-    newRecord_ = cadre::newCadreDefaults(dm_.db(), listMode_ ? cbLibrary->currentIndex() : 0);
-    showRecord(newRecord_);
+    showRecord(session_.startNew(listMode_ ? cbLibrary->currentIndex() : 0, unitForNew_));
     PageControl1->setCurrentIndex(kBasicPage);
     fields_->nameEdit()->setFocus();
 }
 
 void TCadreForm::showNoRecord() {
-    cadreId_ = 0;
-    isNew_ = false;
+    session_.close();
     showRecord({});
 }
 
@@ -367,8 +355,8 @@ cadre::ResumePrintData TCadreForm::shownResume() const {
 
 QMap<QString, QVariant> TCadreForm::editedValues() const {
     const QMap<QString, QVariant> now = shownValues();
-    if (isNew_) {
-        QMap<QString, QVariant> values = newRecord_;
+    if (session_.isNew()) {
+        QMap<QString, QVariant> values = session_.newRecord();
         values.insert(now);
         return values;
     }
@@ -391,73 +379,54 @@ bool TCadreForm::save(bool announce) {
     if (!hasRecord()) {
         return true;
     }
-    if (!isModified() && !isNew_) {
+    if (!isModified() && !session_.isNew()) {
         if (announce) {
             app::showInformation(cadre::kNothingToSave);
         }
         return true;
     }
     const QMap<QString, QVariant> values = editedValues();
-    // The record and its photo are written together.
-    db::Transaction transaction(dm_.db());
-    const cadre::SaveOutcome outcome =
-        cadre::saveCadre(dm_, isNew_ ? 0 : cadreId_, values, isNew_ ? unitForNew_ : 0);
-    changed_ = changed_ || outcome.changedFlag;
-    for (const QString& message : outcome.messages) {
-        app::showInformation(message);
-    }
-    if (outcome.result == cadre::SaveOutcome::Result::Refused) {
+    const auto saved = session_.save(
+        values, photo_->isModified() ? std::optional(photo_->pendingPhoto()) : std::nullopt);
+    changed_ = changed_ || session_.listsStale();
+    if (!saved) {
+        // A refused record gives its messages one per line; a failing write its error.
+        for (const QString& message : saved.failure().message.split(u'\n', Qt::SkipEmptyParts)) {
+            app::showInformation(message);
+        }
+        if (!saved.failure().dbError.isEmpty()) {
+            app::showError(saved.failure().dbError);
+        }
         return false;
     }
-    const int savedId =
-        outcome.result == cadre::SaveOutcome::Result::Saved ? outcome.cadreId : cadreId_;
-    QString photoError;
-    if (photo_->isModified() &&
-        !cadre::writePhoto(dm_, savedId, photo_->pendingPhoto(), photoError)) {
-        app::showError(photoError);
-        return false;
-    }
-    if (!transaction.commit()) {
-        app::showError(dm_.db().lastError());
-        return false;
-    }
-    if (outcome.result == cadre::SaveOutcome::Result::NothingToSave && !photo_->isModified()) {
+    if (!saved->wrote) {
         if (announce) {
             app::showInformation(cadre::kNothingToSave);
         }
         return true;
     }
     changed_ = true;
-    cadreId_ = savedId;
-    isNew_ = false;
-    // Places typed for the first time are offered from now on.
-    const QString nativePlace = values.value(QStringLiteral("jgsheng")).toString();
-    const QString birthPlace = values.value(QStringLiteral("cssheng")).toString();
-    if (!nativePlace.isEmpty() && !lists_.nativePlaces.contains(nativePlace)) {
-        lists_.nativePlaces << nativePlace;
-    }
-    if (!birthPlace.isEmpty() && !lists_.birthPlaces.contains(birthPlace)) {
-        lists_.birthPlaces << birthPlace;
-    }
-    fields_->offerPlaces(nativePlace, birthPlace);
+    fields_->offerPlaces(values.value(QStringLiteral("jgsheng")).toString(),
+                         values.value(QStringLiteral("cssheng")).toString());
     if (announce) {
         app::showInformation(cadre::kSaveDone);
     }
     if (listMode_) {
-        fillList(cadreId_, Fallback::None);
+        fillList(session_.cadreId(), Fallback::None);
     }
-    if (const auto row = cadre::readCadre(dm_.db(), cadreId_)) {
-        showRecord(*row);
+    if (saved->stored) {
+        showRecord(*saved->stored);
     }
     return true;
 }
 
 void TCadreForm::cancelEdits() {
-    if (isNew_) {
-        showRecord(newRecord_);
-    } else if (const auto row = cadre::readCadre(dm_.db(), cadreId_)) {
-        showRecord(*row);
+    const auto shown = session_.cancel();
+    if (!shown) {
+        app::showError(shown.errorText());
+        return;
     }
+    showRecord(*shown);
 }
 
 void TCadreForm::allowEditToggled(bool on) {
@@ -542,7 +511,7 @@ void TCadreForm::deleteCadre() {
                                  QStringLiteral("警告"))) {
         return;
     }
-    if (isNew_) {
+    if (session_.isNew()) {
         // Never saved: nothing to delete; the list's last cadre is shown.
         showNoRecord();
         fillList(0, Fallback::Last);
@@ -550,11 +519,11 @@ void TCadreForm::deleteCadre() {
         return;
     }
     // The cadre after it in the list is shown next (the one before when it was the last).
-    const int row = rowOf(cadreId_);
+    const int row = rowOf(session_.cadreId());
     const int nextRow = row + 1 < lstCadres->rowCount() ? row + 1 : row - 1;
     const QTableWidgetItem* next = row >= 0 ? lstCadres->item(nextRow, 0) : nullptr;
     const int nextId = next != nullptr ? next->data(Qt::UserRole).toInt() : 0;
-    if (!cadre::DeleteCadre(dm_, cadreId_, true, true, 0)) {
+    if (!cadre::DeleteCadre(dm_, session_.cadreId(), true, true, 0)) {
         app::showError(dm_.db().lastError());
         return;
     }
@@ -638,7 +607,7 @@ int TCadreForm::rowOf(int cadreId) const {
 void TCadreForm::showListChoice() {
     const QTableWidgetItem* item = lstCadres->item(lstCadres->currentRow(), 0);
     const int id = item != nullptr ? item->data(Qt::UserRole).toInt() : 0;
-    if (id == cadreId_ && !isNew_) {
+    if (id == session_.cadreId() && !session_.isNew()) {
         return;
     }
     // Without a chosen row the shown record stays, unless the list is empty.
@@ -647,16 +616,18 @@ void TCadreForm::showListChoice() {
     }
     if (isVisible() && !save(false)) {
         // The refused record stays on show, and the list on its row.
-        selectRowQuietly(isNew_ ? -1 : rowOf(cadreId_));
+        selectRowQuietly(session_.isNew() ? -1 : rowOf(session_.cadreId()));
         return;
     }
-    const auto row = id != 0 ? cadre::readCadre(dm_.db(), id) : std::nullopt;
+    if (id == 0) {
+        showNoRecord();
+        return;
+    }
+    const auto row = session_.open(id);
     if (!row) {
         showNoRecord();
         return;
     }
-    cadreId_ = id;
-    isNew_ = false;
     showRecord(*row);
 }
 
@@ -689,7 +660,7 @@ void TCadreForm::moveInOrder() {
 void TCadreForm::pageChanging(int index) {
     const int left = shownPage_;
     shownPage_ = index;
-    if (left != kBasicPage || !isNew_) {
+    if (left != kBasicPage || !session_.isNew()) {
         return;
     }
     // A new record leaves its first page only with a name, saved.
@@ -734,7 +705,7 @@ bool TCadreForm::eventFilter(QObject* watched, QEvent* event) {
 void TCadreForm::done(int result) {
     // Unsaved changes are kept, unless there is no name to keep them under; a refused save
     // keeps the window open with the input.
-    if (isModified() || isNew_) {
+    if (isModified() || session_.isNew()) {
         if (fields_->nameEdit()->text().trimmed().isEmpty()) {
             cancelEdits();
         } else if (!save(false)) {

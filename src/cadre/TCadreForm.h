@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QVariant>
 
+#include "cadre/CadreEditSession.h"
 #include "cadre/ResumePrintout.h"
 
 class CadreFieldPages;
@@ -55,7 +56,7 @@ class TCadreForm final : public QDialog {
     // Whether any save passed the name check or any post changed while the window was open.
     bool changed() const { return changed_; }
     // The cadre shown last (0 when none).
-    int lastCadreId() const { return cadreId_; }
+    int lastCadreId() const { return session_.cadreId(); }
 
     // Saves the record; true when it is saved or had nothing to save. `announce` shows the
     // completion message.
@@ -77,7 +78,7 @@ class TCadreForm final : public QDialog {
     void showNewRecord();
     // No record at all: an empty form that cannot be edited (an empty library).
     void showNoRecord();
-    bool hasRecord() const { return cadreId_ != 0 || isNew_; }
+    bool hasRecord() const { return session_.hasRecord(); }
     // The values of the controls, resume included.
     QMap<QString, QVariant> shownValues() const;
     // The printed resume of the record on show, with what the controls show now.
@@ -107,18 +108,15 @@ class TCadreForm final : public QDialog {
     void step(int by);
 
     TDataM& dm_;
-    mainwin::PickLists& lists_;
+    cadre::CadreEditSession session_;
     bool listMode_ = false;
-    bool isNew_ = false;
     bool changed_ = false;
-    int cadreId_ = 0;
-    int unitForNew_ = 0;
+    int unitForNew_ = 0;  // the unit a new record joins when first saved
     int lastMovePosition_ = 1;
     int library_ = 0;  // the library the list shows
     int blinks_ = 0;
     int shownPage_ = 0;
-    QMap<QString, QVariant> loaded_;     // the record as shown last, for isModified()
-    QMap<QString, QVariant> newRecord_;  // the starting values of a new record
+    QMap<QString, QVariant> loaded_;  // the record as shown last, for isModified()
     CadreFieldPages* fields_;
     PhotoBox* photo_;
     ResumePage* resume_;
