@@ -21,7 +21,7 @@ class QTimer;
 class ResumePage;
 class TDataM;
 
-namespace mainwin {
+namespace cadre {
 struct PickLists;
 }
 
@@ -38,7 +38,7 @@ class TCadreForm final : public QDialog {
   public:
     // `lists` are the pickers' lists of the main window; places typed for the first time join
     // them.
-    TCadreForm(TDataM& dm, mainwin::PickLists& lists, QWidget* parent = nullptr);
+    TCadreForm(TDataM& dm, cadre::PickLists& lists, QWidget* parent = nullptr);
 
     // Single mode on an existing cadre.
     bool openCadre(int cadreId);
@@ -107,7 +107,7 @@ class TCadreForm final : public QDialog {
     void step(int by);
 
     TDataM& dm_;
-    mainwin::PickLists& lists_;
+    cadre::PickLists& lists_;
     bool listMode_ = false;
     bool isNew_ = false;
     bool changed_ = false;

@@ -10,7 +10,7 @@ class QLabel;
 class QTableView;
 class QToolBar;
 class TDataM;
-namespace mainwin {
+namespace cadre {
 struct PickLists;
 }
 struct DraggedCadre;
@@ -28,7 +28,7 @@ class PageDw final : public QWidget {
 
     void setDataModule(TDataM* dm);
     // The pickers' lists the cadre editor uses and extends (not owned).
-    void setPickLists(mainwin::PickLists* lists) { lists_ = lists; }
+    void setPickLists(cadre::PickLists* lists) { lists_ = lists; }
 
     // Shows the cadres of unit `unitId` (0: none) named `name`; `isDep` tells a real unit from a
     // grouping node and `dwIndex` is the unit's index, the prefix of its subtree.
@@ -96,7 +96,7 @@ class PageDw final : public QWidget {
     void runEditor(class TCadreForm& editor);
 
     TDataM* dm_ = nullptr;
-    mainwin::PickLists* lists_ = nullptr;
+    cadre::PickLists* lists_ = nullptr;
     int unitId_ = 0;
     bool isDep_ = false;
     QString unitIndex_;

@@ -24,6 +24,7 @@
 #include "app/DataModule.h"
 #include "cadre/TDelCadreForm.h"
 #include "cadre/TMzForm.h"
+#include "cadre/TQueryForm1.h"
 #include "cadre/TRzForm.h"
 #include "db/Database.h"
 #include "main/CadreList.h"
@@ -31,8 +32,6 @@
 #include "main/PageDw.h"
 #include "main/TGbMoveInForm.h"
 #include "main/TMainForm.h"
-#include "main/TMoveLineForm.h"
-#include "main/TQueryForm1.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
@@ -40,6 +39,7 @@
 #include "units/UnitPickerEdit.h"
 #include "units/UnitTreeWidget.h"
 #include "widgets/CheckComboBox.h"
+#include "widgets/TMoveLineForm.h"
 
 namespace {
 
