@@ -11,10 +11,10 @@
 #include "app/DataModule.h"
 #include "cadre/CurrentPosts.h"
 #include "cadre/Photo.h"
+#include "cadre/PickLists.h"
 #include "cadre/TCadreForm.h"
 #include "db/Database.h"
 #include "generate/GeneratedFolder.h"
-#include "main/PickLists.h"
 
 namespace {
 
@@ -46,12 +46,12 @@ struct Fixture {
             !cadre::writePhoto(*dm, kCadre, cadre::encodePhoto(picture), error)) {
             qFatal("%s", qPrintable(error + db.lastError()));
         }
-        lists = mainwin::loadPickLists(db);
+        lists = cadre::loadPickLists(db);
     }
 
     synth::GeneratedFolder folder;
     std::unique_ptr<TDataM>& dm;
-    mainwin::PickLists lists;
+    cadre::PickLists lists;
 };
 
 Fixture& fixture() {

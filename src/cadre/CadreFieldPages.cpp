@@ -14,8 +14,7 @@
 #include <QVBoxLayout>
 
 #include "cadre/CadreRecord.h"
-#include "main/CadreList.h"
-#include "main/PickLists.h"
+#include "cadre/PickLists.h"
 #include "text/MonthText.h"
 #include "widgets/CheckComboBox.h"
 #include "widgets/MonthEntryBox.h"
@@ -48,7 +47,7 @@ class PairGrid {
 
 }  // namespace
 
-CadreFieldPages::CadreFieldPages(const mainwin::PickLists& lists, QObject* parent)
+CadreFieldPages::CadreFieldPages(const cadre::PickLists& lists, QObject* parent)
     : QObject(parent), basic_(new QWidget), extended_(new QWidget), ranks_(lists.ranks) {
     basic_->setObjectName(QStringLiteral("tsBasic"));
     extended_->setObjectName(QStringLiteral("tsExtended"));
@@ -62,7 +61,7 @@ CadreFieldPages::CadreFieldPages(const mainwin::PickLists& lists, QObject* paren
     id.add(QStringLiteral("性 别"), combo("xb", "cbXb", cadre::kSexes, false));
     cbCtype = new CheckComboBox;
     cbCtype->setObjectName(QStringLiteral("cbCtype"));
-    cbCtype->setItems(mainwin::kCadreTypes);
+    cbCtype->setItems(cadre::kCadreTypes);
     cbCtype->setEmptyText(QStringLiteral("请选择"));
     bindings_.push_back({QStringLiteral("ctype"), [this] { return QVariant(cbCtype->value()); },
                          [this](const QVariant& v) { cbCtype->setValue(v.toInt()); }});

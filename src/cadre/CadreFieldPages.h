@@ -15,7 +15,7 @@ class QLabel;
 class QLineEdit;
 class QSpinBox;
 
-namespace mainwin {
+namespace cadre {
 struct PickLists;
 }
 
@@ -27,7 +27,7 @@ class CadreFieldPages final : public QObject {
     Q_OBJECT
 
   public:
-    CadreFieldPages(const mainwin::PickLists& lists, QObject* parent = nullptr);
+    CadreFieldPages(const cadre::PickLists& lists, QObject* parent = nullptr);
 
     QWidget* basicPage() const { return basic_; }
     QWidget* extendedPage() const { return extended_; }

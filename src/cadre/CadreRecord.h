@@ -73,6 +73,10 @@ inline const QStringList kStaffStatuses = {
 // 证件类型 (zjType); the list can be typed over.
 inline const QStringList kIdTypes = {QStringLiteral("身份证"), QStringLiteral("军官证")};
 
+// The cadre types, in item order; item i is bit 2^i of a cadre's type set.
+inline const QStringList kCadreTypes{QStringLiteral("领导干部"), QStringLiteral("非领导干部"),
+                                     QStringLiteral("后备干部"), QStringLiteral("其他")};
+
 // The cadre libraries of the list, entry i for classid i.
 inline const QStringList kLibraries = {QStringLiteral("在职干部库"), QStringLiteral("离退干部库"),
                                        QStringLiteral("调出干部库")};

@@ -27,13 +27,13 @@
 #include "cadre/CurrentPosts.h"
 #include "cadre/Photo.h"
 #include "cadre/PhotoBox.h"
+#include "cadre/PickLists.h"
 #include "cadre/PostsPage.h"
 #include "cadre/ResumeMenu.h"
 #include "cadre/ResumePage.h"
 #include "db/Database.h"
-#include "main/PickLists.h"
-#include "main/TMoveLineForm.h"
 #include "widgets/DialogParts.h"
+#include "widgets/TMoveLineForm.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ QWidget* listPage(const QString& name, const QStringList& columns, QWidget* note
 
 const QString TCadreForm::kLocked = QStringLiteral("编辑功能未打开,请选择<允许修改>启用编辑。");
 
-TCadreForm::TCadreForm(TDataM& dm, mainwin::PickLists& lists, QWidget* parent)
+TCadreForm::TCadreForm(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
     : QDialog(parent),
       dm_(dm),
       session_(dm, lists.nativePlaces, lists.birthPlaces),

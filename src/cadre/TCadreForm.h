@@ -22,7 +22,7 @@ class QTimer;
 class ResumePage;
 class TDataM;
 
-namespace mainwin {
+namespace cadre {
 struct PickLists;
 }
 
@@ -39,7 +39,7 @@ class TCadreForm final : public QDialog {
   public:
     // `lists` are the pickers' lists of the main window; places typed for the first time join
     // them.
-    TCadreForm(TDataM& dm, mainwin::PickLists& lists, QWidget* parent = nullptr);
+    TCadreForm(TDataM& dm, cadre::PickLists& lists, QWidget* parent = nullptr);
 
     // Single mode on an existing cadre.
     bool openCadre(int cadreId);

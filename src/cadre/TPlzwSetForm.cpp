@@ -19,7 +19,7 @@
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "cadre/TMzForm.h"
-#include "main/TQueryForm1.h"
+#include "cadre/TQueryForm1.h"
 #include "widgets/DialogParts.h"
 
 namespace {

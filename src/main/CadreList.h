@@ -19,10 +19,6 @@ using units::Outcome;
 // The columns every form of the list reads, in this order.
 extern const QString kCadreListColumns;
 
-// The cadre types of the list's filter, in item order; item i is bit 2^i of a type set.
-inline const QStringList kCadreTypes{QStringLiteral("领导干部"), QStringLiteral("非领导干部"),
-                                     QStringLiteral("后备干部"), QStringLiteral("其他")};
-
 // The condition "(ctype in (...)) " selecting the cadres whose six-bit type set shares a bit with
 // `mask`; empty when `mask` is 0 (no type chosen).
 QString cadreTypeCondition(int mask);

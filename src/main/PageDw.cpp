@@ -15,22 +15,23 @@
 #include "app/MessageService.h"
 #include "app/Progress.h"
 #include "cadre/CadreDeletion.h"
+#include "cadre/CadreRecord.h"
 #include "cadre/TCadreForm.h"
 #include "cadre/TDelCadreForm.h"
 #include "cadre/TDelZwForm.h"
 #include "cadre/TMzForm.h"
 #include "cadre/TPlzwSetForm.h"
+#include "cadre/TQueryForm1.h"
 #include "cadre/TRzForm.h"
 #include "db/Database.h"
 #include "main/CadreList.h"
 #include "main/CadreListModel.h"
 #include "main/TGbMoveInForm.h"
-#include "main/TMoveLineForm.h"
-#include "main/TQueryForm1.h"
 #include "units/UnitTree.h"
 #include "widgets/CheckComboBox.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/GridExport.h"
+#include "widgets/TMoveLineForm.h"
 
 const QString PageDw::kNoUnit = QStringLiteral("请先新建单位.");
 const QString PageDw::kSelectToView = QStringLiteral("请先在表格中选择要查看的项.");
@@ -38,7 +39,7 @@ const QString PageDw::kSelectToDelete = QStringLiteral("请先在表格中选择
 const QString PageDw::kSelectToMove = QStringLiteral("请在列表中选中要移动的干部。");
 const QString PageDw::kSelectCadre = QStringLiteral("请先在表格中选择干部.");
 
-PageDw::PageDw(TDataM& dm, mainwin::PickLists& lists, QWidget* parent)
+PageDw::PageDw(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
     : QWidget(parent),
       dm_(dm),
       lists_(lists),
@@ -58,7 +59,7 @@ PageDw::PageDw(TDataM& dm, mainwin::PickLists& lists, QWidget* parent)
     lblHint->setObjectName(QStringLiteral("lblHint"));
     lblHint->hide();
     cbCadreType->setObjectName(QStringLiteral("cbCadreType"));
-    cbCadreType->setItems(mainwin::kCadreTypes);
+    cbCadreType->setItems(cadre::kCadreTypes);
     cbCadreType->setEmptyText(QStringLiteral("请选择"));
     cbCadreType->setMinimumWidth(160);
     toolBar_->setObjectName(QStringLiteral("tbCadreList"));

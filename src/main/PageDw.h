@@ -10,7 +10,7 @@ class QLabel;
 class QTableView;
 class QToolBar;
 class TDataM;
-namespace mainwin {
+namespace cadre {
 struct PickLists;
 }
 struct DraggedCadre;
@@ -26,7 +26,7 @@ class PageDw final : public QWidget {
   public:
     // The list reads `dm`; the cadre editor uses and extends the pickers' lists `lists`. Neither
     // is owned; both outlive the page.
-    PageDw(TDataM& dm, mainwin::PickLists& lists, QWidget* parent = nullptr);
+    PageDw(TDataM& dm, cadre::PickLists& lists, QWidget* parent = nullptr);
 
     // Shows the cadres of unit `unitId` (0: none) named `name`; `isDep` tells a real unit from a
     // grouping node and `dwIndex` is the unit's index, the prefix of its subtree.
@@ -94,7 +94,7 @@ class PageDw final : public QWidget {
     void runEditor(class TCadreForm& editor);
 
     TDataM& dm_;
-    mainwin::PickLists& lists_;
+    cadre::PickLists& lists_;
     int unitId_ = 0;
     bool isDep_ = false;
     QString unitIndex_;

@@ -271,11 +271,11 @@ void TMainForm::runStartDuties() {
     db::Database& db = dm_.db();
     showCadreCount();
     restoreLayout();
-    pickLists_ = mainwin::loadPickLists(db);
+    pickLists_ = cadre::loadPickLists(db);
     approvalPageSize_ = dm_.GetConf(QStringLiteral("ZBJ"), QStringLiteral("A001"));
     pageDw_->reload();
-    saveLayout_ = mainwin::saveLayoutOnExit(db, dm_.session().ManagerID);
-    postsLocked_ = mainwin::postsLocked(db);
+    saveLayout_ = cadre::saveLayoutOnExit(db, dm_.session().ManagerID);
+    postsLocked_ = cadre::postsLocked(db);
     if (!db.exec(sql::Fragments().SqlDeleteHead + QStringLiteral(" from tb_querytemp"))) {
         app::showError(db.lastError());
     }
@@ -362,8 +362,8 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 void TMainForm::checkDuplicateNames() {
     std::optional<QString> message;
     {
-        const app::ProgressScope wait(mainwin::kCheckingNames);
-        message = mainwin::duplicateNamesMessage(dm_.db());
+        const app::ProgressScope wait(cadre::kCheckingNames);
+        message = cadre::duplicateNamesMessage(dm_.db());
     }
     if (!message) {
         app::showError(dm_.db().lastError());

@@ -3,8 +3,8 @@
 #include <QMainWindow>
 
 #include "app/LoginSession.h"
+#include "cadre/PickLists.h"
 #include "main/MainMenus.h"
-#include "main/PickLists.h"
 
 class PageDw;
 class QLabel;
@@ -34,7 +34,7 @@ class TMainForm final : public QMainWindow {
 
     PageDw* cadreList() const { return pageDw_; }
     // The lists of the editing controls, read on first show.
-    const mainwin::PickLists& pickLists() const { return pickLists_; }
+    const cadre::PickLists& pickLists() const { return pickLists_; }
     // Whether the layout is saved on exit, and whether post texts are locked (read on first
     // show).
     bool savesLayout() const { return saveLayout_; }
@@ -79,7 +79,7 @@ class TMainForm final : public QMainWindow {
 
     TDataM& dm_;
     // Read on first show; the list page keeps a reference to them from the start.
-    mainwin::PickLists pickLists_;
+    cadre::PickLists pickLists_;
     bool started_ = false;
     QLabel* userLabel_;
     QLabel* countLabel_;

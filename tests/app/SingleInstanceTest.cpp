@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 #include "app/SingleInstance.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
@@ -44,7 +44,7 @@ TEST(SingleInstance, ASecondStartIsRefusedAndTheRunningCopyKeepsItsLock) {
     held.close();
 
     RecordingMessageService messages;
-    EXPECT_EQ(app::runProgram({home.path(), lock}), 1);
+    EXPECT_EQ(mainwin::runProgram({home.path(), lock}), 1);
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("不能重复启动!")});
     EXPECT_EQ(messages.shown()[0].title, QStringLiteral("提示"));
     ASSERT_TRUE(held.open(QIODevice::ReadOnly));

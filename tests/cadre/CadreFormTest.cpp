@@ -16,11 +16,11 @@
 
 #include "app/DataModule.h"
 #include "cadre/CadreRecord.h"
+#include "cadre/PickLists.h"
 #include "cadre/TCadreForm.h"
 #include "db/Database.h"
 #include "main/CadreListModel.h"
 #include "main/PageDw.h"
-#include "main/PickLists.h"
 #include "main/TMainForm.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
@@ -181,7 +181,7 @@ TEST_F(CadreFormTest, TheLibraryListsSearchesAndStepsThroughCadres) {
 }
 
 TEST_F(CadreFormTest, TheArrowsStepThroughTheCallersListAndStopAtItsEnds) {
-    mainwin::PickLists lists;
+    cadre::PickLists lists;
     TCadreForm editor(dm, lists);
     ASSERT_TRUE(editor.openCadre(35));
     editor.setStepList({35, 36, 37}, 0);
@@ -291,7 +291,7 @@ class CadreEditorTest : public ::testing::Test {
     TestHome home;
     TDataM dm{home.path()};
     RecordingMessageService messages;
-    mainwin::PickLists lists;
+    cadre::PickLists lists;
     std::unique_ptr<TCadreForm> editor;
 };
 

@@ -5,7 +5,6 @@
 
 #include "CadreData.h"
 #include "cadre/CadreRecord.h"
-#include "main/CadreList.h"
 
 namespace {
 
@@ -556,7 +555,7 @@ TEST(CadreLists, HoldTheirEntriesOnce) {
     } lists[] = {{&cadre::kEthnicGroups, 59}, {&cadre::kPoliticalStatuses, 14},
                  {&cadre::kHealthStates, 3},  {&cadre::kStaffStatuses, 5},
                  {&cadre::kIdTypes, 2},       {&cadre::kSexes, 2},
-                 {&mainwin::kCadreTypes, 4},  {&cadre::kLibraries, 3}};
+                 {&cadre::kCadreTypes, 4},    {&cadre::kLibraries, 3}};
     for (const auto& l : lists) {
         EXPECT_EQ(l.list->size(), l.size);
         EXPECT_EQ(QSet<QString>(l.list->cbegin(), l.list->cend()).size(), l.size);

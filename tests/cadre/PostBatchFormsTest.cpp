@@ -18,7 +18,7 @@
 #include "cadre/TDelZwForm.h"
 #include "cadre/TMzForm.h"
 #include "cadre/TPlzwSetForm.h"
-#include "main/TQueryForm1.h"
+#include "cadre/TQueryForm1.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/RecordingMessageService.h"

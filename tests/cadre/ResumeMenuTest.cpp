@@ -10,9 +10,9 @@
 #include <QPushButton>
 
 #include "app/DataModule.h"
+#include "cadre/PickLists.h"
 #include "cadre/TCadreForm.h"
 #include "db/Database.h"
-#include "main/PickLists.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/PythonReader.h"
@@ -28,7 +28,7 @@ class ResumeMenuTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
-        lists = mainwin::loadPickLists(dm.db());
+        lists = cadre::loadPickLists(dm.db());
         widgets::setDocumentOpener([this](const QString& path) {
             opened << path;
             return true;
@@ -53,7 +53,7 @@ class ResumeMenuTest : public ::testing::Test {
     TestHome home;
     TDataM dm{home.path()};
     RecordingMessageService messages;
-    mainwin::PickLists lists;
+    cadre::PickLists lists;
     std::unique_ptr<TCadreForm> editor;
     QStringList opened;
 };

@@ -25,6 +25,7 @@
 #include "app/DataModule.h"
 #include "cadre/TDelCadreForm.h"
 #include "cadre/TMzForm.h"
+#include "cadre/TQueryForm1.h"
 #include "cadre/TRzForm.h"
 #include "db/Database.h"
 #include "main/CadreList.h"
@@ -32,15 +33,13 @@
 #include "main/PageDw.h"
 #include "main/TGbMoveInForm.h"
 #include "main/TMainForm.h"
-#include "main/TMoveLineForm.h"
-#include "main/TQueryForm1.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
-#include "units/UnitPickerEdit.h"
 #include "units/UnitTreeWidget.h"
 #include "widgets/CheckComboBox.h"
+#include "widgets/TMoveLineForm.h"
 
 namespace {
 
@@ -501,34 +500,6 @@ TEST_F(CadreListWindowTest, PostsOfTheSelectedCadreAreAddedAndRemovedFromTheMain
     // The cadre stays in the unit it was removed in.
     EXPECT_TRUE(members(12).contains(36));
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
-}
-
-TEST_F(CadreListWindowTest, ThePickerListsAUnitsMembersInTheUnitsOrder) {
-    TQueryForm1 picker(dm, 0);
-    picker.show();
-    picker.findChild<QRadioButton*>(QStringLiteral("rbByUnit"))->click();
-    auto* unitBox = picker.findChild<UnitPickerEdit*>();
-    ASSERT_NE(unitBox, nullptr);
-    exec(QStringLiteral("update tb_cadre_node set zwOrder=9 where dwID=12 and ZwCadreID=35"));
-    unitBox->setUnit(12);
-    auto* candidates = picker.findChild<QTableWidget*>(QStringLiteral("gridCandidates"));
-    QStringList names;
-    for (int row = 0; row < candidates->rowCount(); ++row) {
-        names << candidates->item(row, 1)->text();
-    }
-    QStringList expected;
-    for (const int cadre : {36, 37, 38, 35}) {
-        expected << dm.db()
-                        .scalar(
-                            QStringLiteral("select xm from tb_cadre where CadreID=%1").arg(cadre))
-                        ->toString();
-    }
-    EXPECT_EQ(names, expected);
-    // A cadre of another library is not offered.
-    exec(QStringLiteral("update tb_cadre set classid=1 where CadreID=37"));
-    unitBox->setUnit(13);
-    unitBox->setUnit(12);
-    EXPECT_EQ(candidates->rowCount(), 3);
 }
 
 }  // namespace

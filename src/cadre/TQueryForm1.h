@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <QList>
 
-#include "main/CadrePicker.h"
+#include "cadre/CadrePicker.h"
 
 class QLineEdit;
 class QPushButton;
@@ -37,8 +37,8 @@ class TQueryForm1 final : public QDialog {
 
     TDataM& dm_;
     int classId_;
-    QList<mainwin::PickedCadre> candidates_;
-    QList<mainwin::PickedCadre> picked_;
+    QList<cadre::PickedCadre> candidates_;
+    QList<cadre::PickedCadre> picked_;
     QRadioButton* rbByInfo;
     QRadioButton* rbByUnit;
     QStackedWidget* modePages;

@@ -14,10 +14,10 @@
 
 #include "app/Login.h"
 #include "app/SingleInstance.h"
-#include "app/Startup.h"
 #include "app/TDbSetForm.h"
 #include "db/Database.h"
 #include "exchange/AutoBackup.h"
+#include "main/Startup.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
@@ -39,7 +39,7 @@ class StartupTest : public ::testing::Test {
 
     QString lockPath() const { return lock_.filePath(QStringLiteral("l")); }
     int run(std::function<void()> startAgain = {}) {
-        return app::runProgram({home_.path(), lockPath(), std::move(startAgain)});
+        return mainwin::runProgram({home_.path(), lockPath(), std::move(startAgain)});
     }
 
     static QWidget* visibleMainForm() {

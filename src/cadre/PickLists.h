@@ -10,7 +10,7 @@ class Database;
 
 // What the main window reads from the database at start for the editors of the whole program:
 // the pick lists of the shared edit fields and two flags; and the duplicate-name check.
-namespace mainwin {
+namespace cadre {
 
 struct PickLists {
     QStringList ranks;         // tb_zj.zjmc, highest rank (smallest level1) first
@@ -41,4 +41,4 @@ inline const QString kCheckingNames = QStringLiteral("正在检查干部重名..
 // without a name are not counted as sharing one.
 std::optional<QString> duplicateNamesMessage(db::Database& db);
 
-}  // namespace mainwin
+}  // namespace cadre

@@ -1,11 +1,11 @@
-#include "main/CadrePicker.h"
+#include "cadre/CadrePicker.h"
 
 #include <QRegularExpression>
 
 #include "db/Database.h"
 #include "db/SqlText.h"
 
-namespace mainwin {
+namespace cadre {
 
 QString pickByInfoStatement(int classId, const QString& text) {
     const QString library = QString::number(classId);
@@ -78,4 +78,4 @@ QList<PickedCadre> pickedCadres(db::Database& db) {
     return readPickList(db, QStringLiteral("select CadreID,xm,xb,zwjb,xrz from tb_querytemp"));
 }
 
-}  // namespace mainwin
+}  // namespace cadre

@@ -1,4 +1,4 @@
-#include "main/TQueryForm1.h"
+#include "cadre/TQueryForm1.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -34,10 +34,10 @@ QTableWidget* makeList(const char* name) {
     return grid;
 }
 
-void fill(QTableWidget* grid, const QList<mainwin::PickedCadre>& cadres) {
+void fill(QTableWidget* grid, const QList<cadre::PickedCadre>& cadres) {
     grid->setRowCount(static_cast<int>(cadres.size()));
     for (int row = 0; row < grid->rowCount(); ++row) {
-        const mainwin::PickedCadre& c = cadres[row];
+        const cadre::PickedCadre& c = cadres[row];
         const QString cells[] = {QString::number(row + 1), c.name, c.sex, c.currentPost};
         for (int column = 0; column < 4; ++column) {
             grid->setItem(row, column, new QTableWidgetItem(cells[column]));
@@ -134,7 +134,7 @@ TQueryForm1::TQueryForm1(TDataM& dm, int classId, QWidget* parent)
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    if (!mainwin::clearPicked(dm_.db())) {
+    if (!cadre::clearPicked(dm_.db())) {
         app::showError(dm_.db().lastError());
     }
     showPicked();
@@ -142,14 +142,14 @@ TQueryForm1::TQueryForm1(TDataM& dm, int classId, QWidget* parent)
 
 QList<int> TQueryForm1::pickedCadreIds() const {
     QList<int> ids;
-    for (const mainwin::PickedCadre& c : picked_) {
+    for (const cadre::PickedCadre& c : picked_) {
         ids << c.cadreId;
     }
     return ids;
 }
 
 void TQueryForm1::searchByInfo(const QString& text) {
-    showCandidates(mainwin::pickByInfoStatement(classId_, text));
+    showCandidates(cadre::pickByInfoStatement(classId_, text));
 }
 
 void TQueryForm1::searchByUnit(int unitId) {
@@ -158,12 +158,12 @@ void TQueryForm1::searchByUnit(int unitId) {
         fill(gridCandidates, candidates_);
         return;
     }
-    showCandidates(mainwin::pickByUnitStatement(classId_, unitId));
+    showCandidates(cadre::pickByUnitStatement(classId_, unitId));
 }
 
 void TQueryForm1::showCandidates(const QString& statement) {
     bool ok = false;
-    candidates_ = mainwin::readPickList(dm_.db(), statement, &ok);
+    candidates_ = cadre::readPickList(dm_.db(), statement, &ok);
     if (!ok) {
         app::showError(dm_.db().lastError());
     }
@@ -187,17 +187,17 @@ void TQueryForm1::moveRight() {
             rows << row;
         }
     }
-    QList<mainwin::PickedCadre> chosen;
+    QList<cadre::PickedCadre> chosen;
     for (const int row : rows) {
-        const mainwin::PickedCadre& c = candidates_[row];
+        const cadre::PickedCadre& c = candidates_[row];
         const bool already =
             std::any_of(picked_.cbegin(), picked_.cend(),
-                        [&c](const mainwin::PickedCadre& p) { return p.cadreId == c.cadreId; });
+                        [&c](const cadre::PickedCadre& p) { return p.cadreId == c.cadreId; });
         if (!already) {
             chosen << c;
         }
     }
-    if (!mainwin::addPicked(dm_.db(), chosen)) {
+    if (!cadre::addPicked(dm_.db(), chosen)) {
         app::showError(dm_.db().lastError());
         return;
     }

@@ -3,7 +3,7 @@
 #include <QString>
 #include <functional>
 
-namespace app {
+namespace mainwin {
 
 struct StartupOptions {
     QString appDir;    // the data root; app::appDir() for the running program
@@ -19,4 +19,4 @@ struct StartupOptions {
 // window has closed, or at once when start-up could not go on (no window is left behind then).
 int runProgram(const StartupOptions& options);
 
-}  // namespace app
+}  // namespace mainwin

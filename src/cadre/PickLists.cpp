@@ -1,9 +1,9 @@
-#include "main/PickLists.h"
+#include "cadre/PickLists.h"
 
 #include "db/Database.h"
 #include "db/SqlText.h"
 
-namespace mainwin {
+namespace cadre {
 
 namespace {
 
@@ -97,4 +97,4 @@ std::optional<QString> duplicateNamesMessage(db::Database& db) {
     return QStringLiteral("以下干部姓名重复.\n") + list;
 }
 
-}  // namespace mainwin
+}  // namespace cadre

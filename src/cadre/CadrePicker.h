@@ -8,7 +8,7 @@ class Database;
 }
 
 // The cadre picker's statements and its final list (the scratch table tb_querytemp).
-namespace mainwin {
+namespace cadre {
 
 // A cadre as the picker lists it.
 struct PickedCadre {
@@ -35,4 +35,4 @@ bool addPicked(db::Database& db, const QList<PickedCadre>& cadres);
 // The final list.
 QList<PickedCadre> pickedCadres(db::Database& db);
 
-}  // namespace mainwin
+}  // namespace cadre

@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "main/Startup.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -14,7 +14,7 @@
 #include "main/TMainForm.h"
 #include "widgets/TMesBarForm.h"
 
-namespace app {
+namespace mainwin {
 
 namespace {
 
@@ -30,9 +30,9 @@ void loadQtTranslations(QTranslator& translator) {
 }  // namespace
 
 int runProgram(const StartupOptions& options) {
-    SingleInstance instance(options.lockPath);
+    app::SingleInstance instance(options.lockPath);
     if (!instance.acquire()) {
-        showInformation(QStringLiteral("不能重复启动!"));
+        app::showInformation(QStringLiteral("不能重复启动!"));
         return 1;
     }
     // Dates are written and read as yyyy-mm-dd throughout (see jet::parseDateText and
@@ -46,8 +46,8 @@ int runProgram(const StartupOptions& options) {
     bool startAgain = false;
     {
         TMesBarForm waitWindow;
-        Progress* previousProgress = setProgress(&waitWindow);
-        seedTemplates(options.appDir, QCoreApplication::applicationDirPath());
+        app::Progress* previousProgress = app::setProgress(&waitWindow);
+        app::seedTemplates(options.appDir, QCoreApplication::applicationDirPath());
         // The database is open and the user logged in before the main window exists; the window
         // goes before the data module it works on.
         TDataM dm(options.appDir);
@@ -65,7 +65,7 @@ int runProgram(const StartupOptions& options) {
             mainForm.showMaximized();
             result = QApplication::exec();
         }
-        setProgress(previousProgress);
+        app::setProgress(previousProgress);
     }
     // The window has closed (layout saved, backup run) and the database with it; only now may
     // the new copy take the lock.
@@ -80,4 +80,4 @@ int runProgram(const StartupOptions& options) {
     return result;
 }
 
-}  // namespace app
+}  // namespace mainwin

@@ -1,4 +1,4 @@
-#include "main/TMoveLineForm.h"
+#include "widgets/TMoveLineForm.h"
 
 #include <QHBoxLayout>
 #include <QLabel>

@@ -3,7 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/MessageService.h"
 #include "app/SingleInstance.h"
-#include "app/Startup.h"
+#include "main/Startup.h"
 #include "widgets/MessageBoxService.h"
 
 int main(int argc, char* argv[]) {
@@ -13,7 +13,7 @@ int main(int argc, char* argv[]) {
 
     widgets::MessageBoxService messageBoxes;
     app::setMessageService(&messageBoxes);
-    const int result = app::runProgram({app::appDir(), app::SingleInstance::defaultLockPath()});
+    const int result = mainwin::runProgram({app::appDir(), app::SingleInstance::defaultLockPath()});
     app::setMessageService(nullptr);
     return result;
 }
