@@ -9,19 +9,20 @@
 #include "db/Database.h"
 #include "db/SqlText.h"
 #include "text/MonthText.h"
+#include "units/Membership.h"
 
 namespace cadre {
 
 namespace {
 
-// The records that hang on a cadre, each with the column naming it, in the order they go.
+// The records that hang on a cadre, each with the column naming it, in the order they go; its
+// memberships go with units::removeAllMemberships.
 struct DependentTable {
     const char* table;
     const char* cadreColumn;
 };
 constexpr DependentTable kDependentTables[] = {
     {"tb_cadre_zw", "ZwCadreID"},
-    {"tb_cadre_node", "ZwCadreID"},
     {"tb_family", "CadreID"},
     {"tb_jc", "cid"},
     {"tb_kc", "cid"},
@@ -54,6 +55,9 @@ bool DeleteCadre(TDataM& dm, int cadreId, bool complete, bool mayDeleteCadreRow,
     const QString id = QString::number(cadreId);
     QStringList statements;
     if (complete) {
+        if (!units::removeAllMemberships(dm, cadreId)) {
+            return false;
+        }
         for (const DependentTable& t : kDependentTables) {
             statements << deleteHead + QStringLiteral("from ") + QLatin1String(t.table) +
                               QStringLiteral(" where ") + QLatin1String(t.cadreColumn) + u'=' + id;
@@ -62,12 +66,12 @@ bool DeleteCadre(TDataM& dm, int cadreId, bool complete, bool mayDeleteCadreRow,
             statements << deleteHead + QStringLiteral("from tb_cadre where CadreID=") + id;
         }
     } else {
-        const QString unit = QString::number(unitId);
-        statements << deleteHead + QStringLiteral("from tb_cadre_node where ZwCadreID=") + id +
-                          QStringLiteral(" and dwID=") + unit
-                   << deleteHead +
+        if (!units::removeMember(dm, cadreId, unitId)) {
+            return false;
+        }
+        statements << deleteHead +
                           QStringLiteral("from tb_cadre_zw where status=1 and ZwCadreID=") + id +
-                          QStringLiteral(" and dwID=") + unit;
+                          QStringLiteral(" and dwID=") + QString::number(unitId);
     }
     if (!runAll(db, statements)) {
         return false;
@@ -113,11 +117,12 @@ Result<void> removeFromUnit(TDataM& dm, int cadreId, int unitId, RemovalWay way,
         return failed();
     }
     // Every member after the one who left moves up by one.
-    if (!membership->rows.empty() &&
-        !db.exec(QStringLiteral("update tb_cadre_node set zwOrder=zwOrder-1 where zwOrder>") +
-                 QString::number(membership->rows[0][0].toInt()) + QStringLiteral(" and dwID=") +
-                 unit)) {
-        return failed();
+    if (!membership->rows.empty()) {
+        const Result<void> closed =
+            units::closeOrderGap(dm, unitId, membership->rows[0][0].toInt());
+        if (!closed) {
+            return closed;
+        }
     }
     if (!transaction.commit()) {
         return failed();

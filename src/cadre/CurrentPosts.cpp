@@ -7,7 +7,6 @@
 
 #include "app/DataModule.h"
 #include "db/Database.h"
-#include "db/SqlText.h"
 #include "units/Membership.h"
 
 namespace cadre {
@@ -54,23 +53,17 @@ bool addMissingMemberships(TDataM& dm, int cadreId, const std::vector<CurrentPos
     return true;
 }
 
-// Clears the post summaries of every membership of a cadre who holds no current post.
-bool clearSummaries(db::Database& db, const QString& cadre) {
-    return db.exec(
-        QStringLiteral("update tb_cadre_node set zwList=null,rzsjList=null where ZwCadreID=") +
-        cadre);
-}
-
 // Writes each membership's post summary; deletes the memberships left without posts that are
 // neither bound nor kept.
-bool summariseMemberships(db::Database& db, const QString& cadre, int keepUnitId) {
+bool summariseMemberships(TDataM& dm, const QString& cadre, int keepUnitId) {
+    db::Database& db = dm.db();
     const auto memberships = db.query(
         QStringLiteral("select CnID, dwID, bind from tb_cadre_node where ZwCadreID=") + cadre);
     if (!memberships) {
         return false;
     }
     for (const QVariantList& m : memberships->rows) {
-        const QString membership = QString::number(m[0].toLongLong());
+        const qint64 membership = m[0].toLongLong();
         const int unitId = m[1].toInt();
         const bool bound = m[2].toBool();
         const auto posts = db.query(
@@ -80,16 +73,11 @@ bool summariseMemberships(db::Database& db, const QString& cadre, int keepUnitId
         if (!posts) {
             return false;
         }
-        const QString where = QStringLiteral(" where CnID=") + membership;
         if (posts->rows.empty() && !bound) {
             const bool kept = keepUnitId != 0 && unitId == keepUnitId;
-            const QString statement =
-                kept
-                    ? QString(QStringLiteral("update tb_cadre_node set zwList=null,rzsjList=null") +
-                              where)
-                    : QString(sql::Fragments().SqlDeleteHead +
-                              QStringLiteral("from tb_cadre_node") + where);
-            if (!db.exec(statement)) {
+            const Result<void> done = kept ? units::writePostSummary(dm, membership, {}, {}, false)
+                                           : units::deleteMembership(dm, membership);
+            if (!done) {
                 return false;
             }
             continue;
@@ -102,10 +90,8 @@ bool summariseMemberships(db::Database& db, const QString& cadre, int keepUnitId
                 months << p[1].toString();
             }
         }
-        const QString unbind = posts->rows.empty() ? QString() : QStringLiteral(",bind=False");
-        if (!db.exec(
-                QStringLiteral("update tb_cadre_node set zwList=?,rzsjList=?") + unbind + where,
-                {joinedOrNull(names), joinedOrNull(months)})) {
+        if (!units::writePostSummary(dm, membership, joinedOrNull(names), joinedOrNull(months),
+                                     !posts->rows.empty())) {
             return false;
         }
     }
@@ -170,10 +156,10 @@ bool RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId,
     // Without a current post in the tree the record keeps its texts (the last post held stays
     // readable) and the cadre stays in every unit it belongs to; only the post summaries go.
     if (posts->empty()) {
-        return clearSummaries(db, cadre) && transaction.commit();
+        return units::clearPostSummaries(dm, cadreId) && transaction.commit();
     }
     return addMissingMemberships(dm, cadreId, *posts) && writeRecord(currentPostTexts(*posts)) &&
-           summariseMemberships(db, cadre, keepUnitId) && transaction.commit();
+           summariseMemberships(dm, cadre, keepUnitId) && transaction.commit();
 }
 
 bool RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId) {

@@ -8,6 +8,7 @@
 #include "db/Database.h"
 #include "db/SqlText.h"
 #include "text/MonthText.h"
+#include "units/Membership.h"
 
 namespace cadre {
 
@@ -282,10 +283,10 @@ Result<void> removeMembership(TDataM& dm, int cadreId, int unitId,
     if (!ended) {
         return ended;
     }
-    if (!db.exec(sql::Fragments().SqlDeleteHead +
-                 QStringLiteral(" from tb_cadre_node where zwcadreid=") + cadre +
-                 QStringLiteral(" and dwid=") + unit) ||
-        !transaction.commit()) {
+    if (const Result<void> removed = units::removeMember(dm, cadreId, unitId); !removed) {
+        return removed;
+    }
+    if (!transaction.commit()) {
         return databaseFailure(db);
     }
     return {};

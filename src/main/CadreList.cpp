@@ -68,64 +68,6 @@ QString cadreListStatement(int unitId, const QString& subtreeIndex, const QStrin
            q.order;
 }
 
-Outcome swapMemberOrders(TDataM& dm, int orderA, int cnIdA, int orderB, int cnIdB) {
-    db::Database& db = dm.db();
-    db::Transaction transaction(db);
-    const auto set = [&db](int order, int oldOrder, int cnId) {
-        return db.exec(QStringLiteral("update tb_cadre_node set zwOrder=%1 where zwOrder=%2 and "
-                                      "CnID=%3")
-                           .arg(order)
-                           .arg(oldOrder)
-                           .arg(cnId));
-    };
-    if (!set(orderB, orderA, cnIdA) || !set(orderA, orderB, cnIdB) || !transaction.commit()) {
-        return Outcome::failure({});
-    }
-    return {};
-}
-
-Outcome moveMemberTo(TDataM& dm, int unitId, int cadreId, int currentOrder, int targetOrder) {
-    db::Database& db = dm.db();
-    db::Transaction transaction(db);
-    const QString unit = QString::number(unitId);
-    const QString current = QString::number(currentOrder);
-    const QString target = QString::number(targetOrder);
-    const QString shift =
-        targetOrder <= currentOrder
-            ? QStringLiteral("update tb_cadre_node set zwOrder=zwOrder+1 where dwid=") + unit +
-                  QStringLiteral(" and (zwOrder>=") + target + QStringLiteral(") and (zwOrder<") +
-                  current + u')'
-            : QStringLiteral("update tb_cadre_node set zwOrder=zwOrder-1 where dwid=") + unit +
-                  QStringLiteral(" and (zwOrder<=") + target + QStringLiteral(") and (zwOrder>") +
-                  current + u')';
-    // The moved row is found by its old order and cadre, which the shift leaves alone.
-    if (!db.exec(shift) ||
-        !db.exec(QStringLiteral("update tb_cadre_node set zwOrder=") + target +
-                 QStringLiteral(" where dwid=") + unit + QStringLiteral(" and  zwOrder=") +
-                 current + QStringLiteral(" and ZwCadreID=") + QString::number(cadreId)) ||
-        !transaction.commit()) {
-        return Outcome::failure({});
-    }
-    return {};
-}
-
-Outcome addMembers(TDataM& dm, int unitId, const QList<int>& cadreIds) {
-    db::Database& db = dm.db();
-    db::Transaction transaction(db);
-    int added = 0;
-    for (const int cadreId : cadreIds) {
-        const Result<bool> joined = units::ensureMember(dm, cadreId, unitId, {true, true});
-        if (!joined) {
-            return Outcome::failure({});
-        }
-        added += *joined ? 1 : 0;
-    }
-    if (!transaction.commit()) {
-        return Outcome::failure({});
-    }
-    return {true, {}, added};
-}
-
 Result<void> transferMember(TDataM& dm, int cadreId, int fromUnit, int toUnit, bool leaveOldUnit,
                             const QString& monthText, const QString& postName) {
     const std::optional<text::MonthEntry> month = text::readMonthEntry(monthText);
@@ -145,9 +87,9 @@ Result<void> transferMember(TDataM& dm, int cadreId, int fromUnit, int toUnit, b
         if (!ended) {
             return ended;
         }
-        if (!db.exec(sql::Fragments().SqlDeleteHead + QStringLiteral("from tb_cadre_node where ") +
-                     where)) {
-            return Failure{{}, db.lastError()};
+        const Result<void> left = units::removeMember(dm, cadreId, fromUnit);
+        if (!left) {
+            return left;
         }
     }
     const Result<bool> joined = units::ensureMember(dm, cadreId, toUnit, {true, true});

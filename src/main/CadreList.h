@@ -6,15 +6,12 @@
 
 #include "db/PagedRows.h"
 #include "db/Result.h"
-#include "units/UnitTree.h"
 
 class TDataM;
 
 // The cadre list of a unit: the statement that lists its members (or the members of its whole
 // subtree) and the operations that change the list's membership rows.
 namespace mainwin {
-
-using units::Outcome;
 
 // The columns every form of the list reads, in this order.
 extern const QString kCadreListColumns;
@@ -36,18 +33,6 @@ db::PagedRows::Query cadreListQuery(int unitId, const QString& subtreeIndex,
 // the age column counts to.
 QString cadreListStatement(int unitId, const QString& subtreeIndex, const QString& typeCondition,
                            const QDate& ageToday);
-
-// Swaps the list orders of two membership rows (order, CnID of each).
-Outcome swapMemberOrders(TDataM& dm, int orderA, int cnIdA, int orderB, int cnIdB);
-
-// Moves cadre `cadreId` (at order `currentOrder` in unit `unitId`) to order `targetOrder`,
-// shifting the rows between by one.
-Outcome moveMemberTo(TDataM& dm, int unitId, int cadreId, int currentOrder, int targetOrder);
-
-// Makes each cadre of `cadreIds` a member of unit `unitId`, bound to it and in staffing, at the
-// end of the unit's order in the given order (units::ensureMember); cadres already in the unit
-// are skipped. The outcome's id is the number of cadres added.
-Outcome addMembers(TDataM& dm, int unitId, const QList<int>& cadreIds);
 
 // A transfer month typed where a month is expected.
 inline const QString kBadTransferMonth =

@@ -27,6 +27,7 @@
 #include "main/CadreList.h"
 #include "main/CadreListModel.h"
 #include "main/TGbMoveInForm.h"
+#include "units/Membership.h"
 #include "units/UnitTree.h"
 #include "widgets/CheckComboBox.h"
 #include "widgets/ElidedLabel.h"
@@ -274,13 +275,12 @@ void PageDw::addExistingCadres() {
     if (picker.exec() != QDialog::Accepted) {
         return;
     }
-    units::Outcome added;
-    {
+    const Result<int> added = [&] {
         const app::ProgressScope wait(QStringLiteral("正在加入干部"));
-        added = mainwin::addMembers(dm_, unitId_, picker.pickedCadreIds());
-    }
+        return units::addMembers(dm_, unitId_, picker.pickedCadreIds());
+    }();
     if (!added) {
-        units::showRefusal(added, dm_.db());
+        app::showFailure(added.failure());
     }
     reload();
 }
@@ -318,11 +318,11 @@ void PageDw::swapWithNeighbour(int step) {
         return;
     }
     const QVariant cnId = model_->value(row, "CnID");
-    const units::Outcome outcome = mainwin::swapMemberOrders(
+    const Result<void> swapped = units::swapMemberOrders(
         dm_, model_->value(row, "zwOrder").toInt(), cnId.toInt(),
         model_->value(other, "zwOrder").toInt(), model_->value(other, "CnID").toInt());
-    if (!outcome) {
-        units::showRefusal(outcome, dm_.db());
+    if (!swapped) {
+        app::showFailure(swapped.failure());
     }
     reload();
     locate("CnID", cnId, row);
@@ -342,11 +342,11 @@ void PageDw::moveToRow() {
     if (target == row || model_->value(target, "CadreID").toInt() == cadreId) {
         return;
     }
-    const units::Outcome outcome =
-        mainwin::moveMemberTo(dm_, unitId_, cadreId, model_->value(row, "zwOrder").toInt(),
-                              model_->value(target, "zwOrder").toInt());
-    if (!outcome) {
-        units::showRefusal(outcome, dm_.db());
+    const Result<void> moved =
+        units::moveMemberTo(dm_, unitId_, cadreId, model_->value(row, "zwOrder").toInt(),
+                            model_->value(target, "zwOrder").toInt());
+    if (!moved) {
+        app::showFailure(moved.failure());
     }
     const QVariant cnId = model_->value(row, "CnID");
     reload();

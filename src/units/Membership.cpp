@@ -4,9 +4,28 @@
 
 #include "app/DataModule.h"
 #include "db/Database.h"
+#include "db/SqlText.h"
 #include "text/MonthText.h"
 
 namespace units {
+
+namespace {
+
+Result<void> run(db::Database& db, const QString& statement, const QVariantList& values = {}) {
+    if (!db.exec(statement, values)) {
+        return Failure{{}, db.lastError()};
+    }
+    return {};
+}
+
+Result<void> commit(db::Database& db, db::Transaction& transaction) {
+    if (!transaction.commit()) {
+        return Failure{{}, db.lastError()};
+    }
+    return {};
+}
+
+}  // namespace
 
 Result<bool> ensureMember(TDataM& dm, int cadreId, int unitId, MemberFlags flags) {
     db::Database& db = dm.db();
@@ -79,6 +98,116 @@ Outcome saveMembership(TDataM& dm, int unitId, int cadreId, const QString& enter
         return Outcome::failure({});
     }
     return {true, {}, id->toInt()};
+}
+
+Result<int> addMembers(TDataM& dm, int unitId, const QList<int>& cadreIds) {
+    db::Database& db = dm.db();
+    db::Transaction transaction(db);
+    int added = 0;
+    for (const int cadreId : cadreIds) {
+        const Result<bool> joined = ensureMember(dm, cadreId, unitId, {true, true});
+        if (!joined) {
+            return joined.failure();
+        }
+        added += *joined ? 1 : 0;
+    }
+    if (const Result<void> committed = commit(db, transaction); !committed) {
+        return committed.failure();
+    }
+    return added;
+}
+
+Result<void> swapMemberOrders(TDataM& dm, int orderA, int cnIdA, int orderB, int cnIdB) {
+    db::Database& db = dm.db();
+    db::Transaction transaction(db);
+    const auto set = [&db](int order, int oldOrder, int cnId) {
+        return run(db, QStringLiteral("update tb_cadre_node set zwOrder=%1 where zwOrder=%2 and "
+                                      "CnID=%3")
+                           .arg(order)
+                           .arg(oldOrder)
+                           .arg(cnId));
+    };
+    if (const Result<void> a = set(orderB, orderA, cnIdA); !a) {
+        return a;
+    }
+    if (const Result<void> b = set(orderA, orderB, cnIdB); !b) {
+        return b;
+    }
+    return commit(db, transaction);
+}
+
+Result<void> moveMemberTo(TDataM& dm, int unitId, int cadreId, int currentOrder, int targetOrder) {
+    db::Database& db = dm.db();
+    db::Transaction transaction(db);
+    const QString unit = QString::number(unitId);
+    const QString current = QString::number(currentOrder);
+    const QString target = QString::number(targetOrder);
+    const QString shift =
+        targetOrder <= currentOrder
+            ? QStringLiteral("update tb_cadre_node set zwOrder=zwOrder+1 where dwid=") + unit +
+                  QStringLiteral(" and (zwOrder>=") + target + QStringLiteral(") and (zwOrder<") +
+                  current + u')'
+            : QStringLiteral("update tb_cadre_node set zwOrder=zwOrder-1 where dwid=") + unit +
+                  QStringLiteral(" and (zwOrder<=") + target + QStringLiteral(") and (zwOrder>") +
+                  current + u')';
+    if (const Result<void> shifted = run(db, shift); !shifted) {
+        return shifted;
+    }
+    // The moved row is found by its old order and cadre, which the shift leaves alone.
+    if (const Result<void> moved =
+            run(db, QStringLiteral("update tb_cadre_node set zwOrder=") + target +
+                        QStringLiteral(" where dwid=") + unit + QStringLiteral(" and  zwOrder=") +
+                        current + QStringLiteral(" and ZwCadreID=") + QString::number(cadreId));
+        !moved) {
+        return moved;
+    }
+    return commit(db, transaction);
+}
+
+Result<void> removeMember(TDataM& dm, int cadreId, int unitId) {
+    return run(dm.db(), sql::Fragments().SqlDeleteHead +
+                            QStringLiteral("from tb_cadre_node where ZwCadreID=") +
+                            QString::number(cadreId) + QStringLiteral(" and dwID=") +
+                            QString::number(unitId));
+}
+
+Result<void> removeAllMemberships(TDataM& dm, int cadreId) {
+    return run(dm.db(), sql::Fragments().SqlDeleteHead +
+                            QStringLiteral("from tb_cadre_node where ZwCadreID=") +
+                            QString::number(cadreId));
+}
+
+Result<void> removeMembershipsOfUnits(TDataM& dm, const QString& unitIds) {
+    return run(dm.db(), sql::Fragments().SqlDeleteHead +
+                            QStringLiteral("from tb_cadre_node where dwID in ") + unitIds);
+}
+
+Result<void> closeOrderGap(TDataM& dm, int unitId, int leftOrder) {
+    return run(dm.db(),
+               QStringLiteral("update tb_cadre_node set zwOrder=zwOrder-1 where zwOrder>") +
+                   QString::number(leftOrder) + QStringLiteral(" and dwID=") +
+                   QString::number(unitId));
+}
+
+Result<void> clearPostSummaries(TDataM& dm, int cadreId) {
+    return run(dm.db(), QStringLiteral(
+                            "update tb_cadre_node set zwList=null,rzsjList=null where ZwCadreID=") +
+                            QString::number(cadreId));
+}
+
+Result<void> writePostSummary(TDataM& dm, qint64 membershipId, const QVariant& posts,
+                              const QVariant& months, bool unbind) {
+    return run(dm.db(),
+               QStringLiteral("update tb_cadre_node set zwList=?,rzsjList=?") +
+                   (unbind ? QStringLiteral(",bind=False") : QString()) +
+                   QStringLiteral(" where CnID=") + QString::number(membershipId),
+               {posts, months});
+}
+
+Result<void> deleteMembership(TDataM& dm, qint64 membershipId) {
+    return run(dm.db(), sql::Fragments().SqlDeleteHead +
+                            QStringLiteral("from tb_cadre_node where CnID=") +
+                            QString::number(membershipId));
 }
 
 }  // namespace units

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QVariant>
 #include <optional>
 
 #include "db/Result.h"
@@ -13,7 +15,8 @@ class Database;
 }
 
 // One cadre's membership of one unit (a tb_cadre_node row): when the cadre entered the unit and
-// whether the membership counts in the unit's staffing.
+// whether the membership counts in the unit's staffing. Every write to the membership rows goes
+// through the functions here.
 namespace units {
 
 struct Membership {
@@ -36,6 +39,46 @@ struct MemberFlags {
 // flags written. The value is true when a row was inserted. Every membership row is inserted
 // here.
 Result<bool> ensureMember(TDataM& dm, int cadreId, int unitId, MemberFlags flags);
+
+// Makes each cadre of `cadreIds` a member of unit `unitId`, bound to it and in staffing, at the
+// end of the unit's order in the given order (ensureMember), in one transaction; cadres already
+// in the unit are skipped. The value is the number of cadres added.
+Result<int> addMembers(TDataM& dm, int unitId, const QList<int>& cadreIds);
+
+// Swaps the list orders of two membership rows (order, CnID of each), in one transaction.
+Result<void> swapMemberOrders(TDataM& dm, int orderA, int cnIdA, int orderB, int cnIdB);
+
+// Moves cadre `cadreId` (at order `currentOrder` in unit `unitId`) to order `targetOrder`,
+// shifting the rows between by one, in one transaction.
+Result<void> moveMemberTo(TDataM& dm, int unitId, int cadreId, int currentOrder, int targetOrder);
+
+// The writes below are single statements; a caller that makes more than one change runs them in
+// its own transaction.
+
+// Deletes the membership of cadre `cadreId` in unit `unitId` (nothing when there is none); the
+// orders of the unit's other members stay as they are (closeOrderGap closes the gap).
+Result<void> removeMember(TDataM& dm, int cadreId, int unitId);
+
+// Deletes every membership of cadre `cadreId`.
+Result<void> removeAllMemberships(TDataM& dm, int cadreId);
+
+// Deletes every membership in the units that `unitIds` lists: a parenthesised select of unit IDs.
+Result<void> removeMembershipsOfUnits(TDataM& dm, const QString& unitIds);
+
+// Moves every member of unit `unitId` ordered after `leftOrder` (the order of a member who left)
+// up by one.
+Result<void> closeOrderGap(TDataM& dm, int unitId, int leftOrder);
+
+// Clears the post summaries (zwList, rzsjList) of every membership of cadre `cadreId`.
+Result<void> clearPostSummaries(TDataM& dm, int cadreId);
+
+// Writes the post summary of membership `membershipId` (CnID): the post names and the
+// appointment months, each null for none; `unbind` also removes the membership's bind mark.
+Result<void> writePostSummary(TDataM& dm, qint64 membershipId, const QVariant& posts,
+                              const QVariant& months, bool unbind);
+
+// Deletes membership `membershipId` (CnID).
+Result<void> deleteMembership(TDataM& dm, qint64 membershipId);
 
 // The membership of cadre `cadreId` in unit `unitId`; nullopt when there is none.
 std::optional<Membership> readMembership(db::Database& db, int unitId, int cadreId);

@@ -16,6 +16,7 @@
 #include "db/SqlText.h"
 #include "text/MonthText.h"
 #include "text/Pinyin.h"
+#include "units/Membership.h"
 
 namespace units {
 
@@ -557,7 +558,6 @@ Outcome UnitTree::removeSubtree(int id, Removal how, const QString& monthText) {
     QStringList statements{
         f.SqlDeleteHead + QStringLiteral("from tb_department_bz where dwID in ") + units,
         f.SqlDeleteHead + QStringLiteral("from tb_department_zs where dwID in ") + units,
-        f.SqlDeleteHead + QStringLiteral("from tb_cadre_node where dwID in ") + units,
     };
     if (how == Removal::Delete) {
         statements << f.SqlDeleteHead + QStringLiteral("from tb_cadre_zw where dwID in ") + units;
@@ -571,6 +571,9 @@ Outcome UnitTree::removeSubtree(int id, Removal how, const QString& monthText) {
         if (!kept) {
             return fail(kept.failure().message);
         }
+    }
+    if (!removeMembershipsOfUnits(dm_, units)) {
+        return fail();
     }
     for (const QString& statement : statements) {
         if (!db_.exec(statement)) {

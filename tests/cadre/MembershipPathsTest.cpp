@@ -41,8 +41,8 @@ class MembershipPathsTest : public CadreData {
                  return saved.result == cadre::SaveOutcome::Result::Saved ? saved.cadreId : 0;
              },
              true},
-            {"选择干部 / 仅加入",
-             [this] { return mainwin::addMembers(dm, kEducation, {2}) ? 2 : 0; }, true},
+            {"选择干部 / 仅加入", [this] { return units::addMembers(dm, kEducation, {2}) ? 2 : 0; },
+             true},
             {"transfer without a post",
              [this] {
                  return mainwin::transferMember(dm, 2, 3, kEducation, false, {}, {}) ? 2 : 0;

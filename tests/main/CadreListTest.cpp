@@ -28,20 +28,6 @@ class CadreListTest : public ::testing::Test {
                        .arg(unit))
             ->rows;
     }
-    QList<int> cadresInOrder(int unit) {
-        QList<int> ids;
-        for (const QVariantList& row : members(unit)) {
-            ids << row.value(0).toInt();
-        }
-        return ids;
-    }
-    QList<int> orders(int unit) {
-        QList<int> values;
-        for (const QVariantList& row : members(unit)) {
-            values << row.value(1).toInt();
-        }
-        return values;
-    }
     std::optional<db::QueryResult> list(int unit, const QString& prefix, int mask) {
         return dm.db().query(mainwin::cadreListStatement(
             unit, prefix, mainwin::cadreTypeCondition(mask), QDate(2024, 6, 30)));
@@ -140,50 +126,6 @@ TEST_F(CadreListTest, TheSubtreeListFollowsUnitIndexThenOrder) {
                       "select count(*) from tb_cadre_node where dwID in (1,7,8,9,10) and "
                       "ZwCadreID in (select ZwCadreID from tb_cadre_node where dwID=8)"))
                   ->toInt());
-}
-
-TEST_F(CadreListTest, MovingARowShiftsTheRowsBetween) {
-    const QList<int> before = cadresInOrder(8);
-    ASSERT_EQ(before.size(), 7);
-    // Row 5 to row 2: the cadres at 2, 3, 4 move down one place.
-    ASSERT_TRUE(mainwin::moveMemberTo(dm, 8, before[4], 5, 2));
-    EXPECT_EQ(cadresInOrder(8), (QList<int>{before[0], before[4], before[1], before[2], before[3],
-                                            before[5], before[6]}));
-    EXPECT_EQ(orders(8), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
-    // And back: row 2 to row 5.
-    ASSERT_TRUE(mainwin::moveMemberTo(dm, 8, before[4], 2, 5));
-    EXPECT_EQ(cadresInOrder(8), before);
-    EXPECT_EQ(orders(8), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
-    // Other units are untouched by the shifts.
-    EXPECT_EQ(orders(7), (QList<int>{1, 2, 3, 4, 5, 6}));
-}
-
-TEST_F(CadreListTest, SwappingExchangesTheOrdersOfTwoRows) {
-    const auto row = [this](int cadre) {
-        return dm.db()
-            .query(QStringLiteral("select zwOrder, CnID from tb_cadre_node where dwID=12 and "
-                                  "ZwCadreID=%1")
-                       .arg(cadre))
-            ->rows[0];
-    };
-    const QVariantList a = row(36);
-    const QVariantList b = row(37);
-    ASSERT_TRUE(
-        mainwin::swapMemberOrders(dm, a[0].toInt(), a[1].toInt(), b[0].toInt(), b[1].toInt()));
-    EXPECT_EQ(cadresInOrder(12), (QList<int>{35, 37, 36, 38}));
-}
-
-TEST_F(CadreListTest, AddingMembersAppendsBoundRowsAndSkipsMembers) {
-    const auto added = mainwin::addMembers(dm, 12, {1, 36, 2, 1});
-    ASSERT_TRUE(added) << dm.db().lastError();
-    EXPECT_EQ(added.id, 2);
-    EXPECT_EQ(cadresInOrder(12), (QList<int>{35, 36, 37, 38, 1, 2}));
-    EXPECT_EQ(orders(12), (QList<int>{1, 2, 3, 4, 5, 6}));
-    EXPECT_EQ(dm.db()
-                  .scalar(QStringLiteral("select count(*) from tb_cadre_node where dwID=12 and "
-                                         "bind=True and ZwCadreID in (1,2)"))
-                  ->toInt(),
-              2);
 }
 
 TEST_F(CadreListTest, ATransferMovesOrCopiesTheMembershipAndRecordsTheNewPost) {

@@ -19,7 +19,8 @@
 namespace {
 
 // In the sample data cadre 2 (何  国) belongs to units 1 (order 2) and 3 (order 1); unit 3 has
-// further members. Cadre 1 belongs to unit 1 only.
+// further members. Cadre 1 belongs to unit 1 only. Unit 8 has 7 members with orders 1..7, unit 7
+// 6 members, unit 12 cadres 35..38 at orders 1..4.
 class MembershipTest : public ::testing::Test {
   protected:
     void SetUp() override {
@@ -50,6 +51,28 @@ class MembershipTest : public ::testing::Test {
     }
     std::vector<QVariantList> memberships() {
         return dm.db().query(QStringLiteral("select * from tb_cadre_node order by CnID"))->rows;
+    }
+    // The cadres of unit `unit` by order, as (cadre, order) pairs.
+    std::vector<QVariantList> members(int unit) {
+        return dm.db()
+            .query(QStringLiteral("select ZwCadreID, zwOrder from tb_cadre_node where dwID=%1 "
+                                  "order by zwOrder, ZwCadreID")
+                       .arg(unit))
+            ->rows;
+    }
+    QList<int> cadresInOrder(int unit) {
+        QList<int> ids;
+        for (const QVariantList& row : members(unit)) {
+            ids << row.value(0).toInt();
+        }
+        return ids;
+    }
+    QList<int> orders(int unit) {
+        QList<int> values;
+        for (const QVariantList& row : members(unit)) {
+            values << row.value(1).toInt();
+        }
+        return values;
     }
 
     TestHome home;
@@ -221,6 +244,50 @@ TEST_F(MembershipTest, ANewMembershipInTheDialogCountsInStaffingAtFirst) {
     EXPECT_TRUE(dialog.findChild<QCheckBox*>(QStringLiteral("chkInStaffing"))->isChecked());
     dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
     EXPECT_EQ(messages.texts(), QStringList{units::kChooseUnit});
+}
+
+TEST_F(MembershipTest, MovingARowShiftsTheRowsBetween) {
+    const QList<int> before = cadresInOrder(8);
+    ASSERT_EQ(before.size(), 7);
+    // Row 5 to row 2: the cadres at 2, 3, 4 move down one place.
+    ASSERT_TRUE(units::moveMemberTo(dm, 8, before[4], 5, 2));
+    EXPECT_EQ(cadresInOrder(8), (QList<int>{before[0], before[4], before[1], before[2], before[3],
+                                            before[5], before[6]}));
+    EXPECT_EQ(orders(8), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
+    // And back: row 2 to row 5.
+    ASSERT_TRUE(units::moveMemberTo(dm, 8, before[4], 2, 5));
+    EXPECT_EQ(cadresInOrder(8), before);
+    EXPECT_EQ(orders(8), (QList<int>{1, 2, 3, 4, 5, 6, 7}));
+    // Other units are untouched by the shifts.
+    EXPECT_EQ(orders(7), (QList<int>{1, 2, 3, 4, 5, 6}));
+}
+
+TEST_F(MembershipTest, SwappingExchangesTheOrdersOfTwoRows) {
+    const auto row = [this](int cadre) {
+        return dm.db()
+            .query(QStringLiteral("select zwOrder, CnID from tb_cadre_node where dwID=12 and "
+                                  "ZwCadreID=%1")
+                       .arg(cadre))
+            ->rows[0];
+    };
+    const QVariantList a = row(36);
+    const QVariantList b = row(37);
+    ASSERT_TRUE(
+        units::swapMemberOrders(dm, a[0].toInt(), a[1].toInt(), b[0].toInt(), b[1].toInt()));
+    EXPECT_EQ(cadresInOrder(12), (QList<int>{35, 37, 36, 38}));
+}
+
+TEST_F(MembershipTest, AddingMembersAppendsBoundRowsAndSkipsMembers) {
+    const auto added = units::addMembers(dm, 12, {1, 36, 2, 1});
+    ASSERT_TRUE(added) << added.errorText();
+    EXPECT_EQ(*added, 2);
+    EXPECT_EQ(cadresInOrder(12), (QList<int>{35, 36, 37, 38, 1, 2}));
+    EXPECT_EQ(orders(12), (QList<int>{1, 2, 3, 4, 5, 6}));
+    EXPECT_EQ(dm.db()
+                  .scalar(QStringLiteral("select count(*) from tb_cadre_node where dwID=12 and "
+                                         "bind=True and ZwCadreID in (1,2)"))
+                  ->toInt(),
+              2);
 }
 
 }  // namespace
