@@ -69,6 +69,8 @@ class TDataM {
     QString LookUp(const QString& column, const QString& table, const QString& keyColumn,
                    const QString& value);
     QString UnitName(int unitId);
+    // The name (xm) of cadre `cadreId`; empty when there is no such cadre.
+    Result<QString> CadreName(int cadreId);
     // The name of the organisation the database belongs to (tb_general.name).
     Result<QString> OrganisationName();
     int UnitLevel(int unitId);

@@ -203,6 +203,15 @@ QString TDataM::LookUp(const QString& column, const QString& table, const QStrin
     return v ? db::displayText(*v) : QString();
 }
 
+Result<QString> TDataM::CadreName(int cadreId) {
+    const Result<QVariant> name =
+        db_.scalar(QStringLiteral("select xm from tb_cadre where CadreID=?"), {cadreId});
+    if (!name) {
+        return name.failure();
+    }
+    return db::displayText(*name);
+}
+
 Result<QString> TDataM::OrganisationName() {
     const Result<QVariant> name = db_.scalar(QStringLiteral("select name from tb_general"));
     if (!name) {

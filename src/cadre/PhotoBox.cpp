@@ -6,7 +6,6 @@
 
 #include "app/DataModule.h"
 #include "cadre/Photo.h"
-#include "cadre/PostBatch.h"
 #include "cadre/TPhotoForm.h"
 
 PhotoBox::PhotoBox(QWidget* parent) : QFrame(parent) {
@@ -22,7 +21,8 @@ QSize PhotoBox::sizeHint() const {
 
 void PhotoBox::showCadre(TDataM& dm, int cadreId) {
     setPhoto(cadre::readPhoto(dm, cadreId).value_or(QByteArray()));
-    cadreName_ = cadre::cadreName(dm.db(), cadreId);
+    const Result<QString> name = dm.CadreName(cadreId);
+    cadreName_ = name ? *name : QString();
     modified_ = false;
 }
 

@@ -223,12 +223,6 @@ bool deletePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds) {
     return RefreshCurrentPosts(dm, cadreId, unitId) && transaction.commit();
 }
 
-QString cadreName(db::Database& db, int cadreId) {
-    const Result<QVariant> name =
-        db.scalar(QStringLiteral("select xm from tb_cadre where CadreID=?"), {cadreId});
-    return name ? db::displayText(*name) : QString();
-}
-
 // ---- Assigning posts by category -------------------------------------------------------------
 
 QString proposedPostName(const QString& unitName, const QString& category) {

@@ -52,9 +52,6 @@ Result<void> removePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& 
 // Deletes the cadre's current posts among `zwIds`, then refreshes as removePosts() does.
 bool deletePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds);
 
-// The cadre's name (xm), empty when there is no such cadre.
-QString cadreName(db::Database& db, int cadreId);
-
 // ---- Assigning posts by category -------------------------------------------------------------
 
 // The post name proposed for category `category` ("正职" or "副职") of a leading body known by

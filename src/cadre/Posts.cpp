@@ -12,6 +12,18 @@
 
 namespace cadre {
 
+QString currentPostsListStatement(int cadreId) {
+    return QStringLiteral(
+               "select a.*,b.name from tb_cadre_zw as a left outer join tb_department "
+               "as b on a.dwid=b.id where a.status=1 and a.ZwCadreID=") +
+           QString::number(cadreId) + QStringLiteral(" order by a.zwOrder");
+}
+
+QString formerPostsListStatement(int cadreId) {
+    return QStringLiteral("select * from tb_cadre_zw where status=2 and ZwCadreID=") +
+           QString::number(cadreId) + QStringLiteral(" order by zwOrder");
+}
+
 namespace {
 
 using units::Outcome;

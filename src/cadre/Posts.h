@@ -20,6 +20,11 @@ class Database;
 // the stored cadre record unless the caller holds the record open and passes a writer for it.
 namespace cadre {
 
+// The lists of the posts page: the cadre's current posts with their units' names, in order, and
+// its former posts, in order.
+QString currentPostsListStatement(int cadreId);
+QString formerPostsListStatement(int cadreId);
+
 // Messages of the post dialog.
 inline const QString kPostUnitNotSet = QStringLiteral("任职单位尚未设置!");
 inline const QString kPostUnitNotReal =

@@ -16,6 +16,7 @@
 #include "cadre/Posts.h"
 #include "cadre/TRzForm.h"
 #include "db/Database.h"
+#include "units/Membership.h"
 #include "units/TAtDwForm.h"
 #include "widgets/DialogParts.h"
 
@@ -148,11 +149,7 @@ void PostsPage::reload() {
 
 void PostsPage::fillCurrentPosts() {
     const int focused = focusedId(gridCurrent);
-    if (!fillGrid(dm_.db(), gridCurrent,
-                  QStringLiteral("select a.*,b.name from tb_cadre_zw as a left outer join "
-                                 "tb_department as b on a.dwid=b.id where a.status=1 and "
-                                 "a.ZwCadreID=") +
-                      QString::number(cadreId_) + QStringLiteral(" order by a.zwOrder"),
+    if (!fillGrid(dm_.db(), gridCurrent, cadre::currentPostsListStatement(cadreId_),
                   {QStringLiteral("zwOrder"), QStringLiteral("name"), QStringLiteral("zwmc"),
                    QStringLiteral("rzsjstr")},
                   QStringLiteral("ZwID"), plainValue)) {
@@ -163,9 +160,7 @@ void PostsPage::fillCurrentPosts() {
 
 void PostsPage::fillFormerPosts() {
     const int focused = focusedId(gridFormer);
-    if (!fillGrid(dm_.db(), gridFormer,
-                  QStringLiteral("select * from tb_cadre_zw where status=2 and ZwCadreID=") +
-                      QString::number(cadreId_) + QStringLiteral(" order by zwOrder"),
+    if (!fillGrid(dm_.db(), gridFormer, cadre::formerPostsListStatement(cadreId_),
                   {QStringLiteral("zwOrder"), QStringLiteral("dw"), QStringLiteral("zwmc"),
                    QStringLiteral("rzsjstr"), QStringLiteral("mzsjstr")},
                   QStringLiteral("ZwID"), plainValue)) {
@@ -183,10 +178,7 @@ void PostsPage::fillMemberships() {
         }
         return value.toString();
     };
-    if (!fillGrid(dm_.db(), gridMembers,
-                  QStringLiteral("select * from tb_cadre_node as a left outer join tb_department "
-                                 "as b on a.dwid=b.id where ZwCadreID=") +
-                      QString::number(cadreId_),
+    if (!fillGrid(dm_.db(), gridMembers, units::membershipsListStatement(cadreId_),
                   {QStringLiteral("name"), QStringLiteral("jrsjStr"), QStringLiteral("nobz")},
                   QStringLiteral("dwID"), show)) {
         app::showError(dm_.db().lastError());

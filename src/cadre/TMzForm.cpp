@@ -19,8 +19,7 @@ TMzForm::TMzForm(TDataM& dm, int cadreId, int unitId, QWidget* parent)
       dm_(dm),
       cadreId_(cadreId),
       unitId_(unitId),
-      lblCadre(
-          new QLabel(QStringLiteral("确认免除干部职务：") + cadre::cadreName(dm.db(), cadreId))),
+      lblCadre(new QLabel),
       lblNote(new QLabel(QStringLiteral("免职后，职务信息保留到干部曾任职务中。"))),
       posts_(new PostCheckList(dm, cadreId, unitId)),
       lblMzsj(new QLabel(QStringLiteral("免职时间："))),
@@ -28,6 +27,8 @@ TMzForm::TMzForm(TDataM& dm, int cadreId, int unitId, QWidget* parent)
       btnOK(widgets::namedButton("btnOK", QStringLiteral("确定"))),
       btnCancel(widgets::namedButton("btnCancel", QStringLiteral("取消"))) {
     setObjectName(QStringLiteral("TMzForm"));
+    const Result<QString> name = dm.CadreName(cadreId);
+    lblCadre->setText(QStringLiteral("确认免除干部职务：") + (name ? *name : QString()));
     setWindowTitle(QStringLiteral("免职设置"));
     lblCadre->setObjectName(QStringLiteral("lblCadre"));
     lblNote->setObjectName(QStringLiteral("lblNote"));

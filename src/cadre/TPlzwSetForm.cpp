@@ -196,7 +196,8 @@ void TPlzwSetForm::addFromAll() {
     }
     QList<cadre::CategoryRow> cadres;
     for (const int id : picker.pickedCadreIds()) {
-        cadres.append({id, cadre::cadreName(dm_.db(), id), QString(), QString()});
+        const Result<QString> name = dm_.CadreName(id);
+        cadres.append({id, name ? *name : QString(), QString(), QString()});
     }
     addRows(cadres);
 }

@@ -148,7 +148,8 @@ TRzForm::TRzForm(TDataM& dm, int cadreId, QWidget* parent)
     layout->addLayout(groups);
     layout->addLayout(buttons);
 
-    edtCadreName->setText(cadre::cadreName(dm_.db(), cadreId_));
+    const Result<QString> name = dm_.CadreName(cadreId_);
+    edtCadreName->setText(name ? *name : QString());
 
     btnOK->setDefault(true);
     connect(btnOK, &QPushButton::clicked, this, &TRzForm::btnOKClick);

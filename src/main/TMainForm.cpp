@@ -22,9 +22,10 @@
 #include "app/MessageService.h"
 #include "app/Progress.h"
 #include "app/TDbSetForm.h"
+#include "cadre/CadrePicker.h"
 #include "cadre/TInforForm.h"
 #include "db/Database.h"
-#include "db/SqlText.h"
+#include "documents/RosterLines.h"
 #include "exchange/AutoBackup.h"
 #include "main/CadreListModel.h"
 #include "main/GridLayoutStore.h"
@@ -224,18 +225,9 @@ void TMainForm::groupChanged(int index) {
             break;
         case 2:
             PageControl->setCurrentIndex(PageMcIndex);
-            // Lines of rosters that no longer exist go when there is no roster at all; nothing
-            // goes when the rosters cannot be counted.
-            if (const Result<QVariant> rosters =
-                    dm_.db().scalar(QStringLiteral("select count(*) from tb_beadroll"));
-                !rosters) {
-                app::showError(rosters.errorText());
-            } else if (rosters->toInt() == 0) {
-                const QString head = sql::Fragments().SqlDeleteHead;
-                if (!dm_.db().exec(head + QStringLiteral(" from tb_beadroll_detail")) ||
-                    !dm_.db().exec(head + QStringLiteral(" from tb_beadroll_mirror"))) {
-                    app::showError(dm_.db().lastError());
-                }
+            if (const Result<void> cleared = documents::clearLinesWithoutRosters(dm_.db());
+                !cleared) {
+                app::showError(cleared.errorText());
             }
             break;
         case 3:
@@ -276,7 +268,8 @@ void TMainForm::runStartDuties() {
     pageDw_->reload();
     saveLayout_ = cadre::saveLayoutOnExit(db, dm_.session().ManagerID);
     postsLocked_ = cadre::postsLocked(db);
-    if (!db.exec(sql::Fragments().SqlDeleteHead + QStringLiteral(" from tb_querytemp"))) {
+    // The picker's list of the last session is emptied.
+    if (!cadre::clearPicked(db)) {
         app::showError(db.lastError());
     }
 }

@@ -9,6 +9,13 @@
 
 namespace units {
 
+QString membershipsListStatement(int cadreId) {
+    return QStringLiteral(
+               "select * from tb_cadre_node as a left outer join tb_department as b on "
+               "a.dwid=b.id where ZwCadreID=") +
+           QString::number(cadreId);
+}
+
 namespace {
 
 Result<void> run(db::Database& db, const QString& statement, const QVariantList& values = {}) {

@@ -19,6 +19,9 @@ class Database;
 // through the functions here.
 namespace units {
 
+// The list of the cadre's memberships with their units' rows (the posts page).
+QString membershipsListStatement(int cadreId);
+
 struct Membership {
     QString unitName;  // the unit's full name
     QString entered;   // jrsjStr, the entry month as typed

@@ -51,9 +51,8 @@ TAtDwForm::TAtDwForm(TDataM& dm, QWidget* parent)
 void TAtDwForm::start(int cadreId, int unitId) {
     cadreId_ = cadreId;
     savedId_ = 0;
-    const Result<QVariant> name =
-        dm_.db().scalar(QStringLiteral("select xm from tb_cadre where CadreID=?"), {cadreId});
-    lblName->setText(name ? name->toString() : QString());
+    const Result<QString> name = dm_.CadreName(cadreId);
+    lblName->setText(name ? *name : QString());
     unitBox_->reload();
     unitBox_->setUnit(unitId);
     const auto membership = units::readMembership(dm_.db(), unitId, cadreId);

@@ -303,7 +303,7 @@ TEST_F(PostFormsTest, ChoosingACategoryFillsNameQuotaAndHolders) {
         EXPECT_EQ(column(grid, 0), c.ids);
     }
     categories->setCurrentIndex(categories->findText(QStringLiteral("副职")));
-    EXPECT_EQ(column(grid, 1), (QStringList{QStringLiteral("何  国"), cadre::cadreName(db(), 3)}));
+    EXPECT_EQ(column(grid, 1), (QStringList{QStringLiteral("何  国"), dm.CadreName(3).value()}));
     EXPECT_EQ(column(grid, 2), (QStringList{QStringLiteral("副书记"), QStringLiteral("副书记")}));
     EXPECT_EQ(column(grid, 3), (QStringList{QStringLiteral("2022.05"), QStringLiteral("2021.09")}));
     EXPECT_FALSE(dialog.changed());
@@ -342,7 +342,7 @@ TEST_F(PostFormsTest, MembersOfTheUnitAreAddedAndWrittenOnOk) {
         ASSERT_TRUE(answer.seen());
     }
     ASSERT_EQ(listed.size(), 4);
-    EXPECT_TRUE(listed[0].startsWith(cadre::cadreName(db(), 35)));
+    EXPECT_TRUE(listed[0].startsWith(dm.CadreName(35).value()));
     EXPECT_EQ(column(grid, 0), (QStringList{QStringLiteral("35"), QStringLiteral("36")}));
     EXPECT_EQ(column(grid, 2), (QStringList{QStringLiteral("主任"), QStringLiteral("主任")}));
     grid->item(1, 2)->setText(QStringLiteral("副主任"));
@@ -387,7 +387,7 @@ TEST_F(PostFormsTest, CadresAreAddedFromAllCadresThroughThePicker) {
     auto* grid = child<QTableWidget>(dialog, "gridCadres");
     ASSERT_EQ(grid->rowCount(), 1);
     EXPECT_EQ(grid->item(0, 1)->text(), pickedName);
-    EXPECT_EQ(cadre::cadreName(db(), grid->item(0, 0)->text().toInt()), pickedName);
+    EXPECT_EQ(dm.CadreName(grid->item(0, 0)->text().toInt()).value(), pickedName);
     EXPECT_EQ(grid->item(0, 2)->text(), QStringLiteral("副主任"));
     EXPECT_EQ(grid->item(0, 3)->text(), QString());
 }
@@ -433,12 +433,11 @@ TEST_F(PostFormsTest, DeleteTakesTheHolderOutOfTheCategoryAfterTheQuestion) {
     remove->click();
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("请先在表格中选择要删除的项.")});
 
-    const QString question = QStringLiteral("确认从该职务类别中删除 ") +
-                             cadre::cadreName(db(), 12) +
+    const QString question = QStringLiteral("确认从该职务类别中删除 ") + dm.CadreName(12).value() +
                              QStringLiteral(
                                  "？\n注意：删除后，任职信息不会丢失，如需免职请从主页面执行"
                                  "\"免除职务\"");
-    EXPECT_EQ(TPlzwSetForm::takeOutQuestion(cadre::cadreName(db(), 12)), question);
+    EXPECT_EQ(TPlzwSetForm::takeOutQuestion(dm.CadreName(12).value()), question);
     struct Case {
         bool answer;
         int rows;

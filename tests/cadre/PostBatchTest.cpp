@@ -309,8 +309,8 @@ TEST_F(PostBatchTest, TheOnlyCurrentPostGoneKeepsTheTextAndTheDialogsUnit) {
 }
 
 TEST_F(PostBatchTest, TheCadresNameIsRead) {
-    EXPECT_EQ(cadre::cadreName(db(), 2), QStringLiteral("何  国"));
-    EXPECT_EQ(cadre::cadreName(db(), 999), QString());
+    EXPECT_EQ(dm.CadreName(2).value(), QStringLiteral("何  国"));
+    EXPECT_EQ(dm.CadreName(999).value(), QString());
 }
 
 // ---- Assigning posts by category --------------------------------------------------------------
@@ -428,7 +428,7 @@ TEST_F(PostBatchTest, TheHoldersAreTheMembersWithACurrentPostOfTheCategory) {
     EXPECT_EQ(holders->at(0).post, QStringLiteral("常务副市长"));
     EXPECT_EQ(holders->at(0).monthText, QStringLiteral("2016.06"));
     EXPECT_EQ(holders->at(1).cadreId, 13);
-    EXPECT_EQ(holders->at(1).name, cadre::cadreName(db(), 13));
+    EXPECT_EQ(holders->at(1).name, dm.CadreName(13).value());
 
     // The category is a value, whatever it holds.
     run(QStringLiteral("update tb_cadre_zw set zt='正''职' where ZwCadreID=13 and dwID=3"));
