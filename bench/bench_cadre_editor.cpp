@@ -12,7 +12,7 @@
 #include "cadre/CurrentPosts.h"
 #include "cadre/Photo.h"
 #include "cadre/PickLists.h"
-#include "cadre/TCadreForm.h"
+#include "cadre/ui/TCadreForm.h"
 #include "db/Database.h"
 #include "generate/GeneratedFolder.h"
 

@@ -16,9 +16,9 @@
 #include "db/Database.h"
 #include "generate/GeneratedFolder.h"
 #include "main/CadreList.h"
-#include "main/CadreListModel.h"
-#include "main/PageDw.h"
-#include "main/TMainForm.h"
+#include "main/ui/CadreListModel.h"
+#include "main/ui/PageDw.h"
+#include "main/ui/TMainForm.h"
 
 namespace {
 

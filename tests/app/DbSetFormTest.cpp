@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "app/DataModule.h"
-#include "app/TDbSetForm.h"
-#include "main/TMainForm.h"
+#include "app/ui/TDbSetForm.h"
+#include "main/ui/TMainForm.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"

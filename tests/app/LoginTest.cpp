@@ -8,7 +8,7 @@
 
 #include "app/DataModule.h"
 #include "app/Login.h"
-#include "app/TLoginForm.h"
+#include "app/ui/TLoginForm.h"
 #include "db/SqlText.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"

@@ -4,7 +4,7 @@
 #include <QTemporaryDir>
 
 #include "app/SingleInstance.h"
-#include "main/Startup.h"
+#include "main/ui/Startup.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"

@@ -17,17 +17,17 @@
 #include "app/DataModule.h"
 #include "cadre/CadreRecord.h"
 #include "cadre/PickLists.h"
-#include "cadre/TCadreForm.h"
+#include "cadre/ui/TCadreForm.h"
 #include "db/Database.h"
-#include "main/CadreListModel.h"
-#include "main/PageDw.h"
-#include "main/TMainForm.h"
+#include "main/ui/CadreListModel.h"
+#include "main/ui/PageDw.h"
+#include "main/ui/TMainForm.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
-#include "units/UnitTreeWidget.h"
+#include "units/ui/UnitTreeWidget.h"
 
 namespace {
 

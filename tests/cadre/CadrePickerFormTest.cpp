@@ -4,11 +4,11 @@
 #include <QTableWidget>
 
 #include "app/DataModule.h"
-#include "cadre/TQueryForm1.h"
+#include "cadre/ui/TQueryForm1.h"
 #include "db/Database.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
-#include "units/UnitPickerEdit.h"
+#include "units/ui/UnitPickerEdit.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QRadioButton>
 
 #include "cadre/PostEnding.h"
-#include "cadre/TDelCadreForm.h"
+#include "cadre/ui/TDelCadreForm.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"

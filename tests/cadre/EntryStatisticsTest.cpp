@@ -7,7 +7,7 @@
 
 #include "CadreData.h"
 #include "cadre/EntryStatistics.h"
-#include "cadre/TInforForm.h"
+#include "cadre/ui/TInforForm.h"
 #include "support/RecordingMessageService.h"
 
 namespace cadre {

@@ -13,8 +13,8 @@
 
 #include "CadreData.h"
 #include "cadre/Photo.h"
-#include "cadre/PhotoBox.h"
-#include "cadre/TPhotoForm.h"
+#include "cadre/ui/PhotoBox.h"
+#include "cadre/ui/TPhotoForm.h"
 #include "support/ModalAnswer.h"
 #include "support/RecordingMessageService.h"
 

@@ -12,14 +12,14 @@
 #include <memory>
 
 #include "CadreData.h"
-#include "cadre/PostsPage.h"
-#include "cadre/TRzForm.h"
+#include "cadre/ui/PostsPage.h"
+#include "cadre/ui/TRzForm.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/RecordingMessageService.h"
-#include "units/TAtDwForm.h"
-#include "units/TSelectDwForm.h"
-#include "units/UnitTreeWidget.h"
+#include "units/ui/TAtDwForm.h"
+#include "units/ui/TSelectDwForm.h"
+#include "units/ui/UnitTreeWidget.h"
 
 namespace {
 

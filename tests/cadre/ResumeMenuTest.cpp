@@ -11,7 +11,7 @@
 
 #include "app/DataModule.h"
 #include "cadre/PickLists.h"
-#include "cadre/TCadreForm.h"
+#include "cadre/ui/TCadreForm.h"
 #include "db/Database.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"

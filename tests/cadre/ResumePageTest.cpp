@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "cadre/ResumePage.h"
+#include "cadre/ui/ResumePage.h"
 #include "support/QtPrinters.h"
 
 namespace {

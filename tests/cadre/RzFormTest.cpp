@@ -12,11 +12,11 @@
 
 #include "CadreData.h"
 #include "cadre/PostEnding.h"
-#include "cadre/TRzForm.h"
+#include "cadre/ui/TRzForm.h"
 #include "support/FindChild.h"
 #include "support/RecordingMessageService.h"
-#include "units/TSelectDwForm.h"
-#include "units/UnitTreeWidget.h"
+#include "units/ui/TSelectDwForm.h"
+#include "units/ui/UnitTreeWidget.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "app/DataModule.h"
 #include "db/Database.h"
 #include "main/CadreList.h"
-#include "main/CadreListModel.h"
+#include "main/ui/CadreListModel.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
 

@@ -12,13 +12,13 @@
 
 #include "app/DataModule.h"
 #include "db/Database.h"
-#include "main/TMainForm.h"
+#include "main/ui/TMainForm.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
-#include "units/UnitTreeWidget.h"
+#include "units/ui/UnitTreeWidget.h"
 #include "widgets/ElidedLabel.h"
 #include "widgets/MessageBoxService.h"
 

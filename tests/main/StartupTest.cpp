@@ -14,10 +14,10 @@
 
 #include "app/Login.h"
 #include "app/SingleInstance.h"
-#include "app/TDbSetForm.h"
+#include "app/ui/TDbSetForm.h"
 #include "db/Database.h"
 #include "exchange/AutoBackup.h"
-#include "main/Startup.h"
+#include "main/ui/Startup.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"

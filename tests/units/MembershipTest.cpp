@@ -12,9 +12,9 @@
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
 #include "units/Membership.h"
-#include "units/TAtDwForm.h"
-#include "units/TSelectDwForm.h"
-#include "units/UnitTreeWidget.h"
+#include "units/ui/TAtDwForm.h"
+#include "units/ui/TSelectDwForm.h"
+#include "units/ui/UnitTreeWidget.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
 #include "units/OrganisationHistory.h"
-#include "units/TDepFormS.h"
+#include "units/ui/TDepFormS.h"
 
 namespace {
 

@@ -20,10 +20,10 @@
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
-#include "units/TAddBzForm.h"
-#include "units/TDepFormS.h"
-#include "units/TZsSetForm.h"
-#include "units/UnitEditor.h"
+#include "units/ui/TAddBzForm.h"
+#include "units/ui/TDepFormS.h"
+#include "units/ui/TZsSetForm.h"
+#include "units/ui/UnitEditor.h"
 
 namespace {
 

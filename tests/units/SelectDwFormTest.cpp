@@ -12,9 +12,9 @@
 #include "support/FindChild.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
-#include "units/TSelectDwForm.h"
-#include "units/UnitPickerEdit.h"
-#include "units/UnitTreeWidget.h"
+#include "units/ui/TSelectDwForm.h"
+#include "units/ui/UnitPickerEdit.h"
+#include "units/ui/UnitTreeWidget.h"
 
 namespace {
 

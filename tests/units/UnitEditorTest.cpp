@@ -17,16 +17,16 @@
 
 #include "app/DataModule.h"
 #include "db/Database.h"
-#include "main/TMainForm.h"
+#include "main/ui/TMainForm.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
-#include "units/TDepFormS.h"
-#include "units/TSelectDwForm.h"
 #include "units/UnitTree.h"
-#include "units/UnitTreeWidget.h"
+#include "units/ui/TDepFormS.h"
+#include "units/ui/TSelectDwForm.h"
+#include "units/ui/UnitTreeWidget.h"
 
 namespace {
 

@@ -14,9 +14,9 @@
 #include "db/Database.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
-#include "units/TFindDwForm.h"
-#include "units/TQueryDwForm.h"
-#include "units/UnitTreeWidget.h"
+#include "units/ui/TFindDwForm.h"
+#include "units/ui/TQueryDwForm.h"
+#include "units/ui/UnitTreeWidget.h"
 
 namespace {
 

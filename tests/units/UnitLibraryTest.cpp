@@ -14,14 +14,14 @@
 #include "app/DataModule.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
-#include "main/TMainForm.h"
+#include "main/ui/TMainForm.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
-#include "units/TDepForm.h"
 #include "units/UnitTree.h"
-#include "units/UnitTreeWidget.h"
+#include "units/ui/TDepForm.h"
+#include "units/ui/UnitTreeWidget.h"
 
 namespace {
 

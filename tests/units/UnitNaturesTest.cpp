@@ -10,9 +10,9 @@
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
-#include "units/TSelectedDwForm.h"
-#include "units/TZwjForm.h"
 #include "units/UnitNatures.h"
+#include "units/ui/TSelectedDwForm.h"
+#include "units/ui/TZwjForm.h"
 
 namespace {
 

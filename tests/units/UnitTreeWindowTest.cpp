@@ -17,14 +17,14 @@
 
 #include "app/DataModule.h"
 #include "db/Database.h"
-#include "main/TMainForm.h"
+#include "main/ui/TMainForm.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
-#include "units/TNodeDelForm.h"
 #include "units/UnitTree.h"
-#include "units/UnitTreeWidget.h"
+#include "units/ui/TNodeDelForm.h"
+#include "units/ui/UnitTreeWidget.h"
 
 namespace {
 

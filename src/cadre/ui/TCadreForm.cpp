@@ -1,0 +1,722 @@
+#include "cadre/ui/TCadreForm.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QEvent>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "admin/Rights.h"
+#include "app/DataModule.h"
+#include "app/MessageService.h"
+#include "cadre/CadreDeletion.h"
+#include "cadre/CadreRecord.h"
+#include "cadre/CurrentPosts.h"
+#include "cadre/Photo.h"
+#include "cadre/PickLists.h"
+#include "cadre/ui/CadreFieldPages.h"
+#include "cadre/ui/PhotoBox.h"
+#include "cadre/ui/PostsPage.h"
+#include "cadre/ui/ResumeMenu.h"
+#include "cadre/ui/ResumePage.h"
+#include "db/Database.h"
+#include "widgets/DialogParts.h"
+#include "widgets/TMoveLineForm.h"
+
+namespace {
+
+// The pages after "基本信息", in their order; the first four have their own controls.
+const char* const kPages[] = {"基本信息", "扩展信息", "工作简历", "任职详细",
+                              "家庭成员", "考察考核", "奖惩记录", "培训记录",
+                              "重大事项", "经济审计", "群众反映", "文档材料"};
+constexpr int kBasicPage = 0;
+
+// A page whose records are kept by a part of the program that is not there yet: its list,
+// empty, with the columns it will show.
+QWidget* listPage(const QString& name, const QStringList& columns, QWidget* note = nullptr) {
+    auto* page = new QWidget;
+    page->setObjectName(name);
+    auto* grid = new QTableWidget(0, static_cast<int>(columns.size()), page);
+    grid->setHorizontalHeaderLabels(columns);
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(grid, 1);
+    if (note != nullptr) {
+        layout->addWidget(note);
+    }
+    return page;
+}
+
+}  // namespace
+
+const QString TCadreForm::kLocked = QStringLiteral("编辑功能未打开,请选择<允许修改>启用编辑。");
+
+TCadreForm::TCadreForm(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
+    : QDialog(parent),
+      dm_(dm),
+      session_(dm, lists.nativePlaces, lists.birthPlaces),
+      fields_(new CadreFieldPages(lists, this)),
+      photo_(new PhotoBox),
+      resume_(new ResumePage),
+      posts_(new PostsPage(dm)),
+      listPanel_(new QWidget),
+      cbLibrary(new QComboBox),
+      edtSearch(new QLineEdit),
+      lblTotal(new QLabel),
+      lstCadres(new QTableWidget(0, 3)),
+      PageControl1(new QTabWidget),
+      frmAllow(new QFrame),
+      chkAllowEdit(new QCheckBox(QStringLiteral("允许修改"))),
+      btnAdd(widgets::namedButton("btnAdd", QStringLiteral("添 加"))),
+      btnDelete(widgets::namedButton("btnDelete", QStringLiteral("删 除"))),
+      btnSave(widgets::namedButton("btnSave", QStringLiteral("保 存"))),
+      btnCancel(widgets::namedButton("btnCancel", QStringLiteral("取 消"))),
+      btnClose(widgets::namedButton("btnClose", QStringLiteral("关 闭"))),
+      btnInOut(widgets::namedButton("btnInOut", QStringLiteral("输入/输出"))),
+      btnPages(widgets::namedButton("btnPages", QStringLiteral("功能选择"))),
+      blinkTimer_(new QTimer(this)),
+      btnPrior(widgets::namedButton("btnPrior", QStringLiteral("上一个"))),
+      btnNext(widgets::namedButton("btnNext", QStringLiteral("下一个"))) {
+    setObjectName(QStringLiteral("TCadreForm"));
+    setWindowTitle(QStringLiteral("干部信息管理"));
+    setModal(true);
+    photo_->setObjectName(QStringLiteral("photoBox"));
+    resume_->setObjectName(QStringLiteral("tsResume"));
+    posts_->setObjectName(QStringLiteral("tsPosts"));
+    cbLibrary->setObjectName(QStringLiteral("cbLibrary"));
+    edtSearch->setObjectName(QStringLiteral("edtSearch"));
+    lblTotal->setObjectName(QStringLiteral("lblTotal"));
+    lstCadres->setObjectName(QStringLiteral("lstCadres"));
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    frmAllow->setObjectName(QStringLiteral("frmAllow"));
+    chkAllowEdit->setObjectName(QStringLiteral("chkAllowEdit"));
+
+    // The library list of list mode.
+    cbLibrary->addItems(cadre::kLibraries);
+    edtSearch->setPlaceholderText(QStringLiteral("输入名称或拼音首字母查找"));
+    lstCadres->setHorizontalHeaderLabels(
+        {QStringLiteral("姓 名"), QStringLiteral("性 别"), QStringLiteral("出生年月")});
+    lstCadres->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lstCadres->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lstCadres->setSelectionMode(QAbstractItemView::SingleSelection);
+    lstCadres->verticalHeader()->hide();
+    lstCadres->setContextMenuPolicy(Qt::CustomContextMenu);
+    auto* listMenu = new QMenu(this);
+    QAction* moveTo = listMenu->addAction(QStringLiteral("移动到..."));
+    moveTo->setObjectName(QStringLiteral("actMoveTo"));
+    connect(moveTo, &QAction::triggered, this, &TCadreForm::moveInOrder);
+    connect(lstCadres, &QWidget::customContextMenuRequested, this, [this, listMenu](QPoint at) {
+        listMenu->popup(lstCadres->viewport()->mapToGlobal(at));
+    });
+    QPushButton* find = widgets::namedButton("btnFind", QStringLiteral("查找"));
+    QPushButton* showAll = widgets::namedButton("btnShowAll", QStringLiteral("全显"));
+    find->setFlat(true);
+    showAll->setFlat(true);
+    auto* searchRow = new QHBoxLayout;
+    searchRow->addWidget(edtSearch, 1);
+    searchRow->addWidget(find);
+    searchRow->addWidget(showAll);
+    auto* listLayout = new QVBoxLayout(listPanel_);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    listLayout->addWidget(cbLibrary);
+    listLayout->addLayout(searchRow);
+    listLayout->addWidget(lblTotal);
+    listLayout->addWidget(lstCadres, 1);
+    listLayout->addLayout(widgets::rightAlignedRow({btnAdd, btnDelete}));
+    listPanel_->setMaximumWidth(300);
+    connect(cbLibrary, &QComboBox::currentIndexChanged, this, &TCadreForm::libraryChosen);
+    connect(edtSearch, &QLineEdit::textChanged, this, &TCadreForm::search);
+    connect(find, &QPushButton::clicked, this, &TCadreForm::search);
+    connect(showAll, &QPushButton::clicked, edtSearch, &QLineEdit::clear);
+    connect(lstCadres, &QTableWidget::currentCellChanged, this, &TCadreForm::showListChoice);
+
+    // The pages.
+    auto* basic = new QWidget;
+    basic->setObjectName(QStringLiteral("tsBasicWithPhoto"));
+    auto* basicLayout = new QHBoxLayout(basic);
+    basicLayout->addWidget(fields_->basicPage(), 1);
+    auto* photoColumn = new QVBoxLayout;
+    photoColumn->addWidget(photo_);
+    photoColumn->addStretch();
+    basicLayout->addLayout(photoColumn);
+    PageControl1->addTab(basic, QString::fromUtf8(kPages[0]));
+    PageControl1->addTab(fields_->extendedPage(), QString::fromUtf8(kPages[1]));
+    PageControl1->addTab(resume_, QString::fromUtf8(kPages[2]));
+    PageControl1->addTab(posts_, QString::fromUtf8(kPages[3]));
+    PageControl1->addTab(
+        listPage(QStringLiteral("tsFamily"),
+                 {QStringLiteral("称谓"), QStringLiteral("姓名"), QStringLiteral("出生年月"),
+                  QStringLiteral("政治面貌"), QStringLiteral("工作单位及职务")}),
+        QString::fromUtf8(kPages[4]));
+    auto* assessment = new QWidget;
+    auto* assessmentLayout = new QHBoxLayout(assessment);
+    assessmentLayout->addWidget(new QLabel(QStringLiteral("结果描述：")));
+    assessmentLayout->addWidget(fields_->assessmentNote(), 1);
+    PageControl1->addTab(
+        listPage(QStringLiteral("tsAssessments"),
+                 {QStringLiteral("考核年度"), QStringLiteral("考核结果")}, assessment),
+        QString::fromUtf8(kPages[5]));
+    auto* reward = new QWidget;
+    auto* rewardLayout = new QHBoxLayout(reward);
+    rewardLayout->addWidget(new QLabel(QStringLiteral("描 述：")));
+    rewardLayout->addWidget(fields_->rewardNote(), 1);
+    PageControl1->addTab(
+        listPage(QStringLiteral("tsRewards"),
+                 {QStringLiteral("类别"), QStringLiteral("名称"), QStringLiteral("时间")}, reward),
+        QString::fromUtf8(kPages[6]));
+    for (int i = 7; i < 12; ++i) {
+        PageControl1->addTab(listPage(QStringLiteral("tsPage%1").arg(i),
+                                      {QStringLiteral("时间"), QStringLiteral("内容")}),
+                             QString::fromUtf8(kPages[i]));
+    }
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TCadreForm::pageChanging);
+
+    // "功能选择" jumps to a page by name; "输入/输出" holds the printouts of the record on show.
+    auto* pagesMenu = new QMenu(this);
+    for (int i = 1; i < 12; ++i) {
+        pagesMenu->addAction(QString::fromUtf8(kPages[i]), this,
+                             [this, i] { PageControl1->setCurrentIndex(i); });
+    }
+    btnPages->setMenu(pagesMenu);
+    btnInOut->setMenu(resumeOutputMenu(this, [this] { return shownResume(); }));
+
+    auto* allowLayout = new QHBoxLayout(frmAllow);
+    allowLayout->setContentsMargins(4, 2, 4, 2);
+    allowLayout->addWidget(chkAllowEdit);
+    frmAllow->setFrameShape(QFrame::NoFrame);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(frmAllow);
+    buttons->addWidget(btnInOut);
+    buttons->addWidget(btnPages);
+    buttons->addStretch();
+    buttons->addWidget(btnPrior);
+    buttons->addWidget(btnNext);
+    buttons->addWidget(btnSave);
+    buttons->addWidget(btnCancel);
+    buttons->addWidget(btnClose);
+    auto* body = new QHBoxLayout;
+    body->addWidget(listPanel_);
+    body->addWidget(PageControl1, 1);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(body, 1);
+    layout->addLayout(buttons);
+    resize(1100, 760);
+
+    connect(chkAllowEdit, &QCheckBox::toggled, this, &TCadreForm::allowEditToggled);
+    connect(btnSave, &QPushButton::clicked, this, [this] { save(true); });
+    connect(btnCancel, &QPushButton::clicked, this, &TCadreForm::cancelEdits);
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnAdd, &QPushButton::clicked, this, &TCadreForm::addCadre);
+    connect(btnDelete, &QPushButton::clicked, this, &TCadreForm::deleteCadre);
+    connect(blinkTimer_, &QTimer::timeout, this, &TCadreForm::blink);
+    connect(btnPrior, &QPushButton::clicked, this, [this] { step(-1); });
+    connect(btnNext, &QPushButton::clicked, this, [this] { step(1); });
+    btnPrior->hide();
+    btnNext->hide();
+    connect(posts_, &PostsPage::postsChanged, this, [this] { changed_ = true; });
+    connect(photo_, &PhotoBox::photoChanged, this, [this] { changed_ = true; });
+    // A post change run from the posts page writes the current-post texts into the open
+    // record, unless the record locks them.
+    posts_->setRecordWriter([this](const cadre::CurrentPostTexts& texts) {
+        const auto written = session_.writeCurrentPosts(texts, fields_->lockBox()->isChecked());
+        if (!written) {
+            return false;
+        }
+        fields_->update(*written);
+        for (auto it = written->cbegin(); it != written->cend(); ++it) {
+            loaded_.insert(it.key(), fields_->values().value(it.key()));
+        }
+        return true;
+    });
+
+    // The lock of the current-post texts shows on the first page and on the posts page.
+    connect(fields_->lockBox(), &QCheckBox::toggled, this, [this](bool on) {
+        const QSignalBlocker blocker(posts_->lockBox());
+        posts_->lockBox()->setChecked(on);
+    });
+    connect(posts_->lockBox(), &QCheckBox::toggled, fields_->lockBox(), &QCheckBox::setChecked);
+
+    // The editor's keyboard: Enter moves on, typing needs "允许修改".
+    for (QWidget* input : fields_->inputs()) {
+        input->installEventFilter(this);
+    }
+    edtSearch->installEventFilter(this);
+    updateEditing();
+}
+
+bool TCadreForm::openCadre(int cadreId) {
+    listMode_ = false;
+    listPanel_->hide();
+    const auto row = session_.open(cadreId);
+    if (!row) {
+        return false;
+    }
+    showRecord(*row);
+    {
+        const QSignalBlocker blocker(chkAllowEdit);
+        chkAllowEdit->setChecked(false);
+    }
+    updateEditing();
+    blinks_ = 6;
+    blinkTimer_->start(250);
+    return true;
+}
+
+void TCadreForm::startNewCadre(int unitId) {
+    listMode_ = false;
+    listPanel_->hide();
+    unitForNew_ = unitId;
+    {
+        const QSignalBlocker blocker(chkAllowEdit);
+        chkAllowEdit->setChecked(true);
+    }
+    showNewRecord();
+}
+
+void TCadreForm::startLibrary() {
+    listMode_ = true;
+    listPanel_->show();
+    unitForNew_ = 0;
+    {
+        const QSignalBlocker blocker(cbLibrary);
+        cbLibrary->setCurrentIndex(0);
+    }
+    library_ = 0;
+    {
+        const QSignalBlocker blocker(chkAllowEdit);
+        chkAllowEdit->setChecked(false);
+    }
+    search();
+}
+
+void TCadreForm::showRecord(const QMap<QString, QVariant>& row) {
+    fields_->load(row);
+    resume_->load(row.value(QStringLiteral("gzjl")).toString(),
+                  row.value(QStringLiteral("fggz")).toString());
+    const int cadreId = session_.cadreId();
+    posts_->showCadre(cadreId);
+    if (cadreId != 0) {
+        photo_->showCadre(dm_, cadreId);
+    } else {
+        photo_->clear();
+    }
+    const QString name = row.value(QStringLiteral("xm")).toString();
+    photo_->setCadreName(name);
+    setWindowTitle(cadreId != 0 ? QStringLiteral("干部信息管理  --  ") + name
+                                : QStringLiteral("干部信息管理"));
+    fields_->setRemarkCaption(dm_.GetConf(QStringLiteral("保留字段"), QStringLiteral("备注")));
+    loaded_ = shownValues();
+    updateEditing();
+}
+
+void TCadreForm::showNewRecord() {
+    showRecord(session_.startNew(listMode_ ? cbLibrary->currentIndex() : 0, unitForNew_));
+    PageControl1->setCurrentIndex(kBasicPage);
+    fields_->nameEdit()->setFocus();
+}
+
+void TCadreForm::showNoRecord() {
+    session_.close();
+    showRecord({});
+}
+
+QMap<QString, QVariant> TCadreForm::shownValues() const {
+    QMap<QString, QVariant> values = fields_->values();
+    values.insert(QStringLiteral("gzjl"), resume_->resumeText());
+    values.insert(QStringLiteral("fggz"), resume_->fggz());
+    return values;
+}
+
+cadre::ResumePrintData TCadreForm::shownResume() const {
+    const QMap<QString, QVariant> values = shownValues();
+    const auto field = [&values](const QString& column) {
+        for (auto it = values.cbegin(); it != values.cend(); ++it) {
+            if (it.key().compare(column, Qt::CaseInsensitive) == 0) {
+                return it.value();
+            }
+        }
+        return QVariant();
+    };
+    return {cadre::cadreSummaryFrom(field), field(QStringLiteral("gzjl")).toString(),
+            photo_->picture()};
+}
+
+QMap<QString, QVariant> TCadreForm::editedValues() const {
+    const QMap<QString, QVariant> now = shownValues();
+    if (session_.isNew()) {
+        QMap<QString, QVariant> values = session_.newRecord();
+        values.insert(now);
+        return values;
+    }
+    // Only what the user changed: a control that cannot show a stored value exactly (a date
+    // with a time, a count left empty) hands back what it shows, which is not to be written.
+    QMap<QString, QVariant> changed;
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        if (it.value() != loaded_.value(it.key())) {
+            changed.insert(it.key(), it.value());
+        }
+    }
+    return changed;
+}
+
+bool TCadreForm::isModified() const {
+    return shownValues() != loaded_ || photo_->isModified();
+}
+
+bool TCadreForm::save(bool announce) {
+    if (!hasRecord()) {
+        return true;
+    }
+    if (!isModified() && !session_.isNew()) {
+        if (announce) {
+            app::showInformation(cadre::kNothingToSave);
+        }
+        return true;
+    }
+    const QMap<QString, QVariant> values = editedValues();
+    const auto saved = session_.save(
+        values, photo_->isModified() ? std::optional(photo_->pendingPhoto()) : std::nullopt);
+    changed_ = changed_ || session_.listsStale();
+    if (!saved) {
+        // A refused record gives its messages one per line; a failing write its error.
+        for (const QString& message : saved.failure().message.split(u'\n', Qt::SkipEmptyParts)) {
+            app::showInformation(message);
+        }
+        if (!saved.failure().dbError.isEmpty()) {
+            app::showError(saved.failure().dbError);
+        }
+        return false;
+    }
+    if (!saved->wrote) {
+        if (announce) {
+            app::showInformation(cadre::kNothingToSave);
+        }
+        return true;
+    }
+    changed_ = true;
+    fields_->offerPlaces(values.value(QStringLiteral("jgsheng")).toString(),
+                         values.value(QStringLiteral("cssheng")).toString());
+    if (announce) {
+        app::showInformation(cadre::kSaveDone);
+    }
+    if (listMode_) {
+        fillList(session_.cadreId(), Fallback::None);
+    }
+    if (saved->stored) {
+        showRecord(*saved->stored);
+    }
+    return true;
+}
+
+void TCadreForm::cancelEdits() {
+    const auto shown = session_.cancel();
+    if (!shown) {
+        app::showError(shown.errorText());
+        return;
+    }
+    showRecord(*shown);
+}
+
+void TCadreForm::allowEditToggled(bool on) {
+    if (on && !admin::HasRight(dm_, QStringLiteral("WGB"))) {
+        const QSignalBlocker blocker(chkAllowEdit);
+        chkAllowEdit->setChecked(false);
+    }
+    updateEditing();
+}
+
+void TCadreForm::updateEditing() {
+    const bool on = chkAllowEdit->isChecked();
+    // Without a record (an empty library) there is nothing to edit, save or delete.
+    const bool editing = on && hasRecord();
+    fields_->setEditable(editing);
+    photo_->setEditable(editing);
+    resume_->setEditable(editing);
+    posts_->setEditable(editing);
+    btnAdd->setEnabled(on);
+    btnDelete->setEnabled(editing);
+    btnSave->setEnabled(editing);
+    btnInOut->setEnabled(hasRecord());
+    // Blue while editing is off.
+    QPalette palette = chkAllowEdit->palette();
+    palette.setColor(QPalette::WindowText,
+                     on ? QWidget::palette().color(QPalette::WindowText) : QColor(Qt::blue));
+    chkAllowEdit->setPalette(palette);
+}
+
+void TCadreForm::setStepList(const QList<int>& cadreIds, int position) {
+    stepList_ = cadreIds;
+    stepPosition_ = position;
+    btnPrior->setVisible(!cadreIds.isEmpty());
+    btnNext->setVisible(!cadreIds.isEmpty());
+}
+
+void TCadreForm::step(int by) {
+    if (stepList_.isEmpty() || !save(false)) {
+        return;
+    }
+    stepPosition_ = qBound(0, stepPosition_ + by, static_cast<int>(stepList_.size()) - 1);
+    const bool editing = chkAllowEdit->isChecked();
+    openCadre(stepList_[stepPosition_]);
+    // Stepping keeps the editing switch as it was.
+    if (editing) {
+        const QSignalBlocker blocker(chkAllowEdit);
+        chkAllowEdit->setChecked(true);
+        updateEditing();
+    }
+}
+
+void TCadreForm::blink() {
+    // A frame around "允许修改" flashes a few times when a cadre opens locked.
+    if (blinks_ <= 0 || chkAllowEdit->isChecked()) {
+        blinkTimer_->stop();
+        frmAllow->setFrameShape(QFrame::NoFrame);
+        return;
+    }
+    --blinks_;
+    frmAllow->setFrameShape(blinks_ % 2 == 1 ? QFrame::Box : QFrame::NoFrame);
+}
+
+void TCadreForm::addCadre() {
+    if (!chkAllowEdit->isChecked() || !save(false)) {
+        return;
+    }
+    // The new record is in no row of the list until it is saved.
+    if (listMode_) {
+        const QSignalBlocker blocker(lstCadres);
+        lstCadres->setCurrentItem(nullptr);
+        lstCadres->clearSelection();
+    }
+    showNewRecord();
+}
+
+void TCadreForm::deleteCadre() {
+    if (!chkAllowEdit->isChecked() || !listMode_ || !hasRecord()) {
+        return;
+    }
+    const QString name = fields_->nameEdit()->text();
+    if (!app::messages().confirm(QStringLiteral("确认删除干部 ") + name + QStringLiteral(" ?"),
+                                 QStringLiteral("警告"))) {
+        return;
+    }
+    if (session_.isNew()) {
+        // Never saved: nothing to delete; the list's last cadre is shown.
+        showNoRecord();
+        fillList(0, Fallback::Last);
+        showListChoice();
+        return;
+    }
+    // The cadre after it in the list is shown next (the one before when it was the last).
+    const int row = rowOf(session_.cadreId());
+    const int nextRow = row + 1 < lstCadres->rowCount() ? row + 1 : row - 1;
+    const QTableWidgetItem* next = row >= 0 ? lstCadres->item(nextRow, 0) : nullptr;
+    const int nextId = next != nullptr ? next->data(Qt::UserRole).toInt() : 0;
+    if (!cadre::DeleteCadre(dm_, session_.cadreId(), true, true, 0)) {
+        app::showError(dm_.db().lastError());
+        return;
+    }
+    changed_ = true;
+    showNoRecord();
+    fillList(nextId, Fallback::Last);
+    showListChoice();
+}
+
+void TCadreForm::libraryChosen(int library) {
+    // Another library shows another cadre: the record on show is saved first, and stays with
+    // its library when the save is refused.
+    if (isVisible() && !save(false)) {
+        const QSignalBlocker blocker(cbLibrary);
+        cbLibrary->setCurrentIndex(library_);
+        return;
+    }
+    library_ = library;
+    search();
+}
+
+void TCadreForm::search() {
+    if (!listMode_) {
+        return;
+    }
+    fillList(0, Fallback::First);
+    showListChoice();
+}
+
+void TCadreForm::fillList(int selectId, Fallback fallback) {
+    const QString search = edtSearch->text().trimmed();
+    const auto rows =
+        dm_.db().query(cadre::cadreLibraryStatement(cbLibrary->currentIndex(), search));
+    const QSignalBlocker blocker(lstCadres);
+    lstCadres->setRowCount(rows ? static_cast<int>(rows->rows.size()) : 0);
+    int selectRow = -1;
+    for (int r = 0; r < lstCadres->rowCount(); ++r) {
+        const auto i = static_cast<size_t>(r);
+        const int id = rows->value(i, QStringLiteral("CadreID")).toInt();
+        auto* name = new QTableWidgetItem(rows->value(i, QStringLiteral("xm")).toString());
+        name->setData(Qt::UserRole, id);
+        lstCadres->setItem(r, 0, name);
+        lstCadres->setItem(r, 1,
+                           new QTableWidgetItem(rows->value(i, QStringLiteral("xb")).toString()));
+        lstCadres->setItem(
+            r, 2, new QTableWidgetItem(rows->value(i, QStringLiteral("csnyStr")).toString()));
+        if (id == selectId) {
+            selectRow = r;
+        }
+    }
+    lblTotal->setText(QStringLiteral("合计：%1").arg(lstCadres->rowCount()));
+    if (selectRow < 0 && lstCadres->rowCount() > 0) {
+        if (fallback == Fallback::First) {
+            selectRow = 0;
+        } else if (fallback == Fallback::Last) {
+            selectRow = lstCadres->rowCount() - 1;
+        }
+    }
+    selectRowQuietly(selectRow);
+}
+
+void TCadreForm::selectRowQuietly(int row) {
+    const QSignalBlocker blocker(lstCadres);
+    if (row >= 0) {
+        lstCadres->setCurrentCell(row, 0);
+    } else {
+        lstCadres->setCurrentItem(nullptr);
+        lstCadres->clearSelection();
+    }
+}
+
+int TCadreForm::rowOf(int cadreId) const {
+    for (int r = 0; r < lstCadres->rowCount(); ++r) {
+        if (lstCadres->item(r, 0)->data(Qt::UserRole).toInt() == cadreId) {
+            return r;
+        }
+    }
+    return -1;
+}
+
+void TCadreForm::showListChoice() {
+    const QTableWidgetItem* item = lstCadres->item(lstCadres->currentRow(), 0);
+    const int id = item != nullptr ? item->data(Qt::UserRole).toInt() : 0;
+    if (id == session_.cadreId() && !session_.isNew()) {
+        return;
+    }
+    // Without a chosen row the shown record stays, unless the list is empty.
+    if (id == 0 && lstCadres->rowCount() > 0) {
+        return;
+    }
+    if (isVisible() && !save(false)) {
+        // The refused record stays on show, and the list on its row.
+        selectRowQuietly(session_.isNew() ? -1 : rowOf(session_.cadreId()));
+        return;
+    }
+    if (id == 0) {
+        showNoRecord();
+        return;
+    }
+    const auto row = session_.open(id);
+    if (!row) {
+        showNoRecord();
+        return;
+    }
+    showRecord(*row);
+}
+
+void TCadreForm::moveInOrder() {
+    const QTableWidgetItem* item = lstCadres->item(lstCadres->currentRow(), 0);
+    if (item == nullptr) {
+        app::showInformation(cadre::kSelectCadreToMove);
+        return;
+    }
+    const Result<int> total = dm_.CadreCount();
+    if (!total) {
+        app::showError(total.errorText());
+        return;
+    }
+    TMoveLineForm form(*total, this);
+    form.setTargetRow(lastMovePosition_);
+    if (form.exec() != QDialog::Accepted) {
+        return;
+    }
+    lastMovePosition_ = form.targetRow();
+    const int id = item->data(Qt::UserRole).toInt();
+    const units::Outcome outcome = cadre::moveInGlobalOrder(dm_, id, lastMovePosition_);
+    if (!outcome) {
+        units::showRefusal(outcome, dm_.db());
+    }
+    fillList(id, Fallback::First);
+    showListChoice();
+}
+
+void TCadreForm::pageChanging(int index) {
+    const int left = shownPage_;
+    shownPage_ = index;
+    if (left != kBasicPage || !session_.isNew()) {
+        return;
+    }
+    // A new record leaves its first page only with a name, saved.
+    const bool named = !fields_->nameEdit()->text().trimmed().isEmpty();
+    if (!named) {
+        app::showInformation(cadre::kNameRequired);
+    }
+    if (!named || !save(false)) {
+        const QSignalBlocker blocker(PageControl1);
+        PageControl1->setCurrentIndex(kBasicPage);
+        shownPage_ = kBasicPage;
+    }
+}
+
+bool TCadreForm::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress) {
+        return QDialog::eventFilter(watched, event);
+    }
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool enter = key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+    if (watched == edtSearch) {
+        if (enter) {
+            search();
+            return true;
+        }
+        return false;
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (enter && !fields_->isMemo(widget)) {
+        focusNextChild();
+        return true;
+    }
+    const bool edits =
+        !key->text().isEmpty() || key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Delete;
+    if (edits && !enter && !chkAllowEdit->isChecked()) {
+        app::showInformation(kLocked);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TCadreForm::done(int result) {
+    // Unsaved changes are kept, unless there is no name to keep them under; a refused save
+    // keeps the window open with the input.
+    if (isModified() || session_.isNew()) {
+        if (fields_->nameEdit()->text().trimmed().isEmpty()) {
+            cancelEdits();
+        } else if (!save(false)) {
+            return;
+        }
+    }
+    blinkTimer_->stop();
+    {
+        const QSignalBlocker blocker(PageControl1);
+        PageControl1->setCurrentIndex(kBasicPage);
+        shownPage_ = kBasicPage;
+    }
+    QDialog::done(result);
+}

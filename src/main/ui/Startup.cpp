@@ -1,0 +1,83 @@
+#include "main/ui/Startup.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QProcess>
+#include <QTranslator>
+
+#include "app/AppPaths.h"
+#include "app/DataModule.h"
+#include "app/MessageService.h"
+#include "app/SingleInstance.h"
+#include "app/ui/TLoginForm.h"
+#include "main/ui/TMainForm.h"
+#include "widgets/TMesBarForm.h"
+
+namespace mainwin {
+
+namespace {
+
+// Qt's own texts (standard buttons, file and print dialogs) in Chinese, as the rest of the
+// program speaks; without the translation files they stay in English.
+void loadQtTranslations(QTranslator& translator) {
+    if (translator.load(QLocale(QLocale::Chinese, QLocale::China), QStringLiteral("qtbase"),
+                        QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(&translator);
+    }
+}
+
+}  // namespace
+
+int runProgram(const StartupOptions& options) {
+    app::SingleInstance instance(options.lockPath);
+    if (!instance.acquire()) {
+        app::showInformation(QStringLiteral("不能重复启动!"));
+        return 1;
+    }
+    // Dates are written and read as yyyy-mm-dd throughout (see jet::parseDateText and
+    // db::displayText); the Chinese locale names days and months for the rest.
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    QTranslator qtTexts;
+    loadQtTranslations(qtTexts);
+    QApplication::setApplicationDisplayName(QStringLiteral("干部管理"));
+
+    int result = 1;
+    bool startAgain = false;
+    {
+        TMesBarForm waitWindow;
+        app::Progress* previousProgress = app::setProgress(&waitWindow);
+        app::seedTemplates(options.appDir, QCoreApplication::applicationDirPath());
+        // The database is open and the user logged in before the main window exists; the window
+        // goes before the data module it works on.
+        TDataM dm(options.appDir);
+        const bool started = dm.create([](TDataM& data) {
+            TLoginForm login(data);
+            return login.exec() == QDialog::Accepted;
+        });
+        if (started) {
+            TMainForm mainForm(dm);
+            mainForm.setSession(dm.session());
+            QObject::connect(&mainForm, &TMainForm::restartRequested, &mainForm, [&] {
+                startAgain = true;
+                mainForm.close();
+            });
+            mainForm.showMaximized();
+            result = QApplication::exec();
+        }
+        app::setProgress(previousProgress);
+    }
+    // The window has closed (layout saved, backup run) and the database with it; only now may
+    // the new copy take the lock.
+    if (startAgain) {
+        instance.release();
+        if (options.startAgain) {
+            options.startAgain();
+        } else {
+            QProcess::startDetached(QCoreApplication::applicationFilePath(), {});
+        }
+    }
+    return result;
+}
+
+}  // namespace mainwin

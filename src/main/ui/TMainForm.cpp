@@ -1,0 +1,382 @@
+#include "main/ui/TMainForm.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QDate>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTableView>
+#include <QToolBox>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "app/AppPaths.h"
+#include "app/DataModule.h"
+#include "app/MessageService.h"
+#include "app/Progress.h"
+#include "app/ui/TDbSetForm.h"
+#include "cadre/CadrePicker.h"
+#include "cadre/ui/TInforForm.h"
+#include "db/Database.h"
+#include "documents/RosterLines.h"
+#include "exchange/AutoBackup.h"
+#include "main/GridLayoutStore.h"
+#include "main/ui/CadreListModel.h"
+#include "main/ui/PageDw.h"
+#include "units/ui/UnitTreePanel.h"
+#include "units/ui/UnitTreeWidget.h"
+#include "widgets/ElidedLabel.h"
+
+namespace {
+
+// The saved name of a list column.
+QString columnName(const CadreListColumn& column) {
+    return QStringLiteral("col") + QString::fromLatin1(column.field);
+}
+
+// The items of "综合分析" and the page each shows.
+struct AnalysisItem {
+    const char* caption;
+    int page;
+};
+const AnalysisItem kAnalysisItems[] = {{"单位岗位职数分析", TMainForm::PageZsIndex},
+                                       {"单位人员编制分析", TMainForm::PageZsIndex},
+                                       {"干部统计分析", TMainForm::PageAdvIndex},
+                                       {"干部类型统计分析", -1}};
+
+}  // namespace
+
+TMainForm::TMainForm(TDataM& dm, QWidget* parent)
+    : QMainWindow(parent),
+      dm_(dm),
+      userLabel_(new QLabel(this)),
+      countLabel_(new QLabel(this)),
+      NavBar(new QToolBox(this)),
+      unitPanel_(new UnitTreePanel(dm, NavBar)),
+      lstAnalysis(new QListWidget(this)),
+      PageControl(new QStackedWidget(this)),
+      pageDw_(new PageDw(dm, pickLists_, this)) {
+    setObjectName(QStringLiteral("MainForm"));
+    setWindowTitle(QStringLiteral("干部管理系统"));
+    // A deep data folder is cut short rather than widening the window.
+    auto* dataDir = new ElidedLabel(this);
+    dataDir->setText(QStringLiteral("数据目录：") + app::appDir());
+    dataDir->setObjectName(QStringLiteral("dataDirLabel"));
+    userLabel_->setObjectName(QStringLiteral("userLabel"));
+    countLabel_->setObjectName(QStringLiteral("countLabel"));
+    statusBar()->addWidget(dataDir);
+    statusBar()->addWidget(userLabel_);
+    statusBar()->addWidget(countLabel_);
+
+    // The navigation groups.
+    NavBar->setObjectName(QStringLiteral("NavBar"));
+    NavBar->addItem(unitPanel_, QStringLiteral("组织架构"));
+    NavBar->addItem(makeGroupPanel("navRm", {QStringLiteral("添加"), QStringLiteral("删除"),
+                                             QStringLiteral("修改")}),
+                    QStringLiteral("任免管理"));
+    NavBar->addItem(makeGroupPanel("navMc", {QStringLiteral("添加"), QStringLiteral("删除"),
+                                             QStringLiteral("修改")}),
+                    QStringLiteral("名册管理"));
+    NavBar->addItem(makeGroupPanel("navPx", {QStringLiteral("添加"), QStringLiteral("删除"),
+                                             QStringLiteral("修改"), QStringLiteral("高级管理")}),
+                    QStringLiteral("干部培训"));
+    lstAnalysis->setObjectName(QStringLiteral("lstAnalysis"));
+    for (const AnalysisItem& item : kAnalysisItems) {
+        auto* entry = new QListWidgetItem(QString::fromUtf8(item.caption), lstAnalysis);
+        entry->setData(Qt::UserRole, item.page);
+        entry->setHidden(item.page < 0);
+    }
+    NavBar->addItem(lstAnalysis, QStringLiteral("综合分析"));
+
+    // The pages: only the navigation switches them.
+    PageControl->setObjectName(QStringLiteral("PageControl"));
+    PageControl->addWidget(pageDw_);
+    PageControl->addWidget(makePlaceholderPage("PageRm", QStringLiteral("任免管理")));
+    PageControl->addWidget(makePlaceholderPage("PageMc", QStringLiteral("名册管理")));
+    PageControl->addWidget(makePlaceholderPage("PagePx", QStringLiteral("干部培训")));
+    PageControl->addWidget(makePlaceholderPage("PageZs", QStringLiteral("单位岗位职数分析")));
+    PageControl->addWidget(makePlaceholderPage("PageAdv", QStringLiteral("干部统计分析")));
+    PageControl->addWidget(makePlaceholderPage("PageChart", QStringLiteral("图表")));
+    auto* splitter = new QSplitter(this);
+    splitter->addWidget(NavBar);
+    splitter->addWidget(PageControl);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({260, 900});
+    setCentralWidget(splitter);
+
+    menus_ = buildMainMenus(*this, *pageDw_);
+    wireCommands();
+
+    connect(unitPanel_->tree(), &UnitTreeWidget::unitSelected, this, &TMainForm::unitSelected);
+    unitPanel_->tree()->setDropFormat(CadreListModel::kMimeType);
+    connect(unitPanel_->tree(), &UnitTreeWidget::dropReceived, this,
+            [this](int id, const QString& name, const QMimeData* mime) {
+                DraggedCadre cadre;
+                if (readDraggedCadre(mime, &cadre)) {
+                    pageDw_->dropOnUnit(id, name, cadre);
+                }
+            });
+    connect(NavBar, &QToolBox::currentChanged, this, &TMainForm::groupChanged);
+    connect(lstAnalysis, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
+        if (item != nullptr && NavBar->currentWidget() == lstAnalysis) {
+            PageControl->setCurrentIndex(item->data(Qt::UserRole).toInt());
+        }
+    });
+    connect(pageDw_, &PageDw::cadresChanged, this, &TMainForm::showCadreCount);
+
+    // Fill the screen even where no window manager honours "maximised".
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        setGeometry(screen->availableGeometry());
+    }
+    // Loaded once everything is connected, so that the unit selected first lists its cadres.
+    unitPanel_->tree()->reload();
+}
+
+QWidget* TMainForm::makePlaceholderPage(const char* name, const QString& caption) {
+    auto* page = new QWidget(this);
+    page->setObjectName(QString::fromLatin1(name));
+    auto* label = new QLabel(caption, page);
+    label->setAlignment(Qt::AlignCenter);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(label);
+    return page;
+}
+
+QWidget* TMainForm::makeGroupPanel(const char* name, const QStringList& labels) {
+    // The group's own tree and commands come with its page; until then they are shown idle.
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QString::fromLatin1(name));
+    auto* tree = new QTreeWidget(panel);
+    tree->setHeaderHidden(true);
+    auto* row = new QHBoxLayout;
+    for (const QString& label : labels) {
+        auto* button = new QPushButton(label, panel);
+        button->setFlat(true);
+        button->setEnabled(false);
+        row->addWidget(button);
+    }
+    row->addStretch();
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(tree, 1);
+    layout->addLayout(row);
+    return panel;
+}
+
+void TMainForm::wireCommands() {
+    const auto enable = [this](const char* name, auto slot) {
+        QAction* action = menus_[name];
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    enable("actDbSettings", &TMainForm::openDatabaseSettings);
+    enable("actQuit", &QWidget::close);
+    enable("actUnitLibrary", &TMainForm::openUnitLibrary);
+    enable("actDuplicateNames", &TMainForm::checkDuplicateNames);
+    enable("actEntryStatistics", &TMainForm::showEntryStatistics);
+    const auto enableListCommand = [this](const char* name, void (PageDw::*slot)()) {
+        QAction* action = menus_[name];
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, pageDw_, slot);
+    };
+    enableListCommand("actCadreLibrary", &PageDw::openLibrary);
+    enableListCommand("actAddPost", &PageDw::addPost);
+    enableListCommand("actRemovePost", &PageDw::removePosts);
+    enableListCommand("actDeletePost", &PageDw::deletePosts);
+    enableListCommand("actJoinWithPosts", &PageDw::setPostsByCategory);
+    QAction* rebuild = menus_["actRebuildIndex"];
+    rebuild->setEnabled(true);
+    connect(rebuild, &QAction::triggered, unitPanel_, &UnitTreePanel::rebuildIndexes);
+}
+
+void TMainForm::setSession(const LoginSession& session) {
+    // Without an account nobody logs in, and there is no user to name.
+    userLabel_->setText(
+        session.userName.isEmpty() ? QString() : QStringLiteral("当前用户：") + session.userName);
+}
+
+void TMainForm::unitSelected(int id, const QString& name, bool isDep) {
+    currentUnitId_ = id;
+    currentUnitName_ = name;
+    if (PageControl->currentIndex() == PageChartIndex) {
+        PageControl->setCurrentIndex(PageDwIndex);
+    }
+    const QTreeWidgetItem* item = unitPanel_->tree()->currentItem();
+    pageDw_->loadList(
+        id, name, isDep,
+        item != nullptr ? item->data(0, UnitTreeWidget::IndexRole).toString() : QString());
+}
+
+void TMainForm::groupChanged(int index) {
+    switch (index) {
+        case 0:
+            PageControl->setCurrentIndex(PageDwIndex);
+            pageDw_->reload();
+            break;
+        case 1:
+            PageControl->setCurrentIndex(PageRmIndex);
+            break;
+        case 2:
+            PageControl->setCurrentIndex(PageMcIndex);
+            if (const Result<void> cleared = documents::clearLinesWithoutRosters(dm_.db());
+                !cleared) {
+                app::showError(cleared.errorText());
+            }
+            break;
+        case 3:
+            PageControl->setCurrentIndex(PagePxIndex);
+            break;
+        default:
+            if (const QListWidgetItem* item = lstAnalysis->currentItem()) {
+                PageControl->setCurrentIndex(item->data(Qt::UserRole).toInt());
+            }
+            break;
+    }
+}
+
+void TMainForm::showCadreCount() {
+    const Result<int> count = dm_.CadreCount();
+    if (!count) {
+        app::showError(count.errorText());
+        return;
+    }
+    countLabel_->setText(QStringLiteral("当前干部数:") + QString::number(*count));
+}
+
+void TMainForm::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!started_ && dm_.db().isOpen()) {
+        started_ = true;
+        runStartDuties();
+    }
+}
+
+void TMainForm::runStartDuties() {
+    const app::ProgressScope wait(QStringLiteral("正在取配置信息,请等待......"));
+    db::Database& db = dm_.db();
+    showCadreCount();
+    restoreLayout();
+    pickLists_ = cadre::loadPickLists(db);
+    approvalPageSize_ = dm_.GetConf(QStringLiteral("ZBJ"), QStringLiteral("A001"));
+    pageDw_->reload();
+    saveLayout_ = cadre::saveLayoutOnExit(db, dm_.session().ManagerID);
+    postsLocked_ = cadre::postsLocked(db);
+    // The picker's list of the last session is emptied.
+    if (!cadre::clearPicked(db)) {
+        app::showError(db.lastError());
+    }
+}
+
+void TMainForm::restoreLayout() {
+    db::Database& db = dm_.db();
+    QSet<QString> known;
+    for (const QAction* toggle : pageDw_->columnToggles()) {
+        known.insert(toggle->objectName());
+    }
+    if (const auto checks = mainwin::restoreCheckStates(db, known)) {
+        for (const mainwin::CheckState& state : checks->window) {
+            for (QAction* toggle : pageDw_->columnToggles()) {
+                if (toggle->objectName() == state.name) {
+                    toggle->setChecked(state.down);
+                }
+            }
+        }
+    }
+    const auto columns = mainwin::readColumnLayouts(db);
+    if (!columns) {
+        return;
+    }
+    QHeaderView* header = pageDw_->grid()->horizontalHeader();
+    for (const mainwin::ColumnLayout& layout : *columns) {
+        for (size_t i = 0; i < kCadreListGridColumns.size(); ++i) {
+            if (columnName(kCadreListGridColumns[i]) != layout.name) {
+                continue;
+            }
+            const int logical = static_cast<int>(i);
+            if (layout.width > 0) {
+                header->resizeSection(logical, layout.width);
+            }
+            if (layout.ord >= 0 && layout.ord < header->count()) {
+                header->moveSection(header->visualIndex(logical), layout.ord);
+            }
+        }
+    }
+}
+
+void TMainForm::saveLayout() {
+    const app::ProgressScope wait(QStringLiteral("正在保存用户设置..."));
+    std::vector<mainwin::CheckState> checks;
+    for (const QAction* toggle : pageDw_->columnToggles()) {
+        checks.push_back({toggle->objectName(), toggle->isChecked()});
+    }
+    std::vector<mainwin::ColumnLayout> columns;
+    const QHeaderView* header = pageDw_->grid()->horizontalHeader();
+    for (size_t i = 0; i < kCadreListGridColumns.size(); ++i) {
+        const int logical = static_cast<int>(i);
+        columns.push_back({columnName(kCadreListGridColumns[i]), header->sectionSize(logical),
+                           header->visualIndex(logical)});
+    }
+    if (!mainwin::saveLayout(dm_.db(), checks, columns)) {
+        app::showError(dm_.db().lastError());
+    }
+}
+
+void TMainForm::runAutoBackup() {
+    const QDate today = QDate::currentDate();
+    if (!exchange::autoBackupEnabled(dm_) || !exchange::backupDue(dm_.db(), today) ||
+        !app::confirmAction(exchange::kAskBackup)) {
+        return;
+    }
+    exchange::BackupOutcome outcome;
+    {
+        const app::ProgressScope wait(exchange::kBackingUp);
+        outcome = exchange::runAutoBackup(dm_, today);
+    }
+    if (!outcome) {
+        app::showError(outcome.message);
+    }
+}
+
+void TMainForm::closeEvent(QCloseEvent* event) {
+    if (started_ && dm_.db().isOpen() && saveLayout_) {
+        saveLayout();
+        runAutoBackup();
+    }
+    QMainWindow::closeEvent(event);
+}
+
+void TMainForm::checkDuplicateNames() {
+    std::optional<QString> message;
+    {
+        const app::ProgressScope wait(cadre::kCheckingNames);
+        message = cadre::duplicateNamesMessage(dm_.db());
+    }
+    if (!message) {
+        app::showError(dm_.db().lastError());
+        return;
+    }
+    app::showInformation(*message);
+}
+
+void TMainForm::showEntryStatistics() {
+    TInforForm(dm_, this).exec();
+}
+
+void TMainForm::openUnitLibrary() {
+    unitPanel_->openLibrary();
+}
+
+void TMainForm::openDatabaseSettings() {
+    TDbSetForm form(dm_, this);
+    if (form.exec() == QDialog::Accepted) {
+        app::showInformation(QStringLiteral("软件将重新启动。"));
+        Q_EMIT restartRequested();
+    }
+}
