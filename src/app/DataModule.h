@@ -49,20 +49,21 @@ class TDataM {
     QString GetConf(const QString& gid, const QString& itemId);
     bool SetConf(const QString& gid, const QString& itemId, const QString& value);
 
-    // Next sort orders: the largest order of the group plus one (1 for an empty group).
-    int NextCadreOrder();
-    int NextChildUnitOrder(int parentId);
-    int NextMemberOrder(int unitId);
-    int NextFamilyOrder(int cadreId);
-    int NextCurrentPostOrder(int cadreId);
-    int NextFormerPostOrder(int cadreId);
-    int NextRosterLine(int rosterId);
-    int NextRosterCopyLine(int rosterId);
-    int NextPlanLine(int planId);
-    int NextTraineeOrder(int classId);
+    // Next sort orders: the largest order of the group plus one (1 for an empty group); a
+    // failure when the group cannot be read.
+    Result<int> NextCadreOrder();
+    Result<int> NextChildUnitOrder(int parentId);
+    Result<int> NextMemberOrder(int unitId);
+    Result<int> NextFamilyOrder(int cadreId);
+    Result<int> NextCurrentPostOrder(int cadreId);
+    Result<int> NextFormerPostOrder(int cadreId);
+    Result<int> NextRosterLine(int rosterId);
+    Result<int> NextRosterCopyLine(int rosterId);
+    Result<int> NextPlanLine(int planId);
+    Result<int> NextTraineeOrder(int classId);
 
     // The largest value of a column (0 for an empty table); the names are the program's own.
-    int MaxId(const QString& column, const QString& table);
+    Result<int> MaxId(const QString& column, const QString& table);
     // The number of cadre records, counted by the database.
     Result<int> CadreCount();
     // The first `column` of `table` whose `keyColumn` equals `value`, as text ("" when none).
@@ -73,7 +74,7 @@ class TDataM {
     Result<QString> CadreName(int cadreId);
     // The name of the organisation the database belongs to (tb_general.name).
     Result<QString> OrganisationName();
-    int UnitLevel(int unitId);
+    Result<int> UnitLevel(int unitId);
     QString UnitIndex(int unitId);
     bool IsMember(int cadreId, int unitId);
 

@@ -17,15 +17,22 @@ namespace {
 
 const QString kSettingsGroup = QStringLiteral("干部管理");
 
-// Runs one aggregate statement and reads its single value as a number; NULL (an empty group),
-// no row and a failed statement all read as 0.
-int aggregateOf(db::Database& db, const QString& statement) {
+// Runs one aggregate statement and reads its single value as a number; NULL (an empty group)
+// and no row read as 0, a failed statement is a failure.
+Result<int> aggregateOf(db::Database& db, const QString& statement) {
     const Result<QVariant> v = db.scalar(statement);
-    return v && !v->isNull() ? v->toInt() : 0;
+    if (!v) {
+        return v.failure();
+    }
+    return v->isNull() ? 0 : v->toInt();
 }
 
-int nextOf(db::Database& db, const QString& statement) {
-    return aggregateOf(db, statement) + 1;
+Result<int> nextOf(db::Database& db, const QString& statement) {
+    const Result<int> last = aggregateOf(db, statement);
+    if (!last) {
+        return last;
+    }
+    return *last + 1;
 }
 
 // A name as typed or stored without any blank: half-width, full-width "　", tabs and the like.
@@ -125,64 +132,64 @@ bool TDataM::SetConf(const QString& gid, const QString& itemId, const QString& v
 
 // ---- Next sort orders ----------------------------------------------------------------------
 
-int TDataM::NextCadreOrder() {
+Result<int> TDataM::NextCadreOrder() {
     return nextOf(db_, QStringLiteral("select max(gbord) as ord from tb_cadre"));
 }
 
-int TDataM::NextChildUnitOrder(int parentId) {
+Result<int> TDataM::NextChildUnitOrder(int parentId) {
     return nextOf(db_,
                   QStringLiteral("select max(dwOrder) as ord from tb_department where parentID=") +
                       QString::number(parentId));
 }
 
-int TDataM::NextMemberOrder(int unitId) {
+Result<int> TDataM::NextMemberOrder(int unitId) {
     return nextOf(db_, QStringLiteral("select max(zwOrder) as ord from tb_cadre_node where dwID=") +
                            QString::number(unitId));
 }
 
-int TDataM::NextFamilyOrder(int cadreId) {
+Result<int> TDataM::NextFamilyOrder(int cadreId) {
     return nextOf(db_, QStringLiteral("select max(ford) as ord from tb_family where CadreID=") +
                            QString::number(cadreId));
 }
 
-int TDataM::NextCurrentPostOrder(int cadreId) {
+Result<int> TDataM::NextCurrentPostOrder(int cadreId) {
     return nextOf(db_, QStringLiteral("select max(zwOrder) as ord from tb_cadre_zw where status=1 "
                                       "and ZwCadreID=") +
                            QString::number(cadreId));
 }
 
-int TDataM::NextFormerPostOrder(int cadreId) {
+Result<int> TDataM::NextFormerPostOrder(int cadreId) {
     return nextOf(db_, QStringLiteral("select max(zwOrder) as ord from tb_cadre_zw where status=2 "
                                       "and ZwCadreID=") +
                            QString::number(cadreId));
 }
 
-int TDataM::NextRosterLine(int rosterId) {
+Result<int> TDataM::NextRosterLine(int rosterId) {
     return nextOf(db_,
                   QStringLiteral("select max(brOrder) as ord from tb_beadroll_detail where McID=") +
                       QString::number(rosterId));
 }
 
-int TDataM::NextRosterCopyLine(int rosterId) {
+Result<int> TDataM::NextRosterCopyLine(int rosterId) {
     return nextOf(db_,
                   QStringLiteral("select max(brOrder) as ord from tb_beadroll_mirror where McID=") +
                       QString::number(rosterId));
 }
 
-int TDataM::NextPlanLine(int planId) {
+Result<int> TDataM::NextPlanLine(int planId) {
     return nextOf(db_,
                   QStringLiteral("select max(brOrder) as ord from tb_rmmc_detail where mcID=") +
                       QString::number(planId));
 }
 
-int TDataM::NextTraineeOrder(int classId) {
+Result<int> TDataM::NextTraineeOrder(int classId) {
     return nextOf(db_, QStringLiteral("select max(ord) as x from tb_pxCadre where pxid=") +
                            QString::number(classId));
 }
 
 // ---- Look-ups ------------------------------------------------------------------------------
 
-int TDataM::MaxId(const QString& column, const QString& table) {
+Result<int> TDataM::MaxId(const QString& column, const QString& table) {
     return aggregateOf(
         db_, QStringLiteral("select max(") + column + QStringLiteral(")as maxid from ") + table);
 }
@@ -230,7 +237,7 @@ QString TDataM::UnitName(int unitId) {
 }
 
 // 0 also when there is no such unit, as reading the level of an empty result does.
-int TDataM::UnitLevel(int unitId) {
+Result<int> TDataM::UnitLevel(int unitId) {
     return aggregateOf(db_, QStringLiteral("select dwlevel from tb_department where ID=") +
                                 QString::number(unitId));
 }

@@ -253,7 +253,11 @@ class SaveRun {
         }
         const QString orderKey = names_.key(QStringLiteral("gbOrd"));
         if (row_.value(orderKey).toInt() == 0) {
-            row_.insert(orderKey, dm_.NextCadreOrder());
+            const Result<int> order = dm_.NextCadreOrder();
+            if (!order) {
+                return refuse({});
+            }
+            row_.insert(orderKey, *order);
         }
         if (touched(QStringLiteral("xm"))) {
             row_.insert(QStringLiteral("xm"), text::normalizeName(name));

@@ -132,11 +132,13 @@ bool applyRow(TDataM& dm, int unitId, const QString& unitName, const QString& ca
                            QString::number(*existing),
                        {category, post, row.monthText, appointed});
     }
-    if (!db.exec(QStringLiteral("insert into tb_cadre_zw (ZwCadreID,status,dwID,dw,zwOrder,"
-                                "emptyNode,zs,ischeck,zt,zwmc,rzsjStr,rzsj) values "
-                                "(?,1,?,?,?,False,False,False,?,?,?,?)"),
-                 {row.cadreId, unitId, unitName, dm.NextCurrentPostOrder(row.cadreId), category,
-                  post, row.monthText, appointed})) {
+    const Result<int> order = dm.NextCurrentPostOrder(row.cadreId);
+    if (!order ||
+        !db.exec(
+            QStringLiteral("insert into tb_cadre_zw (ZwCadreID,status,dwID,dw,zwOrder,"
+                           "emptyNode,zs,ischeck,zt,zwmc,rzsjStr,rzsj) values "
+                           "(?,1,?,?,?,False,False,False,?,?,?,?)"),
+            {row.cadreId, unitId, unitName, *order, category, post, row.monthText, appointed})) {
         return false;
     }
     state.posts.insert({row.cadreId, post}, static_cast<int>(db.lastInsertId()));

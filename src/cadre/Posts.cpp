@@ -58,7 +58,7 @@ bool refresh(TDataM& dm, int cadreId, const CadreRecordWriter& writeRecord) {
                        : RefreshCurrentPosts(dm, cadreId, 0);
 }
 
-int nextOrder(TDataM& dm, int cadreId, int status) {
+Result<int> nextOrder(TDataM& dm, int cadreId, int status) {
     return status == kCurrentPost ? dm.NextCurrentPostOrder(cadreId)
                                   : dm.NextFormerPostOrder(cadreId);
 }
@@ -160,7 +160,7 @@ Result<int> savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter
     }
     const int status = input.current ? kCurrentPost : kFormerPost;
     int zwId = input.zwId;
-    int order = 0;
+    Result<int> order = 0;
     if (zwId == 0) {
         order = nextOrder(dm, input.cadreId, status);
     } else {
@@ -178,8 +178,11 @@ Result<int> savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter
         order = stored->rows[0][0].toInt() == status ? stored->rows[0][1].toInt()
                                                      : nextOrder(dm, input.cadreId, status);
     }
+    if (!order) {
+        return databaseFailure(db);
+    }
     const QVariantList values = {unit->id,
-                                 order,
+                                 *order,
                                  status,
                                  unit->text,
                                  input.postName.trimmed(),

@@ -222,54 +222,54 @@ TEST_F(DataModuleHelpers, NextOrderIsOneForAnEmptyGroupAndMaxPlusOneOtherwise) {
          QStringLiteral("tb_cadre"),
          QStringLiteral("insert into tb_cadre (xm,gbOrd) values ('k%1',%2)"),
          {},
-         [](TDataM& m, int) { return m.NextCadreOrder(); }},
+         [](TDataM& m, int) { return m.NextCadreOrder().value(); }},
         {"NextChildUnitOrder",
          QStringLiteral("tb_department"),
          QStringLiteral("insert into tb_department (parentID,dwOrder) values (%1,%2)"),
          {QStringLiteral("insert into tb_department (parentID,dwOrder) values (6,50)")},
-         [](TDataM& m, int k) { return m.NextChildUnitOrder(k); }},
+         [](TDataM& m, int k) { return m.NextChildUnitOrder(k).value(); }},
         {"NextMemberOrder",
          QStringLiteral("tb_cadre_node"),
          QStringLiteral("insert into tb_cadre_node (dwID,zwOrder) values (%1,%2)"),
          {QStringLiteral("insert into tb_cadre_node (dwID,zwOrder) values (6,50)")},
-         [](TDataM& m, int k) { return m.NextMemberOrder(k); }},
+         [](TDataM& m, int k) { return m.NextMemberOrder(k).value(); }},
         {"NextFamilyOrder",
          QStringLiteral("tb_family"),
          QStringLiteral("insert into tb_family (CadreID,ford) values (%1,%2)"),
          {QStringLiteral("insert into tb_family (CadreID,ford) values (6,50)")},
-         [](TDataM& m, int k) { return m.NextFamilyOrder(k); }},
+         [](TDataM& m, int k) { return m.NextFamilyOrder(k).value(); }},
         {"NextCurrentPostOrder",
          QStringLiteral("tb_cadre_zw"),
          QStringLiteral("insert into tb_cadre_zw (ZwCadreID,status,zwOrder) values (%1,1,%2)"),
          {QStringLiteral("insert into tb_cadre_zw (ZwCadreID,status,zwOrder) values (6,1,50)"),
           QStringLiteral("insert into tb_cadre_zw (ZwCadreID,status,zwOrder) values (5,2,60)")},
-         [](TDataM& m, int k) { return m.NextCurrentPostOrder(k); }},
+         [](TDataM& m, int k) { return m.NextCurrentPostOrder(k).value(); }},
         {"NextFormerPostOrder",
          QStringLiteral("tb_cadre_zw"),
          QStringLiteral("insert into tb_cadre_zw (ZwCadreID,status,zwOrder) values (%1,2,%2)"),
          {QStringLiteral("insert into tb_cadre_zw (ZwCadreID,status,zwOrder) values (6,2,50)"),
           QStringLiteral("insert into tb_cadre_zw (ZwCadreID,status,zwOrder) values (5,1,60)")},
-         [](TDataM& m, int k) { return m.NextFormerPostOrder(k); }},
+         [](TDataM& m, int k) { return m.NextFormerPostOrder(k).value(); }},
         {"NextRosterLine",
          QStringLiteral("tb_beadroll_detail"),
          QStringLiteral("insert into tb_beadroll_detail (mcID,brOrder) values (%1,%2)"),
          {QStringLiteral("insert into tb_beadroll_detail (mcID,brOrder) values (6,50)")},
-         [](TDataM& m, int k) { return m.NextRosterLine(k); }},
+         [](TDataM& m, int k) { return m.NextRosterLine(k).value(); }},
         {"NextRosterCopyLine",
          QStringLiteral("tb_beadroll_mirror"),
          QStringLiteral("insert into tb_beadroll_mirror (mcID,brOrder) values (%1,%2)"),
          {QStringLiteral("insert into tb_beadroll_mirror (mcID,brOrder) values (6,50)")},
-         [](TDataM& m, int k) { return m.NextRosterCopyLine(k); }},
+         [](TDataM& m, int k) { return m.NextRosterCopyLine(k).value(); }},
         {"NextPlanLine",
          QStringLiteral("tb_rmmc_detail"),
          QStringLiteral("insert into tb_rmmc_detail (mcID,brOrder) values (%1,%2)"),
          {QStringLiteral("insert into tb_rmmc_detail (mcID,brOrder) values (6,50)")},
-         [](TDataM& m, int k) { return m.NextPlanLine(k); }},
+         [](TDataM& m, int k) { return m.NextPlanLine(k).value(); }},
         {"NextTraineeOrder",
          QStringLiteral("tb_pxCadre"),
          QStringLiteral("insert into tb_pxCadre (pxid,ord) values (%1,%2)"),
          {QStringLiteral("insert into tb_pxCadre (pxid,ord) values (6,50)")},
-         [](TDataM& m, int k) { return m.NextTraineeOrder(k); }},
+         [](TDataM& m, int k) { return m.NextTraineeOrder(k).value(); }},
     };
     for (const OrderCase& c : cases) {
         SCOPED_TRACE(c.helper);
@@ -295,11 +295,19 @@ TEST_F(DataModuleHelpers, NextOrderIsOneForAnEmptyGroupAndMaxPlusOneOtherwise) {
     }
 }
 
+TEST_F(DataModuleHelpers, AnOrderThatCannotBeReadIsAFailureNotOne) {
+    ASSERT_TRUE(exec(QStringLiteral("drop table tb_family")));
+    const Result<int> order = dm.NextFamilyOrder(1);
+    ASSERT_FALSE(order.ok());
+    EXPECT_TRUE(order.errorText().contains(QStringLiteral("tb_family"))) << order.errorText();
+    EXPECT_FALSE(dm.MaxId(QStringLiteral("ford"), QStringLiteral("tb_family")).ok());
+}
+
 TEST_F(DataModuleHelpers, NextCadreOrderFollowsTheSampleOrganisation) {
-    EXPECT_EQ(dm.NextCadreOrder(),
+    EXPECT_EQ(dm.NextCadreOrder().value(),
               scalar(QStringLiteral("select max(gbOrd) from tb_cadre")).toInt() + 1);
     EXPECT_EQ(
-        dm.NextChildUnitOrder(0),
+        dm.NextChildUnitOrder(0).value(),
         scalar(QStringLiteral("select max(dwOrder) from tb_department where parentID=0")).toInt() +
             1);
 }
@@ -307,15 +315,15 @@ TEST_F(DataModuleHelpers, NextCadreOrderFollowsTheSampleOrganisation) {
 // ---- Look-ups ------------------------------------------------------------------------------
 
 TEST_F(DataModuleHelpers, MaxIdIsTheLargestValueWithoutIncrement) {
-    EXPECT_EQ(dm.MaxId(QStringLiteral("id"), QStringLiteral("tb_plan")), 0);
+    EXPECT_EQ(dm.MaxId(QStringLiteral("id"), QStringLiteral("tb_plan")).value(), 0);
     ASSERT_TRUE(exec(QStringLiteral("insert into tb_plan (tital) values ('a')")));
     ASSERT_TRUE(exec(QStringLiteral("insert into tb_plan (tital) values ('b')")));
-    EXPECT_EQ(dm.MaxId(QStringLiteral("id"), QStringLiteral("tb_plan")), 2);
+    EXPECT_EQ(dm.MaxId(QStringLiteral("id"), QStringLiteral("tb_plan")).value(), 2);
 
     ASSERT_TRUE(exec(QStringLiteral("update tb_cadre set gbOrd=75 where CadreID=3")));
-    EXPECT_EQ(dm.MaxId(QStringLiteral("gbOrd"), QStringLiteral("tb_cadre")), 75);
+    EXPECT_EQ(dm.MaxId(QStringLiteral("gbOrd"), QStringLiteral("tb_cadre")).value(), 75);
     ASSERT_TRUE(exec(QStringLiteral("delete * from tb_cadre")));
-    EXPECT_EQ(dm.MaxId(QStringLiteral("gbOrd"), QStringLiteral("tb_cadre")), 0);
+    EXPECT_EQ(dm.MaxId(QStringLiteral("gbOrd"), QStringLiteral("tb_cadre")).value(), 0);
 }
 
 TEST_F(DataModuleHelpers, CadreCountCountsEveryCadre) {
@@ -368,7 +376,7 @@ TEST_F(DataModuleHelpers, UnitLookUpsReadNameLevelAndIndex) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
         EXPECT_EQ(dm.UnitName(c.id), c.name);
-        EXPECT_EQ(dm.UnitLevel(c.id), c.level);
+        EXPECT_EQ(dm.UnitLevel(c.id).value(), c.level);
         EXPECT_EQ(dm.UnitIndex(c.id), c.index);
     }
 }

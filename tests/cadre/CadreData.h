@@ -40,10 +40,10 @@ class CadreData : public ::testing::Test {
     }
 
     void addMembership(int cadre, int unit, bool bind) {
-        ASSERT_TRUE(
-            db().exec(QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,zwOrder,"
-                                     "zwList,bind) values (?,?,?,?,?)"),
-                      {cadre, unit, dm.NextMemberOrder(unit), QStringLiteral("旧摘要"), bind}))
+        ASSERT_TRUE(db().exec(
+            QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,zwOrder,"
+                           "zwList,bind) values (?,?,?,?,?)"),
+            {cadre, unit, dm.NextMemberOrder(unit).value(), QStringLiteral("旧摘要"), bind}))
             << db().lastError();
     }
 

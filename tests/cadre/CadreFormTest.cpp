@@ -131,7 +131,7 @@ TEST_F(CadreFormTest, ARefusedSaveKeepsTheInputAndWritesNothing) {
 }
 
 TEST_F(CadreFormTest, ANewCadreNeedsANameAndJoinsTheSelectedUnitOnce) {
-    const int next = dm.NextMemberOrder(12);
+    const int next = dm.NextMemberOrder(12).value();
     inEditor("actNewCadre", [&](TCadreForm* editor) {
         EXPECT_TRUE(child<QCheckBox>(editor, "chkAllowEdit")->isChecked());
         auto* pages = child<QTabWidget>(editor, "PageControl1");

@@ -376,7 +376,7 @@ TEST_F(CadreRecordTest, NewCadreGetsTheNextGlobalOrderAndKeepsIt) {
 
 TEST_F(CadreRecordTest, NewCadreJoinsTheChosenUnitOnceAtItsLastOrder) {
     const QStringList before = unitList(7);
-    const int next = dm.NextMemberOrder(7);
+    const int next = dm.NextMemberOrder(7).value();
     const SaveOutcome outcome = saveNew({{QStringLiteral("xm"), QStringLiteral("吴八")}}, 7);
     ASSERT_EQ(outcome.result, Result::Saved);
     EXPECT_EQ(unitList(7),

@@ -51,7 +51,7 @@ TEST_F(CurrentPostsTest, TheRecordAndTheMembershipsFollowThePostsInTheirOrder) {
     addPost(1, 1, QStringLiteral("职务2"), 3);
     addPost(1, 3, QStringLiteral("职务3"), 2, QStringLiteral("2020.03"));
     addPost(1, 1, QStringLiteral("职务1"), 1, QStringLiteral("2019.01"));
-    const int nextInUnit3 = dm.NextMemberOrder(3);
+    const int nextInUnit3 = dm.NextMemberOrder(3).value();
     ASSERT_FALSE(member(1, 3).has_value());
 
     ASSERT_TRUE(cadre::RefreshCurrentPosts(dm, 1, 0)) << db().lastError();
@@ -186,7 +186,7 @@ TEST_F(CurrentPostsTest, ALockedRecordKeepsItsCurrentPostText) {
         QStringLiteral("update tb_cadre set ZwLock=True,xrz='锁定的职务',allZwList='旧的副本',"
                        "allRzsjList='1999.01' where CadreID=2"));
     addPost(2, 12, QStringLiteral("主任"), 3, QStringLiteral("2023.02"));
-    const int next = dm.NextMemberOrder(12);
+    const int next = dm.NextMemberOrder(12).value();
 
     ASSERT_TRUE(cadre::RefreshCurrentPosts(dm, 2, 0)) << db().lastError();
 

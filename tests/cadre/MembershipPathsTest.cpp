@@ -96,7 +96,7 @@ TEST_F(MembershipPathsTest, EveryMembershipIsWrittenWithItsFlagsAndCountsInStaff
         SCOPED_TRACE(path.what);
         db::Transaction undo(db());
         const int before = staffed();
-        const int next = dm.NextMemberOrder(kEducation);
+        const int next = dm.NextMemberOrder(kEducation).value();
         const int cadre = path.join();
         ASSERT_NE(cadre, 0) << db().lastError();
         const auto [bind, nobz] = flags(cadre);

@@ -302,7 +302,7 @@ TEST_F(PostBatchTest, TheOnlyCurrentPostGoneKeepsTheTextAndTheDialogsUnit) {
         EXPECT_TRUE(kept->rzsjList.isNull());
         // Without a current post left the cadre stays in every unit.
         ASSERT_TRUE(member(1, 12).has_value());
-        EXPECT_EQ(member(1, 12)->order, dm.NextMemberOrder(12) - 1);
+        EXPECT_EQ(member(1, 12)->order, dm.NextMemberOrder(12).value() - 1);
         ASSERT_TRUE(member(1, 13).has_value());
         EXPECT_TRUE(member(1, 13)->bind);
     }
@@ -465,8 +465,8 @@ TEST_F(PostBatchTest, ABatchAppendsMembershipsAndPostsAndTheQuotaRow) {
         QStringLiteral("create trigger note_membership after insert on tb_cadre_node begin insert "
                        "into appended values (new.ZwCadreID, new.dwID, new.zwOrder, new.bind); "
                        "end")));
-    const int nextOfCadre1 = dm.NextCurrentPostOrder(1);
-    const int nextOfCadre5 = dm.NextCurrentPostOrder(5);
+    const int nextOfCadre1 = dm.NextCurrentPostOrder(1).value();
+    const int nextOfCadre5 = dm.NextCurrentPostOrder(5).value();
     const int postsBefore = count(QStringLiteral("tb_cadre_zw"), QStringLiteral("1=1"));
     const QList<cadre::CategoryRow> rows = {
         {12, QStringLiteral("十二"), QStringLiteral("副市长"), QStringLiteral("2023.10")},

@@ -55,7 +55,7 @@ class PostsTest : public CadreData {
 };
 
 TEST_F(PostsTest, ANewCurrentPostJoinsTheUnitAndTheCurrentPostText) {
-    const int nextMember = dm.NextMemberOrder(12);
+    const int nextMember = dm.NextMemberOrder(12).value();
     PostInput post = newPost();
     post.appointedMonth = QStringLiteral("2023.1");
     post.appointmentNumber = QStringLiteral("市委〔2023〕1号");

@@ -154,7 +154,7 @@ TEST_F(CadreListTest, ATransferMovesOrCopiesTheMembershipAndRecordsTheNewPost) {
         SCOPED_TRACE(c.label);
         db::Database& db = dm.db();
         db::Transaction undo(db);
-        const int next = dm.NextMemberOrder(13);
+        const int next = dm.NextMemberOrder(13).value();
         const Result<void> moved = mainwin::transferMember(
             dm, 36, 12, 13, c.leave, QStringLiteral("2024.10"), QString::fromUtf8(c.post));
         ASSERT_TRUE(moved) << moved.errorText();

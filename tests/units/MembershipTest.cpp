@@ -91,7 +91,7 @@ TEST_F(MembershipTest, EnsureMemberAppendsOneRowWithItsFlagsWritten) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.bind * 2 + c.nobz);
         db::Transaction undo(dm.db());
-        const int next = dm.NextMemberOrder(3);
+        const int next = dm.NextMemberOrder(3).value();
         const Result<bool> added = units::ensureMember(dm, 1, 3, c.flags);
         ASSERT_TRUE(added) << added.errorText();
         EXPECT_TRUE(*added);
@@ -154,7 +154,7 @@ TEST_F(MembershipTest, SavingWritesTheMonthItsFirstDayAndTheStaffingFlag) {
 }
 
 TEST_F(MembershipTest, ANewMembershipComesLastInTheUnitOnce) {
-    const int next = dm.NextMemberOrder(3);
+    const int next = dm.NextMemberOrder(3).value();
     ASSERT_GT(next, 1);
     EXPECT_FALSE(units::readMembership(dm.db(), 3, 1).has_value());
     const units::Outcome first = units::saveMembership(dm, 3, 1, QStringLiteral("2020.01"), true);
@@ -216,7 +216,7 @@ TEST_F(MembershipTest, TheDialogShowsTheMembershipAndWritesTheUnitChosenInIt) {
     EXPECT_EQ(row(3, 2).entered, QStringLiteral("2022.05"));
 
     // Another unit chosen in the picker: its membership is written (created, as the last one).
-    const int next = dm.NextMemberOrder(12);
+    const int next = dm.NextMemberOrder(12).value();
     QTest::mouseClick(unitBox, Qt::LeftButton);
     auto* picker = dialog.findChild<TSelectDwForm*>();
     ASSERT_NE(picker, nullptr);

@@ -212,7 +212,7 @@ class UnitEditorTest : public ::testing::Test {
                 v[4].toString(), v[5].toString(), v[6].toString(), v[7].toString(),
                 v[8].toBool(),   v[9].toString(), v[10].toString()};
     }
-    int maxId() { return dm.MaxId(QStringLiteral("ID"), QStringLiteral("tb_department")); }
+    int maxId() { return dm.MaxId(QStringLiteral("ID"), QStringLiteral("tb_department")).value(); }
     void clickAdd() { form->findChild<QPushButton*>(QStringLiteral("lblAdd"))->click(); }
     void trigger(const char* action) {
         auto* found = form->findChild<QAction*>(QString::fromLatin1(action));
