@@ -2,8 +2,15 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QSpinBox>
+#include <algorithm>
 
 namespace widgets {
+
+void showStoredNumber(QSpinBox* box, int least, int most, int value) {
+    box->setRange(std::min(least, value), std::max(most, value));
+    box->setValue(value);
+}
 
 QPushButton* namedButton(const char* objectName, const QString& caption) {
     auto* button = new QPushButton(caption);

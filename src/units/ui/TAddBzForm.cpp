@@ -76,13 +76,10 @@ void TAddBzForm::showStored() {
         app::showError(stored.errorText());
         return;
     }
-    // A type without a stored row starts again from the default, not from the previous type's
-    // number. A stored number outside the entry range (0, as the analysis page can write)
-    // widens the range to it, so that the box shows it as stored and "确 定" keeps it unless it
-    // is changed.
-    const int shown = stored->value_or(kLeastStaff);
-    seBzs->setRange(std::min(kLeastStaff, shown), std::max(kMostStaff, shown));
-    seBzs->setValue(shown);
+    // The stored number shows as stored, also one outside the entry range (0, as the analysis
+    // page can write); a type without a stored row starts again from the default, not from the
+    // previous type's number.
+    widgets::showStoredNumber(seBzs, kLeastStaff, kMostStaff, stored->value_or(kLeastStaff));
 }
 
 void TAddBzForm::btnOKClick() {

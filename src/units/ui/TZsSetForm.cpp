@@ -113,10 +113,7 @@ bool TZsSetForm::startEditing(int zsId) {
             at = cbZwType->count() - 1;
         }
         cbZwType->setCurrentIndex(at);
-        // A stored quota outside the entry range widens the range to it, so that the box shows
-        // it as stored and "确 定" keeps it unless it is changed.
-        seZwrs->setRange(std::min(kLeastQuota, row.zwrs), std::max(kMostQuota, row.zwrs));
-        seZwrs->setValue(row.zwrs);
+        widgets::showStoredNumber(seZwrs, kLeastQuota, kMostQuota, row.zwrs);
         edtNote->setText(row.note);
         cbZzs->setChecked(row.zzs);
         recount();
