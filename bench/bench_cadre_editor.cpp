@@ -24,7 +24,6 @@ constexpr int kCadre = 50000;
 struct Fixture {
     Fixture() : folder(kCadres), dm(folder.dm) {
         db::Database& db = dm->db();
-        QString error;
         // Six current posts in six units, six family members and a photo.
         db.exec(QStringLiteral("delete * from tb_cadre_zw where status=1 and ZwCadreID=%1")
                     .arg(kCadre));
@@ -42,9 +41,11 @@ struct Fixture {
         }
         QImage picture(240, 300, QImage::Format_RGB32);
         picture.fill(Qt::darkCyan);
-        if (!cadre::RefreshCurrentPosts(*dm, kCadre, 0) ||
-            !cadre::writePhoto(*dm, kCadre, cadre::encodePhoto(picture), error)) {
-            qFatal("%s", qPrintable(error + db.lastError()));
+        const Result<void> refreshed = cadre::RefreshCurrentPosts(*dm, kCadre, 0);
+        const Result<void> stored =
+            refreshed ? cadre::writePhoto(*dm, kCadre, cadre::encodePhoto(picture)) : refreshed;
+        if (!stored) {
+            qFatal("%s", qPrintable(stored.errorText()));
         }
         lists = cadre::loadPickLists(db);
     }

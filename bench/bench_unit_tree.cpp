@@ -96,10 +96,9 @@ void BM_ReindexSubtree(benchmark::State& state) {
     Fixture& f = fixture();
     units::UnitTree tree(f.dm);
     for (auto _ : state) {
-        const units::Outcome done =
-            tree.reindexSubtree(f.root, QStringLiteral("001"), QStringLiteral("001"));
+        const auto done = tree.reindexSubtree(f.root, QStringLiteral("001"), QStringLiteral("001"));
         if (!done) {
-            state.SkipWithError(qPrintable(done.message));
+            state.SkipWithError(qPrintable(done.failure().message));
         }
     }
     state.counters["units"] = f.dm.db()

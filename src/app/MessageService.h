@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QString>
+#include <utility>
 
-struct Failure;
+#include "db/Result.h"
 
 namespace app {
 
@@ -29,5 +30,16 @@ void showError(const QString& text);        // "错误"
 bool confirmAction(const QString& text);    // "提示", OK/Cancel
 // Shows why an operation failed: a refused input as information, a database failure as an error.
 void showFailure(const Failure& failure);
+
+// The value of `result`; on a failure the failure is shown and an empty value given, for windows
+// that fill a list or a box and go on without it.
+template <typename T>
+T valueOrShown(Result<T> result) {
+    if (!result) {
+        showFailure(result.failure());
+        return T{};
+    }
+    return std::move(result).value();
+}
 
 }  // namespace app

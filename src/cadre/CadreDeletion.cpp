@@ -45,18 +45,21 @@ bool runAll(db::Database& db, const QStringList& statements) {
 
 }  // namespace
 
-bool DeleteCadre(TDataM& dm, int cadreId, bool complete, bool mayDeleteCadreRow, int unitId) {
+Result<void> DeleteCadre(TDataM& dm, int cadreId, bool complete, bool mayDeleteCadreRow,
+                         int unitId) {
     db::Database& db = dm.db();
+    const auto failed = [&db] { return Failure{{}, db.lastError()}; };
     db::Transaction transaction(db);
     if (!transaction.isActive()) {
-        return false;
+        return failed();
     }
     const QString deleteHead = sql::Fragments().SqlDeleteHead;
     const QString id = QString::number(cadreId);
     QStringList statements;
     if (complete) {
-        if (!units::removeAllMemberships(dm, cadreId)) {
-            return false;
+        const Result<void> removed = units::removeAllMemberships(dm, cadreId);
+        if (!removed) {
+            return removed;
         }
         for (const DependentTable& t : kDependentTables) {
             statements << deleteHead + QStringLiteral("from ") + QLatin1String(t.table) +
@@ -66,21 +69,27 @@ bool DeleteCadre(TDataM& dm, int cadreId, bool complete, bool mayDeleteCadreRow,
             statements << deleteHead + QStringLiteral("from tb_cadre where CadreID=") + id;
         }
     } else {
-        if (!units::removeMember(dm, cadreId, unitId)) {
-            return false;
+        const Result<void> removed = units::removeMember(dm, cadreId, unitId);
+        if (!removed) {
+            return removed;
         }
         statements << deleteHead +
                           QStringLiteral("from tb_cadre_zw where status=1 and ZwCadreID=") + id +
                           QStringLiteral(" and dwID=") + QString::number(unitId);
     }
     if (!runAll(db, statements)) {
-        return false;
+        return failed();
     }
-    const bool refresh = !complete || !mayDeleteCadreRow;
-    if (refresh && !RefreshCurrentPosts(dm, cadreId, 0)) {
-        return false;
+    if (!complete || !mayDeleteCadreRow) {
+        const Result<void> refreshed = RefreshCurrentPosts(dm, cadreId, 0);
+        if (!refreshed) {
+            return refreshed;
+        }
     }
-    return transaction.commit();
+    if (!transaction.commit()) {
+        return failed();
+    }
+    return {};
 }
 
 Result<void> removeFromUnit(TDataM& dm, int cadreId, int unitId, RemovalWay way,
@@ -113,8 +122,9 @@ Result<void> removeFromUnit(TDataM& dm, int cadreId, int unitId, RemovalWay way,
         }
     }
     const bool complete = way == RemovalWay::DeleteCompletely;
-    if (!DeleteCadre(dm, cadreId, complete, complete, unitId)) {
-        return failed();
+    const Result<void> deleted = DeleteCadre(dm, cadreId, complete, complete, unitId);
+    if (!deleted) {
+        return deleted;
     }
     // Every member after the one who left moves up by one.
     if (!membership->rows.empty()) {

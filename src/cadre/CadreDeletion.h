@@ -15,8 +15,9 @@ namespace cadre {
 //   `mayDeleteCadreRow`, otherwise the cadre record is refreshed from its (now absent) posts;
 // - not complete: only the membership of `unitId` and the current posts there, after which the
 //   current-post texts and the other memberships are refreshed.
-// One transaction; false on a database failure, with nothing changed.
-bool DeleteCadre(TDataM& dm, int cadreId, bool complete, bool mayDeleteCadreRow, int unitId);
+// One transaction; a failure changes nothing.
+Result<void> DeleteCadre(TDataM& dm, int cadreId, bool complete, bool mayDeleteCadreRow,
+                         int unitId);
 
 // The three ways the cadre list of a unit lets a cadre go.
 enum class RemovalWay {

@@ -21,9 +21,9 @@ CadreEditSession::CadreEditSession(TDataM& dm, QStringList& nativePlaces, QStrin
     : dm_(dm), nativePlaces_(nativePlaces), birthPlaces_(birthPlaces) {}
 
 Result<CadreValues> CadreEditSession::open(int cadreId) {
-    auto row = readCadre(dm_.db(), cadreId);
+    Result<CadreValues> row = readCadre(dm_.db(), cadreId);
     if (!row) {
-        return Failure{kCadreMissing, {}};
+        return row.failure();
     }
     cadreId_ = cadreId;
     isNew_ = false;
@@ -55,29 +55,32 @@ Result<SavedRecord> CadreEditSession::save(const CadreValues& edited,
     if (!transaction.isActive()) {
         return Failure{{}, db.lastError()};
     }
-    const SaveOutcome outcome =
+    const Result<SavedCadre> saved =
         saveCadre(dm_, isNew_ ? 0 : cadreId_, edited, isNew_ ? unitForNew_ : 0);
-    listsStale_ = listsStale_ || outcome.changedFlag;
-    if (outcome.result == SaveOutcome::Result::Refused) {
-        return Failure{outcome.messages.join(u'\n'), {}};
+    if (!saved) {
+        return saved.failure();
     }
-    const int savedId = outcome.result == SaveOutcome::Result::Saved ? outcome.cadreId : cadreId_;
-    QString photoError;
-    if (photo && !writePhoto(dm_, savedId, *photo, photoError)) {
-        return Failure{photoError, {}};
+    const int savedId = saved->cadreId;
+    if (photo) {
+        const Result<void> written = writePhoto(dm_, savedId, *photo);
+        if (!written) {
+            return written.failure();
+        }
     }
     if (!transaction.commit()) {
         return Failure{{}, db.lastError()};
     }
-    if (outcome.result == SaveOutcome::Result::NothingToSave && !photo) {
+    if (!saved->wrote && !photo) {
         return SavedRecord{};
     }
+    listsStale_ = true;
     cadreId_ = savedId;
     isNew_ = false;
     unitForNew_ = 0;
     offerPlace(nativePlaces_, edited.value(QStringLiteral("jgsheng")).toString());
     offerPlace(birthPlaces_, edited.value(QStringLiteral("cssheng")).toString());
-    return SavedRecord{true, readCadre(db, cadreId_)};
+    Result<CadreValues> stored = readCadre(db, cadreId_);
+    return SavedRecord{true, stored ? std::optional(std::move(*stored)) : std::nullopt};
 }
 
 Result<CadreValues> CadreEditSession::cancel() {
@@ -87,11 +90,7 @@ Result<CadreValues> CadreEditSession::cancel() {
     if (cadreId_ == 0) {
         return CadreValues{};
     }
-    auto row = readCadre(dm_.db(), cadreId_);
-    if (!row) {
-        return Failure{kCadreMissing, {}};
-    }
-    return std::move(*row);
+    return readCadre(dm_.db(), cadreId_);
 }
 
 Result<CadreValues> CadreEditSession::writeCurrentPosts(const CurrentPostTexts& texts,

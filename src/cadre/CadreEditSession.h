@@ -47,8 +47,7 @@ class CadreEditSession {
     int cadreId() const { return cadreId_; }
     // The starting values of the held new record.
     const CadreValues& newRecord() const { return newRecord_; }
-    // Whether a save of this session got past the name check, so that lists of cadres are to
-    // be read again (even when the save was refused later).
+    // Whether a save of this session wrote, so that lists of cadres are to be read again.
     bool listsStale() const { return listsStale_; }
 
     // Saves the `edited` values (see saveCadre) and, when given, `photo` as the cadre's photo,

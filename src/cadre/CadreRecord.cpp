@@ -164,12 +164,15 @@ QString withoutTrailingBlanks(const QString& value) {
     return value.left(end);
 }
 
-// The stored row keyed as CadreValues spell it, or nullopt.
-std::optional<CadreValues> storedRow(db::Database& db, int cadreId, const ColumnNames& names) {
+// The stored row keyed as CadreValues spell it; kCadreMissing when there is no such cadre.
+Result<CadreValues> storedRow(db::Database& db, int cadreId, const ColumnNames& names) {
     const auto result = db.query(QStringLiteral("select * from tb_Cadre where CadreID=") +
                                  QString::number(cadreId));
-    if (!result || result->rows.empty()) {
-        return std::nullopt;
+    if (!result) {
+        return Failure{{}, db.lastError()};
+    }
+    if (result->rows.empty()) {
+        return Failure{kCadreMissing, {}};
     }
     CadreValues values;
     const QVariantList& row = result->rows[0];
@@ -185,16 +188,15 @@ std::optional<CadreValues> storedRow(db::Database& db, int cadreId, const Column
 // The row of a save in progress, with the stage it has reached.
 class SaveRun {
   public:
-    SaveRun(TDataM& dm, int cadreId) : dm_(dm), names_(dm.db()), isNew_(cadreId == 0) {
-        outcome_.cadreId = cadreId;
-    }
+    SaveRun(TDataM& dm, int cadreId)
+        : dm_(dm), names_(dm.db()), isNew_(cadreId == 0), cadreId_(cadreId) {}
 
-    SaveOutcome run(const CadreValues& edited, int unitForNewCadre) {
+    Result<SavedCadre> run(const CadreValues& edited, int unitForNewCadre) {
         db::Database& db = dm_.db();
         if (!isNew_) {
-            const auto row = storedRow(db, outcome_.cadreId, names_);
+            const Result<CadreValues> row = storedRow(db, cadreId_, names_);
             if (!row) {
-                return refuse(kCadreMissing);
+                return row.failure();
             }
             stored_ = *row;
         }
@@ -210,12 +212,11 @@ class SaveRun {
             touched_.insert(key.toLower());
         }
         if (!edits) {
-            return std::move(outcome_);
+            return SavedCadre{false, cadreId_, {}};
         }
         if (text(row_, QStringLiteral("xm")).trimmed().isEmpty()) {
             return refuse(kNameRequired);
         }
-        outcome_.changedFlag = true;
         for (const EntryColumn& entry : kEntryColumns) {
             if (touched(str(entry.column)) && !readEntry(entry)) {
                 return refuse(str(entry.message));
@@ -278,29 +279,24 @@ class SaveRun {
         if (!transaction.commit()) {
             return refuse({});
         }
-        outcome_.result = SaveOutcome::Result::Saved;
-        outcome_.stage.clear();
-        outcome_.values = storedRow(db, outcome_.cadreId, names_).value_or(CadreValues());
-        return std::move(outcome_);
+        // The save is done; a row that cannot be read back leaves the values empty.
+        const Result<CadreValues> saved = storedRow(db, cadreId_, names_);
+        return SavedCadre{true, cadreId_, saved ? *saved : CadreValues()};
     }
 
   private:
     // Refuses the save: the specific message (if any), then the stage's error report once a
     // stage has been reached. Nothing has been committed at this point, so a new record has
     // no ID yet.
-    SaveOutcome refuse(const QString& message) {
-        outcome_.result = SaveOutcome::Result::Refused;
-        if (isNew_) {
-            outcome_.cadreId = 0;
-        }
-        outcome_.stage = stage_;
+    Failure refuse(const QString& message) const {
+        QStringList messages;
         if (!message.isEmpty()) {
-            outcome_.messages << message;
+            messages << message;
         }
         if (!stage_.isEmpty()) {
-            outcome_.messages << kSaveFailed + stage_;
+            messages << kSaveFailed + stage_;
         }
-        return std::move(outcome_);
+        return Failure{messages.join(u'\n'), {}};
     }
 
     // Whether `column` was edited; every column of a new record counts as edited.
@@ -378,7 +374,7 @@ class SaveRun {
         if (assignments.isEmpty()) {
             return true;
         }
-        params << outcome_.cadreId;
+        params << cadreId_;
         return dm_.db().exec(QStringLiteral("update tb_cadre set ") + assignments.join(u',') +
                                  QStringLiteral(" where CadreID=?"),
                              params);
@@ -401,14 +397,14 @@ class SaveRun {
                      params)) {
             return false;
         }
-        outcome_.cadreId = static_cast<int>(db.lastInsertId());
-        return outcome_.cadreId != 0;
+        cadreId_ = static_cast<int>(db.lastInsertId());
+        return cadreId_ != 0;
     }
 
     // Makes the new cadre a member of `unitId`, last in its order and bound to it, unless it is
     // one already.
     bool joinUnit(int unitId) {
-        return units::ensureMember(dm_, outcome_.cadreId, unitId, {true, true}).ok();
+        return units::ensureMember(dm_, cadreId_, unitId, {true, true}).ok();
     }
 
     TDataM& dm_;
@@ -418,7 +414,7 @@ class SaveRun {
     CadreValues row_;
     QSet<QString> touched_;  // the edited columns, in lower case
     QString stage_;
-    SaveOutcome outcome_;
+    int cadreId_ = 0;
 };
 
 // The deputy ranks and the principal rank of the level below, tried in this order.
@@ -445,7 +441,7 @@ constexpr std::array<RankStep, 13> kRankSteps = {{
 
 }  // namespace
 
-std::optional<CadreValues> readCadre(db::Database& db, int cadreId) {
+Result<CadreValues> readCadre(db::Database& db, int cadreId) {
     return storedRow(db, cadreId, ColumnNames(db));
 }
 
@@ -460,7 +456,8 @@ CadreValues newCadreDefaults(db::Database& db, int library) {
             {names.key(QStringLiteral("gbOrd")), 0}};
 }
 
-SaveOutcome saveCadre(TDataM& dm, int cadreId, const CadreValues& edited, int unitForNewCadre) {
+Result<SavedCadre> saveCadre(TDataM& dm, int cadreId, const CadreValues& edited,
+                             int unitForNewCadre) {
     return SaveRun(dm, cadreId).run(edited, unitForNewCadre);
 }
 
@@ -499,36 +496,36 @@ QString cadreLibraryStatement(int classId, const QString& searchText) {
     return head + library + filter + QStringLiteral(" order by gbOrd");
 }
 
-units::Outcome moveInGlobalOrder(TDataM& dm, int cadreId, int targetPosition) {
+Result<int> moveInGlobalOrder(TDataM& dm, int cadreId, int targetPosition) {
     db::Database& db = dm.db();
     db::Transaction transaction(db);
     if (!transaction.isActive()) {
-        return units::Outcome::failure({});
+        return Failure{{}, db.lastError()};
     }
     const QString id = QString::number(cadreId);
     const auto current = db.query(QStringLiteral("select gbOrd from tb_cadre where CadreID=") + id);
     if (!current) {
-        return units::Outcome::failure({});
+        return Failure{{}, db.lastError()};
     }
     if (current->rows.empty()) {
-        return units::Outcome::failure(kCadreMissing);
+        return Failure{kCadreMissing, {}};
     }
     if (targetPosition < 1) {
-        return units::Outcome::failure(kNoCadreAtPosition);
+        return Failure{kNoCadreAtPosition, {}};
     }
     const auto top = db.query(QStringLiteral("select top ") + QString::number(targetPosition) +
                               QStringLiteral(" CadreID,gbOrd from tb_cadre order by gbOrd"));
     if (!top) {
-        return units::Outcome::failure({});
+        return Failure{{}, db.lastError()};
     }
     if (top->rows.size() < static_cast<size_t>(targetPosition)) {
-        return units::Outcome::failure(kNoCadreAtPosition);
+        return Failure{kNoCadreAtPosition, {}};
     }
     const QVariantList& target = top->rows[static_cast<size_t>(targetPosition) - 1];
     const int a = current->rows[0][0].toInt();
     const int b = target[1].toInt();
     if (target[0].toInt() == cadreId) {
-        return {true, {}, a};
+        return a;
     }
     const QString from = QString::number(a);
     const QString to = QString::number(b);
@@ -542,9 +539,9 @@ units::Outcome moveInGlobalOrder(TDataM& dm, int cadreId, int targetPosition) {
         !db.exec(QStringLiteral("update tb_cadre set gbOrd=") + to +
                  QStringLiteral(" where gbOrd=") + from + QStringLiteral(" and CadreID=") + id) ||
         !transaction.commit()) {
-        return units::Outcome::failure({});
+        return Failure{{}, db.lastError()};
     }
-    return {true, {}, b};
+    return b;
 }
 
 }  // namespace cadre

@@ -6,7 +6,7 @@
 #include <QVariant>
 #include <optional>
 
-#include "units/UnitTree.h"
+#include "db/Result.h"
 
 class TDataM;
 
@@ -95,32 +95,21 @@ inline const QString kNoCadreAtPosition = QStringLiteral("该位置上没有干�
 // -----------------------------------------------------------------------------------
 
 // The stored row of a cadre ("select * from tb_Cadre where CadreID=" + id) without the photo,
-// which the photo box reads on its own; nullopt when there is no such cadre or on a failure.
-std::optional<CadreValues> readCadre(db::Database& db, int cadreId);
+// which the photo box reads on its own; kCadreMissing when there is no such cadre.
+Result<CadreValues> readCadre(db::Database& db, int cadreId);
 
 // The values of a new, empty record of cadre library `library` (0 serving, 1 retired, 2
 // transferred out): ZwLock set when tb_conf holds a ZWLOCK row with ItemV "1", classid the
 // library and gbOrd 0 (the next free order is given on save).
 CadreValues newCadreDefaults(db::Database& db, int library = 0);
 
-struct SaveOutcome {
-    enum class Result {
-        Saved,          // written (possibly nothing, when only already stored forms were typed)
-        NothingToSave,  // no edited value differs from the stored row
-        Refused         // a check or a write failed; nothing was written
-    };
-    Result result = Result::NothingToSave;
+// What a save that passed its checks did.
+struct SavedCadre {
+    // False when no edited value differed from the stored row (nothing was written).
+    bool wrote = false;
     // The saved cadre: the new ID after a new record was saved, else the ID given.
     int cadreId = 0;
-    // The save stage code of the step that failed ("00001" ... "00010"); empty when the name
-    // was missing or nothing failed.
-    QString stage;
-    // The messages to show in this order (title "提示"): the specific one, if any, then
-    // kSaveFailed followed by the stage code.
-    QStringList messages;
-    // Set once the name check has passed: the caller's list must be re-read.
-    bool changedFlag = false;
-    // The stored row after a save, as readCadre gives it; empty otherwise.
+    // The stored row after a save that wrote, as readCadre gives it; empty otherwise.
     CadreValues values;
 };
 
@@ -138,8 +127,11 @@ struct SaveOutcome {
 // gxlxx take the in-service education when given, else the full-time one, when either was
 // edited; a null classid becomes 0 and a gbOrd of 0 the next free global order. A new cadre is
 // then added once to `unitForNewCadre` (0: none) at the unit's next order. Everything runs in
-// one transaction: a refusal or a failure writes nothing.
-SaveOutcome saveCadre(TDataM& dm, int cadreId, const CadreValues& edited, int unitForNewCadre);
+// one transaction: a refusal or a failure writes nothing. A refusal's message holds the lines to
+// show in this order (title "提示"): the specific message, if any, then kSaveFailed followed by
+// the code of the save stage that failed ("00001" ... "00010"; none when the name was missing).
+Result<SavedCadre> saveCadre(TDataM& dm, int cadreId, const CadreValues& edited,
+                             int unitForNewCadre);
 
 // The next lower rank (zwjb2) of `rank`: "正" becomes "副"; a deputy rank steps to the
 // principal rank of the level below ("县处级副职" gives "乡科级正职", "副处" gives "正科").
@@ -156,8 +148,8 @@ QString cadreLibraryStatement(int classId, const QString& searchText);
 
 // Moves cadre `cadreId` to position `targetPosition` (from 1) of the global order over all
 // libraries: the cadres between shift by one and the cadre takes the order of the one it
-// replaces. Nothing changes when that one is the cadre itself. The outcome's id is the cadre's
-// new order.
-units::Outcome moveInGlobalOrder(TDataM& dm, int cadreId, int targetPosition);
+// replaces. Nothing changes when that one is the cadre itself. The value is the cadre's new
+// order.
+Result<int> moveInGlobalOrder(TDataM& dm, int cadreId, int targetPosition);
 
 }  // namespace cadre

@@ -21,14 +21,25 @@ QVariant joinedOrNull(const QStringList& parts) {
     return parts.isEmpty() ? QVariant() : QVariant(parts.join(kPostSeparator));
 }
 
-// The cadre's current posts in units of the tree, in their order; nullopt on a failure.
-std::optional<std::vector<CurrentPost>> readCurrentPosts(db::Database& db, const QString& cadre) {
+Failure databaseFailure(const db::Database& db) {
+    return Failure{{}, db.lastError()};
+}
+
+Result<void> run(db::Database& db, const QString& statement, const QVariantList& values = {}) {
+    if (!db.exec(statement, values)) {
+        return databaseFailure(db);
+    }
+    return {};
+}
+
+// The cadre's current posts in units of the tree, in their order.
+Result<std::vector<CurrentPost>> readCurrentPosts(db::Database& db, const QString& cadre) {
     const auto rows = db.query(
         QStringLiteral("select a.dwID, b.name, a.zwmc, a.rzsjStr from tb_cadre_zw as a inner "
                        "join tb_department as b on a.dwID=b.ID where a.status=1 and ZwCadreID=") +
         cadre + QStringLiteral(" order by a.zwOrder, a.ZwID"));
     if (!rows) {
-        return std::nullopt;
+        return databaseFailure(db);
     }
     std::vector<CurrentPost> posts;
     posts.reserve(rows->rows.size());
@@ -39,28 +50,29 @@ std::optional<std::vector<CurrentPost>> readCurrentPosts(db::Database& db, const
 }
 
 // Gives every unit of `posts` a membership of the cadre, appended last in the unit's order.
-bool addMissingMemberships(TDataM& dm, int cadreId, const std::vector<CurrentPost>& posts) {
+Result<void> addMissingMemberships(TDataM& dm, int cadreId, const std::vector<CurrentPost>& posts) {
     QSet<int> units;
     for (const CurrentPost& post : posts) {
         if (units.contains(post.unitId)) {
             continue;
         }
-        if (!units::ensureMember(dm, cadreId, post.unitId, {})) {
-            return false;
+        const Result<bool> joined = units::ensureMember(dm, cadreId, post.unitId, {});
+        if (!joined) {
+            return joined.failure();
         }
         units.insert(post.unitId);
     }
-    return true;
+    return {};
 }
 
 // Writes each membership's post summary; deletes the memberships left without posts that are
 // neither bound nor kept.
-bool summariseMemberships(TDataM& dm, const QString& cadre, int keepUnitId) {
+Result<void> summariseMemberships(TDataM& dm, const QString& cadre, int keepUnitId) {
     db::Database& db = dm.db();
     const auto memberships = db.query(
         QStringLiteral("select CnID, dwID, bind from tb_cadre_node where ZwCadreID=") + cadre);
     if (!memberships) {
-        return false;
+        return databaseFailure(db);
     }
     for (const QVariantList& m : memberships->rows) {
         const qint64 membership = m[0].toLongLong();
@@ -71,14 +83,14 @@ bool summariseMemberships(TDataM& dm, const QString& cadre, int keepUnitId) {
             QString::number(unitId) + QStringLiteral(" and ZwCadreID=") + cadre +
             QStringLiteral(" order by zwOrder, ZwID"));
         if (!posts) {
-            return false;
+            return databaseFailure(db);
         }
         if (posts->rows.empty() && !bound) {
             const bool kept = keepUnitId != 0 && unitId == keepUnitId;
             const Result<void> done = kept ? units::writePostSummary(dm, membership, {}, {}, false)
                                            : units::deleteMembership(dm, membership);
             if (!done) {
-                return false;
+                return done;
             }
             continue;
         }
@@ -90,30 +102,32 @@ bool summariseMemberships(TDataM& dm, const QString& cadre, int keepUnitId) {
                 months << p[1].toString();
             }
         }
-        if (!units::writePostSummary(dm, membership, joinedOrNull(names), joinedOrNull(months),
-                                     !posts->rows.empty())) {
-            return false;
+        const Result<void> written = units::writePostSummary(
+            dm, membership, joinedOrNull(names), joinedOrNull(months), !posts->rows.empty());
+        if (!written) {
+            return written;
         }
     }
-    return true;
+    return {};
 }
 
 // The direct write of the texts into the stored cadre record.
-bool writeStoredRecord(db::Database& db, const QString& cadre, const CurrentPostTexts& texts) {
+Result<void> writeStoredRecord(db::Database& db, const QString& cadre,
+                               const CurrentPostTexts& texts) {
     const auto record =
         db.query(QStringLiteral("select ZwLock from tb_cadre where CadreID=") + cadre);
     if (!record) {
-        return false;
+        return databaseFailure(db);
     }
     if (record->rows.empty()) {
-        return true;
+        return {};
     }
     const QString where = QStringLiteral(" where CadreID=") + cadre;
     if (record->rows[0][0].toBool()) {
-        return db.exec(QStringLiteral("update tb_cadre set allZwList=xrz") + where);
+        return run(db, QStringLiteral("update tb_cadre set allZwList=xrz") + where);
     }
-    return db.exec(QStringLiteral("update tb_cadre set xrz=?,allZwList=?,allRzsjList=?") + where,
-                   {texts.posts, texts.posts, texts.appointed});
+    return run(db, QStringLiteral("update tb_cadre set xrz=?,allZwList=?,allRzsjList=?") + where,
+               {texts.posts, texts.posts, texts.appointed});
 }
 
 }  // namespace
@@ -141,28 +155,38 @@ CurrentPostTexts currentPostTexts(const std::vector<CurrentPost>& posts) {
     return texts;
 }
 
-bool RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId,
-                         const CadreRecordWriter& writeRecord) {
+Result<void> RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId,
+                                 const CadreRecordWriter& writeRecord) {
     db::Database& db = dm.db();
     db::Transaction transaction(db);
     if (!transaction.isActive()) {
-        return false;
+        return databaseFailure(db);
     }
     const QString cadre = QString::number(cadreId);
-    const auto posts = readCurrentPosts(db, cadre);
+    const Result<std::vector<CurrentPost>> posts = readCurrentPosts(db, cadre);
     if (!posts) {
-        return false;
+        return posts.failure();
     }
     // Without a current post in the tree the record keeps its texts (the last post held stays
     // readable) and the cadre stays in every unit it belongs to; only the post summaries go.
-    if (posts->empty()) {
-        return units::clearPostSummaries(dm, cadreId) && transaction.commit();
+    Result<void> done = posts->empty() ? units::clearPostSummaries(dm, cadreId)
+                                       : addMissingMemberships(dm, cadreId, *posts);
+    if (done && !posts->empty()) {
+        done = writeRecord(currentPostTexts(*posts));
     }
-    return addMissingMemberships(dm, cadreId, *posts) && writeRecord(currentPostTexts(*posts)) &&
-           summariseMemberships(dm, cadre, keepUnitId) && transaction.commit();
+    if (done && !posts->empty()) {
+        done = summariseMemberships(dm, cadre, keepUnitId);
+    }
+    if (!done) {
+        return done;
+    }
+    if (!transaction.commit()) {
+        return databaseFailure(db);
+    }
+    return {};
 }
 
-bool RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId) {
+Result<void> RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId) {
     const QString cadre = QString::number(cadreId);
     return RefreshCurrentPosts(dm, cadreId, keepUnitId, [&dm, &cadre](const CurrentPostTexts& t) {
         return writeStoredRecord(dm.db(), cadre, t);

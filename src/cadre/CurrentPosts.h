@@ -4,6 +4,8 @@
 #include <functional>
 #include <vector>
 
+#include "db/Result.h"
+
 class TDataM;
 
 // The texts that a cadre's current posts make: the current-post text of the cadre record
@@ -32,9 +34,9 @@ struct CurrentPostTexts {
 
 CurrentPostTexts currentPostTexts(const std::vector<CurrentPost>& posts);
 
-// Writes the texts into the cadre record; false on a database failure. The cadre editor, which
-// holds the record open, supplies one that edits its own row.
-using CadreRecordWriter = std::function<bool(const CurrentPostTexts&)>;
+// Writes the texts into the cadre record. The cadre editor, which holds the record open, supplies
+// one that edits its own row.
+using CadreRecordWriter = std::function<Result<void>(const CurrentPostTexts&)>;
 
 // Brings the cadre record and the cadre's memberships in line with its current posts:
 // - with no current post in a unit of the tree the record keeps its texts and every membership
@@ -46,14 +48,14 @@ using CadreRecordWriter = std::function<bool(const CurrentPostTexts&)>;
 //   posts; a membership without posts and without `bind` is deleted, except the one of
 //   `keepUnitId`, which stays with empty summaries.
 // Everything runs in one transaction (a savepoint inside the caller's transaction when there is
-// one); false on a database failure, with nothing written.
-bool RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId,
-                         const CadreRecordWriter& writeRecord);
+// one); a failure writes nothing.
+Result<void> RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId,
+                                 const CadreRecordWriter& writeRecord);
 
 // The same, writing the stored cadre record directly: unless ZwLock is set, xrz := the
 // current-post text and allRzsjList := the appointment month; allZwList := xrz in every case
 // (the stored xrz when locked). The appointment month is written here as well as by the cadre
 // editor, so that a list never shows a new post with the month of an old one.
-bool RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId);
+Result<void> RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId);
 
 }  // namespace cadre

@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "app/DataModule.h"
+#include "cadre/CadreRecord.h"
 #include "db/Database.h"
 
 namespace cadre {
@@ -76,14 +77,14 @@ QImage scalePhoto(const QImage& source) {
     return opaque;
 }
 
-QImage importPhotoFile(const QString& path, QString& error) {
+Result<QImage> importPhotoFile(const QString& path) {
     QImageReader reader(path);
     reader.setAutoTransform(true);
     const QImage image = reader.read();
     if (image.isNull() || image.size().isEmpty()) {
-        error = QStringLiteral("无法读取图片文件“%1”：%2")
-                    .arg(QFileInfo(path).fileName(), reader.errorString());
-        return {};
+        return Failure{QStringLiteral("无法读取图片文件“%1”：%2")
+                           .arg(QFileInfo(path).fileName(), reader.errorString()),
+                       {}};
     }
     return scalePhoto(image);
 }
@@ -115,62 +116,58 @@ QImage decodePhoto(const QByteArray& bytes) {
     return image;
 }
 
-std::optional<QByteArray> readPhoto(TDataM& dm, int cadreId) {
+Result<QByteArray> readPhoto(TDataM& dm, int cadreId) {
     const auto result =
         dm.db().query(QStringLiteral("select photo from tb_cadre where CadreID=?"), {cadreId});
-    if (!result || result->rows.empty()) {
-        return std::nullopt;
+    if (!result) {
+        return Failure{{}, dm.db().lastError()};
+    }
+    if (result->rows.empty()) {
+        return Failure{kCadreMissing, {}};
     }
     const QVariant value = result->rows.front().value(0);
     return value.isNull() ? QByteArray() : value.toByteArray();
 }
 
-bool writePhoto(TDataM& dm, int cadreId, const QByteArray& jpeg, QString& error) {
+Result<void> writePhoto(TDataM& dm, int cadreId, const QByteArray& jpeg) {
     if (!jpeg.isEmpty() && decodePhoto(jpeg).isNull()) {
-        error = QStringLiteral("照片数据不是可以识别的图片，未保存。");
-        return false;
+        return Failure{QStringLiteral("照片数据不是可以识别的图片，未保存。"), {}};
     }
     db::Database& db = dm.db();
     const QVariant value = jpeg.isEmpty() ? QVariant() : QVariant(jpeg);
     if (!db.exec(QStringLiteral("update tb_cadre set photo=? where CadreID=?"), {value, cadreId})) {
-        error = db.lastError();
-        return false;
+        return Failure{{}, db.lastError()};
     }
     if (db.changes() == 0) {
-        error = QStringLiteral("干部记录不存在，照片未保存。");
-        return false;
+        return Failure{QStringLiteral("干部记录不存在，照片未保存。"), {}};
     }
-    return true;
+    return {};
 }
 
-bool clearPhoto(TDataM& dm, int cadreId, QString& error) {
-    return writePhoto(dm, cadreId, {}, error);
+Result<void> clearPhoto(TDataM& dm, int cadreId) {
+    return writePhoto(dm, cadreId, {});
 }
 
-bool exportPhoto(const QImage& image, const QString& path, QString& error) {
+Result<void> exportPhoto(const QImage& image, const QString& path) {
     if (image.isNull()) {
-        error = QStringLiteral("没有可以导出的照片。");
-        return false;
+        return Failure{QStringLiteral("没有可以导出的照片。"), {}};
     }
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("无法写入文件“%1”：%2").arg(path, file.errorString());
-        return false;
+        return Failure{QStringLiteral("无法写入文件“%1”：%2").arg(path, file.errorString()), {}};
     }
     QImageWriter writer(&file, formatForSuffix(path));
     if (writer.format() == "jpeg") {
         writer.setQuality(kJpegQuality);
     }
     if (!writer.write(image)) {
-        error = QStringLiteral("无法写入文件“%1”：%2").arg(path, writer.errorString());
         file.cancelWriting();
-        return false;
+        return Failure{QStringLiteral("无法写入文件“%1”：%2").arg(path, writer.errorString()), {}};
     }
     if (!file.commit()) {
-        error = QStringLiteral("无法写入文件“%1”：%2").arg(path, file.errorString());
-        return false;
+        return Failure{QStringLiteral("无法写入文件“%1”：%2").arg(path, file.errorString()), {}};
     }
-    return true;
+    return {};
 }
 
 }  // namespace cadre

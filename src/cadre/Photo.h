@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 
+#include "db/Result.h"
+
 class TDataM;
 
 // The cadre's photo: one JPEG picture in tb_cadre.photo (NULL when there is none) that fits
@@ -26,29 +28,29 @@ QSize photoTargetSize(const QSize& source);
 QImage scalePhoto(const QImage& source);
 
 // Reads the picture file at `path` (JPEG, BMP or PNG) and scales it. A file that cannot be read
-// as a picture gives a null image and the reason in `error`.
-QImage importPhotoFile(const QString& path, QString& error);
+// as a picture is refused with the reason.
+Result<QImage> importPhotoFile(const QString& path);
 
 // The JPEG bytes stored for `image`; empty for a null image or when encoding fails.
 QByteArray encodePhoto(const QImage& image);
 // The picture held by stored bytes; a null image when the bytes are empty or not a picture.
 QImage decodePhoto(const QByteArray& bytes);
 
-// The stored photo of cadre `cadreId`: empty bytes when the column is NULL; nullopt when there
-// is no such cadre or the database fails (its lastError() tells why).
-std::optional<QByteArray> readPhoto(TDataM& dm, int cadreId);
+// The stored photo of cadre `cadreId`: empty bytes when the column is NULL; kCadreMissing when
+// there is no such cadre.
+Result<QByteArray> readPhoto(TDataM& dm, int cadreId);
 
 // Stores `jpeg` as the photo of cadre `cadreId`, bound as a parameter; empty bytes store NULL.
-// Bytes that do not decode as a picture are refused with `error` set and nothing written; so is
-// a cadre that does not exist.
-bool writePhoto(TDataM& dm, int cadreId, const QByteArray& jpeg, QString& error);
+// Bytes that do not decode as a picture are refused and nothing written; so is a cadre that
+// does not exist.
+Result<void> writePhoto(TDataM& dm, int cadreId, const QByteArray& jpeg);
 
 // Sets the photo of cadre `cadreId` to NULL.
-bool clearPhoto(TDataM& dm, int cadreId, QString& error);
+Result<void> clearPhoto(TDataM& dm, int cadreId);
 
 // Writes `image` to the file `path` in the format its suffix names (".jpg"/".jpeg" JPEG, ".png"
 // PNG, anything else BMP). The file is replaced only when the whole picture was written; on
-// failure `error` tells why and an existing file is left as it was.
-bool exportPhoto(const QImage& image, const QString& path, QString& error);
+// failure an existing file is left as it was.
+Result<void> exportPhoto(const QImage& image, const QString& path);
 
 }  // namespace cadre

@@ -58,10 +58,10 @@ constexpr LeadingBody kLeadingBodies[] = {
 };
 
 // The texts of the first column of `statement`'s rows, each once, empty ones left out.
-std::optional<QStringList> distinctTexts(db::Database& db, const QString& statement) {
+Result<QStringList> distinctTexts(db::Database& db, const QString& statement) {
     const auto rows = db.query(statement);
     if (!rows) {
-        return std::nullopt;
+        return Failure{{}, db.lastError()};
     }
     QStringList texts;
     for (const QVariantList& r : rows->rows) {
@@ -186,7 +186,11 @@ Result<void> removePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& 
         return Failure{{}, db.lastError()};
     }
     if (zwIds.isEmpty()) {
-        if (!RefreshCurrentPosts(dm, cadreId, unitId) || !transaction.commit()) {
+        const Result<void> refreshed = RefreshCurrentPosts(dm, cadreId, unitId);
+        if (!refreshed) {
+            return refreshed;
+        }
+        if (!transaction.commit()) {
             return Failure{{}, db.lastError()};
         }
         return {};
@@ -211,18 +215,25 @@ Result<void> removePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& 
     return {};
 }
 
-bool deletePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds) {
+Result<void> deletePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds) {
     db::Database& db = dm.db();
     db::Transaction transaction(db);
     if (!transaction.isActive()) {
-        return false;
+        return Failure{{}, db.lastError()};
     }
     if (!zwIds.isEmpty() &&
         !db.exec(sql::Fragments().SqlDeleteHead + QStringLiteral("from tb_cadre_zw") +
                  markedPostsCondition(cadreId, zwIds))) {
-        return false;
+        return Failure{{}, db.lastError()};
     }
-    return RefreshCurrentPosts(dm, cadreId, unitId) && transaction.commit();
+    const Result<void> refreshed = RefreshCurrentPosts(dm, cadreId, unitId);
+    if (!refreshed) {
+        return refreshed;
+    }
+    if (!transaction.commit()) {
+        return Failure{{}, db.lastError()};
+    }
+    return {};
 }
 
 // ---- Assigning posts by category -------------------------------------------------------------
@@ -258,23 +269,25 @@ std::optional<CategoryDefaults> categoryDefaults(TDataM& dm, int unitId, const Q
     return defaults;
 }
 
-QStringList categoryChoices(db::Database& db, int unitId) {
-    QStringList choices =
+Result<QStringList> categoryChoices(db::Database& db, int unitId) {
+    Result<QStringList> choices =
         distinctTexts(db, QStringLiteral("select zwtype from tb_department_zs where DwID=") +
-                              QString::number(unitId) + QStringLiteral(" order by ZsID"))
-            .value_or(QStringList());
-    for (const QString& category : units::postCategories(db)) {
-        if (!choices.contains(category)) {
-            choices << category;
+                              QString::number(unitId) + QStringLiteral(" order by ZsID"));
+    const Result<QStringList> categories = units::postCategories(db);
+    if (!choices || !categories) {
+        return choices ? categories.failure() : choices.failure();
+    }
+    for (const QString& category : *categories) {
+        if (!choices->contains(category)) {
+            *choices << category;
         }
     }
     return choices;
 }
 
-QStringList quotaPostNames(db::Database& db, int unitId) {
+Result<QStringList> quotaPostNames(db::Database& db, int unitId) {
     return distinctTexts(db, QStringLiteral("select zwmc from tb_department_zs where DwID=") +
-                                 QString::number(unitId) + QStringLiteral(" order by ZsID"))
-        .value_or(QStringList());
+                                 QString::number(unitId) + QStringLiteral(" order by ZsID"));
 }
 
 QString categoryHoldersStatement(int unitId, const QString& category) {
@@ -319,31 +332,38 @@ std::optional<QList<CategoryRow>> readUnitMembers(db::Database& db, int unitId) 
     return members;
 }
 
-CategoryOutcome applyCategory(TDataM& dm, int unitId, const QString& category,
-                              const QString& postName, int quota, const QList<CategoryRow>& rows) {
-    if (category.trimmed().isEmpty()) {
-        return {false, kChooseCategory, -1};
-    }
+std::optional<int> rowWithoutPostName(const QList<CategoryRow>& rows) {
     for (qsizetype i = 0; i < rows.size(); ++i) {
         if (rows[i].post.trimmed().isEmpty()) {
-            return {false, kSetPostName, static_cast<int>(i)};
+            return static_cast<int>(i);
         }
     }
-    const CategoryOutcome failed{false, QString(), -1};
+    return std::nullopt;
+}
+
+Result<void> applyCategory(TDataM& dm, int unitId, const QString& category, const QString& postName,
+                           int quota, const QList<CategoryRow>& rows) {
+    if (category.trimmed().isEmpty()) {
+        return Failure{kChooseCategory, {}};
+    }
+    if (rowWithoutPostName(rows)) {
+        return Failure{kSetPostName, {}};
+    }
     db::Database& db = dm.db();
+    const auto failed = [&db] { return Failure{{}, db.lastError()}; };
     app::ProgressScope progress(kSettingPosts, static_cast<int>(rows.size()));
     db::Transaction transaction(db);
     if (!transaction.isActive()) {
-        return failed;
+        return failed();
     }
     const QString unitName = dm.UnitName(unitId);
     auto state = readUnitState(db, QString::number(unitId));
     if (!state) {
-        return failed;
+        return failed();
     }
     for (const CategoryRow& row : rows) {
         if (!applyRow(dm, unitId, unitName, category, row, *state)) {
-            return failed;
+            return failed();
         }
         progress.step();
     }
@@ -353,28 +373,36 @@ CategoryOutcome applyCategory(TDataM& dm, int unitId, const QString& category,
         if (refreshed.contains(row.cadreId)) {
             continue;
         }
-        if (!RefreshCurrentPosts(dm, row.cadreId, 0)) {
-            return failed;
+        const Result<void> done = RefreshCurrentPosts(dm, row.cadreId, 0);
+        if (!done) {
+            return done;
         }
         refreshed << row.cadreId;
     }
     auto quotaRow = quotaRowOf(db, unitId, category);
     if (!quotaRow) {
-        return failed;
+        return failed();
     }
     quotaRow->zwmc = postName;
     quotaRow->zwrs = quota;
-    if (units::saveQuotaRow(db, *quotaRow) == 0 || !transaction.commit()) {
-        return failed;
+    const Result<int> saved = units::saveQuotaRow(db, *quotaRow);
+    if (!saved) {
+        return saved.failure();
+    }
+    if (!transaction.commit()) {
+        return failed();
     }
     return {};
 }
 
-bool removeFromCategory(TDataM& dm, int unitId, int cadreId, const QString& post) {
-    return dm.db().exec(QStringLiteral("update tb_cadre_zw set zt='' where dwid=") +
-                        QString::number(unitId) + QStringLiteral(" and status=1 and ZwCadreID=") +
-                        QString::number(cadreId) + QStringLiteral(" and zwmc=") +
-                        sql::quoted(post));
+Result<void> removeFromCategory(TDataM& dm, int unitId, int cadreId, const QString& post) {
+    if (!dm.db().exec(QStringLiteral("update tb_cadre_zw set zt='' where dwid=") +
+                      QString::number(unitId) + QStringLiteral(" and status=1 and ZwCadreID=") +
+                      QString::number(cadreId) + QStringLiteral(" and zwmc=") +
+                      sql::quoted(post))) {
+        return Failure{{}, dm.db().lastError()};
+    }
+    return {};
 }
 
 std::optional<QList<int>> categoryPostIds(db::Database& db, int unitId, int cadreId,

@@ -50,7 +50,7 @@ inline const QString kRemovalReasonPrompt = QStringLiteral("免职原因：");
 Result<void> removePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds,
                          const QString& monthText);
 // Deletes the cadre's current posts among `zwIds`, then refreshes as removePosts() does.
-bool deletePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds);
+Result<void> deletePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& zwIds);
 
 // ---- Assigning posts by category -------------------------------------------------------------
 
@@ -69,9 +69,9 @@ std::optional<CategoryDefaults> categoryDefaults(TDataM& dm, int unitId, const Q
 
 // The categories offered for unit `unitId`: those of its quota rows in their order, followed by
 // the configured post categories (tb_general.zt) it has no quota row of.
-QStringList categoryChoices(db::Database& db, int unitId);
+Result<QStringList> categoryChoices(db::Database& db, int unitId);
 // The post names of the unit's quota rows, each once, in their order.
-QStringList quotaPostNames(db::Database& db, int unitId);
+Result<QStringList> quotaPostNames(db::Database& db, int unitId);
 
 // One holder of a category: a row of the batch dialog's grid.
 struct CategoryRow {
@@ -94,18 +94,12 @@ inline const QString kSetPostName = QStringLiteral("请设置职务名称");
 inline const QString kSettingPosts = QStringLiteral("正在设置职务信息");
 inline const QString kSettingDescriptions = QStringLiteral("正在设置职务描述");
 
-// How applyCategory() ended.
-struct CategoryOutcome {
-    bool ok = true;
-    QString message;  // the refusal; empty on a database failure
-    int row = -1;     // the row that was refused, -1 when none
-
-    explicit operator bool() const { return ok; }
-};
+// The index of the first row without a post name, if any.
+std::optional<int> rowWithoutPostName(const QList<CategoryRow>& rows);
 
 // Gives every row's cadre the post of category `category` in unit `unitId`:
 // - refused, with nothing written, without a category (kChooseCategory) or when a row has no
-//   post name (kSetPostName, with that row's index);
+//   post name (kSetPostName; rowWithoutPostName tells which);
 // - a cadre without a membership of the unit gets one, bound, after the unit's last member (the
 //   rows counting up in their order; units::ensureMember);
 // - the cadre's current post of the row's name in the unit is edited, otherwise a current post
@@ -114,11 +108,11 @@ struct CategoryOutcome {
 // - every cadre's current posts are refreshed;
 // - the unit's quota row of the category, appended when missing, gets `postName` and `quota`.
 // One transaction, reported on the wait window (kSettingPosts, then kSettingDescriptions).
-CategoryOutcome applyCategory(TDataM& dm, int unitId, const QString& category,
-                              const QString& postName, int quota, const QList<CategoryRow>& rows);
+Result<void> applyCategory(TDataM& dm, int unitId, const QString& category, const QString& postName,
+                           int quota, const QList<CategoryRow>& rows);
 
 // Takes the cadre's current post `post` in the unit out of its category (the post stays).
-bool removeFromCategory(TDataM& dm, int unitId, int cadreId, const QString& post);
+Result<void> removeFromCategory(TDataM& dm, int unitId, int cadreId, const QString& post);
 // The cadre's current posts of the category in the unit.
 std::optional<QList<int>> categoryPostIds(db::Database& db, int unitId, int cadreId,
                                           const QString& category);

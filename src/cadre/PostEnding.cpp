@@ -68,11 +68,11 @@ Result<void> endCurrentPosts(TDataM& dm, const QString& condition, const text::M
         }
     }
     for (const int cadreId : cadres) {
-        const bool refreshed = writeRecord
-                                   ? RefreshCurrentPosts(dm, cadreId, keepUnitId, writeRecord)
-                                   : RefreshCurrentPosts(dm, cadreId, keepUnitId);
+        const Result<void> refreshed =
+            writeRecord ? RefreshCurrentPosts(dm, cadreId, keepUnitId, writeRecord)
+                        : RefreshCurrentPosts(dm, cadreId, keepUnitId);
         if (!refreshed) {
-            return databaseFailure(db);
+            return refreshed;
         }
     }
     if (!transaction.commit()) {

@@ -26,14 +26,7 @@ QString formerPostsListStatement(int cadreId) {
 
 namespace {
 
-using units::Outcome;
-
-// A database failure: the message stays empty so that the database's error is shown.
-Outcome failed() {
-    return Outcome::failure({});
-}
-
-// The same, reported through Result.
+// A database failure: the database's error is shown.
 Failure databaseFailure(const db::Database& db) {
     return Failure{{}, db.lastError()};
 }
@@ -54,8 +47,9 @@ QVariant entryDate(const text::MonthEntry& month) {
 }
 
 bool refresh(TDataM& dm, int cadreId, const CadreRecordWriter& writeRecord) {
-    return writeRecord ? RefreshCurrentPosts(dm, cadreId, 0, writeRecord)
-                       : RefreshCurrentPosts(dm, cadreId, 0);
+    return (writeRecord ? RefreshCurrentPosts(dm, cadreId, 0, writeRecord)
+                        : RefreshCurrentPosts(dm, cadreId, 0))
+        .ok();
 }
 
 Result<int> nextOrder(TDataM& dm, int cadreId, int status) {
@@ -104,12 +98,15 @@ Result<PostUnit> postUnit(db::Database& db, const PostInput& input) {
 
 }  // namespace
 
-std::optional<PostInput> readPost(db::Database& db, int cadreId, int zwId) {
+Result<PostInput> readPost(db::Database& db, int cadreId, int zwId) {
     const auto row =
         db.query(QStringLiteral("select * from tb_cadre_zw where ZwCadreID=") +
                  QString::number(cadreId) + QStringLiteral(" and ZwID=") + QString::number(zwId));
-    if (!row || row->rows.empty()) {
-        return std::nullopt;
+    if (!row) {
+        return databaseFailure(db);
+    }
+    if (row->rows.empty()) {
+        return Failure{kPostGone, {}};
     }
     const auto text = [&row](const char* column) {
         return row->value(0, QString::fromLatin1(column)).toString();
@@ -218,34 +215,34 @@ Result<int> savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter
     return zwId;
 }
 
-Outcome deletePost(TDataM& dm, int cadreId, int zwId, bool refreshAfter,
-                   const CadreRecordWriter& writeRecord) {
+Result<void> deletePost(TDataM& dm, int cadreId, int zwId, bool refreshAfter,
+                        const CadreRecordWriter& writeRecord) {
     db::Database& db = dm.db();
     db::Transaction transaction(db);
     if (!transaction.isActive()) {
-        return failed();
+        return databaseFailure(db);
     }
     // The cadre's condition keeps a stale row id from deleting another cadre's post.
     if (!db.exec(sql::Fragments().SqlDeleteHead + QStringLiteral("from tb_cadre_zw where ZwID=") +
                  QString::number(zwId) + QStringLiteral(" and ZwCadreID=") +
                  QString::number(cadreId)) ||
         (refreshAfter && !refresh(dm, cadreId, writeRecord)) || !transaction.commit()) {
-        return failed();
+        return databaseFailure(db);
     }
-    return {true, {}, zwId};
+    return {};
 }
 
-Outcome movePost(TDataM& dm, int cadreId, int zwId, int step,
-                 const CadreRecordWriter& writeRecord) {
+Result<void> movePost(TDataM& dm, int cadreId, int zwId, int step,
+                      const CadreRecordWriter& writeRecord) {
     db::Database& db = dm.db();
     const QString cadre = QString::number(cadreId);
     const auto post = db.query(QStringLiteral("select status from tb_cadre_zw where ZwID=") +
                                QString::number(zwId) + QStringLiteral(" and ZwCadreID=") + cadre);
     if (!post) {
-        return failed();
+        return databaseFailure(db);
     }
     if (post->rows.empty()) {
-        return Outcome::failure(kPostGone);
+        return Failure{kPostGone, {}};
     }
     const int status = post->rows[0][0].toInt();
     // The list as the posts page shows it.
@@ -254,7 +251,7 @@ Outcome movePost(TDataM& dm, int cadreId, int zwId, int step,
                  QString::number(status) + QStringLiteral(" and ZwCadreID=") + cadre +
                  QStringLiteral(" order by zwOrder, ZwID"));
     if (!list) {
-        return failed();
+        return databaseFailure(db);
     }
     const auto& rows = list->rows;
     const int count = static_cast<int>(rows.size());
@@ -264,7 +261,7 @@ Outcome movePost(TDataM& dm, int cadreId, int zwId, int step,
     }
     const int neighbour = at + (step < 0 ? -1 : 1);
     if (step == 0 || at == count || neighbour < 0 || neighbour >= count) {
-        return {true, {}, zwId};
+        return {};
     }
     const QString a = QString::number(rows[at][1].toInt());
     const QString b = QString::number(rows[neighbour][1].toInt());
@@ -278,9 +275,9 @@ Outcome movePost(TDataM& dm, int cadreId, int zwId, int step,
         !db.exec(QStringLiteral("update tb_cadre_zw set zwOrder=") + a +
                  QStringLiteral(" where zwOrder=") + b + QStringLiteral(" and ZwID=") + idB) ||
         (status == kCurrentPost && !refresh(dm, cadreId, writeRecord)) || !transaction.commit()) {
-        return failed();
+        return databaseFailure(db);
     }
-    return {true, {}, zwId};
+    return {};
 }
 
 Result<void> removeMembership(TDataM& dm, int cadreId, int unitId,

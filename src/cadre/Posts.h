@@ -5,7 +5,6 @@
 
 #include "cadre/CurrentPosts.h"
 #include "db/Result.h"
-#include "units/UnitTree.h"
 
 class TDataM;
 
@@ -15,8 +14,8 @@ class Database;
 
 // The changes made to one cadre's posts from the posts page and the post dialog. Each operation
 // runs in one transaction together with the refresh of the current-post texts that follows it:
-// a refusal (its message) or a database failure (the database's error; an Outcome's message is
-// empty then and the database's lastError() tells) leaves everything as it was. The refresh writes
+// a refusal (its message) or a database failure (the database's error) leaves everything as it
+// was. The refresh writes
 // the stored cadre record unless the caller holds the record open and passes a writer for it.
 namespace cadre {
 
@@ -71,8 +70,8 @@ struct PostInput {
 };
 
 // Post `zwId` of cadre `cadreId` as the dialog edits it (the unit box shows the stored `dw`; a
-// post with dwID 0 is a historical unit); nullopt when there is no such post or on a failure.
-std::optional<PostInput> readPost(db::Database& db, int cadreId, int zwId);
+// post with dwID 0 is a historical unit); kPostGone when the cadre has no such post.
+Result<PostInput> readPost(db::Database& db, int cadreId, int zwId);
 
 // Saves a new post (zwId 0) or edits one, then refreshes the cadre's current-post texts. Refused
 // when the unit box is empty (kPostUnitNotSet), when the picked unit is not in the tree or is a
@@ -88,15 +87,15 @@ Result<int> savePost(TDataM& dm, const PostInput& input, const CadreRecordWriter
 
 // Deletes post `zwId` of cadre `cadreId`; `refresh` (a post of the current-posts list) refreshes
 // the current-post texts afterwards.
-units::Outcome deletePost(TDataM& dm, int cadreId, int zwId, bool refresh,
-                          const CadreRecordWriter& writeRecord = {});
+Result<void> deletePost(TDataM& dm, int cadreId, int zwId, bool refresh,
+                        const CadreRecordWriter& writeRecord = {});
 
 // Swaps the order of post `zwId` with the previous (`step` < 0) or next (`step` > 0) post of the
 // same status in the cadre's list; nothing happens when there is none (the post is already first
-// or last) or `step` is 0. Moving a current post refreshes the current-post texts. The outcome's
-// id is the moved post; a post that is not the cadre's is refused with kPostGone.
-units::Outcome movePost(TDataM& dm, int cadreId, int zwId, int step,
-                        const CadreRecordWriter& writeRecord = {});
+// or last) or `step` is 0. Moving a current post refreshes the current-post texts. A post that
+// is not the cadre's is refused with kPostGone.
+Result<void> movePost(TDataM& dm, int cadreId, int zwId, int step,
+                      const CadreRecordWriter& writeRecord = {});
 
 // Ends the cadre's membership of unit `unitId`: its current posts in the unit become former
 // posts, last in the former list and with no new removal month (cadre::endCurrentPosts, which

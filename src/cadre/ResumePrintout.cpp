@@ -30,7 +30,7 @@ Result<ResumePrintData> readResumePrintData(TDataM& dm, int cadreId) {
     const std::optional<CadreSummary> summary = readCadreSummary(db, cadreId);
     const Result<QVariant> resume =
         db.scalar(QStringLiteral("select gzjl from tb_cadre where CadreID=?"), {cadreId});
-    const std::optional<QByteArray> photo = readPhoto(dm, cadreId);
+    const Result<QByteArray> photo = readPhoto(dm, cadreId);
     if (!summary || !resume || !photo) {
         return Failure{QStringLiteral("无法读取干部信息（编号 %1）。").arg(cadreId),
                        db.lastError()};

@@ -59,37 +59,41 @@ Result<bool> ensureMember(TDataM& dm, int cadreId, int unitId, MemberFlags flags
     return true;
 }
 
-std::optional<Membership> readMembership(db::Database& db, int unitId, int cadreId) {
+Result<std::optional<Membership>> readMembership(db::Database& db, int unitId, int cadreId) {
     const auto row = db.query(QStringLiteral("select * from tb_cadre_node as a left outer join "
                                              "tb_department as b on a.dwid=b.id where dwid=%1 "
                                              "and zwcadreid=%2")
                                   .arg(unitId)
                                   .arg(cadreId));
-    if (!row || row->rows.empty()) {
-        return std::nullopt;
+    if (!row) {
+        return Failure{{}, db.lastError()};
+    }
+    if (row->rows.empty()) {
+        return std::optional<Membership>();
     }
     Membership m;
     m.unitName = row->value(0, QStringLiteral("name")).toString();
     m.entered = row->value(0, QStringLiteral("jrsjStr")).toString();
     m.inStaffing = !row->value(0, QStringLiteral("nobz")).toBool();
-    return m;
+    return std::optional<Membership>(m);
 }
 
-Outcome saveMembership(TDataM& dm, int unitId, int cadreId, const QString& entered,
-                       bool inStaffing) {
+Result<qint64> saveMembership(TDataM& dm, int unitId, int cadreId, const QString& entered,
+                              bool inStaffing) {
     if (unitId == 0) {
-        return Outcome::failure(kChooseUnit);
+        return Failure{kChooseUnit, {}};
     }
     const std::optional<text::MonthEntry> month = text::readMonthEntry(entered);
     if (!month) {
-        return Outcome::failure(kBadEntryMonth);
+        return Failure{kBadEntryMonth, {}};
     }
     db::Database& db = dm.db();
     db::Transaction transaction(db);
     const QString where =
         QStringLiteral(" where dwid=%1 and zwcadreid=%2").arg(unitId).arg(cadreId);
-    if (!ensureMember(dm, cadreId, unitId, {true, inStaffing})) {
-        return Outcome::failure({});
+    const Result<bool> joined = ensureMember(dm, cadreId, unitId, {true, inStaffing});
+    if (!joined) {
+        return joined.failure();
     }
     const QString date = month->date.isValid()
                              ? QStringLiteral("#%1#").arg(month->date.toString(Qt::ISODate))
@@ -98,13 +102,13 @@ Outcome saveMembership(TDataM& dm, int unitId, int cadreId, const QString& enter
                      QStringLiteral(",nobz=?") + where,
                  {month->text, !inStaffing}) ||
         !transaction.commit()) {
-        return Outcome::failure({});
+        return Failure{{}, db.lastError()};
     }
     const Result<QVariant> id = db.scalar(QStringLiteral("select CnID from tb_cadre_node") + where);
     if (!id) {
-        return Outcome::failure({});
+        return id.failure();
     }
-    return {true, {}, id->toInt()};
+    return id->toLongLong();
 }
 
 Result<int> addMembers(TDataM& dm, int unitId, const QList<int>& cadreIds) {

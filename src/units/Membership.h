@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "db/Result.h"
-#include "units/UnitTree.h"
 
 class TDataM;
 
@@ -84,15 +83,14 @@ Result<void> writePostSummary(TDataM& dm, qint64 membershipId, const QVariant& p
 Result<void> deleteMembership(TDataM& dm, qint64 membershipId);
 
 // The membership of cadre `cadreId` in unit `unitId`; nullopt when there is none.
-std::optional<Membership> readMembership(db::Database& db, int unitId, int cadreId);
+Result<std::optional<Membership>> readMembership(db::Database& db, int unitId, int cadreId);
 
 // Writes the entry month (its text, and its first day as the date; an empty text clears both)
 // and the staffing flag of the membership, creating it at the end of the unit's order when it
-// does not exist yet (bound, since the user made it); the outcome's id is the membership's CnID.
-// Refused with a message, and nothing written, when no unit is given or the text is not a month; a
-// database failure is refused with an empty message (the database's lastError() tells).
-Outcome saveMembership(TDataM& dm, int unitId, int cadreId, const QString& entered,
-                       bool inStaffing);
+// does not exist yet (bound, since the user made it); the value is the membership's CnID.
+// Refused with a message, and nothing written, when no unit is given or the text is not a month.
+Result<qint64> saveMembership(TDataM& dm, int unitId, int cadreId, const QString& entered,
+                              bool inStaffing);
 
 inline const QString kChooseUnit = QStringLiteral("请选择所在单位.");
 inline const QString kBadEntryMonth =

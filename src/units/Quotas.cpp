@@ -11,6 +11,13 @@ QString unitClause(const char* column, int unitId) {
     return QString::fromLatin1(column) + QLatin1Char('=') + QString::number(unitId);
 }
 
+Result<void> run(db::Database& db, const QString& statement) {
+    if (!db.exec(statement)) {
+        return Failure{{}, db.lastError()};
+    }
+    return {};
+}
+
 }  // namespace
 
 QStringList staffIdentities() {
@@ -18,11 +25,13 @@ QStringList staffIdentities() {
             QStringLiteral("全额拨款事业编制"), QStringLiteral("差额拨款事业编制")};
 }
 
-QStringList postCategories(db::Database& db) {
+Result<QStringList> postCategories(db::Database& db) {
     QStringList result;
     const Result<QVariant> stored = db.scalar(QStringLiteral("select zt from tb_general"));
-    const QString text = stored ? stored->toString() : QString();
-    for (const QString& line : text.split(QLatin1Char('\n'))) {
+    if (!stored) {
+        return stored.failure();
+    }
+    for (const QString& line : stored->toString().split(QLatin1Char('\n'))) {
         const QString item = line.trimmed();
         if (!item.isEmpty()) {
             result << item;
@@ -31,14 +40,17 @@ QStringList postCategories(db::Database& db) {
     return result;
 }
 
-int countQuotaHolders(db::Database& db, int unitId, const QString& postName) {
+Result<int> countQuotaHolders(db::Database& db, int unitId, const QString& postName) {
     if (unitId <= 0) {
         return 0;  // a unit being created has no posts yet
     }
     const Result<QVariant> n = db.scalar(
         QStringLiteral("select count(ZwID) as dqrs from tb_cadre_zw where status=1 and ") +
         unitClause("DwID", unitId) + QStringLiteral(" and zwmc=") + sql::quoted(postName));
-    return n ? n->toInt() : -1;
+    if (!n) {
+        return n.failure();
+    }
+    return n->toInt();
 }
 
 Result<QHash<QString, int>> countStaffing(db::Database& db, int unitId) {
@@ -61,14 +73,14 @@ Result<QHash<QString, int>> countStaffing(db::Database& db, int unitId) {
     return result;
 }
 
-std::vector<QuotaRow> loadQuotaRows(db::Database& db, int unitId) {
+Result<std::vector<QuotaRow>> loadQuotaRows(db::Database& db, int unitId) {
     std::vector<QuotaRow> result;
     const auto rows =
         db.query(QStringLiteral("select ZsID,DwID,zwmc,zwtype,zwrs,dqrs,note,zzs from "
                                 "tb_department_zs where ") +
                  unitClause("DwID", unitId) + QStringLiteral(" order by ZsID"));
     if (!rows) {
-        return result;
+        return Failure{{}, db.lastError()};
     }
     for (const QVariantList& v : rows->rows) {
         result.push_back({v[0].toInt(), v[1].toInt(), v[2].toString(), v[3].toString(),
@@ -77,34 +89,42 @@ std::vector<QuotaRow> loadQuotaRows(db::Database& db, int unitId) {
     return result;
 }
 
-bool refreshQuotaCounts(db::Database& db, int unitId) {
+Result<void> refreshQuotaCounts(db::Database& db, int unitId) {
+    const Result<std::vector<QuotaRow>> rows = loadQuotaRows(db, unitId);
+    if (!rows) {
+        return rows.failure();
+    }
     db::Transaction transaction(db);
-    for (const QuotaRow& row : loadQuotaRows(db, unitId)) {
-        const int holders = countQuotaHolders(db, unitId, row.zwmc);
-        if (holders < 0) {
-            return false;
+    for (const QuotaRow& row : *rows) {
+        const Result<int> holders = countQuotaHolders(db, unitId, row.zwmc);
+        if (!holders) {
+            return holders.failure();
         }
-        if (holders != row.dqrs && !db.exec(QStringLiteral("update tb_department_zs set dqrs=") +
-                                            QString::number(holders) + QStringLiteral(" where ") +
-                                            unitClause("ZsID", row.zsId))) {
-            return false;
+        if (*holders != row.dqrs && !db.exec(QStringLiteral("update tb_department_zs set dqrs=") +
+                                             QString::number(*holders) + QStringLiteral(" where ") +
+                                             unitClause("ZsID", row.zsId))) {
+            return Failure{{}, db.lastError()};
         }
     }
-    return transaction.commit();
+    if (!transaction.commit()) {
+        return Failure{{}, db.lastError()};
+    }
+    return {};
 }
 
-int saveQuotaRow(db::Database& db, const QuotaRow& row) {
-    const int holders = countQuotaHolders(db, row.dwId, row.zwmc);
-    if (holders < 0) {
-        return 0;
+Result<int> saveQuotaRow(db::Database& db, const QuotaRow& row) {
+    const Result<int> holders = countQuotaHolders(db, row.dwId, row.zwmc);
+    if (!holders) {
+        return holders.failure();
     }
-    const QVariantList values{row.dwId, row.zwmc, row.zwtype, row.zwrs, holders, row.note, row.zzs};
+    const QVariantList values{row.dwId, row.zwmc, row.zwtype, row.zwrs,
+                              *holders, row.note, row.zzs};
     if (row.zsId == 0) {
         if (!db.exec(QStringLiteral("insert into tb_department_zs "
                                     "(DwID,zwmc,zwtype,zwrs,dqrs,note,zzs) values "
                                     "(?,?,?,?,?,?,?)"),
                      values)) {
-            return 0;
+            return Failure{{}, db.lastError()};
         }
         return static_cast<int>(db.lastInsertId());
     }
@@ -112,24 +132,24 @@ int saveQuotaRow(db::Database& db, const QuotaRow& row) {
                                 "dqrs=?,note=?,zzs=? where ") +
                      unitClause("ZsID", row.zsId),
                  values)) {
-        return 0;
+        return Failure{{}, db.lastError()};
     }
     return row.zsId;
 }
 
-bool deleteQuotaRow(db::Database& db, int zsId) {
-    return db.exec(sql::Fragments().SqlDeleteHead + QStringLiteral("from tb_department_zs where ") +
-                   unitClause("ZsID", zsId));
+Result<void> deleteQuotaRow(db::Database& db, int zsId) {
+    return run(db, sql::Fragments().SqlDeleteHead + QStringLiteral("from tb_department_zs where ") +
+                       unitClause("ZsID", zsId));
 }
 
-bool attachPendingQuotas(db::Database& db, int newUnitId) {
-    return db.exec(QStringLiteral("update tb_department_zs set dwID=") +
-                   QString::number(newUnitId) + QStringLiteral(" where dwID=0"));
+Result<void> attachPendingQuotas(db::Database& db, int newUnitId) {
+    return run(db, QStringLiteral("update tb_department_zs set dwID=") +
+                       QString::number(newUnitId) + QStringLiteral(" where dwID=0"));
 }
 
-bool dropPendingQuotas(db::Database& db) {
-    return db.exec(sql::Fragments().SqlDeleteHead +
-                   QStringLiteral("from tb_department_zs where DwID=0"));
+Result<void> dropPendingQuotas(db::Database& db) {
+    return run(
+        db, sql::Fragments().SqlDeleteHead + QStringLiteral("from tb_department_zs where DwID=0"));
 }
 
 Result<std::vector<StaffingRow>> refreshStaffing(db::Database& db, int unitId) {
@@ -177,14 +197,14 @@ Result<std::optional<int>> staffingQuota(db::Database& db, int unitId, const QSt
     return std::optional<int>(rows->value(0, QStringLiteral("bzs")).toInt());
 }
 
-bool saveStaffing(db::Database& db, int unitId, const QString& rybz, int bzs) {
+Result<void> saveStaffing(db::Database& db, int unitId, const QString& rybz, int bzs) {
     db::Transaction transaction(db);
     const QString where =
         unitClause("dwid", unitId) + QStringLiteral(" and rybz=") + sql::quoted(rybz);
     const Result<QVariant> existing =
         db.scalar(QStringLiteral("select count(*) from tb_department_bz where ") + where);
     if (!existing) {
-        return false;
+        return existing.failure();
     }
     const bool ok =
         existing->toInt() > 0
@@ -193,13 +213,16 @@ bool saveStaffing(db::Database& db, int unitId, const QString& rybz, int bzs) {
             : db.exec(QStringLiteral("insert into tb_department_bz (dwid,rybz,bzs) values (") +
                       QString::number(unitId) + QLatin1Char(',') + sql::quoted(rybz) +
                       QLatin1Char(',') + QString::number(bzs) + QLatin1Char(')'));
-    return ok && transaction.commit();
+    if (!ok || !transaction.commit()) {
+        return Failure{{}, db.lastError()};
+    }
+    return {};
 }
 
-bool deleteStaffing(db::Database& db, int unitId, const QString& rybz) {
-    return db.exec(sql::Fragments().SqlDeleteHead +
-                   QStringLiteral(" from tb_department_bz where rybz=") + sql::quoted(rybz) +
-                   QStringLiteral(" and ") + unitClause("dwID", unitId));
+Result<void> deleteStaffing(db::Database& db, int unitId, const QString& rybz) {
+    return run(db, sql::Fragments().SqlDeleteHead +
+                       QStringLiteral(" from tb_department_bz where rybz=") + sql::quoted(rybz) +
+                       QStringLiteral(" and ") + unitClause("dwID", unitId));
 }
 
 }  // namespace units

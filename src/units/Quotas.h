@@ -13,18 +13,17 @@ class Database;
 
 // Post quotas (tb_department_zs) and staffing quotas (tb_department_bz) of one unit: the
 // counting rules that compare them with the unit's holders and members, and the writes of the
-// unit dialog's quota and staffing tabs. Every function reports failure through its result; the
-// database's lastError() tells why.
+// unit dialog's quota and staffing tabs. Every function reports a failure through its result.
 namespace units {
 
 // The staffing identities (tb_cadre.rybz), in the order the pickers show them.
 QStringList staffIdentities();
 // The post categories: the lines of tb_general.zt, empty lines left out.
-QStringList postCategories(db::Database& db);
+Result<QStringList> postCategories(db::Database& db);
 
 // Holders of post `postName` in unit `unitId`: active posts (status 1) of the unit with exactly
-// that name; none while the unit is being created (ID 0). -1 when the count cannot be read.
-int countQuotaHolders(db::Database& db, int unitId, const QString& postName);
+// that name; none while the unit is being created (ID 0).
+Result<int> countQuotaHolders(db::Database& db, int unitId, const QString& postName);
 // Members of unit `unitId` that count for staffing (nobz not set), per identity. Members whose
 // identity is empty count for no identity. A failure when the count cannot be read.
 Result<QHash<QString, int>> countStaffing(db::Database& db, int unitId);
@@ -42,18 +41,18 @@ struct QuotaRow {
 };
 
 // The quota rows of unit `unitId` in storage order, each with its stored dqrs.
-std::vector<QuotaRow> loadQuotaRows(db::Database& db, int unitId);
+Result<std::vector<QuotaRow>> loadQuotaRows(db::Database& db, int unitId);
 // Recounts the holders of every quota row of unit `unitId` and stores the counts that changed,
 // in one transaction.
-bool refreshQuotaCounts(db::Database& db, int unitId);
-// Stores `row` (appended when its zsId is 0, else updated), its dqrs recounted. Returns the
-// row's ZsID, or 0 on failure.
-int saveQuotaRow(db::Database& db, const QuotaRow& row);
-bool deleteQuotaRow(db::Database& db, int zsId);
+Result<void> refreshQuotaCounts(db::Database& db, int unitId);
+// Stores `row` (appended when its zsId is 0, else updated), its dqrs recounted. The value is the
+// row's ZsID.
+Result<int> saveQuotaRow(db::Database& db, const QuotaRow& row);
+Result<void> deleteQuotaRow(db::Database& db, int zsId);
 // Quota rows written for a unit being created have DwID 0: attachPendingQuotas re-points them to
 // the new unit, dropPendingQuotas removes them (an abandoned creation).
-bool attachPendingQuotas(db::Database& db, int newUnitId);
-bool dropPendingQuotas(db::Database& db);
+Result<void> attachPendingQuotas(db::Database& db, int newUnitId);
+Result<void> dropPendingQuotas(db::Database& db);
 
 // One staffing row of a unit.
 struct StaffingRow {
@@ -70,7 +69,7 @@ Result<std::vector<StaffingRow>> refreshStaffing(db::Database& db, int unitId);
 Result<std::optional<int>> staffingQuota(db::Database& db, int unitId, const QString& rybz);
 // Sets the quota of identity `rybz` in unit `unitId`: the unit's rows of that identity are
 // updated, or one row is appended when there is none.
-bool saveStaffing(db::Database& db, int unitId, const QString& rybz, int bzs);
-bool deleteStaffing(db::Database& db, int unitId, const QString& rybz);
+Result<void> saveStaffing(db::Database& db, int unitId, const QString& rybz, int bzs);
+Result<void> deleteStaffing(db::Database& db, int unitId, const QString& rybz);
 
 }  // namespace units

@@ -48,17 +48,20 @@ Result<QStringList> postTitles(db::Database& db) {
     return firstColumn(db, QStringLiteral("select zwmc from tb_zw"));
 }
 
-QStringList naturePosts(db::Database& db, const QString& name) {
+Result<QStringList> naturePosts(db::Database& db, const QString& name) {
     const Result<QVariant> set =
         db.scalar(QStringLiteral("select zwj from tb_dep_xz where xz=?"), {name});
-    return set ? postsOfSet(set->toString()) : QStringList();
+    if (!set) {
+        return set.failure();
+    }
+    return postsOfSet(set->toString());
 }
 
-Outcome saveNature(db::Database& db, const QString& originalName, const QString& name,
-                   const QStringList& posts) {
+Result<void> saveNature(db::Database& db, const QString& originalName, const QString& name,
+                        const QStringList& posts) {
     const QString newName = name.trimmed();
     if (newName.isEmpty()) {
-        return Outcome::failure(kEmptyNatureName);
+        return Failure{kEmptyNatureName, {}};
     }
     const bool adding = originalName.isEmpty();
     // Names compare as every list compares them (without regard to case).
@@ -66,10 +69,10 @@ Outcome saveNature(db::Database& db, const QString& originalName, const QString&
         const Result<QVariant> same =
             db.scalar(QStringLiteral("select count(*) from tb_dep_xz where xz=?"), {newName});
         if (!same) {
-            return Outcome::failure({});
+            return same.failure();
         }
         if (same->toInt() > 0) {
-            return Outcome::failure(kNatureExists);
+            return Failure{kNatureExists, {}};
         }
     }
     const PostSet set = postSetOf(posts);
@@ -78,7 +81,10 @@ Outcome saveNature(db::Database& db, const QString& originalName, const QString&
                          {newName, set.zwj, set.zwjdesc})
                : db.exec(QStringLiteral("update tb_dep_xz set xz=?,zwj=?,zwjdesc=? where xz=?"),
                          {newName, set.zwj, set.zwjdesc, originalName});
-    return written ? Outcome{} : Outcome::failure({});
+    if (!written) {
+        return Failure{{}, db.lastError()};
+    }
+    return {};
 }
 
 }  // namespace units

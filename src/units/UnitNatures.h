@@ -3,7 +3,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "units/UnitTree.h"
+#include "db/Result.h"
 
 namespace db {
 class Database;
@@ -29,13 +29,13 @@ Result<QStringList> natureNames(db::Database& db);
 Result<QStringList> postTitles(db::Database& db);
 
 // The post set of nature `name`; empty when it has none or does not exist.
-QStringList naturePosts(db::Database& db, const QString& name);
+Result<QStringList> naturePosts(db::Database& db, const QString& name);
 
 // Writes nature `name` with `posts`: a new row when `originalName` is empty, else the row of
 // `originalName` (renamed when the name changed). Refused with a message when the name is empty
-// or names another existing nature; a database failure is refused with an empty message.
-Outcome saveNature(db::Database& db, const QString& originalName, const QString& name,
-                   const QStringList& posts);
+// or names another existing nature.
+Result<void> saveNature(db::Database& db, const QString& originalName, const QString& name,
+                        const QStringList& posts);
 
 inline const QString kEmptyNatureName = QStringLiteral("单位性质名称不能为空.");
 inline const QString kNatureExists = QStringLiteral("该单位性质已存在.");

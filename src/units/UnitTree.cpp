@@ -137,12 +137,11 @@ Result<QString> UnitTree::indexOf(int unitId) {
     return db::displayText(*stored);
 }
 
-Outcome UnitTree::fail(const QString& message) {
-    return Outcome::failure(message.isEmpty() ? db_.lastError() : message);
+Failure UnitTree::fail() const {
+    return Failure{{}, db_.lastError()};
 }
 
-std::optional<UnitTree::Placement> UnitTree::placeUnder(int parentId, int excludedId,
-                                                        QString& message) {
+Result<UnitTree::Placement> UnitTree::placeUnder(int parentId, int excludedId) {
     Placement p;
     // Every index below the parent starts with this prefix; the unit's two digits follow it.
     QString prefix = QStringLiteral("0");
@@ -151,18 +150,15 @@ std::optional<UnitTree::Placement> UnitTree::placeUnder(int parentId, int exclud
             db_.query(QStringLiteral("select dwlevel, dwIndex from tb_department where ID=") +
                       number(parentId));
         if (!parent) {
-            message = db_.lastError();
-            return std::nullopt;
+            return fail();
         }
         if (parent->rows.empty()) {
-            message = kParentMissing;
-            return std::nullopt;
+            return Failure{kParentMissing, {}};
         }
         p.level = parent->rows[0][0].toInt() + 1;
         prefix = db::displayText(parent->rows[0][1]);
         if (!isWellFormedIndex(prefix)) {
-            message = kIndexOutOfDate;
-            return std::nullopt;
+            return Failure{kIndexOutOfDate, {}};
         }
     }
     // The siblings' orders and the two digits that any index below the parent holds right after
@@ -173,8 +169,7 @@ std::optional<UnitTree::Placement> UnitTree::placeUnder(int parentId, int exclud
         QStringLiteral("select ID, parentID, dwOrder, dwIndex from tb_department where parentID=") +
         number(parentId) + QStringLiteral(" or dwIndex like ") + subtreePattern(prefix));
     if (!rows) {
-        message = db_.lastError();
-        return std::nullopt;
+        return fail();
     }
     QSet<int> taken;
     int siblings = 0;
@@ -206,21 +201,21 @@ std::optional<UnitTree::Placement> UnitTree::placeUnder(int parentId, int exclud
     }
     const std::optional<QString> index = unitIndex(parentId != 0 ? prefix : QString(), p.order);
     if (!index) {
-        message = kTooManyChildren;
-        return std::nullopt;
+        return Failure{kTooManyChildren, {}};
     }
     p.index = *index;
     return p;
 }
 
-bool UnitTree::isInSubtree(int candidate, int rootId) {
+Result<bool> UnitTree::isInSubtree(int candidate, int rootId) {
     const std::optional<db::QueryResult> rows =
         db_.query(QStringLiteral("select ID, parentID from tb_department"));
+    if (!rows) {
+        return fail();
+    }
     QHash<int, int> parentOf;
-    if (rows) {
-        for (const QVariantList& r : rows->rows) {
-            parentOf.insert(r[0].toInt(), r[1].toInt());
-        }
+    for (const QVariantList& r : rows->rows) {
+        parentOf.insert(r[0].toInt(), r[1].toInt());
     }
     QSet<int> seen;
     for (int at = candidate; at != 0 && !seen.contains(at); at = parentOf.value(at, 0)) {
@@ -256,45 +251,44 @@ void writeFields(db::Dataset& unit, const UnitFields& fields) {
 
 }  // namespace
 
-Outcome UnitTree::addUnit(const UnitFields& fields) {
+Result<int> UnitTree::addUnit(const UnitFields& fields) {
     if (fields.name.trimmed().isEmpty()) {
-        return Outcome::failure(kEmptyName);
+        return Failure{kEmptyName, {}};
     }
     db::Transaction transaction(db_);
-    QString message;
-    const std::optional<Placement> place = placeUnder(fields.parentID, 0, message);
+    const Result<Placement> place = placeUnder(fields.parentID, 0);
     if (!place) {
-        return fail(message);
+        return place.failure();
     }
     db::Dataset unit(db_);
     if (!unit.open(QStringLiteral("select * from tb_department where ID=0")) || !unit.append()) {
-        return fail(unit.lastError());
+        return Failure{{}, unit.lastError()};
     }
     writeFields(unit, fields);
     unit.setValue(QStringLiteral("dwOrder"), place->order);
     unit.setValue(QStringLiteral("dwlevel"), place->level);
     unit.setValue(QStringLiteral("dwIndex"), place->index);
     if (!unit.post()) {
-        return fail(unit.lastError());
+        return Failure{{}, unit.lastError()};
     }
     const int id = unit.integer(QStringLiteral("ID"));
     if (!transaction.commit()) {
         return fail();
     }
-    return {true, {}, id};
+    return id;
 }
 
-Outcome UnitTree::editUnit(int id, const UnitFields& fields) {
+Result<void> UnitTree::editUnit(int id, const UnitFields& fields) {
     if (fields.name.trimmed().isEmpty()) {
-        return Outcome::failure(kEmptyName);
+        return Failure{kEmptyName, {}};
     }
     db::Transaction transaction(db_);
     db::Dataset unit(db_);
     if (!unit.open(QStringLiteral("select * from tb_department where id=") + number(id))) {
-        return fail(unit.lastError());
+        return Failure{{}, unit.lastError()};
     }
     if (unit.isEmpty()) {
-        return fail(kUnitMissing);
+        return Failure{kUnitMissing, {}};
     }
     const int oldParent = unit.integer(QStringLiteral("parentID"));
     const int oldLevel = unit.integer(QStringLiteral("dwlevel"));
@@ -302,30 +296,36 @@ Outcome UnitTree::editUnit(int id, const UnitFields& fields) {
     const bool renamed = unit.text(QStringLiteral("name")) != fields.name;
     const bool moved = fields.parentID != oldParent;
 
-    std::optional<Placement> place;
+    Placement place;
     if (moved) {
-        if (fields.parentID != 0 && isInSubtree(fields.parentID, id)) {
-            return fail(kMoveUnderOwnSubtree);
+        if (fields.parentID != 0) {
+            const Result<bool> below = isInSubtree(fields.parentID, id);
+            if (!below) {
+                return below.failure();
+            }
+            if (*below) {
+                return Failure{kMoveUnderOwnSubtree, {}};
+            }
         }
         if (!isWellFormedIndex(oldIndex)) {
-            return fail(kIndexOutOfDate);
+            return Failure{kIndexOutOfDate, {}};
         }
-        QString message;
-        place = placeUnder(fields.parentID, id, message);
-        if (!place) {
-            return fail(message);
+        const Result<Placement> placed = placeUnder(fields.parentID, id);
+        if (!placed) {
+            return placed.failure();
         }
+        place = *placed;
     }
 
     if (!unit.edit()) {
-        return fail(unit.lastError());
+        return Failure{{}, unit.lastError()};
     }
     writeFields(unit, fields);
     if (moved) {
-        unit.setValue(QStringLiteral("dwOrder"), place->order);
+        unit.setValue(QStringLiteral("dwOrder"), place.order);
     }
     if (!unit.post()) {
-        return fail(unit.lastError());
+        return Failure{{}, unit.lastError()};
     }
     if (renamed &&
         !db_.exec(QStringLiteral("update tb_cadre_zw set dw=") + sql::quoted(fields.name) +
@@ -333,14 +333,14 @@ Outcome UnitTree::editUnit(int id, const UnitFields& fields) {
         return fail();
     }
     if (moved) {
-        const int shift = place->level - oldLevel;
+        const int shift = place.level - oldLevel;
         if (shift != 0 &&
             !db_.exec(QStringLiteral("update tb_department set dwlevel=dwlevel") +
                       (shift > 0 ? u'+' : u'-') + number(std::abs(shift)) +
                       QStringLiteral(" where dwIndex like ") + subtreePattern(oldIndex))) {
             return fail();
         }
-        const Outcome reindexed = reindexSubtree(id, oldIndex, place->index);
+        const Result<void> reindexed = reindexSubtree(id, oldIndex, place.index);
         if (!reindexed) {
             return reindexed;
         }
@@ -348,12 +348,13 @@ Outcome UnitTree::editUnit(int id, const UnitFields& fields) {
     if (!transaction.commit()) {
         return fail();
     }
-    return {true, {}, id};
+    return {};
 }
 
-Outcome UnitTree::reindexSubtree(int rootId, const QString& oldIndex, const QString& newIndex) {
+Result<void> UnitTree::reindexSubtree(int rootId, const QString& oldIndex,
+                                      const QString& newIndex) {
     if (!isWellFormedIndex(oldIndex) || !isWellFormedIndex(newIndex)) {
-        return fail(kIndexOutOfDate);
+        return Failure{kIndexOutOfDate, {}};
     }
     db::Transaction transaction(db_);
     const std::optional<db::QueryResult> rows =
@@ -366,7 +367,7 @@ Outcome UnitTree::reindexSubtree(int rootId, const QString& oldIndex, const QStr
     const int cParent = rows->indexOf(QStringLiteral("parentID"));
     const int cOrder = rows->indexOf(QStringLiteral("dwOrder"));
     if (rows->rows.empty() || rows->rows[0][cId].toInt() != rootId) {
-        return fail(kIndexOutOfDate);
+        return Failure{kIndexOutOfDate, {}};
     }
     app::ProgressScope progress(kUpdatingIndexes, static_cast<int>(rows->rows.size()));
     QHash<int, QString> handled;  // ID → new index
@@ -380,12 +381,12 @@ Outcome UnitTree::reindexSubtree(int rootId, const QString& oldIndex, const QStr
         } else {
             const auto parent = handled.constFind(r[cParent].toInt());
             if (parent == handled.cend()) {
-                return fail(kIndexOutOfDate);
+                return Failure{kIndexOutOfDate, {}};
             }
             const int order = r[cOrder].toInt();
             const std::optional<QString> part = unitIndexPart(order);
             if (!part) {
-                return fail(order > kMaxChildren ? kTooManyChildren : kIndexOutOfDate);
+                return Failure{order > kMaxChildren ? kTooManyChildren : kIndexOutOfDate, {}};
             }
             index = *parent + *part;
         }
@@ -399,10 +400,10 @@ Outcome UnitTree::reindexSubtree(int rootId, const QString& oldIndex, const QStr
     if (!transaction.commit()) {
         return fail();
     }
-    return {true, {}, rootId};
+    return {};
 }
 
-Outcome UnitTree::rebuildIndexes() {
+Result<void> UnitTree::rebuildIndexes() {
     db::Transaction transaction(db_);
     {
         app::ProgressScope progress(kUpdatingOrders);
@@ -485,7 +486,7 @@ Outcome UnitTree::rebuildIndexes() {
             counter = lastParent == parent ? counter + 1 : 1;
             lastParent = parent;
             if (counter > kMaxChildren) {
-                return fail(kTooManyChildren);
+                return Failure{kTooManyChildren, {}};
             }
             if ((r[cOrder].isNull() || r[cOrder].toInt() != counter) &&
                 !db_.exec(QStringLiteral("update tb_department set dwOrder=") + number(counter) +
@@ -514,7 +515,7 @@ Outcome UnitTree::rebuildIndexes() {
         // The orders were just renumbered, so every one has its two digits.
         const std::optional<QString> index = unitIndex(*parentIndex, r[cOrder].toInt());
         if (!index) {
-            return fail(kTooManyChildren);
+            return Failure{kTooManyChildren, {}};
         }
         if (!db_.exec(QStringLiteral("update tb_department set dwIndex=") + sql::quoted(*index) +
                       QStringLiteral(" where ID=") + number(r[cId].toInt()))) {
@@ -528,10 +529,10 @@ Outcome UnitTree::rebuildIndexes() {
     return {};
 }
 
-Outcome UnitTree::removeSubtree(int id, Removal how, const QString& monthText) {
+Result<void> UnitTree::removeSubtree(int id, Removal how, const QString& monthText) {
     const std::optional<text::MonthEntry> month = text::readMonthEntry(monthText);
     if (how == Removal::Dissolve && (!month || month->text.isEmpty())) {
-        return Outcome::failure(kBadMonthText);
+        return Failure{kBadMonthText, {}};
     }
     const Result<QVariant> stored =
         db_.scalar(QStringLiteral("select dwIndex from tb_department where ID=") + number(id));
@@ -539,18 +540,18 @@ Outcome UnitTree::removeSubtree(int id, Removal how, const QString& monthText) {
         return fail();
     }
     if (!stored->isValid()) {
-        return fail(kUnitMissing);
+        return Failure{kUnitMissing, {}};
     }
     const QString index = db::displayText(*stored);
     if (!isWellFormedIndex(index)) {
-        return fail(kIndexOutOfDate);
+        return Failure{kIndexOutOfDate, {}};
     }
-    const std::optional<bool> indexHoldsSubtree = indexSelectsSubtree(id, index);
+    const Result<bool> indexHoldsSubtree = indexSelectsSubtree(id, index);
     if (!indexHoldsSubtree) {
-        return fail();
+        return indexHoldsSubtree.failure();
     }
     if (!*indexHoldsSubtree) {
-        return fail(kIndexOutOfDate);
+        return Failure{kIndexOutOfDate, {}};
     }
     const sql::Fragments f;
     const QString units = QStringLiteral("(select ID from tb_department where dwIndex like ") +
@@ -569,7 +570,7 @@ Outcome UnitTree::removeSubtree(int id, Removal how, const QString& monthText) {
     if (how == Removal::Dissolve) {
         const Result<void> kept = keepPostsAsHistory(dm_, units, *month);
         if (!kept) {
-            return fail(kept.failure().message);
+            return kept.failure();
         }
     }
     if (!removeMembershipsOfUnits(dm_, units)) {
@@ -583,17 +584,17 @@ Outcome UnitTree::removeSubtree(int id, Removal how, const QString& monthText) {
     if (!transaction.commit()) {
         return fail();
     }
-    return {true, {}, id};
+    return {};
 }
 
-Outcome UnitTree::moveAmongSiblings(int id, Direction direction) {
+Result<bool> UnitTree::moveAmongSiblings(int id, Direction direction) {
     const std::optional<db::QueryResult> self = db_.query(
         QStringLiteral("select parentID, dwOrder from tb_department where ID=") + number(id));
     if (!self) {
         return fail();
     }
     if (self->rows.empty()) {
-        return fail(kUnitMissing);
+        return Failure{kUnitMissing, {}};
     }
     const int parent = self->rows[0][0].toInt();
     const int order = self->rows[0][1].toInt();
@@ -606,7 +607,7 @@ Outcome UnitTree::moveAmongSiblings(int id, Direction direction) {
         return fail();
     }
     if (neighbour->rows.empty()) {
-        return Outcome::failure({});
+        return false;
     }
     const int otherId = neighbour->rows[0][0].toInt();
     const int otherOrder = neighbour->rows[0][1].toInt();
@@ -616,12 +617,12 @@ Outcome UnitTree::moveAmongSiblings(int id, Direction direction) {
     }
     const QString parentIndex = *storedParentIndex;
     if (parent != 0 && !isWellFormedIndex(parentIndex)) {
-        return fail(kIndexOutOfDate);
+        return Failure{kIndexOutOfDate, {}};
     }
     const std::optional<QString> index = unitIndex(parentIndex, otherOrder);
     const std::optional<QString> otherIndex = unitIndex(parentIndex, order);
     if (!index || !otherIndex) {
-        return fail(kIndexOutOfDate);
+        return Failure{kIndexOutOfDate, {}};
     }
     db::Transaction transaction(db_);
     if (!db_.exec(QStringLiteral("update tb_department set dwOrder=") + number(otherOrder) +
@@ -632,20 +633,20 @@ Outcome UnitTree::moveAmongSiblings(int id, Direction direction) {
     }
     // Both subtrees take the indexes of their new orders at once, so that lists sorted by index
     // show the new order and no index is left to clash with a later sibling's.
-    Outcome reindexed = writeIndexesByParents(id, *index);
+    Result<void> reindexed = writeIndexesByParents(id, *index);
     if (reindexed) {
         reindexed = writeIndexesByParents(otherId, *otherIndex);
     }
     if (!reindexed) {
-        return reindexed;
+        return reindexed.failure();
     }
     if (!transaction.commit()) {
         return fail();
     }
-    return {true, {}, id};
+    return true;
 }
 
-Outcome UnitTree::writeIndexesByParents(int rootId, const QString& rootIndex) {
+Result<void> UnitTree::writeIndexesByParents(int rootId, const QString& rootIndex) {
     const std::optional<ParentLinks> links = readParentLinks(db_);
     if (!links) {
         return fail();
@@ -660,23 +661,24 @@ Outcome UnitTree::writeIndexesByParents(int rootId, const QString& rootIndex) {
         for (const int child : links->children.value(unit)) {
             const std::optional<QString> part = unitIndexPart(links->order.value(child));
             if (!part) {
-                return fail(links->order.value(child) > kMaxChildren ? kTooManyChildren
-                                                                     : kIndexOutOfDate);
+                return Failure{
+                    links->order.value(child) > kMaxChildren ? kTooManyChildren : kIndexOutOfDate,
+                    {}};
             }
             if (!written.contains(child)) {
                 written.insert(child, index + *part);
             }
         }
     }
-    return {true, {}, rootId};
+    return {};
 }
 
-std::optional<bool> UnitTree::indexSelectsSubtree(int id, const QString& index) {
+Result<bool> UnitTree::indexSelectsSubtree(int id, const QString& index) {
     const std::optional<ParentLinks> links = readParentLinks(db_);
     const std::optional<db::QueryResult> byIndex = db_.query(
         QStringLiteral("select ID from tb_department where dwIndex like ") + subtreePattern(index));
     if (!links || !byIndex) {
-        return std::nullopt;
+        return fail();
     }
     QSet<int> selected;
     for (const QVariantList& r : byIndex->rows) {
@@ -684,14 +686,6 @@ std::optional<bool> UnitTree::indexSelectsSubtree(int id, const QString& index) 
     }
     const QList<int> subtree = subtreeByParents(*links, id);
     return selected == QSet<int>(subtree.cbegin(), subtree.cend());
-}
-
-void showRefusal(const Outcome& outcome, const db::Database& db) {
-    if (outcome.message.isEmpty()) {
-        app::showError(db.lastError());
-    } else {
-        app::showInformation(outcome.message);
-    }
 }
 
 }  // namespace units

@@ -51,20 +51,6 @@ std::optional<QString> unitIndexPart(int order);
 // index + two digits. Nothing for an order outside 1..255.
 std::optional<QString> unitIndex(const QString& parentIndex, int order);
 
-// Result of an operation that writes: ok, or the message to show. `id` is the unit written
-// (the new unit's ID after an add).
-struct Outcome {
-    bool ok = true;
-    QString message;
-    int id = 0;
-
-    explicit operator bool() const { return ok; }
-    static Outcome failure(const QString& text) { return {false, text, 0}; }
-};
-
-// Shows why `outcome` failed: its message, or the database's error when it has none.
-void showRefusal(const Outcome& outcome, const db::Database& db);
-
 // ---- Loading ---------------------------------------------------------------------------------
 
 // One node of the loaded tree.
@@ -113,7 +99,8 @@ struct UnitFields {
 };
 
 // The operations that change the tree. Each runs in one transaction: when any statement fails,
-// the tree is left exactly as it was and the outcome carries the database's error text.
+// the tree is left exactly as it was and the result carries the database's error text; a refused
+// input gives the refusal's message.
 class UnitTree {
   public:
     explicit UnitTree(TDataM& dm);
@@ -126,25 +113,26 @@ class UnitTree {
     // + 1 (0 at top level), the index follows the order, status is 0 and py1/py2 hold the pinyin
     // initials. An empty name, a missing parent or a 256th child is refused and nothing is
     // written.
-    Outcome addUnit(const UnitFields& fields);
+    // Gives the new unit's ID.
+    Result<int> addUnit(const UnitFields& fields);
 
     // Saves unit `id`. A changed name is written into every post of the unit (tb_cadre_zw.dw).
     // A changed parent moves the unit with its subtree: order as for adding under the new parent,
     // every level of the old subtree shifted by the same amount, every index of the subtree
     // rewritten under the new one. Moving a unit below itself or one of its descendants is
     // refused, as is a 256th child.
-    Outcome editUnit(int id, const UnitFields& fields);
+    Result<void> editUnit(int id, const UnitFields& fields);
 
     // "重建单位索引": parents that are missing or the unit itself become 0 (and units that cannot
     // be reached from the top, caught in a loop of parents, go to the top level), depths are
     // recomputed from the top, the orders of each parent's children renumbered 1..n in their
     // order, and every index rewritten level by level. Refused, with nothing written, when a
     // parent has more than 255 children.
-    Outcome rebuildIndexes();
+    Result<void> rebuildIndexes();
 
     // Writes the index of the subtree whose root had `oldIndex` under `newIndex`: the root gets
     // `newIndex`, every other unit its parent's new index + its own two digits.
-    Outcome reindexSubtree(int rootId, const QString& oldIndex, const QString& newIndex);
+    Result<void> reindexSubtree(int rootId, const QString& oldIndex, const QString& newIndex);
 
     // How a subtree is removed: dissolved (its posts become former posts ending at the given
     // month, so they stay in the cadres' history) or deleted with its posts.
@@ -160,13 +148,14 @@ class UnitTree {
     // statements select the subtree by its index; when that index would take in any unit that
     // is not below `id` by the parent links (or leave one out), nothing is removed and the
     // outcome asks for "重建单位索引".
-    Outcome removeSubtree(int id, Removal how, const QString& monthText);
+    Result<void> removeSubtree(int id, Removal how, const QString& monthText);
 
     enum class Direction { Up, Down };
     // Swaps the order of unit `id` with its previous (Up) or next (Down) sibling by dwOrder and,
     // in the same transaction, rewrites the indexes of both subtrees for the new orders, so an
-    // index always follows its order. Fails with an empty message when there is no such sibling.
-    Outcome moveAmongSiblings(int id, Direction direction);
+    // index always follows its order. Gives false, with nothing written, when there is no such
+    // sibling.
+    Result<bool> moveAmongSiblings(int id, Direction direction);
 
   private:
     struct Placement {
@@ -174,17 +163,18 @@ class UnitTree {
         int level = 0;
         QString index;
     };
-    std::optional<Placement> placeUnder(int parentId, int excludedId, QString& message);
-    bool isInSubtree(int candidate, int rootId);
+    Result<Placement> placeUnder(int parentId, int excludedId);
+    Result<bool> isInSubtree(int candidate, int rootId);
     // Gives unit `rootId` the index `rootIndex` and every unit below it (by the parent links)
     // its parent's new index + its own two digits.
-    Outcome writeIndexesByParents(int rootId, const QString& rootIndex);
+    Result<void> writeIndexesByParents(int rootId, const QString& rootIndex);
     // Whether "dwIndex like '<index>%'" selects exactly unit `id` and the units below it by the
-    // parent links; nothing when the table cannot be read.
-    std::optional<bool> indexSelectsSubtree(int id, const QString& index);
+    // parent links.
+    Result<bool> indexSelectsSubtree(int id, const QString& index);
     // The stored index of unit `unitId`; empty for 0 (the top) and for a unit that is missing.
     Result<QString> indexOf(int unitId);
-    Outcome fail(const QString& message = {});
+    // The database's last error as a failure.
+    Failure fail() const;
 
     TDataM& dm_;
     db::Database& db_;

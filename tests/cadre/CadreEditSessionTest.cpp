@@ -179,7 +179,8 @@ TEST_F(CadreEditSessionTest, CurrentPostWriterFillsTheHeldRecordUnlessLocked) {
 
     // Through a refresh of the posts, the held record receives the texts its posts make.
     ASSERT_TRUE(cadre::RefreshCurrentPosts(dm, 2, 0, [this](const cadre::CurrentPostTexts& t) {
-        return session.writeCurrentPosts(t, false).ok();
+        const auto held = session.writeCurrentPosts(t, false);
+        return held ? Result<void>() : Result<void>(held.failure());
     }));
     const QString refreshed = cadreValue(2, QStringLiteral("xrz")).toString();
     EXPECT_TRUE(refreshed.contains(QStringLiteral("副书记"))) << refreshed.toStdString();

@@ -221,7 +221,7 @@ TEST_F(CurrentPostsTest, TheCadreEditorWritesItsOwnRecord) {
     std::vector<cadre::CurrentPostTexts> received;
     ASSERT_TRUE(cadre::RefreshCurrentPosts(dm, 2, 0, [&](const cadre::CurrentPostTexts& t) {
         received.push_back(t);
-        return true;
+        return Result<void>();
     }));
     ASSERT_EQ(received.size(), 1U);
     EXPECT_EQ(received[0].posts, QString(kCityParty + QStringLiteral("副书记，") + kCityGovernment +
@@ -240,8 +240,9 @@ TEST_F(CurrentPostsTest, AFailureWritesNothing) {
     const Snapshot before = snapshot();
 
     // The editor's record cannot be written: the membership made before is undone.
-    EXPECT_FALSE(
-        cadre::RefreshCurrentPosts(dm, 2, 0, [](const cadre::CurrentPostTexts&) { return false; }));
+    EXPECT_FALSE(cadre::RefreshCurrentPosts(dm, 2, 0, [](const cadre::CurrentPostTexts&) {
+        return Result<void>(Failure{QStringLiteral("refused"), {}});
+    }));
     EXPECT_EQ(snapshot(), before);
     EXPECT_EQ(db().transactionDepth(), 0);
 

@@ -37,8 +37,9 @@ class MembershipPathsTest : public CadreData {
                  cadre::CadreValues values = cadre::newCadreDefaults(db());
                  values.insert(QStringLiteral("xm"), QStringLiteral("王新"));
                  values.insert(QStringLiteral("rybz"), QStringLiteral("公务员"));
-                 const cadre::SaveOutcome saved = cadre::saveCadre(dm, 0, values, kEducation);
-                 return saved.result == cadre::SaveOutcome::Result::Saved ? saved.cadreId : 0;
+                 const Result<cadre::SavedCadre> saved =
+                     cadre::saveCadre(dm, 0, values, kEducation);
+                 return saved && saved->wrote ? saved->cadreId : 0;
              },
              true},
             {"选择干部 / 仅加入", [this] { return units::addMembers(dm, kEducation, {2}) ? 2 : 0; },

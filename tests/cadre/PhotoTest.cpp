@@ -12,6 +12,7 @@
 #include <QTest>
 
 #include "CadreData.h"
+#include "cadre/CadreRecord.h"
 #include "cadre/Photo.h"
 #include "cadre/ui/PhotoBox.h"
 #include "cadre/ui/TPhotoForm.h"
@@ -125,8 +126,8 @@ class PhotoData : public CadreData {
     // The JPEG of a 480 × 600 grey picture, stored as cadre `cadre`'s photo.
     QByteArray storeGreyPhoto(int cadre) {
         const QByteArray jpeg = cadre::encodePhoto(cadre::scalePhoto(filled(480, 600, Qt::gray)));
-        QString error;
-        EXPECT_TRUE(cadre::writePhoto(dm, cadre, jpeg, error)) << error.toStdString();
+        const Result<void> written = cadre::writePhoto(dm, cadre, jpeg);
+        EXPECT_TRUE(written) << written.errorText().toStdString();
         return jpeg;
     }
 
@@ -152,33 +153,34 @@ TEST_F(PhotoData, ImportReadsJpegBmpAndPngAndScales) {
         SCOPED_TRACE(c.name);
         const QString path = writePicture(QString::fromLatin1(c.name),
                                           filled(c.size.width(), c.size.height(), Qt::darkGreen));
-        QString error;
-        const QImage picture = cadre::importPhotoFile(path, error);
-        EXPECT_EQ(picture.size(), c.expected);
-        EXPECT_TRUE(error.isEmpty());
+        const Result<QImage> picture = cadre::importPhotoFile(path);
+        ASSERT_TRUE(picture) << picture.errorText().toStdString();
+        EXPECT_EQ(picture->size(), c.expected);
     }
 }
 
 TEST_F(PhotoData, UnreadableFilesAreRefusedWithTheirName) {
-    QString error;
     const QString garbage = writeBytes(QStringLiteral("broken.jpg"), "\xFF\xD8 not a picture");
-    EXPECT_TRUE(cadre::importPhotoFile(garbage, error).isNull());
-    EXPECT_TRUE(error.contains(QStringLiteral("broken.jpg"))) << error.toStdString();
+    const Result<QImage> broken = cadre::importPhotoFile(garbage);
+    EXPECT_FALSE(broken);
+    EXPECT_TRUE(broken.errorText().contains(QStringLiteral("broken.jpg")))
+        << broken.errorText().toStdString();
 
-    error.clear();
-    EXPECT_TRUE(cadre::importPhotoFile(file(QStringLiteral("missing.bmp")), error).isNull());
-    EXPECT_TRUE(error.contains(QStringLiteral("missing.bmp"))) << error.toStdString();
+    const Result<QImage> missing = cadre::importPhotoFile(file(QStringLiteral("missing.bmp")));
+    EXPECT_FALSE(missing);
+    EXPECT_TRUE(missing.errorText().contains(QStringLiteral("missing.bmp")))
+        << missing.errorText().toStdString();
 }
 
 TEST_F(PhotoData, StoresJpegAndReadsItBack) {
-    EXPECT_EQ(cadre::readPhoto(dm, 1), QByteArray());  // the sample has no photos
+    EXPECT_EQ(cadre::readPhoto(dm, 1).value(), QByteArray());  // the sample has no photos
     const QByteArray jpeg = storeGreyPhoto(1);
     ASSERT_TRUE(isJpeg(jpeg));
     EXPECT_EQ(
         db().scalar(QStringLiteral("select typeof(photo) from tb_cadre where CadreID=1")).value(),
         QVariant(QStringLiteral("blob")));
     const auto read = cadre::readPhoto(dm, 1);
-    ASSERT_TRUE(read.has_value());
+    ASSERT_TRUE(read.ok());
     EXPECT_EQ(*read, jpeg);
     const QImage decoded = cadre::decodePhoto(*read);
     EXPECT_EQ(decoded.size(), QSize(240, 300));
@@ -186,28 +188,27 @@ TEST_F(PhotoData, StoresJpegAndReadsItBack) {
     EXPECT_NEAR(centre.red(), QColor(Qt::gray).red(), 3);
     // Only the cadre written to changes.
     EXPECT_TRUE(storedPhoto(2).isNull());
-    EXPECT_EQ(cadre::readPhoto(dm, 99999), std::nullopt);
+    EXPECT_EQ(cadre::readPhoto(dm, 99999).failure().message, cadre::kCadreMissing);
 }
 
 TEST_F(PhotoData, ClearingStoresNull) {
     storeGreyPhoto(1);
-    QString error;
-    ASSERT_TRUE(cadre::clearPhoto(dm, 1, error)) << error.toStdString();
+    ASSERT_TRUE(cadre::clearPhoto(dm, 1));
     EXPECT_TRUE(storedPhoto(1).isNull());
     EXPECT_EQ(count(QStringLiteral("tb_cadre"), QStringLiteral("CadreID=1 and photo is null")), 1);
-    EXPECT_EQ(cadre::readPhoto(dm, 1), QByteArray());
+    EXPECT_EQ(cadre::readPhoto(dm, 1).value(), QByteArray());
 }
 
 TEST_F(PhotoData, CorruptBytesAndMissingCadresWriteNothing) {
     const QByteArray jpeg = storeGreyPhoto(1);
-    QString error;
-    EXPECT_FALSE(cadre::writePhoto(dm, 1, QByteArrayLiteral("\xFF\xD8garbage"), error));
-    EXPECT_FALSE(error.isEmpty());
+    const Result<void> corrupt = cadre::writePhoto(dm, 1, QByteArrayLiteral("\xFF\xD8garbage"));
+    EXPECT_FALSE(corrupt);
+    EXPECT_FALSE(corrupt.errorText().isEmpty());
     EXPECT_EQ(storedPhoto(1).toByteArray(), jpeg);
 
-    error.clear();
-    EXPECT_FALSE(cadre::writePhoto(dm, 99999, jpeg, error));
-    EXPECT_FALSE(error.isEmpty());
+    const Result<void> nobody = cadre::writePhoto(dm, 99999, jpeg);
+    EXPECT_FALSE(nobody);
+    EXPECT_FALSE(nobody.errorText().isEmpty());
     EXPECT_EQ(count(QStringLiteral("tb_cadre"), QStringLiteral("photo is not null")), 1);
 }
 
@@ -221,8 +222,8 @@ TEST_F(PhotoData, ExportWritesAReadableFileInTheFormatOfItsName) {
          {Case{"刘成.bmp", "bmp"}, Case{"刘成.jpg", "jpeg"}, Case{"刘成.png", "png"}}) {
         SCOPED_TRACE(c.name);
         const QString path = file(QString::fromUtf8(c.name));
-        QString error;
-        ASSERT_TRUE(cadre::exportPhoto(picture, path, error)) << error.toStdString();
+        const Result<void> exported = cadre::exportPhoto(picture, path);
+        ASSERT_TRUE(exported) << exported.errorText().toStdString();
         QImageReader reader(path);
         EXPECT_EQ(reader.format(), c.format);
         const QImage back = reader.read();
@@ -232,15 +233,15 @@ TEST_F(PhotoData, ExportWritesAReadableFileInTheFormatOfItsName) {
 }
 
 TEST_F(PhotoData, FailedExportLeavesNoFile) {
-    QString error;
     const QString path = file(QStringLiteral("no/such/folder/x.bmp"));
-    EXPECT_FALSE(cadre::exportPhoto(filled(10, 10, Qt::red), path, error));
-    EXPECT_FALSE(error.isEmpty());
+    const Result<void> unwritable = cadre::exportPhoto(filled(10, 10, Qt::red), path);
+    EXPECT_FALSE(unwritable);
+    EXPECT_FALSE(unwritable.errorText().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(path));
 
-    error.clear();
-    EXPECT_FALSE(cadre::exportPhoto(QImage(), file(QStringLiteral("empty.bmp")), error));
-    EXPECT_FALSE(error.isEmpty());
+    const Result<void> empty = cadre::exportPhoto(QImage(), file(QStringLiteral("empty.bmp")));
+    EXPECT_FALSE(empty);
+    EXPECT_FALSE(empty.errorText().isEmpty());
     EXPECT_FALSE(QFileInfo::exists(file(QStringLiteral("empty.bmp"))));
 }
 
@@ -433,8 +434,7 @@ TEST_F(PhotoData, BoxKeepsAClearedPhotoPendingUntilTheRecordIsSaved) {
     EXPECT_EQ(storedPhoto(1).toByteArray(), jpeg);  // not yet written
 
     // The editor's save stores the pending value; shown again, the box is empty.
-    QString error;
-    ASSERT_TRUE(cadre::writePhoto(dm, 1, box.pendingPhoto(), error));
+    ASSERT_TRUE(cadre::writePhoto(dm, 1, box.pendingPhoto()));
     box.showCadre(dm, 1);
     EXPECT_TRUE(box.picture().isNull());
     EXPECT_FALSE(box.isModified());

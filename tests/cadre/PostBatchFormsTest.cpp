@@ -266,7 +266,7 @@ TEST_F(PostFormsTest, ChoosingACategoryFillsNameQuotaAndHolders) {
     for (int i = 0; i < categories->count(); ++i) {
         offered << categories->itemText(i);
     }
-    EXPECT_EQ(offered, cadre::categoryChoices(db(), 1));
+    EXPECT_EQ(offered, cadre::categoryChoices(db(), 1).value());
     EXPECT_EQ(categories->currentIndex(), -1);
     auto* post = child<QComboBox>(dialog, "cbPost");
     EXPECT_TRUE(post->isEditable());

@@ -228,7 +228,7 @@ TEST_F(PostBatchTest, RemovalAndDeletionAreOneTransaction) {
     const Case cases[] = {
         {"removal",
          [&] { return cadre::removePosts(dm, 2, 3, marked, QStringLiteral("2024.3")).ok(); }},
-        {"deletion", [&] { return cadre::deletePosts(dm, 2, 3, marked); }},
+        {"deletion", [&] { return cadre::deletePosts(dm, 2, 3, marked).ok(); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -264,7 +264,7 @@ TEST_F(PostBatchTest, WithoutMarkedPostsOnlyTheRefreshRuns) {
         db::Transaction undo(db());
         const int posts = count(QStringLiteral("tb_cadre_zw"), QStringLiteral("status=1"));
         ASSERT_TRUE(removal ? cadre::removePosts(dm, 2, 3, {}, QStringLiteral("2024.3")).ok()
-                            : cadre::deletePosts(dm, 2, 3, {}))
+                            : cadre::deletePosts(dm, 2, 3, {}).ok())
             << db().lastError();
         EXPECT_EQ(count(QStringLiteral("tb_cadre_zw"), QStringLiteral("status=1")), posts);
         EXPECT_FALSE(member(2, 12).has_value());
@@ -284,7 +284,7 @@ TEST_F(PostBatchTest, TheOnlyCurrentPostGoneKeepsTheTextAndTheDialogsUnit) {
     const Case cases[] = {
         {"removed",
          [&] { return cadre::removePosts(dm, 1, 1, {only}, QStringLiteral("2024.6")).ok(); }, true},
-        {"deleted", [&] { return cadre::deletePosts(dm, 1, 1, {only}); }, false},
+        {"deleted", [&] { return cadre::deletePosts(dm, 1, 1, {only}).ok(); }, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -394,8 +394,8 @@ TEST_F(PostBatchTest, TheCategoriesAreTheUnitsThenTheConfiguredOnes) {
         QStringLiteral("非领导职务"), QStringLiteral("常委"),
         QStringLiteral("委员"),       QStringLiteral("候补委员"),
         QStringLiteral("成员"),       QStringLiteral("纪检员、纪检组长")};
-    EXPECT_EQ(cadre::categoryChoices(db(), 1), configured);
-    EXPECT_EQ(cadre::quotaPostNames(db(), 1), QStringList());
+    EXPECT_EQ(cadre::categoryChoices(db(), 1).value(), configured);
+    EXPECT_EQ(cadre::quotaPostNames(db(), 1).value(), QStringList());
 
     run(QStringLiteral(
         "insert into tb_department_zs (DwID,zwmc,zwtype) values (1,'秘书长','秘书')"));
@@ -409,10 +409,10 @@ TEST_F(PostBatchTest, TheCategoriesAreTheUnitsThenTheConfiguredOnes) {
             expected << category;
         }
     }
-    EXPECT_EQ(cadre::categoryChoices(db(), 1), expected);
-    EXPECT_EQ(cadre::quotaPostNames(db(), 1),
+    EXPECT_EQ(cadre::categoryChoices(db(), 1).value(), expected);
+    EXPECT_EQ(cadre::quotaPostNames(db(), 1).value(),
               (QStringList{QStringLiteral("秘书长"), QStringLiteral("副书记")}));
-    EXPECT_EQ(cadre::categoryChoices(db(), 3), configured);
+    EXPECT_EQ(cadre::categoryChoices(db(), 3).value(), configured);
 }
 
 TEST_F(PostBatchTest, TheHoldersAreTheMembersWithACurrentPostOfTheCategory) {
@@ -475,10 +475,10 @@ TEST_F(PostBatchTest, ABatchAppendsMembershipsAndPostsAndTheQuotaRow) {
     };
     RecordingProgress progress;
 
-    const cadre::CategoryOutcome outcome =
+    const auto outcome =
         cadre::applyCategory(dm, 3, QStringLiteral("副职"), QStringLiteral("副市长"), 3, rows);
 
-    ASSERT_TRUE(outcome) << outcome.message << db().lastError();
+    ASSERT_TRUE(outcome) << outcome.failure().message << db().lastError();
     EXPECT_EQ(progress.texts, (QStringList{QStringLiteral("正在设置职务信息"),
                                            QStringLiteral("正在设置职务描述")}));
     EXPECT_EQ(progress.maximum, 3);
@@ -601,11 +601,11 @@ TEST_F(PostBatchTest, ABatchIsRefusedWithNothingWritten) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         RecordingProgress progress;
-        const cadre::CategoryOutcome outcome =
+        const auto outcome =
             cadre::applyCategory(dm, 3, c.category, QStringLiteral("副市长"), 2, c.rows);
         EXPECT_FALSE(outcome);
-        EXPECT_EQ(outcome.message, c.message);
-        EXPECT_EQ(outcome.row, c.row);
+        EXPECT_EQ(outcome.failure().message, c.message);
+        EXPECT_EQ(cadre::rowWithoutPostName(c.rows).value_or(-1), c.row);
         EXPECT_TRUE(progress.texts.isEmpty());
         EXPECT_EQ(everything(), before);
     }
@@ -617,14 +617,13 @@ TEST_F(PostBatchTest, ABatchIsOneTransaction) {
         QStringLiteral("create trigger refuse_quota before insert on tb_department_zs begin "
                        "select raise(abort, 'no quota'); end")));
     const Snapshot before = everything();
-    const cadre::CategoryOutcome outcome = cadre::applyCategory(
+    const auto outcome = cadre::applyCategory(
         dm, 3, QStringLiteral("副职"), QStringLiteral("副市长"), 2,
         {{1, QStringLiteral("刘  成"), QStringLiteral("副市长"), QStringLiteral("2024.5")},
          {12, QStringLiteral("十二"), QStringLiteral("副市长"), QStringLiteral("2023.10")}});
     EXPECT_FALSE(outcome);
-    EXPECT_TRUE(outcome.message.isEmpty());
-    EXPECT_EQ(outcome.row, -1);
-    EXPECT_TRUE(db().lastError().contains(QStringLiteral("no quota")));
+    EXPECT_TRUE(outcome.failure().message.isEmpty());
+    EXPECT_TRUE(outcome.failure().dbError.contains(QStringLiteral("no quota")));
     EXPECT_EQ(db().transactionDepth(), 0);
     EXPECT_EQ(everything(), before);
 }

@@ -61,10 +61,6 @@ class PostEndingTest : public CadreData {
         bool takesEmptyMonth;  // false: the dissolution, which also ends other cadres' posts
     };
     std::vector<Way> ways() {
-        const auto outcome = [this](const units::Outcome& o) {
-            EXPECT_TRUE(o || !o.message.isEmpty()) << db().lastError().toStdString();
-            return o ? QString() : o.message;
-        };
         const auto result = [](const Result<void>& r) {
             EXPECT_TRUE(r || r.failure().dbError.isEmpty()) << r.errorText().toStdString();
             return r ? QString() : r.failure().message;
@@ -88,7 +84,7 @@ class PostEndingTest : public CadreData {
              mainwin::kBadTransferMonth, true},
             {"dissolution",
              [=, this](const QString& m) {
-                 return outcome(
+                 return result(
                      units::UnitTree(dm).removeSubtree(3, units::UnitTree::Removal::Dissolve, m));
              },
              units::kBadMonthText, false},

@@ -56,7 +56,7 @@ class PostsPageTest : public CadreData {
         page = std::make_unique<PostsPage>(dm);
         page->setRecordWriter([this](const cadre::CurrentPostTexts& texts) {
             written.push_back(texts.posts + u'|' + texts.appointed);
-            return true;
+            return Result<void>();
         });
         page->setEditable(true);
         page->showCadre(2);

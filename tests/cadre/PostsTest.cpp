@@ -232,8 +232,8 @@ TEST_F(PostsTest, MonthTextsAreStoredAsYearPointTwoDigitMonthWithTheirDates) {
 
 TEST_F(PostsTest, AnEditedPostThatBecomesFormerLeavesTheCurrentPostText) {
     const int deputy = postId(2, QStringLiteral("副书记"));
-    std::optional<PostInput> post = cadre::readPost(db(), 2, deputy);
-    ASSERT_TRUE(post.has_value());
+    Result<PostInput> post = cadre::readPost(db(), 2, deputy);
+    ASSERT_TRUE(post.ok());
     EXPECT_FALSE(post->historicalUnit);
     EXPECT_EQ(post->unitId, 1);
     EXPECT_EQ(post->unitText, kCityParty);
@@ -262,8 +262,8 @@ TEST_F(PostsTest, AnEditedPostThatBecomesFormerLeavesTheCurrentPostText) {
 
 TEST_F(PostsTest, AnEditKeepingTheStatusKeepsTheOrderAndMayMoveTheUnit) {
     const int mayor = postId(2, QStringLiteral("市长"));
-    std::optional<PostInput> post = cadre::readPost(db(), 2, mayor);
-    ASSERT_TRUE(post.has_value());
+    Result<PostInput> post = cadre::readPost(db(), 2, mayor);
+    ASSERT_TRUE(post.ok());
     post->postName = QStringLiteral("代市长");
     ASSERT_TRUE(cadre::savePost(dm, *post)) << db().lastError();
     EXPECT_EQ(postList(2, 1), (QStringList{"副书记:1", "代市长:2"}));
@@ -286,8 +286,8 @@ TEST_F(PostsTest, AnEditKeepingTheStatusKeepsTheOrderAndMayMoveTheUnit) {
 
 TEST_F(PostsTest, APostOfAUnitTypedAsTextReadsBackAsTyped) {
     const int chief = postId(1, QStringLiteral("科长"));
-    const std::optional<PostInput> post = cadre::readPost(db(), 1, chief);
-    ASSERT_TRUE(post.has_value());
+    const Result<PostInput> post = cadre::readPost(db(), 1, chief);
+    ASSERT_TRUE(post.ok());
     EXPECT_TRUE(post->historicalUnit);
     EXPECT_EQ(post->unitId, 0);
     EXPECT_EQ(post->unitText, QStringLiteral("中共某县委员会"));
@@ -295,7 +295,7 @@ TEST_F(PostsTest, APostOfAUnitTypedAsTextReadsBackAsTyped) {
     EXPECT_EQ(post->appointedMonth, QStringLiteral("1990.07"));
     EXPECT_EQ(post->removedMonth, QStringLiteral("2004.09"));
     // Not a post of cadre 2.
-    EXPECT_FALSE(cadre::readPost(db(), 2, chief).has_value());
+    EXPECT_EQ(cadre::readPost(db(), 2, chief).failure().message, cadre::kPostGone);
 }
 
 TEST_F(PostsTest, WithZwLockANewPostChangesTheMembershipsButNotTheRecord) {
@@ -317,7 +317,7 @@ TEST_F(PostsTest, TheCadreEditorsRecordReceivesTheTexts) {
     std::vector<cadre::CurrentPostTexts> written;
     const auto writer = [&written](const cadre::CurrentPostTexts& texts) {
         written.push_back(texts);
-        return true;
+        return Result<void>();
     };
     PostInput post = newPost();
     post.appointedMonth = QStringLiteral("2023.01");
@@ -330,7 +330,9 @@ TEST_F(PostsTest, TheCadreEditorsRecordReceivesTheTexts) {
 
     // A writer that fails takes the whole save back.
     const Snapshot before = snapshot();
-    const auto failing = [](const cadre::CurrentPostTexts&) { return false; };
+    const auto failing = [](const cadre::CurrentPostTexts&) {
+        return Result<void>(Failure{QStringLiteral("refused"), {}});
+    };
     EXPECT_FALSE(cadre::savePost(dm, newPost(QStringLiteral("副主任")), failing));
     EXPECT_EQ(snapshot(), before);
 }
@@ -347,9 +349,8 @@ TEST_F(PostsTest, MovingSwapsTheOrdersOfNeighboursInOneList) {
     for (const Still& s : {Still{"the first up", deputy, -1}, Still{"the last down", mayor, 1},
                            Still{"no step", deputy, 0}}) {
         SCOPED_TRACE(s.what);
-        const units::Outcome moved = cadre::movePost(dm, 2, s.zwId, s.step);
+        const auto moved = cadre::movePost(dm, 2, s.zwId, s.step);
         EXPECT_TRUE(moved) << db().lastError();
-        EXPECT_EQ(moved.id, s.zwId);
         EXPECT_EQ(snapshot(), before);
     }
 
@@ -377,9 +378,9 @@ TEST_F(PostsTest, MovingAFormerPostLeavesTheCurrentPostsAlone) {
 
 TEST_F(PostsTest, AnotherCadresPostIsNotMoved) {
     const Snapshot before = snapshot();
-    const units::Outcome moved = cadre::movePost(dm, 1, postId(2, QStringLiteral("市长")), -1);
+    const auto moved = cadre::movePost(dm, 1, postId(2, QStringLiteral("市长")), -1);
     EXPECT_FALSE(moved);
-    EXPECT_EQ(moved.message, cadre::kPostGone);
+    EXPECT_EQ(moved.failure().message, cadre::kPostGone);
     EXPECT_EQ(snapshot(), before);
 }
 
@@ -445,7 +446,7 @@ TEST_F(PostsTest, RemovingAMembershipWritesTheEditorsOpenRecord) {
     std::vector<cadre::CurrentPostTexts> received;
     ASSERT_TRUE(cadre::removeMembership(dm, 2, 3, [&](const cadre::CurrentPostTexts& t) {
         received.push_back(t);
-        return true;
+        return Result<void>();
     })) << db().lastError();
     ASSERT_EQ(received.size(), 1U);
     EXPECT_EQ(received[0].posts, QString(kCityParty + QStringLiteral("副书记")));

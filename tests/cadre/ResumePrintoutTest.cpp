@@ -106,8 +106,7 @@ TEST(ResumePrintout, ACadresStoredRecordIsWhatItPrints) {
     ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
     QImage photo(30, 40, QImage::Format_RGB32);
     photo.fill(Qt::red);
-    QString error;
-    ASSERT_TRUE(cadre::writePhoto(dm, 2, cadre::encodePhoto(photo), error)) << error;
+    ASSERT_TRUE(cadre::writePhoto(dm, 2, cadre::encodePhoto(photo)));
 
     const Result<cadre::ResumePrintData> data = cadre::readResumePrintData(dm, 2);
     ASSERT_TRUE(data.ok()) << data.errorText();

@@ -228,6 +228,8 @@ TEST_F(RzFormTest, EditingShowsTheStoredPostAndSavesItsChanges) {
             ->toInt();
     TRzForm dialog(dm, 2);
     EXPECT_FALSE(dialog.startEdit(99999));
+    EXPECT_EQ(messages.texts(), QStringList{cadre::kPostGone});
+    messages.clear();
     ASSERT_TRUE(dialog.startEdit(deputy));
     dialog.show();
     EXPECT_EQ(child<QLineEdit>(dialog, "edtUnit")->text(), QStringLiteral("中共某市委员会"));

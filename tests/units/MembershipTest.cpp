@@ -135,9 +135,10 @@ TEST_F(MembershipTest, SavingWritesTheMonthItsFirstDayAndTheStaffingFlag) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entered);
         const int orderBefore = row(3, 2).order;
-        const units::Outcome outcome =
+        const auto outcome =
             units::saveMembership(dm, 3, 2, QString::fromUtf8(c.entered), c.inStaffing);
-        ASSERT_TRUE(outcome) << outcome.message.toStdString() << dm.db().lastError().toStdString();
+        ASSERT_TRUE(outcome) << outcome.failure().message.toStdString()
+                             << dm.db().lastError().toStdString();
         const Row r = row(3, 2);
         EXPECT_EQ(r.count, 1);
         EXPECT_EQ(r.order, orderBefore);
@@ -146,22 +147,22 @@ TEST_F(MembershipTest, SavingWritesTheMonthItsFirstDayAndTheStaffingFlag) {
         EXPECT_EQ(r.date.isNull(), !c.date.isValid());
         EXPECT_EQ(r.nobz, !c.inStaffing);
         const auto read = units::readMembership(dm.db(), 3, 2);
-        ASSERT_TRUE(read.has_value());
-        EXPECT_EQ(read->unitName, QStringLiteral("某市人民政府"));
-        EXPECT_EQ(read->entered, QString::fromUtf8(c.storedText));
-        EXPECT_EQ(read->inStaffing, c.inStaffing);
+        ASSERT_TRUE(read.ok() && read->has_value());
+        EXPECT_EQ((*read)->unitName, QStringLiteral("某市人民政府"));
+        EXPECT_EQ((*read)->entered, QString::fromUtf8(c.storedText));
+        EXPECT_EQ((*read)->inStaffing, c.inStaffing);
     }
 }
 
 TEST_F(MembershipTest, ANewMembershipComesLastInTheUnitOnce) {
     const int next = dm.NextMemberOrder(3).value();
     ASSERT_GT(next, 1);
-    EXPECT_FALSE(units::readMembership(dm.db(), 3, 1).has_value());
-    const units::Outcome first = units::saveMembership(dm, 3, 1, QStringLiteral("2020.01"), true);
+    EXPECT_FALSE(units::readMembership(dm.db(), 3, 1).value().has_value());
+    const auto first = units::saveMembership(dm, 3, 1, QStringLiteral("2020.01"), true);
     ASSERT_TRUE(first);
     EXPECT_EQ(row(3, 1).order, next);
     EXPECT_EQ(
-        first.id,
+        (*first),
         dm.db()
             .scalar(QStringLiteral("select CnID from tb_cadre_node where dwID=3 and ZwCadreID=1"))
             ->toInt());
@@ -185,10 +186,10 @@ TEST_F(MembershipTest, NoUnitOrABadMonthIsRefusedAndWritesNothing) {
         {3, "2012.07.01", units::kBadEntryMonth}, {4, "abc", units::kBadEntryMonth}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.entered);
-        const units::Outcome outcome =
+        const auto outcome =
             units::saveMembership(dm, c.unit, 1, QString::fromUtf8(c.entered), false);
         EXPECT_FALSE(outcome);
-        EXPECT_EQ(outcome.message, c.message);
+        EXPECT_EQ(outcome.failure().message, c.message);
     }
     EXPECT_EQ(memberships(), before);
 }

@@ -63,7 +63,7 @@ TEST_F(QuotaTest, HoldersAreTheActivePostsOfTheUnitWithExactlyThatName) {
         for (int i = 0; i < c.holders; ++i) {
             addPost(30 + i, 1, 16, post);
         }
-        EXPECT_EQ(units::countQuotaHolders(dm.db(), 16, post), c.holders);
+        EXPECT_EQ(units::countQuotaHolders(dm.db(), 16, post).value(), c.holders);
         exec(QStringLiteral("delete from tb_department_zs"));
         units::QuotaRow row;
         row.dwId = 16;
@@ -71,15 +71,16 @@ TEST_F(QuotaTest, HoldersAreTheActivePostsOfTheUnitWithExactlyThatName) {
         row.zwtype = QStringLiteral("正职");
         row.zwrs = c.quota;
         row.dqrs = 77;  // never trusted: saving recounts
-        const int id = units::saveQuotaRow(dm.db(), row);
-        ASSERT_GT(id, 0) << dm.db().lastError().toStdString();
-        const auto rows = units::loadQuotaRows(dm.db(), 16);
+        const Result<int> id = units::saveQuotaRow(dm.db(), row);
+        ASSERT_TRUE(id) << id.errorText().toStdString();
+        ASSERT_GT(*id, 0);
+        const auto rows = units::loadQuotaRows(dm.db(), 16).value();
         ASSERT_EQ(rows.size(), 1u);
         EXPECT_EQ(rows[0].dqrs, c.holders);
         EXPECT_EQ(TDataM::QuotaState(rows[0].dqrs, rows[0].zwrs), QString::fromUtf8(c.state));
     }
     // A unit being created has no holders.
-    EXPECT_EQ(units::countQuotaHolders(dm.db(), 0, post), 0);
+    EXPECT_EQ(units::countQuotaHolders(dm.db(), 0, post).value(), 0);
 }
 
 TEST_F(QuotaTest, RefreshingStoresTheRecountedHoldersOfEveryRowOfTheUnit) {
@@ -91,7 +92,7 @@ TEST_F(QuotaTest, RefreshingStoresTheRecountedHoldersOfEveryRowOfTheUnit) {
     addPost(41, 1, 16, QStringLiteral("乙"));
     addPost(42, 1, 16, QStringLiteral("乙"));
     ASSERT_TRUE(units::refreshQuotaCounts(dm.db(), 16)) << dm.db().lastError().toStdString();
-    const auto rows = units::loadQuotaRows(dm.db(), 16);
+    const auto rows = units::loadQuotaRows(dm.db(), 16).value();
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].zwmc, QStringLiteral("甲"));
     EXPECT_EQ(rows[0].dqrs, 1);
@@ -190,7 +191,7 @@ TEST_F(QuotaTest, PendingQuotaRowsAreAttachedToTheNewUnitOrDropped) {
         units::QuotaRow row;
         row.zwmc = QString::fromUtf8(name);
         row.zwrs = 1;
-        ASSERT_GT(units::saveQuotaRow(dm.db(), row), 0);
+        ASSERT_GT(units::saveQuotaRow(dm.db(), row).value(), 0);
     }
     EXPECT_EQ(count(QStringLiteral("tb_department_zs where DwID=0")), 2);
     ASSERT_TRUE(units::attachPendingQuotas(dm.db(), 16));
@@ -199,14 +200,14 @@ TEST_F(QuotaTest, PendingQuotaRowsAreAttachedToTheNewUnitOrDropped) {
 
     units::QuotaRow row;
     row.zwmc = QStringLiteral("丁");
-    ASSERT_GT(units::saveQuotaRow(dm.db(), row), 0);
+    ASSERT_GT(units::saveQuotaRow(dm.db(), row).value(), 0);
     ASSERT_TRUE(units::dropPendingQuotas(dm.db()));
     EXPECT_EQ(count(QStringLiteral("tb_department_zs where DwID=0")), 0);
     EXPECT_EQ(count(QStringLiteral("tb_department_zs")), 3);
 }
 
 TEST_F(QuotaTest, TheListsComeFromTheSettingsAndTheFixedIdentities) {
-    const QStringList categories = units::postCategories(dm.db());
+    const QStringList categories = units::postCategories(dm.db()).value();
     ASSERT_FALSE(categories.isEmpty());
     EXPECT_EQ(categories.first(), QStringLiteral("正职"));
     EXPECT_TRUE(categories.contains(QStringLiteral("副职")));

@@ -69,10 +69,10 @@ TEST_F(UnitNaturesTest, SavingAddsEditsAndRenamesAndRefusesEmptyOrTakenNames) {
                           {"园区管委会", "事业单位", units::kNatureExists}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const units::Outcome outcome = units::saveNature(dm.db(), QString::fromUtf8(c.original),
-                                                         QString::fromUtf8(c.name), {"主任"});
+        const auto outcome = units::saveNature(dm.db(), QString::fromUtf8(c.original),
+                                               QString::fromUtf8(c.name), {"主任"});
         EXPECT_FALSE(outcome);
-        EXPECT_EQ(outcome.message, c.message);
+        EXPECT_EQ(outcome.failure().message, c.message);
     }
     EXPECT_EQ(natures(), before);
 }
@@ -118,7 +118,7 @@ TEST_F(UnitNaturesTest, TheDialogChecksTheNaturesPostsAndWritesTheCheckedOnesInL
     }
     EXPECT_FALSE(expected.contains(QStringLiteral("秘书长")));
     EXPECT_TRUE(expected.contains(QStringLiteral("委员")));
-    EXPECT_EQ(units::naturePosts(dm.db(), QStringLiteral("党委班子")), expected);
+    EXPECT_EQ(units::naturePosts(dm.db(), QStringLiteral("党委班子")).value(), expected);
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
@@ -139,7 +139,7 @@ TEST_F(UnitNaturesTest, ANewNatureInTheDialogStartsBlankAndNeedsAName) {
     grid->item(0, 0)->setCheckState(Qt::Checked);
     dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    EXPECT_EQ(units::naturePosts(dm.db(), QStringLiteral("街道办事处")),
+    EXPECT_EQ(units::naturePosts(dm.db(), QStringLiteral("街道办事处")).value(),
               QStringList{grid->item(0, 1)->text()});
 }
 

@@ -11,7 +11,6 @@
 namespace {
 
 using unit_tree_test::UnitTreeTest;
-using units::Outcome;
 using units::UnitTree;
 
 class UnitRemovalTest : public UnitTreeTest {
@@ -72,9 +71,9 @@ TEST_F(UnitRemovalTest, DissolvingEndsTheCurrentPostsAndKeepsEveryPostAsHistory)
     for (const char* typed : {"2025-3", "2025.3", "2025.03"}) {
         SCOPED_TRACE(typed);
         db::Transaction undo(dm.db());
-        const Outcome removed =
+        const auto removed =
             tree.removeSubtree(3, UnitTree::Removal::Dissolve, QString::fromUtf8(typed));
-        ASSERT_TRUE(removed) << removed.message;
+        ASSERT_TRUE(removed) << removed.failure().message;
         expectSubtreeGone();
         EXPECT_EQ(count(QStringLiteral("tb_cadre_zw where dwID") + subtree), 0);
         const auto dissolved = dm.db().query(QStringLiteral(
@@ -110,9 +109,9 @@ TEST_F(UnitRemovalTest, CadresLeftWithoutAPostNoLongerNameTheDissolvedUnitsPosts
     const QString locked = text(12, "xrz");
     ASSERT_FALSE(text(11, "xrz").isEmpty());
     ASSERT_FALSE(locked.isEmpty());
-    const Outcome removed =
+    const auto removed =
         tree.removeSubtree(3, UnitTree::Removal::Dissolve, QStringLiteral("2025.03"));
-    ASSERT_TRUE(removed) << removed.message;
+    ASSERT_TRUE(removed) << removed.failure().message;
     for (const char* column : {"xrz", "allZwList", "allRzsjList"}) {
         EXPECT_EQ(text(11, column), QString()) << column;
     }
@@ -121,8 +120,8 @@ TEST_F(UnitRemovalTest, CadresLeftWithoutAPostNoLongerNameTheDissolvedUnitsPosts
 }
 
 TEST_F(UnitRemovalTest, DeletingRemovesThePostsToo) {
-    const Outcome removed = tree.removeSubtree(3, UnitTree::Removal::Delete, {});
-    ASSERT_TRUE(removed) << removed.message;
+    const auto removed = tree.removeSubtree(3, UnitTree::Removal::Delete, {});
+    ASSERT_TRUE(removed) << removed.failure().message;
     expectSubtreeGone();
     EXPECT_EQ(count(QStringLiteral("tb_cadre_zw")), postsElsewhere);
 }
@@ -131,9 +130,9 @@ TEST_F(UnitRemovalTest, AMonthTextThatIsNoYearAndMonthIsRefused) {
     const auto before = snapshot(QStringLiteral("tb_cadre_zw"));
     for (const char* bad :
          {"", "2012-13", "2012年7月", "2012-7-1", "2012-7' or 1=1", "12.07", "1899-12"}) {
-        const Outcome removed =
+        const auto removed =
             tree.removeSubtree(3, UnitTree::Removal::Dissolve, QString::fromUtf8(bad));
-        EXPECT_EQ(removed.message, units::kBadMonthText) << bad;
+        EXPECT_EQ(removed.failure().message, units::kBadMonthText) << bad;
     }
     EXPECT_EQ(count(QStringLiteral("tb_department")), 16);
     EXPECT_EQ(snapshot(QStringLiteral("tb_cadre_zw")), before);
@@ -165,9 +164,9 @@ TEST_F(UnitRemovalTest, ARemovalNeverTakesAUnitOutsideItsOwnSubtree) {
         const auto posts = snapshot(QStringLiteral("tb_cadre_zw"));
         const auto quotas = snapshot(QStringLiteral("tb_department_zs"));
         for (const auto how : {UnitTree::Removal::Delete, UnitTree::Removal::Dissolve}) {
-            const Outcome removed = tree.removeSubtree(c.removed, how, QStringLiteral("2012-7"));
+            const auto removed = tree.removeSubtree(c.removed, how, QStringLiteral("2012-7"));
             EXPECT_FALSE(removed);
-            EXPECT_EQ(removed.message, units::kIndexOutOfDate);
+            EXPECT_EQ(removed.failure().message, units::kIndexOutOfDate);
         }
         EXPECT_EQ(snapshot(QStringLiteral("tb_department")), units);
         EXPECT_EQ(snapshot(QStringLiteral("tb_cadre_node")), nodes);
@@ -178,15 +177,17 @@ TEST_F(UnitRemovalTest, ARemovalNeverTakesAUnitOutsideItsOwnSubtree) {
     // Once the indexes are rebuilt the removal goes ahead.
     exec(QStringLiteral("update tb_department set dwIndex='00201' where ID=11"));
     ASSERT_TRUE(tree.rebuildIndexes());
-    const Outcome removed = tree.removeSubtree(3, UnitTree::Removal::Delete, {});
-    ASSERT_TRUE(removed) << removed.message;
+    const auto removed = tree.removeSubtree(3, UnitTree::Removal::Delete, {});
+    ASSERT_TRUE(removed) << removed.failure().message;
     expectSubtreeGone();
 }
 
 TEST_F(UnitRemovalTest, AUnitWithoutAUsableIndexIsNeverTakenAsTheWholeTable) {
     exec(QStringLiteral("update tb_department set dwIndex='' where ID=3"));
-    EXPECT_EQ(tree.removeSubtree(3, UnitTree::Removal::Delete, {}).message, units::kIndexOutOfDate);
-    EXPECT_EQ(tree.removeSubtree(999, UnitTree::Removal::Delete, {}).message, units::kUnitMissing);
+    EXPECT_EQ(tree.removeSubtree(3, UnitTree::Removal::Delete, {}).failure().message,
+              units::kIndexOutOfDate);
+    EXPECT_EQ(tree.removeSubtree(999, UnitTree::Removal::Delete, {}).failure().message,
+              units::kUnitMissing);
     EXPECT_EQ(count(QStringLiteral("tb_department")), 16);
 }
 
@@ -195,10 +196,10 @@ TEST_F(UnitRemovalTest, AFailedDissolutionLeavesEverythingAsItWas) {
     const auto nodes = snapshot(QStringLiteral("tb_cadre_node"));
     const auto quotas = snapshot(QStringLiteral("tb_department_zs"));
     ASSERT_TRUE(exec(QStringLiteral("drop table tb_cadre_zw")));  // the fourth statement fails
-    const Outcome removed =
+    const auto removed =
         tree.removeSubtree(3, UnitTree::Removal::Dissolve, QStringLiteral("2012-7"));
     EXPECT_FALSE(removed);
-    EXPECT_FALSE(removed.message.isEmpty());
+    EXPECT_FALSE(removed.errorText().isEmpty());
     EXPECT_EQ(snapshot(QStringLiteral("tb_department")), units);
     EXPECT_EQ(snapshot(QStringLiteral("tb_cadre_node")), nodes);
     EXPECT_EQ(snapshot(QStringLiteral("tb_department_zs")), quotas);

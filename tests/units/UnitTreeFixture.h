@@ -20,7 +20,6 @@
 // to read, build and check trees.
 namespace unit_tree_test {
 
-using units::Outcome;
 using units::UnitFields;
 using units::UnitTree;
 

@@ -5,6 +5,7 @@
 #include <QVariant>
 
 #include "app/DataModule.h"
+#include "app/MessageService.h"
 #include "cadre/Photo.h"
 #include "cadre/ui/TPhotoForm.h"
 
@@ -20,7 +21,11 @@ QSize PhotoBox::sizeHint() const {
 }
 
 void PhotoBox::showCadre(TDataM& dm, int cadreId) {
-    setPhoto(cadre::readPhoto(dm, cadreId).value_or(QByteArray()));
+    const Result<QByteArray> stored = cadre::readPhoto(dm, cadreId);
+    if (!stored) {
+        app::showFailure(stored.failure());
+    }
+    setPhoto(stored ? *stored : QByteArray());
     const Result<QString> name = dm.CadreName(cadreId);
     cadreName_ = name ? *name : QString();
     modified_ = false;

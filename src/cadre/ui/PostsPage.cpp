@@ -269,7 +269,6 @@ void PostsPage::editPost(bool current, int zwId) {
     TRzForm dialog(dm_, cadreId_, this);
     dialog.setRecordWriter(writeRecord_);
     if (!dialog.startEdit(zwId)) {
-        app::showInformation(cadre::kPostGone);
         reload();
         return;
     }
@@ -315,12 +314,12 @@ void PostsPage::deleteClicked() {
         if (!app::confirmAction(cadre::kDeletePostQuestion)) {
             return;
         }
-        const units::Outcome deleted =
+        const Result<void> deleted =
             cadre::deletePost(dm_, cadreId_, id, tabs->currentIndex() == CurrentTab, writeRecord_);
         if (!deleted) {
-            units::showRefusal(deleted, dm_.db());
+            app::showFailure(deleted.failure());
         }
-        done = deleted.ok;
+        done = deleted.ok();
     }
     reload();
     if (done) {
@@ -342,13 +341,13 @@ void PostsPage::moveClicked(int step) {
     if (neighbour < 0 || neighbour >= grid->rowCount()) {
         return;
     }
-    const units::Outcome outcome = cadre::movePost(dm_, cadreId_, id, step, writeRecord_);
-    if (!outcome) {
-        units::showRefusal(outcome, dm_.db());
+    const Result<void> moved = cadre::movePost(dm_, cadreId_, id, step, writeRecord_);
+    if (!moved) {
+        app::showFailure(moved.failure());
     }
     reload();
     focusId(grid, id);
-    if (outcome) {
+    if (moved) {
         Q_EMIT postsChanged();
     }
 }

@@ -229,16 +229,16 @@ TCadreForm::TCadreForm(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
     connect(photo_, &PhotoBox::photoChanged, this, [this] { changed_ = true; });
     // A post change run from the posts page writes the current-post texts into the open
     // record, unless the record locks them.
-    posts_->setRecordWriter([this](const cadre::CurrentPostTexts& texts) {
+    posts_->setRecordWriter([this](const cadre::CurrentPostTexts& texts) -> Result<void> {
         const auto written = session_.writeCurrentPosts(texts, fields_->lockBox()->isChecked());
         if (!written) {
-            return false;
+            return written.failure();
         }
         fields_->update(*written);
         for (auto it = written->cbegin(); it != written->cend(); ++it) {
             loaded_.insert(it.key(), fields_->values().value(it.key()));
         }
-        return true;
+        return {};
     });
 
     // The lock of the current-post texts shows on the first page and on the posts page.
@@ -523,8 +523,9 @@ void TCadreForm::deleteCadre() {
     const int nextRow = row + 1 < lstCadres->rowCount() ? row + 1 : row - 1;
     const QTableWidgetItem* next = row >= 0 ? lstCadres->item(nextRow, 0) : nullptr;
     const int nextId = next != nullptr ? next->data(Qt::UserRole).toInt() : 0;
-    if (!cadre::DeleteCadre(dm_, session_.cadreId(), true, true, 0)) {
-        app::showError(dm_.db().lastError());
+    const Result<void> deleted = cadre::DeleteCadre(dm_, session_.cadreId(), true, true, 0);
+    if (!deleted) {
+        app::showFailure(deleted.failure());
         return;
     }
     changed_ = true;
@@ -649,9 +650,9 @@ void TCadreForm::moveInOrder() {
     }
     lastMovePosition_ = form.targetRow();
     const int id = item->data(Qt::UserRole).toInt();
-    const units::Outcome outcome = cadre::moveInGlobalOrder(dm_, id, lastMovePosition_);
-    if (!outcome) {
-        units::showRefusal(outcome, dm_.db());
+    const Result<int> moved = cadre::moveInGlobalOrder(dm_, id, lastMovePosition_);
+    if (!moved) {
+        app::showFailure(moved.failure());
     }
     fillList(id, Fallback::First);
     showListChoice();

@@ -90,14 +90,13 @@ void TPhotoForm::btnImportClick() {
     if (path.isEmpty()) {
         return;
     }
-    QString error;
-    const QImage picture = cadre::importPhotoFile(path, error);
-    if (picture.isNull()) {
-        app::showError(error);
+    const Result<QImage> picture = cadre::importPhotoFile(path);
+    if (!picture) {
+        app::showError(picture.errorText());
         return;
     }
     pictureReplaced_ = true;
-    showPicture(picture);
+    showPicture(*picture);
 }
 
 void TPhotoForm::btnExportClick() {
@@ -109,9 +108,9 @@ void TPhotoForm::btnExportClick() {
     if (path.isEmpty()) {
         return;
     }
-    QString error;
-    if (!cadre::exportPhoto(picture_, path, error)) {
-        app::showError(error);
+    const Result<void> exported = cadre::exportPhoto(picture_, path);
+    if (!exported) {
+        app::showError(exported.errorText());
     }
 }
 

@@ -105,11 +105,11 @@ TPlzwSetForm::TPlzwSetForm(TDataM& dm, int unitId, QWidget* parent)
     edtUnit->setObjectName(QStringLiteral("edtUnit"));
     edtUnit->setReadOnly(true);
     cbCategory->setObjectName(QStringLiteral("cbCategory"));
-    cbCategory->addItems(cadre::categoryChoices(dm.db(), unitId));
+    cbCategory->addItems(app::valueOrShown(cadre::categoryChoices(dm.db(), unitId)));
     cbCategory->setCurrentIndex(-1);
     cbPost->setObjectName(QStringLiteral("cbPost"));
     cbPost->setEditable(true);
-    cbPost->addItems(cadre::quotaPostNames(dm.db(), unitId));
+    cbPost->addItems(app::valueOrShown(cadre::quotaPostNames(dm.db(), unitId)));
     cbPost->setEditText(QString());
     spnQuota->setObjectName(QStringLiteral("spnQuota"));
     spnQuota->setRange(1, 9999);
@@ -300,19 +300,17 @@ void TPlzwSetForm::removePosts() {
 }
 
 void TPlzwSetForm::save() {
-    const cadre::CategoryOutcome outcome =
+    const QList<cadre::CategoryRow> lines = rows();
+    const Result<void> applied =
         cadre::applyCategory(dm_, unitId_, cbCategory->currentText(),
-                             cbPost->currentText().trimmed(), spnQuota->value(), rows());
-    if (!outcome) {
-        if (outcome.row >= 0) {
-            gridCadres->setCurrentCell(outcome.row, Post);
+                             cbPost->currentText().trimmed(), spnQuota->value(), lines);
+    if (!applied) {
+        if (const std::optional<int> row = cadre::rowWithoutPostName(lines);
+            row && applied.failure().message == cadre::kSetPostName) {
+            gridCadres->setCurrentCell(*row, Post);
             gridCadres->setFocus();
         }
-        if (outcome.message.isEmpty()) {
-            app::showError(dm_.db().lastError());
-        } else {
-            app::showInformation(outcome.message);
-        }
+        app::showFailure(applied.failure());
         return;
     }
     changed_ = true;

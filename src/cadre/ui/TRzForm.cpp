@@ -179,8 +179,9 @@ void TRzForm::startNew(bool current, int fixedUnitId, bool offerContinuous) {
 }
 
 bool TRzForm::startEdit(int zwId) {
-    const std::optional<cadre::PostInput> post = cadre::readPost(dm_.db(), cadreId_, zwId);
+    const Result<cadre::PostInput> post = cadre::readPost(dm_.db(), cadreId_, zwId);
     if (!post) {
+        app::showFailure(post.failure());
         return false;
     }
     zwId_ = zwId;
@@ -220,7 +221,8 @@ void TRzForm::fillPostNames() {
     const QString typed = cbPostName->currentText();
     cbPostName->clear();
     if (!chkHistoricalUnit->isChecked()) {
-        cbPostName->addItems(cadre::quotaPostNames(dm_.db(), unitPicker->unitId()));
+        cbPostName->addItems(
+            app::valueOrShown(cadre::quotaPostNames(dm_.db(), unitPicker->unitId())));
     }
     cbPostName->setEditText(typed);
 }

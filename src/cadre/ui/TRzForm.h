@@ -29,7 +29,7 @@ class TRzForm final : public QDialog {
     // A new post, current or former; `fixedUnitId` fixes the unit (0: the user picks it);
     // `offerContinuous` shows "连续添加".
     void startNew(bool current, int fixedUnitId, bool offerContinuous);
-    // Post `zwId` of the cadre; false when the cadre has no such post.
+    // Post `zwId` of the cadre; false, with the reason shown, when it cannot be read.
     bool startEdit(int zwId);
 
     // True once a post was saved in this dialog.

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/DataModule.h"
+#include "app/MessageService.h"
 #include "db/Database.h"
 #include "units/Membership.h"
 #include "units/ui/UnitPickerEdit.h"
@@ -55,19 +56,24 @@ void TAtDwForm::start(int cadreId, int unitId) {
     lblName->setText(name ? *name : QString());
     unitBox_->reload();
     unitBox_->setUnit(unitId);
-    const auto membership = units::readMembership(dm_.db(), unitId, cadreId);
-    edtEntered->setText(membership ? membership->entered : QString());
-    chkInStaffing->setChecked(membership ? membership->inStaffing : true);
+    const Result<std::optional<units::Membership>> membership =
+        units::readMembership(dm_.db(), unitId, cadreId);
+    if (!membership) {
+        app::showFailure(membership.failure());
+    }
+    const bool known = membership && membership->has_value();
+    edtEntered->setText(known ? (*membership)->entered : QString());
+    chkInStaffing->setChecked(known ? (*membership)->inStaffing : true);
     edtEntered->setFocus();
 }
 
 void TAtDwForm::btnOKClick() {
-    const units::Outcome outcome = units::saveMembership(
+    const Result<qint64> saved = units::saveMembership(
         dm_, unitBox_->unitId(), cadreId_, edtEntered->text(), chkInStaffing->isChecked());
-    if (!outcome) {
-        units::showRefusal(outcome, dm_.db());
+    if (!saved) {
+        app::showFailure(saved.failure());
         return;
     }
-    savedId_ = outcome.id;
+    savedId_ = *saved;
     accept();
 }

@@ -272,13 +272,14 @@ void TDepForm::move(bool up) {
     if (!chkAllowEdit->isChecked() || id == 0 || !savePending()) {
         return;
     }
-    const units::Outcome outcome = units::UnitTree(dm_).moveAmongSiblings(
+    const Result<bool> moved = units::UnitTree(dm_).moveAmongSiblings(
         id, up ? units::UnitTree::Direction::Up : units::UnitTree::Direction::Down);
-    if (!outcome) {
-        // An empty message: there is no sibling on that side, and nothing to do.
-        if (!outcome.message.isEmpty()) {
-            app::showInformation(outcome.message);
-        }
+    if (!moved) {
+        app::showFailure(moved.failure());
+        return;
+    }
+    // False: there is no sibling on that side, and nothing to do.
+    if (!*moved) {
         return;
     }
     changed_ = true;

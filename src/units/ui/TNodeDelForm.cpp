@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/DataModule.h"
+#include "app/MessageService.h"
 #include "units/UnitTree.h"
 #include "widgets/DialogParts.h"
 
@@ -56,10 +57,10 @@ TNodeDelForm::TNodeDelForm(TDataM& dm, int unitId, const QString& caption, QWidg
 void TNodeDelForm::cxButton1Click() {
     const auto how = rbDissolve->isChecked() ? units::UnitTree::Removal::Dissolve
                                              : units::UnitTree::Removal::Delete;
-    const units::Outcome outcome =
+    const Result<void> removed =
         units::UnitTree(dm_).removeSubtree(unitId_, how, cxTextEdit1->text());
-    if (!outcome) {
-        units::showRefusal(outcome, dm_.db());
+    if (!removed) {
+        app::showFailure(removed.failure());
         return;
     }
     accept();

@@ -53,7 +53,11 @@ TZsSetForm::TZsSetForm(TDataM& dm, int unitId, QWidget* parent)
 
     edtZwmc->setMaxLength(50);
     edtNote->setMaxLength(255);
-    cbZwType->addItems(units::postCategories(dm_.db()));
+    const Result<QStringList> categories = units::postCategories(dm_.db());
+    if (!categories) {
+        app::showFailure(categories.failure());
+    }
+    cbZwType->addItems(categories ? *categories : QStringList());
     seZwrs->setRange(kLeastQuota, kMostQuota);
     edtDqrs->setReadOnly(true);
     edtZk->setReadOnly(true);
@@ -100,7 +104,12 @@ void TZsSetForm::startAdding() {
 }
 
 bool TZsSetForm::startEditing(int zsId) {
-    for (const units::QuotaRow& row : units::loadQuotaRows(dm_.db(), unitId_)) {
+    const Result<std::vector<units::QuotaRow>> rows = units::loadQuotaRows(dm_.db(), unitId_);
+    if (!rows) {
+        app::showFailure(rows.failure());
+        return false;
+    }
+    for (const units::QuotaRow& row : *rows) {
         if (row.zsId != zsId) {
             continue;
         }
@@ -124,14 +133,14 @@ bool TZsSetForm::startEditing(int zsId) {
 }
 
 void TZsSetForm::recount() {
-    const int holders = units::countQuotaHolders(dm_.db(), unitId_, edtZwmc->text());
-    if (holders < 0) {
+    const Result<int> holders = units::countQuotaHolders(dm_.db(), unitId_, edtZwmc->text());
+    if (!holders) {
         edtDqrs->clear();
         edtZk->clear();
         return;
     }
-    edtDqrs->setText(QString::number(holders));
-    edtZk->setText(TDataM::QuotaState(holders, seZwrs->value()));
+    edtDqrs->setText(QString::number(*holders));
+    edtZk->setText(TDataM::QuotaState(*holders, seZwrs->value()));
 }
 
 void TZsSetForm::btnOKClick() {
@@ -148,11 +157,11 @@ void TZsSetForm::btnOKClick() {
     row.zwrs = seZwrs->value();
     row.note = edtNote->text();
     row.zzs = cbZzs->isChecked();
-    const int id = units::saveQuotaRow(dm_.db(), row);
-    if (id == 0) {
-        app::showError(dm_.db().lastError());
+    const Result<int> saved = units::saveQuotaRow(dm_.db(), row);
+    if (!saved) {
+        app::showFailure(saved.failure());
         return;
     }
-    savedId_ = id;
+    savedId_ = *saved;
     accept();
 }

@@ -89,7 +89,14 @@ void TZwjForm::startAdding() {
 void TZwjForm::startEditing(const QString& name) {
     originalName_ = name;
     edtName->setText(name);
-    const QStringList posts = name.isEmpty() ? QStringList() : units::naturePosts(dm_.db(), name);
+    QStringList posts;
+    if (!name.isEmpty()) {
+        const Result<QStringList> stored = units::naturePosts(dm_.db(), name);
+        if (!stored) {
+            app::showFailure(stored.failure());
+        }
+        posts = stored ? *stored : QStringList();
+    }
     for (int row = 0; row < gridPosts->rowCount(); ++row) {
         gridPosts->item(row, kCheckColumn)
             ->setCheckState(posts.contains(gridPosts->item(row, kNameColumn)->text())
@@ -110,10 +117,10 @@ QStringList TZwjForm::checkedPosts() const {
 }
 
 void TZwjForm::btnOKClick() {
-    const units::Outcome outcome =
+    const Result<void> saved =
         units::saveNature(dm_.db(), originalName_, edtName->text(), checkedPosts());
-    if (!outcome) {
-        units::showRefusal(outcome, dm_.db());
+    if (!saved) {
+        app::showFailure(saved.failure());
         return;
     }
     accept();

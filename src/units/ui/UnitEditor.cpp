@@ -328,17 +328,28 @@ bool UnitEditor::save() {
     // A new unit and the re-pointing of its quota rows are written together.
     db::Transaction transaction(dm_.db());
     units::UnitTree tree(dm_);
-    const units::Outcome outcome = adding_ ? tree.addUnit(fields) : tree.editUnit(unitId_, fields);
-    if (!outcome) {
-        units::showRefusal(outcome, dm_.db());
+    Result<int> saved = unitId_;
+    if (adding_) {
+        saved = tree.addUnit(fields);
+    } else if (const Result<void> edited = tree.editUnit(unitId_, fields); !edited) {
+        saved = edited.failure();
+    }
+    if (!saved) {
+        app::showFailure(saved.failure());
         return false;
     }
-    if ((adding_ && !units::attachPendingQuotas(dm_.db(), outcome.id)) || !transaction.commit()) {
+    const Result<void> attached =
+        adding_ ? units::attachPendingQuotas(dm_.db(), *saved) : Result<void>();
+    if (!attached) {
+        app::showFailure(attached.failure());
+        return false;
+    }
+    if (!transaction.commit()) {
         app::showError(dm_.db().lastError());
         return false;
     }
     adding_ = false;
-    unitId_ = outcome.id;
+    unitId_ = *saved;
     PageControl1->setTabEnabled(kStaffingTab, true);
     PageControl1->setTabEnabled(kHistoryTab, true);
     parentBox_->reload();
@@ -348,8 +359,11 @@ bool UnitEditor::save() {
 
 void UnitEditor::abandon() {
     // The quota rows of an abandoned creation go with it.
-    if (adding_ && !units::dropPendingQuotas(dm_.db())) {
-        app::showError(dm_.db().lastError());
+    if (adding_) {
+        const Result<void> dropped = units::dropPendingQuotas(dm_.db());
+        if (!dropped) {
+            app::showFailure(dropped.failure());
+        }
     }
 }
 
@@ -357,7 +371,7 @@ void UnitEditor::tabShown(int index) {
     if (index == kQuotaTab) {
         if (adding_ && !pendingCleared_) {
             // Rows left by a creation that never finished.
-            pendingCleared_ = units::dropPendingQuotas(dm_.db());
+            pendingCleared_ = units::dropPendingQuotas(dm_.db()).ok();
         }
         fillQuotas();
     } else if (index == kStaffingTab) {
@@ -383,10 +397,15 @@ void UnitEditor::fillHistory() {
 
 void UnitEditor::fillQuotas() {
     const int selected = gridZs->currentRow();
-    if (!units::refreshQuotaCounts(dm_.db(), unitId_)) {
-        app::showError(dm_.db().lastError());
+    const Result<void> refreshed = units::refreshQuotaCounts(dm_.db(), unitId_);
+    if (!refreshed) {
+        app::showFailure(refreshed.failure());
     }
-    const std::vector<units::QuotaRow> rows = units::loadQuotaRows(dm_.db(), unitId_);
+    const Result<std::vector<units::QuotaRow>> stored = units::loadQuotaRows(dm_.db(), unitId_);
+    if (!stored) {
+        app::showFailure(stored.failure());
+    }
+    const std::vector<units::QuotaRow> rows = stored ? *stored : std::vector<units::QuotaRow>();
     gridZs->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
         const units::QuotaRow& q = rows[static_cast<std::size_t>(r)];

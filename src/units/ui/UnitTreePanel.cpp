@@ -158,9 +158,9 @@ void UnitTreePanel::rebuildIndexes() {
         return;
     }
     const int current = tree_->currentUnitId();
-    const units::Outcome outcome = units::UnitTree(dm_).rebuildIndexes();
-    if (!outcome) {
-        app::showInformation(outcome.message);
+    const Result<void> rebuilt = units::UnitTree(dm_).rebuildIndexes();
+    if (!rebuilt) {
+        app::showFailure(rebuilt.failure());
     }
     tree_->reload();
     if (current != 0) {
