@@ -158,10 +158,10 @@ QString currentPostsStatement(int cadreId, int unitId, bool allUnits) {
     return statement + QStringLiteral(" order by zworder");
 }
 
-std::optional<QList<PostLine>> readPostLines(db::Database& db, const QString& statement) {
+Result<QList<PostLine>> readPostLines(db::Database& db, const QString& statement) {
     const auto rows = db.query(statement);
     if (!rows) {
-        return std::nullopt;
+        return Failure{{}, db.lastError()};
     }
     QList<PostLine> lines;
     lines.reserve(static_cast<qsizetype>(rows->rows.size()));
@@ -251,13 +251,13 @@ QString proposedPostName(const QString& unitName, const QString& category) {
     return {};
 }
 
-std::optional<CategoryDefaults> categoryDefaults(TDataM& dm, int unitId, const QString& category) {
+Result<CategoryDefaults> categoryDefaults(TDataM& dm, int unitId, const QString& category) {
     db::Database& db = dm.db();
     const auto row = quotaRowOf(db, unitId, category);
     const auto unit = db.query(QStringLiteral("select name,dwjc from tb_department where ID=") +
                                QString::number(unitId));
     if (!row || !unit) {
-        return std::nullopt;
+        return Failure{{}, dm.db().lastError()};
     }
     CategoryDefaults defaults{row->zwmc, std::max(row->zwrs, 1)};
     if (defaults.postName.isEmpty() && !unit->rows.empty()) {
@@ -303,11 +303,11 @@ QString categoryHoldersStatement(int unitId, const QString& category) {
            QStringLiteral(" order by tb_cadre_node.zworder");
 }
 
-std::optional<QList<CategoryRow>> readCategoryHolders(db::Database& db, int unitId,
-                                                      const QString& category) {
+Result<QList<CategoryRow>> readCategoryHolders(db::Database& db, int unitId,
+                                               const QString& category) {
     const auto rows = db.query(categoryHoldersStatement(unitId, category));
     if (!rows) {
-        return std::nullopt;
+        return Failure{{}, db.lastError()};
     }
     QList<CategoryRow> holders;
     for (const QVariantList& r : rows->rows) {
@@ -317,13 +317,13 @@ std::optional<QList<CategoryRow>> readCategoryHolders(db::Database& db, int unit
     return holders;
 }
 
-std::optional<QList<CategoryRow>> readUnitMembers(db::Database& db, int unitId) {
+Result<QList<CategoryRow>> readUnitMembers(db::Database& db, int unitId) {
     const auto rows = db.query(
         QStringLiteral("select a.CadreID,a.xm,a.xrz from tb_cadre as a inner join tb_cadre_node "
                        "as b on a.CadreID=b.ZwCadreID where b.dwID=") +
         QString::number(unitId) + QStringLiteral(" order by b.zwOrder"));
     if (!rows) {
-        return std::nullopt;
+        return Failure{{}, db.lastError()};
     }
     QList<CategoryRow> members;
     for (const QVariantList& r : rows->rows) {
@@ -405,14 +405,14 @@ Result<void> removeFromCategory(TDataM& dm, int unitId, int cadreId, const QStri
     return {};
 }
 
-std::optional<QList<int>> categoryPostIds(db::Database& db, int unitId, int cadreId,
-                                          const QString& category) {
+Result<QList<int>> categoryPostIds(db::Database& db, int unitId, int cadreId,
+                                   const QString& category) {
     const auto rows = db.query(
         QStringLiteral("select ZwID from tb_cadre_zw where dwid=") + QString::number(unitId) +
         QStringLiteral(" and status=1 and ZwCadreID=") + QString::number(cadreId) +
         QStringLiteral(" and zt=") + sql::quoted(category) + QStringLiteral(" order by zwOrder"));
     if (!rows) {
-        return std::nullopt;
+        return Failure{{}, db.lastError()};
     }
     QList<int> ids;
     for (const QVariantList& r : rows->rows) {

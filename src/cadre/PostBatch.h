@@ -33,7 +33,7 @@ struct PostLine {
 // the cadre's post order.
 QString currentPostsStatement(int cadreId, int unitId, bool allUnits);
 // The posts a statement of currentPostsStatement() lists; nullopt on a database failure.
-std::optional<QList<PostLine>> readPostLines(db::Database& db, const QString& statement);
+Result<QList<PostLine>> readPostLines(db::Database& db, const QString& statement);
 
 // The removal texts written into every removed post, where the post dialog shows them as
 // prompts to complete.
@@ -65,7 +65,7 @@ struct CategoryDefaults {
 };
 // Reads the quota row of (`unitId`, `category`). A post name is proposed from the unit's name
 // or, when that gives none, from its short name (dwjc). Nullopt on a database failure.
-std::optional<CategoryDefaults> categoryDefaults(TDataM& dm, int unitId, const QString& category);
+Result<CategoryDefaults> categoryDefaults(TDataM& dm, int unitId, const QString& category);
 
 // The categories offered for unit `unitId`: those of its quota rows in their order, followed by
 // the configured post categories (tb_general.zt) it has no quota row of.
@@ -83,11 +83,11 @@ struct CategoryRow {
 
 // The unit's members holding a current post of the category in the unit, in the unit's order.
 QString categoryHoldersStatement(int unitId, const QString& category);
-std::optional<QList<CategoryRow>> readCategoryHolders(db::Database& db, int unitId,
-                                                      const QString& category);
+Result<QList<CategoryRow>> readCategoryHolders(db::Database& db, int unitId,
+                                               const QString& category);
 
 // The members of unit `unitId` in the unit's order, with their current-post text as `post`.
-std::optional<QList<CategoryRow>> readUnitMembers(db::Database& db, int unitId);
+Result<QList<CategoryRow>> readUnitMembers(db::Database& db, int unitId);
 
 inline const QString kChooseCategory = QStringLiteral("请选择职务类别");
 inline const QString kSetPostName = QStringLiteral("请设置职务名称");
@@ -114,7 +114,7 @@ Result<void> applyCategory(TDataM& dm, int unitId, const QString& category, cons
 // Takes the cadre's current post `post` in the unit out of its category (the post stays).
 Result<void> removeFromCategory(TDataM& dm, int unitId, int cadreId, const QString& post);
 // The cadre's current posts of the category in the unit.
-std::optional<QList<int>> categoryPostIds(db::Database& db, int unitId, int cadreId,
-                                          const QString& category);
+Result<QList<int>> categoryPostIds(db::Database& db, int unitId, int cadreId,
+                                   const QString& category);
 
 }  // namespace cadre

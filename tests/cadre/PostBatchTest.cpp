@@ -130,7 +130,7 @@ TEST_F(PostBatchTest, TheListHoldsTheUnitsCurrentPostsOrAllOfThemInTheirOrder) {
         SCOPED_TRACE(c.what);
         const auto lines =
             cadre::readPostLines(db(), cadre::currentPostsStatement(5, c.unit, c.all));
-        ASSERT_TRUE(lines.has_value()) << db().lastError();
+        ASSERT_TRUE(lines.ok()) << db().lastError();
         QStringList posts;
         for (const cadre::PostLine& line : *lines) {
             posts << line.post;
@@ -378,7 +378,7 @@ TEST_F(PostBatchTest, CategoryDefaultsComeFromTheQuotaRowOrAreProposed) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const auto defaults = cadre::categoryDefaults(dm, c.unit, QString::fromUtf8(c.category));
-        ASSERT_TRUE(defaults.has_value()) << db().lastError();
+        ASSERT_TRUE(defaults.ok()) << db().lastError();
         EXPECT_EQ(defaults->postName, QString::fromUtf8(c.post));
         EXPECT_EQ(defaults->quota, c.quota);
     }
@@ -422,7 +422,7 @@ TEST_F(PostBatchTest, TheHoldersAreTheMembersWithACurrentPostOfTheCategory) {
     run(QStringLiteral("update tb_cadre_zw set status=2 where ZwCadreID=12 and dwID=3"));
     run(QStringLiteral("update tb_cadre_zw set zt='副职' where ZwCadreID=2 and dwID=1"));
     const auto holders = cadre::readCategoryHolders(db(), 3, QStringLiteral("副职"));
-    ASSERT_TRUE(holders.has_value()) << db().lastError();
+    ASSERT_TRUE(holders.ok()) << db().lastError();
     ASSERT_EQ(holders->size(), 2);
     EXPECT_EQ(holders->at(0).cadreId, 11);
     EXPECT_EQ(holders->at(0).post, QStringLiteral("常务副市长"));
@@ -433,22 +433,22 @@ TEST_F(PostBatchTest, TheHoldersAreTheMembersWithACurrentPostOfTheCategory) {
     // The category is a value, whatever it holds.
     run(QStringLiteral("update tb_cadre_zw set zt='正''职' where ZwCadreID=13 and dwID=3"));
     const auto quoted = cadre::readCategoryHolders(db(), 3, QStringLiteral("正'职"));
-    ASSERT_TRUE(quoted.has_value()) << db().lastError();
+    ASSERT_TRUE(quoted.ok()) << db().lastError();
     ASSERT_EQ(quoted->size(), 1);
     EXPECT_EQ(quoted->at(0).cadreId, 13);
     const auto injected = cadre::readCategoryHolders(db(), 3, QStringLiteral("x' or 'a'='a"));
-    ASSERT_TRUE(injected.has_value()) << db().lastError();
+    ASSERT_TRUE(injected.ok()) << db().lastError();
     EXPECT_TRUE(injected->isEmpty());
 
     const auto ids = cadre::categoryPostIds(db(), 3, 11, QStringLiteral("副职"));
-    ASSERT_TRUE(ids.has_value());
+    ASSERT_TRUE(ids.ok());
     EXPECT_EQ(*ids, QList<int>{postId(11, 3, QStringLiteral("常务副市长"))});
     EXPECT_TRUE(cadre::categoryPostIds(db(), 3, 12, QStringLiteral("副职"))->isEmpty());
 }
 
 TEST_F(PostBatchTest, TheUnitsMembersAreListedInTheirOrder) {
     const auto members = cadre::readUnitMembers(db(), 3);
-    ASSERT_TRUE(members.has_value()) << db().lastError();
+    ASSERT_TRUE(members.ok()) << db().lastError();
     QList<int> ids;
     for (const cadre::CategoryRow& m : *members) {
         ids << m.cadreId;

@@ -79,10 +79,10 @@ void PostCheckList::reload() {
     const auto lines =
         cadre::readPostLines(dm_.db(), cadre::currentPostsStatement(cadreId_, unitId_, allUnits));
     if (!lines) {
-        app::showError(dm_.db().lastError());
+        app::showFailure(lines.failure());
     }
     QList<cadre::PostLine> shown;
-    for (const cadre::PostLine& line : lines.value_or(QList<cadre::PostLine>())) {
+    for (const cadre::PostLine& line : lines ? *lines : QList<cadre::PostLine>()) {
         if (!only_ || only_->contains(line.zwId)) {
             shown << line;
         }

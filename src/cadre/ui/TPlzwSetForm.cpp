@@ -170,7 +170,7 @@ void TPlzwSetForm::chooseCategory() {
     const auto defaults = cadre::categoryDefaults(dm_, unitId_, category);
     const auto holders = cadre::readCategoryHolders(dm_.db(), unitId_, category);
     if (!defaults || !holders) {
-        app::showError(dm_.db().lastError());
+        app::showFailure(defaults ? holders.failure() : defaults.failure());
         return;
     }
     cbPost->setEditText(defaults->postName);
@@ -183,7 +183,7 @@ void TPlzwSetForm::chooseCategory() {
 void TPlzwSetForm::addFromUnit() {
     const auto members = cadre::readUnitMembers(dm_.db(), unitId_);
     if (!members) {
-        app::showError(dm_.db().lastError());
+        app::showFailure(members.failure());
         return;
     }
     addRows(pickMembers(this, *members));
@@ -265,11 +265,11 @@ void TPlzwSetForm::removePosts() {
     }
     const int cadreId = gridCadres->item(row, Id)->text().toInt();
     const QString category = cbCategory->currentText();
-    const auto posts = category.isEmpty()
-                           ? std::optional<QList<int>>(QList<int>())
+    const Result<QList<int>> posts =
+        category.isEmpty() ? Result<QList<int>>(QList<int>())
                            : cadre::categoryPostIds(dm_.db(), unitId_, cadreId, category);
     if (!posts) {
-        app::showError(dm_.db().lastError());
+        app::showFailure(posts.failure());
         return;
     }
     if (posts->isEmpty()) {
@@ -285,7 +285,10 @@ void TPlzwSetForm::removePosts() {
     // The cadre's stored rows whose post is no longer held leave the grid.
     const auto holders = cadre::readCategoryHolders(dm_.db(), unitId_, category);
     QSet<QString> held;
-    for (const cadre::CategoryRow& holder : holders.value_or(QList<cadre::CategoryRow>())) {
+    if (!holders) {
+        app::showFailure(holders.failure());
+    }
+    for (const cadre::CategoryRow& holder : holders ? *holders : QList<cadre::CategoryRow>()) {
         if (holder.cadreId == cadreId) {
             held.insert(holder.post);
         }
