@@ -10,24 +10,26 @@ namespace cadre {
 namespace {
 
 // The number of rows a select returns.
-std::optional<int> rowCount(db::Database& db, const QString& select) {
+Result<int> rowCount(db::Database& db, const QString& select) {
     const auto result = db.query(select);
     if (!result) {
-        return std::nullopt;
+        return Failure{{}, db.lastError()};
     }
     return static_cast<int>(result->rows.size());
 }
 
 }  // namespace
 
-std::optional<EntryCounts> countEntries(TDataM& dm) {
+Result<EntryCounts> countEntries(TDataM& dm) {
     db::Database& db = dm.db();
     const auto cadres = rowCount(db, QStringLiteral("select CadreID from tb_Cadre"));
     const auto units =
         rowCount(db, QStringLiteral("select ID from tb_department where isdep=true"));
     const auto posts = rowCount(db, QStringLiteral("select ZwID from tb_cadre_zw"));
-    if (!cadres || !units || !posts) {
-        return std::nullopt;
+    for (const Result<int>* count : {&cadres, &units, &posts}) {
+        if (!*count) {
+            return count->failure();
+        }
     }
     return EntryCounts{*cadres, *units, *posts};
 }
@@ -35,16 +37,11 @@ std::optional<EntryCounts> countEntries(TDataM& dm) {
 EntryStatistics::EntryStatistics(TDataM& dm, const EntryCounts& counts)
     : counts_(counts), history_(dm.db()) {}
 
-bool EntryStatistics::fail(const QString& message) {
-    lastError_ = message;
-    return false;
-}
-
-bool EntryStatistics::openHistory() {
+Result<void> EntryStatistics::openHistory() {
     if (!history_.open(QStringLiteral("select * from tb_totalInfor"))) {
-        return fail(history_.lastError());
+        return Failure{{}, history_.lastError()};
     }
-    return true;
+    return {};
 }
 
 EntrySnapshot EntryStatistics::snapshot(int row) {
@@ -59,12 +56,15 @@ EntrySnapshot EntryStatistics::snapshot(int row) {
     return s;
 }
 
-bool EntryStatistics::save(const QDateTime& at) {
+Result<void> EntryStatistics::save(const QDateTime& at) {
     if (saved_) {
-        return fail(QStringLiteral("本次已经保存过统计信息。"));
+        return Failure{QStringLiteral("本次已经保存过统计信息。"), {}};
     }
-    if (!history_.isOpen() && !openHistory()) {
-        return false;
+    if (!history_.isOpen()) {
+        const Result<void> opened = openHistory();
+        if (!opened) {
+            return opened;
+        }
     }
     const bool written = history_.append() && history_.setValue(QStringLiteral("LogTime"), at) &&
                          history_.setValue(QStringLiteral("cadreNum"), counts_.cadres) &&
@@ -72,21 +72,22 @@ bool EntryStatistics::save(const QDateTime& at) {
                          history_.setValue(QStringLiteral("zwNum"), counts_.posts) &&
                          history_.post();
     if (!written) {
+        const QString error = history_.lastError();
         history_.cancel();
-        return fail(history_.lastError());
+        return Failure{{}, error};
     }
     saved_ = true;
-    return true;
+    return {};
 }
 
-bool EntryStatistics::removeSnapshot(int row) {
+Result<void> EntryStatistics::removeSnapshot(int row) {
     if (!history_.moveTo(row)) {
-        return fail(QStringLiteral("请先在表格中选择要删除的项."));
+        return Failure{QStringLiteral("请先在表格中选择要删除的项."), {}};
     }
     if (!history_.remove()) {
-        return fail(history_.lastError());
+        return Failure{{}, history_.lastError()};
     }
-    return true;
+    return {};
 }
 
 }  // namespace cadre

@@ -2,9 +2,9 @@
 
 #include <QDateTime>
 #include <QString>
-#include <optional>
 
 #include "db/Dataset.h"
+#include "db/Result.h"
 
 class TDataM;
 
@@ -20,8 +20,8 @@ struct EntryCounts {
     friend bool operator==(const EntryCounts&, const EntryCounts&) = default;
 };
 
-// The three counts of the working database; nullopt when the database fails.
-std::optional<EntryCounts> countEntries(TDataM& dm);
+// The three counts of the working database.
+Result<EntryCounts> countEntries(TDataM& dm);
 
 // One saved snapshot.
 struct EntrySnapshot {
@@ -38,7 +38,7 @@ class EntryStatistics {
     const EntryCounts& counts() const { return counts_; }
 
     // Reads the saved snapshots ("select * from tb_totalInfor"), in the order they were saved.
-    bool openHistory();
+    Result<void> openHistory();
     int historyCount() const { return history_.recordCount(); }
     EntrySnapshot snapshot(int row);
 
@@ -46,19 +46,14 @@ class EntryStatistics {
     bool canSave() const { return !saved_; }
     // Appends the counts as a snapshot taken at `at`; refused once a snapshot of this opening is
     // saved. The new row joins the history.
-    bool save(const QDateTime& at);
+    Result<void> save(const QDateTime& at);
     // Deletes the snapshot at history row `row`.
-    bool removeSnapshot(int row);
-
-    QString lastError() const { return lastError_; }
+    Result<void> removeSnapshot(int row);
 
   private:
-    bool fail(const QString& message);
-
     EntryCounts counts_;
     db::Dataset history_;
     bool saved_ = false;
-    QString lastError_;
 };
 
 }  // namespace cadre

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <set>
 
+#include "cadre/CadreRecord.h"
 #include "db/Database.h"
 #include "text/MonthText.h"
 #include "text/ResumeWrap.h"
@@ -224,13 +225,16 @@ CadreSummary cadreSummaryFrom(const std::function<QVariant(const QString&)>& fie
     return cadre;
 }
 
-std::optional<CadreSummary> readCadreSummary(db::Database& db, int cadreId) {
+Result<CadreSummary> readCadreSummary(db::Database& db, int cadreId) {
     const auto result = db.query(
         QStringLiteral("select xm,xb,mz,csnyStr,csny,jgsheng,zzmm,rdsjStr,rdsj,gzsjStr,gzsj,"
                        "qrzxl,qrzxxzy,qrzxw,zzxl,zzxxzy,zzxw,xrz from tb_cadre where CadreID=") +
         QString::number(cadreId));
-    if (!result || result->rows.empty()) {
-        return std::nullopt;
+    if (!result) {
+        return Failure{{}, db.lastError()};
+    }
+    if (result->rows.empty()) {
+        return Failure{kCadreMissing, {}};
     }
     const QVariantList& row = result->rows.front();
     return cadreSummaryFrom([&](const QString& column) {

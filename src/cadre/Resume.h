@@ -4,8 +4,9 @@
 #include <QString>
 #include <QVariant>
 #include <functional>
-#include <optional>
 #include <vector>
+
+#include "db/Result.h"
 
 namespace db {
 class Database;
@@ -98,8 +99,8 @@ struct CadreSummary {
 // editor's open record, a query row).
 CadreSummary cadreSummaryFrom(const std::function<QVariant(const QString&)>& field);
 
-// The stored record of cadre `cadreId`; nullopt when there is none or on a database failure.
-std::optional<CadreSummary> readCadreSummary(db::Database& db, int cadreId);
+// The stored record of cadre `cadreId`; kCadreMissing when there is none.
+Result<CadreSummary> readCadreSummary(db::Database& db, int cadreId);
 
 // A school-and-major text as the summary shows it: trimmed; "无" is nothing; otherwise without
 // any half-width or full-width blank, LF or CR.

@@ -27,7 +27,7 @@ constexpr qreal kResumeLineHeight = kResumePointSize * 25.4 / 72 * 1.6;
 
 Result<ResumePrintData> readResumePrintData(TDataM& dm, int cadreId) {
     db::Database& db = dm.db();
-    const std::optional<CadreSummary> summary = readCadreSummary(db, cadreId);
+    const Result<CadreSummary> summary = readCadreSummary(db, cadreId);
     const Result<QVariant> resume =
         db.scalar(QStringLiteral("select gzjl from tb_cadre where CadreID=?"), {cadreId});
     const Result<QByteArray> photo = readPhoto(dm, cadreId);

@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "CadreData.h"
+#include "cadre/CadreRecord.h"
 #include "cadre/Resume.h"
 #include "support/QtPrinters.h"
 #include "text/MonthText.h"
@@ -430,7 +431,7 @@ TEST(CleanedSchoolText, Cases) {
 
 TEST_F(ResumeOfStoredCadres, SummaryOfAStoredCadre) {
     const auto summary = cadre::readCadreSummary(db(), 2);
-    ASSERT_TRUE(summary.has_value());
+    ASSERT_TRUE(summary.ok());
     EXPECT_EQ(summary->csnyStr, QStringLiteral("1971.12"));
     EXPECT_EQ(summary->csny.month(), 12);
     // The sample cadre's in-service school and education are both filled: the full-time
@@ -439,7 +440,7 @@ TEST_F(ResumeOfStoredCadres, SummaryOfAStoredCadre) {
               QStringLiteral("何国，男，汉族，1971年12月生，湖北武汉人，1991年7月加入中国共产党，"
                              "1993年7月参加工作，中央党校研究生院经济管理专业毕业，研究生学历。"
                              "现任中共某市委员会副书记，某市人民政府市长。"));
-    EXPECT_FALSE(cadre::readCadreSummary(db(), 999999).has_value());
+    EXPECT_EQ(cadre::readCadreSummary(db(), 999999).failure().message, cadre::kCadreMissing);
 }
 
 }  // namespace

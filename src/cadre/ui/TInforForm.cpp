@@ -15,11 +15,7 @@ namespace {
 
 // The counts of `dm`; a database failure is reported and the counts show as zero.
 cadre::EntryCounts countsOf(TDataM& dm) {
-    if (const auto counts = cadre::countEntries(dm)) {
-        return *counts;
-    }
-    app::showError(dm.db().lastError());
-    return {};
+    return app::valueOrShown(cadre::countEntries(dm));
 }
 
 QLabel* valueLabel(const char* objectName, int value) {
@@ -76,10 +72,10 @@ TInforForm::TInforForm(TDataM& dm, QWidget* parent)
 
     pnlHistory->hide();
     btnDelete->hide();
-    if (statistics_.openHistory()) {
+    if (const Result<void> opened = statistics_.openHistory(); opened) {
         fillHistory();
     } else {
-        app::showError(statistics_.lastError());
+        app::showFailure(opened.failure());
     }
 
     connect(btnSave, &QPushButton::clicked, this, &TInforForm::btnSaveClick);
@@ -103,8 +99,8 @@ void TInforForm::fillHistory() {
 }
 
 void TInforForm::btnSaveClick() {
-    if (!statistics_.save(QDateTime::currentDateTime())) {
-        app::showError(statistics_.lastError());
+    if (const Result<void> saved = statistics_.save(QDateTime::currentDateTime()); !saved) {
+        app::showFailure(saved.failure());
         return;
     }
     btnSave->setEnabled(false);
@@ -127,8 +123,8 @@ void TInforForm::btnDeleteClick() {
         return;
     }
     const int row = selected.front()->row();
-    if (!statistics_.removeSnapshot(row)) {
-        app::showError(statistics_.lastError());
+    if (const Result<void> removed = statistics_.removeSnapshot(row); !removed) {
+        app::showFailure(removed.failure());
         return;
     }
     fillHistory();
