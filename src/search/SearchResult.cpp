@@ -1,5 +1,6 @@
 #include "search/SearchResult.h"
 
+#include <QRegularExpression>
 #include <memory>
 
 #include "db/Database.h"
@@ -227,6 +228,21 @@ QString existenceAnswer(const QString& name, const QStringList& found) {
     }
     return QStringLiteral("干部“") + name.trimmed() +
            QStringLiteral("”已存在，共%1人：\n").arg(found.size()) + found.join(u'\n');
+}
+
+bool cadreMatches(const QString& name, const QString& py, const QString& typed) {
+    QString wanted = typed;
+    wanted.remove(u' ');
+    if (wanted.isEmpty()) {
+        return false;
+    }
+    static const QRegularExpression letters(QStringLiteral("^[A-Za-z]+$"));
+    if (letters.match(wanted).hasMatch()) {
+        return py.startsWith(wanted, Qt::CaseInsensitive);
+    }
+    QString stored = name;
+    stored.remove(u' ');
+    return stored.contains(wanted);
 }
 
 }  // namespace search

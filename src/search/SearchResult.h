@@ -66,4 +66,9 @@ Result<QStringList> cadresNamed(db::Database& db, const QString& name);
 // The answer shown for the check.
 QString existenceAnswer(const QString& name, const QStringList& found);
 
+// "定位干部": whether a cadre named `name` with pinyin initials `py` is the one looked for with
+// `typed`: letters only match the start of the initials, any other text a part of the name
+// (blanks ignored).
+bool cadreMatches(const QString& name, const QString& py, const QString& typed);
+
 }  // namespace search

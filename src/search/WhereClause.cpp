@@ -487,4 +487,16 @@ Result<QString> whereClause(db::Database& db, const SearchConditions& conditions
     return QString(QStringLiteral(" where ") + conditionsText);
 }
 
+Result<QList<int>> unitsMatching(db::Database& db, const QString& unitWhere) {
+    const auto rows = db.query(QStringLiteral("select ID from tb_department ") + unitWhere);
+    if (!rows) {
+        return Failure{{}, db.lastError()};
+    }
+    QList<int> ids;
+    for (const QVariantList& row : rows->rows) {
+        ids << row.value(0).toInt();
+    }
+    return ids;
+}
+
 }  // namespace search

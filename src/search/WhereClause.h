@@ -139,4 +139,8 @@ Result<QString> whereClause(db::Database& db, const SearchConditions& conditions
 Result<QString> ageCondition(int relation, const QString& from, const QString& to,
                              const QDate& reference);
 
+// The units that the unit filter's clause `unitWhere` (" where ..." over tb_department, or empty
+// for every unit) selects, for checking them on the tab "当前所在单位".
+Result<QList<int>> unitsMatching(db::Database& db, const QString& unitWhere);
+
 }  // namespace search
