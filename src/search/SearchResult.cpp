@@ -43,23 +43,48 @@ Result<void> assignSortKeys(db::Database& db) {
         return largest.failure();
     }
     const QString prefix = largest->isValid() ? largest->toString() + u'-' : QString();
-    const auto rows = db.query(QStringLiteral("select tord from tb_tcid where (isnull(tords") +
-                               kSql.NullTail + QStringLiteral(" or tords='') order by tord"));
-    if (!rows) {
+    const QString keyless =
+        QStringLiteral(" where (isnull(tords") + kSql.NullTail + QStringLiteral(" or tords='')");
+    const auto span =
+        db.query(QStringLiteral("select count(*),min(tord),max(tord) from tb_tcid") + keyless);
+    if (!span) {
         return Failure{{}, db.lastError()};
     }
-    const std::unique_ptr<db::SqlStatement> update =
-        db.prepare(QStringLiteral("update tb_tcid set tords=? where tord=?"));
-    if (!update) {
-        return Failure{{}, db.lastError()};
+    const qint64 count = span->rows.front().value(0).toLongLong();
+    const qint64 first = span->rows.front().value(1).toLongLong();
+    const qint64 last = span->rows.front().value(2).toLongLong();
+    if (count == 0) {
+        return {};
     }
-    const int count = static_cast<int>(rows->rows.size());
-    for (int i = 0; i < count; ++i) {
-        update->reset();
-        if (!update->bind({QString(prefix + sortNumber(i + 1, count)),
-                           rows->rows[static_cast<size_t>(i)].value(0)}) ||
-            update->step() == db::SqlStatement::Step::Error) {
-            return Failure{{}, update->errorText()};
+    const int width = static_cast<int>(sortNumber(1, static_cast<int>(count)).size());
+    if (last - first + 1 == count) {
+        // The rows of one batch follow each other in insertion order: the running number is
+        // the distance from the first, and one statement writes every key.
+        if (!db.exec(QStringLiteral("update tb_tcid set tords=") + sql::quoted(prefix) +
+                     QStringLiteral(" & Right(") + sql::quoted(QString(width, u'0')) +
+                     QStringLiteral(" & (tord-") + QString::number(first) + QStringLiteral("+1),") +
+                     QString::number(width) + u')' + keyless)) {
+            return Failure{{}, db.lastError()};
+        }
+    } else {
+        const auto rows = db.query(QStringLiteral("select tord from tb_tcid") + keyless +
+                                   QStringLiteral(" order by tord"));
+        if (!rows) {
+            return Failure{{}, db.lastError()};
+        }
+        const std::unique_ptr<db::SqlStatement> update =
+            db.prepare(QStringLiteral("update tb_tcid set tords=? where tord=?"));
+        if (!update) {
+            return Failure{{}, db.lastError()};
+        }
+        for (size_t i = 0; i < rows->rows.size(); ++i) {
+            update->reset();
+            if (!update->bind(
+                    {QString(prefix + sortNumber(static_cast<int>(i) + 1, static_cast<int>(count))),
+                     rows->rows[i].value(0)}) ||
+                update->step() == db::SqlStatement::Step::Error) {
+                return Failure{{}, update->errorText()};
+            }
         }
     }
     if (!transaction.commit()) {

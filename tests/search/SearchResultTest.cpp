@@ -72,6 +72,17 @@ TEST_F(SearchResultTest, ASecondBatchListsAfterTheFirstWithKeysBelowItsLastKey) 
     EXPECT_EQ(resultNames().mid(50), (QStringList{"某51", "某52", "某53"}));
 }
 
+TEST_F(SearchResultTest, KeysFollowInsertionOrderAlsoWhenTheRowsAreNotNeighbours) {
+    // Rows of one batch that do not follow each other (a row between them was removed).
+    exec(QStringLiteral("insert into tb_tcid (tcid,tord) values (3,10),(1,12),(5,17)"));
+    ASSERT_TRUE(search::assignSortKeys(dm.db()));
+    EXPECT_EQ(resultNames(), (QStringList{"李四", "张三", "周华"}));
+    EXPECT_EQ(resultKeys(), (QStringList{"00001", "00002", "00003"}));
+    exec(QStringLiteral("insert into tb_tcid (tcid,tord) values (2,18),(4,19)"));
+    ASSERT_TRUE(search::assignSortKeys(dm.db()));
+    EXPECT_EQ(resultKeys().mid(3), (QStringList{"00003-00001", "00003-00002"}));
+}
+
 TEST(SortNumber, PadsToFiveDigitsOrAsManyAsTheBatchNeeds) {
     EXPECT_EQ(search::sortNumber(7, 53), QStringLiteral("00007"));
     EXPECT_EQ(search::sortNumber(99999, 99999), QStringLiteral("99999"));
