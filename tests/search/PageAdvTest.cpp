@@ -18,6 +18,7 @@
 
 #include "SearchFixture.h"
 #include "cadre/PickLists.h"
+#include "cadre/ui/TCadreForm.h"
 #include "cadre/ui/TMdForm.h"
 #include "cadre/ui/TQueryForm1.h"
 #include "main/ui/CadreListModel.h"
@@ -245,6 +246,25 @@ TEST_F(PageAdvTest, LocatingACadreAndTheExistenceCheck) {
     ASSERT_EQ(messages.texts().size(), 3);
     EXPECT_TRUE(messages.texts()[1].startsWith(QStringLiteral("干部“李四”已存在，共1人")));
     EXPECT_EQ(messages.texts()[2], QStringLiteral("干部“李五”不存在。"));
+}
+
+TEST_F(PageAdvTest, TheSelectedCadreOpensInTheEditor) {
+    ASSERT_TRUE(search::runSearch(dm.db(), search::SearchMode::Replace, {}));
+    page->reload();
+    page->action("actAdvDetail")->trigger();
+    EXPECT_EQ(messages.texts(), QStringList{PageAdv::kSelectRow});
+    ASSERT_TRUE(page->selectRow(2));
+    int opened = 0;
+    {
+        ModalAnswer<TCadreForm> answer([&opened](TCadreForm* editor) {
+            opened = editor->lastCadreId();
+            editor->reject();
+        });
+        page->action("actAdvDetail")->trigger();
+        ASSERT_TRUE(answer.seen());
+    }
+    EXPECT_EQ(opened, 3);
+    EXPECT_EQ(page->selectedRow(), 2);
 }
 
 TEST_F(PageAdvTest, UnbuiltEntriesArePresentAndDisabled) {
