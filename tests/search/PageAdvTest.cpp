@@ -35,6 +35,8 @@
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
+#include "units/ui/TQueryDwForm.h"
+#include "units/ui/TSelectedDwForm.h"
 #include "widgets/TMoveLineForm.h"
 
 namespace {
@@ -246,6 +248,29 @@ TEST_F(PageAdvTest, LocatingACadreAndTheExistenceCheck) {
     ASSERT_EQ(messages.texts().size(), 3);
     EXPECT_TRUE(messages.texts()[1].startsWith(QStringLiteral("干部“李四”已存在，共1人")));
     EXPECT_EQ(messages.texts()[2], QStringLiteral("干部“李五”不存在。"));
+}
+
+TEST_F(PageAdvTest, TheUnitFilterChecksUnitsThatRestrictTheSearch) {
+    exec(QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,zwOrder) values (3,8,1)"));
+    search([this](TQueryAdvForm* form) {
+        ModalAnswer<TQueryDwForm> filter([](TQueryDwForm* dialog) {
+            child<QLineEdit>(dialog, "cxTextEdit1")->setText(QStringLiteral("组织部"));
+            child<QPushButton>(dialog, "cxButton1")->click();
+        });
+        child<QPushButton>(form, "btnFilterUnits")->click();
+        ASSERT_TRUE(filter.seen());
+        EXPECT_EQ(messages.texts(), QStringList{TQueryAdvForm::foundUnitsMessage(1)});
+        EXPECT_EQ(child<QLabel>(form, "lblUnitCount")->text(), QStringLiteral("当前共选中单位：1"));
+        ModalAnswer<TSelectedDwForm> selected([](TSelectedDwForm* dialog) {
+            EXPECT_EQ(child<QListWidget>(dialog, "lstUnits")->count(), 1);
+            child<QPushButton>(dialog, "btnOK")->click();
+        });
+        child<QPushButton>(form, "btnSelectedUnits")->click();
+        ASSERT_TRUE(selected.seen());
+        EXPECT_EQ(form->checkedUnits(), QList<int>{8});
+    });
+    EXPECT_EQ(shown(), QStringList{"李四"});
+    EXPECT_EQ(page->searchedUnits(), QList<int>{8});
 }
 
 TEST_F(PageAdvTest, TheSelectedCadreOpensInTheEditor) {
