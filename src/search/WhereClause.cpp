@@ -1,6 +1,7 @@
 #include "search/WhereClause.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "db/Database.h"
 #include "db/SqlText.h"
@@ -83,7 +84,7 @@ class Builder {
   public:
     explicit Builder(db::Database& db) : db_(db) {}
 
-    QString text;
+    QString clause;
     std::optional<Failure> failure;
 
     bool failed() const { return failure.has_value(); }
@@ -140,7 +141,7 @@ bool lettersOnly(const QString& text) {
 }
 
 void addBasic(Builder& b, const BasicConditions& c, const QDate& today) {
-    QString& w = b.text;
+    QString& w = b.clause;
     if (c.status >= 0) {
         w += QStringLiteral(" (classid=") + QString::number(c.status) + QStringLiteral(") and ");
     }
@@ -283,7 +284,7 @@ void addBasic(Builder& b, const BasicConditions& c, const QDate& today) {
 }
 
 void addAssessment(Builder& b, const AssessmentConditions& c) {
-    QString& w = b.text;
+    QString& w = b.clause;
     if (!c.grade.isEmpty()) {
         if (c.allYears) {
             w += QStringLiteral(" (cadreid in (select cid from tb_kc where kcjl=") +
@@ -356,10 +357,10 @@ void addPosts(Builder& b, const PostConditions& c) {
         if (!c.postUnits.isEmpty()) {
             posts += QStringLiteral(" x.dwid in (") + idList(c.postUnits) + u')';
         }
-        b.text += QStringLiteral(
-                      "(cadreid in (SELECT x.ZwCadreID FROM tb_cadre_zw x LEFT OUTER JOIN "
-                      "tb_department_zs y ON x.zwmc = y.zwmc AND x.dwID = y.DwID where ") +
-                  cutTrailingAnd(posts) + QStringLiteral(")) and ");
+        b.clause += QStringLiteral(
+                        "(cadreid in (SELECT x.ZwCadreID FROM tb_cadre_zw x LEFT OUTER JOIN "
+                        "tb_department_zs y ON x.zwmc = y.zwmc AND x.dwID = y.DwID where ") +
+                    cutTrailingAnd(posts) + QStringLiteral(")) and ");
     }
 
     QString entered;
@@ -376,8 +377,8 @@ void addPosts(Builder& b, const PostConditions& c) {
         if (!c.enteredUnits.isEmpty()) {
             entered += QStringLiteral(" dwid in (") + idList(c.enteredUnits) + u')';
         }
-        b.text += QStringLiteral("(cadreid in (select zwcadreid from tb_cadre_node where ") +
-                  cutTrailingAnd(entered) + QStringLiteral(")) and");
+        b.clause += QStringLiteral("(cadreid in (select zwcadreid from tb_cadre_node where ") +
+                    cutTrailingAnd(entered) + QStringLiteral(")) and");
     }
 }
 
@@ -410,7 +411,7 @@ void addTraining(Builder& b, const TrainingConditions& c) {
                               ? QString()
                               : QStringLiteral(" where ") + cutTrailingAnd(training) + u' ';
     // Both tables' rows count: UNION ALL keeps two equal rows of the two tables.
-    b.text +=
+    b.clause +=
         QStringLiteral(
             "(cadreid in (SELECT CadreID FROM (SELECT CadreID, SUM(pxks) AS zks "
             "FROM (SELECT id, CadreID, pxks FROM tb_pxCadre AS a INNER JOIN "
@@ -473,14 +474,14 @@ Result<QString> whereClause(db::Database& db, const SearchConditions& conditions
     addPosts(b, conditions.posts);
     addTraining(b, conditions.training);
     if (!conditions.units.isEmpty()) {
-        b.text +=
+        b.clause +=
             QStringLiteral("(CadreID in (select ZwCadreID from tb_cadre_node where dwID in (") +
             idList(conditions.units) + QStringLiteral("))) and");
     }
     if (b.failure) {
         return *b.failure;
     }
-    const QString conditionsText = cutTrailingAnd(b.text);
+    const QString conditionsText = cutTrailingAnd(b.clause);
     if (conditionsText.trimmed().isEmpty()) {
         return QString();
     }

@@ -22,6 +22,7 @@
 #include "cadre/ui/TMdForm.h"
 #include "cadre/ui/TQueryForm1.h"
 #include "main/ui/CadreListModel.h"
+#include "main/ui/PageDw.h"
 #include "main/ui/TMainForm.h"
 #include "search/ResultSort.h"
 #include "search/SearchResult.h"
@@ -59,7 +60,7 @@ class PageAdvTest : public SearchFixture {
         }
         return names;
     }
-    QString heading() const { return child<QLabel>(*page, "lblHeading")->text(); }
+    QString heading() const { return child<QLabel>(*page, "lblAdvHeading")->text(); }
     QString logText() const { return page->log()->text(); }
     // Runs "按条件查找干部", answering the mode dialog with `mode` (when it comes) and filling
     // the search dialog with `fill` before OK.
@@ -277,7 +278,7 @@ TEST_F(PageAdvTest, TheSelectedCadreOpensInTheEditor) {
     ASSERT_TRUE(search::runSearch(dm.db(), search::SearchMode::Replace, {}));
     page->reload();
     page->action("actAdvDetail")->trigger();
-    EXPECT_EQ(messages.texts(), QStringList{PageAdv::kSelectRow});
+    EXPECT_EQ(messages.texts(), QStringList{PageDw::kSelectToView});
     ASSERT_TRUE(page->selectRow(2));
     int opened = 0;
     {

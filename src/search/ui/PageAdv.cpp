@@ -26,6 +26,7 @@
 #include "cadre/ui/TQueryForm1.h"
 #include "db/Database.h"
 #include "main/ui/CadreListModel.h"
+#include "main/ui/PageDw.h"
 #include "search/ResultSort.h"
 #include "search/SearchResult.h"
 #include "search/ui/TQueryAdvForm.h"
@@ -35,7 +36,6 @@
 #include "widgets/GridExport.h"
 #include "widgets/TMoveLineForm.h"
 
-const QString PageAdv::kSelectRow = QStringLiteral("请先在表格中选择要操作的干部。");
 const QString PageAdv::kNotFound = QStringLiteral("没有找到符合条件的干部。");
 const QString PageAdv::kCheckHint = QStringLiteral("<输入干部信息后回车，可检查干部是否存在>");
 
@@ -72,7 +72,7 @@ PageAdv::PageAdv(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
       model_(new CadreListModel(this)),
       log_(new TQueryLogForm(this)) {
     setObjectName(QStringLiteral("PageAdv"));
-    lblHeading->setObjectName(QStringLiteral("lblHeading"));
+    lblHeading->setObjectName(QStringLiteral("lblAdvHeading"));
     edtCheck->setObjectName(QStringLiteral("edtCheck"));
     edtCheck->setText(kCheckHint);
     edtCheck->installEventFilter(new HintFilter(edtCheck));
@@ -304,7 +304,7 @@ void PageAdv::removeSelected() {
         rows << index.row();
     }
     if (rows.isEmpty()) {
-        app::showInformation(kSelectRow);
+        app::showInformation(PageDw::kSelectToDelete);
         return;
     }
     std::sort(rows.begin(), rows.end());
@@ -367,7 +367,7 @@ void PageAdv::locateCadre() {
 void PageAdv::openCadre() {
     const int cadreId = selectedCadre();
     if (cadreId == 0) {
-        app::showInformation(kSelectRow);
+        app::showInformation(PageDw::kSelectToView);
         return;
     }
     TCadreForm editor(dm_, lists_, this);
@@ -384,7 +384,7 @@ void PageAdv::openCadre() {
 void PageAdv::swapWithNeighbour(int step) {
     const int row = selectedRow();
     if (row < 0) {
-        app::showInformation(kSelectRow);
+        app::showInformation(PageDw::kSelectToMove);
         return;
     }
     const int neighbour = row + step;
@@ -411,7 +411,7 @@ void PageAdv::moveDown() {
 void PageAdv::moveToRow() {
     const int row = selectedRow();
     if (row < 0) {
-        app::showInformation(kSelectRow);
+        app::showInformation(PageDw::kSelectToMove);
         return;
     }
     TMoveLineForm form(model_->rowCount(), this);

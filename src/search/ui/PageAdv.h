@@ -63,7 +63,6 @@ class PageAdv final : public QWidget {
     // (search::cadreMatches) and selects it; false when none does.
     bool findNext(const QString& typed, bool down);
 
-    static const QString kSelectRow;
     static const QString kNotFound;
     static const QString kCheckHint;
 
