@@ -382,11 +382,13 @@ void PageAdv::openCadre() {
 }
 
 void PageAdv::swapWithNeighbour(int step) {
-    const int row = selectedRow();
-    if (row < 0) {
+    if (selectedRow() < 0) {
         app::showInformation(PageDw::kSelectToMove);
         return;
     }
+    // The neighbour is the one in key order: a column sort is cleared first.
+    showResult(selectedCadre(), selectedRow());
+    const int row = selectedRow();
     const int neighbour = row + step;
     if (neighbour < 0 || neighbour >= model_->rowCount()) {
         return;
