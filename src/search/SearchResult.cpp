@@ -178,7 +178,7 @@ Result<void> clearResult(db::Database& db) {
     return run(db, kSql.SqlDeleteHead + QStringLiteral(" from tb_tcid"));
 }
 
-db::PagedRows::Query resultQuery(const QDate& ageToday) {
+db::PagedRows::Query resultQuery(const QDate& ageToday, bool withUnit) {
     db::PagedRows::Query query;
     query.columns =
         QStringLiteral(
@@ -188,6 +188,11 @@ db::PagedRows::Query resultQuery(const QDate& ageToday) {
             "zzxxzy,gzjl,xrz,nrz,nmz,jcNote,khNote,rmNote,res5,res6,res7,res8,address,tel,tel2,"
             "zjType,zjh,tords,") +
         sql::Fragments::forDay(ageToday).SqlAgeColumn;
+    if (withUnit) {
+        query.columns += QStringLiteral(
+            ",(select top 1 d.name from tb_cadre_node as y inner join tb_department as d on "
+            "y.dwID=d.ID where y.ZwCadreID=a.tcid order by d.dwIndex desc,y.zwOrder desc) as name");
+    }
     query.from =
         QStringLiteral("from tb_tcid as a left outer join tb_Cadre as b on b.cadreid=a.tcid");
     query.keys = {QStringLiteral("tcid"), QStringLiteral("CadreID")};

@@ -50,8 +50,10 @@ Result<void> removeCadres(db::Database& db, const QList<int>& cadreIds);
 Result<void> clearResult(db::Database& db);
 
 // The result as the grid reads it, ordered by the sort keys; ages count to `ageToday`. The keys
-// are tcid and CadreID (the same cadre).
-db::PagedRows::Query resultQuery(const QDate& ageToday);
+// are tcid and CadreID (the same cadre). `withUnit` adds the column "name": the unit of the
+// cadre's membership that comes last by unit index and order (the one that places the cadre
+// when the result is sorted by unit).
+db::PagedRows::Query resultQuery(const QDate& ageToday, bool withUnit = false);
 
 // The log lines of the operations.
 QString searchLogLine(int count, int before);  // 当前结果共<n>人，本次查询符合再查询条件<n−P>人

@@ -372,7 +372,17 @@ TEST(PageAdvInMainWindow, TheAnalysisItemShowsTheResultAndTheMenusSortIt) {
     EXPECT_TRUE(child<QAction>(form, "actSortCombined")->isEnabled());
     EXPECT_TRUE(child<QAction>(form, "actSortByUnit")->isEnabled());
     child<QAction>(form, "actSortByUnit")->trigger();
-    EXPECT_EQ(form.searchResult()->rowCount(), 60);
+    PageAdv* page = form.searchResult();
+    EXPECT_EQ(page->rowCount(), 60);
+    // The unit column shows, with the unit each cadre is placed by.
+    const int unitColumn = CadreListModel::columnOf("name");
+    EXPECT_FALSE(page->grid()->isColumnHidden(unitColumn));
+    const QString firstUnit = page->model()->index(0, unitColumn).data().toString();
+    const QString lastUnit = page->model()->index(59, unitColumn).data().toString();
+    EXPECT_FALSE(firstUnit.isEmpty());
+    EXPECT_NE(firstUnit, lastUnit);
+    page->action("actAdvSortDefault")->trigger();
+    EXPECT_TRUE(page->grid()->isColumnHidden(unitColumn));
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'\n');
 }
 

@@ -219,11 +219,13 @@ void PageAdv::reload() {
     showResult(selectedCadre(), selectedRow());
 }
 
-void PageAdv::showResult(int cadreId, int fallbackRow) {
+void PageAdv::showResult(int cadreId, int fallbackRow, bool withUnit) {
     // The result's own order is that of its keys: any column sort is cleared.
     grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     model_->sort(-1);
-    const Result<void> loaded = model_->load(dm_.db(), search::resultQuery(QDate::currentDate()));
+    const Result<void> loaded =
+        model_->load(dm_.db(), search::resultQuery(QDate::currentDate(), withUnit));
+    grid_->setColumnHidden(CadreListModel::columnOf("name"), !withUnit);
     if (!loaded) {
         app::showFailure(loaded.failure());
     }
@@ -481,7 +483,7 @@ void PageAdv::sortByUnit() {
         return;
     }
     const app::ProgressScope wait(kShowing);
-    showResult(selectedCadre(), 0);
+    showResult(selectedCadre(), 0, true);
 }
 
 void PageAdv::exportExcel() {

@@ -70,8 +70,9 @@ class PageAdv final : public QWidget {
     QAction* addAction(const char* name, const QString& caption, void (PageAdv::*slot)());
     QAction* addIdleAction(const char* name, const QString& caption);
     void buildToolBar();
-    // Reads the result in key order and selects the row of `cadreId` (or `fallbackRow`).
-    void showResult(int cadreId, int fallbackRow);
+    // Reads the result in key order and selects the row of `cadreId` (or `fallbackRow`); with
+    // `withUnit` the unit column shows each cadre's unit.
+    void showResult(int cadreId, int fallbackRow, bool withUnit = false);
     int selectedCadre() const;
     void swapWithNeighbour(int step);
     void logLine(const QString& line);
