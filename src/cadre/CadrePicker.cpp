@@ -1,9 +1,11 @@
 #include "cadre/CadrePicker.h"
 
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "db/Database.h"
 #include "db/SqlText.h"
+#include "text/PersonName.h"
 
 namespace cadre {
 
@@ -31,6 +33,56 @@ QString pickByUnitStatement(int classId, int unitId) {
            QString::number(classId) + QStringLiteral(" and dwid=") + unit +
            QStringLiteral(" and cadreid in (select zwcadreid from tb_cadre_node where dwid=") +
            unit + QStringLiteral(") order by zwOrder");
+}
+
+QString pickByConditionStatement(const QString& where) {
+    return QStringLiteral("select CadreID,checked,xm,xb,zwjb,xrz from tb_cadre ") + where +
+           QStringLiteral(" order by gbOrd");
+}
+
+QString pickWithoutUnitStatement() {
+    return QStringLiteral(
+        "select CadreID,checked,xm,xb,zwjb,xrz from tb_cadre where CadreID not in (select "
+        "ZwCadreID from tb_cadre_node) order by py");
+}
+
+QStringList namesOfList(const QString& typed) {
+    static const QRegularExpression separators(QStringLiteral("[\\r\\n,，;；、]+"));
+    QStringList names;
+    for (const QString& piece : typed.split(separators, Qt::SkipEmptyParts)) {
+        const QString name = text::normalizeName(piece);
+        if (!name.isEmpty() && !names.contains(name)) {
+            names << name;
+        }
+    }
+    return names;
+}
+
+QString pickByNamesStatement(const QStringList& names) {
+    QStringList quoted;
+    for (const QString& name : names) {
+        quoted << sql::quoted(name);
+    }
+    return QStringLiteral(
+               "select CadreID,checked,xm,xb,zwjb,xrz,A3827 from tb_cadre where xm in (") +
+           (quoted.isEmpty() ? QStringLiteral("''") : quoted.join(u',')) +
+           QStringLiteral(") order by py");
+}
+
+QString nameListReport(int listed, const QList<PickedCadre>& found) {
+    QString report = QStringLiteral("搜索名单共%1人，找到%2人").arg(listed).arg(found.size());
+    QStringList shared;
+    for (const PickedCadre& c : found) {
+        const auto bearers = std::count_if(found.cbegin(), found.cend(),
+                                           [&c](const PickedCadre& o) { return o.name == c.name; });
+        if (bearers > 1 && !shared.contains(c.name)) {
+            shared << c.name;
+        }
+    }
+    if (!shared.isEmpty()) {
+        report += QStringLiteral("，重名：") + shared.join(QStringLiteral("、"));
+    }
+    return report;
 }
 
 QList<PickedCadre> readPickList(db::Database& db, const QString& statement, bool* ok) {

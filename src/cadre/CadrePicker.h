@@ -25,6 +25,19 @@ QString pickByInfoStatement(int classId, const QString& text);
 // "按所在单位": the members of unit `unitId` in library `classId`, in the unit's order.
 QString pickByUnitStatement(int classId, int unitId);
 
+// "高级筛选": the cadres that the search's where-clause `where` selects, in global order.
+QString pickByConditionStatement(const QString& where);
+// Cadres in no unit, by pinyin initials.
+QString pickWithoutUnitStatement();
+// The names of a typed name list (one a line, or separated by commas, semicolons or "、"), each
+// in its stored form (text::normalizeName), without repeats.
+QStringList namesOfList(const QString& typed);
+// The cadres bearing one of `names` (stored forms), by pinyin initials; every cadre with none.
+QString pickByNamesStatement(const QStringList& names);
+// "搜索名单共<n>人，找到<m>人" for a list of `listed` names and the cadres `found`, followed by
+// "，重名：" and the names that several found cadres share.
+QString nameListReport(int listed, const QList<PickedCadre>& found);
+
 // The cadres a picker statement lists (none, with *ok false, when the statement fails).
 QList<PickedCadre> readPickList(db::Database& db, const QString& statement, bool* ok = nullptr);
 

@@ -8,6 +8,14 @@ QString quoted(const QString& value) {
     return u'\'' + text + u'\'';
 }
 
+QString likePattern(const QString& before, const QString& text, const QString& after) {
+    QString literal = text;
+    literal.replace(u'\\', QStringLiteral("\\\\"));
+    literal.replace(u'%', QStringLiteral("\\%"));
+    literal.replace(u'_', QStringLiteral("\\_"));
+    return quoted(before + literal + after) + QStringLiteral(" escape '\\'");
+}
+
 QString dateLiteral(const QDate& date) {
     return u'#' + date.toString(QStringLiteral("yyyy-MM-dd")) + u'#';
 }

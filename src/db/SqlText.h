@@ -10,6 +10,11 @@ namespace sql {
 // 'value' with every quote doubled: the value can never change the shape of the statement.
 QString quoted(const QString& value);
 
+// A like pattern of literal `text` between the wildcards `before` and `after` ("%" or empty),
+// quoted, with its escape clause: "'%50\%%' escape '\'". A "%" or "_" typed by the user
+// matches itself, not any text.
+QString likePattern(const QString& before, const QString& text, const QString& after);
+
 // A date literal between the date quotes: #yyyy-mm-dd#.
 QString dateLiteral(const QDate& date);
 

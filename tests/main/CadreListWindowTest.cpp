@@ -397,7 +397,7 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
         {"actDbSettings", true},     {"actQuit", true},           {"actUnitLibrary", true},
         {"actRebuildIndex", true},   {"actDuplicateNames", true}, {"actCadreLibrary", true},
         {"actAddPost", true},        {"actRemovePost", true},     {"actBatchEdit", false},
-        {"actSortByUnit", false},    {"actLrmImport", false},     {"actSend", false},
+        {"actSortByUnit", true},     {"actLrmImport", false},     {"actSend", false},
         {"actReceive", false},       {"actHandheld", false},      {"actManagers", false},
         {"actBackup", false},        {"actTemplates", false},     {"actReminders", false},
         {"actStandardCheck", false}, {"actExcelImport", false},   {"actWordImport", false}};

@@ -1,6 +1,7 @@
 #include "cadre/ui/TQueryForm1.h"
 
 #include <QButtonGroup>
+#include <QDate>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -15,7 +16,10 @@
 
 #include "app/DataModule.h"
 #include "app/MessageService.h"
+#include "cadre/PickLists.h"
+#include "cadre/ui/TMdForm.h"
 #include "db/Database.h"
+#include "search/ui/TQueryAdvForm.h"
 #include "units/ui/UnitPickerEdit.h"
 #include "widgets/DialogParts.h"
 
@@ -57,6 +61,9 @@ TQueryForm1::TQueryForm1(TDataM& dm, int classId, QWidget* parent)
       classId_(classId),
       rbByInfo(new QRadioButton(QStringLiteral("按干部信息"))),
       rbByUnit(new QRadioButton(QStringLiteral("按所在单位"))),
+      rbByRoster(new QRadioButton(QStringLiteral("按名册"))),
+      rbByNames(new QRadioButton(QStringLiteral("按名单"))),
+      rbNoUnit(new QRadioButton(QStringLiteral("不在任何单位的干部"))),
       modePages(new QStackedWidget),
       edtText(new QLineEdit),
       btnShowAll(widgets::namedButton("btnShowAll", QStringLiteral("全显"))),
@@ -71,21 +78,30 @@ TQueryForm1::TQueryForm1(TDataM& dm, int classId, QWidget* parent)
     setWindowTitle(QStringLiteral("选择干部"));
     rbByInfo->setObjectName(QStringLiteral("rbByInfo"));
     rbByUnit->setObjectName(QStringLiteral("rbByUnit"));
+    rbByRoster->setObjectName(QStringLiteral("rbByRoster"));
+    rbByNames->setObjectName(QStringLiteral("rbByNames"));
+    rbNoUnit->setObjectName(QStringLiteral("rbNoUnit"));
+    // Rosters come with their own subsystem.
+    rbByRoster->setEnabled(false);
     edtText->setObjectName(QStringLiteral("edtText"));
     edtText->setPlaceholderText(QStringLiteral("输入姓名或拼音首字母"));
-    // The condition dialog of the search is not part of the program yet.
-    btnAdvanced->setEnabled(false);
     unitBox_->setDatabase(&dm_.db());
     unitBox_->reload();
 
     auto* modes = new QButtonGroup(this);
     modes->addButton(rbByInfo, 0);
     modes->addButton(rbByUnit, 1);
+    modes->addButton(rbByRoster, 2);
+    modes->addButton(rbByNames, 3);
+    modes->addButton(rbNoUnit, 4);
     rbByInfo->setChecked(true);
     auto* modeBox = new QGroupBox(QStringLiteral("初选方式"));
     auto* modeRow = new QHBoxLayout(modeBox);
     modeRow->addWidget(rbByInfo);
     modeRow->addWidget(rbByUnit);
+    modeRow->addWidget(rbByRoster);
+    modeRow->addWidget(rbByNames);
+    modeRow->addWidget(rbNoUnit);
     modeRow->addStretch();
 
     auto* infoPage = new QWidget;
@@ -124,10 +140,20 @@ TQueryForm1::TQueryForm1(TDataM& dm, int classId, QWidget* parent)
     layout->addLayout(widgets::rightAlignedRow({btnOK, btnCancel}));
     resize(760, 520);
 
-    connect(modes, &QButtonGroup::idClicked, modePages, &QStackedWidget::setCurrentIndex);
+    connect(modes, &QButtonGroup::idClicked, this, [this](int id) {
+        // The name list and the cadres in no unit list at once; the other ways have their boxes.
+        if (id == 3) {
+            searchByNameList();
+        } else if (id == 4) {
+            showCadresWithoutUnit();
+        } else {
+            modePages->setCurrentIndex(id);
+        }
+    });
     connect(edtText, &QLineEdit::textChanged, this,
             [this](const QString& text) { searchByInfo(text.trimmed()); });
     connect(btnShowAll, &QPushButton::clicked, this, [this] { searchByInfo({}); });
+    connect(btnAdvanced, &QPushButton::clicked, this, &TQueryForm1::searchByConditions);
     connect(unitBox_, &UnitPickerEdit::unitChanged, this, &TQueryForm1::searchByUnit);
     connect(btnRight, &QPushButton::clicked, this, &TQueryForm1::moveRight);
     connect(gridCandidates, &QTableWidget::cellDoubleClicked, this, [this] { moveRight(); });
@@ -159,6 +185,30 @@ void TQueryForm1::searchByUnit(int unitId) {
         return;
     }
     showCandidates(cadre::pickByUnitStatement(classId_, unitId));
+}
+
+void TQueryForm1::searchByConditions() {
+    const cadre::PickLists lists = cadre::loadPickLists(dm_.db());
+    TQueryAdvForm form(dm_, lists, QDate::currentDate(), this);
+    if (form.exec() != QDialog::Accepted) {
+        return;
+    }
+    showCandidates(cadre::pickByConditionStatement(form.where()));
+    app::showInformation(QStringLiteral("共找到%1人").arg(candidates_.size()));
+}
+
+void TQueryForm1::searchByNameList() {
+    TMdForm form(this);
+    if (form.exec() != QDialog::Accepted) {
+        return;
+    }
+    const QStringList names = cadre::namesOfList(form.names());
+    showCandidates(cadre::pickByNamesStatement(names));
+    app::showInformation(cadre::nameListReport(static_cast<int>(names.size()), candidates_));
+}
+
+void TQueryForm1::showCadresWithoutUnit() {
+    showCandidates(cadre::pickWithoutUnitStatement());
 }
 
 void TQueryForm1::showCandidates(const QString& statement) {

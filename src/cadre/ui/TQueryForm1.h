@@ -13,9 +13,11 @@ class QTableWidget;
 class TDataM;
 class UnitPickerEdit;
 
-// "选择干部": cadres are found in the left list "初选结果" (by name or pinyin initials, or as the
-// members of a unit) and moved with ">" into the final list "最终结果" on the right, which is
-// kept in tb_querytemp. The final list starts empty; after "确 定" the caller reads it.
+// "选择干部": cadres are found in the left list "初选结果" (by name or pinyin initials, by the
+// search's conditions, as the members of a unit, by a typed name list, or as the cadres in no
+// unit; by roster once rosters exist) and moved with ">" into the final list "最终结果" on the
+// right, which is kept in tb_querytemp. The final list starts empty; after "确 定" the caller reads
+// it.
 class TQueryForm1 final : public QDialog {
     Q_OBJECT
 
@@ -31,6 +33,9 @@ class TQueryForm1 final : public QDialog {
   private:
     void searchByInfo(const QString& text);
     void searchByUnit(int unitId);
+    void searchByConditions();
+    void searchByNameList();
+    void showCadresWithoutUnit();
     void showCandidates(const QString& statement);
     void moveRight();
     void showPicked();
@@ -41,6 +46,9 @@ class TQueryForm1 final : public QDialog {
     QList<cadre::PickedCadre> picked_;
     QRadioButton* rbByInfo;
     QRadioButton* rbByUnit;
+    QRadioButton* rbByRoster;
+    QRadioButton* rbByNames;
+    QRadioButton* rbNoUnit;
     QStackedWidget* modePages;
     QLineEdit* edtText;
     QPushButton* btnShowAll;

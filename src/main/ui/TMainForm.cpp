@@ -30,6 +30,7 @@
 #include "main/GridLayoutStore.h"
 #include "main/ui/CadreListModel.h"
 #include "main/ui/PageDw.h"
+#include "search/ui/PageAdv.h"
 #include "units/ui/UnitTreePanel.h"
 #include "units/ui/UnitTreeWidget.h"
 #include "widgets/ElidedLabel.h"
@@ -62,7 +63,8 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
       unitPanel_(new UnitTreePanel(dm, NavBar)),
       lstAnalysis(new QListWidget(this)),
       PageControl(new QStackedWidget(this)),
-      pageDw_(new PageDw(dm, pickLists_, this)) {
+      pageDw_(new PageDw(dm, pickLists_, this)),
+      pageAdv_(new PageAdv(dm, pickLists_, this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("干部管理系统"));
     // A deep data folder is cut short rather than widening the window.
@@ -102,7 +104,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     PageControl->addWidget(makePlaceholderPage("PageMc", QStringLiteral("名册管理")));
     PageControl->addWidget(makePlaceholderPage("PagePx", QStringLiteral("干部培训")));
     PageControl->addWidget(makePlaceholderPage("PageZs", QStringLiteral("单位岗位职数分析")));
-    PageControl->addWidget(makePlaceholderPage("PageAdv", QStringLiteral("干部统计分析")));
+    PageControl->addWidget(pageAdv_);
     PageControl->addWidget(makePlaceholderPage("PageChart", QStringLiteral("图表")));
     auto* splitter = new QSplitter(this);
     splitter->addWidget(NavBar);
@@ -126,7 +128,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     connect(NavBar, &QToolBox::currentChanged, this, &TMainForm::groupChanged);
     connect(lstAnalysis, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (item != nullptr && NavBar->currentWidget() == lstAnalysis) {
-            PageControl->setCurrentIndex(item->data(Qt::UserRole).toInt());
+            showPage(item->data(Qt::UserRole).toInt());
         }
     });
     connect(pageDw_, &PageDw::cadresChanged, this, &TMainForm::showCadreCount);
@@ -191,6 +193,13 @@ void TMainForm::wireCommands() {
     enableListCommand("actRemovePost", &PageDw::removePosts);
     enableListCommand("actDeletePost", &PageDw::deletePosts);
     enableListCommand("actJoinWithPosts", &PageDw::setPostsByCategory);
+    const auto enableResultCommand = [this](const char* name, void (PageAdv::*slot)()) {
+        QAction* action = menus_[name];
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, pageAdv_, slot);
+    };
+    enableResultCommand("actSortCombined", &PageAdv::sortCombined);
+    enableResultCommand("actSortByUnit", &PageAdv::sortByUnit);
     QAction* rebuild = menus_["actRebuildIndex"];
     rebuild->setEnabled(true);
     connect(rebuild, &QAction::triggered, unitPanel_, &UnitTreePanel::rebuildIndexes);
@@ -235,9 +244,17 @@ void TMainForm::groupChanged(int index) {
             break;
         default:
             if (const QListWidgetItem* item = lstAnalysis->currentItem()) {
-                PageControl->setCurrentIndex(item->data(Qt::UserRole).toInt());
+                showPage(item->data(Qt::UserRole).toInt());
             }
             break;
+    }
+}
+
+void TMainForm::showPage(int index) {
+    PageControl->setCurrentIndex(index);
+    // The search result may have changed through other pages' commands (a removed cadre).
+    if (index == PageAdvIndex) {
+        pageAdv_->reload();
     }
 }
 

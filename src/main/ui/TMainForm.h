@@ -6,6 +6,7 @@
 #include "cadre/PickLists.h"
 #include "main/ui/MainMenus.h"
 
+class PageAdv;
 class PageDw;
 class QLabel;
 class QListWidget;
@@ -33,6 +34,7 @@ class TMainForm final : public QMainWindow {
     const QString& currentUnitName() const { return currentUnitName_; }
 
     PageDw* cadreList() const { return pageDw_; }
+    PageAdv* searchResult() const { return pageAdv_; }
     // The lists of the editing controls, read on first show.
     const cadre::PickLists& pickLists() const { return pickLists_; }
     // Whether the layout is saved on exit, and whether post texts are locked (read on first
@@ -68,6 +70,7 @@ class TMainForm final : public QMainWindow {
     void openDatabaseSettings();
     void unitSelected(int id, const QString& name, bool isDep);
     void groupChanged(int index);
+    void showPage(int index);
     void showCadreCount();
     void runStartDuties();
     void restoreLayout();
@@ -88,6 +91,7 @@ class TMainForm final : public QMainWindow {
     QListWidget* lstAnalysis;
     QStackedWidget* PageControl;
     PageDw* pageDw_;
+    PageAdv* pageAdv_;
     MainMenus menus_;
     int currentUnitId_ = 0;
     QString currentUnitName_;
