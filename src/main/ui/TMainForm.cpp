@@ -334,13 +334,12 @@ void TMainForm::runAutoBackup() {
         !app::confirmAction(exchange::kAskBackup)) {
         return;
     }
-    exchange::BackupOutcome outcome;
-    {
+    const Result<exchange::AutoBackupDone> outcome = [&] {
         const app::ProgressScope wait(exchange::kBackingUp);
-        outcome = exchange::runAutoBackup(dm_, today);
-    }
+        return exchange::runAutoBackup(dm_, today);
+    }();
     if (!outcome) {
-        app::showError(outcome.message);
+        app::showFailure(outcome.failure());
     }
 }
 
