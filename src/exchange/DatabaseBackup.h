@@ -62,6 +62,9 @@ Result<void> backupDatabase(db::Database& db, const QString& target);
 // program's. The file is only read.
 Result<void> checkDatabaseFile(const QString& file);
 
+// The folder below the data folder where a restore keeps the database it replaces.
+inline const QString kKeptCopiesFolder = QStringLiteral("恢复前备份");
+
 // The file the current database is kept in before a restore: "<folder>/恢复前备份<time>.vhbak".
 QString keptCopyPath(const QString& folder, const QDateTime& now);
 

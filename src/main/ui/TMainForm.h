@@ -6,6 +6,7 @@
 #include "cadre/PickLists.h"
 #include "main/ui/MainMenus.h"
 
+class DatabaseCommands;
 class PageDw;
 class QLabel;
 class QListWidget;
@@ -33,6 +34,8 @@ class TMainForm final : public QMainWindow {
     const QString& currentUnitName() const { return currentUnitName_; }
 
     PageDw* cadreList() const { return pageDw_; }
+    // The commands on the database as a whole (backup, restore, compaction, transfer).
+    DatabaseCommands* databaseCommands() const { return databaseCommands_; }
     // The lists of the editing controls, read on first show.
     const cadre::PickLists& pickLists() const { return pickLists_; }
     // Whether the layout is saved on exit, and whether post texts are locked (read on first
@@ -89,6 +92,9 @@ class TMainForm final : public QMainWindow {
     QStackedWidget* PageControl;
     PageDw* pageDw_;
     MainMenus menus_;
+    DatabaseCommands* databaseCommands_;
+    // The working database was replaced: closing leaves it as it is (no layout, no backup).
+    bool databaseReplaced_ = false;
     int currentUnitId_ = 0;
     QString currentUnitName_;
     bool saveLayout_ = false;
