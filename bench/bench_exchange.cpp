@@ -27,8 +27,9 @@ synth::GeneratedFolder& folder(int cadres) {
     return *f;
 }
 
-QString templateFile(const TDataM& dm) {
-    return QDir(dm.DbDir).filePath(QStringLiteral("Empty.db"));
+// The empty template installed beside the program.
+QString templateFile() {
+    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Db/Empty.db"));
 }
 
 void BM_Backup(benchmark::State& state) {
@@ -47,8 +48,7 @@ void BM_ExportToSingleFile(benchmark::State& state) {
     synth::GeneratedFolder& f = folder(static_cast<int>(state.range(0)));
     const QString target = f.dir.filePath(QStringLiteral("single.db"));
     for (auto _ : state) {
-        const Result<void> done =
-            exchange::exportToSingleFile(f.dm->db(), templateFile(*f.dm), target);
+        const Result<void> done = exchange::exportToSingleFile(f.dm->db(), templateFile(), target);
         if (!done) {
             state.SkipWithError(qPrintable(done.errorText()));
             return;
@@ -62,15 +62,14 @@ void BM_ExportToSingleFile(benchmark::State& state) {
 void BM_RestoreFromSingleFile(benchmark::State& state) {
     synth::GeneratedFolder& f = folder(static_cast<int>(state.range(0)));
     const QString single = f.dir.filePath(QStringLiteral("single.db"));
-    if (const Result<void> done =
-            exchange::exportToSingleFile(f.dm->db(), templateFile(*f.dm), single);
+    if (const Result<void> done = exchange::exportToSingleFile(f.dm->db(), templateFile(), single);
         !done) {
         state.SkipWithError(qPrintable(done.errorText()));
         return;
     }
     const QString workingCopy = f.dir.filePath(QStringLiteral("restored.db"));
     QFile::remove(workingCopy);
-    QFile::copy(templateFile(*f.dm), workingCopy);
+    QFile::copy(templateFile(), workingCopy);
     QFile::setPermissions(workingCopy, QFile::ReadOwner | QFile::WriteOwner);
     db::Database working;
     if (!working.open(workingCopy)) {

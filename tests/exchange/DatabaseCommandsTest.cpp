@@ -1,18 +1,24 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QTreeWidget>
 
 #include "app/DataModule.h"
 #include "db/Database.h"
 #include "exchange/DataTransfer.h"
 #include "exchange/DatabaseBackup.h"
+#include "exchange/HandheldExport.h"
 #include "exchange/ui/DatabaseCommands.h"
+#include "exchange/ui/TPDAForm.h"
 #include "exchange/ui/TransferForms.h"
 #include "main/ui/TMainForm.h"
 #include "support/FindChild.h"
@@ -113,8 +119,10 @@ TEST_F(DatabaseCommandsWindow, DeclinedOrRefusedRestoreChangesNothing) {
 TEST_F(DatabaseCommandsWindow, EveryCommandAsksForItsRight) {
     exec(u"insert into tb_conf (GID,ItemID,ItemV,ItemV2) values ('RIGHT','7','DBBACKUP','0')"_s);
     exec(u"insert into tb_conf (GID,ItemID,ItemV,ItemV2) values ('RIGHT','7','DBRESTORE','0')"_s);
+    exec(u"insert into tb_conf (GID,ItemID,ItemV,ItemV2) values ('RIGHT','7','PDA','0')"_s);
     dm.session().ManagerID = 7;
-    for (const char* action : {"actBackup", "actRestore", "actRestoreSingle", "actBackupSingle"}) {
+    for (const char* action :
+         {"actBackup", "actRestore", "actRestoreSingle", "actBackupSingle", "actHandheld"}) {
         SCOPED_TRACE(action);
         messages.clear();
         messages.answerNext(true);
@@ -171,6 +179,50 @@ TEST_F(DatabaseCommandsWindow, TransferToASingleFileAndBackThroughTheWindows) {
     EXPECT_EQ(messages.texts(), QStringList{exchange::kRestoreDone});
     EXPECT_EQ(restart.count(), 1);
     EXPECT_EQ(cadresNamed(u"导出时在"_s), 1);
+}
+
+TEST_F(DatabaseCommandsWindow, HandheldWizardWalksThePagesAndBuildsTheDeviceDatabase) {
+    const QString output = file(u"设备.db"_s);
+    saveAnswer = output;
+    {
+        ModalAnswer<TPDAForm> answer([&](TPDAForm* wizard) {
+            EXPECT_EQ(wizard->windowTitle(), exchange::kHandheldCaption);
+            auto* next = child<QPushButton>(wizard, "btnNext");
+            next->click();
+            EXPECT_EQ(wizard->currentPage(), TPDAForm::Filter);
+            next->click();
+            EXPECT_EQ(wizard->currentPage(), TPDAForm::Contents) << "全部 needs no units";
+            child<QPushButton>(wizard, "btnPrev")->click();
+            child<QRadioButton>(wizard, "rbPart")->setChecked(true);
+            next->click();
+            ASSERT_EQ(wizard->currentPage(), TPDAForm::Units);
+            auto* units = child<QTreeWidget>(wizard, "tvUnits");
+            ASSERT_GT(units->topLevelItemCount(), 0);
+            units->topLevelItem(0)->setCheckState(0, Qt::Checked);
+            next->click();
+            child<QCheckBox>(wizard, "chkPhoto")->setChecked(true);
+            child<QCheckBox>(wizard, "chkFamily")->setChecked(true);
+            next->click();
+            child<QLineEdit>(wizard, "edtPassword")->setText(u"甲乙"_s);
+            child<QLineEdit>(wizard, "edtConfirm")->setText(u"甲丙"_s);
+            next->click();
+            ASSERT_EQ(wizard->currentPage(), TPDAForm::Output);
+            EXPECT_EQ(next->text(), u"完成"_s);
+            next->click();  // passwords differ: stays
+            child<QLineEdit>(wizard, "edtConfirm")->setText(u"甲乙"_s);
+            child<QPushButton>(wizard, "btnBrowse")->click();
+            next->click();
+        });
+        trigger("actHandheld");
+        EXPECT_TRUE(answer.seen());
+    }
+    EXPECT_EQ(messages.texts(), (QStringList{exchange::kPasswordsDiffer, exchange::kHandheldDone}));
+    EXPECT_TRUE(QFileInfo::exists(output));
+    QSettings ini(file(u"PDA.ini"_s), QSettings::IniFormat);
+    ini.beginGroup(u"PDAOUT"_s);
+    EXPECT_EQ(ini.value(u"Method"_s).toString(), u"PART"_s);
+    EXPECT_EQ(ini.value(u"CONTENT"_s).toString(), u"7"_s);
+    EXPECT_FALSE(ini.contains(u"PWD"_s));
 }
 
 }  // namespace

@@ -10,12 +10,14 @@
 #include "app/MessageService.h"
 #include "app/Progress.h"
 #include "exchange/DatabaseBackup.h"
+#include "exchange/ui/TPDAForm.h"
 #include "exchange/ui/TransferForms.h"
 
 namespace {
 
 const QString kBackupRight = QStringLiteral("DBBACKUP");
 const QString kRestoreRight = QStringLiteral("DBRESTORE");
+const QString kHandheldRight = QStringLiteral("PDA");
 const QString kBackingUp = QStringLiteral("正在备份数据库...");
 const QString kRestoring = QStringLiteral("正在恢复数据库...");
 const QString kCompacting = QStringLiteral("正在整理数据库...");
@@ -113,6 +115,15 @@ void DatabaseCommands::exportToSingleFile() {
         return;
     }
     TSQLToAccessForm form(dm_, window_);
+    form.setFileChooser(chooseSave_);
+    form.exec();
+}
+
+void DatabaseCommands::exportToHandheld() {
+    if (!admin::HasRight(dm_, kHandheldRight)) {
+        return;
+    }
+    TPDAForm form(dm_, window_);
     form.setFileChooser(chooseSave_);
     form.exec();
 }

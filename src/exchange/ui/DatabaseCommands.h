@@ -8,8 +8,9 @@ class QWidget;
 class TDataM;
 
 // The commands of the menu "系统" that work on the database as a whole: "数据库备份",
-// "数据库恢复", "整理数据库空间", "从单机版数据库恢复" and "备份为单机版数据库". Each asks for
-// its right first; after a restore or a compaction the program is to start again.
+// "数据库恢复", "整理数据库空间", "从单机版数据库恢复" and "备份为单机版数据库", and "掌上电脑同步"
+// of the menu "工具". Each asks for its right first; after a restore or a compaction the program is
+// to start again.
 class DatabaseCommands final : public QObject {
     Q_OBJECT
 
@@ -26,6 +27,7 @@ class DatabaseCommands final : public QObject {
     void compact();
     void restoreFromSingleFile();
     void exportToSingleFile();
+    void exportToHandheld();
 
   Q_SIGNALS:
     // The working database was replaced or rewritten: the program is to end and start again.

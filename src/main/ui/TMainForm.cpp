@@ -193,6 +193,7 @@ void TMainForm::wireCommands() {
     enableDatabaseCommand("actCompact", &DatabaseCommands::compact);
     enableDatabaseCommand("actRestoreSingle", &DatabaseCommands::restoreFromSingleFile);
     enableDatabaseCommand("actBackupSingle", &DatabaseCommands::exportToSingleFile);
+    enableDatabaseCommand("actHandheld", &DatabaseCommands::exportToHandheld);
     connect(databaseCommands_, &DatabaseCommands::restartRequested, this, [this] {
         databaseReplaced_ = true;
         Q_EMIT restartRequested();
