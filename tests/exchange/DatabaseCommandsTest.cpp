@@ -14,6 +14,7 @@
 
 #include "app/DataModule.h"
 #include "db/Database.h"
+#include "exchange/AutoBackup.h"
 #include "exchange/DataTransfer.h"
 #include "exchange/DatabaseBackup.h"
 #include "exchange/HandheldExport.h"
@@ -179,6 +180,22 @@ TEST_F(DatabaseCommandsWindow, TransferToASingleFileAndBackThroughTheWindows) {
     EXPECT_EQ(messages.texts(), QStringList{exchange::kRestoreDone});
     EXPECT_EQ(restart.count(), 1);
     EXPECT_EQ(cadresNamed(u"导出时在"_s), 1);
+}
+
+// The automatic backup is offered on closing whether or not the layout is saved, and not after
+// the working database was replaced.
+TEST_F(DatabaseCommandsWindow, ClosingOffersTheAutomaticBackupUnlessTheDatabaseWasReplaced) {
+    form->show();
+    form->close();
+    EXPECT_EQ(messages.texts(), QStringList{exchange::kAskBackup});
+
+    form = std::make_unique<TMainForm>(dm);
+    form->show();
+    messages.clear();
+    messages.answerNext(true);
+    trigger("actCompact");
+    form->close();
+    EXPECT_EQ(messages.texts(), (QStringList{exchange::kAskCompact, exchange::kCompactDone}));
 }
 
 TEST_F(DatabaseCommandsWindow, HandheldWizardWalksThePagesAndBuildsTheDeviceDatabase) {

@@ -361,8 +361,10 @@ void TMainForm::runAutoBackup() {
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (started_ && dm_.db().isOpen() && saveLayout_ && !databaseReplaced_) {
-        saveLayout();
+    if (started_ && dm_.db().isOpen() && !databaseReplaced_) {
+        if (saveLayout_) {
+            saveLayout();
+        }
         runAutoBackup();
     }
     QMainWindow::closeEvent(event);
