@@ -333,6 +333,15 @@ Result<void> copyWithAttached(db::Database& working, const QString& file, bool i
     return outcome;
 }
 
+// Whether `file` names the open database's own file.
+bool isWorkingFile(const db::Database& working, const QString& file) {
+    const QFileInfo chosen(file);
+    const QFileInfo own(working.path());
+    return chosen.exists() ? chosen.canonicalFilePath() == own.canonicalFilePath()
+                           : QDir::cleanPath(chosen.absoluteFilePath()) ==
+                                 QDir::cleanPath(own.absoluteFilePath());
+}
+
 }  // namespace
 
 QStringList transferredTables() {
@@ -348,6 +357,9 @@ Result<void> restoreFromSingleFile(db::Database& working, const QString& source,
     if (source.trimmed().isEmpty()) {
         return Failure{kNoSourceChosen, {}};
     }
+    if (isWorkingFile(working, source)) {
+        return Failure{kSameAsWorking, {}};
+    }
     if (Result<void> checked = checkDatabaseFile(source); !checked) {
         return Failure{kSourceUnreadable, checked.errorText()};
     }
@@ -361,6 +373,9 @@ Result<void> exportToSingleFile(db::Database& working, const QString& templateFi
                                 const QString& target, const StepHook& hook) {
     if (target.trimmed().isEmpty()) {
         return Failure{kNoTargetChosen, {}};
+    }
+    if (isWorkingFile(working, target)) {
+        return Failure{kSameAsWorking, {}};
     }
     if (!QFileInfo(templateFile).isFile()) {
         return Failure{kTemplateMissing, {}};

@@ -34,6 +34,8 @@ inline const QString kTemplateMissing =
 inline const QString kTemplateUnreadable =
     QStringLiteral("打开单机版的数据库模版错误，请重新安装软件！");
 inline const QString kNoTargetChosen = QStringLiteral("请选择导出的单机数据库的位置！");
+inline const QString kSameAsWorking =
+    QStringLiteral("所选文件是正在使用的工作数据库，请选择其他文件！");
 inline const QString kTransferDone = QStringLiteral("数据转移完成！");
 inline const QString kImporting = QStringLiteral("正在导入...");
 inline const QString kExporting = QStringLiteral("正在导出...");
@@ -48,7 +50,8 @@ inline const QString kStepClear = QStringLiteral("清除现有记录");
 inline const QString kStepCommit = QStringLiteral("保存");
 
 // Replaces the data of the working database `working` by that of the single-machine file
-// `source`, in one transaction: refused (a file that is no database of this program) or
+// `source`, in one transaction: refused (a file that is no database of this program, or the
+// working file itself) or
 // failing, nothing changes. Before it starts, a consistent copy of the working database is
 // written to `keptCopy`.
 Result<void> restoreFromSingleFile(db::Database& working, const QString& source,
@@ -56,7 +59,7 @@ Result<void> restoreFromSingleFile(db::Database& working, const QString& source,
 
 // Writes the data of `working` into a new single-machine file `target` made from the empty
 // template `templateFile`; the file is built beside `target` and takes its place only when
-// complete. The working database is only read.
+// complete; the working file itself is refused as target. The working database is only read.
 Result<void> exportToSingleFile(db::Database& working, const QString& templateFile,
                                 const QString& target, const StepHook& hook = {});
 

@@ -11,12 +11,16 @@
 
 namespace exchange {
 
-Result<void> checkHandheldChoice(const HandheldChoice& choice) {
+Result<void> checkHandheldChoice(const HandheldChoice& choice, const QString& workingDatabase) {
     if (choice.password != choice.confirmation) {
         return Failure{kPasswordsDiffer, {}};
     }
     if (choice.output.trimmed().isEmpty()) {
         return Failure{kNoOutputChosen, {}};
+    }
+    if (QDir::cleanPath(QFileInfo(choice.output).absoluteFilePath()) ==
+        QDir::cleanPath(QFileInfo(workingDatabase).absoluteFilePath())) {
+        return Failure{kOutputIsWorking, {}};
     }
     if (choice.password.isEmpty()) {
         return Failure{kNoPassword, {}};

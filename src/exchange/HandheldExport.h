@@ -23,6 +23,8 @@ inline const QString kNoOutputChosen = QStringLiteral("请选择输出文件位�
 inline const QString kNoPassword = QStringLiteral("请设置登陆口令！");
 inline const QString kNoContentChosen = QStringLiteral("请选择导出内容！");
 inline const QString kNoUnitChosen = QStringLiteral("请选择所在单位！");
+inline const QString kOutputIsWorking =
+    QStringLiteral("输出文件不能是正在使用的工作数据库，请选择其他文件！");
 inline const QString kHandheldDone = QStringLiteral("掌上电脑数据生成完成！");
 inline const QString kConverterMissing = QStringLiteral("找不到掌上电脑数据生成程序：");
 inline const QString kConverterFailed = QStringLiteral("掌上电脑数据生成失败：");
@@ -42,8 +44,9 @@ struct HandheldChoice {
 };
 
 // Refuses an incomplete choice with the message to show: passwords that differ, no output
-// file, no password, nothing to export, or no unit for "按条件筛选".
-Result<void> checkHandheldChoice(const HandheldChoice& choice);
+// file or the working database `workingDatabase` as output, no password, nothing to export, or
+// no unit for "按条件筛选".
+Result<void> checkHandheldChoice(const HandheldChoice& choice, const QString& workingDatabase);
 
 // Writes the instruction file (section "PDAOUT"): the keys the converter reads, and never the
 // password; a "PWD" left by an older program is removed.

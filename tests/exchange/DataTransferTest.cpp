@@ -176,6 +176,7 @@ TEST_F(DataTransfer, RefusedInputChangesNothing) {
         {"no file chosen", u" "_s, exchange::kNoSourceChosen},
         {"missing file", file(u"没有.db"_s), exchange::kSourceUnreadable},
         {"not a database", text.fileName(), exchange::kSourceUnreadable},
+        {"the working file", path, exchange::kSameAsWorking},
     };
     for (const auto& c : restores) {
         SCOPED_TRACE(c.what);
@@ -196,6 +197,7 @@ TEST_F(DataTransfer, RefusedInputChangesNothing) {
         {"no template", file(u"无模板.db"_s), file(u"出1.db"_s), exchange::kTemplateMissing},
         {"template not a database", text.fileName(), file(u"出2.db"_s),
          exchange::kTemplateUnreadable},
+        {"the working file", templateFile(), path, exchange::kSameAsWorking},
     };
     for (const auto& c : exports) {
         SCOPED_TRACE(c.what);
@@ -203,7 +205,7 @@ TEST_F(DataTransfer, RefusedInputChangesNothing) {
             exchange::exportToSingleFile(working, c.templateFile, c.target);
         ASSERT_FALSE(exported);
         EXPECT_EQ(exported.failure().message, c.message);
-        EXPECT_FALSE(!c.target.isEmpty() && QFileInfo::exists(c.target));
+        EXPECT_FALSE(!c.target.isEmpty() && c.target != path && QFileInfo::exists(c.target));
     }
     // Nothing half-written is left beside the targets.
     EXPECT_TRUE(QDir(home.path()).entryList({u"*.tmp"_s}, QDir::Files).isEmpty());

@@ -40,17 +40,19 @@ TEST(HandheldExport, AnIncompleteChoiceIsRefusedWithItsMessage) {
         {"passwords differ", [](auto& c) { c.confirmation = u"别的"_s; },
          exchange::kPasswordsDiffer},
         {"no output", [](auto& c) { c.output = u"  "_s; }, exchange::kNoOutputChosen},
+        {"the working database", [](auto& c) { c.output = u"Db/../Db/Cadre.db"_s; },
+         exchange::kOutputIsWorking},
         {"no password", [](auto& c) { c.password = c.confirmation = QString(); },
          exchange::kNoPassword},
         {"nothing to export", [](auto& c) { c.content = 0; }, exchange::kNoContentChosen},
         {"no unit", [](auto& c) { c.allCadres = false; }, exchange::kNoUnitChosen},
     };
-    EXPECT_TRUE(exchange::checkHandheldChoice(validChoice(u"a.db"_s)));
+    EXPECT_TRUE(exchange::checkHandheldChoice(validChoice(u"a.db"_s), u"Db/Cadre.db"_s));
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         exchange::HandheldChoice choice = validChoice(u"a.db"_s);
         c.change(choice);
-        const Result<void> checked = exchange::checkHandheldChoice(choice);
+        const Result<void> checked = exchange::checkHandheldChoice(choice, u"Db/Cadre.db"_s);
         ASSERT_FALSE(checked);
         EXPECT_EQ(checked.failure().message, c.message);
     }

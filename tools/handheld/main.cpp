@@ -64,7 +64,8 @@ bool readInstructions(const QString& file, Instructions& out) {
         fail(QStringLiteral("导出说明文件中的导出内容无效。"));
         return false;
     }
-    if (out.output.isEmpty() || !QFileInfo(out.source).isFile()) {
+    if (out.output.isEmpty() || !QFileInfo(out.source).isFile() ||
+        QFileInfo(out.output).absoluteFilePath() == QFileInfo(out.source).absoluteFilePath()) {
         fail(QStringLiteral("导出说明文件中的数据库位置无效。"));
         return false;
     }

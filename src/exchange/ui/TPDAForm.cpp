@@ -229,7 +229,8 @@ void TPDAForm::btnBrowseClick() {
 
 void TPDAForm::finish() {
     const exchange::HandheldChoice chosen = choice();
-    if (const Result<void> checked = exchange::checkHandheldChoice(chosen); !checked) {
+    if (const Result<void> checked = exchange::checkHandheldChoice(chosen, dm_.db().path());
+        !checked) {
         app::showFailure(checked.failure());
         return;
     }
