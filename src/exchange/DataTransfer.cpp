@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSet>
+#include <map>
 #include <vector>
 
 #include "app/Progress.h"
@@ -31,6 +32,30 @@ struct TableRule {
     const char* key;
     std::vector<Reference> references;
 };
+
+// What the wait window says while a restore copies a table; the other tables keep the text
+// of the step before.
+const std::map<QString, QString>& restoreTexts() {
+    static const std::map<QString, QString> texts = {
+        {QStringLiteral("tb_zw"), QStringLiteral("正在导入参数设置...")},
+        {QStringLiteral("tb_department"), QStringLiteral("正在导入组织架构设置...")},
+        {QStringLiteral("tb_department_zs"), QStringLiteral("正在导入职数设置...")},
+        {QStringLiteral("tb_cadre"), QStringLiteral("正在导入干部信息...")},
+        {QStringLiteral("tb_family"), QStringLiteral("正在导入家庭成员信息...")},
+        {QStringLiteral("tb_cadre_zw"), QStringLiteral("正在导入任职记录...")},
+        {QStringLiteral("tb_rmmc"), QStringLiteral("正在导入任免记录...")},
+        {QStringLiteral("tb_beadroll"), QStringLiteral("正在导入名册...")},
+        {QStringLiteral("tb_pxjg"), QStringLiteral("正在导入培训机构...")},
+        {QStringLiteral("tb_pxMode"), QStringLiteral("正在导入培训方式...")},
+        {QStringLiteral("tb_pxs"), QStringLiteral("正在导入培训师...")},
+        {QStringLiteral("tb_pxType"), QStringLiteral("正在导入培训类型...")},
+        {QStringLiteral("tb_px"), QStringLiteral("正在导入培训班信息...")},
+        {QStringLiteral("tb_pxCadre"), QStringLiteral("正在导入培训班干部...")},
+    };
+    return texts;
+}
+
+const QString kClearing = QStringLiteral("正在清除现有记录...");
 
 const char* const kUnit = "tb_department";
 const char* const kCadre = "tb_cadre";
@@ -94,8 +119,8 @@ QString mapTable(const QString& keyTable) {
 // The copy between two schemas of one connection: "main" and an attached file.
 class Copier {
   public:
-    Copier(db::Database& db, QString from, QString to, const StepHook& hook)
-        : db_(db), from_(std::move(from)), to_(std::move(to)), hook_(hook) {}
+    Copier(db::Database& db, QString from, QString to, bool restoring, const StepHook& hook)
+        : db_(db), from_(std::move(from)), to_(std::move(to)), restoring_(restoring), hook_(hook) {}
 
     Result<void> run() {
         for (const TableRule& rule : rules()) {
@@ -110,6 +135,9 @@ class Copier {
         if (Result<void> step = enterStep(hook_, kStepClear); !step) {
             return step;
         }
+        if (restoring_) {
+            app::progress().setText(kClearing);
+        }
         for (const TableRule& rule : rules()) {
             if (present(rule.table) && !clear(name(rule.table))) {
                 return failure();
@@ -121,6 +149,10 @@ class Copier {
             }
             if (Result<void> step = enterStep(hook_, name(rule.table)); !step) {
                 return step;
+            }
+            if (const auto text = restoreTexts().find(name(rule.table));
+                restoring_ && text != restoreTexts().end()) {
+                app::progress().setText(text->second);
             }
             app::progress().step();
             if (Result<void> copied = copy(rule); !copied) {
@@ -299,6 +331,7 @@ class Copier {
     db::Database& db_;
     QString from_;
     QString to_;
+    bool restoring_;
     const StepHook& hook_;
     QSet<QString> present_;
 };
@@ -320,7 +353,7 @@ Result<void> copyWithAttached(db::Database& working, const QString& file, bool i
             outcome = Failure{{}, working.lastError()};
         } else {
             Copier copier(working, intoWorking ? kAttached : QStringLiteral("main"),
-                          intoWorking ? QStringLiteral("main") : kAttached, hook);
+                          intoWorking ? QStringLiteral("main") : kAttached, intoWorking, hook);
             outcome = copier.run();
             if (outcome && !transaction.commit()) {
                 outcome = Failure{{}, working.lastError()};

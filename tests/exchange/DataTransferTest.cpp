@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "TransferDump.h"
+#include "app/Progress.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
 #include "exchange/DataTransfer.h"
@@ -15,6 +16,16 @@
 namespace {
 
 using namespace Qt::StringLiterals;
+
+// Collects the texts of the wait window.
+class RecordingProgress final : public app::Progress {
+  public:
+    void start(const QString& text, int) override { texts << text; }
+    void setText(const QString& text) override { texts << text; }
+    void step() override {}
+    void finish() override {}
+    QStringList texts;
+};
 
 // A working database with the sample organisation, gaps in its keys (the first cadre and unit
 // are gone, so every later key moves when renumbered) and rows in every transferred table.
@@ -130,8 +141,15 @@ TEST_F(DataTransfer, ExportAndRestoreKeepEveryRowAndEveryRelation) {
     exec(u"update tb_general set rzyy='改过'"_s);
     exec(u"insert into tb_manager (userName) values ('本机账户')"_s);
     const QString kept = file(u"保留/恢复前.vhbak"_s);
+    RecordingProgress progress;
+    app::Progress* previous = app::setProgress(&progress);
     const Result<void> restored = exchange::restoreFromSingleFile(working, single, kept);
+    app::setProgress(previous);
     ASSERT_TRUE(restored) << restored.errorText();
+    EXPECT_EQ(progress.texts.mid(0, 4),
+              (QStringList{u"正在导入..."_s, u"正在清除现有记录..."_s, u"正在导入参数设置..."_s,
+                           u"正在导入组织架构设置..."_s}));
+    EXPECT_EQ(progress.texts.back(), u"正在导入培训班干部..."_s);
     EXPECT_EQ(transferDump(working), before);
     EXPECT_EQ(working.scalar(u"select rzyy from tb_general"_s)->toString(), u"调任"_s);
     EXPECT_EQ(
