@@ -43,6 +43,10 @@ QStringList requiredTables() {
 }
 
 Result<void> backupDatabase(db::Database& db, const QString& target) {
+    const QFileInfo chosen(target);
+    if (chosen.exists() && chosen.canonicalFilePath() == QFileInfo(db.path()).canonicalFilePath()) {
+        return Failure{kBackupOverWorking, {}};
+    }
     if (!db.backupTo(target)) {
         return dbFailure(db);
     }

@@ -30,6 +30,10 @@ inline const QString kAskCompact =
     QStringLiteral("确认将清空数据库未使用空间并提高效率？执行完成后，软件需重启!");
 inline const QString kCompactDone = QStringLiteral("整理完成，请重启软件!");
 
+// A backup may not take the place of the working file it copies.
+inline const QString kBackupOverWorking =
+    QStringLiteral("不能备份到正在使用的工作数据库文件，请选择其他文件！");
+
 // Why a chosen file is refused for a restore.
 inline const QString kNotADatabase = QStringLiteral("所选文件不是干部管理数据库，未作恢复：");
 inline const QString kDamagedFile = QStringLiteral("所选数据库文件已损坏，未作恢复：");
@@ -54,7 +58,7 @@ inline const QString kStepCopySource = QStringLiteral("复制备份文件");
 inline const QString kStepReplace = QStringLiteral("替换工作数据库");
 
 // Writes a consistent copy of the open database to `target` (replacing it), whole or not at
-// all.
+// all; the database's own file is refused as target.
 Result<void> backupDatabase(db::Database& db, const QString& target);
 
 // Whether `file` is a database this program can restore: an SQLite file that passes the

@@ -83,6 +83,18 @@ TEST_F(DatabaseBackup, BackupThenRestoreBringsBackTheDataAndKeepsTheReplacedData
     EXPECT_TRUE(strayFiles().isEmpty()) << strayFiles().join(u',').toStdString();
 }
 
+TEST_F(DatabaseBackup, TheWorkingFileIsNoBackupTarget) {
+    const Result<void> refused =
+        exchange::backupDatabase(working, QDir(home.dbDir()).filePath(u"../Db/Cadre.db"_s));
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.failure().message, exchange::kBackupOverWorking);
+    // The connection still writes to the file on disk.
+    ASSERT_TRUE(working.exec(u"insert into tb_cadre (xm) values ('之后')"_s));
+    db::Database other;
+    ASSERT_TRUE(other.open(path));
+    EXPECT_EQ(count(other, u"xm='之后'"_s), 1);
+}
+
 TEST_F(DatabaseBackup, ARefusedFileChangesNothing) {
     ASSERT_TRUE(working.exec(u"insert into tb_cadre (xm) values ('原有')"_s));
     writeFile(file(u"文本.vhbak"_s), "不是数据库");
