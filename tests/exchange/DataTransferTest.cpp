@@ -3,7 +3,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <chrono>
 #include <cstdlib>
+#include <thread>
 
 #include "TransferDump.h"
 #include "app/Progress.h"
@@ -283,6 +285,51 @@ TEST_F(DataTransfer, ProcessKilledInTheMiddleOfARestoreLeavesAnIntactDatabase) {
         EXPECT_EQ(check->value(0).toString(), u"ok"_s);
         EXPECT_EQ(transferDump(after), current);
     }
+}
+
+// The process ends at moments that fall anywhere, inside statements too: the working data are
+// afterwards either all the old ones or all the restored ones.
+TEST_F(DataTransfer, RestoreKilledAtRandomMomentsLeavesOldOrNewDataWhole) {
+    GTEST_FLAG_SET(death_test_style, "fast");
+    const QString single = file(u"来源.db"_s);
+    ASSERT_TRUE(exchange::exportToSingleFile(working, templateFile(), single));
+    exec(u"insert into tb_cadre (xm) values ('恢复前才有')"_s);
+    const auto old = transferDump(working);
+    working.close();
+    int sawOld = 0;
+    for (const int delayMs : {1, 5, 12, 25, 40, 70, 110}) {
+        SCOPED_TRACE(delayMs);
+        EXPECT_EXIT(
+            {
+                std::thread([delayMs] {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(delayMs));
+                    std::_Exit(3);
+                }).detach();
+                db::Database child;
+                if (child.open(path)) {
+                    (void)exchange::restoreFromSingleFile(child, single, file(u"k.vhbak"_s));
+                }
+                std::_Exit(3);
+            },
+            ::testing::ExitedWithCode(3), "");
+        db::Database after;
+        ASSERT_TRUE(after.open(path)) << after.lastError();
+        const auto check = after.prepareNative(u"PRAGMA integrity_check"_s);
+        ASSERT_NE(check, nullptr);
+        ASSERT_EQ(check->step(), db::SqlStatement::Step::Row);
+        EXPECT_EQ(check->value(0).toString(), u"ok"_s);
+        const auto now = transferDump(after);
+        EXPECT_TRUE(now == old || now == before);
+        sawOld += now == old ? 1 : 0;
+        after.close();
+        // The next round starts from the old data again.
+        if (now != old) {
+            ASSERT_TRUE(after.open(path));
+            ASSERT_TRUE(after.exec(u"insert into tb_cadre (xm) values ('恢复前才有')"_s));
+            ASSERT_EQ(transferDump(after), old);
+        }
+    }
+    EXPECT_GT(sawOld, 0) << "at least the earliest end came before the restore finished";
 }
 
 TEST_F(DataTransfer, ExportKilledOrStoppedLeavesNoTargetAndTheWorkingDataUntouched) {
