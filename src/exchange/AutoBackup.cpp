@@ -80,11 +80,8 @@ bool isBackupFileOf(const BackupRecord& record) {
            QFileInfo(record.file).fileName() == record.date + kFileSuffix;
 }
 
-BackupOutcome failure(const QString& message, const QString& file = {}) {
-    BackupOutcome outcome;
-    outcome.message = message;
-    outcome.file = file;
-    return outcome;
+Failure databaseFailure(const db::Database& db) {
+    return Failure{{}, db.lastError()};
 }
 
 }  // namespace
@@ -134,15 +131,15 @@ QString backupFilePath(const QString& folder, const QDate& day) {
     return QDir(folder).filePath(day.toString(QStringLiteral("yyyy-MM-dd")) + kFileSuffix);
 }
 
-BackupOutcome runAutoBackup(TDataM& dm, const QDate& today) {
+Result<AutoBackupDone> runAutoBackup(TDataM& dm, const QDate& today) {
     db::Database& db = dm.db();
     const QString folder = autoBackupFolder(dm);
     if (!QDir().mkpath(folder) || !QFileInfo(folder).isDir()) {
-        return failure(QStringLiteral("无法创建备份目录：") + QDir::toNativeSeparators(folder));
+        return Failure{QStringLiteral("无法创建备份目录：") + QDir::toNativeSeparators(folder), {}};
     }
     const QString file = backupFilePath(folder, today);
     if (!db.backupTo(file)) {
-        return failure(db.lastError(), file);
+        return databaseFailure(db);
     }
 
     // The copy is written; record it and drop the records beyond the kept number. Files are
@@ -153,23 +150,23 @@ BackupOutcome runAutoBackup(TDataM& dm, const QDate& today) {
         db::Transaction transaction(db);
         const auto before = readRecords(db);
         if (!transaction.isActive() || !before) {
-            return failure(db.lastError(), file);
+            return databaseFailure(db);
         }
         for (const BackupRecord& record : *before) {
             if (sameFile(record.file, file) &&
                 !db.exec(QStringLiteral("delete * from tb_conf where rowid=?"), {record.rowId})) {
-                return failure(db.lastError(), file);
+                return databaseFailure(db);
             }
         }
         const QString date = today.toString(QStringLiteral("yyyy-MM-dd"));
         if (!db.exec(QStringLiteral("insert into tb_conf (GID,ItemV,ItemV2) values (?,?,?)"),
                      {kRecordGroup, date, file})) {
-            return failure(db.lastError(), file);
+            return databaseFailure(db);
         }
         const qint64 written = db.lastInsertId();
         const auto records = readRecords(db);
         if (!records) {
-            return failure(db.lastError(), file);
+            return databaseFailure(db);
         }
         // The record just written always stays, even behind records dated later.
         const auto keep = static_cast<size_t>(backupKeepCount(db));
@@ -178,7 +175,7 @@ BackupOutcome runAutoBackup(TDataM& dm, const QDate& today) {
             if (excess > 0 && record.rowId != written) {
                 if (!db.exec(QStringLiteral("delete * from tb_conf where rowid=?"),
                              {record.rowId})) {
-                    return failure(db.lastError(), file);
+                    return databaseFailure(db);
                 }
                 dropped.push_back(record);
                 --excess;
@@ -187,12 +184,11 @@ BackupOutcome runAutoBackup(TDataM& dm, const QDate& today) {
             }
         }
         if (!transaction.commit()) {
-            return failure(db.lastError(), file);
+            return databaseFailure(db);
         }
     }
 
-    BackupOutcome outcome;
-    outcome.ok = true;
+    AutoBackupDone outcome;
     outcome.file = file;
     for (const BackupRecord& record : dropped) {
         if (!isBackupFileOf(record)) {

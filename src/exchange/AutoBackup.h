@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "db/Result.h"
+
 class TDataM;
 
 namespace db {
@@ -61,13 +63,10 @@ QString autoBackupFolder(const TDataM& dm);
 // The file a backup of `day` is written to in `folder`.
 QString backupFilePath(const QString& folder, const QDate& day);
 
-struct BackupOutcome {
-    bool ok = false;
-    QString message;           // why it failed
+// What a backup did.
+struct AutoBackupDone {
     QString file;              // the backup written
     QStringList removedFiles;  // older backups deleted because more than the kept number exist
-
-    explicit operator bool() const { return ok; }
 };
 
 // Writes a consistent copy of the open working database to the folder, records it, and drops
@@ -76,6 +75,6 @@ struct BackupOutcome {
 // has one record. When the copy cannot be written nothing is recorded. Only files named by a
 // dropped record, no longer named by any other record and called like a backup of that
 // record's date are deleted.
-BackupOutcome runAutoBackup(TDataM& dm, const QDate& today);
+Result<AutoBackupDone> runAutoBackup(TDataM& dm, const QDate& today);
 
 }  // namespace exchange

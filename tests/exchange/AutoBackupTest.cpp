@@ -159,15 +159,15 @@ TEST_F(AutoBackup, IsDueWhenNoRecordOrWhenMoreThanThePeriodHasPassed) {
 
 TEST_F(AutoBackup, WritesAWholeDatabaseCopyAndRecordsDateAndFile) {
     exec(u"insert into tb_cadre (xm,jgsheng) values ('备份甲','江苏南京')"_s);
-    const exchange::BackupOutcome outcome = exchange::runAutoBackup(dm, day(u"2024-05-01"_s));
-    ASSERT_TRUE(outcome) << outcome.message;
-    EXPECT_EQ(outcome.file, fileOf(u"2024-05-01"_s));
-    EXPECT_TRUE(outcome.removedFiles.isEmpty());
+    const auto outcome = exchange::runAutoBackup(dm, day(u"2024-05-01"_s));
+    ASSERT_TRUE(outcome) << outcome.errorText();
+    EXPECT_EQ(outcome->file, fileOf(u"2024-05-01"_s));
+    EXPECT_TRUE(outcome->removedFiles.isEmpty());
     EXPECT_EQ(records(), QStringList{u"2024-05-01|"_s + fileOf(u"2024-05-01"_s)});
     EXPECT_FALSE(exchange::backupDue(dm.db(), day(u"2024-05-02"_s)));
 
     db::Database copy;
-    ASSERT_TRUE(copy.open(outcome.file)) << copy.lastError();
+    ASSERT_TRUE(copy.open(outcome->file)) << copy.lastError();
     EXPECT_EQ(copy.scalar(u"select count(*) from tb_cadre where xm='备份甲'"_s)->toInt(), 1);
     const auto check = copy.prepareNative(u"pragma integrity_check"_s);
     ASSERT_NE(check, nullptr);
@@ -181,10 +181,10 @@ TEST_F(AutoBackup, GoesToTheFolderOfTheMachineSetting) {
     const QString target = QDir(home.path()).filePath(u"别处/备份"_s);
     dm.PutSetting(exchange::kFolderSetting, target);
     EXPECT_EQ(exchange::autoBackupFolder(dm), QDir::cleanPath(target));
-    const exchange::BackupOutcome outcome = exchange::runAutoBackup(dm, day(u"2024-05-01"_s));
-    ASSERT_TRUE(outcome) << outcome.message;
-    EXPECT_EQ(outcome.file, QDir(target).filePath(u"2024-05-01干部系统备份.bak"_s));
-    EXPECT_TRUE(QFileInfo::exists(outcome.file));
+    const auto outcome = exchange::runAutoBackup(dm, day(u"2024-05-01"_s));
+    ASSERT_TRUE(outcome) << outcome.errorText();
+    EXPECT_EQ(outcome->file, QDir(target).filePath(u"2024-05-01干部系统备份.bak"_s));
+    EXPECT_TRUE(QFileInfo::exists(outcome->file));
     EXPECT_FALSE(QFileInfo::exists(folder()));
 
     // A relative folder is taken below the data folder.
@@ -195,22 +195,22 @@ TEST_F(AutoBackup, GoesToTheFolderOfTheMachineSetting) {
 TEST_F(AutoBackup, SecondBackupOfADayReplacesTheFileAndItsRecord) {
     ASSERT_TRUE(exchange::runAutoBackup(dm, day(u"2024-05-01"_s)));
     exec(u"insert into tb_cadre (xm) values ('后来者')"_s);
-    const exchange::BackupOutcome again = exchange::runAutoBackup(dm, day(u"2024-05-01"_s));
-    ASSERT_TRUE(again) << again.message;
-    EXPECT_TRUE(again.removedFiles.isEmpty()) << again.removedFiles.join(u',').toStdString();
+    const auto again = exchange::runAutoBackup(dm, day(u"2024-05-01"_s));
+    ASSERT_TRUE(again) << again.errorText();
+    EXPECT_TRUE(again->removedFiles.isEmpty()) << again->removedFiles.join(u',').toStdString();
     EXPECT_EQ(records(), QStringList{u"2024-05-01|"_s + fileOf(u"2024-05-01"_s)});
-    ASSERT_TRUE(QFileInfo::exists(again.file));
+    ASSERT_TRUE(QFileInfo::exists(again->file));
     {
         db::Database copy;
-        ASSERT_TRUE(copy.open(again.file));
+        ASSERT_TRUE(copy.open(again->file));
         EXPECT_EQ(copy.scalar(u"select count(*) from tb_cadre where xm='后来者'"_s)->toInt(), 1);
     }
 
     // With one backup kept, the next day's backup drops the earlier record and deletes its file.
     setItem(exchange::kKeepItem, u"1"_s);
-    const exchange::BackupOutcome next = exchange::runAutoBackup(dm, day(u"2024-05-02"_s));
-    ASSERT_TRUE(next) << next.message;
-    EXPECT_EQ(next.removedFiles, QStringList{fileOf(u"2024-05-01"_s)});
+    const auto next = exchange::runAutoBackup(dm, day(u"2024-05-02"_s));
+    ASSERT_TRUE(next) << next.errorText();
+    EXPECT_EQ(next->removedFiles, QStringList{fileOf(u"2024-05-01"_s)});
     EXPECT_EQ(records(), QStringList{u"2024-05-02|"_s + fileOf(u"2024-05-02"_s)});
     EXPECT_EQ(filesInFolder(), QStringList{u"2024-05-02干部系统备份.bak"_s});
 }
@@ -241,9 +241,9 @@ TEST_F(AutoBackup, KeepsTheNewestBackupsAndDeletesOnlyTheFilesItWrote) {
     };
     for (const auto& d : days) {
         SCOPED_TRACE(d.date.toStdString());
-        const exchange::BackupOutcome outcome = exchange::runAutoBackup(dm, day(d.date));
-        ASSERT_TRUE(outcome) << outcome.message;
-        EXPECT_EQ(outcome.removedFiles, d.removed);
+        const auto outcome = exchange::runAutoBackup(dm, day(d.date));
+        ASSERT_TRUE(outcome) << outcome.errorText();
+        EXPECT_EQ(outcome->removedFiles, d.removed);
         EXPECT_EQ(records().size(), 3);
         EXPECT_EQ(records().last(), d.date + u'|' + fileOf(d.date));
     }
@@ -264,14 +264,14 @@ TEST_F(AutoBackup, AFileNamedByTwoRecordsGoesWithTheLastOfThem) {
     addRecord(u"2024-04-01"_s, fileOf(u"2024-04-01"_s));
     addRecord(u"2024-04-01"_s, fileOf(u"2024-04-01"_s));
 
-    exchange::BackupOutcome outcome = exchange::runAutoBackup(dm, day(u"2024-05-01"_s));
-    ASSERT_TRUE(outcome) << outcome.message;
-    EXPECT_TRUE(outcome.removedFiles.isEmpty());
+    auto outcome = exchange::runAutoBackup(dm, day(u"2024-05-01"_s));
+    ASSERT_TRUE(outcome) << outcome.errorText();
+    EXPECT_TRUE(outcome->removedFiles.isEmpty());
     EXPECT_TRUE(QFileInfo::exists(fileOf(u"2024-04-01"_s)));
 
     outcome = exchange::runAutoBackup(dm, day(u"2024-05-02"_s));
-    ASSERT_TRUE(outcome) << outcome.message;
-    EXPECT_EQ(outcome.removedFiles, QStringList{fileOf(u"2024-04-01"_s)});
+    ASSERT_TRUE(outcome) << outcome.errorText();
+    EXPECT_EQ(outcome->removedFiles, QStringList{fileOf(u"2024-04-01"_s)});
     EXPECT_EQ(filesInFolder(),
               (QStringList{u"2024-05-01干部系统备份.bak"_s, u"2024-05-02干部系统备份.bak"_s}));
 }
@@ -279,10 +279,10 @@ TEST_F(AutoBackup, AFileNamedByTwoRecordsGoesWithTheLastOfThem) {
 TEST_F(AutoBackup, TheBackupJustWrittenSurvivesRecordsDatedLater) {
     setItem(exchange::kKeepItem, u"1"_s);
     addRecord(u"2099-01-01"_s);
-    const exchange::BackupOutcome outcome = exchange::runAutoBackup(dm, day(u"2024-05-01"_s));
-    ASSERT_TRUE(outcome) << outcome.message;
+    const auto outcome = exchange::runAutoBackup(dm, day(u"2024-05-01"_s));
+    ASSERT_TRUE(outcome) << outcome.errorText();
     EXPECT_EQ(records(), QStringList{u"2024-05-01|"_s + fileOf(u"2024-05-01"_s)});
-    EXPECT_TRUE(QFileInfo::exists(outcome.file));
+    EXPECT_TRUE(QFileInfo::exists(outcome->file));
 }
 
 TEST_F(AutoBackup, AFailedBackupRecordsNothing) {
@@ -293,9 +293,9 @@ TEST_F(AutoBackup, AFailedBackupRecordsNothing) {
     const QString blocked = QDir(home.path()).filePath(u"是文件"_s);
     writeFile(blocked, "x");
     dm.PutSetting(exchange::kFolderSetting, QDir(blocked).filePath(u"备份"_s));
-    exchange::BackupOutcome outcome = exchange::runAutoBackup(dm, day(u"2024-05-01"_s));
+    auto outcome = exchange::runAutoBackup(dm, day(u"2024-05-01"_s));
     EXPECT_FALSE(outcome);
-    EXPECT_FALSE(outcome.message.isEmpty());
+    EXPECT_FALSE(outcome.errorText().isEmpty());
     EXPECT_EQ(records(), before);
 
     // The file cannot be written: a folder has its name.
@@ -303,7 +303,7 @@ TEST_F(AutoBackup, AFailedBackupRecordsNothing) {
     ASSERT_TRUE(QDir().mkpath(fileOf(u"2024-05-01"_s)));
     outcome = exchange::runAutoBackup(dm, day(u"2024-05-01"_s));
     EXPECT_FALSE(outcome);
-    EXPECT_FALSE(outcome.message.isEmpty());
+    EXPECT_FALSE(outcome.errorText().isEmpty());
     EXPECT_EQ(records(), before);
     EXPECT_EQ(filesInFolder(), QStringList{u"2024-05-01干部系统备份.bak"_s});
     EXPECT_TRUE(QFileInfo(fileOf(u"2024-05-01"_s)).isDir());

@@ -398,9 +398,11 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
         {"actRebuildIndex", true},   {"actDuplicateNames", true}, {"actCadreLibrary", true},
         {"actAddPost", true},        {"actRemovePost", true},     {"actBatchEdit", false},
         {"actSortByUnit", true},     {"actLrmImport", false},     {"actSend", false},
-        {"actReceive", false},       {"actHandheld", false},      {"actManagers", false},
-        {"actBackup", false},        {"actTemplates", false},     {"actReminders", false},
-        {"actStandardCheck", false}, {"actExcelImport", false},   {"actWordImport", false}};
+        {"actReceive", false},       {"actHandheld", true},       {"actManagers", false},
+        {"actBackup", true},         {"actTemplates", false},     {"actReminders", false},
+        {"actStandardCheck", false}, {"actExcelImport", false},   {"actWordImport", false},
+        {"actRestore", true},        {"actCompact", true},        {"actRestoreSingle", true},
+        {"actBackupSingle", true}};
     for (const Entry& e : entries) {
         auto* action = form->findChild<QAction*>(QString::fromLatin1(e.name));
         ASSERT_NE(action, nullptr) << e.name;

@@ -27,6 +27,7 @@
 #include "db/Database.h"
 #include "documents/RosterLines.h"
 #include "exchange/AutoBackup.h"
+#include "exchange/ui/DatabaseCommands.h"
 #include "main/GridLayoutStore.h"
 #include "main/ui/CadreListModel.h"
 #include "main/ui/PageDw.h"
@@ -64,7 +65,8 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
       lstAnalysis(new QListWidget(this)),
       PageControl(new QStackedWidget(this)),
       pageDw_(new PageDw(dm, pickLists_, this)),
-      pageAdv_(new PageAdv(dm, pickLists_, this)) {
+      pageAdv_(new PageAdv(dm, pickLists_, this)),
+      databaseCommands_(new DatabaseCommands(dm, this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("干部管理系统"));
     // A deep data folder is cut short rather than widening the window.
@@ -183,6 +185,21 @@ void TMainForm::wireCommands() {
     enable("actUnitLibrary", &TMainForm::openUnitLibrary);
     enable("actDuplicateNames", &TMainForm::checkDuplicateNames);
     enable("actEntryStatistics", &TMainForm::showEntryStatistics);
+    const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
+        QAction* action = menus_[name];
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, databaseCommands_, slot);
+    };
+    enableDatabaseCommand("actBackup", &DatabaseCommands::backup);
+    enableDatabaseCommand("actRestore", &DatabaseCommands::restore);
+    enableDatabaseCommand("actCompact", &DatabaseCommands::compact);
+    enableDatabaseCommand("actRestoreSingle", &DatabaseCommands::restoreFromSingleFile);
+    enableDatabaseCommand("actBackupSingle", &DatabaseCommands::exportToSingleFile);
+    enableDatabaseCommand("actHandheld", &DatabaseCommands::exportToHandheld);
+    connect(databaseCommands_, &DatabaseCommands::restartRequested, this, [this] {
+        databaseReplaced_ = true;
+        Q_EMIT restartRequested();
+    });
     const auto enableListCommand = [this](const char* name, void (PageDw::*slot)()) {
         QAction* action = menus_[name];
         action->setEnabled(true);
@@ -351,19 +368,20 @@ void TMainForm::runAutoBackup() {
         !app::confirmAction(exchange::kAskBackup)) {
         return;
     }
-    exchange::BackupOutcome outcome;
-    {
+    const Result<exchange::AutoBackupDone> outcome = [&] {
         const app::ProgressScope wait(exchange::kBackingUp);
-        outcome = exchange::runAutoBackup(dm_, today);
-    }
+        return exchange::runAutoBackup(dm_, today);
+    }();
     if (!outcome) {
-        app::showError(outcome.message);
+        app::showFailure(outcome.failure());
     }
 }
 
 void TMainForm::closeEvent(QCloseEvent* event) {
-    if (started_ && dm_.db().isOpen() && saveLayout_) {
-        saveLayout();
+    if (started_ && dm_.db().isOpen() && !databaseReplaced_) {
+        if (saveLayout_) {
+            saveLayout();
+        }
         runAutoBackup();
     }
     QMainWindow::closeEvent(event);

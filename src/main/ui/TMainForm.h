@@ -7,6 +7,7 @@
 #include "main/ui/MainMenus.h"
 
 class PageAdv;
+class DatabaseCommands;
 class PageDw;
 class QLabel;
 class QListWidget;
@@ -35,6 +36,8 @@ class TMainForm final : public QMainWindow {
 
     PageDw* cadreList() const { return pageDw_; }
     PageAdv* searchResult() const { return pageAdv_; }
+    // The commands on the database as a whole (backup, restore, compaction, transfer).
+    DatabaseCommands* databaseCommands() const { return databaseCommands_; }
     // The lists of the editing controls, read on first show.
     const cadre::PickLists& pickLists() const { return pickLists_; }
     // Whether the layout is saved on exit, and whether post texts are locked (read on first
@@ -93,6 +96,9 @@ class TMainForm final : public QMainWindow {
     PageDw* pageDw_;
     PageAdv* pageAdv_;
     MainMenus menus_;
+    DatabaseCommands* databaseCommands_;
+    // The working database was replaced: closing leaves it as it is (no layout, no backup).
+    bool databaseReplaced_ = false;
     int currentUnitId_ = 0;
     QString currentUnitName_;
     bool saveLayout_ = false;
