@@ -13,10 +13,11 @@ packages=(
     unicode-data bzip2 fonts-noto-cjk poppler-utils
 )
 
+# Installs what is missing of the packages above and of any named as arguments.
 install_missing_packages() {
     local missing=()
     local p
-    for p in "${packages[@]}"; do
+    for p in "${packages[@]}" "$@"; do
         if [ "$(dpkg-query -W -f='${db:Status-Status}' "$p" 2>/dev/null)" != "installed" ]; then
             missing+=("$p")
         fi

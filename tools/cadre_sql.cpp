@@ -5,11 +5,21 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include "app/CommandLine.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
 #include "db/SqlTokenizer.h"
 
 namespace {
+
+app::ProgramUsage usage() {
+    return {QStringLiteral("cadre-sql"),
+            QStringLiteral("FILE STATEMENT"),
+            QStringLiteral("在数据库文件 FILE 上执行一条本程序 SQL 方言的语句（文件不存在时新建），"
+                           "查询结果以制表符分隔的文本输出，首行为列名。"),
+            {{QStringLiteral("FILE"), QStringLiteral("数据库文件")},
+             {QStringLiteral("STATEMENT"), QStringLiteral("一条语句")}}};
+}
 
 // One value on one line: tabs and line breaks inside it are written as \t and \n.
 QString cell(const QVariant& value) {
@@ -37,33 +47,34 @@ bool returnsRows(const QString& statement) {
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     QTextStream out(stdout);
-    QTextStream err(stderr);
-    const QStringList args = QCoreApplication::arguments();
-    if (args.size() != 3) {
-        err << "usage: cadre-sql FILE STATEMENT" << Qt::endl;
-        return 2;
+    const QStringList args = QCoreApplication::arguments().mid(1);
+    if (const auto answered = app::answerHelpOrVersion(args, usage())) {
+        return *answered;
     }
-    const QString file = args[1];
-    const QString statement = args[2];
+    if (args.size() != 2) {
+        return app::refuseCommandLine(
+            usage(),
+            QStringLiteral("需要两个参数，得到 %1 个：%2").arg(args.size()).arg(args.join(u' ')));
+    }
+    const QString& file = args[0];
+    const QString& statement = args[1];
+    const QString name = usage().name;
     db::Database database;
     if (!database.open(file, db::Database::OpenMode::CreateIfMissing)) {
-        err << database.lastError() << Qt::endl;
-        return 1;
+        return app::reportFailure(name, database.lastError());
     }
     const jet::Translation& t = database.translation(statement);
     const bool plainSelect = returnsRows(statement) && t.ok() && t.statements.size() == 1 &&
                              t.statements.front().intoTable.isEmpty();
     if (!plainSelect) {
         if (!database.exec(statement)) {
-            err << database.lastError() << Qt::endl;
-            return 1;
+            return app::reportFailure(name, database.lastError());
         }
-        return 0;
+        return app::kExitOk;
     }
     std::unique_ptr<db::SqlStatement> stmt = database.prepare(statement);
     if (!stmt) {
-        err << database.lastError() << Qt::endl;
-        return 1;
+        return app::reportFailure(name, database.lastError());
     }
     QStringList header;
     for (int i = 0; i < stmt->columnCount(); ++i) {
@@ -80,8 +91,7 @@ int main(int argc, char* argv[]) {
     }
     out.flush();
     if (step == db::SqlStatement::Step::Error) {
-        err << stmt->errorText() << QStringLiteral("\n语句：") << statement << Qt::endl;
-        return 1;
+        return app::reportFailure(name, stmt->errorText() + QStringLiteral("\n语句：") + statement);
     }
-    return 0;
+    return app::kExitOk;
 }

@@ -1,21 +1,30 @@
 // cadre-generate: writes a working database filled with a synthetic organisation.
 //   cadre-generate --cadres N --out FILE [--seed S] [--template PATH]
-// The template is Db/Empty.db beside the program unless --template names another. The same
-// seed always gives the same data.
+// The template is the installed Db/Empty.db unless --template names another. The same seed
+// always gives the same data.
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QTextStream>
 
+#include "app/AppPaths.h"
+#include "app/CommandLine.h"
 #include "generate/SyntheticData.h"
 
 namespace {
 
-int usage(QTextStream& err) {
-    err << "usage: cadre-generate --cadres N --out FILE [--seed S] [--template PATH]" << Qt::endl;
-    return 2;
+app::ProgramUsage usage() {
+    return {QStringLiteral("cadre-generate"),
+            QStringLiteral("--cadres N --out FILE [--seed S] [--template PATH]"),
+            QStringLiteral("写出一个含虚构单位与干部的工作数据库，供性能测试和试用；"
+                           "同一种子总得到同样的数据。"),
+            {{QStringLiteral("--cadres N"),
+              QStringLiteral("干部人数（1 至 %1）").arg(synth::kMaxCadres)},
+             {QStringLiteral("--out FILE"), QStringLiteral("要写出的数据库文件")},
+             {QStringLiteral("--seed S"), QStringLiteral("随机种子")},
+             {QStringLiteral("--template PATH"),
+              QStringLiteral("空库模板，默认为安装的 Db/Empty.db")}}};
 }
 
 }  // namespace
@@ -23,17 +32,19 @@ int usage(QTextStream& err) {
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     QTextStream out(stdout);
-    QTextStream err(stderr);
     const QStringList args = QCoreApplication::arguments().mid(1);
+    if (const auto answered = app::answerHelpOrVersion(args, usage())) {
+        return *answered;
+    }
     synth::Options options;
     options.cadres = 0;
     QString target;
-    QString templatePath =
-        QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("Db/Empty.db"));
+    QString templatePath = app::installedTemplates(QCoreApplication::applicationDirPath()) +
+                           QStringLiteral("Db/Empty.db");
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& name = args[i];
         if (i + 1 >= args.size()) {
-            return usage(err);
+            return app::refuseCommandLine(usage(), QStringLiteral("缺少 %1 的值").arg(name));
         }
         const QString& value = args[++i];
         bool ok = true;
@@ -47,15 +58,15 @@ int main(int argc, char* argv[]) {
         } else if (name == u"--template") {
             templatePath = value;
         } else {
-            return usage(err);
+            return app::refuseCommandLine(usage(), QStringLiteral("不认识的参数 ") + name);
         }
         if (!ok) {
-            err << "invalid value for " << name << ": " << value << Qt::endl;
-            return usage(err);
+            return app::refuseCommandLine(usage(),
+                                          QStringLiteral("%1 的值无效：%2").arg(name, value));
         }
     }
     if (options.cadres == 0 || target.isEmpty()) {
-        return usage(err);
+        return app::refuseCommandLine(usage(), QStringLiteral("需要 --cadres 和 --out"));
     }
 
     QElapsedTimer timer;
@@ -63,8 +74,7 @@ int main(int argc, char* argv[]) {
     synth::Counts counts;
     QString error;
     if (!synth::generateDatabase(templatePath, target, options, &counts, &error)) {
-        err << error << Qt::endl;
-        return 1;
+        return app::reportFailure(usage().name, error);
     }
     out << "wrote " << QFileInfo(target).absoluteFilePath() << " in "
         << QString::number(timer.elapsed() / 1000.0, 'f', 1) << " s: " << counts.cadres
@@ -72,5 +82,5 @@ int main(int argc, char* argv[]) {
         << counts.formerPosts << " former posts, " << counts.memberships << " memberships, "
         << counts.familyMembers << " family members, " << counts.assessments << " assessments, "
         << counts.rewards << " rewards, " << counts.photos << " photos" << Qt::endl;
-    return 0;
+    return app::kExitOk;
 }

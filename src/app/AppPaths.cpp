@@ -6,6 +6,10 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#ifndef CADRE_SHARED_DATA
+#error "CADRE_SHARED_DATA is set by the build: the installed data folder relative to the program"
+#endif
+
 namespace app {
 
 QString appDir() {
@@ -26,13 +30,22 @@ QString dbDir() {
     return appDir() + QStringLiteral("Db/");
 }
 
+QString installedTemplates(const QString& programDir) {
+    const QDir program(programDir);
+    QString dir =
+        program.exists(QStringLiteral("Db"))
+            ? program.absolutePath()
+            : QDir::cleanPath(program.absoluteFilePath(QStringLiteral(CADRE_SHARED_DATA)));
+    return dir.endsWith(u'/') ? dir : dir + u'/';
+}
+
 namespace {
 
-// Copies each of `names` from `folder` below the program into the same folder below the data
-// folder, where it is missing.
-void seedFolder(const QString& dataDir, const QString& programDir, const QString& folder,
+// Copies each of `names` from `folder` below the installed templates into the same folder below
+// the data folder, where it is missing.
+void seedFolder(const QString& dataDir, const QString& templateDir, const QString& folder,
                 const QStringList& names) {
-    const QDir source(QDir(programDir).filePath(folder));
+    const QDir source(QDir(templateDir).filePath(folder));
     const QDir target(QDir(dataDir).filePath(folder));
     if (source == target || !source.exists()) {
         return;
@@ -46,13 +59,13 @@ void seedFolder(const QString& dataDir, const QString& programDir, const QString
 
 }  // namespace
 
-void seedTemplates(const QString& dataDir, const QString& programDir) {
-    seedFolder(dataDir, programDir, QStringLiteral("Db"),
+void seedTemplates(const QString& dataDir, const QString& templateDir) {
+    seedFolder(dataDir, templateDir, QStringLiteral("Db"),
                {QStringLiteral("Empty.db"), QStringLiteral("Send.db")});
     for (const QString& folder : QStringList{kWordTemplates, kWordTemplates + kFactoryTemplates}) {
-        const QStringList documents = QDir(QDir(programDir).filePath(folder))
+        const QStringList documents = QDir(QDir(templateDir).filePath(folder))
                                           .entryList({QStringLiteral("*.docx")}, QDir::Files);
-        seedFolder(dataDir, programDir, folder, documents);
+        seedFolder(dataDir, templateDir, folder, documents);
     }
 }
 

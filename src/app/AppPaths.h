@@ -18,10 +18,16 @@ inline const QString kWordTemplates = QStringLiteral("Word模板/");
 inline const QString kFactoryTemplates = QStringLiteral("原始模板/");
 inline const QString kTemplateMissing = QStringLiteral("模板文件不存在，请确认软件已正确安装!");
 
-// Gives a data folder what it lacks of the templates installed beside the program: the template
+// The folder of the installed templates (Db/, Word模板/) of the program in `programDir`: that
+// folder itself when it holds "Db/" (a build folder, or a copy kept in one folder), else the
+// shared data folder of the installation the program belongs to (<prefix>/share/cadre for
+// <prefix>/bin/cadre). It ends with a slash.
+QString installedTemplates(const QString& programDir);
+
+// Gives a data folder what it lacks of the installed templates in `templateDir`: the template
 // databases (Db/Empty.db, Db/Send.db), so that the first start can make its working database,
-// and the Word templates with their factory copies.
-void seedTemplates(const QString& dataDir, const QString& programDir);
+// and the Word templates with their factory copies. What the data folder has is never replaced.
+void seedTemplates(const QString& dataDir, const QString& templateDir);
 
 // The Word template `fileName` ("文本型简历.docx"): the user's copy in Word模板/, else the
 // factory copy in Word模板/原始模板/; a failure with kTemplateMissing when neither exists.

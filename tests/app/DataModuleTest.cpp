@@ -120,4 +120,36 @@ TEST(DataModule, AnEmptyDataFolderGetsTheInstalledTemplates) {
     EXPECT_TRUE(QFileInfo::exists(data.filePath(QStringLiteral("Db/Empty.db"))));
 }
 
+// An installed program (<prefix>/bin/cadre) has no Db/ beside it: its templates are in
+// <prefix>/share/cadre, and a user's data folder is seeded from there without losing what the
+// user already has.
+TEST(DataModule, AnInstalledProgramSeedsTheDataFolderFromItsSharedDataFolder) {
+    QTemporaryDir prefix;
+    ASSERT_TRUE(QDir(prefix.path()).mkpath(QStringLiteral("bin")));
+    const QString shared = prefix.filePath(QStringLiteral("share/cadre"));
+    QDir buildPrograms(TestHome::templateDir());
+    buildPrograms.cdUp();
+    app::seedTemplates(shared, buildPrograms.path());
+    ASSERT_TRUE(QFileInfo::exists(shared + QStringLiteral("/Db/Empty.db")));
+
+    const QString programDir = prefix.filePath(QStringLiteral("bin"));
+    EXPECT_EQ(app::installedTemplates(programDir), shared + u'/');
+    // A program with Db/ beside it (the build folder) keeps its templates there.
+    EXPECT_EQ(app::installedTemplates(buildPrograms.path()), buildPrograms.path() + u'/');
+
+    QTemporaryDir data;
+    const QString ownTemplate = data.filePath(QStringLiteral("Word模板/干部任免审批表.docx"));
+    ASSERT_TRUE(QDir(data.path()).mkpath(QStringLiteral("Word模板")));
+    QFile own(ownTemplate);
+    ASSERT_TRUE(own.open(QIODevice::WriteOnly));
+    own.write("the user's own");
+    own.close();
+    app::seedTemplates(data.path(), app::installedTemplates(programDir));
+    for (const char* file : {"Db/Empty.db", "Db/Send.db", "Word模板/文本型简历.docx",
+                             "Word模板/原始模板/干部任免审批表.docx"}) {
+        EXPECT_TRUE(QFileInfo::exists(data.filePath(QString::fromUtf8(file)))) << file;
+    }
+    EXPECT_EQ(contentOf(ownTemplate), QByteArray("the user's own"));
+}
+
 }  // namespace

@@ -8,7 +8,7 @@
 TestHome::TestHome()
     : previousHome_(qgetenv("CADRE_HOME")), hadHome_(qEnvironmentVariableIsSet("CADRE_HOME")) {
     QDir(dir_.path()).mkpath(QStringLiteral("Db"));
-    // The folder beside the built program holds Db/ and the Word templates, as installed.
+    // The built program's folder holds the templates (Db/, Word模板/) a data folder is seeded from.
     QDir programDir(templateDir());
     programDir.cdUp();
     app::seedTemplates(dir_.path(), programDir.path());

@@ -4,6 +4,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QProcess>
+#include <QTimer>
 #include <QTranslator>
 
 #include "app/AppPaths.h"
@@ -47,11 +48,15 @@ int runProgram(const StartupOptions& options) {
     {
         TMesBarForm waitWindow;
         app::Progress* previousProgress = app::setProgress(&waitWindow);
-        app::seedTemplates(options.appDir, QCoreApplication::applicationDirPath());
+        app::seedTemplates(options.appDir,
+                           app::installedTemplates(QCoreApplication::applicationDirPath()));
         // The database is open and the user logged in before the main window exists; the window
         // goes before the data module it works on.
         TDataM dm(options.appDir);
-        const bool started = dm.create([](TDataM& data) {
+        const bool started = dm.create([&options](TDataM& data) {
+            if (options.closeOnceShown) {
+                return false;
+            }
             TLoginForm login(data);
             return login.exec() == QDialog::Accepted;
         });
@@ -63,6 +68,9 @@ int runProgram(const StartupOptions& options) {
                 mainForm.close();
             });
             mainForm.showMaximized();
+            if (options.closeOnceShown) {
+                QTimer::singleShot(0, &mainForm, &QWidget::close);
+            }
             result = QApplication::exec();
         }
         app::setProgress(previousProgress);

@@ -12,6 +12,9 @@ struct StartupOptions {
     // It is called only once this copy has closed its window (saving the layout, running the
     // backup), closed the database and let go of the lock.
     std::function<void()> startAgain = {};
+    // A check that the program starts: the main window closes as soon as it has shown, and a
+    // database that asks for a login ends start-up instead, since nobody is there to answer.
+    bool closeOnceShown = false;
 };
 
 // Starts the program: one copy per machine, the date conventions and Qt's own Chinese texts,
