@@ -85,14 +85,11 @@ QString nameListReport(int listed, const QList<PickedCadre>& found) {
     return report;
 }
 
-QList<PickedCadre> readPickList(db::Database& db, const QString& statement, bool* ok) {
+Result<QList<PickedCadre>> readPickList(db::Database& db, const QString& statement) {
     QList<PickedCadre> cadres;
     const auto rows = db.query(statement);
-    if (ok != nullptr) {
-        *ok = rows.has_value();
-    }
     if (!rows) {
-        return cadres;
+        return Failure{{}, db.lastError()};
     }
     for (size_t i = 0; i < rows->rows.size(); ++i) {
         cadres.append({rows->value(i, QStringLiteral("CadreID")).toInt(),
@@ -104,30 +101,32 @@ QList<PickedCadre> readPickList(db::Database& db, const QString& statement, bool
     return cadres;
 }
 
-bool clearPicked(db::Database& db) {
-    return db.exec(sql::Fragments().SqlDeleteHead + QStringLiteral(" from tb_querytemp"));
+Result<void> clearPicked(db::Database& db) {
+    if (!db.exec(sql::Fragments().SqlDeleteHead + QStringLiteral(" from tb_querytemp"))) {
+        return Failure{{}, db.lastError()};
+    }
+    return {};
 }
 
-bool addPicked(db::Database& db, const QList<PickedCadre>& cadres) {
+Result<void> addPicked(db::Database& db, const QList<PickedCadre>& cadres) {
     db::Transaction transaction(db);
     for (const PickedCadre& c : cadres) {
         const Result<QVariant> present = db.scalar(
             QStringLiteral("select count(*) from tb_querytemp where CadreID=?"), {c.cadreId});
         if (!present) {
-            return false;
+            return present.failure();
         }
         if (present->toInt() == 0 &&
             !db.exec(QStringLiteral("insert into tb_querytemp (CadreID,checked,xm,xb,zwjb,xrz) "
                                     "values (?,False,?,?,?,?)"),
                      {c.cadreId, c.name, c.sex, c.rank, c.currentPost})) {
-            return false;
+            return Failure{{}, db.lastError()};
         }
     }
-    return transaction.commit();
-}
-
-QList<PickedCadre> pickedCadres(db::Database& db) {
-    return readPickList(db, QStringLiteral("select CadreID,xm,xb,zwjb,xrz from tb_querytemp"));
+    if (!transaction.commit()) {
+        return Failure{{}, db.lastError()};
+    }
+    return {};
 }
 
 }  // namespace cadre

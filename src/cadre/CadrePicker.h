@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+#include "db/Result.h"
+
 namespace db {
 class Database;
 }
@@ -38,14 +40,12 @@ QString pickByNamesStatement(const QStringList& names);
 // "，重名：" and the names that several found cadres share.
 QString nameListReport(int listed, const QList<PickedCadre>& found);
 
-// The cadres a picker statement lists (none, with *ok false, when the statement fails).
-QList<PickedCadre> readPickList(db::Database& db, const QString& statement, bool* ok = nullptr);
+// The cadres a picker statement lists.
+Result<QList<PickedCadre>> readPickList(db::Database& db, const QString& statement);
 
 // Empties the final list.
-bool clearPicked(db::Database& db);
+Result<void> clearPicked(db::Database& db);
 // Appends the cadres that are not in the final list yet; false on a database failure.
-bool addPicked(db::Database& db, const QList<PickedCadre>& cadres);
-// The final list.
-QList<PickedCadre> pickedCadres(db::Database& db);
+Result<void> addPicked(db::Database& db, const QList<PickedCadre>& cadres);
 
 }  // namespace cadre

@@ -4,10 +4,10 @@
 
 namespace mainwin {
 
-std::optional<std::vector<CheckState>> readCheckStates(db::Database& db) {
+Result<std::vector<CheckState>> readCheckStates(db::Database& db) {
     const auto rows = db.query(QStringLiteral("select * from tb_custom_check"));
     if (!rows) {
-        return std::nullopt;
+        return Failure{{}, db.lastError()};
     }
     std::vector<CheckState> states;
     states.reserve(rows->rows.size());
@@ -18,10 +18,10 @@ std::optional<std::vector<CheckState>> readCheckStates(db::Database& db) {
     return states;
 }
 
-std::optional<std::vector<ColumnLayout>> readColumnLayouts(db::Database& db) {
+Result<std::vector<ColumnLayout>> readColumnLayouts(db::Database& db) {
     const auto rows = db.query(QStringLiteral("select * from tb_custom_width"));
     if (!rows) {
-        return std::nullopt;
+        return Failure{{}, db.lastError()};
     }
     std::vector<ColumnLayout> columns;
     columns.reserve(rows->rows.size());
@@ -33,14 +33,13 @@ std::optional<std::vector<ColumnLayout>> readColumnLayouts(db::Database& db) {
     return columns;
 }
 
-std::optional<RestoredChecks> restoreCheckStates(db::Database& db,
-                                                 const QSet<QString>& knownNames) {
+Result<RestoredChecks> restoreCheckStates(db::Database& db, const QSet<QString>& knownNames) {
     // Rows are deleted by row id: names compare without regard to case in SQL, and a row that
     // differs from a known name only in case must not take the known row with it.
     const auto rows =
         db.query(QStringLiteral("select rowid as rid,name,down from tb_custom_check"));
     if (!rows) {
-        return std::nullopt;
+        return Failure{{}, db.lastError()};
     }
     RestoredChecks restored;
     QVariantList orphans;
@@ -61,11 +60,11 @@ std::optional<RestoredChecks> restoreCheckStates(db::Database& db,
     db::Transaction transaction(db);
     for (const QVariant& rowId : orphans) {
         if (!db.exec(QStringLiteral("delete * from tb_custom_check where rowid=?"), {rowId})) {
-            return std::nullopt;
+            return Failure{{}, db.lastError()};
         }
     }
     if (!transaction.commit()) {
-        return std::nullopt;
+        return Failure{{}, db.lastError()};
     }
     restored.deleted = static_cast<int>(orphans.size());
     return restored;
@@ -99,27 +98,31 @@ bool updateOrAppend(db::Database& db, const QString& table, const QString& name,
 
 }  // namespace
 
-bool saveLayout(db::Database& db, const std::vector<CheckState>& checks,
-                const std::vector<ColumnLayout>& columns) {
+Result<void> saveLayout(db::Database& db, const std::vector<CheckState>& checks,
+                        const std::vector<ColumnLayout>& columns) {
+    const auto failed = [&db] { return Failure{{}, db.lastError()}; };
     db::Transaction transaction(db);
     if (!transaction.isActive()) {
-        return false;
+        return failed();
     }
     const QString checkTable = QStringLiteral("tb_custom_check");
     const QString widthTable = QStringLiteral("tb_custom_width");
     for (const CheckState& check : checks) {
         if (!updateOrAppend(db, checkTable, check.name, {QStringLiteral("down")}, {check.down})) {
-            return false;
+            return failed();
         }
     }
     for (const ColumnLayout& column : columns) {
         if (!updateOrAppend(db, widthTable, column.name,
                             {QStringLiteral("width"), QStringLiteral("ord")},
                             {column.width, column.ord})) {
-            return false;
+            return failed();
         }
     }
-    return transaction.commit();
+    if (!transaction.commit()) {
+        return failed();
+    }
+    return {};
 }
 
 }  // namespace mainwin

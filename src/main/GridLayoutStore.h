@@ -2,8 +2,9 @@
 
 #include <QSet>
 #include <QString>
-#include <optional>
 #include <vector>
+
+#include "db/Result.h"
 
 namespace db {
 class Database;
@@ -32,11 +33,11 @@ struct ColumnLayout {
     bool operator==(const ColumnLayout&) const = default;
 };
 
-// The rows of tb_custom_check in table order; nullopt when the table cannot be read.
-std::optional<std::vector<CheckState>> readCheckStates(db::Database& db);
+// The rows of tb_custom_check in table order.
+Result<std::vector<CheckState>> readCheckStates(db::Database& db);
 
-// The rows of tb_custom_width in table order; nullopt when the table cannot be read.
-std::optional<std::vector<ColumnLayout>> readColumnLayouts(db::Database& db);
+// The rows of tb_custom_width in table order.
+Result<std::vector<ColumnLayout>> readColumnLayouts(db::Database& db);
 
 struct RestoredChecks {
     std::vector<CheckState> window;       // rows naming one of the known names
@@ -46,13 +47,12 @@ struct RestoredChecks {
 
 // Sorts the check rows for restoring the window: names in `knownNames` go to the window, names
 // starting with "[Cadre]" to the cadre editor, and every other row (a control that no longer
-// exists, or "[Cadre]" alone) is deleted from the table. Nullopt, with nothing deleted, on a
-// database failure.
-std::optional<RestoredChecks> restoreCheckStates(db::Database& db, const QSet<QString>& knownNames);
+// exists, or "[Cadre]" alone) is deleted from the table. A failure deletes nothing.
+Result<RestoredChecks> restoreCheckStates(db::Database& db, const QSet<QString>& knownNames);
 
 // Stores the layout: each check state and each column is updated where a row of its name
 // exists and appended where none does. All or nothing.
-bool saveLayout(db::Database& db, const std::vector<CheckState>& checks,
-                const std::vector<ColumnLayout>& columns);
+Result<void> saveLayout(db::Database& db, const std::vector<CheckState>& checks,
+                        const std::vector<ColumnLayout>& columns);
 
 }  // namespace mainwin

@@ -44,13 +44,13 @@ class GridLayoutStore : public ::testing::Test {
     }
     std::vector<CheckState> checks() {
         const auto rows = mainwin::readCheckStates(db);
-        EXPECT_TRUE(rows.has_value()) << db.lastError();
-        return rows.value_or(std::vector<CheckState>{});
+        EXPECT_TRUE(rows.ok()) << rows.errorText();
+        return rows ? *rows : std::vector<CheckState>{};
     }
     std::vector<ColumnLayout> widths() {
         const auto rows = mainwin::readColumnLayouts(db);
-        EXPECT_TRUE(rows.has_value()) << db.lastError();
-        return rows.value_or(std::vector<ColumnLayout>{});
+        EXPECT_TRUE(rows.ok()) << rows.errorText();
+        return rows ? *rows : std::vector<ColumnLayout>{};
     }
 
     TestHome home;
@@ -69,7 +69,7 @@ TEST_F(GridLayoutStore, RestoreSortsRowsAndDeletesThoseNamingNothing) {
 
     const QSet<QString> known = {u"cxButton2"_s, u"cxButton3"_s, u"cxButton4"_s};
     const auto restored = mainwin::restoreCheckStates(db, known);
-    ASSERT_TRUE(restored.has_value()) << db.lastError();
+    ASSERT_TRUE(restored.ok()) << restored.errorText();
     EXPECT_EQ(restored->window,
               (std::vector<CheckState>{{u"cxButton2"_s, true}, {u"cxButton3"_s, false}}));
     EXPECT_EQ(restored->cadreEditor,
@@ -82,7 +82,7 @@ TEST_F(GridLayoutStore, RestoreSortsRowsAndDeletesThoseNamingNothing) {
 
     // Nothing is left to delete the second time.
     const auto again = mainwin::restoreCheckStates(db, known);
-    ASSERT_TRUE(again.has_value());
+    ASSERT_TRUE(again.ok());
     EXPECT_EQ(again->deleted, 0);
     EXPECT_EQ(again->window, restored->window);
     EXPECT_EQ(checks().size(), 4u);
@@ -92,7 +92,7 @@ TEST_F(GridLayoutStore, RestoreWithNoKnownNamesKeepsOnlyCadreEditorRows) {
     addCheck(u"a"_s, true);
     addCheck(u"[Cadre]b"_s, true);
     const auto restored = mainwin::restoreCheckStates(db, {});
-    ASSERT_TRUE(restored.has_value());
+    ASSERT_TRUE(restored.ok());
     EXPECT_TRUE(restored->window.empty());
     EXPECT_EQ(checks(), (std::vector<CheckState>{{u"[Cadre]b"_s, true}}));
 }

@@ -160,8 +160,8 @@ TQueryForm1::TQueryForm1(TDataM& dm, int classId, QWidget* parent)
     connect(btnOK, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    if (!cadre::clearPicked(dm_.db())) {
-        app::showError(dm_.db().lastError());
+    if (const Result<void> cleared = cadre::clearPicked(dm_.db()); !cleared) {
+        app::showFailure(cleared.failure());
     }
     showPicked();
 }
@@ -212,11 +212,7 @@ void TQueryForm1::showCadresWithoutUnit() {
 }
 
 void TQueryForm1::showCandidates(const QString& statement) {
-    bool ok = false;
-    candidates_ = cadre::readPickList(dm_.db(), statement, &ok);
-    if (!ok) {
-        app::showError(dm_.db().lastError());
-    }
+    candidates_ = app::valueOrShown(cadre::readPickList(dm_.db(), statement));
     fill(gridCandidates, candidates_);
 }
 
@@ -247,8 +243,8 @@ void TQueryForm1::moveRight() {
             chosen << c;
         }
     }
-    if (!cadre::addPicked(dm_.db(), chosen)) {
-        app::showError(dm_.db().lastError());
+    if (const Result<void> added = cadre::addPicked(dm_.db(), chosen); !added) {
+        app::showFailure(added.failure());
         return;
     }
     picked_ << chosen;

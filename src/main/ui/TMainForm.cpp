@@ -303,8 +303,8 @@ void TMainForm::runStartDuties() {
     saveLayout_ = cadre::saveLayoutOnExit(db, dm_.session().ManagerID);
     postsLocked_ = cadre::postsLocked(db);
     // The picker's list of the last session is emptied.
-    if (!cadre::clearPicked(db)) {
-        app::showError(db.lastError());
+    if (const Result<void> cleared = cadre::clearPicked(db); !cleared) {
+        app::showFailure(cleared.failure());
     }
 }
 
@@ -314,17 +314,21 @@ void TMainForm::restoreLayout() {
     for (const QAction* toggle : pageDw_->columnToggles()) {
         known.insert(toggle->objectName());
     }
-    if (const auto checks = mainwin::restoreCheckStates(db, known)) {
-        for (const mainwin::CheckState& state : checks->window) {
-            for (QAction* toggle : pageDw_->columnToggles()) {
-                if (toggle->objectName() == state.name) {
-                    toggle->setChecked(state.down);
-                }
+    const Result<mainwin::RestoredChecks> checks = mainwin::restoreCheckStates(db, known);
+    if (!checks) {
+        app::showFailure(checks.failure());
+        return;
+    }
+    for (const mainwin::CheckState& state : checks->window) {
+        for (QAction* toggle : pageDw_->columnToggles()) {
+            if (toggle->objectName() == state.name) {
+                toggle->setChecked(state.down);
             }
         }
     }
     const auto columns = mainwin::readColumnLayouts(db);
     if (!columns) {
+        app::showFailure(columns.failure());
         return;
     }
     QHeaderView* header = pageDw_->grid()->horizontalHeader();
@@ -357,8 +361,8 @@ void TMainForm::saveLayout() {
         columns.push_back({columnName(kCadreListGridColumns[i]), header->sectionSize(logical),
                            header->visualIndex(logical)});
     }
-    if (!mainwin::saveLayout(dm_.db(), checks, columns)) {
-        app::showError(dm_.db().lastError());
+    if (const Result<void> saved = mainwin::saveLayout(dm_.db(), checks, columns); !saved) {
+        app::showFailure(saved.failure());
     }
 }
 
