@@ -21,6 +21,14 @@ struct PickLists {
     QStringList unitNatures;   // tb_conf 单位性质, ItemID by ItemV
     QStringList nativePlaces;  // tb_cadre.jgsheng, most frequent first
     QStringList birthPlaces;   // tb_cadre.cssheng, most frequent first
+    // The lines of tb_general's texts.
+    QStringList familyRelations;       // jtcy
+    QStringList appointmentDocuments;  // rzw
+    QStringList cadreSources;          // gbly
+    QStringList postCategories;        // zt
+    QStringList appointmentReasons;    // rzyy
+    QStringList honourLevels;          // code set ZB66-2006/CHJZ under L0
+    QStringList titleGrades;  // tb_conf ZYDJ, ItemID by ItemV: the grades of professional titles
 };
 
 // Reads every list; empty values are left out, and a list whose table cannot be read is empty.

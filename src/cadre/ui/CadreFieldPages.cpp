@@ -136,7 +136,7 @@ CadreFieldPages::CadreFieldPages(const cadre::PickLists& lists, QObject* parent)
     auto* titleGrid = new QGridLayout(title);
     PairGrid t(titleGrid);
     t.add(QStringLiteral("技术职称"), line("zyjszw", "edtZyjszw"));
-    QComboBox* grade = combo("zydj", "cbZydj", {}, true);
+    QComboBox* grade = combo("zydj", "cbZydj", lists.titleGrades, true);
     t.add(QStringLiteral("等 级"), grade);
     QLineEdit* titleTime = dateBox("zyzcTime", "edtZyzcTime", QStringLiteral("yyyy.MM"));
     widgets::limitToMonthEntry(titleTime);
