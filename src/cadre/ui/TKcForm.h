@@ -9,7 +9,6 @@ class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
-class QSpinBox;
 class TDataM;
 
 // "考察考核记录", laid out as the "干部考察简要情况表": one inspection or assessment of a cadre.
