@@ -25,6 +25,8 @@
 #include "cadre/ui/AssessmentsPage.h"
 #include "cadre/ui/DocumentsPage.h"
 #include "cadre/ui/FamilyPage.h"
+#include "cadre/ui/ReportForm.h"
+#include "cadre/ui/ReportsPage.h"
 #include "cadre/ui/RewardsPage.h"
 #include "cadre/ui/TCadreForm.h"
 #include "cadre/ui/TDmForm.h"
@@ -268,6 +270,45 @@ TEST_F(SubRecordPagesTest, DocumentsAreAddedOpenedAndDamageIsReported) {
     EXPECT_EQ(messages.texts().value(0).section(u'\n', 0, 0), cadre::kUnpackFailed);
     EXPECT_EQ(opened.size(), 1);
     widgets::setDocumentOpener({});
+}
+
+TEST_F(SubRecordPagesTest, AMajorEventIsFilledFromItsCategoryAndDeletedByName) {
+    run(QStringLiteral("delete from A54"));
+    ReportsPage page(dm, cadre::ReportKind::MajorEvent);
+    showPage(page);
+    click(&page, "btnReportExport");
+    EXPECT_EQ(messages.texts(), QStringList{u"表格中无数据，无法导出!"_qs});
+    bool refused = false;
+    QString heading;
+    ModalAnswer<ReportForm> fill([&](ReportForm* dialog) {
+        EXPECT_EQ(dialog->objectName(), u"TZdsxForm"_qs);
+        heading = child<QLabel>(dialog, "lblTitle")->text();
+        auto* content = child<QPlainTextEdit>(dialog, "memA5407");
+        content->setPlainText(QStringLiteral("旧内容"));
+        click(dialog, "btnOK");
+        refused = dialog->isVisible();
+        auto* category = child<QComboBox>(dialog, "cbA5404");
+        category->setCurrentIndex(0);
+        Q_EMIT category->activated(0);
+        EXPECT_EQ(content->toPlainText(), cadre::majorEventForm(0));
+        child<QLineEdit>(dialog, "edtA5401")->setText(QStringLiteral("2021-03-04"));
+        click(dialog, "btnOK");
+    });
+    click(&page, "btnReportAdd");
+    EXPECT_TRUE(refused);
+    EXPECT_TRUE(messages.texts().contains(cadre::kChooseReportCategory));
+    EXPECT_TRUE(heading.endsWith(u" 同志个人重大事项报告登记表"_qs));
+    auto* grid = child<QTableWidget>(&page, "gridReports");
+    ASSERT_EQ(grid->rowCount(), 1);
+    EXPECT_EQ(grid->item(0, 1)->text(), u"2021-03-04"_qs);
+
+    grid->setCurrentCell(0, 0);
+    messages.clear();
+    messages.answerNext(true);
+    click(&page, "btnReportDelete");
+    EXPECT_EQ(messages.texts(),
+              QStringList{u"确认删除记录? 报告类型:"_qs + cadre::majorEventCategories()[0]});
+    EXPECT_EQ(grid->rowCount(), 0);
 }
 
 TEST_F(SubRecordPagesTest, TheEditorListsTheRecordsOfThePageShown) {

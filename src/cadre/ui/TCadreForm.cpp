@@ -32,6 +32,7 @@
 #include "cadre/ui/FamilyPage.h"
 #include "cadre/ui/PhotoBox.h"
 #include "cadre/ui/PostsPage.h"
+#include "cadre/ui/ReportsPage.h"
 #include "cadre/ui/ResumeMenu.h"
 #include "cadre/ui/ResumePage.h"
 #include "cadre/ui/RewardsPage.h"
@@ -169,10 +170,17 @@ TCadreForm::TCadreForm(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
     PageControl1->addTab(family_, QString::fromUtf8(kPages[4]));
     PageControl1->addTab(assessments_, QString::fromUtf8(kPages[5]));
     PageControl1->addTab(rewards_, QString::fromUtf8(kPages[6]));
-    for (int i = 7; i < 11; ++i) {
-        PageControl1->addTab(listPage(QStringLiteral("tsPage%1").arg(i),
-                                      {QStringLiteral("时间"), QStringLiteral("内容")}),
-                             QString::fromUtf8(kPages[i]));
+    PageControl1->addTab(
+        listPage(QStringLiteral("tsPage7"), {QStringLiteral("时间"), QStringLiteral("内容")}),
+        QString::fromUtf8(kPages[7]));
+    const char* const reportPages[] = {"tsMajorEvents", "tsAudits", "tsOpinions"};
+    const cadre::ReportKind kinds[] = {cadre::ReportKind::MajorEvent, cadre::ReportKind::Audit,
+                                       cadre::ReportKind::Opinion};
+    for (int i = 0; i < 3; ++i) {
+        auto* page = new ReportsPage(dm, kinds[i]);
+        page->setObjectName(QString::fromLatin1(reportPages[i]));
+        recordPages_ << page;
+        PageControl1->addTab(page, QString::fromUtf8(kPages[8 + i]));
     }
     PageControl1->addTab(documents_, QString::fromUtf8(kPages[11]));
     connect(PageControl1, &QTabWidget::currentChanged, this, &TCadreForm::pageChanging);
