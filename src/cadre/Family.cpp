@@ -12,7 +12,7 @@ namespace cadre {
 namespace {
 
 const OrderedRows kFamilyOrder{QStringLiteral("tb_family"), QStringLiteral("FamilyID"),
-                               QStringLiteral("CadreID"), QStringLiteral("ford")};
+                               QStringLiteral("CadreID"), QStringLiteral("ford"), QString()};
 
 QVariant textOrNull(const QString& text) {
     const QString trimmed = text.trimmed();

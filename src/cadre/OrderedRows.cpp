@@ -7,10 +7,10 @@ namespace cadre {
 Result<void> swapWithNeighbour(db::Database& db, const OrderedRows& rows, int cadreId, int id,
                                int step, const QString& gone) {
     const auto failed = [&db] { return Failure{{}, db.lastError()}; };
-    const auto list =
-        db.query(QStringLiteral("select %1,%2 from %3 where %4=? order by %2,%1")
-                     .arg(rows.idColumn, rows.orderColumn, rows.table, rows.cadreColumn),
-                 {cadreId});
+    const auto list = db.query(
+        QStringLiteral("select %1,%2 from %3 where %4=? order by %5%2,%1")
+            .arg(rows.idColumn, rows.orderColumn, rows.table, rows.cadreColumn, rows.sortPrefix),
+        {cadreId});
     if (!list) {
         return failed();
     }

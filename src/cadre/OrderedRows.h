@@ -18,12 +18,15 @@ struct OrderedRows {
     QString idColumn;
     QString cadreColumn;
     QString orderColumn;
+    // Columns the list is sorted by before the order column (with a trailing comma), empty when
+    // the order column alone sorts it.
+    QString sortPrefix;
 };
 
 // Swaps the order value of row `id` of cadre `cadreId` with that of its neighbour before
-// (`step` < 0) or after (`step` > 0) it, by the order and then the id, with two updates in one
-// transaction; nothing happens at either end or with `step` 0. A row that is not the cadre's is
-// refused with `gone`.
+// (`step` < 0) or after (`step` > 0) it in the list (by the sort prefix, the order and the id),
+// with two updates in one transaction; nothing happens at either end or with `step` 0. A row that
+// is not the cadre's is refused with `gone`.
 Result<void> swapWithNeighbour(db::Database& db, const OrderedRows& rows, int cadreId, int id,
                                int step, const QString& gone);
 

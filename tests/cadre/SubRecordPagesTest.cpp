@@ -29,6 +29,7 @@
 #include "cadre/ui/ReportsPage.h"
 #include "cadre/ui/RewardsPage.h"
 #include "cadre/ui/TCadreForm.h"
+#include "cadre/ui/TDamlForm.h"
 #include "cadre/ui/TDmForm.h"
 #include "cadre/ui/TFamilyForm.h"
 #include "cadre/ui/TJcForm.h"
@@ -309,6 +310,27 @@ TEST_F(SubRecordPagesTest, AMajorEventIsFilledFromItsCategoryAndDeletedByName) {
     EXPECT_EQ(messages.texts(),
               QStringList{u"确认删除记录? 报告类型:"_qs + cadre::majorEventCategories()[0]});
     EXPECT_EQ(grid->rowCount(), 0);
+}
+
+TEST_F(SubRecordPagesTest, TheCatalogueIsEditedInItsGridOnlyWithTheSwitchOn) {
+    run(QStringLiteral("delete from E01"));
+    TDamlForm catalogue(dm, 1, QStringLiteral("刘  成"));
+    EXPECT_EQ(child<QLabel>(&catalogue, "lblTitle")->text(), u"刘  成 档案目录"_qs);
+    auto* grid = child<QTableWidget>(&catalogue, "gridE01");
+    EXPECT_FALSE(child<QPushButton>(&catalogue, "btnAdd")->isEnabled());
+    child<QCheckBox>(&catalogue, "chkAllowEdit")->setChecked(true);
+    click(&catalogue, "btnAdd");
+    click(&catalogue, "btnAdd");
+    ASSERT_EQ(grid->rowCount(), 2);
+    grid->item(1, 2)->setText(QStringLiteral("入党志愿书"));
+    grid->item(0, 2)->setText(QStringLiteral("干部履历表"));
+    grid->setCurrentCell(1, 0);
+    click(&catalogue, "btnUp");
+    EXPECT_EQ(grid->item(0, 2)->text(), u"入党志愿书"_qs);
+    EXPECT_EQ(grid->item(0, 0)->text(), u"1"_qs);
+    EXPECT_EQ(
+        db().scalar(QStringLiteral("select E01Z104 from E01 where E01Z111A='入党志愿书'"))->toInt(),
+        1);
 }
 
 TEST_F(SubRecordPagesTest, TheEditorListsTheRecordsOfThePageShown) {

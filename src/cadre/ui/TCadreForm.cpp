@@ -36,6 +36,7 @@
 #include "cadre/ui/ResumeMenu.h"
 #include "cadre/ui/ResumePage.h"
 #include "cadre/ui/RewardsPage.h"
+#include "cadre/ui/TDamlForm.h"
 #include "db/Database.h"
 #include "widgets/DialogParts.h"
 #include "widgets/TMoveLineForm.h"
@@ -232,6 +233,12 @@ TCadreForm::TCadreForm(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
     for (SubRecordPage* page : recordPages_) {
         connect(page, &SubRecordPage::recordsChanged, this, [this] { changed_ = true; });
     }
+    connect(fields_, &CadreFieldPages::catalogueRequested, this, [this] {
+        if (session_.cadreId() != 0) {
+            TDamlForm catalogue(dm_, session_.cadreId(), fields_->nameEdit()->text(), this);
+            catalogue.exec();
+        }
+    });
     // A post change run from the posts page writes the current-post texts into the open
     // record, unless the record locks them.
     posts_->setRecordWriter([this](const cadre::CurrentPostTexts& texts) {
