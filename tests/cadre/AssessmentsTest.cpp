@@ -2,6 +2,7 @@
 
 #include "CadreData.h"
 #include "cadre/Assessments.h"
+#include "cadre/InspectionPrintout.h"
 
 namespace {
 
@@ -136,6 +137,27 @@ TEST_F(AssessmentsTest, ANewInspectionStartsFromTheCadre) {
     EXPECT_EQ(other->year, 2024);
     EXPECT_EQ(annual->post,
               db().scalar(QStringLiteral("select xrz from tb_cadre where CadreID=1"))->toString());
+}
+
+TEST_F(AssessmentsTest, ThePrintedFormShowsEveryFieldAndRunsOnToANewPage) {
+    Inspection inspection;
+    inspection.name = u"2020年度考核"_qs;
+    inspection.conclusion = u"优秀"_qs;
+    inspection.date = QDate(2021, 1, 5);
+    inspection.strengths = u"政治坚定，业务精通。\r\n"_qs.repeated(20);
+    const report::Layout layout = cadre::inspectionPrintout(inspection, u"刘  成"_qs);
+    QStringList texts;
+    for (int page = 0; page < layout.pageCount(); ++page) {
+        for (const report::Cell& cell : layout.cells(page)) {
+            texts << cell.text;
+        }
+    }
+    for (const QString& shown : {cadre::kInspectionFormTitle, u"刘  成"_qs, u"2020年度考核"_qs,
+                                 u"优秀"_qs, u"2021.01.05"_qs, u"考察组成员"_qs}) {
+        EXPECT_TRUE(texts.contains(shown)) << shown.toStdString();
+    }
+    EXPECT_EQ(layout.pageCount(), 2);
+    EXPECT_TRUE(layout.overflowingCells().empty());
 }
 
 }  // namespace

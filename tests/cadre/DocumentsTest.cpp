@@ -11,6 +11,12 @@ namespace {
 
 class DocumentsTest : public CadreData {
   protected:
+    void SetUp() override {
+        CadreData::SetUp();
+        run(QStringLiteral("delete from tb_fileLink"));
+        run(QStringLiteral("delete from tb_File"));
+    }
+
     QString writeFile(const QString& name, const QByteArray& bytes) {
         const QString path = files.filePath(name);
         QFile file(path);

@@ -34,6 +34,7 @@
 #include "cadre/ui/TFamilyForm.h"
 #include "cadre/ui/TJcForm.h"
 #include "cadre/ui/TKcForm.h"
+#include "cadre/ui/TMdForm.h"
 #include "cadre/ui/TNdkhForm.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
@@ -331,6 +332,17 @@ TEST_F(SubRecordPagesTest, TheCatalogueIsEditedInItsGridOnlyWithTheSwitchOn) {
     EXPECT_EQ(
         db().scalar(QStringLiteral("select E01Z104 from E01 where E01Z111A='入党志愿书'"))->toInt(),
         1);
+}
+
+TEST_F(SubRecordPagesTest, TheNameListIsTidiedAndHandedOverAsAnInList) {
+    TMdForm names;
+    auto* memo = child<QPlainTextEdit>(&names, "memNames");
+    memo->setPlainText(QStringLiteral("张三，李四、王五\n赵六"));
+    click(&names, "btnTidy");
+    EXPECT_EQ(memo->toPlainText(), u"张三\n李四\n王五\n赵六"_qs);
+    click(&names, "btnOK");
+    EXPECT_EQ(names.result(), QDialog::Accepted);
+    EXPECT_EQ(names.inList(), u"'张三','李四','王五','赵六'"_qs);
 }
 
 TEST_F(SubRecordPagesTest, TheEditorListsTheRecordsOfThePageShown) {

@@ -12,11 +12,13 @@
 #include "app/MessageService.h"
 #include "cadre/Assessments.h"
 #include "cadre/DayEntry.h"
+#include "cadre/InspectionPrintout.h"
 #include "cadre/Rewards.h"
 #include "cadre/ui/TKcForm.h"
 #include "cadre/ui/TNdkhForm.h"
 #include "db/Database.h"
 #include "widgets/DialogParts.h"
+#include "widgets/ReportPrinting.h"
 
 namespace {
 
@@ -41,9 +43,10 @@ AssessmentsPage::AssessmentsPage(TDataM& dm, QWidget* summary,
     QPushButton* remove = widgets::namedButton("btnKcDelete", QStringLiteral("删除"));
     QPushButton* detail = widgets::namedButton("btnKcDetail", QStringLiteral("详细"));
     QPushButton* autoFill = widgets::namedButton("btnKcAuto", QStringLiteral("自动填写"));
+    QPushButton* print = widgets::namedButton("btnKcPrint", QStringLiteral("打印"));
     QPushButton* batch = widgets::namedButton("btnKcBatch", QStringLiteral("年度考核..."));
     auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {add, remove, detail, autoFill, batch}) {
+    for (QPushButton* button : {add, remove, detail, autoFill, print, batch}) {
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
@@ -58,6 +61,7 @@ AssessmentsPage::AssessmentsPage(TDataM& dm, QWidget* summary,
     connect(remove, &QPushButton::clicked, this, &AssessmentsPage::deleteClicked);
     connect(detail, &QPushButton::clicked, this, &AssessmentsPage::detailClicked);
     connect(autoFill, &QPushButton::clicked, this, &AssessmentsPage::autoFillClicked);
+    connect(print, &QPushButton::clicked, this, &AssessmentsPage::printClicked);
     connect(batch, &QPushButton::clicked, this, &AssessmentsPage::batchClicked);
     for (QTableWidget* grid : {gridAnnual, gridOther}) {
         connect(grid, &QTableWidget::cellDoubleClicked, this, &AssessmentsPage::detailClicked);
@@ -167,6 +171,19 @@ void AssessmentsPage::autoFillClicked() {
     if (succeeded(summary)) {
         writeSummary_(*summary);
     }
+}
+
+void AssessmentsPage::printClicked() {
+    const int id = subrecords::focusedId(shownGrid());
+    if (id == 0) {
+        return;
+    }
+    const auto inspection = cadre::readInspection(dm_.db(), cadreId(), id);
+    if (!succeeded(inspection) || !inspection->has_value()) {
+        return;
+    }
+    widgets::previewLayout(cadre::inspectionPrintout(**inspection, cadreName()),
+                           cadre::kInspectionFormTitle, this);
 }
 
 void AssessmentsPage::batchClicked() {

@@ -1,0 +1,40 @@
+#include "cadre/NameList.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include "db/SqlText.h"
+
+namespace cadre {
+
+namespace {
+
+QStringList names(const QString& text) {
+    static const QRegularExpression separators(QStringLiteral("[，、,\\r\\n]"));
+    QStringList list;
+    for (const QString& part : text.split(separators)) {
+        if (!part.trimmed().isEmpty()) {
+            list << part.trimmed();
+        }
+    }
+    return list;
+}
+
+}  // namespace
+
+QString tidyNameList(const QString& text) {
+    return names(text).join(u'\n');
+}
+
+QString nameInList(const QString& text) {
+    QStringList quoted;
+    for (const QString& line : text.split(u'\n')) {
+        const QString name = line.trimmed();
+        if (!name.isEmpty()) {
+            quoted << sql::quoted(name);
+        }
+    }
+    return quoted.join(u',');
+}
+
+}  // namespace cadre
