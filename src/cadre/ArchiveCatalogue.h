@@ -8,6 +8,9 @@
 namespace db {
 class Database;
 }
+namespace office {
+class Spreadsheet;
+}
 
 // A cadre's archive catalogue (E01): the materials of the personnel file, by category and
 // sequence number, edited in the catalogue window's grid.
@@ -42,5 +45,18 @@ Result<void> deleteCatalogueEntry(db::Database& db, int cadreId, int id);
 
 // Swaps the sequence number of entry `id` with its neighbour in the list.
 Result<void> moveCatalogueEntry(db::Database& db, int cadreId, int id, int step);
+
+inline const QString kImportingCatalogue = QStringLiteral("正在导入Excel文件...");
+inline const QString kCatalogueSheetWithoutNames =
+    QStringLiteral("工作表中未找到“材料名称”列，无法导入档案目录。");
+
+// Appends the entries of the first sheet of `workbook` to the cadre's catalogue, in one
+// transaction; the value is the number of entries. The sheet has a caption row holding
+// "材料名称" (else kCatalogueSheetWithoutNames) and any of "序号", "材料类别", "材料制成日期",
+// "份数", "页数"; below it each row with a material name is an entry. A row that holds only a
+// text in its first cell is a category heading ("一、履历材料", "政治历史"; a leading enumeration
+// is dropped) whose category the following entries take unless they name their own. An entry
+// without a number gets the next one of its category.
+Result<int> importCatalogue(db::Database& db, int cadreId, const office::Spreadsheet& workbook);
 
 }  // namespace cadre

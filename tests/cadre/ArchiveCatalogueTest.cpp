@@ -1,7 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QTemporaryDir>
+
 #include "CadreData.h"
 #include "cadre/ArchiveCatalogue.h"
+#include "office/NewWorkbook.h"
+#include "office/Spreadsheet.h"
 
 namespace {
 
@@ -58,6 +62,37 @@ TEST_F(ArchiveCatalogueTest, EditsAreLimitedToTheCatalogueColumns) {
               cadre::kNotACatalogueColumn);
     EXPECT_EQ(cadre::updateCatalogueEntry(db(), 2, id, u"E01Z121"_qs, u"x"_qs).failure().message,
               cadre::kCatalogueEntryGone);
+}
+
+TEST_F(ArchiveCatalogueTest, AWorkbookIsImportedByItsCaptionsAndCategoryHeadings) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"目录.xlsx"_qs);
+    office::NewSheet sheet;
+    sheet.header = {u"序号"_qs, u"材料名称"_qs, u"材料制成日期"_qs, u"份数"_qs, u"页数"_qs};
+    sheet.rows = {{u"一、履历材料"_qs},
+                  {1, u"干部履历表"_qs, u"1998.07"_qs, 1, 4},
+                  {QVariant(), u"干部履历表（续）"_qs},
+                  {u"政治历史"_qs},
+                  {3, u"入党志愿书"_qs, QVariant(), 1, 6}};
+    ASSERT_TRUE(office::writeNewWorkbook(path, {sheet}));
+    const auto workbook = office::openSpreadsheet(path);
+    ASSERT_TRUE(workbook) << workbook.errorText();
+    const Result<int> imported = cadre::importCatalogue(db(), 1, **workbook);
+    ASSERT_TRUE(imported) << imported.errorText();
+    EXPECT_EQ(*imported, 3);
+    EXPECT_EQ(listed(), (QStringList{u"履历材料/1/干部履历表"_qs, u"履历材料/2/干部履历表（续）"_qs,
+                                     u"政治历史/3/入党志愿书"_qs}));
+
+    // A sheet without the name column is refused and adds nothing.
+    office::NewSheet other;
+    other.header = {u"名称"_qs};
+    other.rows = {{u"某"_qs}};
+    const QString otherPath = dir.filePath(u"其他.xlsx"_qs);
+    ASSERT_TRUE(office::writeNewWorkbook(otherPath, {other}));
+    const auto refused = cadre::importCatalogue(db(), 1, **office::openSpreadsheet(otherPath));
+    ASSERT_FALSE(refused);
+    EXPECT_EQ(refused.failure().message, cadre::kCatalogueSheetWithoutNames);
+    EXPECT_EQ(listed().size(), 3);
 }
 
 }  // namespace

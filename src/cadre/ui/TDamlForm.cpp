@@ -1,6 +1,7 @@
 #include "cadre/ui/TDamlForm.h"
 
 #include <QCheckBox>
+#include <QFileDialog>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -14,8 +15,11 @@
 #include "admin/Rights.h"
 #include "app/DataModule.h"
 #include "app/MessageService.h"
+#include "app/Progress.h"
 #include "cadre/ArchiveCatalogue.h"
+#include "cadre/ui/TCadreForm.h"
 #include "db/Database.h"
+#include "office/Spreadsheet.h"
 #include "widgets/DialogParts.h"
 #include "widgets/GridExport.h"
 
@@ -60,6 +64,8 @@ TDamlForm::TDamlForm(TDataM& dm, int cadreId, const QString& cadreName, QWidget*
     auto* advanced = new QMenu(this);
     QAction* exportExcel = advanced->addAction(QStringLiteral("导出Excel"));
     exportExcel->setObjectName(QStringLiteral("actExportExcel"));
+    QAction* importExcel = advanced->addAction(QStringLiteral("导入Excel"));
+    importExcel->setObjectName(QStringLiteral("actImportExcel"));
     btnAdvanced->setMenu(advanced);
 
     auto* buttons = new QHBoxLayout;
@@ -82,7 +88,31 @@ TDamlForm::TDamlForm(TDataM& dm, int cadreId, const QString& cadreName, QWidget*
     connect(btnDown, &QPushButton::clicked, this, [this] { moveClicked(1); });
     connect(exportExcel, &QAction::triggered, this,
             [this] { widgets::exportGrid(*gridE01, this, lblTitle->text()); });
+    connect(importExcel, &QAction::triggered, this, &TDamlForm::importClicked);
     allowToggled(false);
+    reload(0);
+}
+
+void TDamlForm::importClicked() {
+    if (!chkAllowEdit->isChecked()) {
+        app::showInformation(TCadreForm::kLocked);
+        return;
+    }
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("导入Excel"), QString(),
+                                                      QStringLiteral("Excel (*.xlsx *.xls)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    Result<int> imported = 0;
+    {
+        app::ProgressScope wait(cadre::kImportingCatalogue);
+        const auto workbook = office::openSpreadsheet(path);
+        imported = workbook ? cadre::importCatalogue(dm_.db(), cadreId_, **workbook)
+                            : Result<int>(workbook.failure());
+    }
+    if (!imported) {
+        app::showFailure(imported.failure());
+    }
     reload(0);
 }
 

@@ -12,7 +12,7 @@ class TDataM;
 // With "允许修改" on (right "WGB") the cells are edited in place and each edit is written at
 // once; "添加" appends an entry of the focused entry's category with the next number, "删除"
 // asks first, "上移"/"下移" swap sequence numbers with the neighbour, and "高级" holds
-// "导出Excel".
+// "导出Excel" and "导入Excel".
 class TDamlForm final : public QDialog {
     Q_OBJECT
 
@@ -27,6 +27,8 @@ class TDamlForm final : public QDialog {
     void addClicked();
     void deleteClicked();
     void moveClicked(int step);
+    // "导入Excel": the entries of a chosen workbook (cadre::importCatalogue), with the switch on.
+    void importClicked();
 
     TDataM& dm_;
     int cadreId_;
