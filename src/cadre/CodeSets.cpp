@@ -23,6 +23,20 @@ Result<QStringList> codeTexts(db::Database& db, const QString& codeSet, const QS
     return texts;
 }
 
+Result<QList<CodeItem>> codeItems(db::Database& db, const QString& codeSet, const QString& parent) {
+    const auto rows =
+        db.query(QStringLiteral("select DM,DMShow from tb_DMJ where DMJMC=? and PDM=? order by id"),
+                 {codeSet, parent});
+    if (!rows) {
+        return Failure{{}, db.lastError()};
+    }
+    QList<CodeItem> items;
+    for (const QVariantList& row : rows->rows) {
+        items << CodeItem{row[0].toString(), row[1].toString()};
+    }
+    return items;
+}
+
 Result<std::vector<CodeNode>> codeTree(db::Database& db, const QString& codeSet,
                                        const QString& condition) {
     const auto rows =

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -34,6 +35,15 @@ inline const QString kPunishmentReasonCondition = QStringLiteral("and DMLevel>0 
 // codes directly under that parent code.
 Result<QStringList> codeTexts(db::Database& db, const QString& codeSet,
                               const QString& parent = QString());
+
+// A code with its text, for pickers that show the text and store the code.
+struct CodeItem {
+    QString code;  // DM
+    QString text;  // DMShow
+};
+
+// The codes directly under `parent` in `codeSet`, in stored order.
+Result<QList<CodeItem>> codeItems(db::Database& db, const QString& codeSet, const QString& parent);
 
 // One code as the tree picker shows it.
 struct CodeNode {

@@ -72,11 +72,7 @@ PickLists loadPickLists(db::Database& db) {
     lists.nativePlaces = byFrequency(db, QStringLiteral("jgsheng"));
     lists.birthPlaces = byFrequency(db, QStringLiteral("cssheng"));
     lists.familyRelations = generalLines(db, QStringLiteral("jtcy"));
-    lists.appointmentDocuments = generalLines(db, QStringLiteral("rzw"));
-    lists.cadreSources = generalLines(db, QStringLiteral("gbly"));
-    lists.postCategories = generalLines(db, QStringLiteral("zt"));
-    lists.appointmentReasons = generalLines(db, QStringLiteral("rzyy"));
-    if (const auto levels = codeTexts(db, kHonourCodes, kHonourLevelParent)) {
+    if (const auto levels = codeItems(db, kHonourCodes, kHonourLevelParent)) {
         lists.honourLevels = *levels;
     }
     lists.titleGrades = codeList(db, QStringLiteral("ZYDJ"));

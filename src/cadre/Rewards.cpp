@@ -49,14 +49,45 @@ Result<std::optional<RewardRecord>> readReward(db::Database& db, int cadreId, in
     return std::optional(record);
 }
 
-QStringList nameCodeSets(const QString& kind, const QString& category) {
-    QStringList sets{kRewardCategoryCodes};
-    if (kind == kRewardKind && category == u"荣誉称号") {
-        sets << kHonourCodes;
-    } else if (kind == kPunishmentKind && category == u"刑事处罚") {
-        sets << kPenaltyCodes;
+Result<QStringList> rewardNameChoices(db::Database& db, const QString& kind,
+                                      const QString& category) {
+    const Result<QVariant> code =
+        db.scalar(QStringLiteral("select DM from tb_DMJ where DMJMC=? and DMShow=?"),
+                  {kRewardCategoryCodes, category});
+    if (!code) {
+        return code.failure();
     }
-    return sets;
+    QStringList names;
+    if (code->isValid()) {
+        const auto kinds = codeTexts(db, kRewardCategoryCodes, code->toString());
+        if (!kinds) {
+            return kinds.failure();
+        }
+        names << *kinds;
+    }
+    QString honourGroup;
+    if (kind == kRewardKind && category == u"荣誉称号") {
+        honourGroup = QStringLiteral("C0");
+    } else if (kind == kRewardKind && category == u"荣誉奖章") {
+        honourGroup = QStringLiteral("J0");
+    }
+    if (!honourGroup.isEmpty()) {
+        const auto honours = codeTexts(db, kHonourCodes, honourGroup);
+        if (!honours) {
+            return honours.failure();
+        }
+        names << *honours;
+    }
+    if (kind == kPunishmentKind && category == u"刑事处罚") {
+        const auto penalties = codeTree(db, kPenaltyCodes, QStringLiteral("and DMLevel>0"));
+        if (!penalties) {
+            return penalties.failure();
+        }
+        for (const CodeNode& node : *penalties) {
+            names << node.caption;
+        }
+    }
+    return names;
 }
 
 Result<int> saveReward(db::Database& db, const RewardRecord& record) {

@@ -43,15 +43,17 @@ struct RewardRecord {
     QDate date;           // jcsj 批准时间; null when not given
     QString reason;       // jcyy
     QString remark;       // jcsm
-    QString honourLevel;  // A14Z207, rewards only
+    QString honourLevel;  // A14Z207, rewards only: the code of the level (kHonourCodes under L0)
 };
 
 // Record `id` of cadre `cadreId`; nullopt when there is none.
 Result<std::optional<RewardRecord>> readReward(db::Database& db, int cadreId, int id);
 
-// The code sets the name picker offers for `category`: the reward and punishment categories
-// and, for honours, the honours; for criminal penalties, the penalties.
-QStringList nameCodeSets(const QString& kind, const QString& category);
+// The names the name picker offers for `category` of `kind`: the kinds under the category in
+// the reward and punishment categories (ZB19-94/JCLB), and for honour titles and medals the
+// honours of that group, for criminal penalties the penalties (ZB68-2006/XSCF).
+Result<QStringList> rewardNameChoices(db::Database& db, const QString& kind,
+                                      const QString& category);
 
 // Saves a new record (dxType 0) or edits one; the honour level is kept only for rewards. The
 // value is the record's id; an edited record that is not the cadre's is refused with

@@ -67,13 +67,21 @@ TEST_F(RewardsTest, EditingKeepsTheRecordAndRefusesAnotherCadres) {
 }
 
 TEST_F(RewardsTest, TheNamePickerFollowsTheCategory) {
-    using L = QStringList;
-    EXPECT_EQ(cadre::nameCodeSets(cadre::kRewardKind, u"荣誉称号"_qs),
-              (L{cadre::kRewardCategoryCodes, cadre::kHonourCodes}));
-    EXPECT_EQ(cadre::nameCodeSets(cadre::kPunishmentKind, u"刑事处罚"_qs),
-              (L{cadre::kRewardCategoryCodes, cadre::kPenaltyCodes}));
-    EXPECT_EQ(cadre::nameCodeSets(cadre::kPunishmentKind, u"纪律处分"_qs),
-              L{cadre::kRewardCategoryCodes});
+    const auto names = [this](const QString& kind, const QString& category) {
+        const auto choices = cadre::rewardNameChoices(db(), kind, category);
+        EXPECT_TRUE(choices) << choices.errorText();
+        return choices ? *choices : QStringList();
+    };
+    const QStringList titles = names(cadre::kRewardKind, u"荣誉称号"_qs);
+    EXPECT_TRUE(titles.contains(u"劳动模范"_qs));
+    EXPECT_FALSE(titles.contains(u"国家级"_qs));  // a level, not a title
+    EXPECT_FALSE(titles.contains(u"五一劳动奖章"_qs));
+    EXPECT_TRUE(names(cadre::kRewardKind, u"荣誉奖章"_qs).contains(u"五一劳动奖章"_qs));
+    const QStringList discipline = names(cadre::kPunishmentKind, u"纪律处分"_qs);
+    EXPECT_FALSE(discipline.isEmpty());
+    EXPECT_FALSE(discipline.contains(u"有期徒刑"_qs));
+    EXPECT_TRUE(names(cadre::kPunishmentKind, u"刑事处罚"_qs).contains(u"有期徒刑"_qs));
+    EXPECT_TRUE(names(cadre::kRewardKind, u"没有的类别"_qs).isEmpty());
 }
 
 }  // namespace

@@ -24,7 +24,8 @@ const QStringList kColumns = {QStringLiteral("类别"), QStringLiteral("名称")
 
 }  // namespace
 
-RewardsPage::RewardsPage(TDataM& dm, QStringList honourLevels, QWidget* summary, QWidget* parent)
+RewardsPage::RewardsPage(TDataM& dm, QList<cadre::CodeItem> honourLevels, QWidget* summary,
+                         QWidget* parent)
     : SubRecordPage(dm, QStringLiteral("GBJCR"), QStringLiteral("GBJCW"), parent),
       honourLevels_(std::move(honourLevels)),
       tabJc(new QTabWidget),

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "cadre/CodeSets.h"
 #include "cadre/ui/SubRecordPage.h"
 
 class QTabWidget;
@@ -15,7 +16,8 @@ class RewardsPage final : public SubRecordPage {
 
   public:
     // `summary` is the editor's box of tb_cadre.jcNote; `honourLevels` fill the level picker.
-    RewardsPage(TDataM& dm, QStringList honourLevels, QWidget* summary, QWidget* parent = nullptr);
+    RewardsPage(TDataM& dm, QList<cadre::CodeItem> honourLevels, QWidget* summary,
+                QWidget* parent = nullptr);
 
   protected:
     void reload() override;
@@ -29,7 +31,7 @@ class RewardsPage final : public SubRecordPage {
     void deleteClicked();
     void detailClicked();
 
-    QStringList honourLevels_;
+    QList<cadre::CodeItem> honourLevels_;
     QTabWidget* tabJc;
     QTableWidget* gridRewards;
     QTableWidget* gridPunishments;

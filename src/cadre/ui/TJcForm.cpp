@@ -18,7 +18,7 @@
 #include "cadre/ui/TDmForm.h"
 #include "widgets/DialogParts.h"
 
-TJcForm::TJcForm(TDataM& dm, const QStringList& honourLevels, QWidget* parent)
+TJcForm::TJcForm(TDataM& dm, const QList<cadre::CodeItem>& honourLevels, QWidget* parent)
     : QDialog(parent),
       dm_(dm),
       lblTitle(new QLabel),
@@ -50,8 +50,11 @@ TJcForm::TJcForm(TDataM& dm, const QStringList& honourLevels, QWidget* parent)
     lblTitle->setAlignment(Qt::AlignCenter);
     cbJclb->setEditable(true);
     cbJcmc->setEditable(true);
-    cbA14Z207->addItem(QString());
-    cbA14Z207->addItems(honourLevels);
+    // The levels show their texts and keep their codes, which the record stores.
+    cbA14Z207->addItem(QString(), QString());
+    for (const cadre::CodeItem& level : honourLevels) {
+        cbA14Z207->addItem(level.text, level.code);
+    }
     edtJcsj->setPlaceholderText(QStringLiteral("yyyy-mm-dd"));
 
     auto* grid = new QGridLayout;
@@ -104,7 +107,7 @@ void TJcForm::showRecord(const cadre::RewardRecord& record, const QString& cadre
     edtJcyy->setText(record.reason);
     lblLevel->setVisible(reward);
     cbA14Z207->setVisible(reward);
-    cbA14Z207->setCurrentText(record.honourLevel);
+    cbA14Z207->setCurrentIndex(qMax(0, cbA14Z207->findData(record.honourLevel)));
     memJcsm->setPlainText(record.remark);
     btnOK->setEnabled(!readOnly);
 }
@@ -112,11 +115,11 @@ void TJcForm::showRecord(const cadre::RewardRecord& record, const QString& cadre
 void TJcForm::categoryChosen() {
     const QString typed = cbJcmc->currentText();
     cbJcmc->clear();
-    for (const QString& set : cadre::nameCodeSets(record_.kind, cbJclb->currentText())) {
-        const auto texts = cadre::codeTexts(dm_.db(), set);
-        if (texts) {
-            cbJcmc->addItems(*texts);
-        }
+    const auto names = cadre::rewardNameChoices(dm_.db(), record_.kind, cbJclb->currentText());
+    if (names) {
+        cbJcmc->addItems(*names);
+    } else {
+        app::showFailure(names.failure());
     }
     cbJcmc->setCurrentText(typed);
 }
@@ -144,7 +147,7 @@ void TJcForm::saveClicked() {
     record.body = edtJcjg->text();
     record.date = *date;
     record.reason = edtJcyy->text();
-    record.honourLevel = cbA14Z207->currentText();
+    record.honourLevel = cbA14Z207->currentData().toString();
     record.remark = memJcsm->toPlainText();
     const Result<int> saved = cadre::saveReward(dm_.db(), record);
     if (!saved) {

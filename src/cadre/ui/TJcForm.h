@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QStringList>
 
+#include "cadre/CodeSets.h"
 #include "cadre/Rewards.h"
 
 class QComboBox;
@@ -21,7 +22,7 @@ class TJcForm final : public QDialog {
     Q_OBJECT
 
   public:
-    TJcForm(TDataM& dm, const QStringList& honourLevels, QWidget* parent = nullptr);
+    TJcForm(TDataM& dm, const QList<cadre::CodeItem>& honourLevels, QWidget* parent = nullptr);
 
     // Shows `record` under the heading of cadre `cadreName`; `readOnly` disables "保 存".
     void showRecord(const cadre::RewardRecord& record, const QString& cadreName, bool readOnly);
