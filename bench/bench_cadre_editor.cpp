@@ -1,11 +1,13 @@
 // The cadre editor over 100,000 generated cadres: opening a cadre with six current posts, six
-// family members and a photo, and saving a change of it.
+// family members and a photo, and saving a change of it; opening a cadre with records on every
+// page and listing each page's records.
 
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
 #include <QImage>
 #include <QLineEdit>
+#include <QTabWidget>
 #include <memory>
 
 #include "app/DataModule.h"
@@ -46,6 +48,28 @@ struct Fixture {
             refreshed ? cadre::writePhoto(*dm, kCadre, cadre::encodePhoto(picture)) : refreshed;
         if (!stored) {
             qFatal("%s", qPrintable(stored.errorText()));
+        }
+        // Records on every page: rewards and punishments, inspections, reports of each kind and
+        // a document (the generated catalogue is kept).
+        for (const QString& statement :
+             {QStringLiteral(
+                  "insert into tb_jc (cid,dxType,jclbx,jcmc) values (%1,0,'奖类','嘉奖')"),
+              QStringLiteral(
+                  "insert into tb_jc (cid,dxType,jclbx,jcmc) values (%1,0,'惩类','警告')"),
+              QStringLiteral("insert into tb_kc (cid,kclb,kcName,kcYear) values "
+                             "(%1,'年度考核','2020年度考核',2020)"),
+              QStringLiteral("insert into tb_kc (cid,kclb,kcName,kcYear) values "
+                             "(%1,'届中考察','届中考察',2021)"),
+              QStringLiteral("insert into A54 (cid,A5404) values (%1,'本人婚姻变化情况')"),
+              QStringLiteral("insert into A55 (cid,A5501) values (%1,'审经责〔2021〕1号')"),
+              QStringLiteral("insert into A56 (cid,A5604) values (%1,'反映意见')"),
+              QStringLiteral("insert into tb_File (fileName,fExt,ziped) values ('a.txt','.txt',0)"),
+              QStringLiteral("insert into tb_fileLink (dxType,dxID,fileid) values (1,%1,(select "
+                             "max(id) from tb_File))")}) {
+            const QString sql = statement.contains(u"%1") ? statement.arg(kCadre) : statement;
+            if (!db.exec(sql)) {
+                qFatal("%s", qPrintable(db.lastError()));
+            }
         }
         lists = cadre::loadPickLists(db);
     }
@@ -101,7 +125,28 @@ void BM_SaveCadre(benchmark::State& state) {
     }
 }
 
+// Opening the cadre and then showing each of its record pages, as a user leafing through the
+// editor does: every page lists its records.
+void BM_OpenCadreWithEveryPage(benchmark::State& state) {
+    Fixture& f = fixture();
+    TCadreForm editor(*f.dm, f.lists);
+    auto* pages = editor.findChild<QTabWidget*>(QStringLiteral("PageControl1"));
+    for (auto _ : state) {
+        state.PauseTiming();
+        pages->setCurrentIndex(0);
+        state.ResumeTiming();
+        if (!editor.openCadre(kCadre)) {
+            state.SkipWithError("the cadre did not open");
+            return;
+        }
+        for (int page = 1; page < pages->count(); ++page) {
+            pages->setCurrentIndex(page);
+        }
+    }
+}
+
 BENCHMARK(BM_OpenCadre)->Unit(benchmark::kMillisecond)->MinTime(1.0);
+BENCHMARK(BM_OpenCadreWithEveryPage)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 BENCHMARK(BM_OpenCadreInANewWindow)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_SaveCadre)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 

@@ -419,6 +419,7 @@ bool CadreMaker::write(int id, QString& error) {
     const Place& birthPlace = random_.percent(85) ? origin : random_.pick(words.places);
     const Education education = makeEducation(birthMonth);
     const int workStart = education.workStart;
+    lastWorkStart_ = workStart;
 
     QString party;
     int joinedParty = -1;

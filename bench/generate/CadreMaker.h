@@ -25,6 +25,8 @@ class CadreMaker {
     // Prepares the statements and the photos; false with `error` set when it cannot.
     bool prepare(QString& error);
     bool write(int id, QString& error);
+    // The month the cadre written last started work.
+    int lastWorkStart() const { return lastWorkStart_; }
 
   private:
     struct Education {
@@ -59,6 +61,7 @@ class CadreMaker {
     Counts& counts_;
     std::unique_ptr<RowInsert> cadre_, post_, membership_, family_, assessment_, reward_;
     std::vector<QByteArray> photos_;
+    int lastWorkStart_ = 0;
 };
 
 // The current-post text of a cadre from its current posts in order: posts in the same unit as

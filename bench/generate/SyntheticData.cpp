@@ -8,6 +8,7 @@
 #include "generate/CadreMaker.h"
 #include "generate/Organisation.h"
 #include "generate/Random.h"
+#include "generate/RecordMaker.h"
 
 namespace synth {
 
@@ -32,6 +33,8 @@ const char* const kOrganisationTables[] = {"tb_department",
                                            "A54",
                                            "A55",
                                            "A56",
+                                           "tb_File",
+                                           "tb_fileLink",
                                            "tb_rmmc",
                                            "tb_rmmc_detail",
                                            "tb_beadroll",
@@ -112,11 +115,13 @@ bool Generator::fill(db::Database& db) {
     counts.units = static_cast<int>(organisation.units().size());
     {
         CadreMaker maker(random, organisation, db.handle(), counts);
-        if (!maker.prepare(lastError_)) {
+        RecordMaker records(random, db.handle(), counts);
+        if (!maker.prepare(lastError_) || !records.prepare(lastError_)) {
             return false;
         }
         for (int id = 1; id <= options_.cadres; ++id) {
-            if (!maker.write(id, lastError_)) {
+            if (!maker.write(id, lastError_) ||
+                !records.write(id, maker.lastWorkStart(), lastError_)) {
                 return false;
             }
         }

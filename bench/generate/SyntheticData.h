@@ -28,6 +28,9 @@ struct Counts {
     qint64 assessments = 0;
     qint64 rewards = 0;
     qint64 photos = 0;
+    qint64 catalogueEntries = 0;
+    qint64 reports = 0;  // major events, audits and opinions
+    qint64 documents = 0;
 };
 
 // The largest number of cadres one run makes.

@@ -81,6 +81,8 @@ int main(int argc, char* argv[]) {
         << " cadres, " << counts.units << " units, " << counts.currentPosts << " current and "
         << counts.formerPosts << " former posts, " << counts.memberships << " memberships, "
         << counts.familyMembers << " family members, " << counts.assessments << " assessments, "
-        << counts.rewards << " rewards, " << counts.photos << " photos" << Qt::endl;
+        << counts.rewards << " rewards, " << counts.photos << " photos, " << counts.catalogueEntries
+        << " catalogue entries, " << counts.reports << " reports, " << counts.documents
+        << " documents" << Qt::endl;
     return app::kExitOk;
 }

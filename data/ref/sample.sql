@@ -902,3 +902,15 @@ insert into tb_jc (cid,dxType,jclbx,jclb,jcmc,jcyy,jcsj,jcjg) values (45,0,'奖�
 insert into tb_jc (cid,dxType,jclbx,jclb,jcmc,jcyy,jcsj,jcjg) values (48,0,'奖类','记三等功','记三等功','工作成绩突出',#2022-03-01#,'中共某市委员会、某市人民政府');
 insert into tb_jc (cid,dxType,jclbx,jclb,jcmc,jcyy,jcsj,jcjg) values (51,0,'奖类','记三等功','记三等功','工作成绩突出',#2022-03-01#,'中共某市委员会、某市人民政府');
 insert into tb_jc (cid,dxType,jclbx,jclb,jcmc,jcyy,jcsj,jcjg) values (55,0,'奖类','记三等功','记三等功','工作成绩突出',#2022-03-01#,'中共某市委员会、某市人民政府');
+insert into tb_jc (cid,dxType,jclbx,jclb,jcmc,jcyy,jcsj,jcjg) values (5,0,'惩类','纪律处分','警告','违反工作纪律',#2019-06-01#,'中共某市纪律检查委员会');
+insert into E01 (cid,E01Z104,E01Z101,E01Z111A,E01Z117,E01Z124,E01Z114) values (1,1,'履历材料','干部履历表','1998.07',1,4);
+insert into E01 (cid,E01Z104,E01Z101,E01Z111A,E01Z117,E01Z124,E01Z114) values (1,1,'鉴定、考核、考察材料','年度考核登记表','2022.12',1,2);
+insert into E01 (cid,E01Z104,E01Z101,E01Z111A,E01Z117,E01Z124,E01Z114) values (1,1,'政治历史','入党志愿书','1993.05',1,6);
+insert into E01 (cid,E01Z104,E01Z101,E01Z111A,E01Z117,E01Z124,E01Z114) values (2,1,'履历材料','干部履历表','2001.08',1,4);
+insert into A54 (cid,A5401,A5404,A5407,A5411) values (1,#2023-01-15#,'本人持有因私出入境证件情况','证件名称:因私普通护照
+编号:E00000001
+有效期:2032.01',1);
+insert into A55 (cid,A5501,A5504,A55Z01,A55Z02,A5507) values (1,'某审经责〔2021〕2号',#2021-09-10#,'2016.01-2020.12','某市发展和改革委员会主任','任职期间认真执行财经法规，未发现重大问题。');
+insert into A56 (cid,A5601,A56X2,A5604,A56X3,A5611,A5621) values (2,#2022-05-20#,'来信','反映其分管领域工作作风问题。','转有关部门调查核实','不属实','已向反映人说明情况。');
+insert into tb_File (id,fileName,fExt,Binfile,ziped) values (1,'述职报告.txt','.txt',X'e8bfb0e8818ce68aa5e5918aefbc88e69198e8a681efbc89efbc9ae8aea4e79c9fe5b1a5e8a18ce8818ce8b4a3e38082',False);
+insert into tb_fileLink (dxType,dxID,fileid) values (1,1,1);

@@ -32,6 +32,7 @@ constexpr DependentTable kDependentTables[] = {
     {"A54", "cid"},
     {"A55", "cid"},
     {"A56", "cid"},
+    {"E01", "cid"},
 };
 
 bool runAll(db::Database& db, const QStringList& statements) {
@@ -61,6 +62,13 @@ Result<void> DeleteCadre(TDataM& dm, int cadreId, bool complete, bool mayDeleteC
         if (!removed) {
             return removed;
         }
+        // The cadre's attached documents, then their links.
+        statements << deleteHead +
+                          QStringLiteral(
+                              "from tb_File where id in (select fileid from "
+                              "tb_fileLink where dxType=1 and dxID=") +
+                          id + u')'
+                   << deleteHead + QStringLiteral("from tb_fileLink where dxType=1 and dxID=") + id;
         for (const DependentTable& t : kDependentTables) {
             statements << deleteHead + QStringLiteral("from ") + QLatin1String(t.table) +
                               QStringLiteral(" where ") + QLatin1String(t.cadreColumn) + u'=' + id;

@@ -11,7 +11,8 @@ namespace cadre {
 
 // Deletes cadre `cadreId`:
 // - complete: every dependent record (posts, memberships, family, rewards and punishments,
-//   assessments, training, frozen roster copies, A54, A55, A56), then the cadre row itself when
+//   assessments, training, frozen roster copies, A54, A55, A56, the archive catalogue E01 and the
+//   attached documents with their links), then the cadre row itself when
 //   `mayDeleteCadreRow`, otherwise the cadre record is refreshed from its (now absent) posts;
 // - not complete: only the membership of `unitId` and the current posts there, after which the
 //   current-post texts and the other memberships are refreshed.

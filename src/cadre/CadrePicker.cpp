@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "cadre/NameList.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
 #include "text/PersonName.h"
@@ -47,9 +48,8 @@ QString pickWithoutUnitStatement() {
 }
 
 QStringList namesOfList(const QString& typed) {
-    static const QRegularExpression separators(QStringLiteral("[\\r\\n,，;；、]+"));
     QStringList names;
-    for (const QString& piece : typed.split(separators, Qt::SkipEmptyParts)) {
+    for (const QString& piece : splitNameList(typed)) {
         const QString name = text::normalizeName(piece);
         if (!name.isEmpty() && !names.contains(name)) {
             names << name;

@@ -1,5 +1,6 @@
 #include "cadre/PickLists.h"
 
+#include "cadre/CodeSets.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
 
@@ -39,6 +40,22 @@ QStringList byFrequency(db::Database& db, const QString& field) {
                         field);
 }
 
+// The non-empty lines of a text column of tb_general's one row.
+QStringList generalLines(db::Database& db, const QString& column) {
+    const Result<QVariant> text =
+        db.scalar(QStringLiteral("select ") + column + QStringLiteral(" from tb_general"));
+    QStringList lines;
+    if (!text) {
+        return lines;
+    }
+    for (const QString& line : text->toString().split(u'\n')) {
+        if (!line.trimmed().isEmpty()) {
+            lines << line.trimmed();
+        }
+    }
+    return lines;
+}
+
 }  // namespace
 
 PickLists loadPickLists(db::Database& db) {
@@ -54,6 +71,11 @@ PickLists loadPickLists(db::Database& db) {
     lists.unitNatures = codeList(db, QStringLiteral("单位性质"));
     lists.nativePlaces = byFrequency(db, QStringLiteral("jgsheng"));
     lists.birthPlaces = byFrequency(db, QStringLiteral("cssheng"));
+    lists.familyRelations = generalLines(db, QStringLiteral("jtcy"));
+    if (const auto levels = codeItems(db, kHonourCodes, kHonourLevelParent)) {
+        lists.honourLevels = *levels;
+    }
+    lists.titleGrades = codeList(db, QStringLiteral("ZYDJ"));
     return lists;
 }
 

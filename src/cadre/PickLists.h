@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <optional>
 
+#include "cadre/CodeSets.h"
+
 namespace db {
 class Database;
 }
@@ -13,14 +15,17 @@ class Database;
 namespace cadre {
 
 struct PickLists {
-    QStringList ranks;         // tb_zj.zjmc, highest rank (smallest level1) first
-    QStringList degrees;       // tb_degree.degree
-    QStringList educations;    // tb_xl.xl
-    QStringList categories;    // tb_conf GBSF, ItemID by ItemV
-    QStringList stages;        // tb_conf RMZT, ItemID by ItemV
-    QStringList unitNatures;   // tb_conf 单位性质, ItemID by ItemV
-    QStringList nativePlaces;  // tb_cadre.jgsheng, most frequent first
-    QStringList birthPlaces;   // tb_cadre.cssheng, most frequent first
+    QStringList ranks;             // tb_zj.zjmc, highest rank (smallest level1) first
+    QStringList degrees;           // tb_degree.degree
+    QStringList educations;        // tb_xl.xl
+    QStringList categories;        // tb_conf GBSF, ItemID by ItemV
+    QStringList stages;            // tb_conf RMZT, ItemID by ItemV
+    QStringList unitNatures;       // tb_conf 单位性质, ItemID by ItemV
+    QStringList nativePlaces;      // tb_cadre.jgsheng, most frequent first
+    QStringList birthPlaces;       // tb_cadre.cssheng, most frequent first
+    QStringList familyRelations;   // the lines of tb_general.jtcy
+    QList<CodeItem> honourLevels;  // code set ZB66-2006/CHJZ under L0, with their codes
+    QStringList titleGrades;  // tb_conf ZYDJ, ItemID by ItemV: the grades of professional titles
 };
 
 // Reads every list; empty values are left out, and a list whose table cannot be read is empty.

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "cadre/Documents.h"
 #include "db/Database.h"
 #include "generate/SyntheticData.h"
 #include "support/DataConsistency.h"
@@ -341,6 +342,28 @@ TEST_F(GeneratedDatabase, AssessmentsAndRewardsBelongToGeneratedCadres) {
               0);
     EXPECT_EQ(count(QStringLiteral("select count(*) from tb_jc")), counts_.rewards);
     EXPECT_GT(counts_.rewards, 0);
+}
+
+TEST_F(GeneratedDatabase, EveryCadreHasACatalogueAndSomeHaveReportsAndDocuments) {
+    EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre where CadreID not in (select "
+                                   "cid from E01)")),
+              0);
+    EXPECT_EQ(count(QStringLiteral("select count(*) from E01")), counts_.catalogueEntries);
+    qint64 reports = 0;
+    for (const char* table : {"A54", "A55", "A56"}) {
+        const qint64 n =
+            count(QStringLiteral("select count(*) from ") + QString::fromLatin1(table));
+        EXPECT_GT(n, 0) << table;
+        reports += n;
+    }
+    EXPECT_EQ(reports, counts_.reports);
+    EXPECT_GT(counts_.documents, 0);
+    EXPECT_EQ(count(QStringLiteral("select count(*) from tb_fileLink")), counts_.documents);
+    const auto linked = rows(QStringLiteral("select dxID,fileid from tb_fileLink"));
+    ASSERT_FALSE(linked.empty());
+    const auto content = cadre::documentContent(db_, linked[0][0].toInt(), linked[0][1].toInt());
+    ASSERT_TRUE(content) << content.errorText();
+    EXPECT_TRUE(QString::fromUtf8(content->bytes).startsWith(u"述职报告"_qs));
 }
 
 // A digest of the generated tables, to compare two runs.

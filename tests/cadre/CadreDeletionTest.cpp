@@ -23,6 +23,8 @@ const std::pair<const char*, const char*> kCadreTables[] = {
     {"A54", "cid"},
     {"A55", "cid"},
     {"A56", "cid"},
+    {"E01", "cid"},
+    {"tb_fileLink", "dxID"},
 };
 
 class CadreDeletionTest : public CadreData {
@@ -39,9 +41,14 @@ class CadreDeletionTest : public CadreData {
                                  "(1,%1,'x')"),
                   QStringLiteral("insert into A54 (cid,A5404) values (%1,'报告')"),
                   QStringLiteral("insert into A55 (cid,A5501) values (%1,'审计')"),
-                  QStringLiteral("insert into A56 (cid,A5604) values (%1,'意见')")}) {
+                  QStringLiteral("insert into A56 (cid,A5604) values (%1,'意见')"),
+                  QStringLiteral("insert into E01 (cid,E01Z111A) values (%1,'履历表')")}) {
                 run(statement.arg(id));
             }
+            run(QStringLiteral("insert into tb_File (fileName) values ('%1.txt')").arg(id));
+            run(QStringLiteral("insert into tb_fileLink (dxType,dxID,fileid) values (1,%1,%2)")
+                    .arg(id)
+                    .arg(db().lastInsertId()));
         }
     }
 
@@ -155,6 +162,9 @@ TEST_F(CadreDeletionTest, CompleteDeletionLeavesNoRecordOfTheCadre) {
             << table;
     }
     EXPECT_EQ(unitList(3), (QStringList{"11:1", "12:2", "13:3"}));
+    // The documents go with their links; another cadre's stay.
+    EXPECT_EQ(count(QStringLiteral("tb_File"), QStringLiteral("fileName='2.txt'")), 0);
+    EXPECT_EQ(count(QStringLiteral("tb_File"), QStringLiteral("fileName='3.txt'")), 1);
 }
 
 TEST_F(CadreDeletionTest, CompleteDeletionMayKeepTheCadreRow) {

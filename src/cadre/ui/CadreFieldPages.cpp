@@ -136,7 +136,7 @@ CadreFieldPages::CadreFieldPages(const cadre::PickLists& lists, QObject* parent)
     auto* titleGrid = new QGridLayout(title);
     PairGrid t(titleGrid);
     t.add(QStringLiteral("技术职称"), line("zyjszw", "edtZyjszw"));
-    QComboBox* grade = combo("zydj", "cbZydj", {}, true);
+    QComboBox* grade = combo("zydj", "cbZydj", lists.titleGrades, true);
     t.add(QStringLiteral("等 级"), grade);
     QLineEdit* titleTime = dateBox("zyzcTime", "edtZyzcTime", QStringLiteral("yyyy.MM"));
     widgets::limitToMonthEntry(titleTime);
@@ -183,6 +183,10 @@ CadreFieldPages::CadreFieldPages(const cadre::PickLists& lists, QObject* parent)
     a.add(QStringLiteral("档案去处："), line("A3821A", "edtA3821A"));
     a.add(QStringLiteral("管理单位："), line("A3807A", "edtA3807A"), 2);
     a.add(QStringLiteral("备 注："), memo("A3824", "memA3824"), 2);
+    auto* catalogue = new QLabel(QStringLiteral("<a href=\"#\">档案目录</a>"));
+    catalogue->setObjectName(QStringLiteral("lnkDaml"));
+    connect(catalogue, &QLabel::linkActivated, this, &CadreFieldPages::catalogueRequested);
+    archiveGrid->addWidget(catalogue, archiveGrid->rowCount(), 0);
     memKhNote = memo("khNote", "memKhNote");
     memJcNote = memo("jcNote", "memJcNote");
     auto* extendedLayout = new QVBoxLayout(extended_);

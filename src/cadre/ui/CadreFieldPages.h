@@ -57,6 +57,8 @@ class CadreFieldPages final : public QObject {
 
   Q_SIGNALS:
     void edited();
+    // The link "档案目录" of the page "扩展信息" was clicked.
+    void catalogueRequested();
 
   private:
     struct Binding {

@@ -26,11 +26,17 @@
 #include "cadre/CurrentPosts.h"
 #include "cadre/Photo.h"
 #include "cadre/PickLists.h"
+#include "cadre/ui/AssessmentsPage.h"
 #include "cadre/ui/CadreFieldPages.h"
+#include "cadre/ui/DocumentsPage.h"
+#include "cadre/ui/FamilyPage.h"
 #include "cadre/ui/PhotoBox.h"
 #include "cadre/ui/PostsPage.h"
+#include "cadre/ui/ReportsPage.h"
 #include "cadre/ui/ResumeMenu.h"
 #include "cadre/ui/ResumePage.h"
+#include "cadre/ui/RewardsPage.h"
+#include "cadre/ui/TDamlForm.h"
 #include "db/Database.h"
 #include "widgets/DialogParts.h"
 #include "widgets/TMoveLineForm.h"
@@ -45,7 +51,7 @@ constexpr int kBasicPage = 0;
 
 // A page whose records are kept by a part of the program that is not there yet: its list,
 // empty, with the columns it will show.
-QWidget* listPage(const QString& name, const QStringList& columns, QWidget* note = nullptr) {
+QWidget* listPage(const QString& name, const QStringList& columns) {
     auto* page = new QWidget;
     page->setObjectName(name);
     auto* grid = new QTableWidget(0, static_cast<int>(columns.size()), page);
@@ -53,9 +59,6 @@ QWidget* listPage(const QString& name, const QStringList& columns, QWidget* note
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(grid, 1);
-    if (note != nullptr) {
-        layout->addWidget(note);
-    }
     return page;
 }
 
@@ -71,6 +74,16 @@ TCadreForm::TCadreForm(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
       photo_(new PhotoBox),
       resume_(new ResumePage),
       posts_(new PostsPage(dm)),
+      family_(new FamilyPage(dm, lists.familyRelations)),
+      assessments_(new AssessmentsPage(dm, fields_->assessmentNote(),
+                                       [this](const QString& summary) {
+                                           auto* box = qobject_cast<QPlainTextEdit*>(
+                                               fields_->assessmentNote());
+                                           box->setPlainText(summary);
+                                       })),
+      rewards_(new RewardsPage(dm, lists.honourLevels, fields_->rewardNote())),
+      documents_(new DocumentsPage(dm)),
+      recordPages_({family_, assessments_, rewards_, documents_}),
       listPanel_(new QWidget),
       cbLibrary(new QComboBox),
       edtSearch(new QLineEdit),
@@ -155,32 +168,22 @@ TCadreForm::TCadreForm(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
     PageControl1->addTab(fields_->extendedPage(), QString::fromUtf8(kPages[1]));
     PageControl1->addTab(resume_, QString::fromUtf8(kPages[2]));
     PageControl1->addTab(posts_, QString::fromUtf8(kPages[3]));
+    PageControl1->addTab(family_, QString::fromUtf8(kPages[4]));
+    PageControl1->addTab(assessments_, QString::fromUtf8(kPages[5]));
+    PageControl1->addTab(rewards_, QString::fromUtf8(kPages[6]));
     PageControl1->addTab(
-        listPage(QStringLiteral("tsFamily"),
-                 {QStringLiteral("称谓"), QStringLiteral("姓名"), QStringLiteral("出生年月"),
-                  QStringLiteral("政治面貌"), QStringLiteral("工作单位及职务")}),
-        QString::fromUtf8(kPages[4]));
-    auto* assessment = new QWidget;
-    auto* assessmentLayout = new QHBoxLayout(assessment);
-    assessmentLayout->addWidget(new QLabel(QStringLiteral("结果描述：")));
-    assessmentLayout->addWidget(fields_->assessmentNote(), 1);
-    PageControl1->addTab(
-        listPage(QStringLiteral("tsAssessments"),
-                 {QStringLiteral("考核年度"), QStringLiteral("考核结果")}, assessment),
-        QString::fromUtf8(kPages[5]));
-    auto* reward = new QWidget;
-    auto* rewardLayout = new QHBoxLayout(reward);
-    rewardLayout->addWidget(new QLabel(QStringLiteral("描 述：")));
-    rewardLayout->addWidget(fields_->rewardNote(), 1);
-    PageControl1->addTab(
-        listPage(QStringLiteral("tsRewards"),
-                 {QStringLiteral("类别"), QStringLiteral("名称"), QStringLiteral("时间")}, reward),
-        QString::fromUtf8(kPages[6]));
-    for (int i = 7; i < 12; ++i) {
-        PageControl1->addTab(listPage(QStringLiteral("tsPage%1").arg(i),
-                                      {QStringLiteral("时间"), QStringLiteral("内容")}),
-                             QString::fromUtf8(kPages[i]));
+        listPage(QStringLiteral("tsPage7"), {QStringLiteral("时间"), QStringLiteral("内容")}),
+        QString::fromUtf8(kPages[7]));
+    const char* const reportPages[] = {"tsMajorEvents", "tsAudits", "tsOpinions"};
+    const cadre::ReportKind kinds[] = {cadre::ReportKind::MajorEvent, cadre::ReportKind::Audit,
+                                       cadre::ReportKind::Opinion};
+    for (int i = 0; i < 3; ++i) {
+        auto* page = new ReportsPage(dm, kinds[i]);
+        page->setObjectName(QString::fromLatin1(reportPages[i]));
+        recordPages_ << page;
+        PageControl1->addTab(page, QString::fromUtf8(kPages[8 + i]));
     }
+    PageControl1->addTab(documents_, QString::fromUtf8(kPages[11]));
     connect(PageControl1, &QTabWidget::currentChanged, this, &TCadreForm::pageChanging);
 
     // "功能选择" jumps to a page by name; "输入/输出" holds the printouts of the record on show.
@@ -227,6 +230,15 @@ TCadreForm::TCadreForm(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
     btnNext->hide();
     connect(posts_, &PostsPage::postsChanged, this, [this] { changed_ = true; });
     connect(photo_, &PhotoBox::photoChanged, this, [this] { changed_ = true; });
+    for (SubRecordPage* page : recordPages_) {
+        connect(page, &SubRecordPage::recordsChanged, this, [this] { changed_ = true; });
+    }
+    connect(fields_, &CadreFieldPages::catalogueRequested, this, [this] {
+        if (session_.cadreId() != 0) {
+            TDamlForm catalogue(dm_, session_.cadreId(), fields_->nameEdit()->text(), this);
+            catalogue.exec();
+        }
+    });
     // A post change run from the posts page writes the current-post texts into the open
     // record, unless the record locks them.
     posts_->setRecordWriter([this](const cadre::CurrentPostTexts& texts) -> Result<void> {
@@ -307,6 +319,9 @@ void TCadreForm::showRecord(const QMap<QString, QVariant>& row) {
                   row.value(QStringLiteral("fggz")).toString());
     const int cadreId = session_.cadreId();
     posts_->showCadre(cadreId);
+    for (SubRecordPage* page : recordPages_) {
+        page->showCadre(cadreId);
+    }
     if (cadreId != 0) {
         photo_->showCadre(dm_, cadreId);
     } else {
@@ -319,6 +334,7 @@ void TCadreForm::showRecord(const QMap<QString, QVariant>& row) {
     fields_->setRemarkCaption(dm_.GetConf(QStringLiteral("保留字段"), QStringLiteral("备注")));
     loaded_ = shownValues();
     updateEditing();
+    activateRecordPage();
 }
 
 void TCadreForm::showNewRecord() {
@@ -445,6 +461,9 @@ void TCadreForm::updateEditing() {
     photo_->setEditable(editing);
     resume_->setEditable(editing);
     posts_->setEditable(editing);
+    for (SubRecordPage* page : recordPages_) {
+        page->setEditable(editing);
+    }
     btnAdd->setEnabled(on);
     btnDelete->setEnabled(editing);
     btnSave->setEnabled(editing);
@@ -662,6 +681,7 @@ void TCadreForm::pageChanging(int index) {
     const int left = shownPage_;
     shownPage_ = index;
     if (left != kBasicPage || !session_.isNew()) {
+        activateRecordPage();
         return;
     }
     // A new record leaves its first page only with a name, saved.
@@ -673,6 +693,15 @@ void TCadreForm::pageChanging(int index) {
         const QSignalBlocker blocker(PageControl1);
         PageControl1->setCurrentIndex(kBasicPage);
         shownPage_ = kBasicPage;
+    }
+    activateRecordPage();
+}
+
+void TCadreForm::activateRecordPage() {
+    auto* page = qobject_cast<SubRecordPage*>(PageControl1->currentWidget());
+    if (page != nullptr) {
+        page->showCadre(session_.cadreId());
+        page->activate();
     }
 }
 

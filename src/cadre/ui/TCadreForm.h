@@ -7,7 +7,12 @@
 #include "cadre/CadreEditSession.h"
 #include "cadre/ResumePrintout.h"
 
+class AssessmentsPage;
 class CadreFieldPages;
+class DocumentsPage;
+class FamilyPage;
+class RewardsPage;
+class SubRecordPage;
 class PhotoBox;
 class PostsPage;
 class QCheckBox;
@@ -92,6 +97,8 @@ class TCadreForm final : public QDialog {
     void deleteCadre();
     void cancelEdits();
     void pageChanging(int index);
+    // Lists the records of the page shown when it is one of the cadre's record pages.
+    void activateRecordPage();
     void libraryChosen(int library);
     // Lists the library on show, filtered by the search box, and shows its first cadre.
     void search();
@@ -121,6 +128,11 @@ class TCadreForm final : public QDialog {
     PhotoBox* photo_;
     ResumePage* resume_;
     PostsPage* posts_;
+    FamilyPage* family_;
+    AssessmentsPage* assessments_;
+    RewardsPage* rewards_;
+    DocumentsPage* documents_;
+    QList<SubRecordPage*> recordPages_;
     QWidget* listPanel_;
     QComboBox* cbLibrary;
     QLineEdit* edtSearch;
