@@ -34,6 +34,14 @@ PageCodes cadrePageCodes(CadrePage page) {
     return {nullptr, "WGB"};
 }
 
+CadreAccess CadreAccess::basicOnly() {
+    CadreAccess access;
+    access.inReach = false;
+    access.pages.fill({false, false, false});
+    access.pages[static_cast<size_t>(CadrePage::Basic)] = {true, true, false};
+    return access;
+}
+
 Result<CadreAccess> readCadreAccess(TDataM& dm, int cadreId) {
     db::Database& db = dm.db();
     const int manager = dm.session().ManagerID;
@@ -45,16 +53,13 @@ Result<CadreAccess> readCadreAccess(TDataM& dm, int cadreId) {
     if (!inReach) {
         return inReach.failure();
     }
+    if (!*inReach) {
+        return CadreAccess::basicOnly();
+    }
     CadreAccess access;
-    access.inReach = *inReach;
     for (int i = 0; i < kCadrePageCount; ++i) {
-        const auto page = static_cast<CadrePage>(i);
         PageAccess& shown = access.pages[static_cast<size_t>(i)];
-        if (!access.inReach) {
-            shown = {page == CadrePage::Basic, page == CadrePage::Basic, false};
-            continue;
-        }
-        const PageCodes codes = cadrePageCodes(page);
+        const PageCodes codes = cadrePageCodes(static_cast<CadrePage>(i));
         if (codes.read != nullptr) {
             const Result<bool> read = rightGranted(db, manager, QString::fromLatin1(codes.read));
             if (!read) {

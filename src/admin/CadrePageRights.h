@@ -49,6 +49,9 @@ struct CadreAccess {
     std::array<PageAccess, kCadrePageCount> pages{};
 
     const PageAccess& page(CadrePage p) const { return pages[static_cast<size_t>(p)]; }
+
+    // The access to a cadre out of reach: the basic page, to look at.
+    static CadreAccess basicOnly();
 };
 
 // Reads the access of the logged-in account to cadre `cadreId` (0: a cadre not saved yet, which
