@@ -398,7 +398,7 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
         {"actRebuildIndex", true},   {"actDuplicateNames", true}, {"actCadreLibrary", true},
         {"actAddPost", true},        {"actRemovePost", true},     {"actBatchEdit", false},
         {"actSortByUnit", false},    {"actLrmImport", false},     {"actSend", false},
-        {"actReceive", false},       {"actHandheld", false},      {"actManagers", false},
+        {"actReceive", false},       {"actHandheld", false},      {"actManagers", true},
         {"actBackup", false},        {"actTemplates", false},     {"actReminders", false},
         {"actStandardCheck", false}, {"actExcelImport", false},   {"actWordImport", false}};
     for (const Entry& e : entries) {

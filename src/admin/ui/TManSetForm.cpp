@@ -65,24 +65,31 @@ QWidget* TManSetForm::makeBasicPage() {
     cbGroup->setObjectName(QStringLiteral("cbGroup"));
     chkAssessSystem->setObjectName(QStringLiteral("chkAssessSystem"));
     chkCadreSystem->setObjectName(QStringLiteral("chkCadreSystem"));
+    const bool group = kind_ == admin::ManagerKind::Group;
     auto* fields = new QFormLayout;
+    fields->addRow(group ? QStringLiteral("组名称") : QStringLiteral("用户名称"), edtName);
+    fields->addRow(QStringLiteral("口  令："), edtPassword);
+    fields->addRow(QStringLiteral("口令确认："), edtConfirm);
+    fields->addRow(QStringLiteral("所在分组："), cbGroup);
+    auto* systems = new QGroupBox(QStringLiteral("系统使用权限"));
+    auto* systemsLayout = new QVBoxLayout(systems);
+    systemsLayout->addWidget(chkAssessSystem);
+    systemsLayout->addWidget(chkCadreSystem);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(fields);
-    if (kind_ == admin::ManagerKind::Group) {
-        fields->addRow(QStringLiteral("组名称"), edtName);
+    layout->addWidget(systems);
+    if (group) {
+        // A group has a name only: what an account has besides is not there.
+        for (QWidget* accountOnly :
+             {static_cast<QWidget*>(edtPassword), static_cast<QWidget*>(edtConfirm),
+              static_cast<QWidget*>(cbGroup)}) {
+            fields->setRowVisible(accountOnly, false);
+        }
+        systems->hide();
         layout->addWidget(
             new QLabel(QStringLiteral("用户组是指一组类似权限的用户组合，方便用户权限的管理，")));
         layout->addWidget(new QLabel(QStringLiteral("例如按照处(科)室划分为多个组。")));
     } else {
-        fields->addRow(QStringLiteral("用户名称"), edtName);
-        fields->addRow(QStringLiteral("口  令："), edtPassword);
-        fields->addRow(QStringLiteral("口令确认："), edtConfirm);
-        fields->addRow(QStringLiteral("所在分组："), cbGroup);
-        auto* systems = new QGroupBox(QStringLiteral("系统使用权限"));
-        auto* systemsLayout = new QVBoxLayout(systems);
-        systemsLayout->addWidget(chkAssessSystem);
-        systemsLayout->addWidget(chkCadreSystem);
-        layout->addWidget(systems);
         connect(cbGroup, &QComboBox::currentIndexChanged, this, &TManSetForm::groupChosen);
     }
     layout->addStretch();

@@ -683,6 +683,9 @@ void TCadreForm::showListChoice() {
 }
 
 void TCadreForm::moveInOrder() {
+    if (!admin::HasRight(dm_, QStringLiteral("WGB"))) {
+        return;
+    }
     const QTableWidgetItem* item = lstCadres->item(lstCadres->currentRow(), 0);
     if (item == nullptr) {
         app::showInformation(cadre::kSelectCadreToMove);
