@@ -25,7 +25,7 @@ bool mayLogIn(const QVariant& use) {
     return use.isNull() || use.toInt() == 0 || (use.toInt() & 1) != 0;
 }
 
-const QString managerCode() {
+QString managerCode() {
     return kModules[kManagerModule].codeText();
 }
 
@@ -151,7 +151,7 @@ Result<int> writeManagerRow(db::Database& db, int id, const ManagerSettings& s,
         return readFailure(db);
     }
     if (db.changes() == 0) {
-        return refusal(QStringLiteral("该帐号已不存在。"));
+        return refusal(kManagerMissing);
     }
     if (account && !password.password.isEmpty() &&
         !db.exec(QStringLiteral("update tb_manager set pw=? where ManagerID=?"),
@@ -219,7 +219,7 @@ Result<ManagerSettings> readManager(db::Database& db, int id) {
         return readFailure(db);
     }
     if (row->rows.empty()) {
-        return refusal(QStringLiteral("该帐号已不存在。"));
+        return refusal(kManagerMissing);
     }
     ManagerSettings s;
     s.kind = row->value(0, QStringLiteral("userType")).toInt() == 1 ? ManagerKind::Group

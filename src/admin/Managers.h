@@ -41,6 +41,9 @@ inline const QString kDeletingSelf = QStringLiteral("不能删除当前登录的
 inline const QString kDeletingLastManager =
     QStringLiteral("不能删除该帐号：其他帐号都没有“管理员设置”权限，删除后将无人能够管理帐号。");
 
+// An account or group that was deleted while it was edited.
+inline const QString kManagerMissing = QStringLiteral("该帐号已不存在。");
+
 // The longest name of an account or group (tb_manager.userName is TEXT(50)).
 inline constexpr int kMaxNameLength = 50;
 
