@@ -111,6 +111,9 @@ Result<void> checkSettings(db::Database& db, int id, const ManagerSettings& s,
             return refusal(kNeedSuperManager);
         }
     }
+    if (account && !s.cadreSystem && !s.assessmentSystem) {
+        return refusal(kNoSystem);
+    }
     if (!account && *taken) {
         return refusal(kGroupNameTaken);
     }

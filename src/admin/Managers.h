@@ -29,6 +29,7 @@ inline const QString kNameTaken = QStringLiteral("用户名已经存在!.");
 inline const QString kPasswordsDiffer = QStringLiteral("两次输入的口令不一致，请重新输入");
 inline const QString kNeedSuperManager =
     QStringLiteral("必须先设置一个超级管理员（具有添加删除其他管理员的权限）．");
+inline const QString kNoSystem = QStringLiteral("请至少选择一个系统使用权限.");
 inline const QString kGroupNameTaken = QStringLiteral("管理员组名称已经存在!");
 inline const QString kNameTooLong = QStringLiteral("名称太长，最多50个字符.");
 inline const QString kNameOutsideGbk =
@@ -84,7 +85,8 @@ struct PasswordEntry {
 // account's empty password (kEmptyPassword); an account renamed without a new password
 // (kRenamedWithoutPassword: the digest is over the name); an account name that another account
 // has (kNameTaken); password and confirmation different (kPasswordsDiffer); no account left
-// that may log in with "管理员设置" (kNeedSuperManager); then a group name that another group
+// that may log in with "管理员设置" (kNeedSuperManager); then an account with neither system
+// (kNoSystem: its sysR would be 0, which the login admits); a group name that another group
 // has (kGroupNameTaken), a name over kMaxNameLength characters (kNameTooLong), a name or
 // password with characters that GBK cannot encode (kNameOutsideGbk, kPasswordOutsideGbk).
 // Writes tb_manager and the RIGHT rows of every module, and the DWRIGHT rows when the

@@ -118,6 +118,8 @@ TEST_F(Managers, TheChecksRefuseInTheirOrderAndWriteNothing) {
     ManagerSettings noAdmin = account(QStringLiteral("admin"), {QStringLiteral("WGB")});
     ManagerSettings noUse = account(QStringLiteral("admin"));
     noUse.cadreSystem = false;
+    ManagerSettings noSystem = account(QStringLiteral("b"));
+    noSystem.cadreSystem = false;
     struct Case {
         const char* what;
         int id;
@@ -147,6 +149,7 @@ TEST_F(Managers, TheChecksRefuseInTheirOrderAndWriteNothing) {
          admin::kPasswordsDiffer},
         {"the only manager drops the right", admin, noAdmin, {}, admin::kNeedSuperManager},
         {"the only manager may no longer log in", admin, noUse, {}, admin::kNeedSuperManager},
+        {"an account of no system", 0, noSystem, typed(QStringLiteral("x")), admin::kNoSystem},
         {"name of another group", 0, group, {}, admin::kGroupNameTaken},
         {"name too long", 0, account(QString(51, u'长')), typed(QStringLiteral("x")),
          admin::kNameTooLong},

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -103,7 +104,10 @@ TEST_F(UnitLimitWindows, ACadreOutOfReachIsListedAndShownInItsBasicDataOnly) {
                                 "actMoveDown", "actNewCadre", "actAddExisting"}) {
         messages.clear();
         ASSERT_TRUE(page->selectRow(0));
+        // A refused command opens no dialog; one that does is closed at once.
+        const ModalAnswer<QDialog> opened([](QDialog* dialog) { dialog->reject(); });
         trigger(command);
+        EXPECT_FALSE(opened.seen()) << command;
         EXPECT_EQ(messages.texts(), QStringList{admin::kNoRight}) << command;
     }
     EXPECT_EQ(count(members), membersBefore);
