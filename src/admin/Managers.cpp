@@ -148,6 +148,14 @@ Result<int> writeManagerRow(db::Database& db, int id, const ManagerSettings& s,
         }
         return static_cast<int>(db.lastInsertId());
     }
+    // The accounts of a renamed group name it as it is now called.
+    if (!account && !db.exec(QStringLiteral("update tb_manager set groupName=? where groupName="
+                                            "(select userName from tb_manager where ManagerID=?) "
+                                            "and ") +
+                                 kAccounts,
+                             {name, id})) {
+        return readFailure(db);
+    }
     if (!db.exec(QStringLiteral("update tb_manager set userName=?, groupName=?, sysR=?, "
                                 "userType=?, DwRight=? where ManagerID=?"),
                  {name, group, use, kind, s.unitLimited, id})) {
@@ -311,7 +319,13 @@ Result<void> deleteManager(db::Database& db, int id, int loggedInId) {
     }
     db::Transaction transaction(db);
     const QString item = QString::number(id);
+    // The accounts of a deleted group keep their rights and are in no group any more.
     if (!transaction.isActive() ||
+        (kind->toInt() == 1 &&
+         !db.exec(QStringLiteral("update tb_manager set groupName='' where groupName=(select "
+                                 "userName from tb_manager where ManagerID=?) and ") +
+                      kAccounts,
+                  {id})) ||
         !db.exec(QStringLiteral("delete * from tb_manager where ManagerID=?"), {id}) ||
         !db.exec(QStringLiteral("delete * from tb_conf where GID='RIGHT' and ItemID=?"), {item}) ||
         !db.exec(QStringLiteral("delete * from tb_conf where GID='DWRIGHT' and ItemID=?"),

@@ -90,11 +90,13 @@ struct PasswordEntry {
 // has (kGroupNameTaken), a name over kMaxNameLength characters (kNameTooLong), a name or
 // password with characters that GBK cannot encode (kNameOutsideGbk, kPasswordOutsideGbk).
 // Writes tb_manager and the RIGHT rows of every module, and the DWRIGHT rows when the
-// limitation is on, in one transaction. Returns the ManagerID.
+// limitation is on, in one transaction; the accounts of a renamed group follow its name.
+// Returns the ManagerID.
 Result<int> saveManager(db::Database& db, int id, const ManagerSettings& settings,
                         const PasswordEntry& password);
 
-// Deletes account or group `id` with its RIGHT and DWRIGHT rows, in one transaction. Refused
+// Deletes account or group `id` with its RIGHT and DWRIGHT rows, in one transaction; the
+// accounts of a deleted group keep their rights and are in no group any more. Refused
 // for the account `loggedInId` (kDeletingSelf) and for an account whose removal leaves other
 // accounts but none that may log in with "管理员设置" (kDeletingLastManager).
 Result<void> deleteManager(db::Database& db, int id, int loggedInId);

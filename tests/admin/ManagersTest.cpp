@@ -217,6 +217,29 @@ TEST_F(Managers, GroupsAndLimitationRowsAreKeptWithTheirUnits) {
     EXPECT_TRUE(admin::listManagers(db_, ManagerKind::Account)->empty());
 }
 
+TEST_F(Managers, AccountsFollowTheNameOfTheirGroup) {
+    ManagerSettings group;
+    group.kind = ManagerKind::Group;
+    group.name = QStringLiteral("一处");
+    const int groupId = saved(0, group, {});
+    ManagerSettings member = account(QStringLiteral("a"));
+    member.groupName = QStringLiteral("一处");
+    const int memberId = saved(0, member, typed(QStringLiteral("p")));
+    ManagerSettings other = account(QStringLiteral("b"));
+    other.groupName = QStringLiteral("二处");
+    const int otherId = saved(0, other, typed(QStringLiteral("p")));
+
+    group.name = QStringLiteral("综合处");
+    saved(groupId, group, {});
+    EXPECT_EQ(admin::readManager(db_, memberId)->groupName, QStringLiteral("综合处"));
+    EXPECT_EQ(admin::readManager(db_, otherId)->groupName, QStringLiteral("二处"));
+
+    ASSERT_TRUE(admin::deleteManager(db_, groupId, 0).ok());
+    EXPECT_TRUE(admin::readManager(db_, memberId)->groupName.isEmpty());
+    EXPECT_EQ(admin::readManager(db_, memberId)->granted, allModules());
+    EXPECT_EQ(admin::readManager(db_, otherId)->groupName, QStringLiteral("二处"));
+}
+
 TEST_F(Managers, AnAccountWithoutRightRowsHasEveryModule) {
     ASSERT_TRUE(db_.exec(QStringLiteral(
         "insert into tb_manager (ManagerID, userName, pw, sysR) values (5, 'old', 'x', null)")));
