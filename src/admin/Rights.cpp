@@ -2,24 +2,34 @@
 
 #include "app/DataModule.h"
 #include "app/MessageService.h"
-#include "db/SqlText.h"
+#include "db/Database.h"
 
 namespace admin {
 
-bool HasRight(TDataM& dm, const QString& code) {
-    const int manager = dm.session().ManagerID;
-    if (manager == 0) {
+Result<bool> rightGranted(db::Database& db, int managerId, const QString& code) {
+    if (managerId == 0) {
         return true;
     }
-    const std::optional<db::QueryResult> rows = dm.db().query(
-        QStringLiteral("select * from tb_conf where GID='RIGHT' and ItemID=") +
-        sql::quoted(QString::number(manager)) + QStringLiteral(" and ItemV=") + sql::quoted(code));
-    const bool granted =
-        rows && (rows->rows.empty() || rows->value(0, QStringLiteral("ItemV2")).toString() == u"1");
-    if (!granted) {
-        app::showInformation(QStringLiteral("无操作权限，请联系管理员！"));
+    const auto rows = db.query(
+        QStringLiteral("select ItemV2 from tb_conf where GID='RIGHT' and ItemID=? and ItemV=?"),
+        {QString::number(managerId), code});
+    if (!rows) {
+        return Failure{{}, db.lastError()};
     }
-    return granted;
+    // No row grants; so does a row whose flag is "1".
+    return rows->rows.empty() || rows->value(0, QStringLiteral("ItemV2")).toString() == u"1";
+}
+
+bool HasRight(TDataM& dm, const QString& code) {
+    const Result<bool> granted = rightGranted(dm.db(), dm.session().ManagerID, code);
+    if (!granted) {
+        app::showError(granted.errorText());
+        return false;
+    }
+    if (!*granted) {
+        app::showInformation(kNoRight);
+    }
+    return *granted;
 }
 
 }  // namespace admin

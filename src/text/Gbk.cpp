@@ -44,6 +44,12 @@ QByteArray toGbk(QStringView text) {
     return encoder.encode(clean);
 }
 
+bool encodesInGbk(QStringView text) {
+    QStringEncoder encoder("GBK", QStringConverter::Flag::Stateless);
+    const QByteArray bytes = encoder.encode(text);
+    return !encoder.hasError() && fromGbk(bytes) == text;
+}
+
 QString fromGbk(QByteArrayView bytes) {
     QStringDecoder decoder("GBK", QStringConverter::Flag::Stateless);
     QString decoded = decoder.decode(bytes);

@@ -13,6 +13,10 @@ namespace text {
 // partner, becomes "?", as the Windows conversion writes it.
 QByteArray toGbk(QStringView text);
 
+// Whether GBK can encode every character of a text (no lone surrogate, nothing GBK lacks), so
+// that toGbk() gives its own bytes and not "?" for some of them.
+bool encodesInGbk(QStringView text);
+
 // The text of GBK bytes. A broken byte sequence, such as a lead byte without its second byte at
 // the end, becomes U+FFFD.
 QString fromGbk(QByteArrayView bytes);

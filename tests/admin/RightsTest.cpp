@@ -46,4 +46,17 @@ TEST(Rights, GrantedUnlessTheAccountsRowRefuses) {
     }
 }
 
+TEST(Rights, AnUnreadableRightIsAnErrorAndRefuses) {
+    TestHome home;
+    TDataM dm(home.path());
+    ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase()));
+    ASSERT_TRUE(dm.db().exec(QStringLiteral("drop table tb_conf")));
+    RecordingMessageService messages;
+    dm.session().ManagerID = 7;
+    EXPECT_FALSE(admin::HasRight(dm, QStringLiteral("WGB")));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.shown().front().kind, RecordingMessageService::Shown::Kind::Error);
+    EXPECT_FALSE(admin::rightGranted(dm.db(), 7, QStringLiteral("WGB")).ok());
+}
+
 }  // namespace

@@ -353,7 +353,8 @@ TEST_F(SubRecordPagesTest, TheEditorListsTheRecordsOfThePageShown) {
     auto* pages = child<QTabWidget>(&form, "PageControl1");
     auto* grid = child<QTableWidget>(&form, "gridFamily");
     EXPECT_EQ(grid->rowCount(), 0);
-    pages->setCurrentWidget(child<QWidget>(&form, "tsFamily"));
+    // A page is shown inside the guard that can cover it.
+    pages->setCurrentWidget(child<QWidget>(&form, "tsFamily")->parentWidget());
     EXPECT_EQ(grid->rowCount(), 1);
     // The grades of professional titles come from their list.
     auto* grades = child<QComboBox>(&form, "cbZydj");

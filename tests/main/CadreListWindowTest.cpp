@@ -398,7 +398,7 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
         {"actRebuildIndex", true},   {"actDuplicateNames", true}, {"actCadreLibrary", true},
         {"actAddPost", true},        {"actRemovePost", true},     {"actBatchEdit", false},
         {"actSortByUnit", true},     {"actLrmImport", false},     {"actSend", false},
-        {"actReceive", false},       {"actHandheld", true},       {"actManagers", false},
+        {"actReceive", false},       {"actHandheld", true},       {"actManagers", true},
         {"actBackup", true},         {"actTemplates", false},     {"actReminders", false},
         {"actStandardCheck", false}, {"actExcelImport", false},   {"actWordImport", false},
         {"actRestore", true},        {"actCompact", true},        {"actRestoreSingle", true},

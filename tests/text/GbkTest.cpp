@@ -29,6 +29,22 @@ TEST(Gbk, EncodesWithQuestionMarksForWhatGbkLacks) {
     }
 }
 
+TEST(Gbk, TellsWhetherEveryCharacterHasItsOwnBytes) {
+    struct Case {
+        QString text;
+        bool encodes;
+    };
+    const Case cases[] = {
+        {u("张三abc123"), true}, {u("鑫·　－€"), true},
+        {u("?"), true},          {QString(), true},
+        {u("𠮷"), false},        {u("ab😀"), false},
+        {u("\u0e01"), false},    {QStringLiteral("a") + QChar(0xD800), false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(text::encodesInGbk(c.text), c.encodes) << c.text;
+    }
+}
+
 TEST(Gbk, DecodesAndMarksBrokenBytes) {
     EXPECT_EQ(text::fromGbk(QByteArray::fromHex("b0a1d5c5c8fd")), u("啊张三"));
     EXPECT_EQ(text::fromGbk(QByteArray("a\x81")), u("a\uFFFD"));

@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "admin/Rights.h"
+#include "admin/ui/GuardedPage.h"
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "cadre/CadreDeletion.h"
@@ -184,13 +185,23 @@ TCadreForm::TCadreForm(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
         PageControl1->addTab(page, QString::fromUtf8(kPages[8 + i]));
     }
     PageControl1->addTab(documents_, QString::fromUtf8(kPages[11]));
+    // Each page can be refused to the account on its own: it then shows the refusal instead.
+    for (int i = 0; i < PageControl1->count(); ++i) {
+        const QString caption = PageControl1->tabText(i);
+        QWidget* content = PageControl1->widget(i);
+        PageControl1->removeTab(i);
+        PageControl1->insertTab(i, new GuardedPage(content), caption);
+    }
     connect(PageControl1, &QTabWidget::currentChanged, this, &TCadreForm::pageChanging);
 
     // "功能选择" jumps to a page by name; "输入/输出" holds the printouts of the record on show.
     auto* pagesMenu = new QMenu(this);
     for (int i = 1; i < 12; ++i) {
-        pagesMenu->addAction(QString::fromUtf8(kPages[i]), this,
-                             [this, i] { PageControl1->setCurrentIndex(i); });
+        pagesMenu->addAction(QString::fromUtf8(kPages[i]), this, [this, i] {
+            if (PageControl1->isTabVisible(i)) {
+                PageControl1->setCurrentIndex(i);
+            }
+        });
     }
     btnPages->setMenu(pagesMenu);
     btnInOut->setMenu(resumeOutputMenu(this, [this] { return shownResume(); }));
@@ -313,14 +324,52 @@ void TCadreForm::startLibrary() {
     search();
 }
 
+void TCadreForm::readAccess() {
+    const Result<admin::CadreAccess> access = admin::readCadreAccess(dm_, session_.cadreId());
+    if (!access) {
+        // Rights that cannot be read give the least.
+        app::showFailure(access.failure());
+    }
+    access_ = access ? *access : admin::CadreAccess::basicOnly();
+    // Pages come and go without being left: nothing is saved on the way.
+    const QSignalBlocker blocker(PageControl1);
+    for (int i = 0; i < PageControl1->count() && i < admin::kCadrePageCount; ++i) {
+        const admin::PageAccess& page = access_.pages[static_cast<size_t>(i)];
+        static_cast<GuardedPage*>(PageControl1->widget(i))->setReadable(page.readable);
+        if (PageControl1->isTabVisible(i) != page.shown) {
+            PageControl1->setTabVisible(i, page.shown);
+        }
+    }
+    if (!PageControl1->isTabVisible(PageControl1->currentIndex())) {
+        PageControl1->setCurrentIndex(kBasicPage);
+    }
+    shownPage_ = PageControl1->currentIndex();
+}
+
+bool TCadreForm::readable(admin::CadrePage page) const {
+    return access_.page(page).readable;
+}
+
+admin::CadrePage TCadreForm::pageOf(const QWidget* content) const {
+    for (int i = 0; i < PageControl1->count(); ++i) {
+        if (static_cast<const GuardedPage*>(PageControl1->widget(i))->content() == content) {
+            return static_cast<admin::CadrePage>(i);
+        }
+    }
+    return admin::CadrePage::Basic;
+}
+
 void TCadreForm::showRecord(const QMap<QString, QVariant>& row) {
+    readAccess();
     fields_->load(row);
-    resume_->load(row.value(QStringLiteral("gzjl")).toString(),
-                  row.value(QStringLiteral("fggz")).toString());
+    // A page the account may not read is left empty: its records never reach the screen.
+    const bool resume = readable(admin::CadrePage::Resume);
+    resume_->load(resume ? row.value(QStringLiteral("gzjl")).toString() : QString(),
+                  resume ? row.value(QStringLiteral("fggz")).toString() : QString());
     const int cadreId = session_.cadreId();
-    posts_->showCadre(cadreId);
+    posts_->showCadre(readable(admin::CadrePage::Posts) ? cadreId : 0);
     for (SubRecordPage* page : recordPages_) {
-        page->showCadre(cadreId);
+        page->showCadre(readable(pageOf(page)) ? cadreId : 0);
     }
     if (cadreId != 0) {
         photo_->showCadre(dm_, cadreId);
@@ -446,7 +495,7 @@ void TCadreForm::cancelEdits() {
 }
 
 void TCadreForm::allowEditToggled(bool on) {
-    if (on && !admin::HasRight(dm_, QStringLiteral("WGB"))) {
+    if (on && (!admin::HasRight(dm_, QStringLiteral("WGB")) || !mayChangeShownCadre())) {
         const QSignalBlocker blocker(chkAllowEdit);
         chkAllowEdit->setChecked(false);
     }
@@ -457,15 +506,18 @@ void TCadreForm::updateEditing() {
     const bool on = chkAllowEdit->isChecked();
     // Without a record (an empty library) there is nothing to edit, save or delete.
     const bool editing = on && hasRecord();
-    fields_->setEditable(editing);
-    photo_->setEditable(editing);
-    resume_->setEditable(editing);
-    posts_->setEditable(editing);
+    const auto writable = [this, editing](admin::CadrePage page) {
+        return editing && access_.page(page).writable;
+    };
+    fields_->setEditable(writable(admin::CadrePage::Basic));
+    photo_->setEditable(writable(admin::CadrePage::Basic));
+    resume_->setEditable(writable(admin::CadrePage::Resume));
+    posts_->setEditable(writable(admin::CadrePage::Posts));
     for (SubRecordPage* page : recordPages_) {
-        page->setEditable(editing);
+        page->setEditable(writable(pageOf(page)));
     }
     btnAdd->setEnabled(on);
-    btnDelete->setEnabled(editing);
+    btnDelete->setEnabled(editing && access_.inReach);
     btnSave->setEnabled(editing);
     btnInOut->setEnabled(hasRecord());
     // Blue while editing is off.
@@ -489,8 +541,9 @@ void TCadreForm::step(int by) {
     stepPosition_ = qBound(0, stepPosition_ + by, static_cast<int>(stepList_.size()) - 1);
     const bool editing = chkAllowEdit->isChecked();
     openCadre(stepList_[stepPosition_]);
-    // Stepping keeps the editing switch as it was.
-    if (editing) {
+    // Stepping keeps the editing switch as it was, but not onto a cadre out of the account's
+    // units.
+    if (editing && access_.inReach) {
         const QSignalBlocker blocker(chkAllowEdit);
         chkAllowEdit->setChecked(true);
         updateEditing();
@@ -521,8 +574,15 @@ void TCadreForm::addCadre() {
     showNewRecord();
 }
 
+bool TCadreForm::mayChangeShownCadre() {
+    if (!access_.inReach) {
+        app::showInformation(admin::kNoRight);
+    }
+    return access_.inReach;
+}
+
 void TCadreForm::deleteCadre() {
-    if (!chkAllowEdit->isChecked() || !listMode_ || !hasRecord()) {
+    if (!chkAllowEdit->isChecked() || !listMode_ || !hasRecord() || !mayChangeShownCadre()) {
         return;
     }
     const QString name = fields_->nameEdit()->text();
@@ -652,6 +712,9 @@ void TCadreForm::showListChoice() {
 }
 
 void TCadreForm::moveInOrder() {
+    if (!admin::HasRight(dm_, QStringLiteral("WGB"))) {
+        return;
+    }
     const QTableWidgetItem* item = lstCadres->item(lstCadres->currentRow(), 0);
     if (item == nullptr) {
         app::showInformation(cadre::kSelectCadreToMove);
@@ -698,8 +761,9 @@ void TCadreForm::pageChanging(int index) {
 }
 
 void TCadreForm::activateRecordPage() {
-    auto* page = qobject_cast<SubRecordPage*>(PageControl1->currentWidget());
-    if (page != nullptr) {
+    const auto* shown = static_cast<const GuardedPage*>(PageControl1->currentWidget());
+    auto* page = shown != nullptr ? qobject_cast<SubRecordPage*>(shown->content()) : nullptr;
+    if (page != nullptr && readable(pageOf(page))) {
         page->showCadre(session_.cadreId());
         page->activate();
     }

@@ -4,6 +4,7 @@
 #include <QMap>
 #include <QVariant>
 
+#include "admin/CadrePageRights.h"
 #include "cadre/CadreEditSession.h"
 #include "cadre/ResumePrintout.h"
 
@@ -35,7 +36,10 @@ struct PickLists;
 // mode it shows the cadre a list of the main window opened; in list mode a list of one cadre
 // library beside it chooses the cadre, and always selects the cadre shown (none while a new
 // one is); a new cadre joins the library on show. Editing is locked until "允许修改" (right
-// "WGB") is checked. Saving (with "保 存", before another cadre is shown, before a new one is
+// "WGB") is checked. Each page follows the account's rights (admin::readCadreAccess): a page it
+// may not read shows the refusal and none of its records, one it may not write stays read-only,
+// and a cadre outside the units the account is limited to shows its basic page only, which
+// cannot be edited. Saving (with "保 存", before another cadre is shown, before a new one is
 // started and on closing) writes the columns the user changed in one transaction; a refused
 // save keeps the input on screen.
 class TCadreForm final : public QDialog {
@@ -79,6 +83,14 @@ class TCadreForm final : public QDialog {
     enum class Fallback { First, Last, None };
 
     void showRecord(const QMap<QString, QVariant>& row);
+    // Reads what the account may do with the record about to be shown, and shows, hides or
+    // covers the pages accordingly.
+    void readAccess();
+    bool readable(admin::CadrePage page) const;
+    // The page whose content is `content`.
+    admin::CadrePage pageOf(const QWidget* content) const;
+    // Whether the cadre on show is within the account's units; refusals are shown.
+    bool mayChangeShownCadre();
     // An empty record of the library on show (the serving one in single mode).
     void showNewRecord();
     // No record at all: an empty form that cannot be edited (an empty library).
@@ -123,6 +135,7 @@ class TCadreForm final : public QDialog {
     int library_ = 0;  // the library the list shows
     int blinks_ = 0;
     int shownPage_ = 0;
+    admin::CadreAccess access_;       // of the account to the record on show
     QMap<QString, QVariant> loaded_;  // the record as shown last, for isModified()
     CadreFieldPages* fields_;
     PhotoBox* photo_;

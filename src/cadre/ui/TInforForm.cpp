@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "admin/Rights.h"
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "widgets/DialogParts.h"
@@ -34,6 +35,7 @@ QTableWidgetItem* cell(const QString& text) {
 
 TInforForm::TInforForm(TDataM& dm, QWidget* parent)
     : QDialog(parent),
+      dm_(dm),
       statistics_(dm, countsOf(dm)),
       lblCadreNum(valueLabel("lblCadreNum", statistics_.counts().cadres)),
       lblDepNum(valueLabel("lblDepNum", statistics_.counts().units)),
@@ -99,6 +101,9 @@ void TInforForm::fillHistory() {
 }
 
 void TInforForm::btnSaveClick() {
+    if (!admin::HasRight(dm_, QStringLiteral("TOOL"))) {
+        return;
+    }
     if (const Result<void> saved = statistics_.save(QDateTime::currentDateTime()); !saved) {
         app::showFailure(saved.failure());
         return;
@@ -114,6 +119,9 @@ void TInforForm::btnHistoryClick() {
 }
 
 void TInforForm::btnDeleteClick() {
+    if (!admin::HasRight(dm_, QStringLiteral("TOOL"))) {
+        return;
+    }
     const QList<QTableWidgetItem*> selected = gridHistory->selectedItems();
     if (selected.isEmpty()) {
         app::showInformation(QStringLiteral("请先在表格中选择要删除的项."));

@@ -11,7 +11,8 @@ class QWidget;
 class TDataM;
 
 // "录入数据统计信息": how many cadres, real units and post rows have been entered, with the
-// history of saved snapshots. Each opening saves at most one snapshot.
+// history of saved snapshots. Each opening saves at most one snapshot; saving and deleting
+// snapshots need the right "TOOL".
 class TInforForm final : public QDialog {
     Q_OBJECT
 
@@ -27,6 +28,7 @@ class TInforForm final : public QDialog {
     void btnDeleteClick();
     void fillHistory();
 
+    TDataM& dm_;
     cadre::EntryStatistics statistics_;
 
     QLabel* lblCadreNum;

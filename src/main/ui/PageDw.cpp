@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "admin/Rights.h"
+#include "admin/UnitReach.h"
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "app/Progress.h"
@@ -264,7 +265,7 @@ bool PageDw::mayChange() {
         app::showInformation(kNoUnit);
         return false;
     }
-    return true;
+    return admin::MayChangeUnit(dm_, unitId_);
 }
 
 void PageDw::addExistingCadres() {
@@ -294,7 +295,7 @@ void PageDw::moveDown() {
 }
 
 int PageDw::rowToMove() {
-    if (!admin::HasRight(dm_, QStringLiteral("WGB"))) {
+    if (!admin::HasRight(dm_, QStringLiteral("WGB")) || !admin::MayChangeUnit(dm_, unitId_)) {
         return -1;
     }
     const int row = selectedRow();
@@ -383,7 +384,9 @@ void PageDw::dropOnUnit(int unitId, const QString& unitName, const DraggedCadre&
     if (unitId == 0 || unitId == unitId_ || model_->rowCount() == 0) {
         return;
     }
-    if (!admin::HasRight(dm_, QStringLiteral("WGB"))) {
+    // The cadre leaves a unit and joins another: both are to be within the account's units.
+    if (!admin::HasRight(dm_, QStringLiteral("WGB")) || !admin::MayChangeUnit(dm_, unitId_) ||
+        !admin::MayChangeUnit(dm_, unitId)) {
         return;
     }
     // The new post is recorded under the name typed, so the box starts with the posts the
@@ -402,7 +405,7 @@ void PageDw::dropOnUnit(int unitId, const QString& unitName, const DraggedCadre&
 }
 
 int PageDw::cadreForPosts() {
-    if (!mayChange()) {
+    if (!mayChange() || !admin::HasRight(dm_, QStringLiteral("GBRZW"))) {
         return 0;
     }
     const int row = selectedRow();
@@ -449,7 +452,7 @@ void PageDw::deletePosts() {
 }
 
 void PageDw::setPostsByCategory() {
-    if (!mayChange()) {
+    if (!mayChange() || !admin::HasRight(dm_, QStringLiteral("GBRZW"))) {
         return;
     }
     TPlzwSetForm form(dm_, unitId_, this);

@@ -17,7 +17,8 @@ struct DraggedCadre;
 
 // The page "PageDw": the cadres of the unit selected in the tree, with the commands that change
 // the list (adding existing cadres, moving rows, removing cadres, moving a cadre into another
-// unit). Every command that changes data asks for the right "WGB" and runs in one transaction;
+// unit). Every command that changes data asks for the right "WGB" (those that change posts also
+// "GBRZW"), is refused for a unit outside the account's units, and runs in one transaction;
 // afterwards the list is read again and the same cadre (or the row after a removed one) is
 // selected.
 class PageDw final : public QWidget {

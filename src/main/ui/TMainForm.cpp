@@ -17,6 +17,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "admin/Rights.h"
+#include "admin/ui/TManagerForm.h"
 #include "app/AppPaths.h"
 #include "app/DataModule.h"
 #include "app/MessageService.h"
@@ -183,6 +185,7 @@ void TMainForm::wireCommands() {
     enable("actDbSettings", &TMainForm::openDatabaseSettings);
     enable("actQuit", &QWidget::close);
     enable("actUnitLibrary", &TMainForm::openUnitLibrary);
+    enable("actManagers", &TMainForm::openManagers);
     enable("actDuplicateNames", &TMainForm::checkDuplicateNames);
     enable("actEntryStatistics", &TMainForm::showEntryStatistics);
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
@@ -410,6 +413,12 @@ void TMainForm::showEntryStatistics() {
 
 void TMainForm::openUnitLibrary() {
     unitPanel_->openLibrary();
+}
+
+void TMainForm::openManagers() {
+    if (admin::HasRight(dm_, QStringLiteral("GLYSET"))) {
+        TManagerForm(dm_, this).exec();
+    }
 }
 
 void TMainForm::openDatabaseSettings() {

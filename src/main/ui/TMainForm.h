@@ -82,6 +82,7 @@ class TMainForm final : public QMainWindow {
     void checkDuplicateNames();
     void showEntryStatistics();
     void openUnitLibrary();
+    void openManagers();
 
     TDataM& dm_;
     // Read on first show; the list page keeps a reference to them from the start.
