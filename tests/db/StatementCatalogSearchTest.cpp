@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "CatalogFixture.h"
+#include "main/CadreList.h"
 
 namespace {
 
@@ -23,24 +24,9 @@ const QString kListColumns =
     "nrz,nmz,jcNote,khNote,rmNote,res5,res6,res7,res8,address,tel,tel2,"
     "zjType,zjh,CnID,dwID,zwList,rzsjList,zwOrder"_s;
 
-// The "ctype in (...)" condition for a cadre-type mask: every value from 1 to 63 that shares a
-// bit with the mask; empty for mask 0.
-QString ctypeCondition(int mask) {
-    if (mask <= 0) {
-        return {};
-    }
-    QStringList values;
-    for (int v = 1; v <= 63; ++v) {
-        if ((v & mask) != 0) {
-            values.push_back(QString::number(v));
-        }
-    }
-    return "(ctype in ("_L1 + values.join(u',') + ")) "_L1;
-}
-
 // The list of one unit's members.
 QString unitList(int unit, int mask) {
-    const QString condition = ctypeCondition(mask);
+    const QString condition = mainwin::cadreTypeCondition(mask);
     return "select "_L1 + kListColumns + u',' + fragments().SqlAgeColumn +
            ",jrsjstr from tb_cadre_node as b left outer join tb_Cadre as a on "
            "a.CadreID=b.ZwCadreID "_L1 +
@@ -50,7 +36,7 @@ QString unitList(int unit, int mask) {
 
 // The list of the members of a unit and all units below it.
 QString subtreeList(const QString& prefix, int mask) {
-    const QString condition = ctypeCondition(mask);
+    const QString condition = mainwin::cadreTypeCondition(mask);
     return "select "_L1 + kListColumns + ",name,"_L1 + fragments().SqlAgeColumn +
            ",jrsjstr from tb_Cadre as a inner join (select * from tb_cadre_node as b left outer "
            "join tb_department as c on b.dwID=c.ID where c.dwIndex like '"_L1 +
@@ -344,7 +330,7 @@ TEST(StatementCatalog, SearchConditions) {
          {"李  红", "欧阳明月", "王建国", "孙七", "Tom"}},
         {"personnel status", {u" (rybz='事业') and "_s}, {"Tom"}},
         {"cadre types of mask 5",
-         {" "_L1 + ctypeCondition(5) + "and "_L1},
+         {" "_L1 + mainwin::cadreTypeCondition(5) + "and "_L1},
          {"欧阳明月", "王建国", "Tom"}},
         {"name as lower-case initials", {"(py like 'wj%') and "_L1}, {"王建国"}},
         {"name as characters", {u"(xm like '王%') and "_s}, {"王建国"}},

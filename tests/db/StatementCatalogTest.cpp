@@ -5,6 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "CatalogFixture.h"
+#include "cadre/PostBatch.h"
+#include "cadre/Posts.h"
+#include "units/UnitTree.h"
 
 namespace {
 
@@ -47,45 +50,6 @@ QStringList dissolveStatements(const QString& index, bool keepHistory, const QSt
     }
     s.push_back(del + "from tb_department where dwIndex like "_L1 + sql::quoted(index + u'%'));
     return s;
-}
-
-// The unit filter's where-clause: the non-empty parts, trimmed, after " where ", without the
-// trailing " and".
-QString unitFilter(const QString& nameText, const QString& scopeIndex, const QString& nature) {
-    QString w;
-    if (!nameText.isEmpty()) {
-        w += "(dwjc like '%"_L1 + nameText + "%') and "_L1;
-    }
-    if (!scopeIndex.isEmpty()) {
-        w += "(dwIndex like '"_L1 + scopeIndex + "%') and "_L1;
-    }
-    if (!nature.isEmpty()) {
-        w += "(dwxz='"_L1 + nature + "') and "_L1;
-    }
-    w = w.trimmed();
-    if (w.isEmpty()) {
-        return {};
-    }
-    w = " where "_L1 + w;
-    if (w.endsWith(" and"_L1)) {
-        w.chop(4);
-    }
-    return w;
-}
-
-QString currentPostsPage(int cadre) {
-    return "select a.*,b.name from tb_cadre_zw as a left outer join tb_department as b on "
-           "a.dwid=b.id where a.status=1 and a.ZwCadreID="_L1 +
-           n(cadre) + " order by a.zwOrder"_L1;
-}
-
-QString holdersOfCategory(int unit, const QString& category) {
-    return "select tb_cadre.xm,tb_cadre.cadreid,tb_cadre_node.zworder,tb_cadre_node.zwcadreid,"
-           "tb_cadre_node.dwid,tb_cadre_zw.zwmc,tb_cadre_zw.rzsjStr from (tb_cadre left outer "
-           "join tb_cadre_node on tb_cadre.cadreid=tb_cadre_node.zwcadreid) left outer join "
-           "tb_cadre_zw on tb_cadre.cadreid=tb_cadre_zw.zwcadreid where tb_cadre_node.dwid="_L1 +
-           n(unit) + " and tb_cadre_zw.dwid="_L1 + n(unit) + " and tb_cadre_zw.zt='"_L1 + category +
-           "' order by tb_cadre_node.zworder"_L1;
 }
 
 TEST(StatementCatalog, DataModuleDatasets) {
@@ -388,13 +352,14 @@ TEST(StatementCatalog, UnitTree) {
             "7|办公室|政府办|ZFB|BGS", "8|四套班子|||STBZ"},
            true}}},
         {"unit filter by short name, scope and nature",
-         {"select * from tb_department "_L1 + unitFilter(u"政府"_s, u"002"_s, u"行政机关"_s)},
+         {"select * from tb_department "_L1 +
+          units::unitFilterClause(u"政府"_s, u"002"_s, u"行政机关"_s)},
          {{{}, "ID"_L1, {"2", "7"}, true}}},
         {"unit filter by scope and nature only",
-         {"select * from tb_department "_L1 + unitFilter({}, u"001"_s, u"党委部门"_s)},
+         {"select * from tb_department "_L1 + units::unitFilterClause({}, u"001"_s, u"党委部门"_s)},
          {{{}, "ID"_L1, {"3", "4", "5", "6"}, true}}},
         {"unit filter by short name only",
-         {"select * from tb_department "_L1 + unitFilter(u"市"_s, {}, {})},
+         {"select * from tb_department "_L1 + units::unitFilterClause(u"市"_s, {}, {})},
          {{{}, "ID"_L1, {"1", "2"}, true}}},
     };
     runStatementCases(cases);
@@ -404,12 +369,12 @@ TEST(StatementCatalog, PostsHeld) {
     const QString& del = fragments().SqlDeleteHead;
     const std::vector<StatementCase> cases = {
         {"current posts page with the unit name",
-         {currentPostsPage(catalog::kWang)},
+         {cadre::currentPostsListStatement(catalog::kWang)},
          {{{},
            "ZwID,zwmc,dw,name"_L1,
            {"1|副书记|中共某市委员会|中共某市委员会", "2|部长|宣传部|宣传部"}}}},
         {"current posts page keeps a post whose unit was typed as text",
-         {currentPostsPage(catalog::kTom)},
+         {cadre::currentPostsListStatement(catalog::kTom)},
          {{{}, "ZwID,zwmc,name"_L1, {"5|部长|组织部", "6|常委|中共某市委员会", "11|顾问|NULL"}}}},
         {"former posts page",
          {"select * from tb_cadre_zw where status=2 and ZwCadreID="_L1 + n(catalog::kWang) +
@@ -481,20 +446,20 @@ TEST(StatementCatalog, PostsHeld) {
         {"moving a current post down swaps the orders",
          {"update tb_cadre_zw set zwOrder=2 where zwOrder=1 and ZwID=1"_L1,
           "update tb_cadre_zw set zwOrder=1 where zwOrder=2 and ZwID=2"_L1,
-          currentPostsPage(catalog::kWang)},
+          cadre::currentPostsListStatement(catalog::kWang)},
          {{{}, "ZwID,zwOrder"_L1, {"2|1", "1|2"}}}},
         {"batch dialog reads the quota of a category",
          {"select * from tb_department_zs where dwid="_L1 + n(catalog::kOrganisation) +
           u" and zwtype='副职'"_s},
          {{{}, "zwmc,zwrs"_L1, {"副部长|2"}}}},
         {"batch dialog lists the holders of a category",
-         {holdersOfCategory(catalog::kOrganisation, u"副职"_s)},
+         {cadre::categoryHoldersStatement(catalog::kOrganisation, u"副职"_s)},
          {{{}, "xm,zwmc,rzsjStr,zworder"_L1, {"李  红|副部长|2009.09|2"}}}},
         {"batch dialog lists only posts of the category in the unit",
-         {holdersOfCategory(catalog::kOrganisation, u"正职"_s)},
+         {cadre::categoryHoldersStatement(catalog::kOrganisation, u"正职"_s)},
          {{{}, "xm,zwmc,rzsjStr,zworder"_L1, {"Tom|部长|2012.01|1"}}}},
         {"batch dialog ignores a holder's posts in other units",
-         {holdersOfCategory(catalog::kCityCommittee, u"正职"_s)},
+         {cadre::categoryHoldersStatement(catalog::kCityCommittee, u"正职"_s)},
          {{{}, "xm,zwmc"_L1, {"欧阳明月|书记"}}}},
         {"batch dialog loads the unit's current posts and memberships",
          {"select * from tb_cadre_zw where dwid="_L1 + n(catalog::kOrganisation) +
@@ -507,7 +472,7 @@ TEST(StatementCatalog, PostsHeld) {
          {"update tb_cadre_zw set zt='' where dwid="_L1 + n(catalog::kOrganisation) +
           " and status=1 and ZwCadreID="_L1 + n(catalog::kLi) + u" and zwmc='副部长'"_s},
          {{"select ZwID,zt from tb_cadre_zw where ZwCadreID=2"_L1, {}, {"4|"}},
-          {holdersOfCategory(catalog::kOrganisation, u"副职"_s), "xm"_L1, {}}}},
+          {cadre::categoryHoldersStatement(catalog::kOrganisation, u"副职"_s), "xm"_L1, {}}}},
         {"batch dialog hands the category's post to the removal dialog",
          {"select * from tb_cadre_zw where dwid="_L1 + n(catalog::kOrganisation) +
           " and status=1 and ZwCadreID="_L1 + n(catalog::kLi) + " and zt="_L1 +
