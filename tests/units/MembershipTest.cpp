@@ -1,84 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-
+#include "MembershipData.h"
 #include "app/DataModule.h"
 #include "db/Database.h"
 #include "support/QtPrinters.h"
-#include "support/RecordingMessageService.h"
-#include "support/TestHome.h"
 #include "units/Membership.h"
-#include "units/ui/TAtDwForm.h"
-#include "units/ui/TSelectDwForm.h"
-#include "units/ui/UnitTreeWidget.h"
 
 namespace {
 
-// In the sample data cadre 2 (何  国) belongs to units 1 (order 2) and 3 (order 1); unit 3 has
-// further members. Cadre 1 belongs to unit 1 only. Unit 8 has 7 members with orders 1..7, unit 7
-// 6 members, unit 12 cadres 35..38 at orders 1..4.
-class MembershipTest : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
-    }
-    struct Row {
-        int count = 0;
-        int order = 0;
-        QString entered;
-        QVariant date;
-        bool nobz = false;
-    };
-    Row row(int unit, int cadre) {
-        const auto r = dm.db().query(
-            QStringLiteral("select zwOrder, jrsjStr, jrsj, nobz from tb_cadre_node where dwID=%1 "
-                           "and ZwCadreID=%2")
-                .arg(unit)
-                .arg(cadre));
-        Row out;
-        out.count = static_cast<int>(r->rows.size());
-        if (out.count > 0) {
-            out.order = r->rows[0].value(0).toInt();
-            out.entered = r->rows[0].value(1).toString();
-            out.date = r->rows[0].value(2);
-            out.nobz = r->rows[0].value(3).toBool();
-        }
-        return out;
-    }
-    std::vector<QVariantList> memberships() {
-        return dm.db().query(QStringLiteral("select * from tb_cadre_node order by CnID"))->rows;
-    }
-    // The cadres of unit `unit` by order, as (cadre, order) pairs.
-    std::vector<QVariantList> members(int unit) {
-        return dm.db()
-            .query(QStringLiteral("select ZwCadreID, zwOrder from tb_cadre_node where dwID=%1 "
-                                  "order by zwOrder, ZwCadreID")
-                       .arg(unit))
-            ->rows;
-    }
-    QList<int> cadresInOrder(int unit) {
-        QList<int> ids;
-        for (const QVariantList& row : members(unit)) {
-            ids << row.value(0).toInt();
-        }
-        return ids;
-    }
-    QList<int> orders(int unit) {
-        QList<int> values;
-        for (const QVariantList& row : members(unit)) {
-            values << row.value(1).toInt();
-        }
-        return values;
-    }
-
-    TestHome home;
-    TDataM dm{home.path()};
-    RecordingMessageService messages;
-};
+class MembershipTest : public MembershipData {};
 
 TEST_F(MembershipTest, EnsureMemberAppendsOneRowWithItsFlagsWritten) {
     struct Case {
@@ -192,59 +122,6 @@ TEST_F(MembershipTest, NoUnitOrABadMonthIsRefusedAndWritesNothing) {
         EXPECT_EQ(outcome.failure().message, c.message);
     }
     EXPECT_EQ(memberships(), before);
-}
-
-TEST_F(MembershipTest, TheDialogShowsTheMembershipAndWritesTheUnitChosenInIt) {
-    ASSERT_TRUE(units::saveMembership(dm, 3, 2, QStringLiteral("2022.05"), false));
-    TAtDwForm dialog(dm);
-    dialog.start(2, 3);
-    dialog.show();
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("所在单位及编制"));
-    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("lblName"))->text(),
-              QStringLiteral("何  国"));
-    auto* unitBox = dialog.findChild<QLineEdit*>(QStringLiteral("edtUnit"));
-    EXPECT_EQ(unitBox->text(), QStringLiteral("市政府\\"));
-    auto* entered = dialog.findChild<QLineEdit*>(QStringLiteral("edtEntered"));
-    auto* inStaffing = dialog.findChild<QCheckBox*>(QStringLiteral("chkInStaffing"));
-    EXPECT_EQ(entered->text(), QStringLiteral("2022.05"));
-    EXPECT_FALSE(inStaffing->isChecked());
-
-    // A bad month is refused and the dialog stays.
-    entered->setText(QStringLiteral("2022.5.9x"));
-    dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-    EXPECT_EQ(messages.texts(), QStringList{units::kBadEntryMonth});
-    EXPECT_EQ(dialog.result(), 0);
-    EXPECT_EQ(row(3, 2).entered, QStringLiteral("2022.05"));
-
-    // Another unit chosen in the picker: its membership is written (created, as the last one).
-    const int next = dm.NextMemberOrder(12).value();
-    QTest::mouseClick(unitBox, Qt::LeftButton);
-    auto* picker = dialog.findChild<TSelectDwForm*>();
-    ASSERT_NE(picker, nullptr);
-    ASSERT_TRUE(picker->tree()->selectUnit(12));
-    Q_EMIT picker->tree()->itemDoubleClicked(picker->tree()->currentItem(), 0);
-    EXPECT_EQ(unitBox->text(), QStringLiteral("市政府\\发改委\\"));
-    entered->setText(QStringLiteral("2023.1"));
-    inStaffing->setChecked(true);
-    dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-    EXPECT_EQ(dialog.result(), QDialog::Accepted);
-    const Row created = row(12, 2);
-    EXPECT_EQ(created.count, 1);
-    EXPECT_EQ(created.order, next);
-    EXPECT_EQ(created.entered, QStringLiteral("2023.01"));
-    EXPECT_FALSE(created.nobz);
-    EXPECT_GT(dialog.savedMembershipId(), 0);
-    // The membership the dialog opened on is untouched.
-    EXPECT_EQ(row(3, 2).entered, QStringLiteral("2022.05"));
-}
-
-TEST_F(MembershipTest, ANewMembershipInTheDialogCountsInStaffingAtFirst) {
-    TAtDwForm dialog(dm);
-    dialog.start(1, 0);
-    EXPECT_EQ(dialog.findChild<QLineEdit*>(QStringLiteral("edtUnit"))->text(), QString());
-    EXPECT_TRUE(dialog.findChild<QCheckBox*>(QStringLiteral("chkInStaffing"))->isChecked());
-    dialog.findChild<QPushButton*>(QStringLiteral("btnOK"))->click();
-    EXPECT_EQ(messages.texts(), QStringList{units::kChooseUnit});
 }
 
 TEST_F(MembershipTest, MovingARowShiftsTheRowsBetween) {
