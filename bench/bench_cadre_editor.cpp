@@ -71,7 +71,7 @@ struct Fixture {
                 qFatal("%s", qPrintable(db.lastError()));
             }
         }
-        lists = cadre::loadPickLists(db);
+        lists = cadre::loadPickLists(db).value();
     }
 
     synth::GeneratedFolder folder;

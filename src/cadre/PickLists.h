@@ -2,7 +2,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 #include "cadre/CodeSets.h"
 
@@ -28,22 +27,21 @@ struct PickLists {
     QStringList titleGrades;  // tb_conf ZYDJ, ItemID by ItemV: the grades of professional titles
 };
 
-// Reads every list; empty values are left out, and a list whose table cannot be read is empty.
-PickLists loadPickLists(db::Database& db);
+// Reads every list; empty values are left out.
+Result<PickLists> loadPickLists(db::Database& db);
 
 // Whether the grid layout is saved when user `managerId` closes the window: yes unless the
 // user's AUTOSAVE item in tb_conf holds something other than "1".
-bool saveLayoutOnExit(db::Database& db, int managerId);
+Result<bool> saveLayoutOnExit(db::Database& db, int managerId);
 
 // Whether post texts are locked: a ZWLOCK row of tb_conf holds "1".
-bool postsLocked(db::Database& db);
+Result<bool> postsLocked(db::Database& db);
 
 inline const QString kCheckingNames = QStringLiteral("正在检查干部重名...");
 
 // The text of "干部重名检查": the names borne by more than one cadre, each followed by ";" and a
 // tab, a line break after every fifth, under the line "以下干部姓名重复."; or "无姓名重复.".
-// Nullopt when the cadres cannot be read (the database's lastError() tells why). Cadres
-// without a name are not counted as sharing one.
-std::optional<QString> duplicateNamesMessage(db::Database& db);
+// Cadres without a name are not counted as sharing one.
+Result<QString> duplicateNamesMessage(db::Database& db);
 
 }  // namespace cadre

@@ -68,7 +68,7 @@ TEST_F(CodeSetsTest, PlainPickersTakeTheTextsOfASetOrOfOneParent) {
 }
 
 TEST_F(CodeSetsTest, TheRecordPickListsComeFromTheirSources) {
-    const cadre::PickLists lists = cadre::loadPickLists(db());
+    const cadre::PickLists lists = cadre::loadPickLists(db()).value();
     EXPECT_EQ(lists.titleGrades,
               (QStringList{u"正高级"_qs, u"副高级"_qs, u"中级"_qs, u"助理级"_qs, u"员级"_qs}));
     EXPECT_FALSE(lists.honourLevels.isEmpty());
@@ -80,7 +80,8 @@ TEST_F(CodeSetsTest, TheRecordPickListsComeFromTheirSources) {
     EXPECT_TRUE(levels.contains(u"1=国家级"_qs)) << levels.join(u' ').toStdString();
     ASSERT_TRUE(db().exec(QStringLiteral("update tb_general set jtcy=?"),
                           {QStringLiteral("父亲\r\n\n 母亲 \n")}));
-    EXPECT_EQ(cadre::loadPickLists(db()).familyRelations, (QStringList{u"父亲"_qs, u"母亲"_qs}));
+    EXPECT_EQ(cadre::loadPickLists(db()).value().familyRelations,
+              (QStringList{u"父亲"_qs, u"母亲"_qs}));
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ class ResumeMenuTest : public ::testing::Test {
   protected:
     void SetUp() override {
         ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
-        lists = cadre::loadPickLists(dm.db());
+        lists = cadre::loadPickLists(dm.db()).value();
         widgets::setDocumentOpener([this](const QString& path) {
             opened << path;
             return true;

@@ -347,7 +347,7 @@ TEST_F(SubRecordPagesTest, TheNameListIsTidiedAndHandedOverAsAnInList) {
 
 TEST_F(SubRecordPagesTest, TheEditorListsTheRecordsOfThePageShown) {
     ASSERT_TRUE(cadre::saveFamilyMember(dm, cadre::FamilyMember{0, 1, {}, u"某"_qs, {}, {}, {}}));
-    cadre::PickLists lists = cadre::loadPickLists(db());
+    cadre::PickLists lists = cadre::loadPickLists(db()).value();
     TCadreForm form(dm, lists);
     ASSERT_TRUE(form.openCadre(1));
     auto* pages = child<QTabWidget>(&form, "PageControl1");

@@ -188,8 +188,12 @@ void TQueryForm1::searchByUnit(int unitId) {
 }
 
 void TQueryForm1::searchByConditions() {
-    const cadre::PickLists lists = cadre::loadPickLists(dm_.db());
-    TQueryAdvForm form(dm_, lists, QDate::currentDate(), this);
+    const Result<cadre::PickLists> lists = cadre::loadPickLists(dm_.db());
+    if (!lists) {
+        app::showFailure(lists.failure());
+        return;
+    }
+    TQueryAdvForm form(dm_, *lists, QDate::currentDate(), this);
     if (form.exec() != QDialog::Accepted) {
         return;
     }

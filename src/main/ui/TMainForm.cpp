@@ -300,11 +300,20 @@ void TMainForm::runStartDuties() {
     db::Database& db = dm_.db();
     showCadreCount();
     restoreLayout();
-    pickLists_ = cadre::loadPickLists(db);
+    pickLists_ = app::valueOrShown(cadre::loadPickLists(db));
     approvalPageSize_ = dm_.GetConf(QStringLiteral("ZBJ"), QStringLiteral("A001"));
     pageDw_->reload();
-    saveLayout_ = cadre::saveLayoutOnExit(db, dm_.session().ManagerID);
-    postsLocked_ = cadre::postsLocked(db);
+    // Settings that cannot be read are shown as the failure they are; the window goes on with
+    // the layout saved and the post texts unlocked.
+    const Result<bool> saveLayout = cadre::saveLayoutOnExit(db, dm_.session().ManagerID);
+    const Result<bool> locked = cadre::postsLocked(db);
+    for (const Result<bool>* read : {&saveLayout, &locked}) {
+        if (!*read) {
+            app::showFailure(read->failure());
+        }
+    }
+    saveLayout_ = saveLayout ? *saveLayout : true;
+    postsLocked_ = locked && *locked;
     // The picker's list of the last session is emptied.
     if (const Result<void> cleared = cadre::clearPicked(db); !cleared) {
         app::showFailure(cleared.failure());
@@ -395,13 +404,12 @@ void TMainForm::closeEvent(QCloseEvent* event) {
 }
 
 void TMainForm::checkDuplicateNames() {
-    std::optional<QString> message;
-    {
+    const Result<QString> message = [this] {
         const app::ProgressScope wait(cadre::kCheckingNames);
-        message = cadre::duplicateNamesMessage(dm_.db());
-    }
+        return cadre::duplicateNamesMessage(dm_.db());
+    }();
     if (!message) {
-        app::showError(dm_.db().lastError());
+        app::showFailure(message.failure());
         return;
     }
     app::showInformation(*message);
