@@ -34,11 +34,14 @@ int main(int argc, char* argv[]) {
     }
     QDir().mkpath(outDir);
     schema::TemplateBuilder builder;
-    if (!builder.buildEmpty(QDir(outDir).filePath(QStringLiteral("Empty.db")), schemaFile,
-                            dataFiles) ||
-        !builder.buildSendPackage(QDir(outDir).filePath(QStringLiteral("Send.db")),
-                                  QDir(outDir).filePath(QStringLiteral("Empty.db")))) {
-        err << builder.lastError() << Qt::endl;
+    Result<void> built = builder.buildEmpty(QDir(outDir).filePath(QStringLiteral("Empty.db")),
+                                            schemaFile, dataFiles);
+    if (built) {
+        built = builder.buildSendPackage(QDir(outDir).filePath(QStringLiteral("Send.db")),
+                                         QDir(outDir).filePath(QStringLiteral("Empty.db")));
+    }
+    if (!built) {
+        err << built.errorText() << Qt::endl;
         return 1;
     }
     return 0;

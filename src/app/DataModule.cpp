@@ -21,7 +21,12 @@ TDataM::TDataM(const QString& appDir)
 
 bool TDataM::create(const LoginRunner& login) {
     StartAborted = true;
-    if (!openDatabase() || !readLoginUsers()) {
+    Result<void> opened = openDatabase();
+    if (opened) {
+        opened = readLoginUsers();
+    }
+    if (!opened) {
+        app::showError(opened.errorText());
         return false;
     }
     if (!users_.isEmpty()) {
@@ -39,7 +44,7 @@ bool TDataM::create(const LoginRunner& login) {
 
 // Finds Db/Cadre.db or makes it from the empty template, then opens it. A file that cannot be
 // opened as the program's database is reported and left exactly as it was.
-bool TDataM::openDatabase() {
+Result<void> TDataM::openDatabase() {
     const QString working = DbDir + QStringLiteral("Cadre.db");
     FirstRun = !QFileInfo::exists(working);
     if (FirstRun) {
@@ -52,42 +57,38 @@ bool TDataM::openDatabase() {
             QFile::rename(partial, working);
         if (!copied) {
             QFile::remove(partial);
-            app::showError(QStringLiteral("创建数据库失败：不能由空白模板“") + DbDir +
-                           QStringLiteral("Empty.db”建立“") + working +
-                           QStringLiteral("”，请确认模板存在并且数据目录可以写入。"));
-            return false;
+            return Failure{QStringLiteral("创建数据库失败：不能由空白模板“") + DbDir +
+                               QStringLiteral("Empty.db”建立“") + working +
+                               QStringLiteral("”，请确认模板存在并且数据目录可以写入。"),
+                           {}};
         }
     }
     if (!db_.open(working) || !db_.query(QStringLiteral("select * from tb_general")) ||
         !db_.refreshStatistics()) {
         db_.close();
-        app::showError(kOpenFailed);
-        return false;
+        return Failure{kOpenFailed, {}};
     }
     // Databases written before the yes/no columns were kept free of nulls get theirs now.
     if (const Result<int> cleared = schema::clearYesNoNulls(db_); !cleared) {
         db_.close();
-        app::showError(Failure{kOpenFailed, cleared.failure().dbError}.text());
-        return false;
+        return Failure{kOpenFailed, cleared.failure().dbError};
     }
-    return true;
+    return {};
 }
 
 // The accounts that may log in: ordinary users, whose userType is 0 or not set.
-bool TDataM::readLoginUsers() {
+Result<void> TDataM::readLoginUsers() {
     if (!db_.hasTable(QStringLiteral("tb_manager"))) {
-        return true;
+        return {};
     }
     if (!users_.open(QStringLiteral("select * from tb_manager"))) {
-        app::showError(users_.lastError());
-        return false;
+        return Failure{{}, users_.lastError()};
     }
     if (users_.hasField(QStringLiteral("userType")) &&
         !users_.open(
             QStringLiteral("select * from tb_manager where (userType=0) or (isnull(userType") +
             sql::Fragments{}.NullTail + u')')) {
-        app::showError(users_.lastError());
-        return false;
+        return Failure{{}, users_.lastError()};
     }
-    return true;
+    return {};
 }

@@ -103,8 +103,8 @@ class TDataM {
     void BeforePostPlan(db::Dataset& plan) const;
 
   private:
-    bool openDatabase();
-    bool readLoginUsers();
+    Result<void> openDatabase();
+    Result<void> readLoginUsers();
 
     db::Database db_;
     db::Dataset users_;

@@ -63,76 +63,76 @@ QStringList readStatements(const QString& text) {
     return statements;
 }
 
-bool TemplateBuilder::fail(const QString& message) {
-    lastError_ = message;
-    return false;
-}
-
-bool TemplateBuilder::runFile(db::Database& db, const QString& file) {
+Result<void> TemplateBuilder::runFile(db::Database& db, const QString& file) {
     QFile f(file);
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        return fail(QStringLiteral("cannot read ") + file);
+        return Failure{QStringLiteral("cannot read ") + file, {}};
     }
     for (const QString& statement : readStatements(QString::fromUtf8(f.readAll()))) {
         if (!db.exec(statement)) {
-            return fail(QFileInfo(file).fileName() + QStringLiteral(": ") + db.lastError());
+            return Failure{QFileInfo(file).fileName(), db.lastError()};
         }
     }
-    return true;
+    return {};
 }
 
 // tb_xsbh: the stroke-order key of every Chinese character, by which names sort by surname.
-bool TemplateBuilder::fillStrokeTable(db::Database& db) {
+Result<void> TemplateBuilder::fillStrokeTable(db::Database& db) {
     std::unique_ptr<db::SqlStatement> insert =
         db.prepareNative(QStringLiteral("insert into tb_xsbh (zfs,bhord) values (?,?)"));
     if (!insert) {
-        return fail(db.lastError());
+        return Failure{{}, db.lastError()};
     }
     for (const text::StrokeKeyEntry& entry : text::allStrokeKeys()) {
         const char32_t character[] = {entry.character};
         insert->bind({QString::fromUcs4(character, 1), entry.key});
         if (insert->step() != db::SqlStatement::Step::Done) {
-            return fail(insert->errorText());
+            return Failure{{}, insert->errorText()};
         }
         insert->reset();
     }
-    return true;
+    return {};
 }
 
-bool TemplateBuilder::buildEmpty(const QString& target, const QString& schemaFile,
-                                 const QStringList& dataFiles) {
+Result<void> TemplateBuilder::buildEmpty(const QString& target, const QString& schemaFile,
+                                         const QStringList& dataFiles) {
     PartialFile out(target);
     {
         db::Database db;
         if (!db.open(out.path(), db::Database::OpenMode::CreateIfMissing)) {
-            return fail(db.lastError());
+            return Failure{{}, db.lastError()};
         }
         db::Transaction tx(db);
-        if (!runFile(db, schemaFile)) {
-            return false;
-        }
-        for (const QString& file : dataFiles) {
-            if (!runFile(db, file)) {
-                return false;
+        for (const QString& file : QStringList{schemaFile} + dataFiles) {
+            const Result<void> ran = runFile(db, file);
+            if (!ran) {
+                return ran;
             }
         }
-        if (db.hasTable(QStringLiteral("tb_xsbh")) && !fillStrokeTable(db)) {
-            return false;
+        if (db.hasTable(QStringLiteral("tb_xsbh"))) {
+            const Result<void> filled = fillStrokeTable(db);
+            if (!filled) {
+                return filled;
+            }
         }
         if (!tx.commit() || !db.execNative(QStringLiteral("VACUUM"))) {
-            return fail(db.lastError());
+            return Failure{{}, db.lastError()};
         }
     }
-    return out.commit() || fail(QStringLiteral("cannot write ") + target);
+    if (!out.commit()) {
+        return Failure{QStringLiteral("cannot write ") + target, {}};
+    }
+    return {};
 }
 
-bool TemplateBuilder::buildSendPackage(const QString& target, const QString& emptyTemplate) {
+Result<void> TemplateBuilder::buildSendPackage(const QString& target,
+                                               const QString& emptyTemplate) {
     PartialFile out(target);
     {
         db::Database db;
         if (!db.open(out.path(), db::Database::OpenMode::CreateIfMissing) ||
             !db.attach(emptyTemplate, QStringLiteral("source"))) {
-            return fail(db.lastError());
+            return Failure{{}, db.lastError()};
         }
         db::Transaction tx(db);
         // The package's tables are defined exactly as in the working database, indexes included.
@@ -142,11 +142,12 @@ bool TemplateBuilder::buildSendPackage(const QString& target, const QString& emp
                                "not null order by type desc"),
                 {table});
             if (!defs || defs->rows.empty()) {
-                return fail(QStringLiteral("the template has no table ") + table);
+                return Failure{QStringLiteral("the template has no table ") + table,
+                               db.lastError()};
             }
             for (const QVariantList& row : defs->rows) {
                 if (!db.execNative(row[0].toString())) {
-                    return fail(db.lastError());
+                    return Failure{{}, db.lastError()};
                 }
             }
         }
@@ -156,10 +157,13 @@ bool TemplateBuilder::buildSendPackage(const QString& target, const QString& emp
         if ((!hasChecked && !db.exec(QStringLiteral("ALTER TABLE tb_cadre Add Checked BIT"))) ||
             !db.exec(QStringLiteral("ALTER TABLE tb_cadre Add revState TEXT(10)")) ||
             !tx.commit() || !db.detach(QStringLiteral("source"))) {
-            return fail(db.lastError());
+            return Failure{{}, db.lastError()};
         }
     }
-    return out.commit() || fail(QStringLiteral("cannot write ") + target);
+    if (!out.commit()) {
+        return Failure{QStringLiteral("cannot write ") + target, {}};
+    }
+    return {};
 }
 
 }  // namespace schema

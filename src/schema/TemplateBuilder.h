@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "db/Result.h"
+
 namespace db {
 class Database;
 }
@@ -17,16 +19,14 @@ QStringList readStatements(const QString& text);
 // empty report-up package.
 class TemplateBuilder {
   public:
-    bool buildEmpty(const QString& target, const QString& schemaFile, const QStringList& dataFiles);
-    bool buildSendPackage(const QString& target, const QString& emptyTemplate);
-    QString lastError() const { return lastError_; }
+    // Each file is written whole or not at all.
+    Result<void> buildEmpty(const QString& target, const QString& schemaFile,
+                            const QStringList& dataFiles);
+    Result<void> buildSendPackage(const QString& target, const QString& emptyTemplate);
 
   private:
-    bool runFile(db::Database& db, const QString& file);
-    bool fillStrokeTable(db::Database& db);
-    bool fail(const QString& message);
-
-    QString lastError_;
+    Result<void> runFile(db::Database& db, const QString& file);
+    Result<void> fillStrokeTable(db::Database& db);
 };
 
 // The tables of the report-up package, copied from the working database's definitions.

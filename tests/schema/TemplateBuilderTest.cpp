@@ -43,12 +43,14 @@ TEST(TemplateBuilder, BuildsWholeOrLeavesNothing) {
     const QString target = dir.filePath(QStringLiteral("Empty.db"));
 
     schema::TemplateBuilder builder;
-    EXPECT_FALSE(builder.buildEmpty(target, schemaFile, {good, bad}));
-    EXPECT_TRUE(builder.lastError().contains(QStringLiteral("bad.sql"))) << builder.lastError();
+    const Result<void> refused = builder.buildEmpty(target, schemaFile, {good, bad});
+    EXPECT_FALSE(refused);
+    EXPECT_TRUE(refused.errorText().contains(QStringLiteral("bad.sql"))) << refused.errorText();
     EXPECT_FALSE(QFileInfo::exists(target));
     EXPECT_TRUE(QDir(dir.path()).entryList({QStringLiteral("*.part")}).isEmpty());
 
-    ASSERT_TRUE(builder.buildEmpty(target, schemaFile, {good})) << builder.lastError();
+    const Result<void> built = builder.buildEmpty(target, schemaFile, {good});
+    ASSERT_TRUE(built) << built.errorText();
     db::Database db;
     ASSERT_TRUE(db.open(target));
     EXPECT_EQ(db.scalar(QStringLiteral("select xl from tb_xl where v=4"))->toString(),
