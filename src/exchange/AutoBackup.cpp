@@ -23,12 +23,12 @@ struct BackupRecord {
 };
 
 // The records from oldest to newest: ISO dates sort as text, records of one day by age.
-std::optional<std::vector<BackupRecord>> readRecords(db::Database& db) {
+Result<std::vector<BackupRecord>> readRecords(db::Database& db) {
     const auto rows = db.query(QStringLiteral("select rowid as rid,ItemV,ItemV2 from tb_conf "
                                               "where GID=? order by ItemV,rowid"),
                                {kRecordGroup});
     if (!rows) {
-        return std::nullopt;
+        return Failure{{}, db.lastError()};
     }
     std::vector<BackupRecord> records;
     records.reserve(rows->rows.size());
@@ -52,17 +52,20 @@ QDate recordDate(const QString& text) {
     return {};
 }
 
-// The value of a "自动备份" item as a whole number; nullopt when missing or not a number.
-std::optional<int> settingNumber(db::Database& db, const QString& item) {
+// The value of a "自动备份" item as a whole number; nothing when missing or not a number.
+Result<std::optional<int>> settingNumber(db::Database& db, const QString& item) {
     const auto rows =
         db.query(QStringLiteral("select * from tb_conf where GID=") + sql::quoted(kSettingsGroup) +
                  QStringLiteral(" and ItemID=") + sql::quoted(item));
-    if (!rows || rows->rows.empty()) {
-        return std::nullopt;
+    if (!rows) {
+        return Failure{{}, db.lastError()};
+    }
+    if (rows->rows.empty()) {
+        return std::optional<int>();
     }
     bool ok = false;
     const int value = rows->value(0, QStringLiteral("ItemV")).toString().trimmed().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    return ok ? std::optional<int>(value) : std::optional<int>();
 }
 
 QString cleanAbsolute(const QString& path) {
@@ -91,33 +94,47 @@ bool autoBackupEnabled(const TDataM& dm) {
     return value.isEmpty() || value == u"1";
 }
 
-int backupPeriodDays(db::Database& db) {
-    const std::optional<int> days = settingNumber(db, kPeriodItem);
-    return days && *days >= 0 ? *days : kDefaultPeriodDays;
+Result<int> backupPeriodDays(db::Database& db) {
+    const Result<std::optional<int>> days = settingNumber(db, kPeriodItem);
+    if (!days) {
+        return days.failure();
+    }
+    return *days && **days >= 0 ? **days : kDefaultPeriodDays;
 }
 
-int backupKeepCount(db::Database& db) {
-    const std::optional<int> count = settingNumber(db, kKeepItem);
-    return count ? std::max(*count, 1) : kDefaultKeepCount;
+Result<int> backupKeepCount(db::Database& db) {
+    const Result<std::optional<int>> count = settingNumber(db, kKeepItem);
+    if (!count) {
+        return count.failure();
+    }
+    return *count ? std::max(**count, 1) : kDefaultKeepCount;
 }
 
-QDate lastBackupDate(db::Database& db) {
+Result<QDate> lastBackupDate(db::Database& db) {
     const auto records = readRecords(db);
+    if (!records) {
+        return records.failure();
+    }
     QDate last;
-    if (records) {
-        for (const BackupRecord& record : *records) {
-            const QDate date = recordDate(record.date);
-            if (date.isValid() && (!last.isValid() || date > last)) {
-                last = date;
-            }
+    for (const BackupRecord& record : *records) {
+        const QDate date = recordDate(record.date);
+        if (date.isValid() && (!last.isValid() || date > last)) {
+            last = date;
         }
     }
     return last;
 }
 
-bool backupDue(db::Database& db, const QDate& today) {
-    const QDate last = lastBackupDate(db);
-    return !last.isValid() || last.daysTo(today) > backupPeriodDays(db);
+Result<bool> backupDue(db::Database& db, const QDate& today) {
+    const Result<QDate> last = lastBackupDate(db);
+    if (!last) {
+        return last.failure();
+    }
+    const Result<int> period = backupPeriodDays(db);
+    if (!period) {
+        return period.failure();
+    }
+    return !last->isValid() || last->daysTo(today) > *period;
 }
 
 QString autoBackupFolder(const TDataM& dm) {
@@ -169,7 +186,11 @@ Result<AutoBackupDone> runAutoBackup(TDataM& dm, const QDate& today) {
             return databaseFailure(db);
         }
         // The record just written always stays, even behind records dated later.
-        const auto keep = static_cast<size_t>(backupKeepCount(db));
+        const Result<int> keepCount = backupKeepCount(db);
+        if (!keepCount) {
+            return keepCount.failure();
+        }
+        const auto keep = static_cast<size_t>(*keepCount);
         size_t excess = records->size() > keep ? records->size() - keep : 0;
         for (const BackupRecord& record : *records) {
             if (excess > 0 && record.rowId != written) {

@@ -43,18 +43,18 @@ bool autoBackupEnabled(const TDataM& dm);
 
 // Days between backups: the "备份周期" item, kDefaultPeriodDays when it is missing or not a
 // whole number of days (negative counts as not one).
-int backupPeriodDays(db::Database& db);
+Result<int> backupPeriodDays(db::Database& db);
 
 // Backups kept: the "保留数量" item, kDefaultKeepCount when it is missing or not a number, and
 // never less than one.
-int backupKeepCount(db::Database& db);
+Result<int> backupKeepCount(db::Database& db);
 
 // The date of the newest backup record; invalid when there is none with a readable date.
-QDate lastBackupDate(db::Database& db);
+Result<QDate> lastBackupDate(db::Database& db);
 
 // A backup is due when no record has a date, or when more than the period has passed since
 // the newest one.
-bool backupDue(db::Database& db, const QDate& today);
+Result<bool> backupDue(db::Database& db, const QDate& today);
 
 // The folder the backups go to: the "备份路径" setting (relative to the data folder when it is
 // not absolute), else the data folder's "自动备份".

@@ -95,8 +95,8 @@ TEST_F(AutoBackup, IsOnUnlessTheMachineSettingHoldsSomethingOtherThanOne) {
 }
 
 TEST_F(AutoBackup, PeriodAndKeptCountFallBackWhenMissingOrNotANumber) {
-    EXPECT_EQ(exchange::backupPeriodDays(dm.db()), 15);
-    EXPECT_EQ(exchange::backupKeepCount(dm.db()), 10);
+    EXPECT_EQ(exchange::backupPeriodDays(dm.db()).value(), 15);
+    EXPECT_EQ(exchange::backupKeepCount(dm.db()).value(), 10);
     const struct {
         QString value;
         int period;
@@ -109,8 +109,8 @@ TEST_F(AutoBackup, PeriodAndKeptCountFallBackWhenMissingOrNotANumber) {
         SCOPED_TRACE(c.value.toStdString());
         setItem(exchange::kPeriodItem, c.value);
         setItem(exchange::kKeepItem, c.value);
-        EXPECT_EQ(exchange::backupPeriodDays(dm.db()), c.period);
-        EXPECT_EQ(exchange::backupKeepCount(dm.db()), c.keep);
+        EXPECT_EQ(exchange::backupPeriodDays(dm.db()).value(), c.period);
+        EXPECT_EQ(exchange::backupKeepCount(dm.db()).value(), c.keep);
     }
 }
 
@@ -151,7 +151,7 @@ TEST_F(AutoBackup, IsDueWhenNoRecordOrWhenMoreThanThePeriodHasPassed) {
         if (c.period) {
             setItem(exchange::kPeriodItem, *c.period);
         }
-        EXPECT_EQ(exchange::backupDue(dm.db(), day(c.today)), c.due);
+        EXPECT_EQ(exchange::backupDue(dm.db(), day(c.today)).value(), c.due);
     }
 }
 
@@ -164,7 +164,7 @@ TEST_F(AutoBackup, WritesAWholeDatabaseCopyAndRecordsDateAndFile) {
     EXPECT_EQ(outcome->file, fileOf(u"2024-05-01"_s));
     EXPECT_TRUE(outcome->removedFiles.isEmpty());
     EXPECT_EQ(records(), QStringList{u"2024-05-01|"_s + fileOf(u"2024-05-01"_s)});
-    EXPECT_FALSE(exchange::backupDue(dm.db(), day(u"2024-05-02"_s)));
+    EXPECT_FALSE(exchange::backupDue(dm.db(), day(u"2024-05-02"_s)).value());
 
     db::Database copy;
     ASSERT_TRUE(copy.open(outcome->file)) << copy.lastError();

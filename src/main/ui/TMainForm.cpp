@@ -380,8 +380,15 @@ void TMainForm::saveLayout() {
 
 void TMainForm::runAutoBackup() {
     const QDate today = QDate::currentDate();
-    if (!exchange::autoBackupEnabled(dm_) || !exchange::backupDue(dm_.db(), today) ||
-        !app::confirmAction(exchange::kAskBackup)) {
+    if (!exchange::autoBackupEnabled(dm_)) {
+        return;
+    }
+    const Result<bool> due = exchange::backupDue(dm_.db(), today);
+    if (!due) {
+        app::showFailure(due.failure());
+        return;
+    }
+    if (!*due || !app::confirmAction(exchange::kAskBackup)) {
         return;
     }
     const Result<exchange::AutoBackupDone> outcome = [&] {
