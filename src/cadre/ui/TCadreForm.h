@@ -79,6 +79,11 @@ class TCadreForm final : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
+    static constexpr int kBasicPage = 0;
+
+    // The list of a library (list mode) and the record's pages, built by the constructor.
+    void buildListPanel();
+    void buildPages();
     // Where the list goes when the cadre to select is not listed.
     enum class Fallback { First, Last, None };
 
