@@ -351,6 +351,7 @@ TEST_F(SubRecordPagesTest, TheEditorListsTheRecordsOfThePageShown) {
     TCadreForm form(dm, lists);
     ASSERT_TRUE(form.openCadre(1));
     auto* pages = child<QTabWidget>(&form, "PageControl1");
+    EXPECT_EQ(pages->currentIndex(), 0);  // the editor opens on the basic page
     auto* grid = child<QTableWidget>(&form, "gridFamily");
     EXPECT_EQ(grid->rowCount(), 0);
     // A page is shown inside the guard that can cover it.

@@ -130,6 +130,8 @@ void TCadreForm::buildPages() {
         PageControl1->removeTab(i);
         PageControl1->insertTab(i, new GuardedPage(content), caption);
     }
+    // Taking the tabs out and back in moved the current one: the editor opens on the first page.
+    PageControl1->setCurrentIndex(kBasicPage);
     connect(PageControl1, &QTabWidget::currentChanged, this, &TCadreForm::pageChanging);
 
     // "功能选择" jumps to a page by name; "输入/输出" holds the printouts of the record on show.
