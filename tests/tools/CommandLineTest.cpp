@@ -14,8 +14,10 @@ struct Program {
 };
 
 std::vector<Program> programs() {
-    std::vector<Program> list{{QStringLiteral("cadre"), QStringLiteral(CADRE_PROGRAM_PATH)},
-                              {QStringLiteral("cadre-sql"), QStringLiteral(CADRE_SQL_PATH)}};
+    std::vector<Program> list{
+        {QStringLiteral("cadre"), QStringLiteral(CADRE_PROGRAM_PATH)},
+        {QStringLiteral("cadre-sql"), QStringLiteral(CADRE_SQL_PATH)},
+        {QStringLiteral("cadre-handheld"), QStringLiteral(CADRE_HANDHELD_PATH)}};
 #ifdef CADRE_GENERATE_PATH
     list.push_back({QStringLiteral("cadre-generate"), QStringLiteral(CADRE_GENERATE_PATH)});
 #endif

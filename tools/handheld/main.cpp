@@ -19,6 +19,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "app/CommandLine.h"
 #include "exchange/HandheldInstructions.h"
 
 namespace {
@@ -230,10 +231,24 @@ int run(const QString& instructionFile, const QString& password) {
 
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
-    const QStringList arguments = QCoreApplication::arguments();
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
+    const app::ProgramUsage usage{
+        QStringLiteral("cadre-handheld"),
+        QStringLiteral("[说明文件]"),
+        QStringLiteral("按说明文件（PDA.ini）生成加密的掌上电脑数据库；口令从标准输入读入一行。"),
+        {{QStringLiteral("说明文件"), QStringLiteral("默认为程序所在目录的 PDA.ini")}}};
+    if (const std::optional<int> answered = app::answerHelpOrVersion(arguments, usage)) {
+        return *answered;
+    }
+    if (arguments.size() > 1) {
+        return app::refuseCommandLine(usage, QStringLiteral("参数过多"));
+    }
+    if (!arguments.isEmpty() && arguments[0].startsWith(u'-')) {
+        return app::refuseCommandLine(usage, QStringLiteral("不认识的参数 ") + arguments[0]);
+    }
     const QString instructions =
-        arguments.size() > 1
-            ? arguments[1]
+        !arguments.isEmpty()
+            ? arguments[0]
             : QDir(QCoreApplication::applicationDirPath()).filePath(kInstructionFile);
     QTextStream in(stdin);
     const QString password = in.readLine();
