@@ -202,6 +202,15 @@ Result<void> swapLines(db::Database& db, const Roster& roster, int cadreId, int 
     return {};
 }
 
+Result<bool> cadreExists(db::Database& db, int cadreId) {
+    const Result<QVariant> found =
+        db.scalar(QStringLiteral("select CadreID from tb_cadre where CadreID=?"), {cadreId});
+    if (!found) {
+        return found.failure();
+    }
+    return found->isValid();
+}
+
 db::PagedRows::Query linesQuery(db::Database& db, const Roster& roster, const QDate& today) {
     db::PagedRows::Query query;
     QStringList columns{QStringLiteral("McCadreID")};

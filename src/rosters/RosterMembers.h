@@ -42,6 +42,9 @@ Result<void> removeCadre(db::Database& db, const Roster& roster, int cadreId);
 // Swaps the places of two cadres' lines (a move up or down onto the neighbour as shown).
 Result<void> swapLines(db::Database& db, const Roster& roster, int cadreId, int otherCadreId);
 
+// Whether the cadre of a line is still in the cadre library.
+Result<bool> cadreExists(db::Database& db, int cadreId);
+
 // The lines as the grid reads them, in order: every field of kRosterColumns plus McCadreID (the
 // key) and brOrder. A dynamic roster reads the cadres' current data (ages on `today`) and shows
 // no line whose cadre was deleted; a static one reads its copies (a field the copies lack reads

@@ -111,6 +111,10 @@ QString deleteQuestion(const QString& name) {
     return QStringLiteral("确认删除名册 ") + name + QStringLiteral(" ?");
 }
 
+QString removeQuestion(const QString& name) {
+    return QStringLiteral("确认从名册中去除干部 ") + name + QStringLiteral(" ?");
+}
+
 QString yearCaption(int year) {
     return QString::number(year) + QStringLiteral("年");
 }

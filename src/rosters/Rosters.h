@@ -23,6 +23,11 @@ inline const QString kSelectRosterToEdit = QStringLiteral("请在左侧<名册�
 inline const QString kNoRosterToJoin = QStringLiteral("没有名册，无法加入!");
 inline const QString kTickOneRoster = QStringLiteral("请至少选中一个名册.");
 inline const QString kNoResult = QStringLiteral("当前没有查询结果，请先查询出特定的干部!");
+inline const QString kSelectToView = QStringLiteral("请先在表格中选择要查看的项.");
+inline const QString kSelectToRemove = QStringLiteral("请先在表格中选择要去除的干部.");
+inline const QString kCadreGone = QStringLiteral("此干部已经从基本信息库中删除!");
+inline const QString kUpdating = QStringLiteral("正在更新数据,请等待......");
+inline const QString kJoining = QStringLiteral("正在加入名册,请等待......");
 inline const QString kNameNeeded = QStringLiteral("请输入名册名称。");
 
 // One roster header.
@@ -61,6 +66,8 @@ Result<void> deleteRoster(db::Database& db, int id);
 QString pageCaption(const Roster* roster);
 // The confirmation of deleting a roster: "确认删除名册 <name> ?".
 QString deleteQuestion(const QString& name);
+// The confirmation of removing a cadre from a roster: "确认从名册中去除干部 <name> ?".
+QString removeQuestion(const QString& name);
 // The year node of the tree: "<year>年".
 QString yearCaption(int year);
 // The list text of roster ids that statements take: "(<id1>,<id2>,…)".
