@@ -241,17 +241,23 @@ db::PagedRows::Query linesQuery(db::Database& db, const Roster& roster, const QD
     return query;
 }
 
+QString rosterCadresWhere(const QList<int>& rosterIds) {
+    const QString list = idListText(rosterIds);
+    return QStringLiteral(
+               "where (cadreid in(select McCadreID from tb_beadroll_detail where mcid in ") +
+           list +
+           QStringLiteral(
+               ")) or(cadreid in(select McCadreID from tb_beadroll_mirror where mcid in ") +
+           list + u')' + u')';
+}
+
 Result<QList<int>> cadresOfRosters(db::Database& db, const QList<int>& rosterIds) {
     if (rosterIds.isEmpty()) {
         return Failure{kTickOneRoster, {}};
     }
-    const QString list = idListText(rosterIds);
-    const auto rows = db.query(
-        QStringLiteral("select CadreID from tb_cadre where (cadreid in(select McCadreID from "
-                       "tb_beadroll_detail where mcid in ") +
-        list +
-        QStringLiteral(")) or(cadreid in(select McCadreID from tb_beadroll_mirror where mcid in ") +
-        list + QStringLiteral(")) order by gbOrd,CadreID"));
+    const auto rows =
+        db.query(QStringLiteral("select CadreID from tb_cadre ") + rosterCadresWhere(rosterIds) +
+                 QStringLiteral(" order by gbOrd,CadreID"));
     if (!rows) {
         return dbFailure(db);
     }

@@ -55,6 +55,9 @@ db::PagedRows::Query linesQuery(db::Database& db, const Roster& roster, const QD
 // with their sort keys (search::addCadres); the number appended. No roster is refused with
 // kTickOneRoster.
 Result<int> addRostersToResult(db::Database& db, const QList<int>& rosterIds);
+// The where clause that selects from tb_cadre the cadres of the rosters `rosterIds` (not
+// empty): "where (cadreid in(select McCadreID from tb_beadroll_detail where mcid in (…))) or(…)".
+QString rosterCadresWhere(const QList<int>& rosterIds);
 // The cadres of the rosters `rosterIds` that are still in the cadre library, each once, in the
 // default order (gbOrd).
 Result<QList<int>> cadresOfRosters(db::Database& db, const QList<int>& rosterIds);

@@ -165,8 +165,10 @@ bool PageMc::mayChange() {
 }
 
 void PageMc::activate() {
+    // Rosters that cannot be counted cannot be listed either: one message says so.
     if (const Result<void> cleared = documents::clearLinesWithoutRosters(dm_.db()); !cleared) {
         app::showFailure(cleared.failure());
+        return;
     }
     rebuildTree();
     if (!current_ || !selectRoster(current_->id)) {
