@@ -14,13 +14,14 @@ constexpr qreal kLeastWidth = 8.0;  // mm, the narrowest column
 constexpr int kWidestText = 16;
 
 const report::FontSpec kCellFont = report::FontSpec::song(9);
+const report::FontSpec kCaptionFont = report::FontSpec::song(9, true);
 
 // Each column's width: that of its longest text (up to kWidestText characters), all shrunk by
 // one factor when together they are wider than `available`.
 std::vector<qreal> columnWidths(const RosterTable& table, qreal available) {
     std::vector<qreal> widths;
     for (int c = 0; c < table.captions.size(); ++c) {
-        QString longest = table.captions[c];
+        QString longest;
         for (const QStringList& row : table.rows) {
             const QString& text = row.value(c);
             if (text.size() > longest.size()) {
@@ -28,8 +29,9 @@ std::vector<qreal> columnWidths(const RosterTable& table, qreal available) {
             }
         }
         longest.truncate(kWidestText);
-        const qreal width = report::textSize(longest, kCellFont, 0).width() + 2.5;
-        widths.push_back(std::max(kLeastWidth, width));
+        const qreal width = std::max(report::textSize(longest, kCellFont, 0).width(),
+                                     report::textSize(table.captions[c], kCaptionFont, 0).width());
+        widths.push_back(std::max(kLeastWidth, width + 3.0));
     }
     qreal total = 0;
     for (const qreal width : widths) {
@@ -44,12 +46,12 @@ std::vector<qreal> columnWidths(const RosterTable& table, qreal available) {
 }
 
 // One row of cells at `top` on `page`, as high as its tallest wrapped text needs.
-qreal rowHeight(const QStringList& texts, const std::vector<qreal>& widths) {
+qreal rowHeight(const QStringList& texts, const std::vector<qreal>& widths,
+                const report::FontSpec& font) {
     qreal height = kRowHeight;
     for (size_t c = 0; c < widths.size(); ++c) {
         const qreal needed =
-            report::textSize(texts.value(static_cast<int>(c)), kCellFont, widths[c] - 2.0)
-                .height() +
+            report::textSize(texts.value(static_cast<int>(c)), font, widths[c] - 2.0).height() +
             2.5;
         height = std::max(height, needed);
     }
@@ -63,7 +65,7 @@ void addRow(report::Layout& layout, int page, const QStringList& texts,
         report::Cell cell;
         cell.rect = QRectF(left, top, widths[c], height);
         cell.text = texts.value(static_cast<int>(c));
-        cell.font = caption ? report::FontSpec::song(9, true) : kCellFont;
+        cell.font = caption ? kCaptionFont : kCellFont;
         cell.alignment = caption ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter;
         cell.borders = report::AllBorders;
         layout.add(page, cell);
@@ -79,7 +81,7 @@ report::Layout rosterLayout(const RosterTable& table) {
     const qreal pageWidth = 297 - 2 * kMargin;
     const qreal bottom = 210 - kMargin;
     const std::vector<qreal> widths = columnWidths(table, pageWidth);
-    const qreal captionHeight = rowHeight(table.captions, widths);
+    const qreal captionHeight = rowHeight(table.captions, widths, kCaptionFont);
 
     qreal top = 0;
     int page = -1;
@@ -97,8 +99,8 @@ report::Layout rosterLayout(const RosterTable& table) {
     };
     startPage();
     for (const QStringList& row : table.rows) {
-        const qreal height =
-            std::min(rowHeight(row, widths), bottom - kMargin - kTitleHeight - captionHeight);
+        const qreal height = std::min(rowHeight(row, widths, kCellFont),
+                                      bottom - kMargin - kTitleHeight - captionHeight);
         if (top + height > bottom) {
             startPage();
         }
