@@ -6,19 +6,23 @@
 #include <QDate>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QSpinBox>
+#include <QStackedWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolBox>
 #include <QTreeWidget>
 
 #include "app/DataModule.h"
 #include "cadre/PickLists.h"
 #include "db/Database.h"
+#include "main/ui/TMainForm.h"
 #include "report/PageRenderer.h"
 #include "rosters/RosterMembers.h"
 #include "rosters/Rosters.h"
@@ -34,6 +38,7 @@
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
+#include "widgets/GridExport.h"
 
 namespace {
 
@@ -190,6 +195,28 @@ TEST_F(RosterWindowsTest, LinesAreRemovedMovedAndPrinted) {
     EXPECT_LT(texts.indexOf(QStringLiteral("干部1")), texts.indexOf(QStringLiteral("干部4")));
 }
 
+// "定制显示" hides a column from the grid, and so from the Excel export of the grid.
+TEST_F(RosterWindowsTest, HiddenColumnsAreNotExported) {
+    makeRoster(QStringLiteral("名册"), true, 2012);
+    ASSERT_TRUE(rosters::addCadres(dm.db(), *page->current(), {2, 1}, QDate::currentDate()).ok());
+    page->selectRoster(page->current()->id);
+    auto* columns = child<QMenu>(*page, "mnuMcColumns");
+    auto* toggle = columns->findChild<QAction*>(QStringLiteral("colMcxrz"));
+    ASSERT_NE(toggle, nullptr);
+    toggle->trigger();
+    EXPECT_TRUE(page->grid()->isColumnHidden(5));
+    const office::NewSheet sheet = widgets::sheetOfGrid(*page->grid());
+    EXPECT_EQ(sheet.header.mid(0, 5), (QStringList{"序号", "姓名", "性别", "出生年月", "年龄"}));
+    EXPECT_FALSE(sheet.header.contains(QStringLiteral("现任职务")));
+    ASSERT_EQ(sheet.rows.size(), 2u);
+    EXPECT_EQ(sheet.rows[0].value(1).toString(), QStringLiteral("干部2"));
+    // The outputs that need templates or the batch output window are there, disabled.
+    for (const char* name : {"actMcTemplateExcel", "actMcProfiles", "actMcResumes"}) {
+        ASSERT_NE(page->action(name), nullptr) << name;
+        EXPECT_FALSE(page->action(name)->isEnabled()) << name;
+    }
+}
+
 // A 300-cadre roster prints on several pages, each with the column captions.
 TEST_F(RosterWindowsTest, ALongRosterRepeatsItsCaptionsOnEveryPage) {
     exec(QStringLiteral("delete * from tb_cadre"));
@@ -226,6 +253,37 @@ TEST_F(RosterWindowsTest, ALongRosterRepeatsItsCaptionsOnEveryPage) {
     }
     EXPECT_TRUE(pages.first().contains(QStringLiteral("1干部1男"))) << pages.first().left(400);
     EXPECT_TRUE(pages.last().contains(QStringLiteral("300干部300男"))) << pages.last().left(400);
+}
+
+TEST(RosterMainWindow, TheRosterGroupShowsTheRosterPageAndItsMenuRuns) {
+    TestHome home;
+    TDataM dm(home.path());
+    ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
+    RecordingMessageService messages;
+    ASSERT_TRUE(dm.db().exec(QStringLiteral("delete * from tb_beadroll")));
+    ASSERT_TRUE(rosters::createRoster(dm.db(), {QStringLiteral("在册"), 2012, false}).ok());
+    TMainForm form(dm);
+    form.show();
+    child<QToolBox>(form, "NavBar")->setCurrentIndex(2);
+    auto* pages = child<QStackedWidget>(form, "PageControl");
+    EXPECT_EQ(pages->currentWidget(), form.rosters());
+    QTreeWidget* tree = child<QTreeWidget>(form, "cxTreeViewMc");
+    ASSERT_EQ(tree->topLevelItem(0)->childCount(), 1);
+    EXPECT_EQ(tree->topLevelItem(0)->child(0)->text(0), QStringLiteral("在册"));
+
+    auto* newRoster = form.findChild<QAction*>(QStringLiteral("actNewRoster"));
+    ASSERT_NE(newRoster, nullptr);
+    EXPECT_TRUE(newRoster->isEnabled());
+    {
+        ModalAnswer<THmcForm> answer([](THmcForm* dialog) {
+            child<QLineEdit>(dialog, "cxTextEdit1")->setText(QStringLiteral("新册"));
+            child<QPushButton>(dialog, "cxButton1")->click();
+        });
+        newRoster->trigger();
+        ASSERT_TRUE(answer.seen());
+    }
+    EXPECT_EQ(tree->topLevelItem(0)->childCount(), 2);
+    EXPECT_EQ(form.rosters()->caption()->text(), QStringLiteral("新册(动态)"));
 }
 
 TEST(RosterSearchWindows, TheResultIsSavedIntoARosterAndTakenBackFromRosters) {
