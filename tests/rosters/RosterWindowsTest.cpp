@@ -21,6 +21,7 @@
 
 #include "app/DataModule.h"
 #include "cadre/PickLists.h"
+#include "cadre/ui/TQueryForm1.h"
 #include "db/Database.h"
 #include "main/ui/TMainForm.h"
 #include "report/PageRenderer.h"
@@ -349,6 +350,23 @@ TEST(RosterSearchWindows, TheResultIsSavedIntoARosterAndTakenBackFromRosters) {
     }
     EXPECT_EQ(page.rowCount(), 1);
     EXPECT_EQ(*search::resultCount(dm.db()), 1);
+
+    // The picker's "按名册" lists the cadres of the ticked rosters.
+    TQueryForm1 picker(dm, 0);
+    picker.show();
+    {
+        ModalAnswer<TSleMMcForm> answer([](TSleMMcForm* form) {
+            QTableWidget* grid = child<QTableWidget>(form, "cxGrid1");
+            grid->item(0, 0)->setCheckState(Qt::Checked);
+            grid->item(1, 0)->setCheckState(Qt::Checked);
+            child<QPushButton>(form, "cxButton1")->click();
+        });
+        child<QRadioButton>(picker, "rbByRoster")->click();
+        ASSERT_TRUE(answer.seen());
+    }
+    QTableWidget* candidates = child<QTableWidget>(picker, "gridCandidates");
+    ASSERT_EQ(candidates->rowCount(), 3);
+    EXPECT_EQ(candidates->item(0, 1)->text(), QStringLiteral("甲"));
 }
 
 }  // namespace
