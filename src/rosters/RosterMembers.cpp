@@ -2,6 +2,7 @@
 
 #include <QSet>
 
+#include "app/Progress.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
 #include "rosters/Rosters.h"
@@ -115,7 +116,12 @@ Result<int> addCadres(db::Database& db, const Roster& roster, const QList<int>& 
             "tb_cadre where CadreID=?");
     }
     int added = 0;
+    int seen = 0;
     for (const int cadreId : cadreIds) {
+        // The wait window moves on every fifth cadre.
+        if (++seen % 5 == 0) {
+            app::progress().step();
+        }
         if (members.contains(cadreId)) {
             continue;
         }

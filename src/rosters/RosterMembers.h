@@ -30,7 +30,7 @@ extern const std::vector<RosterColumn> kRosterColumns;
 
 // Appends the cadres `cadreIds` that are not in the roster yet, in the given order, after its
 // last line; a static roster copies each cadre's columns as they are now (and its age on
-// `today`). The number appended.
+// `today`). The wait window (app::progress) steps once every fifth cadre. The number appended.
 Result<int> addCadres(db::Database& db, const Roster& roster, const QList<int>& cadreIds,
                       const QDate& today);
 // Appends the cadres of the search result (tb_tcid) in the result's order, as addCadres. An empty

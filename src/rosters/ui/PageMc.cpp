@@ -310,9 +310,9 @@ void PageMc::addCadres() {
     }
     Result<int> added = 0;
     {
-        const app::ProgressScope wait(rosters::kUpdating);
-        added =
-            rosters::addCadres(dm_.db(), *current_, picker.pickedCadreIds(), QDate::currentDate());
+        const QList<int> picked = picker.pickedCadreIds();
+        const app::ProgressScope wait(rosters::kUpdating, (picked.size() + 4) / 5);
+        added = rosters::addCadres(dm_.db(), *current_, picked, QDate::currentDate());
     }
     if (!added) {
         app::showFailure(added.failure());

@@ -327,7 +327,7 @@ void PageAdv::saveToRoster() {
     }
     Result<int> added = 0;
     {
-        const app::ProgressScope wait(rosters::kJoining);
+        const app::ProgressScope wait(rosters::kJoining, (model_->rowCount() + 4) / 5);
         added = rosters::addSearchResult(dm_.db(), form.chosen(), QDate::currentDate());
     }
     if (!added) {
