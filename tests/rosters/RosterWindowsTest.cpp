@@ -196,6 +196,24 @@ TEST_F(RosterWindowsTest, LinesAreRemovedMovedAndPrinted) {
     EXPECT_LT(texts.indexOf(QStringLiteral("干部1")), texts.indexOf(QStringLiteral("干部4")));
 }
 
+// Without the right "MCW" no command changes a roster; opening a line's cadre needs no right.
+TEST_F(RosterWindowsTest, CommandsThatChangeRostersNeedTheRight) {
+    makeRoster(QStringLiteral("名册"), false, 2012);
+    ASSERT_TRUE(rosters::addCadres(dm.db(), *page->current(), {1, 2}, QDate::currentDate()).ok());
+    page->selectRoster(page->current()->id);
+    exec(QStringLiteral(
+        "insert into tb_conf (GID,ItemID,ItemV,ItemV2) values ('RIGHT','7','MCW','0')"));
+    dm.session().ManagerID = 7;
+    messages.clear();
+    for (const char* name :
+         {"actMcNew", "actMcEdit", "actMcDelete", "actMcAdd", "actMcRemove", "actMcMoveDown"}) {
+        page->action(name)->trigger();
+    }
+    EXPECT_EQ(messages.texts(), QStringList(6, QStringLiteral("无操作权限，请联系管理员！")));
+    EXPECT_EQ(shown(), (QStringList{"干部1", "干部2"}));
+    EXPECT_EQ(rosters::listRosters(dm.db())->size(), 1u);
+}
+
 // "定制显示" hides a column from the grid, and so from the Excel export of the grid.
 TEST_F(RosterWindowsTest, HiddenColumnsAreNotExported) {
     makeRoster(QStringLiteral("名册"), true, 2012);
