@@ -208,11 +208,9 @@ bool PageMc::selectRoster(int id) {
     }
     current_ = *roster;
     lblCaption->setText(rosters::pageCaption(&*current_));
-    for (QTreeWidgetItem* root : {allRoot_}) {
-        for (int i = 0; i < root->childCount(); ++i) {
-            if (root->child(i)->data(0, kRosterRole).toInt() == id) {
-                cxTreeViewMc->setCurrentItem(root->child(i));
-            }
+    for (int i = 0; i < allRoot_->childCount(); ++i) {
+        if (allRoot_->child(i)->data(0, kRosterRole).toInt() == id) {
+            cxTreeViewMc->setCurrentItem(allRoot_->child(i));
         }
     }
     showLines(0, 0);
