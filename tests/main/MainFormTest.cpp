@@ -141,7 +141,9 @@ TEST_F(MainFormOnData, RosterLinesStayWhenTheRostersCannotBeCounted) {
     }
     // With the rosters readable and none there, the lines go.
     nav->setCurrentIndex(0);
-    exec(QStringLiteral("CREATE TABLE tb_beadroll ([id] Counter, mcName TEXT(50))"));
+    exec(
+        QStringLiteral("CREATE TABLE tb_beadroll ([id] Counter, mcName TEXT(255), mcdesc memo, "
+                       "mcpy TEXT(50), timeYear INTEGER, timeModify DATETIME, mirror BIT)"));
     messages.clear();
     nav->setCurrentIndex(2);
     EXPECT_TRUE(messages.shown().empty());

@@ -19,6 +19,8 @@
 #include "cadre/PickLists.h"
 #include "cadre/ui/TMdForm.h"
 #include "db/Database.h"
+#include "rosters/RosterMembers.h"
+#include "rosters/ui/TSleMMcForm.h"
 #include "search/ui/TQueryAdvForm.h"
 #include "units/ui/UnitPickerEdit.h"
 #include "widgets/DialogParts.h"
@@ -81,8 +83,6 @@ TQueryForm1::TQueryForm1(TDataM& dm, int classId, QWidget* parent)
     rbByRoster->setObjectName(QStringLiteral("rbByRoster"));
     rbByNames->setObjectName(QStringLiteral("rbByNames"));
     rbNoUnit->setObjectName(QStringLiteral("rbNoUnit"));
-    // Rosters come with their own subsystem.
-    rbByRoster->setEnabled(false);
     edtText->setObjectName(QStringLiteral("edtText"));
     edtText->setPlaceholderText(QStringLiteral("输入姓名或拼音首字母"));
     unitBox_->setDatabase(&dm_.db());
@@ -146,6 +146,8 @@ TQueryForm1::TQueryForm1(TDataM& dm, int classId, QWidget* parent)
             searchByNameList();
         } else if (id == 4) {
             showCadresWithoutUnit();
+        } else if (id == 2) {
+            searchByRosters();
         } else {
             modePages->setCurrentIndex(id);
         }
@@ -199,6 +201,14 @@ void TQueryForm1::searchByConditions() {
     }
     showCandidates(cadre::pickByConditionStatement(form.where()));
     app::showInformation(QStringLiteral("共找到%1人").arg(candidates_.size()));
+}
+
+void TQueryForm1::searchByRosters() {
+    TSleMMcForm form(dm_, this);
+    if (form.choose() != QDialog::Accepted) {
+        return;
+    }
+    showCandidates(cadre::pickByConditionStatement(rosters::rosterCadresWhere(form.checkedIds())));
 }
 
 void TQueryForm1::searchByNameList() {

@@ -15,9 +15,9 @@ class UnitPickerEdit;
 
 // "选择干部": cadres are found in the left list "初选结果" (by name or pinyin initials, by the
 // search's conditions, as the members of a unit, by a typed name list, or as the cadres in no
-// unit; by roster once rosters exist) and moved with ">" into the final list "最终结果" on the
-// right, which is kept in tb_querytemp. The final list starts empty; after "确 定" the caller reads
-// it.
+// unit, or as the cadres of ticked rosters) and moved with ">" into the final list "最终结果" on
+// the right, which is kept in tb_querytemp. The final list starts empty; after "确 定" the caller
+// reads it.
 class TQueryForm1 final : public QDialog {
     Q_OBJECT
 
@@ -35,6 +35,8 @@ class TQueryForm1 final : public QDialog {
     void searchByUnit(int unitId);
     void searchByConditions();
     void searchByNameList();
+    // The cadres of the rosters ticked in TSleMMcForm.
+    void searchByRosters();
     void showCadresWithoutUnit();
     void showCandidates(const QString& statement);
     void moveRight();

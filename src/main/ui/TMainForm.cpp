@@ -27,12 +27,12 @@
 #include "cadre/CadrePicker.h"
 #include "cadre/ui/TInforForm.h"
 #include "db/Database.h"
-#include "documents/RosterLines.h"
 #include "exchange/AutoBackup.h"
 #include "exchange/ui/DatabaseCommands.h"
 #include "main/GridLayoutStore.h"
 #include "main/ui/CadreListModel.h"
 #include "main/ui/PageDw.h"
+#include "rosters/ui/PageMc.h"
 #include "search/ui/PageAdv.h"
 #include "units/ui/UnitTreePanel.h"
 #include "units/ui/UnitTreeWidget.h"
@@ -68,6 +68,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
       PageControl(new QStackedWidget(this)),
       pageDw_(new PageDw(dm, pickLists_, this)),
       pageAdv_(new PageAdv(dm, pickLists_, this)),
+      pageMc_(new PageMc(dm, pickLists_, this)),
       databaseCommands_(new DatabaseCommands(dm, this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("干部管理系统"));
@@ -87,9 +88,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     NavBar->addItem(makeGroupPanel("navRm", {QStringLiteral("添加"), QStringLiteral("删除"),
                                              QStringLiteral("修改")}),
                     QStringLiteral("任免管理"));
-    NavBar->addItem(makeGroupPanel("navMc", {QStringLiteral("添加"), QStringLiteral("删除"),
-                                             QStringLiteral("修改")}),
-                    QStringLiteral("名册管理"));
+    NavBar->addItem(pageMc_->treePanel(), QStringLiteral("名册管理"));
     NavBar->addItem(makeGroupPanel("navPx", {QStringLiteral("添加"), QStringLiteral("删除"),
                                              QStringLiteral("修改"), QStringLiteral("高级管理")}),
                     QStringLiteral("干部培训"));
@@ -105,7 +104,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     PageControl->setObjectName(QStringLiteral("PageControl"));
     PageControl->addWidget(pageDw_);
     PageControl->addWidget(makePlaceholderPage("PageRm", QStringLiteral("任免管理")));
-    PageControl->addWidget(makePlaceholderPage("PageMc", QStringLiteral("名册管理")));
+    PageControl->addWidget(pageMc_);
     PageControl->addWidget(makePlaceholderPage("PagePx", QStringLiteral("干部培训")));
     PageControl->addWidget(makePlaceholderPage("PageZs", QStringLiteral("单位岗位职数分析")));
     PageControl->addWidget(pageAdv_);
@@ -220,6 +219,16 @@ void TMainForm::wireCommands() {
     };
     enableResultCommand("actSortCombined", &PageAdv::sortCombined);
     enableResultCommand("actSortByUnit", &PageAdv::sortByUnit);
+    const auto enableRosterCommand = [this](const char* name, void (PageMc::*slot)()) {
+        QAction* action = menus_[name];
+        action->setEnabled(true);
+        connect(action, &QAction::triggered, pageMc_, slot);
+    };
+    enableRosterCommand("actNewRoster", &PageMc::newRoster);
+    enableRosterCommand("actEditRoster", &PageMc::editRoster);
+    enableRosterCommand("actDeleteRoster", &PageMc::deleteRoster);
+    enableRosterCommand("actRosterAdd", &PageMc::addCadres);
+    enableRosterCommand("actRosterRemove", &PageMc::removeCadre);
     QAction* rebuild = menus_["actRebuildIndex"];
     rebuild->setEnabled(true);
     connect(rebuild, &QAction::triggered, unitPanel_, &UnitTreePanel::rebuildIndexes);
@@ -254,10 +263,7 @@ void TMainForm::groupChanged(int index) {
             break;
         case 2:
             PageControl->setCurrentIndex(PageMcIndex);
-            if (const Result<void> cleared = documents::clearLinesWithoutRosters(dm_.db());
-                !cleared) {
-                app::showError(cleared.errorText());
-            }
+            pageMc_->activate();
             break;
         case 3:
             PageControl->setCurrentIndex(PagePxIndex);

@@ -27,6 +27,10 @@
 #include "db/Database.h"
 #include "main/ui/CadreListModel.h"
 #include "main/ui/PageDw.h"
+#include "rosters/RosterMembers.h"
+#include "rosters/Rosters.h"
+#include "rosters/ui/TSelMcForm.h"
+#include "rosters/ui/TSleMMcForm.h"
 #include "search/ResultSort.h"
 #include "search/SearchResult.h"
 #include "search/ui/TQueryAdvForm.h"
@@ -152,7 +156,8 @@ void PageAdv::buildToolBar() {
     QMenu* add = menuButton("mnuNewQuery", QStringLiteral("新增查询"));
     add->addAction(
         addAction("actAdvSearch", QStringLiteral("按条件查找干部"), &PageAdv::searchByConditions));
-    add->addAction(addIdleAction("actAdvFromRoster", QStringLiteral("从名册中加入干部")));
+    add->addAction(addAction("actAdvFromRoster", QStringLiteral("从名册中加入干部"),
+                             &PageAdv::addFromRosters));
     add->addAction(
         addAction("actAdvByHand", QStringLiteral("手工加入特定干部"), &PageAdv::addByHand));
     bar->addAction(addAction("actAdvClear", QStringLiteral("清空查询结果"), &PageAdv::clearResult));
@@ -182,7 +187,8 @@ void PageAdv::buildToolBar() {
     QMenu* output = menuButton("mnuOutput", QStringLiteral("输出"));
     output->addAction(
         addAction("actAdvExport", QStringLiteral("导出Excel"), &PageAdv::exportExcel));
-    output->addAction(addIdleAction("actAdvSaveRoster", QStringLiteral("保存至名册")));
+    output->addAction(
+        addAction("actAdvSaveRoster", QStringLiteral("保存至名册"), &PageAdv::saveToRoster));
     output->addAction(addIdleAction("actAdvBatchOutput", QStringLiteral("批量输出Word/Excel")));
     output->addAction(addIdleAction("actAdvCustomOutput", QStringLiteral("按自定义模板批量输出")));
     output->addAction(addIdleAction("actAdvSystemPrint", QStringLiteral("系统自带格式批量打印")));
@@ -290,6 +296,43 @@ void PageAdv::addByHand() {
     }
     showResult(selectedCadre(), selectedRow());
     logLine(search::addedLogLine(*added, model_->rowCount()));
+}
+
+void PageAdv::addFromRosters() {
+    TSleMMcForm form(dm_, this);
+    if (form.choose() != QDialog::Accepted) {
+        return;
+    }
+    Result<int> added = 0;
+    {
+        const app::ProgressScope wait(QStringLiteral("正在加入干部"));
+        added = rosters::addRostersToResult(dm_.db(), form.checkedIds());
+    }
+    if (!added) {
+        app::showFailure(added.failure());
+        return;
+    }
+    showResult(selectedCadre(), selectedRow());
+    logLine(search::addedLogLine(*added, model_->rowCount()));
+}
+
+void PageAdv::saveToRoster() {
+    if (model_->rowCount() == 0) {
+        app::showInformation(rosters::kNoResult);
+        return;
+    }
+    TSelMcForm form(dm_, this);
+    if (form.choose() != QDialog::Accepted) {
+        return;
+    }
+    Result<int> added = 0;
+    {
+        const app::ProgressScope wait(rosters::kJoining, (model_->rowCount() + 4) / 5);
+        added = rosters::addSearchResult(dm_.db(), form.chosen(), QDate::currentDate());
+    }
+    if (!added) {
+        app::showFailure(added.failure());
+    }
 }
 
 void PageAdv::clearResult() {

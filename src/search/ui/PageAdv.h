@@ -20,7 +20,8 @@ struct PickLists;
 // search (replacing, extending or narrowing it) or by picking cadres by hand, ordered by its sort
 // keys; with removal, the operation log, locating a cadre, opening it in the editor, moving
 // rows and the sorts of the "排序" menu. Every change goes to the log; the heading shows the
-// count. The roster, statistics and batch-output entries wait for their subsystems, disabled.
+// count; the result is filled from rosters and saved into one. The statistics and batch-output
+// entries wait for their subsystems, disabled.
 class PageAdv final : public QWidget {
     Q_OBJECT
 
@@ -45,6 +46,10 @@ class PageAdv final : public QWidget {
     // The commands.
     void searchByConditions();
     void addByHand();
+    // "从名册中加入干部": the cadres of the rosters ticked in TSleMMcForm join the result.
+    void addFromRosters();
+    // "保存至名册": the result's cadres are added to the roster chosen in TSelMcForm.
+    void saveToRoster();
     void clearResult();
     void removeSelected();
     void showLog();
