@@ -127,19 +127,9 @@ void AssessmentsPage::addClicked() {
 }
 
 void AssessmentsPage::deleteClicked() {
-    if (!mayChange()) {
-        return;
-    }
-    const int id = subrecords::focusedId(shownGrid());
-    if (id == 0) {
-        app::showInformation(cadre::kSelectRecordToDelete);
-        return;
-    }
-    if (!app::confirmAction(cadre::kDeleteRecordQuestion)) {
-        return;
-    }
-    succeeded(cadre::deleteInspection(dm_.db(), cadreId(), id));
-    changedRecords();
+    deleteRecord(subrecords::focusedId(shownGrid()), cadre::kSelectRecordToDelete,
+                 cadre::kDeleteRecordQuestion,
+                 [this](int id) { return cadre::deleteInspection(dm_.db(), cadreId(), id); });
 }
 
 void AssessmentsPage::detailClicked() {

@@ -115,19 +115,8 @@ void DocumentsPage::addClicked() {
 }
 
 void DocumentsPage::deleteClicked() {
-    if (!mayChange()) {
-        return;
-    }
-    const int id = selectedId();
-    if (id == 0) {
-        app::showInformation(cadre::kSelectDocumentToDelete);
-        return;
-    }
-    if (!app::confirmAction(cadre::kDeleteDocumentQuestion)) {
-        return;
-    }
-    succeeded(cadre::deleteDocument(dm_.db(), cadreId(), id));
-    changedRecords();
+    deleteRecord(selectedId(), cadre::kSelectDocumentToDelete, cadre::kDeleteDocumentQuestion,
+                 [this](int id) { return cadre::deleteDocument(dm_.db(), cadreId(), id); });
 }
 
 void DocumentsPage::renameClicked() {

@@ -81,19 +81,9 @@ void FamilyPage::addClicked() {
 }
 
 void FamilyPage::deleteClicked() {
-    if (!mayChange()) {
-        return;
-    }
-    const int id = subrecords::focusedId(gridFamily);
-    if (id == 0) {
-        app::showInformation(cadre::kSelectFamilyMemberToDelete);
-        return;
-    }
-    if (!app::confirmAction(cadre::kDeleteFamilyMemberQuestion)) {
-        return;
-    }
-    succeeded(cadre::deleteFamilyMember(dm_.db(), cadreId(), id));
-    changedRecords();
+    deleteRecord(subrecords::focusedId(gridFamily), cadre::kSelectFamilyMemberToDelete,
+                 cadre::kDeleteFamilyMemberQuestion,
+                 [this](int id) { return cadre::deleteFamilyMember(dm_.db(), cadreId(), id); });
 }
 
 void FamilyPage::viewClicked() {

@@ -115,19 +115,9 @@ void RewardsPage::addClicked() {
 }
 
 void RewardsPage::deleteClicked() {
-    if (!mayChange()) {
-        return;
-    }
-    const int id = subrecords::focusedId(shownGrid());
-    if (id == 0) {
-        app::showInformation(cadre::kSelectRecordToDelete);
-        return;
-    }
-    if (!app::confirmAction(cadre::kDeleteRecordQuestion)) {
-        return;
-    }
-    succeeded(cadre::deleteReward(dm_.db(), cadreId(), id));
-    changedRecords();
+    deleteRecord(subrecords::focusedId(shownGrid()), cadre::kSelectRecordToDelete,
+                 cadre::kDeleteRecordQuestion,
+                 [this](int id) { return cadre::deleteReward(dm_.db(), cadreId(), id); });
 }
 
 void RewardsPage::detailClicked() {

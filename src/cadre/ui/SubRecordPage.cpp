@@ -54,6 +54,22 @@ void SubRecordPage::changedRecords() {
     Q_EMIT recordsChanged();
 }
 
+void SubRecordPage::deleteRecord(int id, const QString& chooseFirst, const QString& question,
+                                 const std::function<Result<void>(int id)>& remove) {
+    if (!mayChange()) {
+        return;
+    }
+    if (id == 0) {
+        app::showInformation(chooseFirst);
+        return;
+    }
+    if (!app::confirmAction(question)) {
+        return;
+    }
+    succeeded(remove(id));
+    changedRecords();
+}
+
 namespace subrecords {
 
 namespace {

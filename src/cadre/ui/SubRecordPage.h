@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <functional>
 
 #include "db/Result.h"
 
@@ -54,6 +55,10 @@ class SubRecordPage : public QWidget {
     QString cadreName() const;
     // Reloads and tells the editor.
     void changedRecords();
+    // "删除" of a record list: when a change may go ahead, the record `id` (0: none chosen, then
+    // `chooseFirst` is shown) is deleted by `remove` after `question` was answered OK.
+    void deleteRecord(int id, const QString& chooseFirst, const QString& question,
+                      const std::function<Result<void>(int id)>& remove);
 
     TDataM& dm_;
 
