@@ -9,6 +9,7 @@
 class PageAdv;
 class DatabaseCommands;
 class PageDw;
+class PageRm;
 class QLabel;
 class QListWidget;
 class QStackedWidget;
@@ -36,6 +37,7 @@ class TMainForm final : public QMainWindow {
 
     PageDw* cadreList() const { return pageDw_; }
     PageAdv* searchResult() const { return pageAdv_; }
+    PageRm* plans() const { return pageRm_; }
     // The commands on the database as a whole (backup, restore, compaction, transfer).
     DatabaseCommands* databaseCommands() const { return databaseCommands_; }
     // The lists of the editing controls, read on first show.
@@ -96,6 +98,7 @@ class TMainForm final : public QMainWindow {
     QStackedWidget* PageControl;
     PageDw* pageDw_;
     PageAdv* pageAdv_;
+    PageRm* pageRm_;
     MainMenus menus_;
     DatabaseCommands* databaseCommands_;
     // The working database was replaced: closing leaves it as it is (no layout, no backup).
