@@ -22,6 +22,10 @@ inline const QString kCadreDeleted = QStringLiteral("此干部已经从基本信
 inline const QString kSelectLine = QStringLiteral("请先在表格中选择要查看的项.");
 inline const QString kNotEditable = QStringLiteral("该列不能在表格中修改.");
 
+// The results a line can record (rmjg).
+inline const QStringList kResults{QStringLiteral("通过"), QStringLiteral("未通过"),
+                                  QStringLiteral("部分通过")};
+
 // The columns copied from tb_cadre into a line, in the line's column order (xm … zzxl).
 const QStringList& copiedColumns();
 

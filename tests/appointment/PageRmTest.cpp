@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
@@ -89,6 +90,22 @@ TEST_F(PageRmTest, APlanIsMadeFilledEditedRefreshedAndDeletedThroughTheWindow) {
     EXPECT_EQ(childrenOf(0), QStringList{u"春季'调整"_qs});
     EXPECT_EQ(page->tree()->currentItem()->data(0, Qt::UserRole).toInt(), planId);
 
+    // "修改" renames the plan and sets its state.
+    {
+        const ModalAnswer<TRmmcForm> edit([](TRmmcForm* form) {
+            EXPECT_EQ(child<QLineEdit>(form, "edtName")->text(), u"春季'调整"_qs);
+            child<QLineEdit>(form, "edtName")->setText(u"春季调整"_qs);
+            child<QComboBox>(form, "cmbRmzt")->setCurrentIndex(1);
+            child<QPushButton>(form, "btnOK")->click();
+        });
+        child<QPushButton>(page->treePanel(), "Label11")->click();
+        ASSERT_TRUE(edit.seen());
+    }
+    EXPECT_EQ(page->currentPlanId(), planId);
+    const QTreeWidgetItem* states = page->tree()->topLevelItem(3);
+    ASSERT_EQ(states->child(2)->childCount(), 1);
+    EXPECT_EQ(states->child(2)->child(0)->text(0), u"春季调整"_qs);
+
     // Two cadres from the picker become two lines.
     QStringList picked;
     {
@@ -117,6 +134,19 @@ TEST_F(PageRmTest, APlanIsMadeFilledEditedRefreshedAndDeletedThroughTheWindow) {
     action("dxBarButton190")->setChecked(true);
     EXPECT_FALSE(lines->flags(lines->index(0, 0)) & Qt::ItemIsEditable);
     EXPECT_TRUE(lines->setData(proposed, u"拟任'局长"_qs));
+    // The result is chosen from its drop-down.
+    QAbstractItemDelegate* results = page->grid()->itemDelegateForColumn(15);
+    ASSERT_NE(results, nullptr);
+    const QModelIndex result = lines->index(0, 15);
+    std::unique_ptr<QWidget> editor(results->createEditor(page->grid(), {}, result));
+    auto* box = qobject_cast<QComboBox*>(editor.get());
+    ASSERT_NE(box, nullptr);
+    box->setCurrentIndex(box->findText(u"部分通过"_qs));
+    results->setModelData(box, lines, result);
+    EXPECT_EQ(
+        scalar(u"select rmjg from tb_rmmc_detail where id="_qs + QString::number(lines->lineId(0)))
+            .toString(),
+        u"部分通过"_qs);
     const int lineId = lines->lineId(0);
     const int cadreId = lines->value(0, u"McCadreID"_qs).toInt();
 

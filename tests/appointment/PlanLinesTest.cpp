@@ -33,6 +33,19 @@ TEST_F(PlanLinesTest, AddingCopiesTheCadreAndSkipsThoseAlreadyIn) {
               0);
 }
 
+TEST_F(PlanLinesTest, AFailingLineLeavesTheWholeBatchUnwritten) {
+    const int good = addCadre(u"甲"_qs);
+    const int bad = addCadre(u"坏"_qs);
+    ASSERT_TRUE(
+        db().execNative(u"CREATE TRIGGER refuse BEFORE INSERT ON tb_rmmc_detail WHEN "
+                        "NEW.xm='坏' BEGIN SELECT RAISE(ABORT,'refused'); END"_qs));
+    const int planId = addPlan(u"方案"_qs);
+    const Result<int> added = appointment::addCadres(db(), planId, {good, bad});
+    ASSERT_FALSE(added);
+    EXPECT_TRUE(added.failure().dbError.contains(u"refused"_qs));
+    EXPECT_TRUE(lines(planId).isEmpty());
+}
+
 TEST_F(PlanLinesTest, EducationPrefersTheInServicePair) {
     struct Case {
         QString zzxl, zzxxzy, qrzxl, qrzxxzy, level, school;

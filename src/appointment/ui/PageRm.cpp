@@ -20,6 +20,7 @@
 #include "app/Progress.h"
 #include "appointment/PlanLines.h"
 #include "appointment/ui/PlanLinesModel.h"
+#include "appointment/ui/PlanResultDelegate.h"
 #include "appointment/ui/TQueryRmForm.h"
 #include "appointment/ui/TRmmcForm.h"
 #include "cadre/ui/TCadreForm.h"
@@ -30,6 +31,8 @@ namespace {
 
 const QString kRight = QStringLiteral("RMW");
 constexpr int kRowHeight = 30;
+// The grid column "任免结果".
+constexpr int kResultColumn = 15;
 
 // The items of "定制显示" and the grid column each shows or hides.
 struct ColumnToggle {
@@ -93,6 +96,7 @@ PageRm::PageRm(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
     grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setMinimumHeight(kRowHeight);
+    grid_->setItemDelegateForColumn(kResultColumn, new PlanResultDelegate(grid_));
     for (size_t i = 0; i < kPlanGridColumns.size(); ++i) {
         grid_->setColumnHidden(static_cast<int>(i), !kPlanGridColumns[i].shown);
     }
