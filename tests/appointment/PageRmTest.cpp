@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QAction>
 #include <QComboBox>
 #include <QFile>
@@ -13,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
+#include "admin/Rights.h"
 #include "app/DataModule.h"
 #include "appointment/PlanLines.h"
 #include "appointment/Plans.h"
@@ -74,6 +76,8 @@ class PageRmTest : public ::testing::Test {
 };
 
 TEST_F(PageRmTest, APlanIsMadeFilledEditedRefreshedAndDeletedThroughTheWindow) {
+    const QAbstractItemModelTester tester(page->lines(),
+                                          QAbstractItemModelTester::FailureReportingMode::Fatal);
     // Refused headers save nothing.
     addPlan(QString(), u"2024-06-30"_qs);
     addPlan(u"方案"_qs, QString());
@@ -230,6 +234,30 @@ TEST_F(PageRmTest, TheSearchRootListsThePlansFound) {
     EXPECT_EQ(childrenOf(4), QStringList{u"乙方案"_qs});
     Q_EMIT page->tree()->itemClicked(search->child(0), 0);
     EXPECT_EQ(page->currentPlanId(), search->child(0)->data(0, Qt::UserRole).toInt());
+}
+
+TEST_F(PageRmTest, WithoutTheRightNothingChanges) {
+    addPlan(u"方案"_qs, u"2024-06-30"_qs);
+    const int planId = page->currentPlanId();
+    ASSERT_TRUE(appointment::addCadres(dm.db(), planId, {1}));
+    page->showPlan(planId);
+    ASSERT_TRUE(dm.db().exec(
+        u"insert into tb_conf (GID,ItemID,ItemV,ItemV2) values ('RIGHT','7','RMW','0')"_qs));
+    dm.session().ManagerID = 7;
+    page->grid()->setCurrentIndex(page->lines()->index(0, 1));
+    messages.clear();
+    for (const char* name : {"dxBarButton22", "dxBarButton103", "dxBarButton131"}) {
+        action(name)->trigger();
+    }
+    action("dxBarButton190")->setChecked(true);
+    for (const char* name : {"Label12", "Label11", "Label13"}) {
+        child<QPushButton>(page->treePanel(), name)->click();
+    }
+    EXPECT_EQ(messages.texts(), QStringList(7, admin::kNoRight));
+    EXPECT_FALSE(action("dxBarButton190")->isChecked());
+    EXPECT_FALSE(page->lines()->flags(page->lines()->index(0, 9)) & Qt::ItemIsEditable);
+    EXPECT_EQ(scalar(u"select count(*) from tb_rmmc_detail"_qs).toInt(), 1);
+    EXPECT_EQ(scalar(u"select count(*) from tb_rmmc"_qs).toInt(), 1);
 }
 
 TEST_F(PageRmTest, TheMainWindowShowsThePlanPage) {
