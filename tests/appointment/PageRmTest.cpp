@@ -236,6 +236,27 @@ TEST_F(PageRmTest, TheSearchRootListsThePlansFound) {
     EXPECT_EQ(page->currentPlanId(), search->child(0)->data(0, Qt::UserRole).toInt());
 }
 
+TEST_F(PageRmTest, DeletingAPlanSelectsTheNextAndColumnsCanBeHidden) {
+    addPlan(u"甲方案"_qs, u"2024-01-01"_qs);
+    const int first = page->currentPlanId();
+    addPlan(u"乙方案"_qs, u"2024-02-01"_qs);
+    const int second = page->currentPlanId();
+    page->reloadTree(first);
+    page->tree()->setCurrentItem(page->tree()->topLevelItem(0)->child(0));
+    messages.answerNext(true);
+    child<QPushButton>(page->treePanel(), "Label13")->click();
+    EXPECT_EQ(messages.texts(), QStringList{u"确认删除方案 甲方案 ?"_qs});
+    EXPECT_EQ(page->currentPlanId(), second);
+    EXPECT_EQ(page->tree()->currentItem()->data(0, Qt::UserRole).toInt(), second);
+
+    QAction* name = action("colRm1");
+    EXPECT_EQ(name->text(), u"姓名"_qs);
+    name->setChecked(false);
+    EXPECT_TRUE(page->grid()->isColumnHidden(1));
+    name->setChecked(true);
+    EXPECT_FALSE(page->grid()->isColumnHidden(1));
+}
+
 TEST_F(PageRmTest, WithoutTheRightNothingChanges) {
     addPlan(u"方案"_qs, u"2024-06-30"_qs);
     const int planId = page->currentPlanId();

@@ -388,7 +388,6 @@ void PageRm::removeLine() {
     }
     const int line = currentLineId();
     if (line == 0) {
-        app::showInformation(appointment::kSelectLine);
         return;
     }
     const QString name =
@@ -409,7 +408,6 @@ void PageRm::refreshLine() {
     }
     const int line = currentLineId();
     if (line == 0) {
-        app::showInformation(appointment::kSelectLine);
         return;
     }
     const QString name =
