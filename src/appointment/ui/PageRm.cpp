@@ -167,8 +167,8 @@ void PageRm::buildToolBar(QToolBar* toolBar) {
     command(toolBar, "dxBarButton103", QStringLiteral("去除干部"), &PageRm::removeLine);
     command(toolBar, "dxBarButton131", QStringLiteral("更新"), &PageRm::refreshLine);
     QMenu* editing = menuButton("mnuRmEdit", QStringLiteral("任免表编辑"));
-    editInGrid_ = command(editing, "dxBarButton190", QStringLiteral("在表格中直接编辑"), nullptr);
-    editInGrid_->setEnabled(true);
+    editInGrid_ = editing->addAction(QStringLiteral("在表格中直接编辑"));
+    editInGrid_->setObjectName(QStringLiteral("dxBarButton190"));
     editInGrid_->setCheckable(true);
     connect(editInGrid_, &QAction::toggled, this, [this](bool on) {
         if (on && !admin::HasRight(dm_, kRight)) {
