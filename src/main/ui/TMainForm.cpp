@@ -24,6 +24,7 @@
 #include "app/MessageService.h"
 #include "app/Progress.h"
 #include "app/ui/TDbSetForm.h"
+#include "appointment/ui/PageRm.h"
 #include "cadre/CadrePicker.h"
 #include "cadre/ui/TInforForm.h"
 #include "db/Database.h"
@@ -69,6 +70,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
       pageDw_(new PageDw(dm, pickLists_, this)),
       pageAdv_(new PageAdv(dm, pickLists_, this)),
       pageMc_(new PageMc(dm, pickLists_, this)),
+      pageRm_(new PageRm(dm, pickLists_, this)),
       databaseCommands_(new DatabaseCommands(dm, this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("干部管理系统"));
@@ -85,9 +87,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     // The navigation groups.
     NavBar->setObjectName(QStringLiteral("NavBar"));
     NavBar->addItem(unitPanel_, QStringLiteral("组织架构"));
-    NavBar->addItem(makeGroupPanel("navRm", {QStringLiteral("添加"), QStringLiteral("删除"),
-                                             QStringLiteral("修改")}),
-                    QStringLiteral("任免管理"));
+    NavBar->addItem(pageRm_->treePanel(), QStringLiteral("任免管理"));
     NavBar->addItem(pageMc_->treePanel(), QStringLiteral("名册管理"));
     NavBar->addItem(makeGroupPanel("navPx", {QStringLiteral("添加"), QStringLiteral("删除"),
                                              QStringLiteral("修改"), QStringLiteral("高级管理")}),
@@ -103,7 +103,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     // The pages: only the navigation switches them.
     PageControl->setObjectName(QStringLiteral("PageControl"));
     PageControl->addWidget(pageDw_);
-    PageControl->addWidget(makePlaceholderPage("PageRm", QStringLiteral("任免管理")));
+    PageControl->addWidget(pageRm_);
     PageControl->addWidget(pageMc_);
     PageControl->addWidget(makePlaceholderPage("PagePx", QStringLiteral("干部培训")));
     PageControl->addWidget(makePlaceholderPage("PageZs", QStringLiteral("单位岗位职数分析")));
@@ -260,6 +260,7 @@ void TMainForm::groupChanged(int index) {
             break;
         case 1:
             PageControl->setCurrentIndex(PageRmIndex);
+            pageRm_->reloadTree(pageRm_->currentPlanId());
             break;
         case 2:
             PageControl->setCurrentIndex(PageMcIndex);

@@ -10,6 +10,7 @@ class PageAdv;
 class DatabaseCommands;
 class PageDw;
 class PageMc;
+class PageRm;
 class QLabel;
 class QListWidget;
 class QStackedWidget;
@@ -38,6 +39,7 @@ class TMainForm final : public QMainWindow {
     PageDw* cadreList() const { return pageDw_; }
     PageAdv* searchResult() const { return pageAdv_; }
     PageMc* rosters() const { return pageMc_; }
+    PageRm* plans() const { return pageRm_; }
     // The commands on the database as a whole (backup, restore, compaction, transfer).
     DatabaseCommands* databaseCommands() const { return databaseCommands_; }
     // The lists of the editing controls, read on first show.
@@ -99,6 +101,7 @@ class TMainForm final : public QMainWindow {
     PageDw* pageDw_;
     PageAdv* pageAdv_;
     PageMc* pageMc_;
+    PageRm* pageRm_;
     MainMenus menus_;
     DatabaseCommands* databaseCommands_;
     // The working database was replaced: closing leaves it as it is (no layout, no backup).
