@@ -67,20 +67,21 @@ class TDataM {
     // The number of cadre records, counted by the database.
     Result<int> CadreCount();
     // The first `column` of `table` whose `keyColumn` equals `value`, as text ("" when none).
-    QString LookUp(const QString& column, const QString& table, const QString& keyColumn,
-                   const QString& value);
-    QString UnitName(int unitId);
+    Result<QString> LookUp(const QString& column, const QString& table, const QString& keyColumn,
+                           const QString& value);
+    // The unit's name; empty when there is no such unit.
+    Result<QString> UnitName(int unitId);
     // The name (xm) of cadre `cadreId`; empty when there is no such cadre.
     Result<QString> CadreName(int cadreId);
     // The name of the organisation the database belongs to (tb_general.name).
     Result<QString> OrganisationName();
     Result<int> UnitLevel(int unitId);
-    QString UnitIndex(int unitId);
-    bool IsMember(int cadreId, int unitId);
+    Result<QString> UnitIndex(int unitId);
+    Result<bool> IsMember(int cadreId, int unitId);
 
     // The names of a typed name list that exist among the cadres, one per line (see the
     // implementation for the matching rule).
-    QString MatchNameList(const QString& names);
+    Result<QString> MatchNameList(const QString& names);
 
     // Copies the current row of `source` into the current (appended or edited) row of `target`:
     // every non-null field that is not excluded and that the target has; "True"/"False" texts

@@ -202,12 +202,15 @@ Result<int> TDataM::CadreCount() {
     return count->toInt();
 }
 
-QString TDataM::LookUp(const QString& column, const QString& table, const QString& keyColumn,
-                       const QString& value) {
+Result<QString> TDataM::LookUp(const QString& column, const QString& table,
+                               const QString& keyColumn, const QString& value) {
     const Result<QVariant> v =
         db_.scalar(QStringLiteral("select ") + column + QStringLiteral(" from ") + table +
                    QStringLiteral(" where ") + keyColumn + u'=' + sql::quoted(value));
-    return v ? db::displayText(*v) : QString();
+    if (!v) {
+        return v.failure();
+    }
+    return db::displayText(*v);
 }
 
 Result<QString> TDataM::CadreName(int cadreId) {
@@ -227,11 +230,14 @@ Result<QString> TDataM::OrganisationName() {
     return db::displayText(*name);
 }
 
-QString TDataM::UnitName(int unitId) {
+Result<QString> TDataM::UnitName(int unitId) {
     const std::optional<db::QueryResult> r = db_.query(
         QStringLiteral("select id,name from tb_department where ID=") + QString::number(unitId));
-    if (!r || r->rows.empty()) {
-        return {};
+    if (!r) {
+        return Failure{{}, db_.lastError()};
+    }
+    if (r->rows.empty()) {
+        return QString();
     }
     return db::displayText(r->value(0, QStringLiteral("name")));
 }
@@ -242,17 +248,23 @@ Result<int> TDataM::UnitLevel(int unitId) {
                                 QString::number(unitId));
 }
 
-QString TDataM::UnitIndex(int unitId) {
+Result<QString> TDataM::UnitIndex(int unitId) {
     const Result<QVariant> v = db_.scalar(
         QStringLiteral("select dwindex from tb_department where ID=") + QString::number(unitId));
-    return v ? db::displayText(*v) : QString();
+    if (!v) {
+        return v.failure();
+    }
+    return db::displayText(*v);
 }
 
-bool TDataM::IsMember(int cadreId, int unitId) {
-    const std::unique_ptr<db::SqlStatement> stmt = db_.prepare(
-        QStringLiteral("select * from tb_cadre_node where ZwCadreID=") + QString::number(cadreId) +
-        QStringLiteral(" and dwID=") + QString::number(unitId));
-    return stmt && stmt->step() == db::SqlStatement::Step::Row;
+Result<bool> TDataM::IsMember(int cadreId, int unitId) {
+    const Result<QVariant> found = db_.scalar(
+        QStringLiteral("select CnID from tb_cadre_node where ZwCadreID=") +
+        QString::number(cadreId) + QStringLiteral(" and dwID=") + QString::number(unitId));
+    if (!found) {
+        return found.failure();
+    }
+    return found->isValid();
 }
 
 // ---- Name lists ----------------------------------------------------------------------------
@@ -263,7 +275,7 @@ bool TDataM::IsMember(int cadreId, int unitId) {
 // the result can go straight into an "xm in (...)" list. The comparison ignores case, as text
 // comparison in the database does. Names not found are left out; the kept names keep the order
 // of the list, one per line.
-QString TDataM::MatchNameList(const QString& names) {
+Result<QString> TDataM::MatchNameList(const QString& names) {
     QString text = names;
     for (const QString& separator :
          {QStringLiteral(","), QStringLiteral("，"), QStringLiteral(";"), QStringLiteral("；"),
@@ -280,7 +292,7 @@ QString TDataM::MatchNameList(const QString& names) {
             db_.query(QStringLiteral("select xm from tb_cadre where xm like ") +
                       sql::quoted(likePattern(name)));
         if (!found) {
-            continue;
+            return Failure{{}, db_.lastError()};
         }
         for (size_t row = 0; row < found->rows.size(); ++row) {
             const QString xm = found->value(row, QStringLiteral("xm")).toString();

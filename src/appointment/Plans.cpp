@@ -174,7 +174,7 @@ std::vector<PlanNode> planTree(const std::vector<PlanHeader>& plans, const QStri
     return {all, recent, history, stateRoot, PlanNode{kRootSearch, 0, {}}};
 }
 
-QString planSearchClause(TDataM& dm, const PlanSearch& search) {
+Result<QString> planSearchClause(TDataM& dm, const PlanSearch& search) {
     QString clause;
     const auto append = [&clause](const QString& term) {
         clause += term + QStringLiteral(" and ");
@@ -195,7 +195,11 @@ QString planSearchClause(TDataM& dm, const PlanSearch& search) {
     }
     const QString persons = search.persons.trimmed();
     if (!persons.isEmpty()) {
-        const QStringList names = dm.MatchNameList(persons).split(u'\n', Qt::SkipEmptyParts);
+        const Result<QString> matched = dm.MatchNameList(persons);
+        if (!matched) {
+            return matched.failure();
+        }
+        const QStringList names = matched->split(u'\n', Qt::SkipEmptyParts);
         if (names.isEmpty()) {
             append(QStringLiteral("(id in ( select mcID from tb_rmmc_detail where xm=") +
                    sql::quoted(persons) + QStringLiteral("))"));
@@ -210,10 +214,10 @@ QString planSearchClause(TDataM& dm, const PlanSearch& search) {
     }
     clause = clause.trimmed();
     if (clause.isEmpty()) {
-        return {};
+        return QString();
     }
     clause.chop(QStringLiteral(" and").size());
-    return QStringLiteral(" where ") + clause;
+    return QString(QStringLiteral(" where ") + clause);
 }
 
 QString foundPlansText(int count) {

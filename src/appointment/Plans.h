@@ -96,7 +96,7 @@ struct PlanSearch {
 // The where clause of `search` (" where ..." or empty). The persons are resolved by the name-list
 // matcher: the stored names it finds are compared with the lines' xm, or, when it finds none,
 // the raw text is.
-QString planSearchClause(TDataM& dm, const PlanSearch& search);
+Result<QString> planSearchClause(TDataM& dm, const PlanSearch& search);
 
 // "共找到<n>个符合条件的任免方案"
 QString foundPlansText(int count);

@@ -356,13 +356,16 @@ Result<void> applyCategory(TDataM& dm, int unitId, const QString& category, cons
     if (!transaction.isActive()) {
         return failed();
     }
-    const QString unitName = dm.UnitName(unitId);
+    const Result<QString> unitName = dm.UnitName(unitId);
+    if (!unitName) {
+        return unitName.failure();
+    }
     auto state = readUnitState(db, QString::number(unitId));
     if (!state) {
         return failed();
     }
     for (const CategoryRow& row : rows) {
-        if (!applyRow(dm, unitId, unitName, category, row, *state)) {
+        if (!applyRow(dm, unitId, *unitName, category, row, *state)) {
             return failed();
         }
         progress.step();

@@ -100,7 +100,11 @@ Result<void> transferMember(TDataM& dm, int cadreId, int fromUnit, int toUnit, b
         cadre::PostInput post;
         post.cadreId = cadreId;
         post.unitId = toUnit;
-        post.unitText = dm.UnitName(toUnit);
+        const Result<QString> unitName = dm.UnitName(toUnit);
+        if (!unitName) {
+            return unitName.failure();
+        }
+        post.unitText = *unitName;
         post.postName = postName;
         post.appointedMonth = month->text;
         const Result<int> saved = cadre::savePost(dm, post);

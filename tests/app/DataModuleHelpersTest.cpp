@@ -353,8 +353,9 @@ TEST_F(DataModuleHelpers, LookUpMatchesTheValueExactlyEvenWithQuotes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value.toStdString());
-        EXPECT_EQ(dm.LookUp(c.column, QStringLiteral("tb_cadre"), QStringLiteral("xm"), c.value),
-                  c.expected);
+        EXPECT_EQ(
+            dm.LookUp(c.column, QStringLiteral("tb_cadre"), QStringLiteral("xm"), c.value).value(),
+            c.expected);
     }
 }
 
@@ -375,19 +376,19 @@ TEST_F(DataModuleHelpers, UnitLookUpsReadNameLevelAndIndex) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.id);
-        EXPECT_EQ(dm.UnitName(c.id), c.name);
+        EXPECT_EQ(dm.UnitName(c.id).value(), c.name);
         EXPECT_EQ(dm.UnitLevel(c.id).value(), c.level);
-        EXPECT_EQ(dm.UnitIndex(c.id), c.index);
+        EXPECT_EQ(dm.UnitIndex(c.id).value(), c.index);
     }
 }
 
 TEST_F(DataModuleHelpers, IsMemberNeedsAMembershipRowForThatCadreAndUnit) {
     ASSERT_TRUE(exec(QStringLiteral("delete * from tb_cadre_node")));
     ASSERT_TRUE(exec(QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID) values (5,7)")));
-    EXPECT_TRUE(dm.IsMember(5, 7));
-    EXPECT_FALSE(dm.IsMember(7, 5));
-    EXPECT_FALSE(dm.IsMember(5, 8));
-    EXPECT_FALSE(dm.IsMember(6, 7));
+    EXPECT_TRUE(dm.IsMember(5, 7).value());
+    EXPECT_FALSE(dm.IsMember(7, 5).value());
+    EXPECT_FALSE(dm.IsMember(5, 8).value());
+    EXPECT_FALSE(dm.IsMember(6, 7).value());
 }
 
 // ---- Name lists ----------------------------------------------------------------------------
@@ -436,7 +437,7 @@ TEST_F(DataModuleHelpers, NameListKeepsTheStoredNamesOfCadresFound) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
-        EXPECT_EQ(dm.MatchNameList(c.typed), c.expected);
+        EXPECT_EQ(dm.MatchNameList(c.typed).value(), c.expected);
     }
 }
 

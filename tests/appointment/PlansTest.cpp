@@ -175,7 +175,7 @@ TEST_F(PlansTest, SearchClauseFindsThePlansOfEachCondition) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const QString clause = appointment::planSearchClause(dm, c.search);
+        const QString clause = appointment::planSearchClause(dm, c.search).value();
         const auto plans = appointment::listPlans(db(), clause, u"id"_qs);
         ASSERT_TRUE(plans) << plans.errorText().toStdString() << clause.toStdString();
         QList<int> ids;
@@ -186,10 +186,11 @@ TEST_F(PlansTest, SearchClauseFindsThePlansOfEachCondition) {
     }
     appointment::PlanSearch two;
     two.persons = u"张三，李四"_qs;
-    EXPECT_TRUE(appointment::planSearchClause(dm, two).contains(u"xm in ('张三','李四')"_qs));
+    EXPECT_TRUE(
+        appointment::planSearchClause(dm, two).value().contains(u"xm in ('张三','李四')"_qs));
     appointment::PlanSearch unknown;
     unknown.persons = u"无此人"_qs;
-    EXPECT_EQ(appointment::planSearchClause(dm, unknown),
+    EXPECT_EQ(appointment::planSearchClause(dm, unknown).value(),
               u" where (id in ( select mcID from tb_rmmc_detail where xm='无此人'))"_qs);
 }
 

@@ -31,7 +31,7 @@ class CadreData : public ::testing::Test {
     // Adds a post of `cadre` in unit `unit` (its stored name as `dw`, or `dw` when given).
     void addPost(int cadre, int unit, const QString& post, int order, const QString& month = {},
                  int status = 1, const QString& dw = {}) {
-        const QString unitText = dw.isEmpty() ? dm.UnitName(unit) : dw;
+        const QString unitText = dw.isEmpty() ? dm.UnitName(unit).value() : dw;
         ASSERT_TRUE(db().exec(QStringLiteral("insert into tb_cadre_zw (ZwCadreID,status,dwID,dw,"
                                              "zwmc,zwOrder,rzsjstr) values (?,?,?,?,?,?,?)"),
                               {cadre, status, unit, unitText, post, order,

@@ -71,7 +71,7 @@ class MembershipPathsTest : public CadreData {
                  cadre::PostInput post;
                  post.cadreId = 2;
                  post.unitId = kEducation;
-                 post.unitText = dm.UnitName(kEducation);
+                 post.unitText = dm.UnitName(kEducation).value();
                  post.postName = QStringLiteral("局长");
                  return cadre::savePost(dm, post) ? 2 : 0;
              },
@@ -121,7 +121,7 @@ TEST_F(MembershipPathsTest, NoRefreshTakesACadreOutOfAUnitItJoinedOnPurpose) {
              cadre::PostInput post;
              post.cadreId = cadre;
              post.unitId = kEducation;
-             post.unitText = dm.UnitName(kEducation);
+             post.unitText = dm.UnitName(kEducation).value();
              post.postName = QStringLiteral("副局长");
              post.current = false;
              return bool(cadre::savePost(dm, post));
@@ -131,7 +131,7 @@ TEST_F(MembershipPathsTest, NoRefreshTakesACadreOutOfAUnitItJoinedOnPurpose) {
              cadre::PostInput post;
              post.cadreId = cadre;
              post.unitId = 12;
-             post.unitText = dm.UnitName(12);
+             post.unitText = dm.UnitName(12).value();
              post.postName = QStringLiteral("主任");
              const Result<int> saved = cadre::savePost(dm, post);
              return saved && cadre::deletePost(dm, cadre, *saved, true);

@@ -466,7 +466,8 @@ TEST_F(PhotoData, BoxTakesAnImportedPictureAndProposesTheCadresName) {
     EXPECT_EQ(changed.count(), 1);
     EXPECT_EQ(QFileInfo(proposal).fileName(),
               dm.LookUp(QStringLiteral("xm"), QStringLiteral("tb_cadre"), QStringLiteral("CadreID"),
-                        QStringLiteral("1")) +
+                        QStringLiteral("1"))
+                      .value() +
                   QStringLiteral(".bmp"));
     EXPECT_TRUE(isJpeg(box.pendingPhoto()));
     EXPECT_EQ(cadre::decodePhoto(box.pendingPhoto()).size(), QSize(60, 300));

@@ -108,13 +108,16 @@ TEST_F(UnitTreeTest, ANewChildTakesTheChildCountPlusOneAndRebuildRenumbers) {
     ASSERT_TRUE(added) << added.failure().message;
     EXPECT_EQ(row((*added)), (UnitRow{1, 4, 1, QStringLiteral("00104")}));
     EXPECT_EQ(dm.LookUp(QStringLiteral("py1"), QStringLiteral("tb_department"),
-                        QStringLiteral("ID"), QString::number((*added))),
+                        QStringLiteral("ID"), QString::number((*added)))
+                  .value(),
               QStringLiteral("ZGMXWDX"));
     EXPECT_EQ(dm.LookUp(QStringLiteral("py2"), QStringLiteral("tb_department"),
-                        QStringLiteral("ID"), QString::number((*added))),
+                        QStringLiteral("ID"), QString::number((*added)))
+                  .value(),
               QStringLiteral("DX"));
     EXPECT_EQ(dm.LookUp(QStringLiteral("status"), QStringLiteral("tb_department"),
-                        QStringLiteral("ID"), QString::number((*added))),
+                        QStringLiteral("ID"), QString::number((*added)))
+                  .value(),
               QStringLiteral("0"));
 
     ASSERT_TRUE(tree.rebuildIndexes());
@@ -299,7 +302,8 @@ TEST_F(UnitTreeTest, RenamingWritesTheNameIntoThePostsOfTheUnit) {
         dm.db().query(QStringLiteral("select ZwID, dw from tb_cadre_zw where dwID<>13"))->rows,
         otherPosts);
     EXPECT_EQ(dm.LookUp(QStringLiteral("py2"), QStringLiteral("tb_department"),
-                        QStringLiteral("ID"), QStringLiteral("13")),
+                        QStringLiteral("ID"), QStringLiteral("13"))
+                  .value(),
               QStringLiteral("JTJ"));
     EXPECT_EQ(row(13), (UnitRow{3, 3, 1, QStringLiteral("00303")}));  // not moved
     EXPECT_EQ(units::findUnitNode(units::loadUnitTree(dm.db()), 13)->caption,

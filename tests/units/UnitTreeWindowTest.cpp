@@ -216,7 +216,7 @@ TEST_F(UnitTreeWindowTest, DeletingASubtreeSelectsTheUnitAtTheSameIndex) {
         EXPECT_EQ(caseTree->itemsInDisplayOrder().size(), 16 - c.removedCount);
         EXPECT_EQ(caseTree->currentUnitId(), c.selectedAfter);
         EXPECT_EQ(caseForm.findChild<QLabel*>(QStringLiteral("lblHeading"))->text(),
-                  caseDm.UnitName(c.selectedAfter));
+                  caseDm.UnitName(c.selectedAfter).value());
     }
 }
 

@@ -67,6 +67,11 @@ void TQueryRmForm::accept() {
     search.to = *to;
     search.stateIndex = cmbRmzt->currentIndex();
     search.persons = edtPersons->toPlainText();
-    clause_ = appointment::planSearchClause(dm_, search);
+    const Result<QString> clause = appointment::planSearchClause(dm_, search);
+    if (!clause) {
+        app::showFailure(clause.failure());
+        return;
+    }
+    clause_ = *clause;
     QDialog::accept();
 }

@@ -88,7 +88,7 @@ TPlzwSetForm::TPlzwSetForm(TDataM& dm, int unitId, QWidget* parent)
     : QDialog(parent),
       dm_(dm),
       unitId_(unitId),
-      edtUnit(new QLineEdit(dm.UnitName(unitId))),
+      edtUnit(new QLineEdit(app::valueOrShown(dm.UnitName(unitId)))),
       cbCategory(new QComboBox),
       cbPost(new QComboBox),
       spnQuota(new QSpinBox),

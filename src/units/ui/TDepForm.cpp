@@ -150,7 +150,7 @@ void TDepForm::showUnit(int id) {
     lblCurrent->clear();
     if (id != 0 && editor_->startEditing(id)) {
         shownId_ = id;
-        lblCurrent->setText(dm_.UnitName(id));
+        lblCurrent->setText(app::valueOrShown(dm_.UnitName(id)));
     } else {
         // No unit to show: a blank, locked form.
         editor_->startAdding(0);
