@@ -46,8 +46,8 @@ class TDataM {
 
     // Keyed configuration values in tb_conf. SetConf updates an existing (gid, item) row and
     // inserts only when there is none.
-    QString GetConf(const QString& gid, const QString& itemId);
-    bool SetConf(const QString& gid, const QString& itemId, const QString& value);
+    Result<QString> GetConf(const QString& gid, const QString& itemId);
+    Result<void> SetConf(const QString& gid, const QString& itemId, const QString& value);
 
     // Next sort orders: the largest order of the group plus one (1 for an empty group); a
     // failure when the group cannot be read.
@@ -90,7 +90,7 @@ class TDataM {
                            const QStringList& excluded = {});
 
     // Rewrites the working database without its free space.
-    bool CompactDatabase();
+    Result<void> CompactDatabase();
 
     // A new, unused file name in `folder` (created when missing).
     static QString TempFileName(const QString& folder,

@@ -106,28 +106,32 @@ void TDataM::PutSetting(const QString& name, const QString& value) {
 
 // ---- tb_conf -------------------------------------------------------------------------------
 
-QString TDataM::GetConf(const QString& gid, const QString& itemId) {
+Result<QString> TDataM::GetConf(const QString& gid, const QString& itemId) {
     const Result<QVariant> v =
         db_.scalar(QStringLiteral("select ItemV from tb_conf where Gid=") + sql::quoted(gid) +
                    QStringLiteral(" and ItemID=") + sql::quoted(itemId));
-    return v ? db::displayText(*v) : QString();
+    if (!v) {
+        return v.failure();
+    }
+    return db::displayText(*v);
 }
 
-bool TDataM::SetConf(const QString& gid, const QString& itemId, const QString& value) {
+Result<void> TDataM::SetConf(const QString& gid, const QString& itemId, const QString& value) {
     const std::optional<db::QueryResult> found =
         db_.query(QStringLiteral("select ItemV from tb_conf where Gid=") + sql::quoted(gid) +
                   QStringLiteral(" and ItemID=") + sql::quoted(itemId));
-    if (!found) {
-        return false;
+    const bool written =
+        found && (!found->rows.empty()
+                      ? db_.exec(QStringLiteral("update tb_conf set ItemV=") + sql::quoted(value) +
+                                 QStringLiteral(" where Gid=") + sql::quoted(gid) +
+                                 QStringLiteral(" and ItemID=") + sql::quoted(itemId))
+                      : db_.exec(QStringLiteral("insert into tb_conf (GID,ItemID,ItemV) values (") +
+                                 sql::quoted(gid) + u',' + sql::quoted(itemId) + u',' +
+                                 sql::quoted(value) + u')'));
+    if (!written) {
+        return Failure{{}, db_.lastError()};
     }
-    if (!found->rows.empty()) {
-        return db_.exec(QStringLiteral("update tb_conf set ItemV=") + sql::quoted(value) +
-                        QStringLiteral(" where Gid=") + sql::quoted(gid) +
-                        QStringLiteral(" and ItemID=") + sql::quoted(itemId));
-    }
-    return db_.exec(QStringLiteral("insert into tb_conf (GID,ItemID,ItemV) values (") +
-                    sql::quoted(gid) + u',' + sql::quoted(itemId) + u',' + sql::quoted(value) +
-                    u')');
+    return {};
 }
 
 // ---- Next sort orders ----------------------------------------------------------------------
@@ -359,8 +363,11 @@ bool TDataM::CopyRecord(const db::Dataset& source, db::Dataset& target,
 
 // ---- Files ---------------------------------------------------------------------------------
 
-bool TDataM::CompactDatabase() {
-    return db_.compact();
+Result<void> TDataM::CompactDatabase() {
+    if (!db_.compact()) {
+        return Failure{{}, db_.lastError()};
+    }
+    return {};
 }
 
 // The name is "<prefix><8 hex digits>.tmp" and belongs to no file when it is returned; the file

@@ -46,23 +46,25 @@ TEST_F(DataModuleHelpers, SetConfUpdatesAnExistingItemAndNeverAddsASecondRow) {
     const QString gid = QStringLiteral("测试组");
     const QString item = QStringLiteral("导出目录");
     const QString where = QStringLiteral("tb_conf where Gid='测试组' and ItemID='导出目录'");
-    EXPECT_EQ(dm.GetConf(gid, item), QString());
+    EXPECT_EQ(dm.GetConf(gid, item).value(), QString());
 
     ASSERT_TRUE(dm.SetConf(gid, item, QStringLiteral("甲")));
     EXPECT_EQ(count(where), 1);
-    EXPECT_EQ(dm.GetConf(gid, item), QStringLiteral("甲"));
+    EXPECT_EQ(dm.GetConf(gid, item).value(), QStringLiteral("甲"));
 
     ASSERT_TRUE(dm.SetConf(gid, item, QStringLiteral("乙")));
     ASSERT_TRUE(dm.SetConf(gid, item, QStringLiteral("丙")));
     EXPECT_EQ(count(where), 1);
-    EXPECT_EQ(dm.GetConf(gid, item), QStringLiteral("丙"));
+    EXPECT_EQ(dm.GetConf(gid, item).value(), QStringLiteral("丙"));
 
     // A reference row of the template is updated in place as well.
-    ASSERT_EQ(dm.GetConf(QStringLiteral("GBSF"), QStringLiteral("公务员")), QStringLiteral("01"));
+    ASSERT_EQ(dm.GetConf(QStringLiteral("GBSF"), QStringLiteral("公务员")).value(),
+              QStringLiteral("01"));
     ASSERT_TRUE(dm.SetConf(QStringLiteral("GBSF"), QStringLiteral("公务员"), QStringLiteral("11")));
     EXPECT_EQ(count(QStringLiteral("tb_conf where Gid='GBSF' and ItemID='公务员'")), 1);
-    EXPECT_EQ(dm.GetConf(QStringLiteral("GBSF"), QStringLiteral("公务员")), QStringLiteral("11"));
-    EXPECT_EQ(dm.GetConf(QStringLiteral("GBSF"), QStringLiteral("参照公务员")),
+    EXPECT_EQ(dm.GetConf(QStringLiteral("GBSF"), QStringLiteral("公务员")).value(),
+              QStringLiteral("11"));
+    EXPECT_EQ(dm.GetConf(QStringLiteral("GBSF"), QStringLiteral("参照公务员")).value(),
               QStringLiteral("02"));
 }
 
@@ -70,10 +72,10 @@ TEST_F(DataModuleHelpers, SetConfKeepsItemsOfOtherGroupsApart) {
     ASSERT_TRUE(dm.SetConf(QStringLiteral("A"), QStringLiteral("x"), QStringLiteral("1")));
     ASSERT_TRUE(dm.SetConf(QStringLiteral("B"), QStringLiteral("x"), QStringLiteral("2")));
     ASSERT_TRUE(dm.SetConf(QStringLiteral("A"), QStringLiteral("y"), QStringLiteral("3")));
-    EXPECT_EQ(dm.GetConf(QStringLiteral("A"), QStringLiteral("x")), QStringLiteral("1"));
-    EXPECT_EQ(dm.GetConf(QStringLiteral("B"), QStringLiteral("x")), QStringLiteral("2"));
-    EXPECT_EQ(dm.GetConf(QStringLiteral("A"), QStringLiteral("y")), QStringLiteral("3"));
-    EXPECT_EQ(dm.GetConf(QStringLiteral("B"), QStringLiteral("y")), QString());
+    EXPECT_EQ(dm.GetConf(QStringLiteral("A"), QStringLiteral("x")).value(), QStringLiteral("1"));
+    EXPECT_EQ(dm.GetConf(QStringLiteral("B"), QStringLiteral("x")).value(), QStringLiteral("2"));
+    EXPECT_EQ(dm.GetConf(QStringLiteral("A"), QStringLiteral("y")).value(), QStringLiteral("3"));
+    EXPECT_EQ(dm.GetConf(QStringLiteral("B"), QStringLiteral("y")).value(), QString());
 }
 
 TEST_F(DataModuleHelpers, ConfValuesAndKeysWithQuotesRoundTrip) {
@@ -83,12 +85,13 @@ TEST_F(DataModuleHelpers, ConfValuesAndKeysWithQuotesRoundTrip) {
                               QStringLiteral("''"), QStringLiteral("单'引'号")};
     for (const QString& value : values) {
         SCOPED_TRACE(value.toStdString());
-        ASSERT_TRUE(dm.SetConf(gid, item, value)) << dm.db().lastError();
-        EXPECT_EQ(dm.GetConf(gid, item), value);
+        ASSERT_TRUE(dm.SetConf(gid, item, value));
+        EXPECT_EQ(dm.GetConf(gid, item).value(), value);
         EXPECT_EQ(count(QStringLiteral("tb_conf where Gid='O''Brien' and ItemID='it''s'")), 1);
     }
     // The quote cannot widen the select: an item that is not there reads empty.
-    EXPECT_EQ(dm.GetConf(QStringLiteral("GBSF"), QStringLiteral("x' or '1'='1")), QString());
+    EXPECT_EQ(dm.GetConf(QStringLiteral("GBSF"), QStringLiteral("x' or '1'='1")).value(),
+              QString());
 }
 
 // ---- Machine settings ----------------------------------------------------------------------
@@ -725,7 +728,7 @@ TEST_F(DataModuleHelpers, CompactingKeepsTheDataAndTheConnection) {
     const qint64 before = QFileInfo(dm.db().path()).size();
     const int cadres = dm.CadreCount().value();
 
-    ASSERT_TRUE(dm.CompactDatabase()) << dm.db().lastError();
+    ASSERT_TRUE(dm.CompactDatabase());
     EXPECT_TRUE(dm.db().isOpen());
     EXPECT_LT(QFileInfo(dm.db().path()).size(), before - 500000);
     EXPECT_EQ(dm.CadreCount().value(), cadres);

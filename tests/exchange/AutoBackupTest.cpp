@@ -37,7 +37,7 @@ class AutoBackup : public ::testing::Test {
         return ok;
     }
     void setItem(const QString& item, const QString& value) {
-        ASSERT_TRUE(dm.SetConf(exchange::kSettingsGroup, item, value)) << dm.db().lastError();
+        ASSERT_TRUE(dm.SetConf(exchange::kSettingsGroup, item, value));
     }
     void addRecord(const QString& date, const QVariant& file = {}) {
         exec(u"insert into tb_conf (GID,ItemV,ItemV2) values ('备份记录',?,?)"_s, {date, file});

@@ -236,7 +236,8 @@ void TCadreForm::showRecord(const QMap<QString, QVariant>& row) {
     photo_->setCadreName(name);
     setWindowTitle(cadreId != 0 ? QStringLiteral("干部信息管理  --  ") + name
                                 : QStringLiteral("干部信息管理"));
-    fields_->setRemarkCaption(dm_.GetConf(QStringLiteral("保留字段"), QStringLiteral("备注")));
+    fields_->setRemarkCaption(
+        app::valueOrShown(dm_.GetConf(QStringLiteral("保留字段"), QStringLiteral("备注"))));
     loaded_ = shownValues();
     updateEditing();
     activateRecordPage();
