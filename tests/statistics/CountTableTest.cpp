@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <QDate>
+
+#include "app/DataModule.h"
+#include "db/Database.h"
+#include "search/SearchResult.h"
+#include "statistics/CountTable.h"
+#include "support/TestHome.h"
+
+using namespace statistics;
+
+namespace {
+
+const QDate kToday(2012, 7, 15);
+
+class CountTableTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError().toStdString();
+    }
+    void exec(const QString& sql) {
+        ASSERT_TRUE(dm.db().exec(sql)) << dm.db().lastError().toStdString();
+    }
+    // Makes every cadre of the working database the result; their number.
+    int searchAll() {
+        const Result<int> count =
+            search::runSearch(dm.db(), search::SearchMode::Replace, QString());
+        EXPECT_TRUE(count) << count.failure().dbError.toStdString();
+        return count ? *count : -1;
+    }
+
+    TestHome home;
+    TDataM dm{home.path()};
+};
+
+QStringList labels(const QList<Category>& list) {
+    QStringList out;
+    for (const Category& c : list) {
+        out << c.label;
+    }
+    return out;
+}
+
+// Over the sample data, for every pair of dimensions: each cell is the number of cadres that
+// its reverse look-up lists, each row and column adds up to its total, and the grand total is
+// the result's count.
+TEST_F(CountTableTest, EveryCellMatchesItsReverseLookUpAndTotalsAddUp) {
+    const int count = searchAll();
+    ASSERT_GT(count, 20);
+    // A cadre in no category of the bands: no birth date.
+    exec(
+        QStringLiteral("update tb_cadre set csny=null where CadreID in (select top 1 tcid from "
+                       "tb_tcid order by tords)"));
+    for (int m = 0; m < dimensionNames().size(); ++m) {
+        for (int s = 0; s < dimensionNames().size(); ++s) {
+            SCOPED_TRACE(QString(dimensionNames()[m] + u'/' + dimensionNames()[s]).toStdString());
+            const Result<CountTable> table =
+                countResult(dm.db(), dimensionAt(m), dimensionAt(s), kToday);
+            ASSERT_TRUE(table) << table.failure().dbError.toStdString();
+            const int rows = static_cast<int>(table->rows.size());
+            const int columns = static_cast<int>(table->columns.size());
+            EXPECT_EQ(table->counts[rows][columns], count);
+            for (int r = 0; r <= rows; ++r) {
+                int rowSum = 0;
+                for (int c = 0; c <= columns; ++c) {
+                    const Result<QList<int>> cadres = cadresOfCell(dm.db(), *table, r, c);
+                    ASSERT_TRUE(cadres) << cadres.failure().dbError.toStdString();
+                    EXPECT_EQ(table->counts[r][c], cadres->size()) << r << ',' << c;
+                    rowSum += c < columns ? table->counts[r][c] : 0;
+                }
+                EXPECT_EQ(rowSum, table->counts[r][columns]) << "row " << r;
+            }
+            for (int c = 0; c <= columns; ++c) {
+                int columnSum = 0;
+                for (int r = 0; r < rows; ++r) {
+                    columnSum += table->counts[r][c];
+                }
+                EXPECT_EQ(columnSum, table->counts[rows][c]) << "column " << c;
+            }
+        }
+    }
+}
+
+TEST_F(CountTableTest, AgeBandsFollowTheBirthDayAndTheRestIsOther) {
+    exec(QStringLiteral("delete * from tb_cadre"));
+    exec(QStringLiteral("delete * from tb_tcid"));
+    exec(QStringLiteral(
+        "insert into tb_cadre (CadreID,gbOrd,xm,csny,xb,mz,gxl) values "
+        "(1,1,'甲',#1977-07-16#,'男','汉族','大学本科'),(2,2,'乙',#1977-07-15#,'女',null,'研究生'),"
+        "(3,3,'丙',#1976-07-15#,'男','回族',null),(4,4,'丁',null,null,'',''),"
+        "(5,5,'戊',#1940-01-01#,'男','苗族','中专')"));
+    ASSERT_EQ(searchAll(), 5);
+    exec(QStringLiteral("update tb_params set params1='回族' where nType='统计-民族' and ord=2"));
+    // 回族 and 汉族 listed twice each: one column apiece.
+    exec(QStringLiteral("update tb_params set params1='汉族' where nType='统计-民族' and ord=4"));
+
+    const Result<CountTable> table =
+        countResult(dm.db(), Dimension::Age, Dimension::Nationality, kToday);
+    ASSERT_TRUE(table);
+    EXPECT_EQ(labels(table->rows), (QStringList{"35岁及以下", "36-40岁", "41-45岁", "46-50岁",
+                                                "51-55岁", "56-60岁", "60岁以上", "其他"}));
+    EXPECT_EQ(labels(table->columns), (QStringList{"汉族", "回族", "维吾尔族", "其他"}));
+    const auto rowTotal = [&](int r) { return table->counts[r][table->columns.size()]; };
+    EXPECT_EQ(rowTotal(0), 2);  // 34 and 35 years
+    EXPECT_EQ(rowTotal(1), 1);  // 36
+    EXPECT_EQ(rowTotal(6), 1);
+    EXPECT_EQ(rowTotal(7), 1);  // no birth date
+    // Empty and unlisted nationalities are the rest; so is 乙's null.
+    const int rest = static_cast<int>(table->columns.size()) - 1;
+    EXPECT_EQ(table->counts[table->rows.size()][rest], 3);
+    EXPECT_EQ(table->counts[0][rest], 1);
+
+    // Education: a null gxl is 中专及以下 across, but none of the four down.
+    const Result<CountTable> education =
+        countResult(dm.db(), Dimension::Education, Dimension::Education, kToday);
+    ASSERT_TRUE(education);
+    EXPECT_EQ(labels(education->rows),
+              (QStringList{"研究生及以上", "大学", "大专", "中专及以下", "其他"}));
+    EXPECT_EQ(education->counts[3][5], 2);  // 中专 and ''
+    EXPECT_EQ(education->counts[5][3], 3);  // 中专, '' and null
+    EXPECT_EQ(education->counts[4][3], 1);  // null
+    EXPECT_EQ(education->counts[4][5], 1);
+}
+
+TEST_F(CountTableTest, AnEmptyResultCountsNothingAndAGrandTotalCellListsEveryone) {
+    exec(QStringLiteral("delete * from tb_tcid"));
+    const Result<CountTable> empty = countResult(dm.db(), Dimension::Sex, Dimension::Party, kToday);
+    ASSERT_TRUE(empty);
+    for (const auto& row : empty->counts) {
+        for (int value : row) {
+            EXPECT_EQ(value, 0);
+        }
+    }
+    const int count = searchAll();
+    const Result<CountTable> table = countResult(dm.db(), Dimension::Sex, Dimension::Party, kToday);
+    ASSERT_TRUE(table);
+    EXPECT_TRUE(table->cellCondition(table->rows.size(), table->columns.size()).isEmpty());
+    const Result<QList<int>> all =
+        cadresOfCell(dm.db(), *table, table->rows.size(), table->columns.size());
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->size(), count);
+}
+
+TEST_F(CountTableTest, AQuoteInAValueCannotBreakTheStatement) {
+    exec(
+        QStringLiteral("update tb_cadre set zzmm='中共''党员' where CadreID in (select top 1 "
+                       "CadreID from tb_cadre)"));
+    searchAll();
+    const Result<CountTable> table = countResult(dm.db(), Dimension::Party, Dimension::Sex, kToday);
+    ASSERT_TRUE(table) << table.failure().dbError.toStdString();
+    EXPECT_TRUE(labels(table->rows).contains(QStringLiteral("中共'党员")));
+}
+
+}  // namespace
