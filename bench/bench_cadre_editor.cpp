@@ -99,7 +99,10 @@ void BM_OpenCadreInANewWindow(benchmark::State& state) {
     Fixture& f = fixture();
     for (auto _ : state) {
         TCadreForm editor(*f.dm, f.lists);
-        editor.openCadre(kCadre);
+        if (const Result<void> opened = editor.openCadre(kCadre); !opened) {
+            state.SkipWithError(qPrintable(opened.errorText()));
+            return;
+        }
         editor.show();
         QApplication::processEvents();
         state.PauseTiming();
@@ -111,7 +114,10 @@ void BM_OpenCadreInANewWindow(benchmark::State& state) {
 void BM_SaveCadre(benchmark::State& state) {
     Fixture& f = fixture();
     TCadreForm editor(*f.dm, f.lists);
-    editor.openCadre(kCadre);
+    if (const Result<void> opened = editor.openCadre(kCadre); !opened) {
+        state.SkipWithError(qPrintable(opened.errorText()));
+        return;
+    }
     auto* phone = editor.findChild<QLineEdit*>(QStringLiteral("edtTel"));
     int n = 0;
     for (auto _ : state) {

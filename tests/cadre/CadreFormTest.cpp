@@ -180,6 +180,14 @@ TEST_F(CadreFormTest, TheLibraryListsSearchesAndStepsThroughCadres) {
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
 }
 
+TEST_F(CadreFormTest, ACadreThatIsGoneIsReportedAsGone) {
+    cadre::PickLists lists;
+    TCadreForm editor(dm, lists);
+    const Result<void> opened = editor.openCadre(99999);
+    ASSERT_FALSE(opened);
+    EXPECT_EQ(opened.failure().message, cadre::kCadreMissing);
+}
+
 TEST_F(CadreFormTest, TheArrowsStepThroughTheCallersListAndStopAtItsEnds) {
     cadre::PickLists lists;
     TCadreForm editor(dm, lists);

@@ -170,12 +170,12 @@ TCadreForm::TCadreForm(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
     updateEditing();
 }
 
-bool TCadreForm::openCadre(int cadreId) {
+Result<void> TCadreForm::openCadre(int cadreId) {
     listMode_ = false;
     listPanel_->hide();
     const auto row = session_.open(cadreId);
     if (!row) {
-        return false;
+        return row.failure();
     }
     showRecord(*row);
     {
@@ -185,7 +185,7 @@ bool TCadreForm::openCadre(int cadreId) {
     updateEditing();
     blinks_ = 6;
     blinkTimer_->start(250);
-    return true;
+    return {};
 }
 
 void TCadreForm::startNewCadre(int unitId) {
@@ -397,7 +397,10 @@ void TCadreForm::step(int by) {
     }
     stepPosition_ = qBound(0, stepPosition_ + by, static_cast<int>(stepList_.size()) - 1);
     const bool editing = chkAllowEdit->isChecked();
-    openCadre(stepList_[stepPosition_]);
+    if (const Result<void> opened = openCadre(stepList_[stepPosition_]); !opened) {
+        app::showFailure(opened.failure());
+        return;
+    }
     // Stepping keeps the editing switch as it was, but not onto a cadre out of the account's
     // units.
     if (editing && access_.inReach) {

@@ -50,8 +50,9 @@ class TCadreForm final : public QDialog {
     // them.
     TCadreForm(TDataM& dm, cadre::PickLists& lists, QWidget* parent = nullptr);
 
-    // Single mode on an existing cadre.
-    bool openCadre(int cadreId);
+    // Single mode on an existing cadre; kCadreMissing, or the database's error, when it cannot
+    // be read.
+    Result<void> openCadre(int cadreId);
     // Single mode on a new cadre; once saved it becomes a member of `unitId` (0: of none).
     void startNewCadre(int unitId);
     // List mode on the serving cadres' library.

@@ -483,8 +483,9 @@ void PageDw::openCadre() {
         return;
     }
     TCadreForm editor(dm_, lists_, this);
-    if (!editor.openCadre(model_->value(row, "CadreID").toInt())) {
-        app::showError(dm_.db().lastError());
+    if (const Result<void> opened = editor.openCadre(model_->value(row, "CadreID").toInt());
+        !opened) {
+        app::showFailure(opened.failure());
         return;
     }
     runEditor(editor);

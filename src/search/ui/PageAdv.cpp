@@ -416,8 +416,8 @@ void PageAdv::openCadre() {
         return;
     }
     TCadreForm editor(dm_, lists_, this);
-    if (!editor.openCadre(cadreId)) {
-        app::showError(dm_.db().lastError());
+    if (const Result<void> opened = editor.openCadre(cadreId); !opened) {
+        app::showFailure(opened.failure());
         return;
     }
     editor.exec();
