@@ -137,17 +137,13 @@ void AssessmentsPage::detailClicked() {
     if (id == 0 || (editable() && !mayChange())) {
         return;
     }
-    const auto inspection = cadre::readInspection(dm_.db(), cadreId(), id);
-    if (!succeeded(inspection)) {
-        return;
-    }
-    if (!inspection->has_value()) {
-        app::showInformation(cadre::kInspectionGone);
-        changedRecords();
+    const auto inspection =
+        recordToShow(cadre::readInspection(dm_.db(), cadreId(), id), cadre::kInspectionGone);
+    if (!inspection) {
         return;
     }
     TKcForm dialog(dm_, this);
-    dialog.showInspection(**inspection, cadreName(), !editable());
+    dialog.showInspection(*inspection, cadreName(), !editable());
     if (dialog.exec() == QDialog::Accepted) {
         changedRecords();
     }

@@ -92,17 +92,13 @@ void FamilyPage::viewClicked() {
     if (id == 0 || (editable() && !mayChange())) {
         return;
     }
-    const auto member = cadre::readFamilyMember(dm_.db(), cadreId(), id);
-    if (!succeeded(member)) {
-        return;
-    }
-    if (!member->has_value()) {
-        app::showInformation(cadre::kFamilyMemberGone);
-        changedRecords();
+    const auto member =
+        recordToShow(cadre::readFamilyMember(dm_.db(), cadreId(), id), cadre::kFamilyMemberGone);
+    if (!member) {
         return;
     }
     TFamilyForm dialog(dm_, relations_, this);
-    dialog.edit(**member, !editable());
+    dialog.edit(*member, !editable());
     if (dialog.exec() == QDialog::Accepted) {
         changedRecords();
     }

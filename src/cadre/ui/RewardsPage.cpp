@@ -125,17 +125,13 @@ void RewardsPage::detailClicked() {
     if (id == 0 || (editable() && !mayChange())) {
         return;
     }
-    const auto record = cadre::readReward(dm_.db(), cadreId(), id);
-    if (!succeeded(record)) {
-        return;
-    }
-    if (!record->has_value()) {
-        app::showInformation(cadre::kRecordGone);
-        changedRecords();
+    const auto record =
+        recordToShow(cadre::readReward(dm_.db(), cadreId(), id), cadre::kRecordGone);
+    if (!record) {
         return;
     }
     TJcForm dialog(dm_, honourLevels_, this);
-    dialog.showRecord(**record, cadreName(), !editable());
+    dialog.showRecord(*record, cadreName(), !editable());
     if (dialog.exec() == QDialog::Accepted) {
         changedRecords();
     }

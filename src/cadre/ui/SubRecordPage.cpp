@@ -54,6 +54,11 @@ void SubRecordPage::changedRecords() {
     Q_EMIT recordsChanged();
 }
 
+void SubRecordPage::showGone(const QString& gone) {
+    app::showInformation(gone);
+    changedRecords();
+}
+
 void SubRecordPage::deleteRecord(int id, const QString& chooseFirst, const QString& question,
                                  const std::function<Result<void>(int id)>& remove) {
     if (!mayChange()) {

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 #include "db/Result.h"
 
@@ -55,6 +56,19 @@ class SubRecordPage : public QWidget {
     QString cadreName() const;
     // Reloads and tells the editor.
     void changedRecords();
+    // The record `read` gave for showing in its dialog: none when the read failed (the failure
+    // is shown) or the record is gone (`gone` is shown and the lists are read again).
+    template <class T>
+    std::optional<T> recordToShow(const Result<std::optional<T>>& read, const QString& gone) {
+        if (!succeeded(read)) {
+            return std::nullopt;
+        }
+        if (!read->has_value()) {
+            showGone(gone);
+            return std::nullopt;
+        }
+        return **read;
+    }
     // "删除" of a record list: when a change may go ahead, the record `id` (0: none chosen, then
     // `chooseFirst` is shown) is deleted by `remove` after `question` was answered OK.
     void deleteRecord(int id, const QString& chooseFirst, const QString& question,
@@ -63,6 +77,8 @@ class SubRecordPage : public QWidget {
     TDataM& dm_;
 
   private:
+    void showGone(const QString& gone);
+
     QString readRight_;
     QString writeRight_;
     int cadreId_ = 0;
