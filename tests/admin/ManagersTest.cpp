@@ -172,6 +172,22 @@ TEST_F(Managers, TheChecksRefuseInTheirOrderAndWriteNothing) {
               app::passwordDigest(QStringLiteral("r"), QStringLiteral("root")));
 }
 
+TEST_F(Managers, AFailingRightsRowWritesNoAccount) {
+    const QString before = snapshot();
+    // The account row is written first, then its rights rows: a refused rights row takes the
+    // account back with it.
+    ASSERT_TRUE(db_.execNative(
+        QStringLiteral("create trigger refuse_right before insert on tb_conf when new.GID='RIGHT' "
+                       "begin select raise(abort, 'refused'); end")));
+    const Result<int> refused =
+        admin::saveManager(db_, 0, account(QStringLiteral("新账户"), {QStringLiteral("GLYSET")}),
+                           typed(QStringLiteral("口令")));
+    EXPECT_FALSE(refused);
+    EXPECT_TRUE(refused.errorText().contains(QStringLiteral("refused"))) << refused.errorText();
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(db_.transactionDepth(), 0);
+}
+
 TEST_F(Managers, TheFirstAccountNeedsTheManagersModule) {
     const Result<int> first = admin::saveManager(
         db_, 0, account(QStringLiteral("a"), {QStringLiteral("WGB")}), typed(QStringLiteral("p")));

@@ -47,6 +47,20 @@ TEST_F(FamilyTest, MovingSwapsTheOrdersOfTwoNeighbours) {
     EXPECT_EQ(members(), (QStringList{u"丙:1"_qs, u"甲:2"_qs, u"乙:3"_qs}));
 }
 
+TEST_F(FamilyTest, AMoveWhoseSecondWriteFailsLeavesBothOrders) {
+    add(QStringLiteral("甲"));
+    const int second = add(QStringLiteral("乙"));
+    // The neighbour's new order is written second; refusing it must take the first write back.
+    ASSERT_TRUE(db().execNative(
+        QStringLiteral("create trigger refuse_order before update of ford on tb_family "
+                       "when new.xm='甲' begin select raise(abort, 'refused'); end")));
+    const Result<void> moved = cadre::moveFamilyMember(db(), 1, second, -1);
+    EXPECT_FALSE(moved);
+    EXPECT_TRUE(moved.errorText().contains(QStringLiteral("refused"))) << moved.errorText();
+    EXPECT_EQ(members(), (QStringList{u"甲:1"_qs, u"乙:2"_qs}));
+    EXPECT_EQ(db().transactionDepth(), 0);
+}
+
 TEST_F(FamilyTest, NineMembersKeepTheirOrderThroughAddMoveAndDelete) {
     QList<int> ids;
     for (int i = 1; i <= 9; ++i) {
