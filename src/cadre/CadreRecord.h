@@ -65,11 +65,6 @@ inline const QStringList kPoliticalStatuses = {
 inline const QStringList kHealthStates = {QStringLiteral("健康"), QStringLiteral("一般"),
                                           QStringLiteral("较弱")};
 
-// 人员身份 (rybz).
-inline const QStringList kStaffStatuses = {
-    QStringLiteral("公务员"), QStringLiteral("参照公务员"), QStringLiteral("行政编制"),
-    QStringLiteral("全额拨款事业编制"), QStringLiteral("差额拨款事业编制")};
-
 // 证件类型 (zjType); the list can be typed over.
 inline const QStringList kIdTypes = {QStringLiteral("身份证"), QStringLiteral("军官证")};
 

@@ -20,11 +20,6 @@ Result<void> run(db::Database& db, const QString& statement) {
 
 }  // namespace
 
-QStringList staffIdentities() {
-    return {QStringLiteral("公务员"), QStringLiteral("参照公务员"), QStringLiteral("行政编制"),
-            QStringLiteral("全额拨款事业编制"), QStringLiteral("差额拨款事业编制")};
-}
-
 Result<QStringList> postCategories(db::Database& db) {
     QStringList result;
     const Result<QVariant> stored = db.scalar(QStringLiteral("select zt from tb_general"));

@@ -16,8 +16,6 @@ class Database;
 // unit dialog's quota and staffing tabs. Every function reports a failure through its result.
 namespace units {
 
-// The staffing identities (tb_cadre.rybz), in the order the pickers show them.
-QStringList staffIdentities();
 // The post categories: the lines of tb_general.zt, empty lines left out.
 Result<QStringList> postCategories(db::Database& db);
 

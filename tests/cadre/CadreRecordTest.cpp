@@ -580,9 +580,9 @@ TEST(CadreLists, HoldTheirEntriesOnce) {
         const QStringList* list;
         qsizetype size;
     } lists[] = {{&cadre::kEthnicGroups, 59}, {&cadre::kPoliticalStatuses, 14},
-                 {&cadre::kHealthStates, 3},  {&cadre::kStaffStatuses, 5},
-                 {&cadre::kIdTypes, 2},       {&cadre::kSexes, 2},
-                 {&cadre::kCadreTypes, 4},    {&cadre::kLibraries, 3}};
+                 {&cadre::kHealthStates, 3},  {&cadre::kIdTypes, 2},
+                 {&cadre::kSexes, 2},         {&cadre::kCadreTypes, 4},
+                 {&cadre::kLibraries, 3}};
     for (const auto& l : lists) {
         EXPECT_EQ(l.list->size(), l.size);
         EXPECT_EQ(QSet<QString>(l.list->cbegin(), l.list->cend()).size(), l.size);

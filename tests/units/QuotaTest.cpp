@@ -8,6 +8,7 @@
 #include "db/SqlText.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
+#include "units/QuotaAnalysis.h"
 #include "units/Quotas.h"
 
 namespace {
@@ -206,13 +207,16 @@ TEST_F(QuotaTest, PendingQuotaRowsAreAttachedToTheNewUnitOrDropped) {
     EXPECT_EQ(count(QStringLiteral("tb_department_zs")), 3);
 }
 
-TEST_F(QuotaTest, TheListsComeFromTheSettingsAndTheFixedIdentities) {
+TEST_F(QuotaTest, TheListsComeFromTheSettings) {
     const QStringList categories = units::postCategories(dm.db()).value();
     ASSERT_FALSE(categories.isEmpty());
     EXPECT_EQ(categories.first(), QStringLiteral("正职"));
     EXPECT_TRUE(categories.contains(QStringLiteral("副职")));
-    EXPECT_EQ(units::staffIdentities().size(), 5);
-    EXPECT_EQ(units::staffIdentities().at(3), QStringLiteral("全额拨款事业编制"));
+    EXPECT_EQ(units::staffIdentities(dm.db()).value().size(), 5);
+    EXPECT_EQ(units::staffIdentities(dm.db()).value().at(3), QStringLiteral("全额拨款事业编制"));
+    // An identity the department adds is offered in its place of the list.
+    exec(QStringLiteral("insert into tb_conf (GID,ItemID,ItemV) values ('GBSF','聘用','015')"));
+    EXPECT_EQ(units::staffIdentities(dm.db()).value().at(1), QStringLiteral("聘用"));
 }
 
 }  // namespace

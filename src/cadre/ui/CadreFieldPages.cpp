@@ -68,7 +68,7 @@ CadreFieldPages::CadreFieldPages(const cadre::PickLists& lists, QObject* parent)
     inputs_ << cbCtype;
     connect(cbCtype, &CheckComboBox::closed, this, &CadreFieldPages::edited);
     id.add(QStringLiteral("干部类型"), cbCtype);
-    id.add(QStringLiteral("人员身份"), combo("rybz", "cbRybz", cadre::kStaffStatuses, false));
+    id.add(QStringLiteral("人员身份"), combo("rybz", "cbRybz", lists.categories, false));
     edtCsny = monthLine("csnyStr", "edtCsny");
     lblAge = new QLabel(QStringLiteral(" 岁"));
     lblAge->setObjectName(QStringLiteral("lblAge"));

@@ -10,6 +10,7 @@
 
 #include "app/DataModule.h"
 #include "app/MessageService.h"
+#include "units/QuotaAnalysis.h"
 #include "units/Quotas.h"
 #include "widgets/DialogParts.h"
 
@@ -36,7 +37,7 @@ TAddBzForm::TAddBzForm(TDataM& dm, int unitId, QWidget* parent)
     btnOK->setObjectName(QStringLiteral("btnOK"));
     btnCancel->setObjectName(QStringLiteral("btnCancel"));
 
-    cbRybz->addItems(units::staffIdentities());
+    cbRybz->addItems(app::valueOrShown(units::staffIdentities(dm.db())));
     seBzs->setRange(kLeastStaff, kMostStaff);
     seBzs->setValue(kLeastStaff);
     auto* fields = new QFormLayout;
