@@ -35,6 +35,7 @@
 #include "main/ui/PageDw.h"
 #include "rosters/ui/PageMc.h"
 #include "search/ui/PageAdv.h"
+#include "units/ui/PageZs.h"
 #include "units/ui/UnitTreePanel.h"
 #include "units/ui/UnitTreeWidget.h"
 #include "widgets/ElidedLabel.h"
@@ -46,15 +47,18 @@ QString columnName(const CadreListColumn& column) {
     return QStringLiteral("col") + QString::fromLatin1(column.field);
 }
 
-// The items of "综合分析" and the page each shows.
+// The items of "综合分析", the page each shows and, for the quota analysis, its mode.
 struct AnalysisItem {
     const char* caption;
     int page;
+    units::AnalysisMode mode = units::AnalysisMode::Quotas;
 };
-const AnalysisItem kAnalysisItems[] = {{"单位岗位职数分析", TMainForm::PageZsIndex},
-                                       {"单位人员编制分析", TMainForm::PageZsIndex},
-                                       {"干部统计分析", TMainForm::PageAdvIndex},
-                                       {"干部类型统计分析", -1}};
+const AnalysisItem kAnalysisItems[] = {
+    {"单位岗位职数分析", TMainForm::PageZsIndex, units::AnalysisMode::Quotas},
+    {"单位人员编制分析", TMainForm::PageZsIndex, units::AnalysisMode::Staffing},
+    {"干部统计分析", TMainForm::PageAdvIndex},
+    {"干部类型统计分析", -1}};
+constexpr int kModeRole = Qt::UserRole + 1;
 
 }  // namespace
 
@@ -71,6 +75,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
       pageAdv_(new PageAdv(dm, pickLists_, this)),
       pageMc_(new PageMc(dm, pickLists_, this)),
       pageRm_(new PageRm(dm, pickLists_, this)),
+      pageZs_(new PageZs(dm, this)),
       databaseCommands_(new DatabaseCommands(dm, this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("干部管理系统"));
@@ -96,6 +101,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     for (const AnalysisItem& item : kAnalysisItems) {
         auto* entry = new QListWidgetItem(QString::fromUtf8(item.caption), lstAnalysis);
         entry->setData(Qt::UserRole, item.page);
+        entry->setData(kModeRole, static_cast<int>(item.mode));
         entry->setHidden(item.page < 0);
     }
     NavBar->addItem(lstAnalysis, QStringLiteral("综合分析"));
@@ -106,7 +112,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     PageControl->addWidget(pageRm_);
     PageControl->addWidget(pageMc_);
     PageControl->addWidget(makePlaceholderPage("PagePx", QStringLiteral("干部培训")));
-    PageControl->addWidget(makePlaceholderPage("PageZs", QStringLiteral("单位岗位职数分析")));
+    PageControl->addWidget(pageZs_);
     PageControl->addWidget(pageAdv_);
     PageControl->addWidget(makePlaceholderPage("PageChart", QStringLiteral("图表")));
     auto* splitter = new QSplitter(this);
@@ -132,6 +138,10 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     connect(lstAnalysis, &QListWidget::currentItemChanged, this, [this](QListWidgetItem* item) {
         if (item != nullptr && NavBar->currentWidget() == lstAnalysis) {
             showPage(item->data(Qt::UserRole).toInt());
+            // Choosing a quota analysis asks for its scope at once.
+            if (item->data(Qt::UserRole).toInt() == PageZsIndex) {
+                pageZs_->analyse(static_cast<units::AnalysisMode>(item->data(kModeRole).toInt()));
+            }
         }
     });
     connect(pageDw_, &PageDw::cadresChanged, this, &TMainForm::showCadreCount);

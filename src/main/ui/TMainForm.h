@@ -11,6 +11,7 @@ class DatabaseCommands;
 class PageDw;
 class PageMc;
 class PageRm;
+class PageZs;
 class QLabel;
 class QListWidget;
 class QStackedWidget;
@@ -40,6 +41,7 @@ class TMainForm final : public QMainWindow {
     PageAdv* searchResult() const { return pageAdv_; }
     PageMc* rosters() const { return pageMc_; }
     PageRm* plans() const { return pageRm_; }
+    PageZs* quotaAnalysis() const { return pageZs_; }
     // The commands on the database as a whole (backup, restore, compaction, transfer).
     DatabaseCommands* databaseCommands() const { return databaseCommands_; }
     // The lists of the editing controls, read on first show.
@@ -102,6 +104,7 @@ class TMainForm final : public QMainWindow {
     PageAdv* pageAdv_;
     PageMc* pageMc_;
     PageRm* pageRm_;
+    PageZs* pageZs_;
     MainMenus menus_;
     DatabaseCommands* databaseCommands_;
     // The working database was replaced: closing leaves it as it is (no layout, no backup).
