@@ -64,28 +64,36 @@ Result<QHash<QString, StoredRow>> storedRows(db::Database& db, AnalysisMode mode
     return result;
 }
 
-// The actual numbers of every unit: quota mode by post name, staffing mode by identity. The
-// staffing count counts each member once, as the unit dialog's tab does.
+// The actual numbers of every unit: quota mode by post name (each active post once), staffing
+// mode by identity (each member once, as the unit dialog's tab counts). The rows are counted here
+// rather than grouped by the database: grouping by text compares without letter case, which costs
+// far more than reading the rows over a large table.
 Result<QHash<QString, int>> actualCounts(db::Database& db, AnalysisMode mode) {
     const sql::Fragments f;
     const auto rows = db.query(
         mode == AnalysisMode::Quotas
-            ? QStringLiteral("select DwID,zwmc,count(ZwID) from tb_cadre_zw where status=1 and "
-                             "DwID>0 group by DwID,zwmc")
-            : QStringLiteral("select m.DwID,c.rybz,count(*) from (select distinct DwID,ZwCadreID "
-                             "from tb_cadre_node where nobz<>") +
-                  f.SqlTrue +
-                  QStringLiteral(") as m inner join tb_cadre as c on c.CadreID=m.ZwCadreID "
-                                 "group by m.DwID,c.rybz"));
+            ? QStringLiteral("select DwID,zwmc from tb_cadre_zw where status=1")
+            : QStringLiteral("select m.DwID,c.rybz,m.ZwCadreID from tb_cadre_node as m inner "
+                             "join tb_cadre as c on c.CadreID=m.ZwCadreID where m.nobz<>") +
+                  f.SqlTrue);
     if (!rows) {
         return databaseFailure(db);
     }
     QHash<QString, int> result;
+    QSet<QPair<int, int>> members;
     for (const QVariantList& v : rows->rows) {
         const QString band = v[1].toString();
-        if (!band.isEmpty()) {
-            result[cellKey(v[0].toInt(), band)] += v[2].toInt();
+        if (band.isEmpty()) {
+            continue;
         }
+        if (mode == AnalysisMode::Staffing) {
+            const QPair<int, int> member(v[0].toInt(), v[2].toInt());
+            if (members.contains(member)) {
+                continue;
+            }
+            members.insert(member);
+        }
+        ++result[cellKey(v[0].toInt(), band)];
     }
     return result;
 }
