@@ -122,9 +122,17 @@ TEST_F(PageZsTest, EditingFillsTheSelectionAndSavingAsksFirst) {
     grid->setCurrentCell(0, 3);
     grid->setRangeSelected(QTableWidgetSelectionRange(0, 3, 1, 3), true);
     grid->setRangeSelected(QTableWidgetSelectionRange(0, 4, 1, 4), true);  // actual: untouched
+    // The menu shows the value it fills with; the other column's command is off.
+    Q_EMIT grid->customContextMenuRequested(QPoint(2, 2));
+    EXPECT_EQ(page.action("actFillQuotas")->text(), QStringLiteral("编制数全部为 5"));
+    EXPECT_TRUE(page.action("actFillQuotas")->isEnabled());
+    EXPECT_FALSE(page.action("actFillNames")->isEnabled());
     page.action("actFillQuotas")->trigger();
     EXPECT_EQ(grid->item(1, 3)->text(), QStringLiteral("5"));
     EXPECT_EQ(grid->item(1, 4)->text(), bureauHeads);
+    grid->setCurrentCell(1, 2);
+    Q_EMIT grid->customContextMenuRequested(QPoint(2, 2));
+    EXPECT_EQ(page.action("actFillNames")->text(), QStringLiteral("职务名称全部为 “局长”"));
     // Declining the question discards nothing on the page and writes nothing.
     messages.answerNext(false);
     page.action("actSave")->trigger();
