@@ -347,6 +347,8 @@ TEST_F(SubRecordPagesTest, TheNameListIsTidiedAndHandedOverAsAnInList) {
 
 TEST_F(SubRecordPagesTest, TheEditorListsTheRecordsOfThePageShown) {
     ASSERT_TRUE(cadre::saveFamilyMember(dm, cadre::FamilyMember{0, 1, {}, u"某"_qs, {}, {}, {}}));
+    ASSERT_TRUE(
+        db().exec(u"insert into tb_conf (GID,ItemID,ItemV) values ('GBSF','聘用','06')"_qs));
     cadre::PickLists lists = cadre::loadPickLists(db()).value();
     TCadreForm form(dm, lists);
     ASSERT_TRUE(form.openCadre(1));
@@ -363,6 +365,9 @@ TEST_F(SubRecordPagesTest, TheEditorListsTheRecordsOfThePageShown) {
          {u"正高级"_qs, u"副高级"_qs, u"中级"_qs, u"助理级"_qs, u"员级"_qs}) {
         EXPECT_GE(grades->findText(grade), 0) << grade.toStdString();
     }
+    // The identities are the department's list (tb_conf GBSF), the staffing analysis's too.
+    auto* identities = child<QComboBox>(&form, "cbRybz");
+    EXPECT_EQ(identities->findText(u"聘用"_qs), identities->findText(u"差额拨款事业编制"_qs) + 1);
 }
 
 }  // namespace
