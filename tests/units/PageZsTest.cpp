@@ -3,12 +3,14 @@
 #include <QAction>
 #include <QComboBox>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QToolBox>
 #include <QTreeWidget>
 
+#include "admin/Rights.h"
 #include "app/DataModule.h"
 #include "db/Database.h"
 #include "main/ui/TMainForm.h"
@@ -105,6 +107,16 @@ TEST_F(PageZsTest, TheGridShowsQuotasCountsAndColours) {
     EXPECT_EQ(sheet.header.at(1), QStringLiteral("单位名称"));
     ASSERT_EQ(sheet.rows.size(), 2u);
     EXPECT_EQ(sheet.rows[1][1].toString(), kBureau);
+    // "输出超缺编表" previews the table of the two cells off their quota.
+    QString previewed;
+    {
+        ModalAnswer<QPrintPreviewDialog> answer([&](QPrintPreviewDialog* preview) {
+            previewed = preview->windowTitle();
+            preview->reject();
+        });
+        page.action("actOverUnder")->trigger();
+    }
+    EXPECT_EQ(previewed, units::kOverUnderTitle);
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'\n');
 }
 
@@ -146,6 +158,26 @@ TEST_F(PageZsTest, EditingFillsTheSelectionAndSavingAsksFirst) {
               5);
     // After saving the grid shows the stored state again: the league now under by four.
     EXPECT_EQ(grid->item(0, 4)->background().color(), PageZs::kUnderColour);
+}
+
+TEST_F(PageZsTest, TheChangingCommandsNeedTheAnalysisRight) {
+    exec(
+        QStringLiteral("insert into tb_conf (GID,ItemID,ItemV,ItemV2) values "
+                       "('RIGHT','7','FXW','0')"));
+    dm.session().ManagerID = 7;
+    PageZs page(dm);
+    showQuotas(page);
+    page.grid()->setCurrentCell(0, 3);
+    const ModalAnswer<QDialog> opened([](QDialog* dialog) { dialog->reject(); });
+    for (const char* command : {"actSave", "actEdit", "actAssign"}) {
+        messages.clear();
+        page.action(command)->trigger();
+        EXPECT_EQ(messages.texts(), QStringList{admin::kNoRight}) << command;
+    }
+    EXPECT_FALSE(opened.seen());
+    EXPECT_FALSE(page.action("actEdit")->isChecked());
+    EXPECT_FALSE(page.grid()->item(0, 3)->flags().testFlag(Qt::ItemIsEditable));
+    EXPECT_EQ(number(QStringLiteral("select count(*) from tb_department_zs")), 2);
 }
 
 TEST_F(PageZsTest, AFailedRecountIsShown) {
