@@ -208,25 +208,40 @@ Result<CountTable> countResult(db::Database& db, Dimension main, Dimension secon
     table.columns = *columns;
     const int height = static_cast<int>(table.rows.size()) + 1;
     const int width = static_cast<int>(table.columns.size()) + 1;
-    // One sum per cell, all over one scan of the result.
-    QStringList sums;
-    for (int r = 0; r < height; ++r) {
-        for (int c = 0; c < width; ++c) {
-            const QString condition = table.cellCondition(r, c);
-            sums << (condition.isEmpty() ? QStringLiteral("count(*)")
-                                         : QStringLiteral("sum(case when ") + condition +
-                                               QStringLiteral(" then 1 else 0 end)"));
+    // Each category's condition is read once per cadre, as a flag; the cadres are grouped by
+    // their flags, and each group adds its number to every cell whose row and column flags it
+    // carries. A cadre meeting two categories of a side counts in both, as the reverse lookup
+    // lists it in both.
+    QStringList flags;
+    QStringList names;
+    for (const QList<Category>* side : {&table.rows, &table.columns}) {
+        for (const Category& category : *side) {
+            names << QStringLiteral("f%1").arg(names.size());
+            flags << QStringLiteral("(case when ") + category.condition +
+                         QStringLiteral(" then 1 else 0 end) as ") + names.last();
         }
     }
-    const auto counted = db.query(QStringLiteral("select ") + sums.join(u',') + kResultFrom);
-    if (!counted || counted->rows.empty()) {
+    const auto counted =
+        db.query(QStringLiteral("select ") + names.join(u',') +
+                 QStringLiteral(",count(*) as n from (select ") + flags.join(u',') + kResultFrom +
+                 QStringLiteral(") as t group by ") + names.join(u','));
+    if (!counted) {
         return readFailure(db);
     }
-    const QVariantList& values = counted->rows.front();
     table.counts.assign(height, std::vector<int>(width, 0));
-    for (int r = 0; r < height; ++r) {
-        for (int c = 0; c < width; ++c) {
-            table.counts[r][c] = values.value(r * width + c).toInt();
+    const int rowFlags = height - 1;
+    for (const QVariantList& group : counted->rows) {
+        const int n = group.value(names.size()).toInt();
+        for (int r = 0; r < height; ++r) {
+            if (r < rowFlags && group.value(r).toInt() == 0) {
+                continue;
+            }
+            for (int c = 0; c < width; ++c) {
+                if (c < width - 1 && group.value(rowFlags + c).toInt() == 0) {
+                    continue;
+                }
+                table.counts[r][c] += n;
+            }
         }
     }
     return table;
