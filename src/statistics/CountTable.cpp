@@ -1,6 +1,7 @@
 #include "statistics/CountTable.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "db/Database.h"
 #include "db/SqlText.h"
@@ -9,6 +10,7 @@ namespace statistics {
 
 const QString kTotal = QStringLiteral("合计");
 const QString kOther = QStringLiteral("其他");
+const QString kAverageAge = QStringLiteral("平均年龄");
 
 namespace {
 
@@ -193,6 +195,31 @@ QString CountTable::cellCondition(int row, int column) const {
     return parts.join(QStringLiteral(" and "));
 }
 
+std::optional<double> CountTable::averageAge(int row, int column) const {
+    if (row < 0 || row >= static_cast<int>(aged.size()) || column < 0 ||
+        column >= static_cast<int>(aged[row].size()) || aged[row][column] == 0) {
+        return std::nullopt;
+    }
+    // Two decimals, ties to even: std::nearbyint in the default rounding mode.
+    const double average =
+        static_cast<double>(ageSums[row][column]) / static_cast<double>(aged[row][column]);
+    return std::nearbyint(average * 100.0) / 100.0;
+}
+
+QString averageAgeText(std::optional<double> age) {
+    if (!age) {
+        return {};
+    }
+    QString text = QString::number(*age, 'f', 2);
+    while (text.endsWith(u'0')) {
+        text.chop(1);
+    }
+    if (text.endsWith(u'.')) {
+        text.chop(1);
+    }
+    return text;
+}
+
 Result<CountTable> countResult(db::Database& db, Dimension main, Dimension secondary,
                                const QDate& today) {
     CountTable table;
@@ -221,17 +248,22 @@ Result<CountTable> countResult(db::Database& db, Dimension main, Dimension secon
                          QStringLiteral(" then 1 else 0 end) as ") + names.last();
         }
     }
-    const auto counted =
-        db.query(QStringLiteral("select ") + names.join(u',') +
-                 QStringLiteral(",count(*) as n from (select ") + flags.join(u',') + kResultFrom +
-                 QStringLiteral(") as t group by ") + names.join(u','));
+    flags << sql::Fragments::forDay(today).SqlAgeColumn;
+    const auto counted = db.query(
+        QStringLiteral("select ") + names.join(u',') +
+        QStringLiteral(",count(*) as n,sum(age) as s,count(age) as k from (select ") +
+        flags.join(u',') + kResultFrom + QStringLiteral(") as t group by ") + names.join(u','));
     if (!counted) {
         return readFailure(db);
     }
     table.counts.assign(height, std::vector<int>(width, 0));
+    table.ageSums.assign(height, std::vector<qint64>(width, 0));
+    table.aged.assign(height, std::vector<int>(width, 0));
     const int rowFlags = height - 1;
     for (const QVariantList& group : counted->rows) {
         const int n = group.value(names.size()).toInt();
+        const qint64 ageSum = group.value(names.size() + 1).toLongLong();
+        const int withAge = group.value(names.size() + 2).toInt();
         for (int r = 0; r < height; ++r) {
             if (r < rowFlags && group.value(r).toInt() == 0) {
                 continue;
@@ -241,6 +273,8 @@ Result<CountTable> countResult(db::Database& db, Dimension main, Dimension secon
                     continue;
                 }
                 table.counts[r][c] += n;
+                table.ageSums[r][c] += ageSum;
+                table.aged[r][c] += withAge;
             }
         }
     }

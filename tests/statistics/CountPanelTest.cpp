@@ -49,21 +49,37 @@ class CountPanelTest : public StatisticsWindowFixture {
         const Result<CountTable> table =
             countResult(dm.db(), main, secondary, QDate::currentDate());
         ASSERT_TRUE(table);
-        ASSERT_EQ(grid->rowCount(), table->rows.size() + 1);
-        ASSERT_EQ(grid->columnCount(), table->columns.size() + 2);
-        for (int r = 0; r < grid->rowCount(); ++r) {
+        const int averageRow = main == Dimension::Age ? 1 : 0;
+        const int averageColumn = secondary == Dimension::Age ? 1 : 0;
+        ASSERT_EQ(grid->rowCount(), table->rows.size() + 1 + averageRow);
+        ASSERT_EQ(grid->columnCount(), table->columns.size() + 2 + averageColumn);
+        for (int r = 0; r <= table->rows.size(); ++r) {
             const QString label = r < table->rows.size() ? table->rows[r].label : kTotal;
             EXPECT_EQ(grid->item(r, 0)->text(), label);
-            for (int c = 0; c + 1 < grid->columnCount(); ++c) {
+            for (int c = 0; c <= table->columns.size(); ++c) {
                 EXPECT_EQ(grid->item(r, c + 1)->text().toInt(), table->counts[r][c])
                     << r << ',' << c;
             }
+        }
+        // With age as the main dimension, its average per column follows the totals.
+        if (averageRow == 1) {
+            const int last = grid->rowCount() - 1;
+            EXPECT_EQ(grid->item(last, 0)->text(), kAverageAge);
+            for (int c = 0; c <= table->columns.size(); ++c) {
+                EXPECT_EQ(grid->item(last, c + 1)->text(),
+                          averageAgeText(table->averageAge(table->rows.size(), c)));
+            }
+            EXPECT_FALSE(grid->item(last, table->columns.size() + 1)->text().isEmpty());
         }
         QStringList columns;
         for (const Category& column : table->columns) {
             columns << column.label;
         }
-        EXPECT_EQ(header(), columns << kTotal);
+        columns << kTotal;
+        if (averageColumn == 1) {
+            columns << kAverageAge;
+        }
+        EXPECT_EQ(header(), columns);
     }
 
     QTableWidget* grid = nullptr;
@@ -73,7 +89,7 @@ TEST_F(CountPanelTest, TheGridIsTheCountTableOfTheResultAndFollowsTheChosenDimen
     ASSERT_GT(resultCount, 20);
     // 年龄 by 性别 at first, the grand total the result's count.
     expectGridIs(Dimension::Age, Dimension::Sex);
-    EXPECT_EQ(grid->item(grid->rowCount() - 1, grid->columnCount() - 1)->text().toInt(),
+    EXPECT_EQ(grid->item(grid->rowCount() - 2, grid->columnCount() - 1)->text().toInt(),
               resultCount);
 
     const ModalAnswer<TSelZbForm> answer([](TSelZbForm* dialog) {
@@ -109,7 +125,7 @@ TEST_F(CountPanelTest, ReverseLookupListsTheCellsCadresAndClosingItRestoresTheRe
     EXPECT_TRUE(button("btnCloseReverse")->isHidden());
 
     // "合计"/"合计" lists the whole result.
-    grid->setCurrentCell(grid->rowCount() - 1, grid->columnCount() - 1);
+    grid->setCurrentCell(grid->rowCount() - 2, grid->columnCount() - 1);
     button("btnReverse")->click();
     EXPECT_EQ(listed(), everyone);
     EXPECT_TRUE(messages.texts().isEmpty());
@@ -122,7 +138,9 @@ TEST_F(CountPanelTest, ReverseLookupOutsideTheCountsIsRefusedAndTheListStays) {
     button("btnReverse")->click();
     grid->setCurrentCell(1, 0);  // a label of the main dimension
     button("btnReverse")->click();
-    EXPECT_EQ(messages.texts(), QStringList(2, CountPanel::kChooseCell));
+    grid->setCurrentCell(grid->rowCount() - 1, 1);  // the average age row
+    button("btnReverse")->click();
+    EXPECT_EQ(messages.texts(), QStringList(3, CountPanel::kChooseCell));
     EXPECT_EQ(listed(), everyone);
     EXPECT_TRUE(button("btnCloseReverse")->isHidden());
 }

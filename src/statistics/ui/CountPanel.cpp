@@ -115,8 +115,11 @@ void CountPanel::fill() {
     const int height = static_cast<int>(table_.rows.size());
     const int width = static_cast<int>(table_.columns.size());
     const bool empty = table_.counts.empty();
-    StringGrid1->setRowCount(empty ? 0 : height + 1);
-    StringGrid1->setColumnCount(empty ? 0 : width + 2);
+    // With age as a dimension its average follows the totals, as a last row or column.
+    const bool averageRow = main_ == statistics::Dimension::Age;
+    const bool averageColumn = secondary_ == statistics::Dimension::Age;
+    StringGrid1->setRowCount(empty ? 0 : height + 1 + (averageRow ? 1 : 0));
+    StringGrid1->setColumnCount(empty ? 0 : width + 2 + (averageColumn ? 1 : 0));
     if (empty) {
         return;
     }
@@ -125,15 +128,32 @@ void CountPanel::fill() {
         header << column.label;
     }
     header << statistics::kTotal;
+    if (averageColumn) {
+        header << statistics::kAverageAge;
+    }
     StringGrid1->setHorizontalHeaderLabels(header);
+    const auto put = [this](int row, int column, const QString& text) {
+        auto* cell = new QTableWidgetItem(text);
+        cell->setTextAlignment(Qt::AlignCenter);
+        StringGrid1->setItem(row, column, cell);
+    };
     for (int r = 0; r <= height; ++r) {
         auto* label = new QTableWidgetItem(r < height ? table_.rows[r].label : statistics::kTotal);
         label->setFlags(Qt::ItemIsEnabled);
         StringGrid1->setItem(r, 0, label);
         for (int c = 0; c <= width; ++c) {
-            auto* cell = new QTableWidgetItem(QString::number(table_.counts[r][c]));
-            cell->setTextAlignment(Qt::AlignCenter);
-            StringGrid1->setItem(r, c + 1, cell);
+            put(r, c + 1, QString::number(table_.counts[r][c]));
+        }
+        if (averageColumn) {
+            put(r, width + 2, statistics::averageAgeText(table_.averageAge(r, width)));
+        }
+    }
+    if (averageRow) {
+        auto* label = new QTableWidgetItem(statistics::kAverageAge);
+        label->setFlags(Qt::ItemIsEnabled);
+        StringGrid1->setItem(height + 1, 0, label);
+        for (int c = 0; c <= width; ++c) {
+            put(height + 1, c + 1, statistics::averageAgeText(table_.averageAge(height, c)));
         }
     }
     StringGrid1->resizeColumnsToContents();
@@ -173,7 +193,10 @@ void CountPanel::reverseLookup() {
     const int row = StringGrid1->currentRow();
     const int column = StringGrid1->currentColumn() - 1;
     const QTableWidgetItem* item = StringGrid1->currentItem();
-    if (row < 0 || column < 0 || item == nullptr || item->text().isEmpty() ||
+    // Only the counts: neither the labels nor the average ages.
+    const bool counted =
+        row >= 0 && row <= table_.rows.size() && column >= 0 && column <= table_.columns.size();
+    if (!counted || item == nullptr || item->text().isEmpty() ||
         !StringGrid1->selectionModel()->hasSelection()) {
         app::showInformation(kChooseCell);
         return;
