@@ -161,6 +161,29 @@ Dimension dimensionAt(int index) {
     return static_cast<Dimension>(std::clamp(index, 0, static_cast<int>(Dimension::Party)));
 }
 
+namespace {
+
+// The column of tb_cadre that the categories of `dimension` read.
+QString dimensionColumn(Dimension dimension) {
+    switch (dimension) {
+        case Dimension::Age:
+            return QStringLiteral("csny");
+        case Dimension::Sex:
+            return QStringLiteral("xb");
+        case Dimension::Nationality:
+            return QStringLiteral("mz");
+        case Dimension::Education:
+            return QStringLiteral("gxl");
+        case Dimension::Level:
+            return QStringLiteral("zwjb");
+        case Dimension::Party:
+            return QStringLiteral("zzmm");
+    }
+    return {};
+}
+
+}  // namespace
+
 Result<QList<Category>> categories(db::Database& db, Dimension dimension, Direction direction,
                                    const QDate& today) {
     switch (dimension) {
@@ -235,10 +258,16 @@ Result<CountTable> countResult(db::Database& db, Dimension main, Dimension secon
     table.columns = *columns;
     const int height = static_cast<int>(table.rows.size()) + 1;
     const int width = static_cast<int>(table.columns.size()) + 1;
-    // Each category's condition is read once per cadre, as a flag; the cadres are grouped by
-    // their flags, and each group adds its number to every cell whose row and column flags it
-    // carries. A cadre meeting two categories of a side counts in both, as the reverse lookup
-    // lists it in both.
+    // The result is first grouped by the values of the two dimensions' columns (with the sum
+    // and number of the ages); each category's condition is then read once per group, as a
+    // flag, and the groups are grouped again by their flags. Each flag group adds its number to
+    // every cell whose row and column flags it carries: a cadre meeting two categories of a
+    // side counts in both, as the reverse lookup lists it in both.
+    QStringList values{dimensionColumn(main)};
+    if (dimensionColumn(secondary) != values.front()) {
+        values << dimensionColumn(secondary);
+    }
+    const QString byValue = values.join(u',');
     QStringList flags;
     QStringList names;
     for (const QList<Category>* side : {&table.rows, &table.columns}) {
@@ -248,11 +277,15 @@ Result<CountTable> countResult(db::Database& db, Dimension main, Dimension secon
                          QStringLiteral(" then 1 else 0 end) as ") + names.last();
         }
     }
-    flags << sql::Fragments::forDay(today).SqlAgeColumn;
-    const auto counted = db.query(
-        QStringLiteral("select ") + names.join(u',') +
-        QStringLiteral(",count(*) as n,sum(age) as s,count(age) as k from (select ") +
-        flags.join(u',') + kResultFrom + QStringLiteral(") as t group by ") + names.join(u','));
+    const QString byFlags = names.join(u',');
+    const auto counted =
+        db.query(QStringLiteral("select ") + byFlags +
+                 QStringLiteral(",sum(n),sum(s),sum(k) from (select ") + flags.join(u',') +
+                 QStringLiteral(",n,s,k from (select ") + byValue +
+                 QStringLiteral(",count(*) as n,sum(age) as s,count(age) as k from (select ") +
+                 byValue + u',' + sql::Fragments::forDay(today).SqlAgeColumn + kResultFrom +
+                 QStringLiteral(") as u group by ") + byValue +
+                 QStringLiteral(") as g) as t group by ") + byFlags);
     if (!counted) {
         return readFailure(db);
     }
