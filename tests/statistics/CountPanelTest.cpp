@@ -2,10 +2,13 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include "StatisticsWindowFixture.h"
 #include "admin/Rights.h"
@@ -17,6 +20,7 @@
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
+#include "widgets/GridExport.h"
 
 using namespace statistics;
 
@@ -163,6 +167,46 @@ TEST_F(CountPanelTest, TheSettingsDialogSavesTheBandsAndTheGridIsCountedByThem) 
         QStringLiteral("select params1 from tb_params where nType='统计-民族' and ord=6"));
     ASSERT_TRUE(rest);
     EXPECT_EQ(rest->toString(), QStringLiteral("少数民族"));
+}
+
+TEST_F(CountPanelTest, TheGridIsPrintedThroughThePreviewAndExportedToAWorkbook) {
+    const ModalAnswer<QPrintPreviewDialog> preview(
+        [](QPrintPreviewDialog* dialog) { dialog->reject(); });
+    button("btnStatPrint")->click();
+    EXPECT_TRUE(preview.seen());
+
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath(QStringLiteral("统计"));
+    const ModalAnswer<QFileDialog> save([&path](QFileDialog* dialog) {
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    button("btnStatExcel")->click();
+    EXPECT_TRUE(save.seen());
+    EXPECT_EQ(messages.texts(), QStringList{widgets::kExportDone});
+    const office::NewSheet sheet = widgets::sheetOfGrid(*grid);
+    EXPECT_EQ(sheet.header.mid(1), header());
+    ASSERT_EQ(sheet.rows.size(), static_cast<size_t>(grid->rowCount()));
+    EXPECT_EQ(sheet.rows[0][0].toString(), grid->item(0, 0)->text());
+    EXPECT_TRUE(QFile::exists(path + QStringLiteral(".xlsx")));
+}
+
+TEST_F(CountPanelTest, AChangedResultIsCountedAgainAndALookupEnds) {
+    grid->setCurrentCell(0, 1);
+    button("btnReverse")->click();
+    ASSERT_FALSE(button("btnCloseReverse")->isHidden());
+    page->action("actAdvClear")->trigger();
+    EXPECT_EQ(page->rowCount(), 0);
+    EXPECT_TRUE(button("btnCloseReverse")->isHidden());
+    EXPECT_EQ(grid->item(grid->rowCount() - 2, grid->columnCount() - 1)->text(),
+              QStringLiteral("0"));
+    // Hidden, the table is not counted; shown again, it is.
+    page->action("actAdvCountTable")->setChecked(false);
+    ASSERT_TRUE(search::runSearch(dm.db(), search::SearchMode::Replace, QString()));
+    page->action("actAdvCountTable")->setChecked(true);
+    EXPECT_EQ(grid->item(grid->rowCount() - 2, grid->columnCount() - 1)->text().toInt(),
+              resultCount);
 }
 
 TEST_F(CountPanelTest, TheSettingsNeedTheRightFxw) {
