@@ -6,7 +6,7 @@ build_dir="${CADRE_BUILD_DIR:-$repo_root/build}"
 
 packages=(
     g++ cmake ninja-build pkg-config ccache
-    qt6-base-dev qt6-charts-dev qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
     libsqlite3-dev libsqlcipher-dev sqlcipher libzip-dev
     libpugixml-dev libxlsxwriter-dev libfreexl-dev python3-docx python3-openpyxl
     libgtest-dev libgmock-dev libbenchmark-dev

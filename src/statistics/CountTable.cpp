@@ -1,6 +1,7 @@
 #include "statistics/CountTable.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "db/Database.h"
 #include "db/SqlText.h"
@@ -9,6 +10,7 @@ namespace statistics {
 
 const QString kTotal = QStringLiteral("合计");
 const QString kOther = QStringLiteral("其他");
+const QString kAverageAge = QStringLiteral("平均年龄");
 
 namespace {
 
@@ -159,6 +161,29 @@ Dimension dimensionAt(int index) {
     return static_cast<Dimension>(std::clamp(index, 0, static_cast<int>(Dimension::Party)));
 }
 
+namespace {
+
+// The column of tb_cadre that the categories of `dimension` read.
+QString dimensionColumn(Dimension dimension) {
+    switch (dimension) {
+        case Dimension::Age:
+            return QStringLiteral("csny");
+        case Dimension::Sex:
+            return QStringLiteral("xb");
+        case Dimension::Nationality:
+            return QStringLiteral("mz");
+        case Dimension::Education:
+            return QStringLiteral("gxl");
+        case Dimension::Level:
+            return QStringLiteral("zwjb");
+        case Dimension::Party:
+            return QStringLiteral("zzmm");
+    }
+    return {};
+}
+
+}  // namespace
+
 Result<QList<Category>> categories(db::Database& db, Dimension dimension, Direction direction,
                                    const QDate& today) {
     switch (dimension) {
@@ -193,6 +218,31 @@ QString CountTable::cellCondition(int row, int column) const {
     return parts.join(QStringLiteral(" and "));
 }
 
+std::optional<double> CountTable::averageAge(int row, int column) const {
+    if (row < 0 || row >= static_cast<int>(aged.size()) || column < 0 ||
+        column >= static_cast<int>(aged[row].size()) || aged[row][column] == 0) {
+        return std::nullopt;
+    }
+    // Two decimals, ties to even: std::nearbyint in the default rounding mode.
+    const double average =
+        static_cast<double>(ageSums[row][column]) / static_cast<double>(aged[row][column]);
+    return std::nearbyint(average * 100.0) / 100.0;
+}
+
+QString averageAgeText(std::optional<double> age) {
+    if (!age) {
+        return {};
+    }
+    QString text = QString::number(*age, 'f', 2);
+    while (text.endsWith(u'0')) {
+        text.chop(1);
+    }
+    if (text.endsWith(u'.')) {
+        text.chop(1);
+    }
+    return text;
+}
+
 Result<CountTable> countResult(db::Database& db, Dimension main, Dimension secondary,
                                const QDate& today) {
     CountTable table;
@@ -208,25 +258,57 @@ Result<CountTable> countResult(db::Database& db, Dimension main, Dimension secon
     table.columns = *columns;
     const int height = static_cast<int>(table.rows.size()) + 1;
     const int width = static_cast<int>(table.columns.size()) + 1;
-    // One sum per cell, all over one scan of the result.
-    QStringList sums;
-    for (int r = 0; r < height; ++r) {
-        for (int c = 0; c < width; ++c) {
-            const QString condition = table.cellCondition(r, c);
-            sums << (condition.isEmpty() ? QStringLiteral("count(*)")
-                                         : QStringLiteral("sum(case when ") + condition +
-                                               QStringLiteral(" then 1 else 0 end)"));
+    // The result is first grouped by the values of the two dimensions' columns (with the sum
+    // and number of the ages); each category's condition is then read once per group, as a
+    // flag, and the groups are grouped again by their flags. Each flag group adds its number to
+    // every cell whose row and column flags it carries: a cadre meeting two categories of a
+    // side counts in both, as the reverse lookup lists it in both.
+    QStringList values{dimensionColumn(main)};
+    if (dimensionColumn(secondary) != values.front()) {
+        values << dimensionColumn(secondary);
+    }
+    const QString byValue = values.join(u',');
+    QStringList flags;
+    QStringList names;
+    for (const QList<Category>* side : {&table.rows, &table.columns}) {
+        for (const Category& category : *side) {
+            names << QStringLiteral("f%1").arg(names.size());
+            flags << QStringLiteral("(case when ") + category.condition +
+                         QStringLiteral(" then 1 else 0 end) as ") + names.last();
         }
     }
-    const auto counted = db.query(QStringLiteral("select ") + sums.join(u',') + kResultFrom);
-    if (!counted || counted->rows.empty()) {
+    const QString byFlags = names.join(u',');
+    const auto counted =
+        db.query(QStringLiteral("select ") + byFlags +
+                 QStringLiteral(",sum(n),sum(s),sum(k) from (select ") + flags.join(u',') +
+                 QStringLiteral(",n,s,k from (select ") + byValue +
+                 QStringLiteral(",count(*) as n,sum(age) as s,count(age) as k from (select ") +
+                 byValue + u',' + sql::Fragments::forDay(today).SqlAgeColumn + kResultFrom +
+                 QStringLiteral(") as u group by ") + byValue +
+                 QStringLiteral(") as g) as t group by ") + byFlags);
+    if (!counted) {
         return readFailure(db);
     }
-    const QVariantList& values = counted->rows.front();
     table.counts.assign(height, std::vector<int>(width, 0));
-    for (int r = 0; r < height; ++r) {
-        for (int c = 0; c < width; ++c) {
-            table.counts[r][c] = values.value(r * width + c).toInt();
+    table.ageSums.assign(height, std::vector<qint64>(width, 0));
+    table.aged.assign(height, std::vector<int>(width, 0));
+    const int rowFlags = height - 1;
+    for (const QVariantList& group : counted->rows) {
+        const int n = group.value(names.size()).toInt();
+        const qint64 ageSum = group.value(names.size() + 1).toLongLong();
+        const int withAge = group.value(names.size() + 2).toInt();
+        for (int r = 0; r < height; ++r) {
+            if (r < rowFlags && group.value(r).toInt() == 0) {
+                continue;
+            }
+            for (int c = 0; c < width; ++c) {
+                if (c < width - 1 && group.value(rowFlags + c).toInt() == 0) {
+                    continue;
+                }
+                table.counts[r][c] += n;
+                table.ageSums[r][c] += ageSum;
+                table.aged[r][c] += withAge;
+            }
         }
     }
     return table;

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 #include "db/Result.h"
@@ -50,11 +51,28 @@ struct CountTable {
     // (rows.size() + 1) x (columns.size() + 1): counts[r][c]; the last row and column are the
     // totals (no condition on that side).
     std::vector<std::vector<int>> counts;
+    // Per cell as counts: the sum of the whole-year ages on the day counted of its cadres with
+    // a birth date, and their number.
+    std::vector<std::vector<qint64>> ageSums;
+    std::vector<std::vector<int>> aged;
+
+    // The average age of the cadres of cell (row, column) that have a birth date, rounded to
+    // two decimals (to the nearest, ties to even); none when no cadre of the cell has one. The
+    // "平均年龄" row (age as the main dimension) reads the totals row, the column (age as the
+    // secondary dimension) the totals column.
+    std::optional<double> averageAge(int row, int column) const;
 
     // The condition of cell (row, column), the totals contributing none; empty for the grand
     // total.
     QString cellCondition(int row, int column) const;
 };
+
+// The label of the average age row or column.
+extern const QString kAverageAge;
+
+// An average age as shown: a plain number without trailing zeros ("41.5", "40"); empty for
+// none.
+QString averageAgeText(std::optional<double> age);
 
 // Counts the result in one pass over it.
 Result<CountTable> countResult(db::Database& db, Dimension main, Dimension secondary,

@@ -296,14 +296,14 @@ TEST_F(PageAdvTest, TheSelectedCadreOpensInTheEditor) {
 }
 
 TEST_F(PageAdvTest, UnbuiltEntriesArePresentAndDisabled) {
-    for (const char* name :
-         {"actAdvStatistics", "actAdvBatchOutput", "actAdvCustomOutput", "actAdvSystemPrint"}) {
+    for (const char* name : {"actAdvBatchOutput", "actAdvCustomOutput", "actAdvSystemPrint"}) {
         ASSERT_NE(page->action(name), nullptr) << name;
         EXPECT_FALSE(page->action(name)->isEnabled()) << name;
     }
     for (const char* name :
          {"actAdvSearch", "actAdvByHand", "actAdvExport", "actAdvSortByUnit", "actAdvSaveDefault",
-          "actAdvLog", "actAdvFromRoster", "actAdvSaveRoster"}) {
+          "actAdvLog", "actAdvFromRoster", "actAdvSaveRoster", "actAdvCountTable", "actAdvChartAge",
+          "actAdvChartNationality"}) {
         EXPECT_TRUE(page->action(name)->isEnabled()) << name;
     }
 }

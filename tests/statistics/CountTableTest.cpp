@@ -123,6 +123,36 @@ TEST_F(CountTableTest, AgeBandsFollowTheBirthDayAndTheRestIsOther) {
     EXPECT_EQ(education->counts[4][5], 1);
 }
 
+// The average age of a cell's cadres with a birth date, two decimals, ties to even.
+TEST_F(CountTableTest, AverageAgesAreRoundedToTwoDecimalsTiesToEven) {
+    exec(QStringLiteral("delete * from tb_cadre"));
+    exec(QStringLiteral("delete * from tb_tcid"));
+    // Men: seven aged 40 and one 41 (40.125); women: 34, 35 and 36 (35), and one without a
+    // birth date, counted but of no age.
+    QStringList values;
+    for (int id = 1; id <= 7; ++id) {
+        values << QStringLiteral("(%1,%1,'男',#1972-01-01#)").arg(id);
+    }
+    values << QStringLiteral("(8,8,'男',#1971-01-01#)") << QStringLiteral("(9,9,'女',#1978-01-01#)")
+           << QStringLiteral("(10,10,'女',#1977-01-01#)")
+           << QStringLiteral("(11,11,'女',#1976-01-01#)") << QStringLiteral("(12,12,'女',null)");
+    exec(QStringLiteral("insert into tb_cadre (CadreID,gbOrd,xb,csny) values ") +
+         values.join(u','));
+    ASSERT_EQ(searchAll(), 12);
+    const Result<CountTable> table = countResult(dm.db(), Dimension::Sex, Dimension::Age, kToday);
+    ASSERT_TRUE(table);
+    const int total = static_cast<int>(table->columns.size());
+    EXPECT_EQ(averageAgeText(table->averageAge(0, total)), QStringLiteral("40.12"));
+    EXPECT_EQ(averageAgeText(table->averageAge(1, total)), QStringLiteral("35"));
+    EXPECT_EQ(table->counts[1][total], 4);
+    // All eleven with an age: 426/11 = 38.727…
+    EXPECT_EQ(averageAgeText(table->averageAge(table->rows.size(), total)),
+              QStringLiteral("38.73"));
+    // No woman is in the band 41-45: no average at all, not 0.
+    EXPECT_FALSE(table->averageAge(1, 2));
+    EXPECT_EQ(averageAgeText(std::nullopt), QString());
+}
+
 TEST_F(CountTableTest, AnEmptyResultCountsNothingAndAGrandTotalCellListsEveryone) {
     exec(QStringLiteral("delete * from tb_tcid"));
     const Result<CountTable> empty = countResult(dm.db(), Dimension::Sex, Dimension::Party, kToday);

@@ -5,9 +5,11 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "admin/Rights.h"
@@ -140,6 +142,7 @@ PageDw::PageDw(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
     toolBar_->addWidget(new QLabel(QStringLiteral("干部类型：")));
     toolBar_->addWidget(cbCadreType);
     connect(cbCadreType, &CheckComboBox::closed, this, &PageDw::reload);
+    buildChartMenu();
 
     auto* heading = new QHBoxLayout;
     heading->addWidget(lblHeading);
@@ -155,6 +158,35 @@ PageDw::PageDw(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
     layout->addWidget(grid_, 1);
     layout->addLayout(footer);
     updateCommands();
+}
+
+void PageDw::buildChartMenu() {
+    auto* menu = new QMenu(QStringLiteral("报表图表"), this);
+    menu->setObjectName(QStringLiteral("mnuDwCharts"));
+    const std::pair<const char*, QString> entries[] = {
+        {"actChartAge", QStringLiteral("干部年龄分析图")},
+        {"actChartSex", QStringLiteral("男,女干部比例分析图")},
+        {"actChartEducation", QStringLiteral("干部学历分析图")},
+        {"actChartParty", QStringLiteral("党内外干部组成分析图")},
+        {"actChartNationality", QStringLiteral("干部民族组成分析图")}};
+    // In the order of statistics::ChartKind.
+    int kind = 0;
+    for (const auto& [name, caption] : entries) {
+        QAction* entry = addAction(name, caption);
+        connect(entry, &QAction::triggered, this, [this, kind] { Q_EMIT chartRequested(kind); });
+        menu->addAction(entry);
+        ++kind;
+    }
+    auto* button = new QToolButton(toolBar_);
+    button->setText(menu->title());
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    toolBar_->addSeparator();
+    toolBar_->addWidget(button);
+}
+
+QString PageDw::heading() const {
+    return lblHeading->text();
 }
 
 QAction* PageDw::addAction(const char* name, const QString& caption) {

@@ -36,6 +36,9 @@ class PageDw final : public QWidget {
     void reload();
 
     int currentUnitId() const { return unitId_; }
+    // The index of the listed unit (the prefix of its subtree) and the list's heading.
+    const QString& unitIndex() const { return unitIndex_; }
+    QString heading() const;
     bool showsSubordinates() const;
     int rowCount() const;
     // The selected row in list order (-1 when none).
@@ -76,6 +79,9 @@ class PageDw final : public QWidget {
   Q_SIGNALS:
     // The number of cadres may have changed (a removal).
     void cadresChanged();
+    // A "报表图表" entry: the chart of kind `kind` (a statistics::ChartKind) over the listed
+    // unit, with its subunits while they are shown.
+    void chartRequested(int kind);
 
   private:
     QAction* addAction(const char* name, const QString& caption);
@@ -90,6 +96,7 @@ class PageDw final : public QWidget {
     void locate(const char* field, const QVariant& value, int fallbackRow);
     void showSubordinates(bool on);
     void updateCommands();
+    void buildChartMenu();
 
     // Runs the editor and reloads the list on the cadre it showed last when it changed anything.
     void runEditor(class TCadreForm& editor);

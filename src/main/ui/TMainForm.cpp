@@ -35,6 +35,8 @@
 #include "main/ui/PageDw.h"
 #include "rosters/ui/PageMc.h"
 #include "search/ui/PageAdv.h"
+#include "statistics/ChartData.h"
+#include "statistics/ui/PageChart.h"
 #include "units/ui/PageZs.h"
 #include "units/ui/UnitTreePanel.h"
 #include "units/ui/UnitTreeWidget.h"
@@ -73,6 +75,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
       PageControl(new QStackedWidget(this)),
       pageDw_(new PageDw(dm, pickLists_, this)),
       pageAdv_(new PageAdv(dm, pickLists_, this)),
+      pageChart_(new PageChart(this)),
       pageMc_(new PageMc(dm, pickLists_, this)),
       pageRm_(new PageRm(dm, pickLists_, this)),
       pageZs_(new PageZs(dm, this)),
@@ -114,7 +117,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     PageControl->addWidget(makePlaceholderPage("PagePx", QStringLiteral("干部培训")));
     PageControl->addWidget(pageZs_);
     PageControl->addWidget(pageAdv_);
-    PageControl->addWidget(makePlaceholderPage("PageChart", QStringLiteral("图表")));
+    PageControl->addWidget(pageChart_);
     auto* splitter = new QSplitter(this);
     splitter->addWidget(NavBar);
     splitter->addWidget(PageControl);
@@ -145,6 +148,9 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
         }
     });
     connect(pageDw_, &PageDw::cadresChanged, this, &TMainForm::showCadreCount);
+    connect(pageDw_, &PageDw::chartRequested, this, &TMainForm::showUnitChart);
+    connect(pageAdv_, &PageAdv::chartRequested, this, &TMainForm::showResultChart);
+    connect(pageChart_, &PageChart::closeRequested, this, &TMainForm::closeChart);
 
     // Fill the screen even where no window manager honours "maximised".
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
@@ -293,6 +299,50 @@ void TMainForm::showPage(int index) {
     if (index == PageAdvIndex) {
         pageAdv_->reload();
     }
+}
+
+void TMainForm::showUnitChart(int kind) {
+    statistics::ChartSet set;
+    if (pageDw_->showsSubordinates()) {
+        set.source = statistics::ChartSet::Source::Subtree;
+        set.unitIndex = pageDw_->unitIndex();
+    } else {
+        set.source = statistics::ChartSet::Source::Unit;
+        set.unitId = pageDw_->currentUnitId();
+    }
+    const auto chartKind = static_cast<statistics::ChartKind>(kind);
+    // The age chart is headed by the unit.
+    const QString title =
+        (chartKind == statistics::ChartKind::Age ? pageDw_->heading() : QString()) +
+        statistics::chartTitle(chartKind);
+    showChart(chartKind, set, title);
+}
+
+void TMainForm::showResultChart(int kind) {
+    const auto chartKind = static_cast<statistics::ChartKind>(kind);
+    showChart(chartKind, statistics::ChartSet{}, statistics::chartTitle(chartKind));
+}
+
+void TMainForm::showChart(statistics::ChartKind kind, const statistics::ChartSet& set,
+                          const QString& title) {
+    Result<QList<statistics::ChartRow>> rows = QList<statistics::ChartRow>();
+    {
+        const app::ProgressScope wait(QStringLiteral("正在生成统计图..."));
+        rows = statistics::chartRows(dm_.db(), kind, set, QDate::currentDate());
+    }
+    if (!rows) {
+        app::showFailure(rows.failure());
+        return;
+    }
+    if (PageControl->currentIndex() != PageChartIndex) {
+        pageBeforeChart_ = PageControl->currentIndex();
+    }
+    pageChart_->showChart(title, *rows);
+    PageControl->setCurrentIndex(PageChartIndex);
+}
+
+void TMainForm::closeChart() {
+    showPage(pageBeforeChart_);
 }
 
 void TMainForm::showCadreCount() {

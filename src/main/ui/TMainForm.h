@@ -7,6 +7,11 @@
 #include "main/ui/MainMenus.h"
 
 class PageAdv;
+class PageChart;
+namespace statistics {
+enum class ChartKind;
+struct ChartSet;
+}  // namespace statistics
 class DatabaseCommands;
 class PageDw;
 class PageMc;
@@ -42,6 +47,7 @@ class TMainForm final : public QMainWindow {
     PageMc* rosters() const { return pageMc_; }
     PageRm* plans() const { return pageRm_; }
     PageZs* quotaAnalysis() const { return pageZs_; }
+    PageChart* charts() const { return pageChart_; }
     // The commands on the database as a whole (backup, restore, compaction, transfer).
     DatabaseCommands* databaseCommands() const { return databaseCommands_; }
     // The lists of the editing controls, read on first show.
@@ -81,6 +87,13 @@ class TMainForm final : public QMainWindow {
     void groupChanged(int index);
     void showPage(int index);
     void showCadreCount();
+    // The charts: over the listed unit (with its subunits while they are shown) or over the
+    // search result; "关闭" returns to the page shown before.
+    void showUnitChart(int kind);
+    void showResultChart(int kind);
+    void showChart(statistics::ChartKind kind, const statistics::ChartSet& set,
+                   const QString& title);
+    void closeChart();
     void runStartDuties();
     void restoreLayout();
     void saveLayout();
@@ -102,6 +115,8 @@ class TMainForm final : public QMainWindow {
     QStackedWidget* PageControl;
     PageDw* pageDw_;
     PageAdv* pageAdv_;
+    PageChart* pageChart_;
+    int pageBeforeChart_ = PageDwIndex;
     PageMc* pageMc_;
     PageRm* pageRm_;
     PageZs* pageZs_;

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTableView>
 #include <QTimer>
 #include <QToolBar>
@@ -37,6 +38,7 @@
 #include "search/ui/TQueryLogForm.h"
 #include "search/ui/TQueryModeForm.h"
 #include "search/ui/TSortAdvForm.h"
+#include "statistics/ui/CountPanel.h"
 #include "widgets/GridExport.h"
 #include "widgets/TMoveLineForm.h"
 
@@ -74,7 +76,8 @@ PageAdv::PageAdv(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
       edtCheck(new QLineEdit(this)),
       grid_(new QTableView(this)),
       model_(new CadreListModel(this)),
-      log_(new TQueryLogForm(this)) {
+      log_(new TQueryLogForm(this)),
+      countPanel_(new CountPanel(dm, lists, this)) {
     setObjectName(QStringLiteral("PageAdv"));
     lblHeading->setObjectName(QStringLiteral("lblAdvHeading"));
     edtCheck->setObjectName(QStringLiteral("edtCheck"));
@@ -107,7 +110,21 @@ PageAdv::PageAdv(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
     buildToolBar();
     layout->addWidget(findChild<QToolBar*>(QStringLiteral("tbAdv")));
     layout->addLayout(top);
-    layout->addWidget(grid_, 1);
+    auto* split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(grid_);
+    split->addWidget(countPanel_);
+    split->setStretchFactor(0, 2);
+    split->setStretchFactor(1, 1);
+    countPanel_->hide();
+    layout->addWidget(split, 1);
+    connect(countPanel_, &CountPanel::lookupRequested, this, [this](const QString& condition) {
+        lookup_ = condition;
+        showResult(0, 0);
+    });
+    connect(countPanel_, &CountPanel::lookupClosed, this, [this] {
+        lookup_.clear();
+        showResult(0, 0);
+    });
 
     edtCheck->setMinimumWidth(300);
     connect(edtCheck, &QLineEdit::returnPressed, this, &PageAdv::checkExistence);
@@ -127,11 +144,16 @@ QAction* PageAdv::addAction(const char* name, const QString& caption, void (Page
     return action;
 }
 
-QAction* PageAdv::addIdleAction(const char* name, const QString& caption) {
+QAction* PageAdv::addCommand(const char* name, const QString& caption) {
     auto* action = new QAction(caption, this);
     action->setObjectName(QString::fromLatin1(name));
-    action->setEnabled(false);
     actions_.insert(action->objectName(), action);
+    return action;
+}
+
+QAction* PageAdv::addIdleAction(const char* name, const QString& caption) {
+    QAction* action = addCommand(name, caption);
+    action->setEnabled(false);
     return action;
 }
 
@@ -183,7 +205,11 @@ void PageAdv::buildToolBar() {
     sort->addAction(
         addAction("actAdvSortByUnit", QStringLiteral("按所在单位排序"), &PageAdv::sortByUnit));
     QMenu* statistics = menuButton("mnuStatistics", QStringLiteral("统计分析"));
-    statistics->addAction(addIdleAction("actAdvStatistics", QStringLiteral("统计分析")));
+    QAction* table = addCommand("actAdvCountTable", QStringLiteral("启用二维统计表"));
+    table->setCheckable(true);
+    connect(table, &QAction::toggled, this, &PageAdv::showCountTable);
+    statistics->addAction(table);
+    buildChartMenu(statistics->addMenu(QStringLiteral("统计图")));
     QMenu* output = menuButton("mnuOutput", QStringLiteral("输出"));
     output->addAction(
         addAction("actAdvExport", QStringLiteral("导出Excel"), &PageAdv::exportExcel));
@@ -192,6 +218,41 @@ void PageAdv::buildToolBar() {
     output->addAction(addIdleAction("actAdvBatchOutput", QStringLiteral("批量输出Word/Excel")));
     output->addAction(addIdleAction("actAdvCustomOutput", QStringLiteral("按自定义模板批量输出")));
     output->addAction(addIdleAction("actAdvSystemPrint", QStringLiteral("系统自带格式批量打印")));
+}
+
+void PageAdv::buildChartMenu(QMenu* menu) {
+    menu->setObjectName(QStringLiteral("mnuAdvCharts"));
+    const std::pair<const char*, QString> entries[] = {
+        {"actAdvChartAge", QStringLiteral("干部年龄分析图")},
+        {"actAdvChartSex", QStringLiteral("男女干部组成比例")},
+        {"actAdvChartEducation", QStringLiteral("干部学历分析图")},
+        {"actAdvChartParty", QStringLiteral("党内外干部组成分析图")},
+        {"actAdvChartNationality", QStringLiteral("干部民族组成分析图")}};
+    // In the order of statistics::ChartKind.
+    int kind = 0;
+    for (const auto& [name, caption] : entries) {
+        QAction* entry = addCommand(name, caption);
+        connect(entry, &QAction::triggered, this, [this, kind] { Q_EMIT chartRequested(kind); });
+        menu->addAction(entry);
+        ++kind;
+    }
+}
+
+void PageAdv::showCountTable(bool on) {
+    countPanel_->setVisible(on);
+    if (on) {
+        countPanel_->compute();
+    } else if (!lookup_.isEmpty()) {
+        lookup_.clear();
+        showResult(selectedCadre(), selectedRow());
+    }
+}
+
+void PageAdv::recount() {
+    lookup_.clear();
+    if (action("actAdvCountTable")->isChecked()) {
+        countPanel_->compute();
+    }
 }
 
 int PageAdv::rowCount() const {
@@ -229,8 +290,11 @@ void PageAdv::showResult(int cadreId, int fallbackRow, bool withUnit) {
     // The result's own order is that of its keys: any column sort is cleared.
     grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     model_->sort(-1);
-    const Result<void> loaded =
-        model_->load(dm_.db(), search::resultQuery(QDate::currentDate(), withUnit));
+    db::PagedRows::Query query = search::resultQuery(QDate::currentDate(), withUnit);
+    if (!lookup_.isEmpty()) {
+        query.from += QStringLiteral(" where (") + lookup_ + u')';
+    }
+    const Result<void> loaded = model_->load(dm_.db(), query);
     grid_->setColumnHidden(CadreListModel::columnOf("name"), !withUnit);
     if (!loaded) {
         app::showFailure(loaded.failure());
@@ -273,6 +337,7 @@ void PageAdv::searchByConditions() {
         return;
     }
     searchedUnits_ = form.checkedUnits();
+    recount();
     {
         const app::ProgressScope wait(kShowing);
         showResult(0, 0);
@@ -294,6 +359,7 @@ void PageAdv::addByHand() {
         app::showFailure(added.failure());
         return;
     }
+    recount();
     showResult(selectedCadre(), selectedRow());
     logLine(search::addedLogLine(*added, model_->rowCount()));
 }
@@ -312,6 +378,7 @@ void PageAdv::addFromRosters() {
         app::showFailure(added.failure());
         return;
     }
+    recount();
     showResult(selectedCadre(), selectedRow());
     logLine(search::addedLogLine(*added, model_->rowCount()));
 }
@@ -340,6 +407,7 @@ void PageAdv::clearResult() {
         app::showFailure(cleared.failure());
         return;
     }
+    recount();
     showResult(0, 0);
 }
 
@@ -363,6 +431,7 @@ void PageAdv::removeSelected() {
         app::showFailure(removed.failure());
         return;
     }
+    recount();
     showResult(0, rows.first());
     for (const QString& line : search::removedLogLines(names)) {
         logLine(line);

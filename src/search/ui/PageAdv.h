@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class CadreListModel;
+class CountPanel;
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -20,8 +21,10 @@ struct PickLists;
 // search (replacing, extending or narrowing it) or by picking cadres by hand, ordered by its sort
 // keys; with removal, the operation log, locating a cadre, opening it in the editor, moving
 // rows and the sorts of the "排序" menu. Every change goes to the log; the heading shows the
-// count; the result is filled from rosters and saved into one. The statistics and batch-output
-// entries wait for their subsystems, disabled.
+// count; the result is filled from rosters and saved into one. Below the list the count table
+// ("启用二维统计表") counts the result and narrows the list to a cell's cadres ("反查"); the
+// "统计图" entries ask for a chart of the result. The batch-output entries wait for their
+// subsystem, disabled.
 class PageAdv final : public QWidget {
     Q_OBJECT
 
@@ -40,6 +43,7 @@ class PageAdv final : public QWidget {
     CadreListModel* model() const { return model_; }
     QAction* action(const char* name) const;
     TQueryLogForm* log() const { return log_; }
+    CountPanel* countPanel() const { return countPanel_; }
     // The units checked on the unit tab of the last condition search.
     const QList<int>& searchedUnits() const { return searchedUnits_; }
 
@@ -68,11 +72,19 @@ class PageAdv final : public QWidget {
     // (search::cadreMatches) and selects it; false when none does.
     bool findNext(const QString& typed, bool down);
 
+    // "启用二维统计表": shows (and counts) or hides the count table.
+    void showCountTable(bool on);
+
     static const QString kNotFound;
     static const QString kCheckHint;
 
+  Q_SIGNALS:
+    // A "统计图" entry: the chart of kind `kind` (a statistics::ChartKind) over the result.
+    void chartRequested(int kind);
+
   private:
     QAction* addAction(const char* name, const QString& caption, void (PageAdv::*slot)());
+    QAction* addCommand(const char* name, const QString& caption);
     QAction* addIdleAction(const char* name, const QString& caption);
     void buildToolBar();
     // Reads the result in key order and selects the row of `cadreId` (or `fallbackRow`); with
@@ -81,6 +93,9 @@ class PageAdv final : public QWidget {
     int selectedCadre() const;
     void swapWithNeighbour(int step);
     void logLine(const QString& line);
+    // Counts the result again when the count table is shown.
+    void recount();
+    void buildChartMenu(QMenu* menu);
 
     TDataM& dm_;
     cadre::PickLists& lists_;
@@ -89,6 +104,9 @@ class PageAdv final : public QWidget {
     QTableView* grid_;
     CadreListModel* model_;
     TQueryLogForm* log_;
+    CountPanel* countPanel_;
+    // The condition of the reverse lookup in force (empty: the whole result is listed).
+    QString lookup_;
     QHash<QString, QAction*> actions_;
     QList<int> searchedUnits_;
 };
