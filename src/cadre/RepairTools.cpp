@@ -5,6 +5,8 @@
 
 #include "app/DataModule.h"
 #include "app/Progress.h"
+#include "appointment/PlanLines.h"
+#include "cadre/Assessments.h"
 #include "cadre/CurrentPosts.h"
 #include "cadre/OrderedRows.h"
 #include "cadre/Posts.h"
@@ -192,6 +194,14 @@ Result<int> rebuildPinyin(TDataM& dm) {
                       });
 }
 
+Result<int> recomputePlanAges(TDataM& dm) {
+    return appointment::recomputeLineAges(dm.db());
+}
+
+Result<int> rebuildAppraisals(TDataM& dm) {
+    return rebuildAppraisalNotes(dm.db());
+}
+
 Result<int> renumberFamily(TDataM& dm) {
     return renumberOrders(dm.db(), QStringLiteral("tb_family"), QStringLiteral("FamilyID"),
                           {QStringLiteral("CadreID")}, QStringLiteral("ford"));
@@ -237,12 +247,16 @@ const std::vector<RepairTool>& repairTools() {
          QStringLiteral("正在更新职务顺序..."), &renumberPostsAndMembers},
         {QStringLiteral("actRepairPinyin"), QStringLiteral("重新分析干部拼音检索"),
          QStringLiteral("正在更新拼音检索..."), &rebuildPinyin},
+        {QStringLiteral("actRepairPlanAges"), QStringLiteral("计算任免表中干部年龄"),
+         QStringLiteral("正在计算任免表中干部年龄..."), &recomputePlanAges},
         {QStringLiteral("actRepairFamily"), QStringLiteral("更新家庭成员顺序"),
          QStringLiteral("正在更新家庭成员顺序..."), &renumberFamily},
         {QStringLiteral("actRepairResumes"), QStringLiteral("格式化文本型简历"),
          QStringLiteral("正在格式化文本型简历..."), &formatResumes},
         {QStringLiteral("actRepairBirthPlaces"), QStringLiteral("去除出生地、籍贯中回车符"),
          QStringLiteral("正在更新检查出生地，籍贯..."), &removeLineBreaks},
+        {QStringLiteral("actRepairAppraisals"), QStringLiteral("批量更新近3年年度考核情况"),
+         QStringLiteral("正在更新年度考核信息..."), &rebuildAppraisals},
     };
     return tools;
 }

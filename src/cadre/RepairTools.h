@@ -39,9 +39,13 @@ struct RepairTool {
 //   current and former posts of each cadre renumbered from 1 in their order. Posts whose unit was
 //   typed as text or has been dissolved (dwID 0) are history and stay.
 // - "重新分析干部拼音检索": py := the pinyin initials of xm.
+// - "计算任免表中干部年龄": the age of every plan line at its plan's tbsj
+//   (appointment::recomputeLineAges).
 // - "更新家庭成员顺序": each cadre's family members renumbered from 1 in their order.
 // - "格式化文本型简历": the resume text gzjl in the form the resume table writes it.
 // - "去除出生地、籍贯中回车符": line feeds and carriage returns removed from csSheng and jgSheng.
+// - "批量更新近3年年度考核情况": khNote from the three latest annual appraisals
+//   (rebuildAppraisalNotes).
 const std::vector<RepairTool>& repairTools();
 
 // Runs `tool` in one transaction, showing its progress text; the value is the number of rows

@@ -12,8 +12,8 @@
 // Every row of the tables the repair tools write, to tell whether a run changed anything.
 inline std::map<QString, std::vector<QVariantList>> repairedTables(db::Database& db) {
     std::map<QString, std::vector<QVariantList>> all;
-    for (const char* table :
-         {"tb_department", "tb_cadre", "tb_cadre_zw", "tb_cadre_node", "tb_family"}) {
+    for (const char* table : {"tb_department", "tb_cadre", "tb_cadre_zw", "tb_cadre_node",
+                              "tb_family", "tb_rmmc_detail"}) {
         const QString name = QString::fromLatin1(table);
         all[name] =
             db.query(QStringLiteral("select * from ") + name + QStringLiteral(" order by rowid"))

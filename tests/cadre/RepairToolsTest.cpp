@@ -119,6 +119,38 @@ TEST_F(RepairToolsTest, PinyinAndPlacesAreRecomputed) {
     EXPECT_EQ(cadreValue(1, QStringLiteral("jgsheng")).toString(), QStringLiteral("安徽合肥"));
 }
 
+TEST_F(RepairToolsTest, PlanAgesAndAppraisalNotesAreRecomputed) {
+    run(QStringLiteral("insert into tb_rmmc (id,name,tbsj) values (1,'甲',#2024-06-30#)"));
+    run(QStringLiteral("insert into tb_rmmc (id,name) values (2,'乙')"));
+    // Born 1970-07-01: 53 on 2024-06-30, born 1970-01-01: 54; the line of the plan without tbsj
+    // keeps its age.
+    run(
+        QStringLiteral("insert into tb_rmmc_detail (id,mcID,McCadreID,brOrder,csny,age) values "
+                       "(1,1,1,1,#1970-07-01#,99),(2,1,2,2,#1970-01-01#,54),"
+                       "(3,2,1,1,#1970-07-01#,7),(4,1,3,3,null,8)"));
+    const Result<int> ages = repair(QStringLiteral("计算任免表中干部年龄"));
+    ASSERT_TRUE(ages) << ages.errorText();
+    EXPECT_EQ(*ages, 1);
+    const auto r = db().query(QStringLiteral("select age from tb_rmmc_detail order by id"));
+    QList<int> stored;
+    for (const QVariantList& row : r->rows) {
+        stored << row[0].toInt();
+    }
+    EXPECT_EQ(stored, (QList<int>{53, 54, 7, 8}));
+
+    run(
+        QStringLiteral("insert into tb_kc (cid,kcYear,kcsj,kclb,kcName,kcjl) values "
+                       "(1,2024,#2025-01-15#,'年度考核','2024年度考核','优秀'),"
+                       "(1,2020,#2025-01-15#,'平时考核','平时','不称职')"));
+    const QVariant other = cadreValue(2, QStringLiteral("khNote"));
+    const Result<int> notes = repair(QStringLiteral("批量更新近3年年度考核情况"));
+    ASSERT_TRUE(notes) << notes.errorText();
+    EXPECT_EQ(*notes, 1);
+    EXPECT_EQ(cadreValue(1, QStringLiteral("khNote")).toString(),
+              QStringLiteral("2022年度考核称职，2023年度考核称职，2024年度考核优秀。"));
+    EXPECT_EQ(cadreValue(2, QStringLiteral("khNote")), other);
+}
+
 TEST_F(RepairToolsTest, AFailureHalfWayLeavesEveryRowAsItWas) {
     run(QStringLiteral("update tb_cadre set py='XX'"));
     ASSERT_TRUE(db().execNative(QStringLiteral(
