@@ -121,7 +121,7 @@ TEST_F(BatchChangeTest, AFailingStatementAfterOthersWroteLeavesEveryCadreAsItWas
         ids << firstCadres(60);
     }
     const Result<int> changed =
-        cadre::applyBatchChange(dm, ids, field(QStringLiteral("民族")), QStringLiteral("回族"));
+        cadre::applyBatchChange(dm, ids, field(QStringLiteral("民族")), QStringLiteral("土家族"));
     ASSERT_FALSE(changed);
     EXPECT_TRUE(changed.failure().dbError.contains(QStringLiteral("refused")));
     EXPECT_EQ(snapshot(), before);
