@@ -312,4 +312,27 @@ Result<void> setLineValue(db::Database& db, int lineId, const QString& column,
     return {};
 }
 
+Result<int> recomputeLineAges(db::Database& db) {
+    const auto lines = db.query(
+        QStringLiteral("select d.id, d.csny, m.tbsj, d.age from tb_rmmc_detail as d inner join "
+                       "tb_rmmc as m on d.mcID=m.id where d.csny is not null and m.tbsj is not "
+                       "null"));
+    if (!lines) {
+        return Failure{{}, db.lastError()};
+    }
+    int changed = 0;
+    for (const QVariantList& line : lines->rows) {
+        const int age = ageAt(line[1].toDate(), line[2].toDate());
+        if (!line[3].isNull() && line[3].toInt() == age) {
+            continue;
+        }
+        if (!db.exec(QStringLiteral("update tb_rmmc_detail set age=? where id=?"),
+                     {age, line[0]})) {
+            return Failure{{}, db.lastError()};
+        }
+        ++changed;
+    }
+    return changed;
+}
+
 }  // namespace appointment

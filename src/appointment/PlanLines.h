@@ -68,4 +68,10 @@ Result<QString> linesStatement(db::Database& db, int planId, const QDate& today)
 Result<void> setLineValue(db::Database& db, int lineId, const QString& column,
                           const QVariant& value);
 
+// Recomputes the age of every line of a plan that has a tbsj: completed years from the line's
+// birth date to the plan's tbsj; a line without a birth date, or of a plan without a tbsj, keeps
+// its age. Only lines whose age differs are written; the value is their number. A caller that
+// makes more changes runs this in its own transaction.
+Result<int> recomputeLineAges(db::Database& db);
+
 }  // namespace appointment

@@ -1,6 +1,8 @@
 #include "cadre/Assessments.h"
 
+#include <QMap>
 #include <QVariant>
+#include <algorithm>
 
 #include "db/Database.h"
 #include "db/SqlText.h"
@@ -257,6 +259,41 @@ Result<void> saveAppraisals(db::Database& db, const AppraisalBatch& batch,
         return databaseFailure(db);
     }
     return {};
+}
+
+Result<int> rebuildAppraisalNotes(db::Database& db) {
+    const auto appraisals =
+        db.query(QStringLiteral(
+                     "select cid,kcYear,kcjl from tb_kc where kclb=? order by cid,kcYear,kcsj,id"),
+                 {kAnnualAppraisal});
+    if (!appraisals) {
+        return Failure{{}, db.lastError()};
+    }
+    // The entries of each cadre, oldest first.
+    QMap<int, QStringList> entries;
+    for (const QVariantList& row : appraisals->rows) {
+        entries[row[0].toInt()] << row[1].toString() + QStringLiteral("年度考核") +
+                                       row[2].toString();
+    }
+    int changed = 0;
+    for (auto it = entries.cbegin(); it != entries.cend(); ++it) {
+        const QString note = it->mid(std::max<qsizetype>(0, it->size() - 3)).join(u'，') + u'。';
+        const Result<QVariant> stored =
+            db.scalar(QStringLiteral("select khNote from tb_cadre where CadreID=?"), {it.key()});
+        if (!stored) {
+            return stored.failure();
+        }
+        if (stored->toString() == note) {
+            continue;
+        }
+        // A cadre that is gone has no row to change.
+        if (!db.exec(QStringLiteral("update tb_cadre set khNote=? where CadreID=?"),
+                     {note, it.key()})) {
+            return Failure{{}, db.lastError()};
+        }
+        changed += db.changes();
+    }
+    return changed;
 }
 
 }  // namespace cadre

@@ -127,4 +127,11 @@ Result<QList<AppraisalLine>> appraisalLines(db::Database& db, const QList<int>& 
 Result<void> saveAppraisals(db::Database& db, const AppraisalBatch& batch,
                             const std::function<void(int done)>& step = {});
 
+// "批量更新近3年年度考核情况": the assessment note khNote of every cadre with annual appraisals is
+// rewritten from its three latest ones (by year, then date), oldest first, as
+// "2021年度考核称职，2022年度考核优秀，2023年度考核称职。"; cadres without annual appraisals keep
+// their note. Only notes that differ are written; the value is their number. A caller that makes
+// more changes runs this in its own transaction.
+Result<int> rebuildAppraisalNotes(db::Database& db);
+
 }  // namespace cadre

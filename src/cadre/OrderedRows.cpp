@@ -40,4 +40,36 @@ Result<void> swapWithNeighbour(db::Database& db, const OrderedRows& rows, int ca
     return {};
 }
 
+Result<int> renumberOrders(db::Database& db, const QString& table, const QString& idColumn,
+                           const QStringList& groupColumns, const QString& orderColumn) {
+    const QString groups = groupColumns.join(u',');
+    const auto rows = db.query(QStringLiteral("select %1,%2,%3 from %4 order by %2,%3,%1")
+                                   .arg(idColumn, groups, orderColumn, table));
+    if (!rows) {
+        return Failure{{}, db.lastError()};
+    }
+    const QString update =
+        QStringLiteral("update %1 set %2=? where %3=?").arg(table, orderColumn, idColumn);
+    const qsizetype groupCount = groupColumns.size();
+    QVariantList group;
+    int next = 0;
+    int changed = 0;
+    for (const QVariantList& row : rows->rows) {
+        const QVariantList key = row.mid(1, groupCount);
+        if (key != group || next == 0) {
+            group = key;
+            next = 1;
+        }
+        const QVariant& order = row[groupCount + 1];
+        if (order.isNull() || order.toInt() != next) {
+            if (!db.exec(update, {next, row[0]})) {
+                return Failure{{}, db.lastError()};
+            }
+            ++changed;
+        }
+        ++next;
+    }
+    return changed;
+}
+
 }  // namespace cadre

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include "db/Result.h"
 
@@ -29,5 +30,12 @@ struct OrderedRows {
 // is not the cadre's is refused with `gone`.
 Result<void> swapWithNeighbour(db::Database& db, const OrderedRows& rows, int cadreId, int id,
                                int step, const QString& gone);
+
+// Renumbers the order column of `table` from 1 within each group of rows that share the values
+// of `groupColumns`, keeping their order (by the order column, then the row id): gaps and
+// duplicates go. Only rows whose order changes are written; the value is their number. The names
+// are program constants. A caller that makes more changes runs this in its own transaction.
+Result<int> renumberOrders(db::Database& db, const QString& table, const QString& idColumn,
+                           const QStringList& groupColumns, const QString& orderColumn);
 
 }  // namespace cadre

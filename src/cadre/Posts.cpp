@@ -4,6 +4,7 @@
 #include <QVariant>
 
 #include "app/DataModule.h"
+#include "cadre/OrderedRows.h"
 #include "cadre/PostEnding.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
@@ -302,6 +303,12 @@ Result<void> removeMembership(TDataM& dm, int cadreId, int unitId,
         return databaseFailure(db);
     }
     return {};
+}
+
+Result<int> renumberPostOrders(db::Database& db) {
+    return renumberOrders(db, QStringLiteral("tb_cadre_zw"), QStringLiteral("ZwID"),
+                          {QStringLiteral("ZwCadreID"), QStringLiteral("status")},
+                          QStringLiteral("zwOrder"));
 }
 
 }  // namespace cadre

@@ -104,4 +104,9 @@ Result<void> movePost(TDataM& dm, int cadreId, int zwId, int step,
 Result<void> removeMembership(TDataM& dm, int cadreId, int unitId,
                               const CadreRecordWriter& writeRecord = {});
 
+// Renumbers the posts of each cadre 1..n in their order, current and former posts each in their
+// own list. The value is the number of posts renumbered. A caller that makes more changes runs
+// this in its own transaction.
+Result<int> renumberPostOrders(db::Database& db);
+
 }  // namespace cadre

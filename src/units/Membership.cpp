@@ -3,6 +3,7 @@
 #include <QDate>
 
 #include "app/DataModule.h"
+#include "cadre/OrderedRows.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
 #include "text/MonthText.h"
@@ -219,6 +220,23 @@ Result<void> deleteMembership(TDataM& dm, qint64 membershipId) {
     return run(dm.db(), sql::Fragments().SqlDeleteHead +
                             QStringLiteral("from tb_cadre_node where CnID=") +
                             QString::number(membershipId));
+}
+
+Result<int> repairMemberOrders(TDataM& dm) {
+    db::Database& db = dm.db();
+    if (!db.exec(sql::Fragments().SqlDeleteHead +
+                 QStringLiteral("from tb_cadre_node where dwID is null or dwID not in (select id "
+                                "from tb_department)"))) {
+        return Failure{{}, db.lastError()};
+    }
+    const int deleted = db.changes();
+    const Result<int> renumbered =
+        cadre::renumberOrders(db, QStringLiteral("tb_cadre_node"), QStringLiteral("CnID"),
+                              {QStringLiteral("dwID")}, QStringLiteral("zwOrder"));
+    if (!renumbered) {
+        return renumbered.failure();
+    }
+    return deleted + *renumbered;
 }
 
 }  // namespace units

@@ -92,6 +92,12 @@ Result<std::optional<Membership>> readMembership(db::Database& db, int unitId, i
 Result<qint64> saveMembership(TDataM& dm, int unitId, int cadreId, const QString& entered,
                               bool inStaffing);
 
+// Repairs the membership rows: deletes those that name no unit of the tree (dwID 0, null or a
+// unit that is gone) and renumbers the members of each unit 1..n in their order. The value is the
+// number of rows deleted or renumbered. A caller that makes more changes runs this in its own
+// transaction.
+Result<int> repairMemberOrders(TDataM& dm);
+
 inline const QString kChooseUnit = QStringLiteral("请选择所在单位.");
 inline const QString kBadEntryMonth =
     QStringLiteral("进入时间格式不正确，请按“年.月”输入，如 2012.07。");

@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QScreen>
 #include <QSplitter>
@@ -26,7 +27,10 @@
 #include "app/ui/TDbSetForm.h"
 #include "appointment/ui/PageRm.h"
 #include "cadre/CadrePicker.h"
+#include "cadre/ui/RepairToolsMenu.h"
+#include "cadre/ui/TChangeForm.h"
 #include "cadre/ui/TInforForm.h"
+#include "cadre/ui/TSwitchForm.h"
 #include "db/Database.h"
 #include "exchange/AutoBackup.h"
 #include "exchange/ui/DatabaseCommands.h"
@@ -203,6 +207,11 @@ void TMainForm::wireCommands() {
     enable("actManagers", &TMainForm::openManagers);
     enable("actDuplicateNames", &TMainForm::checkDuplicateNames);
     enable("actEntryStatistics", &TMainForm::showEntryStatistics);
+    enable("actBatchEdit", &TMainForm::openBatchChange);
+    enable("actMoveLibrary", &TMainForm::openLibraryMove);
+    QAction* tools = menus_["actOtherTools"];
+    tools->setEnabled(true);
+    tools->setMenu(buildRepairToolsMenu(dm_, this, [this] { reloadAfterChange(); }));
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
         QAction* action = menus_[name];
         action->setEnabled(true);
@@ -488,6 +497,37 @@ void TMainForm::checkDuplicateNames() {
         return;
     }
     app::showInformation(*message);
+}
+
+void TMainForm::openBatchChange() {
+    if (!admin::HasRight(dm_, QStringLiteral("TOOL"))) {
+        return;
+    }
+    TChangeForm form(dm_, pickLists_, this);
+    if (form.exec() == QDialog::Accepted) {
+        reloadAfterChange();
+    }
+}
+
+void TMainForm::openLibraryMove() {
+    if (!admin::HasRight(dm_, QStringLiteral("WGB"))) {
+        return;
+    }
+    TSwitchForm form(dm_, this);
+    if (form.exec() == QDialog::Accepted) {
+        reloadAfterChange();
+    }
+}
+
+void TMainForm::reloadAfterChange() {
+    const int current = unitPanel_->tree()->currentUnitId();
+    unitPanel_->tree()->reload();
+    if (current != 0) {
+        unitPanel_->tree()->selectUnit(current);
+    }
+    pageDw_->reload();
+    pageAdv_->reload();
+    showCadreCount();
 }
 
 void TMainForm::showEntryStatistics() {

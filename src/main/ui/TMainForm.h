@@ -99,6 +99,10 @@ class TMainForm final : public QMainWindow {
     void saveLayout();
     void runAutoBackup();
     void checkDuplicateNames();
+    void openBatchChange();
+    void openLibraryMove();
+    // After a command changed cadres: the unit tree, the lists and the cadre count read again.
+    void reloadAfterChange();
     void showEntryStatistics();
     void openUnitLibrary();
     void openManagers();

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "db/Result.h"
+
+class TDataM;
+
+// "人员调动": moving cadres between the cadre libraries (tb_cadre.classid): 0 serving, 1 retired,
+// 2 transferred out.
+namespace cadre {
+
+// The libraries by their classid.
+const QStringList& cadreLibraries();
+
+inline const QString kChooseLibraries = QStringLiteral("请选择源、目的干部库！");
+inline const QString kSameLibraries = QStringLiteral("源、目的干部库不能相同");
+inline const QString kEnterRemovalMonth = QStringLiteral("请输入免职时间");
+
+// The chosen cadres as the dialog lists them, in CadreID order.
+QString chosenCadresStatement(const QList<int>& cadreIds);
+
+// Moves the cadres of `cadreIds` from library `source` to library `target` (classids; -1: none
+// chosen). Refused, with nothing written, when a library is not chosen (kChooseLibraries), when
+// both are the same (kSameLibraries), and, leaving the serving library, when the removal month is
+// empty (kEnterRemovalMonth) or not a month (kBadRemovalMonth). Leaving the serving library ends
+// every current post of the cadres with that removal month (endCurrentPosts, which refuses a
+// month before a post's appointment and refreshes the current-post texts) and deletes every
+// membership, bound ones included, closing the gap in each unit's order. Moving into the serving
+// library changes only the library: no post or membership comes back. An empty list writes
+// nothing. One transaction: a refusal or a failure writes nothing.
+Result<void> moveToLibrary(TDataM& dm, const QList<int>& cadreIds, int source, int target,
+                           const QString& removalMonth);
+
+}  // namespace cadre
