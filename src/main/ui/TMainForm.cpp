@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -34,6 +35,7 @@
 #include "main/ui/CadreListModel.h"
 #include "main/ui/PageDw.h"
 #include "rosters/ui/PageMc.h"
+#include "schema/SchemaUpgrade.h"
 #include "search/ui/PageAdv.h"
 #include "units/ui/UnitTreePanel.h"
 #include "units/ui/UnitTreeWidget.h"
@@ -298,7 +300,24 @@ void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!started_ && dm_.db().isOpen()) {
         started_ = true;
+        upgradeSchema();
         runStartDuties();
+    }
+}
+
+// A database of an earlier version is brought to the current schema before anything reads it; a
+// failed upgrade has left it as it was, and the failure names the step.
+void TMainForm::upgradeSchema() {
+    const app::ProgressScope wait(schema::kUpgrading);
+    const Result<schema::UpgradeOutcome> upgraded =
+        schema::upgradeDatabase(dm_.db(), dm_.DbDir + QStringLiteral("Empty.db"),
+                                dm_.AppDir + schema::upgradeBackupName(QDate::currentDate()));
+    if (!upgraded) {
+        app::showFailure(upgraded.failure());
+        return;
+    }
+    for (const QString& folder : {QStringLiteral("空白模板"), QStringLiteral("设计模板")}) {
+        QDir(dm_.AppDir).mkpath(folder);
     }
 }
 

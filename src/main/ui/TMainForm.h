@@ -79,6 +79,7 @@ class TMainForm final : public QMainWindow {
     void groupChanged(int index);
     void showPage(int index);
     void showCadreCount();
+    void upgradeSchema();
     void runStartDuties();
     void restoreLayout();
     void saveLayout();
