@@ -200,6 +200,7 @@ void TMainForm::wireCommands() {
     enableDatabaseCommand("actRestoreSingle", &DatabaseCommands::restoreFromSingleFile);
     enableDatabaseCommand("actBackupSingle", &DatabaseCommands::exportToSingleFile);
     enableDatabaseCommand("actHandheld", &DatabaseCommands::exportToHandheld);
+    enableDatabaseCommand("actReinitialise", &DatabaseCommands::reinitialise);
     connect(databaseCommands_, &DatabaseCommands::restartRequested, this, [this] {
         databaseReplaced_ = true;
         Q_EMIT restartRequested();
