@@ -79,9 +79,9 @@ class TMainForm final : public QMainWindow {
     void groupChanged(int index);
     void showPage(int index);
     void showCadreCount();
-    void upgradeSchema();
     void runStartDuties();
     void restoreLayout();
+    void upgradeSchema();
     void saveLayout();
     void runAutoBackup();
     void checkDuplicateNames();
