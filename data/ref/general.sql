@@ -6,7 +6,7 @@
 -- vocabulary of organisation departments (reasons, sources and documents of appointments,
 -- family relationships as written on the approval form).
 insert into tb_general (version, type, resCType, resName, rmbfamily, rmbTitle, rmbPage,
-zt, rzyy, gbly, rzw, jtcy) values (3.72, 1,
+zt, rzyy, gbly, rzw, jtcy) values (3.73, 1,
 '领导干部
 非领导干部
 后备干部

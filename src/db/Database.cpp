@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
+#include <QUrl>
 #include <QUuid>
 #include <filesystem>
 
@@ -70,7 +72,8 @@ bool Database::open(const QString& path, OpenMode mode) {
     if (mode == OpenMode::OpenExisting && !QFileInfo::exists(path)) {
         return fail(QStringLiteral("数据库文件不存在：") + path);
     }
-    int flags = SQLITE_OPEN_READWRITE;
+    // URI names are understood for files attached read-only (see attach()).
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_URI;
     if (mode == OpenMode::CreateIfMissing) {
         flags |= SQLITE_OPEN_CREATE;
     }
@@ -360,7 +363,14 @@ std::unique_ptr<SqlStatement> Database::prepareNative(const QString& sqliteSql) 
 }
 
 bool Database::execNative(const QString& sqliteSql, const QVariantList& params) {
-    return runOne(sqliteSql, sqliteSql, params);
+    const bool ok = runOne(sqliteSql, sqliteSql, params);
+    // A definition written directly changes what the cached names and translations assumed.
+    static const QRegularExpression definition(QStringLiteral("^\\s*(create|alter|drop)\\b"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    if (definition.match(sqliteSql).hasMatch()) {
+        schemaChanged();
+    }
+    return ok;
 }
 
 bool Database::begin() {
@@ -484,11 +494,16 @@ jet::ColumnKind Database::columnKind(const QString& table, const QString& column
     return it->value(column.toLower(), jet::ColumnKind::Other);
 }
 
-bool Database::attach(const QString& filePath, const QString& alias) {
+bool Database::attach(const QString& filePath, const QString& alias, AttachMode mode) {
     if (!QFileInfo::exists(filePath)) {
         return fail(QStringLiteral("找不到数据库文件：") + filePath);
     }
-    if (!execNative(QStringLiteral("ATTACH DATABASE ? AS %1").arg(quotedName(alias)), {filePath})) {
+    const QString name = mode == AttachMode::ReadOnly
+                             ? QUrl::fromLocalFile(QFileInfo(filePath).absoluteFilePath())
+                                       .toString(QUrl::FullyEncoded) +
+                                   QStringLiteral("?mode=ro")
+                             : filePath;
+    if (!execNative(QStringLiteral("ATTACH DATABASE ? AS %1").arg(quotedName(alias)), {name})) {
         return false;
     }
     schemaChanged();

@@ -82,8 +82,12 @@ class Database : public jet::SchemaInfo {
     bool allowsNull(const QString& table, const QString& column) const;
     jet::ColumnKind columnKind(const QString& table, const QString& column) const override;
 
-    // Makes the tables of another file reachable as alias.table on this connection.
-    bool attach(const QString& filePath, const QString& alias);
+    // Makes the tables of another file reachable as alias.table on this connection; a file
+    // attached read-only refuses every write, also one meant for a table of this database that
+    // is missing here and found there.
+    enum class AttachMode { ReadWrite, ReadOnly };
+    bool attach(const QString& filePath, const QString& alias,
+                AttachMode mode = AttachMode::ReadWrite);
     bool detach(const QString& alias);
 
     // A consistent copy of the open database, written whole or not at all.

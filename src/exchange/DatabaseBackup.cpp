@@ -80,7 +80,7 @@ Result<void> checkDatabaseFile(const QString& file) {
     if (!version) {
         return Failure{kNotADatabase + shown, version.errorText()};
     }
-    if (version->isValid() && version->toDouble() > kSchemaVersion + 1e-9) {
+    if (version->isValid() && version->toDouble() > schema::kSchemaVersion + 1e-9) {
         return Failure{kNewerVersion, {}};
     }
     return {};

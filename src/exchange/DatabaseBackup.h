@@ -6,6 +6,7 @@
 
 #include "db/Result.h"
 #include "exchange/StepHook.h"
+#include "schema/SchemaVersion.h"
 
 namespace db {
 class Database;
@@ -43,10 +44,6 @@ inline const QString kNewerVersion =
 inline const QString kKeepCopyFailed = QStringLiteral("无法保留当前数据库的备份，未作恢复：");
 inline const QString kReplaceFailed = QStringLiteral("无法替换工作数据库，未作恢复：");
 inline const QString kReopenFailed = QStringLiteral("恢复后的数据库无法打开：");
-
-// The schema version this program writes (tb_general.version); files of a later version are
-// refused, earlier ones are brought up to date by the schema upgrade.
-inline constexpr double kSchemaVersion = 3.72;
 
 // The tables a database of this program always has.
 QStringList requiredTables();

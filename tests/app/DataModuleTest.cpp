@@ -7,6 +7,7 @@
 
 #include "app/AppPaths.h"
 #include "app/DataModule.h"
+#include "schema/SchemaVersion.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
@@ -35,7 +36,7 @@ TEST(DataModule, AMissingWorkingDatabaseIsMadeFromTheTemplate) {
         EXPECT_FALSE(dm.StartAborted);
         EXPECT_EQ(dm.DbDir, home.path() + QStringLiteral("/Db/"));
         EXPECT_EQ(dm.db().scalar(QStringLiteral("select version from tb_general"))->toDouble(),
-                  3.72);
+                  schema::kSchemaVersion);
     }
     EXPECT_TRUE(QFileInfo::exists(working));
     EXPECT_TRUE(messages.shown().empty());

@@ -13,6 +13,7 @@
 #include <QTreeWidget>
 
 #include "app/DataModule.h"
+#include "app/ui/TReInitForm.h"
 #include "db/Database.h"
 #include "exchange/AutoBackup.h"
 #include "exchange/DataTransfer.h"
@@ -22,6 +23,7 @@
 #include "exchange/ui/TPDAForm.h"
 #include "exchange/ui/TransferForms.h"
 #include "main/ui/TMainForm.h"
+#include "schema/Reinitialise.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
@@ -122,8 +124,8 @@ TEST_F(DatabaseCommandsWindow, EveryCommandAsksForItsRight) {
     exec(u"insert into tb_conf (GID,ItemID,ItemV,ItemV2) values ('RIGHT','7','DBRESTORE','0')"_s);
     exec(u"insert into tb_conf (GID,ItemID,ItemV,ItemV2) values ('RIGHT','7','PDA','0')"_s);
     dm.session().ManagerID = 7;
-    for (const char* action :
-         {"actBackup", "actRestore", "actRestoreSingle", "actBackupSingle", "actHandheld"}) {
+    for (const char* action : {"actBackup", "actRestore", "actRestoreSingle", "actBackupSingle",
+                               "actHandheld", "actReinitialise"}) {
         SCOPED_TRACE(action);
         messages.clear();
         messages.answerNext(true);
@@ -131,6 +133,39 @@ TEST_F(DatabaseCommandsWindow, EveryCommandAsksForItsRight) {
         EXPECT_EQ(messages.texts(), QStringList{kNoRight});
     }
     EXPECT_EQ(chooserCalls, 0);
+}
+
+// "重新初始化" deletes the working database only once confirmed, keeps a copy of it, and starts
+// the program again (whose start makes it anew and runs the wizard).
+TEST_F(DatabaseCommandsWindow, ReinitialisationKeepsACopyOfTheDeletedDatabase) {
+    QSignalSpy restart(form.get(), &TMainForm::restartRequested);
+    const QString working = dm.db().path();
+    const int cadres = dm.CadreCount().value();
+    {
+        ModalAnswer<TReInitForm> cancel([](TReInitForm* dialog) {
+            EXPECT_EQ(dialog->windowTitle(), u"初始化确认"_s);
+            EXPECT_FALSE(child<QPushButton>(dialog, "btnOk")->isEnabled());
+            child<QPushButton>(dialog, "btnCancel")->click();
+        });
+        trigger("actReinitialise");
+        EXPECT_TRUE(cancel.seen());
+    }
+    EXPECT_EQ(restart.count(), 0);
+    EXPECT_TRUE(dm.db().isOpen());
+    ModalAnswer<TReInitForm> confirm([](TReInitForm* dialog) {
+        child<QCheckBox>(dialog, "cbConfirm")->setChecked(true);
+        child<QPushButton>(dialog, "btnOk")->click();
+    });
+    trigger("actReinitialise");
+    EXPECT_TRUE(confirm.seen());
+    EXPECT_EQ(messages.texts(), QStringList{schema::kReinitialised});
+    EXPECT_EQ(restart.count(), 1);
+    EXPECT_FALSE(QFileInfo::exists(working));
+    const QStringList kept = QDir(file(exchange::kKeptCopiesFolder)).entryList(QDir::Files);
+    ASSERT_EQ(kept.size(), 1);
+    db::Database copy;
+    ASSERT_TRUE(copy.open(QDir(file(exchange::kKeptCopiesFolder)).filePath(kept.front())));
+    EXPECT_EQ(copy.scalar(u"select count(*) from tb_cadre"_s)->toInt(), cadres);
 }
 
 TEST_F(DatabaseCommandsWindow, CompactionAsksThenStartsAgain) {

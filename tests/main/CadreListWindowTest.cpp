@@ -402,7 +402,8 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
         {"actBackup", true},         {"actTemplates", false},     {"actReminders", false},
         {"actStandardCheck", false}, {"actExcelImport", false},   {"actWordImport", false},
         {"actRestore", true},        {"actCompact", true},        {"actRestoreSingle", true},
-        {"actBackupSingle", true},   {"actMoveLibrary", true},    {"actOtherTools", true}};
+        {"actBackupSingle", true},   {"actMoveLibrary", true},    {"actOtherTools", true},
+        {"actReinitialise", true}};
     for (const Entry& e : entries) {
         auto* action = form->findChild<QAction*>(QString::fromLatin1(e.name));
         ASSERT_NE(action, nullptr) << e.name;

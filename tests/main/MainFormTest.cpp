@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QDialog>
+#include <QFileInfo>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -13,6 +15,8 @@
 #include "app/DataModule.h"
 #include "db/Database.h"
 #include "main/ui/TMainForm.h"
+#include "schema/SchemaUpgrade.h"
+#include "schema/SchemaVersion.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
@@ -149,6 +153,25 @@ TEST_F(MainFormOnData, RosterLinesStayWhenTheRostersCannotBeCounted) {
     EXPECT_TRUE(messages.shown().empty());
     EXPECT_EQ(dm.db().scalar(QStringLiteral("select count(*) from tb_beadroll_detail"))->toInt(),
               0);
+}
+
+// A database of version 3.5 without the tables and columns that came later is upgraded when the
+// main window first shows, after a dated copy of the old file.
+TEST_F(MainFormOnData, AnOldDatabaseIsUpgradedAtTheFirstShowing) {
+    RecordingMessageService messages;
+    ASSERT_TRUE(dm.db().execNative(QStringLiteral("drop table tb_file"))) << dm.db().lastError();
+    ASSERT_TRUE(dm.db().execNative(QStringLiteral("alter table tb_rmmc_detail drop column cbdw")));
+    exec(QStringLiteral("update tb_general set version=3.5"));
+    TMainForm form(dm);
+    form.showMaximized();
+    QApplication::processEvents();
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_DOUBLE_EQ(dm.db().scalar(QStringLiteral("select version from tb_general"))->toDouble(),
+                     schema::kSchemaVersion);
+    EXPECT_TRUE(dm.db().hasTable(QStringLiteral("tb_file")));
+    EXPECT_TRUE(dm.db().hasColumn(QStringLiteral("tb_rmmc_detail"), QStringLiteral("cbdw")));
+    EXPECT_TRUE(QFileInfo::exists(dm.AppDir + schema::upgradeBackupName(QDate::currentDate())));
+    EXPECT_TRUE(QFileInfo::exists(dm.AppDir + QStringLiteral("空白模板")));
 }
 
 }  // namespace

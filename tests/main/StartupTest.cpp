@@ -15,6 +15,7 @@
 #include "app/Login.h"
 #include "app/SingleInstance.h"
 #include "app/ui/TDbSetForm.h"
+#include "app/ui/TForm1.h"
 #include "db/Database.h"
 #include "exchange/AutoBackup.h"
 #include "main/ui/Startup.h"
@@ -92,6 +93,34 @@ TEST_F(StartupTest, ALoggedInUserGetsTheMainWindowWithHisName) {
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(userText, QStringLiteral("当前用户：张三"));
     EXPECT_FALSE(anyWindowVisible());
+}
+
+// A first start, the database made from the template, goes through the wizard before the main
+// window; the start check, with nobody to answer, goes straight to the main window.
+TEST_F(StartupTest, AFirstStartShowsTheWizardUnlessItIsAStartCheck) {
+    for (const bool check : {false, true}) {
+        SCOPED_TRACE(check);
+        ASSERT_TRUE(QFile::remove(QDir(home_.dbDir()).filePath(QStringLiteral("Cadre.db"))));
+        bool wizardShown = false;
+        ModalAnswer<TForm1> wizard([&](TForm1* dialog) {
+            wizardShown = true;
+            EXPECT_EQ(visibleMainForm(), nullptr);
+            dialog->reject();
+        });
+        // The closing timer ends with this pass, so that it cannot reach a later window.
+        QObject pass;
+        QTimer::singleShot(300, &pass, [] {
+            if (QWidget* form = visibleMainForm()) {
+                form->close();
+            }
+        });
+        messages_.answerNext(false);  // the backup asked on exit
+        mainwin::StartupOptions options{home_.path(), lockPath()};
+        options.closeOnceShown = check;
+        EXPECT_EQ(mainwin::runProgram(options), 0);
+        EXPECT_EQ(wizardShown, !check);
+        EXPECT_FALSE(anyWindowVisible());
+    }
 }
 
 // After "数据库设置" the program starts again, but only once this copy has closed: the window

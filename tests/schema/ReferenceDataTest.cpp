@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "db/Database.h"
+#include "schema/SchemaVersion.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
 #include "text/Pinyin.h"
@@ -388,7 +389,7 @@ TEST_F(ReferenceData, GeneralSettingsAreOneRowAtTheCurrentVersion) {
     const std::vector<QVariantList> general =
         rows(QStringLiteral("select version, type, resCType from tb_general"));
     ASSERT_EQ(general.size(), 1u);
-    EXPECT_DOUBLE_EQ(general[0][0].toDouble(), 3.72);
+    EXPECT_DOUBLE_EQ(general[0][0].toDouble(), schema::kSchemaVersion);
     EXPECT_EQ(general[0][1].toInt(), 1);
     // the cadre type names whose bits 1, 2, 4 and 8 tb_cadre.ctype carries
     EXPECT_EQ(general[0][2].toString().split(u'\n'),

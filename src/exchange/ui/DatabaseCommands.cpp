@@ -9,6 +9,7 @@
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "app/Progress.h"
+#include "app/ui/TReInitForm.h"
 #include "exchange/DatabaseBackup.h"
 #include "exchange/ui/TPDAForm.h"
 #include "exchange/ui/TransferForms.h"
@@ -107,6 +108,17 @@ void DatabaseCommands::restoreFromSingleFile() {
         return;
     }
     app::showInformation(exchange::kRestoreDone);
+    Q_EMIT restartRequested();
+}
+
+void DatabaseCommands::reinitialise() {
+    if (!admin::HasRight(dm_, kRestoreRight)) {
+        return;
+    }
+    TReInitForm form(dm_, window_);
+    if (form.exec() != QDialog::Accepted) {
+        return;
+    }
     Q_EMIT restartRequested();
 }
 

@@ -28,6 +28,8 @@ class DatabaseCommands final : public QObject {
     void restoreFromSingleFile();
     void exportToSingleFile();
     void exportToHandheld();
+    // "重新初始化": the working database deleted, after a kept copy, through "初始化确认".
+    void reinitialise();
 
   Q_SIGNALS:
     // The working database was replaced or rewritten: the program is to end and start again.

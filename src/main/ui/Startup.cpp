@@ -11,6 +11,7 @@
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "app/SingleInstance.h"
+#include "app/ui/TForm1.h"
 #include "app/ui/TLoginForm.h"
 #include "main/ui/TMainForm.h"
 #include "widgets/TMesBarForm.h"
@@ -60,6 +61,12 @@ int runProgram(const StartupOptions& options) {
             TLoginForm login(data);
             return login.exec() == QDialog::Accepted;
         });
+        // A database just made from the template starts with the wizard; a start check, with
+        // nobody to answer it, keeps the template's data.
+        if (started && dm.FirstRun && !options.closeOnceShown) {
+            TForm1 wizard(dm);
+            wizard.exec();
+        }
         if (started) {
             TMainForm mainForm(dm);
             mainForm.setSession(dm.session());

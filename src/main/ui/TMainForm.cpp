@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QDate>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -38,6 +39,7 @@
 #include "main/ui/CadreListModel.h"
 #include "main/ui/PageDw.h"
 #include "rosters/ui/PageMc.h"
+#include "schema/SchemaUpgrade.h"
 #include "search/ui/PageAdv.h"
 #include "statistics/ChartData.h"
 #include "statistics/ui/PageChart.h"
@@ -223,6 +225,7 @@ void TMainForm::wireCommands() {
     enableDatabaseCommand("actRestoreSingle", &DatabaseCommands::restoreFromSingleFile);
     enableDatabaseCommand("actBackupSingle", &DatabaseCommands::exportToSingleFile);
     enableDatabaseCommand("actHandheld", &DatabaseCommands::exportToHandheld);
+    enableDatabaseCommand("actReinitialise", &DatabaseCommands::reinitialise);
     connect(databaseCommands_, &DatabaseCommands::restartRequested, this, [this] {
         databaseReplaced_ = true;
         Q_EMIT restartRequested();
@@ -367,7 +370,24 @@ void TMainForm::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (!started_ && dm_.db().isOpen()) {
         started_ = true;
+        upgradeSchema();
         runStartDuties();
+    }
+}
+
+// A database of an earlier version is brought to the current schema before anything reads it; a
+// failed upgrade has left it as it was, and the failure names the step.
+void TMainForm::upgradeSchema() {
+    const app::ProgressScope wait(schema::kUpgrading);
+    const Result<schema::UpgradeOutcome> upgraded =
+        schema::upgradeDatabase(dm_.db(), dm_.DbDir + QStringLiteral("Empty.db"),
+                                dm_.AppDir + schema::upgradeBackupName(QDate::currentDate()));
+    if (!upgraded) {
+        app::showFailure(upgraded.failure());
+        return;
+    }
+    for (const QString& folder : {QStringLiteral("空白模板"), QStringLiteral("设计模板")}) {
+        QDir(dm_.AppDir).mkpath(folder);
     }
 }
 

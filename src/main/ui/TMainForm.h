@@ -96,6 +96,7 @@ class TMainForm final : public QMainWindow {
     void closeChart();
     void runStartDuties();
     void restoreLayout();
+    void upgradeSchema();
     void saveLayout();
     void runAutoBackup();
     void checkDuplicateNames();
