@@ -35,6 +35,7 @@
 #include "main/ui/PageDw.h"
 #include "rosters/ui/PageMc.h"
 #include "search/ui/PageAdv.h"
+#include "settings/ui/TConfForm.h"
 #include "units/ui/UnitTreePanel.h"
 #include "units/ui/UnitTreeWidget.h"
 #include "widgets/ElidedLabel.h"
@@ -185,6 +186,7 @@ void TMainForm::wireCommands() {
     enable("actQuit", &QWidget::close);
     enable("actUnitLibrary", &TMainForm::openUnitLibrary);
     enable("actManagers", &TMainForm::openManagers);
+    enable("actParameters", &TMainForm::openSettings);
     enable("actDuplicateNames", &TMainForm::checkDuplicateNames);
     enable("actEntryStatistics", &TMainForm::showEntryStatistics);
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
@@ -441,6 +443,12 @@ void TMainForm::openUnitLibrary() {
 void TMainForm::openManagers() {
     if (admin::HasRight(dm_, QStringLiteral("GLYSET"))) {
         TManagerForm(dm_, this).exec();
+    }
+}
+
+void TMainForm::openSettings() {
+    if (admin::HasRight(dm_, QStringLiteral("PARAM"))) {
+        TConfForm(dm_, this).exec();
     }
 }
 

@@ -87,6 +87,7 @@ class TMainForm final : public QMainWindow {
     void showEntryStatistics();
     void openUnitLibrary();
     void openManagers();
+    void openSettings();
 
     TDataM& dm_;
     // Read on first show; the list page keeps a reference to them from the start.
