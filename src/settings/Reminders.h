@@ -92,6 +92,4 @@ Result<QList<RetiringCadre>> retiringCadres(db::Database& db, const RetirementAg
 // (managerId 0).
 Result<void> setReminderFlag(db::Database& db, int managerId, bool on);
 
-inline const QString kChooseRetiring = QStringLiteral("请选择要退休的干部！");
-
 }  // namespace settings

@@ -17,12 +17,14 @@ class Database;
 // post lock: the cadre editor; backup: exchange/AutoBackup).
 namespace settings {
 
-// The kinds of organisation; tb_general.type is the index in this list.
+// The kinds of organisation; tb_general.type is the index in this list. Every window that
+// offers the kind (this dialog, the first-run wizard) shows these captions; a university's
+// personnel office is a 人事处.
 inline const QStringList kUserTypes = {
     QStringLiteral("省委组织部(人事厅)"), QStringLiteral("市委组织部(人事局)"),
     QStringLiteral("州委组织部(人事局)"), QStringLiteral("区委组织部(人事局)"),
     QStringLiteral("县委组织部(人事局)"), QStringLiteral("旗委组织部(人事局)"),
-    QStringLiteral("高校组织部(人事局)"), QStringLiteral("单位用户")};
+    QStringLiteral("高校组织部(人事处)"), QStringLiteral("单位用户")};
 inline constexpr int kDefaultUserType = 1;
 
 inline const QString kDuplicateFieldNames = QStringLiteral("自定义字段不能重复!");

@@ -399,10 +399,10 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
         {"actAddPost", true},        {"actRemovePost", true},     {"actBatchEdit", false},
         {"actSortByUnit", true},     {"actLrmImport", false},     {"actSend", false},
         {"actReceive", false},       {"actHandheld", true},       {"actManagers", true},
-        {"actBackup", true},         {"actTemplates", false},     {"actReminders", false},
+        {"actBackup", true},         {"actTemplates", false},     {"actReminders", true}, 
         {"actStandardCheck", false}, {"actExcelImport", false},   {"actWordImport", false},
         {"actRestore", true},        {"actCompact", true},        {"actRestoreSingle", true},
-        {"actBackupSingle", true}};
+        {"actBackupSingle", true},   {"actParameters", true}};
     for (const Entry& e : entries) {
         auto* action = form->findChild<QAction*>(QString::fromLatin1(e.name));
         ASSERT_NE(action, nullptr) << e.name;

@@ -7,6 +7,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
+#include <QTableWidget>
 
 #include "admin/Rights.h"
 #include "app/DataModule.h"
@@ -16,6 +18,7 @@
 #include "main/ui/TMainForm.h"
 #include "settings/SoftwareSettings.h"
 #include "settings/ui/TConfForm.h"
+#include "settings/ui/TWakeForm.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
@@ -102,6 +105,117 @@ TEST_F(SettingsWindows, CategoriesMoveAndDelete) {
     child<QPushButton>(form, "btnDeleteCategory")->click();
     child<QPushButton>(form, "btnOK")->click();
     EXPECT_EQ(settings::loadSettings(dm)->postCategories, (QStringList{u"丙"_s, u"乙"_s}));
+}
+
+QDate day(const char* iso) {
+    return QDate::fromString(QString::fromLatin1(iso), Qt::ISODate);
+}
+
+// The reminder window of user 5 on 10 March 2026.
+class ReminderWindow : public SettingsWindows {
+  protected:
+    void SetUp() override {
+        SettingsWindows::SetUp();
+        dm.session().ManagerID = 5;
+        exec(u"delete * from tb_plan"_s);
+        exec(u"delete * from tb_cadre"_s);
+        exec(u"insert into tb_manager (ManagerID,userName,clew) values (5,'甲',1)"_s);
+        addPlan("过去", "2026-01-01", "2026-03-01");
+        addPlan("当前", "2026-03-01", "2026-03-31");
+        addPlan("将来", "2026-04-01", "2026-05-01");
+    }
+    void addPlan(const char* title, const char* begin, const char* end) {
+        settings::PlanRow plan;
+        plan.title = QString::fromUtf8(title);
+        plan.begin = day(begin);
+        plan.end = day(end);
+        ASSERT_TRUE(settings::addPlan(dm.db(), 5, plan));
+    }
+    static QStringList column(QTableWidget* grid, int column) {
+        QStringList out;
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            out << grid->item(row, column)->text();
+        }
+        return out;
+    }
+};
+
+TEST_F(ReminderWindow, SummaryCountsLeadToTheirLists) {
+    TWakeForm form(dm);
+    form.setToday(day("2026-03-10"));
+    EXPECT_EQ(child<QPushButton>(form, "btnTotal")->text(), u"3 项"_s);
+    EXPECT_EQ(child<QPushButton>(form, "btnExpired")->text(), u"1 项"_s);
+    EXPECT_EQ(child<QPushButton>(form, "btnToday")->text(), u"1 项"_s);
+    child<QPushButton>(form, "btnToday")->click();
+    EXPECT_EQ(child<QTabWidget>(form, "PageControl1")->currentIndex(), 1);
+    EXPECT_EQ(column(child<QTableWidget>(form, "gridPlans"), 4), QStringList{u"当前"_s});
+    child<QPushButton>(form, "btnExpired")->click();
+    EXPECT_EQ(column(child<QTableWidget>(form, "gridPlans"), 4), QStringList{u"过去"_s});
+
+    child<QPushButton>(form, "btnClear")->click();
+    EXPECT_EQ(child<QPushButton>(form, "btnTotal")->text(), u"2 项"_s);
+    EXPECT_EQ(column(child<QTableWidget>(form, "gridPlans"), 4),
+              (QStringList{u"当前"_s, u"将来"_s}));
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+// A reminder added and typed into the grid is stored; a date that cannot be read is refused.
+TEST_F(ReminderWindow, RemindersAreAddedEditedAndDeleted) {
+    TWakeForm form(dm);
+    form.setToday(day("2026-03-10"));
+    auto* grid = child<QTableWidget>(form, "gridPlans");
+    child<QPushButton>(form, "btnAdd")->click();
+    ASSERT_EQ(grid->rowCount(), 4);
+    grid->item(3, 4)->setText(u"谈话"_s);
+    grid->item(3, 3)->setText(u"2026-3-20"_s);
+    grid->item(3, 2)->setText(u"三月"_s);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    const auto plans =
+        settings::userPlans(dm.db(), 5, settings::PlanFilter::All, day("2026-03-10"));
+    ASSERT_TRUE(plans);
+    EXPECT_EQ(plans->last().title, u"谈话"_s);
+    EXPECT_EQ(plans->last().begin, day("2026-03-10"));
+    EXPECT_EQ(plans->last().end, day("2026-03-20"));
+    grid->setCurrentCell(0, 4);
+    child<QPushButton>(form, "btnDelete")->click();
+    EXPECT_EQ(column(grid, 4), (QStringList{u"当前"_s, u"将来"_s, u"谈话"_s}));
+}
+
+TEST_F(ReminderWindow, RetirementListAndReminderFlag) {
+    exec(
+        u"insert into tb_cadre (CadreID,xm,xb,csny,csnyStr,classid) values "
+        u"(1,'本月男','男',#1966-03-31#,'1966.03',0)"_s);
+    exec(
+        u"insert into tb_cadre (CadreID,xm,xb,csny,csnyStr,classid) values "
+        u"(2,'明年女','女',#1972-04-01#,'1972.04',0)"_s);
+    TWakeForm form(dm);
+    form.setToday(day("2026-03-10"));
+    EXPECT_EQ(child<QPushButton>(form, "btnRetiring")->text(), u"1 人"_s);
+    auto* grid = child<QTableWidget>(form, "gridRetiring");
+    EXPECT_EQ(column(grid, 1), QStringList{u"本月男"_s});
+    EXPECT_EQ(column(grid, 6), QStringList{u"2026-03-31"_s});
+    child<QComboBox>(form, "cbPeriod")->setCurrentIndex(5);
+    EXPECT_EQ(grid->rowCount(), 0);
+    EXPECT_FALSE(child<QPushButton>(form, "btnRetire")->isEnabled());
+
+    child<QCheckBox>(form, "chkClew")->setChecked(false);
+    EXPECT_EQ(dm.db().scalar(u"select clew from tb_manager where ManagerID=5"_s)->toInt(), 0);
+    EXPECT_FALSE(dm.session().clew);
+}
+
+// The reminders open at start when the user's flag is set, and from "事务提醒".
+TEST_F(ReminderWindow, ShownAtStartByTheFlag) {
+    for (const bool flag : {true, false}) {
+        dm.session().clew = flag;
+        TMainForm main(dm);
+        main.show();
+        auto* reminders = main.findChild<TWakeForm*>();
+        EXPECT_EQ(reminders != nullptr && reminders->isVisible(), flag);
+        child<QAction>(main, "actReminders")->trigger();
+        reminders = main.findChild<TWakeForm*>();
+        ASSERT_NE(reminders, nullptr);
+        EXPECT_TRUE(reminders->isVisible());
+    }
 }
 
 }  // namespace

@@ -36,6 +36,7 @@
 #include "rosters/ui/PageMc.h"
 #include "search/ui/PageAdv.h"
 #include "settings/ui/TConfForm.h"
+#include "settings/ui/TWakeForm.h"
 #include "units/ui/UnitTreePanel.h"
 #include "units/ui/UnitTreeWidget.h"
 #include "widgets/ElidedLabel.h"
@@ -187,6 +188,7 @@ void TMainForm::wireCommands() {
     enable("actUnitLibrary", &TMainForm::openUnitLibrary);
     enable("actManagers", &TMainForm::openManagers);
     enable("actParameters", &TMainForm::openSettings);
+    enable("actReminders", &TMainForm::openReminders);
     enable("actDuplicateNames", &TMainForm::checkDuplicateNames);
     enable("actEntryStatistics", &TMainForm::showEntryStatistics);
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
@@ -328,6 +330,9 @@ void TMainForm::runStartDuties() {
     if (const Result<void> cleared = cadre::clearPicked(db); !cleared) {
         app::showFailure(cleared.failure());
     }
+    if (dm_.session().clew) {
+        openReminders();
+    }
 }
 
 void TMainForm::restoreLayout() {
@@ -447,9 +452,28 @@ void TMainForm::openManagers() {
 }
 
 void TMainForm::openSettings() {
-    if (admin::HasRight(dm_, QStringLiteral("PARAM"))) {
-        TConfForm(dm_, this).exec();
+    if (!admin::HasRight(dm_, QStringLiteral("PARAM")) ||
+        TConfForm(dm_, this).exec() != QDialog::Accepted) {
+        return;
     }
+    // The settings this window keeps for the session are read again.
+    const Result<bool> saveLayout = cadre::saveLayoutOnExit(dm_.db(), dm_.session().ManagerID);
+    const Result<bool> locked = cadre::postsLocked(dm_.db());
+    if (saveLayout && locked) {
+        saveLayout_ = *saveLayout;
+        postsLocked_ = *locked;
+    } else {
+        app::showFailure(!saveLayout ? saveLayout.failure() : locked.failure());
+    }
+}
+
+void TMainForm::openReminders() {
+    if (reminders_ == nullptr) {
+        reminders_ = new TWakeForm(dm_, this);
+        reminders_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    reminders_->show();
+    reminders_->raise();
 }
 
 void TMainForm::openDatabaseSettings() {
