@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,7 +18,9 @@
 #include "exchange/AutoBackup.h"
 #include "main/ui/TMainForm.h"
 #include "settings/SoftwareSettings.h"
+#include "settings/StandardCheck.h"
 #include "settings/ui/TConfForm.h"
+#include "settings/ui/TStdCheckForm.h"
 #include "settings/ui/TWakeForm.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
@@ -216,6 +219,54 @@ TEST_F(ReminderWindow, ShownAtStartByTheFlag) {
         ASSERT_NE(reminders, nullptr);
         EXPECT_TRUE(reminders->isVisible());
     }
+}
+
+// The wizard walked from "标准化检查": counts shown per value before anything is written, a
+// value added to its list, blanking winning over a replacement, and the rewrite on "完成".
+TEST_F(SettingsWindows, StandardCheckWalksThePagesAndRewrites) {
+    exec(u"delete * from tb_cadre"_s);
+    exec(u"delete * from tb_xl"_s);
+    exec(u"insert into tb_xl (xl,v) values ('大学',5),('研究生',6)"_s);
+    exec(
+        u"insert into tb_cadre (CadreID,xm,gxl,zzxl) values (1,'甲','大学本科','大学本科'),"
+        u"(2,'乙','中专',''),(3,'丙','硕士','')"_s);
+    TMainForm main(dm);
+    bool seen = false;
+    ModalAnswer<QDialog> answer([&](QDialog* dialog) {
+        seen = dialog->objectName() == u"TStdCheckForm"_s;
+        auto* next = child<QPushButton>(dialog, "btnNext");
+        next->click();
+        next->click();
+        EXPECT_EQ(child<QLabel>(dialog, "lblFound0")->text(), u"有不规范的数据"_s);
+        next->click();
+        auto* grid = child<QTableWidget>(dialog, "gridCheck0");
+        ASSERT_EQ(grid->rowCount(), 3);
+        EXPECT_EQ(grid->item(0, 0)->text(), u"中专"_s);
+        EXPECT_EQ(grid->item(1, 1)->text(), u"2"_s);  // 大学本科 in gxl and zzxl
+        // Nothing is written while the pages are walked.
+        EXPECT_EQ(dm.db().scalar(u"select count(*) from tb_cadre where gxl='大学本科'"_s)->toInt(),
+                  1);
+        qobject_cast<QComboBox*>(grid->cellWidget(0, 2))->setCurrentText(u"大学"_s);
+        qobject_cast<QCheckBox*>(grid->cellWidget(0, 3))->setChecked(true);
+        qobject_cast<QComboBox*>(grid->cellWidget(1, 2))->setCurrentText(u"大学"_s);
+        grid->setCurrentCell(2, 0);
+        messages.answerNext(true);
+        grid->parentWidget()->findChild<QPushButton*>(u"btnAddStandard"_s)->click();
+        EXPECT_EQ(grid->rowCount(), 2);
+        while (next->text() != u"完成"_s) {
+            next->click();
+        }
+        next->click();
+    });
+    child<QAction>(main, "actStandardCheck")->trigger();
+    ASSERT_TRUE(seen);
+    const auto rows = dm.db().query(u"select gxl,zzxl from tb_cadre order by CadreID"_s);
+    ASSERT_TRUE(rows);
+    EXPECT_EQ(rows->rows[0], (QVariantList{u"大学"_s, u"大学"_s}));
+    EXPECT_EQ(rows->rows[1], (QVariantList{u""_s, u""_s}));
+    EXPECT_EQ(rows->rows[2], (QVariantList{u"硕士"_s, u""_s}));
+    EXPECT_TRUE(
+        settings::standardValues(dm.db(), settings::CheckCategory::Education)->contains(u"硕士"_s));
 }
 
 }  // namespace

@@ -36,6 +36,7 @@
 #include "rosters/ui/PageMc.h"
 #include "search/ui/PageAdv.h"
 #include "settings/ui/TConfForm.h"
+#include "settings/ui/TStdCheckForm.h"
 #include "settings/ui/TWakeForm.h"
 #include "units/ui/UnitTreePanel.h"
 #include "units/ui/UnitTreeWidget.h"
@@ -189,6 +190,7 @@ void TMainForm::wireCommands() {
     enable("actManagers", &TMainForm::openManagers);
     enable("actParameters", &TMainForm::openSettings);
     enable("actReminders", &TMainForm::openReminders);
+    enable("actStandardCheck", &TMainForm::openStandardCheck);
     enable("actDuplicateNames", &TMainForm::checkDuplicateNames);
     enable("actEntryStatistics", &TMainForm::showEntryStatistics);
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
@@ -464,6 +466,13 @@ void TMainForm::openSettings() {
         postsLocked_ = *locked;
     } else {
         app::showFailure(!saveLayout ? saveLayout.failure() : locked.failure());
+    }
+}
+
+void TMainForm::openStandardCheck() {
+    // The check rewrites stored cadre records in bulk: the right of batch modification.
+    if (admin::HasRight(dm_, QStringLiteral("TOOL"))) {
+        TStdCheckForm(dm_, this).exec();
     }
 }
 

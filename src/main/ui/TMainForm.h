@@ -91,6 +91,7 @@ class TMainForm final : public QMainWindow {
     void openManagers();
     void openSettings();
     void openReminders();
+    void openStandardCheck();
 
     TDataM& dm_;
     // Read on first show; the list page keeps a reference to them from the start.
