@@ -402,7 +402,7 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
         {"actBackup", true},        {"actTemplates", false},     {"actReminders", true},
         {"actStandardCheck", true}, {"actExcelImport", false},   {"actWordImport", false},
         {"actRestore", true},       {"actCompact", true},        {"actRestoreSingle", true},
-        {"actBackupSingle", true},  {"actParameters", true}};
+        {"actBackupSingle", true},  {"actParameters", true},     {"actExportFolders", true}};
     for (const Entry& e : entries) {
         auto* action = form->findChild<QAction*>(QString::fromLatin1(e.name));
         ASSERT_NE(action, nullptr) << e.name;

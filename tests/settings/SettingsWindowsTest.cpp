@@ -17,6 +17,7 @@
 #include "db/Database.h"
 #include "exchange/AutoBackup.h"
 #include "main/ui/TMainForm.h"
+#include "settings/ExportFolder.h"
 #include "settings/SoftwareSettings.h"
 #include "settings/StandardCheck.h"
 #include "settings/ui/TConfForm.h"
@@ -27,6 +28,7 @@
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
+#include "widgets/ExportProposal.h"
 
 namespace {
 
@@ -267,6 +269,33 @@ TEST_F(SettingsWindows, StandardCheckWalksThePagesAndRewrites) {
     EXPECT_EQ(rows->rows[2], (QVariantList{u"硕士"_s, u""_s}));
     EXPECT_TRUE(
         settings::standardValues(dm.db(), settings::CheckCategory::Education)->contains(u"硕士"_s));
+}
+
+// The folder chosen in "导出目录设置" is where the export dialogs start, also after a restart;
+// a folder that cannot be created is refused and the earlier one kept.
+TEST_F(SettingsWindows, ExportFolderIsWhereExportsStart) {
+    TMainForm main(dm);
+    dm.session().clew = false;
+    main.show();
+    EXPECT_EQ(widgets::proposedExportPath(u"名册.xlsx"_s), home.path() + u"/TEMP/名册.xlsx"_s);
+    const QString chosen = home.path() + u"/导出"_s;
+    for (const QString& typed : QStringList{chosen, home.path() + u"/Db/Cadre.db/子目录"_s}) {
+        ModalAnswer<QDialog> answer([&](QDialog* dialog) {
+            child<QLineEdit>(dialog, "edtFolder")->setText(typed);
+            child<QPushButton>(dialog, "btnOK")->click();
+            if (dialog->isVisible()) {
+                child<QPushButton>(dialog, "btnCancel")->click();
+            }
+        });
+        child<QAction>(main, "actExportFolders")->trigger();
+        ASSERT_TRUE(answer.seen());
+    }
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_TRUE(messages.shown()[0].text.startsWith(settings::kExportFolderMissing));
+    EXPECT_EQ(settings::exportFolder(dm), chosen);
+    EXPECT_EQ(widgets::proposedExportPath(u"名册.xlsx"_s), chosen + u"/名册.xlsx"_s);
+    EXPECT_EQ(widgets::proposedExportPath(u"/tmp/x.pdf"_s), u"/tmp/x.pdf"_s);
+    widgets::setExportFolder({});
 }
 
 }  // namespace

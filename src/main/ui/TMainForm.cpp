@@ -35,12 +35,15 @@
 #include "main/ui/PageDw.h"
 #include "rosters/ui/PageMc.h"
 #include "search/ui/PageAdv.h"
+#include "settings/ExportFolder.h"
 #include "settings/ui/TConfForm.h"
+#include "settings/ui/TExportDirForm.h"
 #include "settings/ui/TStdCheckForm.h"
 #include "settings/ui/TWakeForm.h"
 #include "units/ui/UnitTreePanel.h"
 #include "units/ui/UnitTreeWidget.h"
 #include "widgets/ElidedLabel.h"
+#include "widgets/ExportProposal.h"
 
 namespace {
 
@@ -190,6 +193,7 @@ void TMainForm::wireCommands() {
     enable("actManagers", &TMainForm::openManagers);
     enable("actParameters", &TMainForm::openSettings);
     enable("actReminders", &TMainForm::openReminders);
+    enable("actExportFolders", &TMainForm::openExportFolder);
     enable("actStandardCheck", &TMainForm::openStandardCheck);
     enable("actDuplicateNames", &TMainForm::checkDuplicateNames);
     enable("actEntryStatistics", &TMainForm::showEntryStatistics);
@@ -332,6 +336,7 @@ void TMainForm::runStartDuties() {
     if (const Result<void> cleared = cadre::clearPicked(db); !cleared) {
         app::showFailure(cleared.failure());
     }
+    widgets::setExportFolder(settings::exportFolder(dm_));
     if (dm_.session().clew) {
         openReminders();
     }
@@ -466,6 +471,12 @@ void TMainForm::openSettings() {
         postsLocked_ = *locked;
     } else {
         app::showFailure(!saveLayout ? saveLayout.failure() : locked.failure());
+    }
+}
+
+void TMainForm::openExportFolder() {
+    if (TExportDirForm(dm_, this).exec() == QDialog::Accepted) {
+        widgets::setExportFolder(settings::exportFolder(dm_));
     }
 }
 

@@ -92,6 +92,7 @@ class TMainForm final : public QMainWindow {
     void openSettings();
     void openReminders();
     void openStandardCheck();
+    void openExportFolder();
 
     TDataM& dm_;
     // Read on first show; the list page keeps a reference to them from the start.
