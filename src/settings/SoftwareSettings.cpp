@@ -154,6 +154,20 @@ Result<SoftwareSettings> loadSettings(TDataM& dm) {
     s.backupDays = *days;
     s.backupKeep = *keep;
     s.backupOn = exchange::autoBackupEnabled(dm);
+    const Result<QList<LeveledName>> ranks = readRanks(db);
+    const Result<QList<LeveledName>> educations = readEducations(db);
+    if (!ranks || !educations) {
+        return !ranks ? ranks.failure() : educations.failure();
+    }
+    s.ranks = *ranks;
+    s.educations = *educations;
+    for (int i = 0; i < kParamListCount; ++i) {
+        const Result<QStringList> items = readParams(db, static_cast<ParamList>(i));
+        if (!items) {
+            return items.failure();
+        }
+        s.params << *items;
+    }
     s.backupFolder = dm.GetSetting(exchange::kFolderSetting).trimmed();
     return s;
 }
@@ -203,7 +217,26 @@ Result<void> saveSettings(TDataM& dm, const SoftwareSettings& s) {
         db.exec(QStringLiteral("insert into tb_conf (GID,ItemID,ItemV) values (?,'',?)"),
                 {kLockGroup, flag(s.postLock)}) &&
         db.exec(QStringLiteral("update tb_cadre set zwlock=?"), {s.postLock ? 1 : 0});
-    if (!written || !transaction.commit()) {
+    if (!written) {
+        return databaseFailure(db);
+    }
+    // The lists are written only when the dialog read them.
+    if (s.params.size() == kParamListCount) {
+        const Result<void> lists[] = {writeRanks(db, s.ranks), writeEducations(db, s.educations)};
+        for (const Result<void>& list : lists) {
+            if (!list) {
+                return list.failure();
+            }
+        }
+        for (int i = 0; i < kParamListCount; ++i) {
+            if (const Result<void> items =
+                    writeParams(db, static_cast<ParamList>(i), s.params.at(i));
+                !items) {
+                return items.failure();
+            }
+        }
+    }
+    if (!transaction.commit()) {
         return databaseFailure(db);
     }
     dm.PutSetting(exchange::kEnabledSetting, flag(s.backupOn));

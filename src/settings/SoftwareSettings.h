@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "db/Result.h"
+#include "settings/LookupLists.h"
 
 class TDataM;
 
@@ -50,16 +51,19 @@ struct SoftwareSettings {
     int userType = kDefaultUserType;  // index in kUserTypes
     QString organisation;             // tb_general.name
     RetirementAges ages;
-    bool autoSave = true;        // tb_conf AUTOSAVE of the logged-in user
-    bool postLock = false;       // tb_conf ZWLOCK, copied to tb_cadre.zwlock
-    bool backupOn = true;        // machine setting, see exchange/AutoBackup.h
-    int backupDays = 15;         // tb_conf 自动备份/备份周期
-    int backupKeep = 10;         // tb_conf 自动备份/保留数量
-    QString backupFolder;        // machine setting; empty: the data folder's 自动备份
-    QStringList cadreTypes;      // kCadreTypeCount names, tb_general.resCType
-    QStringList reservedNames;   // kReservedNameCount names, tb_general.resName
-    QString remarkName;          // tb_conf 保留字段/备注
-    QStringList postCategories;  // tb_general.zt, one per line
+    bool autoSave = true;           // tb_conf AUTOSAVE of the logged-in user
+    bool postLock = false;          // tb_conf ZWLOCK, copied to tb_cadre.zwlock
+    bool backupOn = true;           // machine setting, see exchange/AutoBackup.h
+    int backupDays = 15;            // tb_conf 自动备份/备份周期
+    int backupKeep = 10;            // tb_conf 自动备份/保留数量
+    QString backupFolder;           // machine setting; empty: the data folder's 自动备份
+    QStringList cadreTypes;         // kCadreTypeCount names, tb_general.resCType
+    QStringList reservedNames;      // kReservedNameCount names, tb_general.resName
+    QString remarkName;             // tb_conf 保留字段/备注
+    QStringList postCategories;     // tb_general.zt, one per line
+    QList<LeveledName> ranks;       // tb_zj
+    QList<LeveledName> educations;  // tb_xl
+    QList<QStringList> params;      // kParamListCount lists, in the order of ParamList
 };
 
 // Reads every setting for the user logged in to `dm`. A kept count stored by an older version

@@ -132,4 +132,35 @@ TEST_F(SoftwareSettings, OlderKeptCountIsReadAndMoved) {
     EXPECT_EQ(scalarInt(u"select count(*) from tb_conf where ItemID='保留备份'"_s), 0);
 }
 
+// The look-up lists are written with the settings and read back in their order; an empty
+// personnel-category group shows the built-in categories.
+TEST_F(SoftwareSettings, LookupListsRoundTrip) {
+    ASSERT_TRUE(dm.db().exec(u"delete * from tb_conf where GID='GBSF'"_s));
+    settings::SoftwareSettings s = loaded();
+    EXPECT_EQ(s.params.at(static_cast<int>(settings::ParamList::Gbsf)),
+              settings::defaultParams(settings::ParamList::Gbsf));
+    s.ranks = {{u"副处"_s, 2}, {u"正处"_s, 1}, {u" "_s, 3}};
+    s.educations = {{u"大学"_s, 5}};
+    QStringList stages;
+    for (int i = 1; i <= 12; ++i) {
+        stages << u"环节"_s + QString::number(i);
+    }
+    s.params[static_cast<int>(settings::ParamList::Rmzt)] = stages;
+    s.params[static_cast<int>(settings::ParamList::Jtcy)] = {u"妻子"_s, {}, u"儿子"_s};
+    ASSERT_TRUE(settings::saveSettings(dm, s));
+
+    const settings::SoftwareSettings again = loaded();
+    EXPECT_EQ(again.ranks, (QList<settings::LeveledName>{{u"正处"_s, 1}, {u"副处"_s, 2}}));
+    EXPECT_EQ(again.educations, (QList<settings::LeveledName>{{u"大学"_s, 5}}));
+    EXPECT_EQ(again.params.at(static_cast<int>(settings::ParamList::Rmzt)), stages);
+    EXPECT_EQ(again.params.at(static_cast<int>(settings::ParamList::Jtcy)),
+              (QStringList{u"妻子"_s, u"儿子"_s}));
+    // The pickers of the program read the same lists.
+    const auto picks = cadre::loadPickLists(dm.db());
+    ASSERT_TRUE(picks);
+    EXPECT_EQ(picks->ranks, (QStringList{u"正处"_s, u"副处"_s}));
+    EXPECT_EQ(picks->stages, stages);
+    EXPECT_EQ(picks->familyRelations, (QStringList{u"妻子"_s, u"儿子"_s}));
+}
+
 }  // namespace
