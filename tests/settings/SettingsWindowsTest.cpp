@@ -6,10 +6,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 
 #include "admin/Rights.h"
 #include "app/DataModule.h"
@@ -269,6 +271,42 @@ TEST_F(SettingsWindows, StandardCheckWalksThePagesAndRewrites) {
     EXPECT_EQ(rows->rows[2], (QVariantList{u"硕士"_s, u""_s}));
     EXPECT_TRUE(
         settings::standardValues(dm.db(), settings::CheckCategory::Education)->contains(u"硕士"_s));
+}
+
+// The lists edit only while "允许修改" is on; rank, education and parameter edits are saved.
+TEST_F(SettingsWindows, LookupListsEditOnlyWhenAllowed) {
+    TConfForm form(dm);
+    form.show();
+    auto* ranks = child<QTableWidget>(form, "gridZj");
+    QTest::keyClick(ranks, Qt::Key_A);
+    child<QPushButton>(form, "btnAddZj")->click();
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[0].text, settings::kEditingOff);
+    EXPECT_EQ(messages.shown()[1].text, settings::kEditingOff);
+    const int rankCount = ranks->rowCount();
+
+    child<QCheckBox>(form, "chkAllowEdit")->setChecked(true);
+    child<QPushButton>(form, "btnAddZj")->click();
+    ASSERT_EQ(ranks->rowCount(), rankCount + 1);
+    ranks->item(rankCount, 0)->setText(u"新职级"_s);
+    ranks->item(rankCount, 1)->setText(u"9999"_s);
+    auto* educations = child<QTableWidget>(form, "gridXl");
+    educations->setCurrentCell(0, 0);
+    const QString removed = educations->item(0, 0)->text();
+    messages.answerNext(true);
+    child<QPushButton>(form, "btnDeleteXl")->click();
+    EXPECT_EQ(messages.shown().back().text, settings::kDeleteEducation);
+    child<QListWidget>(form, "lstParams")->setCurrentRow(5);
+    child<QPlainTextEdit>(form, "memoParams")->setPlainText(u"推荐\n任职"_s);
+    child<QListWidget>(form, "lstParams")->setCurrentRow(4);
+    child<QPushButton>(form, "btnOK")->click();
+
+    const auto stored = settings::loadSettings(dm);
+    ASSERT_TRUE(stored);
+    EXPECT_EQ(stored->ranks.last(), (settings::LeveledName{u"新职级"_s, 9999}));
+    EXPECT_FALSE(stored->educations.contains(settings::LeveledName{removed, 0}));
+    EXPECT_EQ(static_cast<int>(stored->educations.size()), educations->rowCount());
+    EXPECT_EQ(stored->params.at(5), (QStringList{u"推荐"_s, u"任职"_s}));
 }
 
 // The folder chosen in "导出目录设置" is where the export dialogs start, also after a restart;

@@ -2,15 +2,19 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/DataModule.h"
@@ -46,6 +50,34 @@ QLabel* note(const QString& text) {
     return label;
 }
 
+QTableWidget* leveledGrid(const char* name, const QString& caption) {
+    auto* grid = new QTableWidget(0, 2);
+    grid->setObjectName(QString::fromLatin1(name));
+    grid->setHorizontalHeaderLabels({caption, QStringLiteral("等级")});
+    grid->verticalHeader()->hide();
+    grid->horizontalHeader()->setStretchLastSection(true);
+    return grid;
+}
+
+void showLeveled(QTableWidget* grid, const QList<settings::LeveledName>& names) {
+    grid->setRowCount(static_cast<int>(names.size()));
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        grid->setItem(row, 0, new QTableWidgetItem(names.at(row).name));
+        grid->setItem(row, 1, new QTableWidgetItem(QString::number(names.at(row).level)));
+    }
+}
+
+QList<settings::LeveledName> leveledOf(const QTableWidget* grid) {
+    QList<settings::LeveledName> names;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        const QTableWidgetItem* name = grid->item(row, 0);
+        const QTableWidgetItem* level = grid->item(row, 1);
+        names.append({name != nullptr ? name->text().trimmed() : QString(),
+                      level != nullptr ? level->text().trimmed().toInt() : 0});
+    }
+    return names;
+}
+
 }  // namespace
 
 TConfForm::TConfForm(TDataM& dm, QWidget* parent)
@@ -67,6 +99,11 @@ TConfForm::TConfForm(TDataM& dm, QWidget* parent)
       edtRemark(namedEdit(QStringLiteral("edtRemark"))),
       lstCategories(new QListWidget),
       edtCategory(namedEdit(QStringLiteral("edtCategory"))),
+      chkAllowEdit(namedCheck("chkAllowEdit", QStringLiteral("允许修改"))),
+      gridZj(leveledGrid("gridZj", QStringLiteral("职级"))),
+      gridXl(leveledGrid("gridXl", QStringLiteral("学历"))),
+      lstParams(new QListWidget),
+      memoParams(new QPlainTextEdit),
       btnOK(widgets::namedButton("btnOK", QStringLiteral("确 定"))),
       btnCancel(widgets::namedButton("btnCancel", QStringLiteral("取 消"))) {
     setObjectName(QStringLiteral("TConfForm"));
@@ -79,10 +116,21 @@ TConfForm::TConfForm(TDataM& dm, QWidget* parent)
     PageControl1->addTab(makeBackupPage(), QStringLiteral("自动备份"));
     PageControl1->addTab(makeFieldsPage(), QStringLiteral("自定义字段"));
     PageControl1->addTab(makeCategoriesPage(), QStringLiteral("职务类别"));
+    PageControl1->addTab(makeLeveledPage(gridZj, "btnAddZj", "btnDeleteZj", settings::kDeleteRank,
+                                         {settings::kRankNote, settings::kRankSortNote}),
+                         QStringLiteral("职级管理"));
+    PageControl1->addTab(makeLeveledPage(gridXl, "btnAddXl", "btnDeleteXl",
+                                         settings::kDeleteEducation, {settings::kEducationNote}),
+                         QStringLiteral("学历管理"));
+    PageControl1->addTab(makeParamsPage(), QStringLiteral("其他参数"));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PageControl1, 1);
-    layout->addLayout(widgets::rightAlignedRow({btnOK, btnCancel}));
+    auto* bottom = widgets::rightAlignedRow({btnOK, btnCancel});
+    bottom->insertWidget(0, chkAllowEdit);
+    layout->addLayout(bottom);
+    connect(chkAllowEdit, &QCheckBox::toggled, this, &TConfForm::allowEditing);
+    allowEditing(false);
     connect(btnOK, &QPushButton::clicked, this, &TConfForm::btnOKClick);
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 
@@ -197,6 +245,100 @@ QWidget* TConfForm::makeCategoriesPage() {
     return page;
 }
 
+QWidget* TConfForm::makeLeveledPage(QTableWidget* grid, const char* addName, const char* deleteName,
+                                    const QString& deleteQuestion, const QStringList& notes) {
+    auto* page = new QWidget;
+    auto* add = widgets::namedButton(addName, QStringLiteral("添 加"));
+    auto* remove = widgets::namedButton(deleteName, QStringLiteral("删 除"));
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(grid, 1);
+    for (const QString& text : notes) {
+        layout->addWidget(note(text));
+    }
+    layout->addLayout(widgets::rightAlignedRow({add, remove}));
+    grid->installEventFilter(this);
+    connect(add, &QPushButton::clicked, this, [this, grid] {
+        if (!editingAllowed()) {
+            return;
+        }
+        grid->insertRow(grid->rowCount());
+        grid->setItem(grid->rowCount() - 1, 0, new QTableWidgetItem);
+        grid->setItem(grid->rowCount() - 1, 1, new QTableWidgetItem(QStringLiteral("0")));
+        grid->setCurrentCell(grid->rowCount() - 1, 0);
+    });
+    connect(remove, &QPushButton::clicked, this, [this, grid, deleteQuestion] {
+        if (editingAllowed() && grid->currentRow() >= 0 && app::confirmAction(deleteQuestion)) {
+            grid->removeRow(grid->currentRow());
+        }
+    });
+    return page;
+}
+
+QWidget* TConfForm::makeParamsPage() {
+    auto* page = new QWidget;
+    lstParams->setObjectName(QStringLiteral("lstParams"));
+    lstParams->addItems(settings::kParamListCaptions);
+    memoParams->setObjectName(QStringLiteral("memoParams"));
+    memoParams->installEventFilter(this);
+    auto* restore = widgets::namedButton("btnRestoreParams", QStringLiteral("恢复默认"));
+    auto* lists = new QVBoxLayout;
+    lists->addWidget(new QLabel(QStringLiteral("参数")));
+    lists->addWidget(lstParams, 1);
+    auto* row = new QHBoxLayout;
+    row->addLayout(lists);
+    row->addWidget(memoParams, 1);
+    auto* layout = new QVBoxLayout(page);
+    layout->addLayout(row, 1);
+    layout->addLayout(widgets::rightAlignedRow({restore}));
+    connect(lstParams, &QListWidget::currentRowChanged, this, [this](int chosen) {
+        keepParamsText();
+        shownParams_ = chosen;
+        memoParams->setPlainText(params_.value(chosen).join(u'\n'));
+    });
+    connect(restore, &QPushButton::clicked, this, [this] {
+        if (editingAllowed() && shownParams_ >= 0) {
+            memoParams->setPlainText(
+                settings::defaultParams(static_cast<settings::ParamList>(shownParams_))
+                    .join(u'\n'));
+        }
+    });
+    return page;
+}
+
+bool TConfForm::editingAllowed() const {
+    if (!chkAllowEdit->isChecked()) {
+        app::showInformation(settings::kEditingOff);
+        return false;
+    }
+    return true;
+}
+
+void TConfForm::allowEditing(bool on) {
+    const auto triggers = on ? QAbstractItemView::DoubleClicked |
+                                   QAbstractItemView::EditKeyPressed |
+                                   QAbstractItemView::AnyKeyPressed
+                             : QAbstractItemView::NoEditTriggers;
+    gridZj->setEditTriggers(triggers);
+    gridXl->setEditTriggers(triggers);
+    memoParams->setReadOnly(!on);
+}
+
+bool TConfForm::eventFilter(QObject* watched, QEvent* event) {
+    // A key typed into a list while editing is off says how to turn it on.
+    if (event->type() == QEvent::KeyPress && !chkAllowEdit->isChecked() &&
+        (watched == gridZj || watched == gridXl || watched == memoParams)) {
+        app::showInformation(settings::kEditingOff);
+        return true;
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TConfForm::keepParamsText() {
+    if (shownParams_ >= 0 && shownParams_ < params_.size()) {
+        params_[shownParams_] = memoParams->toPlainText().split(u'\n');
+    }
+}
+
 void TConfForm::moveCategory(int step) {
     const int row = lstCategories->currentRow();
     const int target = row + step;
@@ -227,10 +369,18 @@ void TConfForm::showSettings(const settings::SoftwareSettings& s) {
     edtRemark->setText(s.remarkName);
     lstCategories->clear();
     lstCategories->addItems(s.postCategories);
+    showLeveled(gridZj, s.ranks);
+    showLeveled(gridXl, s.educations);
+    params_ = s.params;
+    lstParams->setCurrentRow(0);
 }
 
-settings::SoftwareSettings TConfForm::collected() const {
+settings::SoftwareSettings TConfForm::collected() {
+    keepParamsText();
     settings::SoftwareSettings s = loaded_;
+    s.ranks = leveledOf(gridZj);
+    s.educations = leveledOf(gridXl);
+    s.params = params_;
     s.userType = cbUserType->currentIndex();
     s.organisation = edtName->text().trimmed();
     s.ages = {spinMale->value(), spinFemale->value()};

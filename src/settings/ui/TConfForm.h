@@ -9,6 +9,8 @@ class QCheckBox;
 class QComboBox;
 class QLineEdit;
 class QListWidget;
+class QPlainTextEdit;
+class QTableWidget;
 class QPushButton;
 class QSpinBox;
 class QTabWidget;
@@ -25,8 +27,15 @@ class TConfForm final : public QDialog {
     QWidget* makeBackupPage();
     QWidget* makeFieldsPage();
     QWidget* makeCategoriesPage();
+    QWidget* makeLeveledPage(QTableWidget* grid, const char* addName, const char* deleteName,
+                             const QString& deleteQuestion, const QStringList& notes);
+    QWidget* makeParamsPage();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool editingAllowed() const;
+    void allowEditing(bool on);
+    void keepParamsText();
     void showSettings(const settings::SoftwareSettings& s);
-    settings::SoftwareSettings collected() const;
+    settings::SoftwareSettings collected();
     void moveCategory(int step);
     void btnOKClick();
 
@@ -48,6 +57,13 @@ class TConfForm final : public QDialog {
     QLineEdit* edtRemark;
     QListWidget* lstCategories;
     QLineEdit* edtCategory;
+    QCheckBox* chkAllowEdit;
+    QTableWidget* gridZj;
+    QTableWidget* gridXl;
+    QListWidget* lstParams;
+    QPlainTextEdit* memoParams;
+    QList<QStringList> params_;
+    int shownParams_ = -1;
     QPushButton* btnOK;
     QPushButton* btnCancel;
 };
