@@ -30,6 +30,7 @@
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
 #include "support/TestHome.h"
+#include "units/ui/TZwjForm.h"
 #include "widgets/ExportProposal.h"
 
 namespace {
@@ -307,6 +308,22 @@ TEST_F(SettingsWindows, LookupListsEditOnlyWhenAllowed) {
     EXPECT_FALSE(stored->educations.contains(settings::LeveledName{removed, 0}));
     EXPECT_EQ(static_cast<int>(stored->educations.size()), educations->rowCount());
     EXPECT_EQ(stored->params.at(5), (QStringList{u"推荐"_s, u"任职"_s}));
+}
+
+// A nature added through its own dialog appears in the list of natures.
+TEST_F(SettingsWindows, NaturesAreAddedThroughTheirDialog) {
+    TConfForm form(dm);
+    child<QCheckBox>(form, "chkAllowEdit")->setChecked(true);
+    ModalAnswer<TZwjForm> answer([](TZwjForm* dialog) {
+        child<QLineEdit>(dialog, "edtName")->setText(u"新性质"_s);
+        child<QPushButton>(dialog, "btnOK")->click();
+    });
+    child<QPushButton>(form, "btnAddXz")->click();
+    ASSERT_TRUE(answer.seen());
+    auto* grid = child<QTableWidget>(form, "gridXz");
+    ASSERT_GT(grid->rowCount(), 0);
+    EXPECT_EQ(grid->item(grid->rowCount() - 1, 0)->text(), u"新性质"_s);
+    EXPECT_TRUE(messages.shown().empty());
 }
 
 // The folder chosen in "导出目录设置" is where the export dialogs start, also after a restart;

@@ -19,6 +19,9 @@
 
 #include "app/DataModule.h"
 #include "app/MessageService.h"
+#include "app/Progress.h"
+#include "units/UnitNatures.h"
+#include "units/ui/TZwjForm.h"
 #include "widgets/DialogParts.h"
 
 namespace {
@@ -102,6 +105,7 @@ TConfForm::TConfForm(TDataM& dm, QWidget* parent)
       chkAllowEdit(namedCheck("chkAllowEdit", QStringLiteral("允许修改"))),
       gridZj(leveledGrid("gridZj", QStringLiteral("职级"))),
       gridXl(leveledGrid("gridXl", QStringLiteral("学历"))),
+      gridXz(leveledGrid("gridXz", QStringLiteral("单位性质"))),
       lstParams(new QListWidget),
       memoParams(new QPlainTextEdit),
       btnOK(widgets::namedButton("btnOK", QStringLiteral("确 定"))),
@@ -122,6 +126,7 @@ TConfForm::TConfForm(TDataM& dm, QWidget* parent)
     PageControl1->addTab(makeLeveledPage(gridXl, "btnAddXl", "btnDeleteXl",
                                          settings::kDeleteEducation, {settings::kEducationNote}),
                          QStringLiteral("学历管理"));
+    PageControl1->addTab(makeNaturesPage(), QStringLiteral("单位性质"));
     PageControl1->addTab(makeParamsPage(), QStringLiteral("其他参数"));
 
     auto* layout = new QVBoxLayout(this);
@@ -305,6 +310,53 @@ QWidget* TConfForm::makeParamsPage() {
     return page;
 }
 
+// The natures are written by their own dialog (TZwjForm) when it closes with OK.
+QWidget* TConfForm::makeNaturesPage() {
+    auto* page = new QWidget;
+    gridXz->setHorizontalHeaderLabels({QStringLiteral("单位性质"), QStringLiteral("包含职务")});
+    gridXz->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    gridXz->setSelectionBehavior(QAbstractItemView::SelectRows);
+    auto* add = widgets::namedButton("btnAddXz", QStringLiteral("添 加"));
+    auto* edit = widgets::namedButton("btnEditXz", QStringLiteral("修 改"));
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(gridXz, 1);
+    layout->addLayout(widgets::rightAlignedRow({add, edit}));
+    connect(add, &QPushButton::clicked, this, [this] { editNature(true); });
+    connect(edit, &QPushButton::clicked, this, [this] { editNature(false); });
+    showNatures();
+    return page;
+}
+
+void TConfForm::showNatures() {
+    const Result<QStringList> names = units::natureNames(dm_.db());
+    if (!names) {
+        app::showFailure(names.failure());
+        return;
+    }
+    gridXz->setRowCount(static_cast<int>(names->size()));
+    for (int row = 0; row < gridXz->rowCount(); ++row) {
+        const Result<QStringList> posts = units::naturePosts(dm_.db(), names->at(row));
+        gridXz->setItem(row, 0, new QTableWidgetItem(names->at(row)));
+        gridXz->setItem(
+            row, 1, new QTableWidgetItem(posts ? posts->join(QStringLiteral("、")) : QString()));
+    }
+}
+
+void TConfForm::editNature(bool adding) {
+    if (!editingAllowed() || (!adding && gridXz->currentRow() < 0)) {
+        return;
+    }
+    TZwjForm form(dm_, this);
+    if (adding) {
+        form.startAdding();
+    } else {
+        form.startEditing(gridXz->item(gridXz->currentRow(), 0)->text());
+    }
+    if (form.exec() == QDialog::Accepted) {
+        showNatures();
+    }
+}
+
 bool TConfForm::editingAllowed() const {
     if (!chkAllowEdit->isChecked()) {
         app::showInformation(settings::kEditingOff);
@@ -412,7 +464,11 @@ void TConfForm::btnOKClick() {
         app::showInformation(problem);
         return;
     }
-    const Result<void> saved = settings::saveSettings(dm_, s);
+    Result<void> saved;
+    {
+        const app::ProgressScope wait(settings::kApplying);
+        saved = settings::saveSettings(dm_, s);
+    }
     if (!saved) {
         app::showFailure(saved.failure());
         return;

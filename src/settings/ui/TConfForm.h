@@ -30,6 +30,9 @@ class TConfForm final : public QDialog {
     QWidget* makeLeveledPage(QTableWidget* grid, const char* addName, const char* deleteName,
                              const QString& deleteQuestion, const QStringList& notes);
     QWidget* makeParamsPage();
+    QWidget* makeNaturesPage();
+    void showNatures();
+    void editNature(bool adding);
     bool eventFilter(QObject* watched, QEvent* event) override;
     bool editingAllowed() const;
     void allowEditing(bool on);
@@ -60,6 +63,7 @@ class TConfForm final : public QDialog {
     QCheckBox* chkAllowEdit;
     QTableWidget* gridZj;
     QTableWidget* gridXl;
+    QTableWidget* gridXz;
     QListWidget* lstParams;
     QPlainTextEdit* memoParams;
     QList<QStringList> params_;
