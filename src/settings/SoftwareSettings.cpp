@@ -107,7 +107,29 @@ Result<RetirementAges> retirementAges(db::Database& db) {
     return ages;
 }
 
+Result<void> adoptOlderBackupSettings(TDataM& dm) {
+    const std::pair<QString, QString> items[] = {
+        {QStringLiteral("开启"), exchange::kEnabledSetting},
+        {QStringLiteral("备份路径"), exchange::kFolderSetting}};
+    for (const auto& [item, setting] : items) {
+        if (!dm.GetSetting(setting).trimmed().isEmpty()) {
+            continue;
+        }
+        const Result<QString> older = confText(dm.db(), exchange::kSettingsGroup, item);
+        if (!older) {
+            return older.failure();
+        }
+        if (!older->trimmed().isEmpty()) {
+            dm.PutSetting(setting, older->trimmed());
+        }
+    }
+    return {};
+}
+
 Result<SoftwareSettings> loadSettings(TDataM& dm) {
+    if (const Result<void> adopted = adoptOlderBackupSettings(dm); !adopted) {
+        return adopted.failure();
+    }
     db::Database& db = dm.db();
     SoftwareSettings s;
     const auto general =

@@ -66,6 +66,11 @@ struct SoftwareSettings {
     QList<QStringList> params;      // kParamListCount lists, in the order of ParamList
 };
 
+// Older versions kept the backup switch (自动备份/开启) and folder (自动备份/备份路径) in
+// tb_conf; they now live in this computer's settings, where the automatic backup reads them.
+// A computer that holds neither yet takes the database's values over; nothing else changes.
+Result<void> adoptOlderBackupSettings(TDataM& dm);
+
 // Reads every setting for the user logged in to `dm`. A kept count stored by an older version
 // under "保留备份" is read when "保留数量" is missing.
 Result<SoftwareSettings> loadSettings(TDataM& dm);

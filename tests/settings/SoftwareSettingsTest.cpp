@@ -132,6 +132,24 @@ TEST_F(SoftwareSettings, OlderKeptCountIsReadAndMoved) {
     EXPECT_EQ(scalarInt(u"select count(*) from tb_conf where ItemID='保留备份'"_s), 0);
 }
 
+// A switch and folder an older version kept in tb_conf are taken over by a computer without
+// its own, and are then what the automatic backup reads; a computer's own values stay.
+TEST_F(SoftwareSettings, OlderBackupSwitchAndFolderAreTakenOver) {
+    ASSERT_TRUE(dm.SetConf(u"自动备份"_s, u"开启"_s, u"0"_s));
+    ASSERT_TRUE(dm.SetConf(u"自动备份"_s, u"备份路径"_s, u"旧备份"_s));
+    ASSERT_TRUE(exchange::autoBackupEnabled(dm));
+    const settings::SoftwareSettings s = loaded();
+    EXPECT_FALSE(s.backupOn);
+    EXPECT_FALSE(exchange::autoBackupEnabled(dm));
+    EXPECT_TRUE(exchange::autoBackupFolder(dm).endsWith(u"/旧备份"_s));
+
+    dm.PutSetting(exchange::kFolderSetting, u"本机"_s);
+    dm.PutSetting(exchange::kEnabledSetting, u"1"_s);
+    ASSERT_TRUE(settings::adoptOlderBackupSettings(dm));
+    EXPECT_TRUE(exchange::autoBackupEnabled(dm));
+    EXPECT_TRUE(exchange::autoBackupFolder(dm).endsWith(u"/本机"_s));
+}
+
 // The look-up lists are written with the settings and read back in their order; an empty
 // personnel-category group shows the built-in categories.
 TEST_F(SoftwareSettings, LookupListsRoundTrip) {

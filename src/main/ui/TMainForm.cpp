@@ -36,6 +36,7 @@
 #include "rosters/ui/PageMc.h"
 #include "search/ui/PageAdv.h"
 #include "settings/ExportFolder.h"
+#include "settings/SoftwareSettings.h"
 #include "settings/ui/TConfForm.h"
 #include "settings/ui/TExportDirForm.h"
 #include "settings/ui/TStdCheckForm.h"
@@ -337,6 +338,9 @@ void TMainForm::runStartDuties() {
         app::showFailure(cleared.failure());
     }
     widgets::setExportFolder(settings::exportFolder(dm_));
+    if (const Result<void> adopted = settings::adoptOlderBackupSettings(dm_); !adopted) {
+        app::showFailure(adopted.failure());
+    }
     if (dm_.session().clew) {
         openReminders();
     }
