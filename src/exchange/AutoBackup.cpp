@@ -103,7 +103,10 @@ Result<int> backupPeriodDays(db::Database& db) {
 }
 
 Result<int> backupKeepCount(db::Database& db) {
-    const Result<std::optional<int>> count = settingNumber(db, kKeepItem);
+    Result<std::optional<int>> count = settingNumber(db, kKeepItem);
+    if (count && !*count) {
+        count = settingNumber(db, kOlderKeepItem);
+    }
     if (!count) {
         return count.failure();
     }

@@ -25,6 +25,9 @@ inline const QString kFolderSetting = QStringLiteral("自动备份/备份路径"
 inline const QString kSettingsGroup = QStringLiteral("自动备份");
 inline const QString kPeriodItem = QStringLiteral("备份周期");
 inline const QString kKeepItem = QStringLiteral("保留数量");
+// Where older versions of the settings dialog wrote the kept number; read when kKeepItem is
+// missing, removed when the settings dialog writes kKeepItem.
+inline const QString kOlderKeepItem = QStringLiteral("保留备份");
 inline const QString kRecordGroup = QStringLiteral("备份记录");
 
 inline constexpr int kDefaultPeriodDays = 15;
@@ -45,8 +48,8 @@ bool autoBackupEnabled(const TDataM& dm);
 // whole number of days (negative counts as not one).
 Result<int> backupPeriodDays(db::Database& db);
 
-// Backups kept: the "保留数量" item, kDefaultKeepCount when it is missing or not a number, and
-// never less than one.
+// Backups kept: the "保留数量" item (else the older "保留备份"), kDefaultKeepCount when both are
+// missing or not a number, and never less than one.
 Result<int> backupKeepCount(db::Database& db);
 
 // The date of the newest backup record; invalid when there is none with a readable date.

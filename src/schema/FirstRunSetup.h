@@ -14,7 +14,9 @@ class Database;
 // administrator.
 namespace schema {
 
-// The user types in the order of tb_general.type; tb_model holds one unit tree per type.
+// The user types in the order of tb_general.type; tb_model holds one unit tree per type. Every
+// window that offers the type (the first-run wizard, the settings dialog) shows these captions; a
+// university's personnel office is a 人事处.
 QStringList userTypeNames();
 
 // The provincial-level divisions offered for "省：".

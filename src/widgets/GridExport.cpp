@@ -5,6 +5,7 @@
 #include <QTableView>
 
 #include "app/MessageService.h"
+#include "widgets/ExportProposal.h"
 
 namespace widgets {
 
@@ -42,7 +43,8 @@ void exportGrid(const QTableView& view, QWidget* parent, const QString& suggeste
         app::showInformation(kNothingToExport);
         return;
     }
-    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("导出Excel"), suggestedName,
+    QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("导出Excel"),
+                                                proposedExportPath(suggestedName),
                                                 QStringLiteral("Excel文件 (*.xlsx)"));
     if (path.isEmpty()) {
         return;

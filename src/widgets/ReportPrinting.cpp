@@ -11,6 +11,7 @@
 
 #include "app/MessageService.h"
 #include "report/PageRenderer.h"
+#include "widgets/ExportProposal.h"
 
 namespace widgets {
 
@@ -18,7 +19,7 @@ namespace {
 
 void savePdf(const report::Layout& layout, const QString& title, QWidget* parent) {
     QString path = QFileDialog::getSaveFileName(parent, QStringLiteral("保存为PDF"),
-                                                title + QStringLiteral(".pdf"),
+                                                proposedExportPath(title + QStringLiteral(".pdf")),
                                                 QStringLiteral("PDF文件 (*.pdf)"));
     if (path.isEmpty()) {
         return;

@@ -394,16 +394,16 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
         bool enabled;
     };
     const Entry entries[] = {
-        {"actDbSettings", true},     {"actQuit", true},           {"actUnitLibrary", true},
-        {"actRebuildIndex", true},   {"actDuplicateNames", true}, {"actCadreLibrary", true},
-        {"actAddPost", true},        {"actRemovePost", true},     {"actBatchEdit", true},
-        {"actSortByUnit", true},     {"actLrmImport", false},     {"actSend", false},
-        {"actReceive", false},       {"actHandheld", true},       {"actManagers", true},
-        {"actBackup", true},         {"actTemplates", false},     {"actReminders", false},
-        {"actStandardCheck", false}, {"actExcelImport", false},   {"actWordImport", false},
-        {"actRestore", true},        {"actCompact", true},        {"actRestoreSingle", true},
-        {"actBackupSingle", true},   {"actMoveLibrary", true},    {"actOtherTools", true},
-        {"actReinitialise", true}};
+        {"actDbSettings", true},    {"actQuit", true},           {"actUnitLibrary", true},
+        {"actRebuildIndex", true},  {"actDuplicateNames", true}, {"actCadreLibrary", true},
+        {"actAddPost", true},       {"actRemovePost", true},     {"actBatchEdit", true},
+        {"actSortByUnit", true},    {"actLrmImport", false},     {"actSend", false},
+        {"actReceive", false},      {"actHandheld", true},       {"actManagers", true},
+        {"actBackup", true},        {"actTemplates", false},     {"actReminders", true},
+        {"actStandardCheck", true}, {"actExcelImport", false},   {"actWordImport", false},
+        {"actRestore", true},       {"actCompact", true},        {"actRestoreSingle", true},
+        {"actBackupSingle", true},  {"actMoveLibrary", true},    {"actOtherTools", true},
+        {"actReinitialise", true},  {"actParameters", true},     {"actExportFolders", true}};
     for (const Entry& e : entries) {
         auto* action = form->findChild<QAction*>(QString::fromLatin1(e.name));
         ASSERT_NE(action, nullptr) << e.name;

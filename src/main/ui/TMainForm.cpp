@@ -41,12 +41,19 @@
 #include "rosters/ui/PageMc.h"
 #include "schema/SchemaUpgrade.h"
 #include "search/ui/PageAdv.h"
+#include "settings/ExportFolder.h"
+#include "settings/SoftwareSettings.h"
+#include "settings/ui/TConfForm.h"
+#include "settings/ui/TExportDirForm.h"
+#include "settings/ui/TStdCheckForm.h"
+#include "settings/ui/TWakeForm.h"
 #include "statistics/ChartData.h"
 #include "statistics/ui/PageChart.h"
 #include "units/ui/PageZs.h"
 #include "units/ui/UnitTreePanel.h"
 #include "units/ui/UnitTreeWidget.h"
 #include "widgets/ElidedLabel.h"
+#include "widgets/ExportProposal.h"
 
 namespace {
 
@@ -207,6 +214,10 @@ void TMainForm::wireCommands() {
     enable("actQuit", &QWidget::close);
     enable("actUnitLibrary", &TMainForm::openUnitLibrary);
     enable("actManagers", &TMainForm::openManagers);
+    enable("actParameters", &TMainForm::openSettings);
+    enable("actReminders", &TMainForm::openReminders);
+    enable("actExportFolders", &TMainForm::openExportFolder);
+    enable("actStandardCheck", &TMainForm::openStandardCheck);
     enable("actDuplicateNames", &TMainForm::checkDuplicateNames);
     enable("actEntryStatistics", &TMainForm::showEntryStatistics);
     enable("actBatchEdit", &TMainForm::openBatchChange);
@@ -415,6 +426,13 @@ void TMainForm::runStartDuties() {
     if (const Result<void> cleared = cadre::clearPicked(db); !cleared) {
         app::showFailure(cleared.failure());
     }
+    widgets::setExportFolder(settings::exportFolder(dm_));
+    if (const Result<void> adopted = settings::adoptOlderBackupSettings(dm_); !adopted) {
+        app::showFailure(adopted.failure());
+    }
+    if (dm_.session().clew) {
+        openReminders();
+    }
 }
 
 void TMainForm::restoreLayout() {
@@ -562,6 +580,44 @@ void TMainForm::openManagers() {
     if (admin::HasRight(dm_, QStringLiteral("GLYSET"))) {
         TManagerForm(dm_, this).exec();
     }
+}
+
+void TMainForm::openSettings() {
+    if (!admin::HasRight(dm_, QStringLiteral("PARAM")) ||
+        TConfForm(dm_, this).exec() != QDialog::Accepted) {
+        return;
+    }
+    // The settings this window keeps for the session are read again.
+    const Result<bool> saveLayout = cadre::saveLayoutOnExit(dm_.db(), dm_.session().ManagerID);
+    const Result<bool> locked = cadre::postsLocked(dm_.db());
+    if (saveLayout && locked) {
+        saveLayout_ = *saveLayout;
+        postsLocked_ = *locked;
+    } else {
+        app::showFailure(!saveLayout ? saveLayout.failure() : locked.failure());
+    }
+}
+
+void TMainForm::openExportFolder() {
+    if (TExportDirForm(dm_, this).exec() == QDialog::Accepted) {
+        widgets::setExportFolder(settings::exportFolder(dm_));
+    }
+}
+
+void TMainForm::openStandardCheck() {
+    // The check rewrites stored cadre records in bulk: the right of batch modification.
+    if (admin::HasRight(dm_, QStringLiteral("TOOL"))) {
+        TStdCheckForm(dm_, this).exec();
+    }
+}
+
+void TMainForm::openReminders() {
+    if (reminders_ == nullptr) {
+        reminders_ = new TWakeForm(dm_, this);
+        reminders_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    reminders_->show();
+    reminders_->raise();
 }
 
 void TMainForm::openDatabaseSettings() {

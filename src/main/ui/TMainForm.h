@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "app/LoginSession.h"
 #include "cadre/PickLists.h"
@@ -22,6 +23,7 @@ class QListWidget;
 class QStackedWidget;
 class QToolBox;
 class TDataM;
+class TWakeForm;
 class UnitTreePanel;
 
 // The program's main window: the navigation groups on the left, the page of the active group on
@@ -107,6 +109,10 @@ class TMainForm final : public QMainWindow {
     void showEntryStatistics();
     void openUnitLibrary();
     void openManagers();
+    void openSettings();
+    void openReminders();
+    void openStandardCheck();
+    void openExportFolder();
 
     TDataM& dm_;
     // Read on first show; the list page keeps a reference to them from the start.
@@ -126,6 +132,7 @@ class TMainForm final : public QMainWindow {
     PageRm* pageRm_;
     PageZs* pageZs_;
     MainMenus menus_;
+    QPointer<TWakeForm> reminders_;
     DatabaseCommands* databaseCommands_;
     // The working database was replaced: closing leaves it as it is (no layout, no backup).
     bool databaseReplaced_ = false;

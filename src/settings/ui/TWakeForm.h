@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QDate>
+#include <QDialog>
+#include <QList>
+
+#include "settings/Reminders.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QTabWidget;
+class QTableWidget;
+class TDataM;
+
+// "提示": the logged-in user's reminders and the cadres due to retire. Shown modelessly at start
+// when the user's reminder flag is set, and from "事务提醒".
+class TWakeForm final : public QDialog {
+  public:
+    explicit TWakeForm(TDataM& dm, QWidget* parent = nullptr);
+
+    // The day the reminders and the retirement list are computed for (today unless set).
+    void setToday(const QDate& today);
+
+  private:
+    QWidget* makeSummaryPage();
+    QWidget* makePlanPage();
+    QWidget* makeRetirementPage();
+    void refreshSummary();
+    void refreshPlans();
+    void refreshRetiring();
+    void showPlans(settings::PlanFilter filter);
+    void planEdited(int row, int column);
+    void addPlan();
+    void deletePlan();
+    void clearExpired();
+
+    TDataM& dm_;
+    QDate today_;
+    settings::RetirementAges ages_;
+    QList<settings::PlanRow> plans_;
+    bool filling_ = false;
+    QTabWidget* PageControl1;
+    QPushButton* btnTotal;
+    QPushButton* btnExpired;
+    QPushButton* btnToday;
+    QPushButton* btnRetiring;
+    QPushButton* btnClear;
+    QCheckBox* chkClew;
+    QComboBox* cbFilter;
+    QTableWidget* gridPlans;
+    QComboBox* cbPeriod;
+    QTableWidget* gridRetiring;
+    QPushButton* btnRetire;
+};

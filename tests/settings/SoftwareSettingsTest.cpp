@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include "app/DataModule.h"
+#include "cadre/PickLists.h"
+#include "db/Database.h"
+#include "exchange/AutoBackup.h"
+#include "settings/SoftwareSettings.h"
+#include "support/QtPrinters.h"
+#include "support/TestHome.h"
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+// A data module on a fresh working database, logged in as user 7.
+class SoftwareSettings : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase())) << dm.db().lastError();
+        dm.session().ManagerID = 7;
+    }
+    int scalarInt(const QString& sql) {
+        const Result<QVariant> v = dm.db().scalar(sql);
+        EXPECT_TRUE(v) << v.errorText();
+        return v ? v->toInt() : -1;
+    }
+    settings::SoftwareSettings loaded() {
+        const Result<settings::SoftwareSettings> s = settings::loadSettings(dm);
+        EXPECT_TRUE(s) << s.errorText();
+        return s ? *s : settings::SoftwareSettings{};
+    }
+
+    TestHome home;
+    TDataM dm{home.path() + u'/'};
+};
+
+// Each setting changed and saved is what the code that uses it reads afterwards.
+TEST_F(SoftwareSettings, SavedSettingsTakeEffectWhereTheyAreRead) {
+    ASSERT_TRUE(dm.db().exec(u"insert into tb_cadre (CadreID,xm,zwlock) values (9001,'甲',0)"_s));
+    settings::SoftwareSettings s = loaded();
+    s.userType = 7;
+    s.organisation = u"某县委组织部"_s;
+    s.ages = {63, 58};
+    s.autoSave = false;
+    s.postLock = true;
+    s.backupOn = false;
+    s.backupDays = 3;
+    s.backupKeep = 4;
+    s.backupFolder = u"备份甲"_s;
+    s.cadreTypes = QStringList{u"领导干部"_s, u"后备干部"_s, {}, {}, {}, {}};
+    s.postCategories = QStringList{u"正职"_s, u"副职"_s};
+    ASSERT_TRUE(settings::saveSettings(dm, s));
+
+    const auto ages = settings::retirementAges(dm.db());
+    ASSERT_TRUE(ages);
+    EXPECT_EQ(ages->male, 63);
+    EXPECT_EQ(ages->female, 58);
+    EXPECT_EQ(*cadre::saveLayoutOnExit(dm.db(), 7), false);
+    EXPECT_EQ(*cadre::saveLayoutOnExit(dm.db(), 8), true);
+    EXPECT_EQ(*cadre::postsLocked(dm.db()), true);
+    EXPECT_EQ(scalarInt(u"select count(*) from tb_cadre where zwlock=0"_s), 0);
+    EXPECT_FALSE(exchange::autoBackupEnabled(dm));
+    EXPECT_EQ(*exchange::backupPeriodDays(dm.db()), 3);
+    EXPECT_EQ(*exchange::backupKeepCount(dm.db()), 4);
+    EXPECT_TRUE(exchange::autoBackupFolder(dm).endsWith(u"/备份甲"_s));
+
+    const settings::SoftwareSettings again = loaded();
+    EXPECT_EQ(again.userType, 7);
+    EXPECT_EQ(again.organisation, s.organisation);
+    EXPECT_EQ(again.cadreTypes, s.cadreTypes);
+    EXPECT_EQ(again.postCategories, s.postCategories);
+    EXPECT_FALSE(again.autoSave);
+    EXPECT_TRUE(again.postLock);
+
+    // Turning the lock off again reaches every cadre too.
+    s.postLock = false;
+    ASSERT_TRUE(settings::saveSettings(dm, s));
+    EXPECT_EQ(*cadre::postsLocked(dm.db()), false);
+    EXPECT_EQ(scalarInt(u"select count(*) from tb_cadre where zwlock<>0"_s), 0);
+}
+
+TEST_F(SoftwareSettings, DuplicateFieldNamesWriteNothing) {
+    const struct {
+        QStringList cadreTypes;
+        QStringList reserved;
+        bool refused;
+    } cases[] = {
+        {{u"甲"_s, u"甲"_s, {}, {}, {}, {}}, settings::kDefaultReservedNames, true},
+        {{u"甲"_s, {}, {}, {}, {}, {}}, {u"字段"_s, {}, u"字段"_s, {}}, true},
+        {{u"甲"_s, {}, {}, {}, {}, {}}, {u"甲"_s, {}, {}, {}}, false},
+        {{{}, {}, {}, {}, {}, {}}, {{}, {}, {}, {}}, false},
+    };
+    for (const auto& c : cases) {
+        settings::SoftwareSettings s = loaded();
+        s.organisation = u"改过的名称"_s;
+        s.cadreTypes = c.cadreTypes;
+        s.reservedNames = c.reserved;
+        const Result<void> saved = settings::saveSettings(dm, s);
+        EXPECT_EQ(!saved, c.refused) << c.cadreTypes.join(u',').toStdString();
+        if (c.refused) {
+            EXPECT_EQ(saved.errorText(), settings::kDuplicateFieldNames);
+            EXPECT_NE(loaded().organisation, u"改过的名称"_s);
+        }
+    }
+}
+
+// A statement failing half-way leaves every earlier write undone.
+TEST_F(SoftwareSettings, FailingStatementWritesNothing) {
+    const int confRows = scalarInt(u"select count(*) from tb_conf"_s);
+    ASSERT_TRUE(dm.db().exec(u"insert into tb_cadre (CadreID,xm) values (9002,'乙')"_s));
+    ASSERT_TRUE(
+        dm.db().execNative(u"create trigger stop_lock before update on tb_cadre "
+                           u"begin select raise(abort,'refused'); end"_s));
+    settings::SoftwareSettings s = loaded();
+    s.organisation = u"不应写入"_s;
+    s.ages = {70, 70};
+    EXPECT_FALSE(settings::saveSettings(dm, s));
+    EXPECT_NE(loaded().organisation, u"不应写入"_s);
+    EXPECT_EQ(settings::retirementAges(dm.db())->male, 60);
+    EXPECT_EQ(scalarInt(u"select count(*) from tb_conf"_s), confRows);
+}
+
+// A kept count written by an older version under "保留备份" is read, and moved on saving.
+TEST_F(SoftwareSettings, OlderKeptCountIsReadAndMoved) {
+    ASSERT_TRUE(dm.db().exec(u"delete * from tb_conf where GID='自动备份'"_s));
+    ASSERT_TRUE(dm.SetConf(u"自动备份"_s, u"保留备份"_s, u"6"_s));
+    EXPECT_EQ(*exchange::backupKeepCount(dm.db()), 6);
+    settings::SoftwareSettings s = loaded();
+    EXPECT_EQ(s.backupKeep, 6);
+    ASSERT_TRUE(settings::saveSettings(dm, s));
+    EXPECT_EQ(*dm.GetConf(u"自动备份"_s, u"保留数量"_s), u"6"_s);
+    EXPECT_EQ(scalarInt(u"select count(*) from tb_conf where ItemID='保留备份'"_s), 0);
+}
+
+// A switch and folder an older version kept in tb_conf are taken over by a computer without
+// its own, and are then what the automatic backup reads; a computer's own values stay.
+TEST_F(SoftwareSettings, OlderBackupSwitchAndFolderAreTakenOver) {
+    ASSERT_TRUE(dm.SetConf(u"自动备份"_s, u"开启"_s, u"0"_s));
+    ASSERT_TRUE(dm.SetConf(u"自动备份"_s, u"备份路径"_s, u"旧备份"_s));
+    ASSERT_TRUE(exchange::autoBackupEnabled(dm));
+    const settings::SoftwareSettings s = loaded();
+    EXPECT_FALSE(s.backupOn);
+    EXPECT_FALSE(exchange::autoBackupEnabled(dm));
+    EXPECT_TRUE(exchange::autoBackupFolder(dm).endsWith(u"/旧备份"_s));
+
+    dm.PutSetting(exchange::kFolderSetting, u"本机"_s);
+    dm.PutSetting(exchange::kEnabledSetting, u"1"_s);
+    ASSERT_TRUE(settings::adoptOlderBackupSettings(dm));
+    EXPECT_TRUE(exchange::autoBackupEnabled(dm));
+    EXPECT_TRUE(exchange::autoBackupFolder(dm).endsWith(u"/本机"_s));
+}
+
+// The look-up lists are written with the settings and read back in their order; an empty
+// personnel-category group shows the built-in categories.
+TEST_F(SoftwareSettings, LookupListsRoundTrip) {
+    ASSERT_TRUE(dm.db().exec(u"delete * from tb_conf where GID='GBSF'"_s));
+    settings::SoftwareSettings s = loaded();
+    EXPECT_EQ(s.params.at(static_cast<int>(settings::ParamList::Gbsf)),
+              settings::defaultParams(settings::ParamList::Gbsf));
+    s.ranks = {{u"副处"_s, 2}, {u"正处"_s, 1}, {u" "_s, 3}};
+    s.educations = {{u"大学"_s, 5}};
+    QStringList stages;
+    for (int i = 1; i <= 12; ++i) {
+        stages << u"环节"_s + QString::number(i);
+    }
+    s.params[static_cast<int>(settings::ParamList::Rmzt)] = stages;
+    s.params[static_cast<int>(settings::ParamList::Jtcy)] = {u"妻子"_s, {}, u"儿子"_s};
+    ASSERT_TRUE(settings::saveSettings(dm, s));
+
+    const settings::SoftwareSettings again = loaded();
+    EXPECT_EQ(again.ranks, (QList<settings::LeveledName>{{u"正处"_s, 1}, {u"副处"_s, 2}}));
+    EXPECT_EQ(again.educations, (QList<settings::LeveledName>{{u"大学"_s, 5}}));
+    EXPECT_EQ(again.params.at(static_cast<int>(settings::ParamList::Rmzt)), stages);
+    EXPECT_EQ(again.params.at(static_cast<int>(settings::ParamList::Jtcy)),
+              (QStringList{u"妻子"_s, u"儿子"_s}));
+    // The pickers of the program read the same lists.
+    const auto picks = cadre::loadPickLists(dm.db());
+    ASSERT_TRUE(picks);
+    EXPECT_EQ(picks->ranks, (QStringList{u"正处"_s, u"副处"_s}));
+    EXPECT_EQ(picks->stages, stages);
+    EXPECT_EQ(picks->familyRelations, (QStringList{u"妻子"_s, u"儿子"_s}));
+}
+
+}  // namespace
