@@ -12,7 +12,6 @@ namespace cadre {
 
 namespace {
 
-constexpr int kServingLibrary = 0;
 
 QString idList(const QList<int>& ids) {
     QStringList texts{QStringLiteral("-1")};

@@ -12,6 +12,9 @@ class TDataM;
 // 2 transferred out.
 namespace cadre {
 
+inline constexpr int kServingLibrary = 0;
+inline constexpr int kRetiredLibrary = 1;
+
 // The libraries by their classid.
 const QStringList& cadreLibraries();
 

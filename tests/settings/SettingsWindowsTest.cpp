@@ -15,7 +15,9 @@
 
 #include "admin/Rights.h"
 #include "app/DataModule.h"
+#include "cadre/LibraryMove.h"
 #include "cadre/PickLists.h"
+#include "cadre/ui/TSwitchForm.h"
 #include "db/Database.h"
 #include "exchange/AutoBackup.h"
 #include "main/ui/TMainForm.h"
@@ -202,9 +204,33 @@ TEST_F(ReminderWindow, RetirementListAndReminderFlag) {
     auto* grid = child<QTableWidget>(form, "gridRetiring");
     EXPECT_EQ(column(grid, 1), QStringList{u"本月男"_s});
     EXPECT_EQ(column(grid, 6), QStringList{u"2026-03-31"_s});
+
+    // "退休" hands the checked cadres on to the move between libraries, retired library proposed.
+    auto* retire = child<QPushButton>(form, "btnRetire");
+    retire->click();
+    EXPECT_EQ(messages.texts(), QStringList{kChooseRetiring});
+    grid->item(0, 0)->setCheckState(Qt::Checked);
+    bool moved = false;
+    QObject::connect(&form, &TWakeForm::cadresMoved, [&moved] { moved = true; });
+    const ModalAnswer<TSwitchForm> answer([](TSwitchForm* dialog) {
+        EXPECT_EQ(child<QComboBox>(dialog, "cbSource")->currentIndex(), cadre::kServingLibrary);
+        EXPECT_EQ(child<QComboBox>(dialog, "cbTarget")->currentIndex(), cadre::kRetiredLibrary);
+        EXPECT_EQ(child<QTableWidget>(dialog, "gridCadres")->rowCount(), 1);
+        child<QLineEdit>(dialog, "edtMonth")->setText(u"2026.03"_s);
+        child<QPushButton>(dialog, "btnOK")->click();
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+    retire->click();
+    ASSERT_TRUE(answer.seen());
+    EXPECT_TRUE(moved);
+    EXPECT_EQ(dm.db().scalar(u"select classid from tb_cadre where CadreID=1"_s)->toInt(),
+              cadre::kRetiredLibrary);
+    EXPECT_EQ(column(grid, 1), QStringList{});
+
     child<QComboBox>(form, "cbPeriod")->setCurrentIndex(5);
     EXPECT_EQ(grid->rowCount(), 0);
-    EXPECT_FALSE(child<QPushButton>(form, "btnRetire")->isEnabled());
 
     child<QCheckBox>(form, "chkClew")->setChecked(false);
     EXPECT_EQ(dm.db().scalar(u"select clew from tb_manager where ManagerID=5"_s)->toInt(), 0);

@@ -93,6 +93,11 @@ TSwitchForm::TSwitchForm(TDataM& dm, QWidget* parent)
     connect(btnCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
+void TSwitchForm::proposeTarget(int library) {
+    cbSource->setCurrentIndex(cadre::kServingLibrary);
+    cbTarget->setCurrentIndex(library);
+}
+
 void TSwitchForm::addCadres(const QList<int>& cadreIds) {
     for (const int id : cadreIds) {
         if (!cadreIds_.contains(id)) {

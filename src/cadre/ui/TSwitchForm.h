@@ -22,6 +22,8 @@ class TSwitchForm final : public QDialog {
     QList<int> chosenCadreIds() const { return cadreIds_; }
     // Appends `cadreIds` to the list (each once).
     void addCadres(const QList<int>& cadreIds);
+    // Chooses `library` (a classid) as the target and the serving library as the source.
+    void proposeTarget(int library);
 
   Q_SIGNALS:
     // Cadres were moved.

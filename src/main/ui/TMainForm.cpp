@@ -615,6 +615,7 @@ void TMainForm::openReminders() {
     if (reminders_ == nullptr) {
         reminders_ = new TWakeForm(dm_, this);
         reminders_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(reminders_, &TWakeForm::cadresMoved, this, &TMainForm::reloadAfterChange);
     }
     reminders_->show();
     reminders_->raise();

@@ -11,8 +11,11 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "admin/Rights.h"
 #include "app/DataModule.h"
 #include "app/MessageService.h"
+#include "cadre/LibraryMove.h"
+#include "cadre/ui/TSwitchForm.h"
 #include "widgets/DialogParts.h"
 
 namespace {
@@ -179,8 +182,6 @@ QWidget* TWakeForm::makeRetirementPage() {
     cbPeriod->setCurrentIndex(static_cast<int>(settings::kDefaultRetirementPeriod));
     gridRetiring->setEditTriggers(QAbstractItemView::NoEditTriggers);
     auto* selectAll = widgets::namedButton("btnSelectAll", QStringLiteral("全选"));
-    // Handing the chosen cadres on to the move out of the library waits for that dialog.
-    btnRetire->setEnabled(false);
     auto* row = new QHBoxLayout;
     row->addWidget(cbPeriod);
     row->addStretch();
@@ -190,6 +191,7 @@ QWidget* TWakeForm::makeRetirementPage() {
     layout->addWidget(gridRetiring, 1);
     layout->addLayout(row);
     connect(cbPeriod, &QComboBox::currentIndexChanged, this, &TWakeForm::refreshRetiring);
+    connect(btnRetire, &QPushButton::clicked, this, &TWakeForm::retireChecked);
     connect(selectAll, &QPushButton::clicked, this, [this] {
         for (int i = 0; i < gridRetiring->rowCount(); ++i) {
             gridRetiring->item(i, 0)->setCheckState(Qt::Checked);
@@ -317,6 +319,32 @@ void TWakeForm::clearExpired() {
     cbFilter->setCurrentIndex(static_cast<int>(settings::PlanFilter::All));
     refreshSummary();
     refreshPlans();
+}
+
+// Hands the checked cadres on to the move between libraries, with the retired library proposed.
+void TWakeForm::retireChecked() {
+    QList<int> cadreIds;
+    for (int row = 0; row < gridRetiring->rowCount(); ++row) {
+        const QTableWidgetItem* check = gridRetiring->item(row, 0);
+        if (check->checkState() == Qt::Checked) {
+            cadreIds << check->data(Qt::UserRole).toInt();
+        }
+    }
+    if (cadreIds.isEmpty()) {
+        app::showInformation(kChooseRetiring);
+        return;
+    }
+    if (!admin::HasRight(dm_, QStringLiteral("WGB"))) {
+        return;
+    }
+    TSwitchForm form(dm_, this);
+    form.addCadres(cadreIds);
+    form.proposeTarget(cadre::kRetiredLibrary);
+    if (form.exec() == QDialog::Accepted) {
+        refreshRetiring();
+        refreshSummary();
+        Q_EMIT cadresMoved();
+    }
 }
 
 void TWakeForm::refreshRetiring() {

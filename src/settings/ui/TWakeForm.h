@@ -14,14 +14,22 @@ class QTabWidget;
 class QTableWidget;
 class TDataM;
 
+inline const QString kChooseRetiring = QStringLiteral("请选择要退休的干部！");
+
 // "提示": the logged-in user's reminders and the cadres due to retire. Shown modelessly at start
 // when the user's reminder flag is set, and from "事务提醒".
 class TWakeForm final : public QDialog {
+    Q_OBJECT
+
   public:
     explicit TWakeForm(TDataM& dm, QWidget* parent = nullptr);
 
     // The day the reminders and the retirement list are computed for (today unless set).
     void setToday(const QDate& today);
+
+  Q_SIGNALS:
+    // Cadres of the retirement list were moved to another library.
+    void cadresMoved();
 
   private:
     QWidget* makeSummaryPage();
@@ -35,6 +43,7 @@ class TWakeForm final : public QDialog {
     void addPlan();
     void deletePlan();
     void clearExpired();
+    void retireChecked();
 
     TDataM& dm_;
     QDate today_;
