@@ -35,6 +35,7 @@
 #include "main/ui/PageDw.h"
 #include "rosters/ui/PageMc.h"
 #include "search/ui/PageAdv.h"
+#include "training/ui/PagePx.h"
 #include "units/ui/UnitTreePanel.h"
 #include "units/ui/UnitTreeWidget.h"
 #include "widgets/ElidedLabel.h"
@@ -71,6 +72,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
       pageAdv_(new PageAdv(dm, pickLists_, this)),
       pageMc_(new PageMc(dm, pickLists_, this)),
       pageRm_(new PageRm(dm, pickLists_, this)),
+      pagePx_(new PagePx(dm, pickLists_, this)),
       databaseCommands_(new DatabaseCommands(dm, this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("干部管理系统"));
@@ -89,9 +91,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     NavBar->addItem(unitPanel_, QStringLiteral("组织架构"));
     NavBar->addItem(pageRm_->treePanel(), QStringLiteral("任免管理"));
     NavBar->addItem(pageMc_->treePanel(), QStringLiteral("名册管理"));
-    NavBar->addItem(makeGroupPanel("navPx", {QStringLiteral("添加"), QStringLiteral("删除"),
-                                             QStringLiteral("修改"), QStringLiteral("高级管理")}),
-                    QStringLiteral("干部培训"));
+    NavBar->addItem(pagePx_->treePanel(), QStringLiteral("干部培训"));
     lstAnalysis->setObjectName(QStringLiteral("lstAnalysis"));
     for (const AnalysisItem& item : kAnalysisItems) {
         auto* entry = new QListWidgetItem(QString::fromUtf8(item.caption), lstAnalysis);
@@ -105,7 +105,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     PageControl->addWidget(pageDw_);
     PageControl->addWidget(pageRm_);
     PageControl->addWidget(pageMc_);
-    PageControl->addWidget(makePlaceholderPage("PagePx", QStringLiteral("干部培训")));
+    PageControl->addWidget(pagePx_);
     PageControl->addWidget(makePlaceholderPage("PageZs", QStringLiteral("单位岗位职数分析")));
     PageControl->addWidget(pageAdv_);
     PageControl->addWidget(makePlaceholderPage("PageChart", QStringLiteral("图表")));
@@ -152,27 +152,6 @@ QWidget* TMainForm::makePlaceholderPage(const char* name, const QString& caption
     auto* layout = new QVBoxLayout(page);
     layout->addWidget(label);
     return page;
-}
-
-QWidget* TMainForm::makeGroupPanel(const char* name, const QStringList& labels) {
-    // The group's own tree and commands come with its page; until then they are shown idle.
-    auto* panel = new QWidget(this);
-    panel->setObjectName(QString::fromLatin1(name));
-    auto* tree = new QTreeWidget(panel);
-    tree->setHeaderHidden(true);
-    auto* row = new QHBoxLayout;
-    for (const QString& label : labels) {
-        auto* button = new QPushButton(label, panel);
-        button->setFlat(true);
-        button->setEnabled(false);
-        row->addWidget(button);
-    }
-    row->addStretch();
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(tree, 1);
-    layout->addLayout(row);
-    return panel;
 }
 
 void TMainForm::wireCommands() {
@@ -268,6 +247,7 @@ void TMainForm::groupChanged(int index) {
             break;
         case 3:
             PageControl->setCurrentIndex(PagePxIndex);
+            pagePx_->activate();
             break;
         default:
             if (const QListWidgetItem* item = lstAnalysis->currentItem()) {

@@ -10,6 +10,7 @@ class PageAdv;
 class DatabaseCommands;
 class PageDw;
 class PageMc;
+class PagePx;
 class PageRm;
 class QLabel;
 class QListWidget;
@@ -39,6 +40,7 @@ class TMainForm final : public QMainWindow {
     PageDw* cadreList() const { return pageDw_; }
     PageAdv* searchResult() const { return pageAdv_; }
     PageMc* rosters() const { return pageMc_; }
+    PagePx* training() const { return pagePx_; }
     PageRm* plans() const { return pageRm_; }
     // The commands on the database as a whole (backup, restore, compaction, transfer).
     DatabaseCommands* databaseCommands() const { return databaseCommands_; }
@@ -72,7 +74,6 @@ class TMainForm final : public QMainWindow {
 
   private:
     QWidget* makePlaceholderPage(const char* name, const QString& caption);
-    QWidget* makeGroupPanel(const char* name, const QStringList& labels);
     void wireCommands();
     void openDatabaseSettings();
     void unitSelected(int id, const QString& name, bool isDep);
@@ -102,6 +103,7 @@ class TMainForm final : public QMainWindow {
     PageAdv* pageAdv_;
     PageMc* pageMc_;
     PageRm* pageRm_;
+    PagePx* pagePx_;
     MainMenus menus_;
     DatabaseCommands* databaseCommands_;
     // The working database was replaced: closing leaves it as it is (no layout, no backup).
