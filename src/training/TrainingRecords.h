@@ -18,6 +18,7 @@ inline const QString kRecordNeeded = QStringLiteral("请输入培训信息");
 inline const QString kPickClass = QStringLiteral("请选择培训班！");
 inline const QString kLeaveClassQuestion = QStringLiteral("从当前培训班中删除？");
 inline const QString kDeleteRecordQuestion = QStringLiteral("确认删除此培训记录？");
+inline const QString kSelectRecord = QStringLiteral("请先选择一条培训记录。");
 
 struct TrainingRecord {
     int id = 0;       // tb_pxCadre.ID for an attendance, tb_pxCadre2.ID for a standalone record

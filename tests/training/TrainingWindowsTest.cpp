@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QStandardItemModel>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QToolBox>
@@ -15,6 +16,7 @@
 
 #include "app/DataModule.h"
 #include "cadre/PickLists.h"
+#include "cadre/ui/TCadreForm.h"
 #include "cadre/ui/TQueryForm1.h"
 #include "db/Database.h"
 #include "main/ui/TMainForm.h"
@@ -25,9 +27,12 @@
 #include "support/TestHome.h"
 #include "training/Participants.h"
 #include "training/TrainingClasses.h"
+#include "training/TrainingRecords.h"
 #include "training/ui/PagePx.h"
+#include "training/ui/TAddToPxForm.h"
 #include "training/ui/TPxForm.h"
 #include "training/ui/TQueryPxForm.h"
+#include "training/ui/TrainingRecordsPage.h"
 
 namespace {
 
@@ -232,6 +237,91 @@ TEST_F(TrainingWindowsTest, TheMainWindowShowsThePageFromTheNavigation) {
     auto* pages = child<QStackedWidget>(main, "PageControl");
     EXPECT_EQ(pages->currentWidget()->objectName(), QStringLiteral("PagePx"));
     EXPECT_EQ(nav->widget(3)->objectName(), QStringLiteral("navPx"));
+}
+
+// The editor's page lists both kinds of record by start date and adds, edits and deletes each
+// kind through its dialog.
+TEST_F(TrainingWindowsTest, TheEditorPageKeepsClassAttendancesAndStandaloneRecords) {
+    makeClass(QStringLiteral("青干班"), QStringLiteral("2010-03-01"), QStringLiteral("2010-03-10"),
+              QStringLiteral("任职培训"));
+    TrainingRecordsPage records(dm);
+    records.showCadre(1);
+    records.setEditable(true);
+    records.show();
+    records.activate();
+    auto* grid = child<QTableWidget>(&records, "gridTraining");
+    const auto shownRecords = [grid] {
+        QStringList rows;
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            rows << grid->item(row, 0)->text() + u'/' + grid->item(row, 1)->text() + u'/' +
+                        grid->item(row, 3)->text();
+        }
+        return rows;
+    };
+    // Joining the class, twice: the second is refused.
+    for (int i = 0; i < 2; ++i) {
+        ModalAnswer<TAddToPxForm> answer([](TAddToPxForm* form) {
+            auto* classes = child<QComboBox>(form, "cbClass");
+            classes->setCurrentIndex(classes->findText(QStringLiteral("青干班")));
+            child<QPushButton>(form, "btnOk")->click();
+            if (form->isVisible()) {
+                form->reject();
+            }
+        });
+        child<QPushButton>(&records, "btnTrainingAdd")->click();
+        ASSERT_TRUE(answer.seen());
+    }
+    EXPECT_EQ(messages.texts(), QStringList{training::kAlreadyInClass});
+    // A standalone record, first without a name.
+    {
+        ModalAnswer<TAddToPxForm> answer([](TAddToPxForm* form) {
+            child<QRadioButton>(form, "rbStandalone")->setChecked(true);
+            child<QPushButton>(form, "btnOk")->click();
+            child<QLineEdit>(form, "edtName")->setText(QStringLiteral("自学"));
+            child<QLineEdit>(form, "edtStart")->setText(QStringLiteral("2008-05-01"));
+            child<QLineEdit>(form, "edtEnd")->setText(QStringLiteral("2008-05-03"));
+            child<QPushButton>(form, "btnOk")->click();
+        });
+        child<QPushButton>(&records, "btnTrainingAdd")->click();
+        ASSERT_TRUE(answer.seen());
+    }
+    EXPECT_EQ(messages.texts().last(), training::kRecordNeeded);
+    EXPECT_EQ(shownRecords(), (QStringList{"自学/2008-05-01/3", "青干班/2010-03-01/10"}));
+
+    // "详细" edits the standalone record.
+    grid->setCurrentCell(0, 0);
+    {
+        ModalAnswer<TAddToPxForm> answer([](TAddToPxForm* form) {
+            EXPECT_FALSE(child<QRadioButton>(form, "rbClass")->isEnabled());
+            child<QLineEdit>(form, "edtName")->setText(QStringLiteral("进修"));
+            child<QPushButton>(form, "btnOk")->click();
+        });
+        child<QPushButton>(&records, "btnTrainingDetail")->click();
+        ASSERT_TRUE(answer.seen());
+    }
+    EXPECT_EQ(shownRecords().first(), QStringLiteral("进修/2008-05-01/3"));
+
+    // Deleting asks the question of the record's kind.
+    messages.clear();
+    messages.answerNext(true);
+    grid->setCurrentCell(1, 0);
+    child<QPushButton>(&records, "btnTrainingDelete")->click();
+    messages.answerNext(true);
+    grid->setCurrentCell(0, 0);
+    child<QPushButton>(&records, "btnTrainingDelete")->click();
+    EXPECT_EQ(messages.texts(),
+              (QStringList{training::kLeaveClassQuestion, training::kDeleteRecordQuestion}));
+    EXPECT_EQ(grid->rowCount(), 0);
+    EXPECT_TRUE(training::trainingHistory(dm.db(), 1)->empty());
+    EXPECT_EQ(training::listClasses(dm.db())->size(), 1u);
+}
+
+TEST_F(TrainingWindowsTest, TheCadreEditorHasTheTrainingPage) {
+    TCadreForm editor(dm, lists);
+    auto* tabs = child<QTabWidget>(editor, "PageControl1");
+    const int index = tabs->indexOf(child<QWidget>(editor, "tsTraining")->parentWidget());
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(tabs->tabText(index), QStringLiteral("培训记录"));
 }
 
 }  // namespace

@@ -82,8 +82,8 @@ TPxForm::TPxForm(TDataM& dm, const training::TrainingClass* existing, QWidget* p
     form->addRow(QStringLiteral("外出考察"), memTrips);
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QStringLiteral("确 定"), QDialogButtonBox::AcceptRole);
-    ok->setObjectName(QStringLiteral("btnOk"));
+    btnOk = buttons->addButton(QStringLiteral("确 定"), QDialogButtonBox::AcceptRole);
+    btnOk->setObjectName(QStringLiteral("btnOk"));
     buttons->addButton(QStringLiteral("取 消"), QDialogButtonBox::RejectRole);
     connect(buttons, &QDialogButtonBox::accepted, this, &TPxForm::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -93,6 +93,10 @@ TPxForm::TPxForm(TDataM& dm, const training::TrainingClass* existing, QWidget* p
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+}
+
+void TPxForm::setReadOnly(bool readOnly) {
+    btnOk->setEnabled(!readOnly);
 }
 
 void TPxForm::checkDates() {

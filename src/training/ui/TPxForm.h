@@ -8,6 +8,7 @@ class QButtonGroup;
 class QComboBox;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class TDataM;
 
 // The class dialog "培训班设置": name, dates (yyyy-mm-dd) with the day count derived from them,
@@ -20,6 +21,8 @@ class TPxForm final : public QDialog {
     // Edits `existing`, or a new class when it is null.
     TPxForm(TDataM& dm, const training::TrainingClass* existing, QWidget* parent = nullptr);
 
+    // Shows the class without "确 定".
+    void setReadOnly(bool readOnly);
     // The stored class's id after "确 定".
     int classId() const { return class_.id; }
 
@@ -39,4 +42,5 @@ class TPxForm final : public QDialog {
     QButtonGroup* rgLevel;
     QPlainTextEdit* memContent;
     QPlainTextEdit* memTrips;
+    QPushButton* btnOk = nullptr;
 };
