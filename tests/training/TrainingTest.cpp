@@ -5,8 +5,10 @@
 #include "app/DataModule.h"
 #include "cadre/CadreDeletion.h"
 #include "db/Database.h"
+#include "search/WhereClause.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
+#include "training/ClassQuery.h"
 #include "training/Participants.h"
 #include "training/TrainingClasses.h"
 #include "training/TrainingRecords.h"
@@ -252,6 +254,104 @@ TEST_F(TrainingTest, DeletingACadreRemovesBothKindsOfTrainingRows) {
     EXPECT_TRUE(training::trainingHistory(db(), 1)->empty());
     EXPECT_EQ(training::trainingHistory(db(), 2)->size(), 2u);
     EXPECT_EQ(members(id).size(), 1);
+}
+
+TEST_F(TrainingTest, TheClassSearchFindsClassesByEachFilledField) {
+    training::TrainingClass a;
+    a.name = QStringLiteral("青年干部培训班");
+    a.start = {2010, 3, 1};
+    a.level = training::kLevels[0];
+    a.category = QStringLiteral("任职培训");
+    const int first = *training::saveClass(db(), a);
+    training::TrainingClass b;
+    b.name = QStringLiteral("50%班");
+    b.start = {2012, 6, 1};
+    b.level = training::kLevels[1];
+    const int second = *training::saveClass(db(), b);
+    const int third = makeClass(QStringLiteral("无人班"), {}, {});
+    ASSERT_TRUE(training::addParticipants(db(), first, {1}).ok());
+    ASSERT_TRUE(training::addParticipants(db(), second, {2, 3}).ok());
+
+    struct Case {
+        const char* what;
+        training::ClassQuery query;
+        QList<int> found;
+    };
+    using Q = training::ClassQuery;
+    const auto with = [](QString Q::*field, const QString& value) {
+        Q query;
+        query.*field = value;
+        return query;
+    };
+    const Case cases[] = {
+        {"nothing filled: every class", Q{}, {first, second, third}},
+        {"name anywhere", with(&Q::name, QStringLiteral("干部")), {first}},
+        {"a % typed is no wildcard", with(&Q::name, QStringLiteral("%")), {second}},
+        {"start from", with(&Q::from, QStringLiteral("2011-01-01")), {second}},
+        {"start up to", with(&Q::to, QStringLiteral("2010-03-01")), {first}},
+        {"level", with(&Q::level, training::kLevels[1]), {second}},
+        {"category", with(&Q::category, QStringLiteral("任职培训")), {first}},
+        {"one participant", with(&Q::participants, QStringLiteral("王五")), {second}},
+        {"either participant",
+         with(&Q::participants, QStringLiteral("张三，王五")),
+         {first, second}},
+        {"a quote in a name", with(&Q::participants, QStringLiteral("张'三")), {}},
+    };
+    for (const Case& c : cases) {
+        const Result<QString> where = training::classWhere(c.query);
+        ASSERT_TRUE(where.ok()) << c.what;
+        const auto classes = training::findClasses(db(), *where);
+        ASSERT_TRUE(classes.ok()) << c.what << ": " << classes.errorText();
+        QList<int> ids;
+        for (const auto& found : *classes) {
+            ids << found.id;
+        }
+        EXPECT_EQ(ids, c.found) << c.what;
+    }
+    EXPECT_EQ(training::classWhere(with(&Q::from, QStringLiteral("2010-13-01"))).failure().message,
+              training::kBadQueryDate);
+}
+
+// The search's training conditions count both kinds of record, as the history shows them.
+TEST_F(TrainingTest, TheSearchFindsTheCadresWhoseHistoryMeetsTheTrainingConditions) {
+    const int id = makeClass(QStringLiteral("班"), {2010, 3, 1}, {2010, 3, 5});  // 5 days
+    ASSERT_TRUE(training::addParticipants(db(), id, {1, 2}).ok());
+    training::TrainingRecord alone;
+    alone.name = QStringLiteral("自学");
+    alone.start = {2011, 1, 1};
+    alone.end = {2011, 1, 5};  // 5 days
+    ASSERT_TRUE(training::saveStandaloneRecord(db(), 1, alone).ok());
+    ASSERT_TRUE(training::saveStandaloneRecord(db(), 3, alone).ok());
+
+    const auto found = [&](const QString& days, const QString& from) {
+        search::SearchConditions conditions;
+        conditions.today = {2012, 7, 15};
+        conditions.training.days = days;
+        conditions.training.from = from;
+        const Result<QString> where = search::whereClause(db(), conditions);
+        EXPECT_TRUE(where.ok()) << where.errorText();
+        const auto rows = db().query(QStringLiteral("select CadreID from tb_cadre") + *where +
+                                     QStringLiteral(" order by CadreID"));
+        EXPECT_TRUE(rows.has_value()) << db().lastError();
+        QList<int> ids;
+        for (const auto& row : rows ? rows->rows : std::vector<QVariantList>{}) {
+            ids << row.value(0).toInt();
+        }
+        return ids;
+    };
+    // Cadre 1 has 10 days in all, cadres 2 and 3 five each.
+    EXPECT_EQ(found(QStringLiteral("0"), {}), (QList<int>{1, 2, 3}));
+    EXPECT_EQ(found(QStringLiteral("5"), {}), QList<int>{1});
+    EXPECT_EQ(found({}, QStringLiteral("2011.01")), (QList<int>{1, 3}));
+    for (const int cadre : {1, 2, 3}) {
+        int days = 0;
+        const auto history = training::trainingHistory(db(), cadre);
+        ASSERT_TRUE(history.ok()) << history.errorText();
+        for (const auto& r : *history) {
+            days += r.days;
+        }
+        EXPECT_EQ(days > 5, found(QStringLiteral("5"), {}).contains(cadre)) << cadre;
+    }
 }
 
 }  // namespace
