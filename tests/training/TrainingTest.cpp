@@ -9,8 +9,10 @@
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
 #include "training/ClassQuery.h"
+#include "training/LookupTables.h"
 #include "training/Participants.h"
 #include "training/TrainingClasses.h"
+#include "training/TrainingLookups.h"
 #include "training/TrainingRecords.h"
 
 namespace {
@@ -352,6 +354,50 @@ TEST_F(TrainingTest, TheSearchFindsTheCadresWhoseHistoryMeetsTheTrainingConditio
         }
         EXPECT_EQ(days > 5, found(QStringLiteral("5"), {}).contains(cadre)) << cadre;
     }
+}
+
+// The settings dialog's tables: rows appended, edited by column, deleted; their entries extend
+// the pick lists of the class dialog.
+TEST_F(TrainingTest, LookupRowsAreKeptByRowAndExtendThePickLists) {
+    for (const char* table : {"tb_pxjg", "tb_pxs", "tb_pxType", "tb_pxMode"}) {
+        exec(QStringLiteral("delete * from ") + QString::fromLatin1(table));
+    }
+    using training::Lookup;
+    const qint64 school = *training::appendLookupRow(db(), Lookup::Bodies);
+    const qint64 other = *training::appendLookupRow(db(), Lookup::Bodies);
+    ASSERT_TRUE(
+        training::setLookupValue(db(), Lookup::Bodies, school, 0, QStringLiteral("党校")).ok());
+    ASSERT_TRUE(
+        training::setLookupValue(db(), Lookup::Bodies, other, 0, QStringLiteral("行政学院")).ok());
+    ASSERT_TRUE(
+        training::setLookupValue(db(), Lookup::Bodies, school, 3, QStringLiteral("1234")).ok());
+    const auto bodies = training::readLookup(db(), Lookup::Bodies);
+    ASSERT_TRUE(bodies.ok()) << bodies.errorText();
+    ASSERT_EQ(bodies->size(), 2u);
+    EXPECT_EQ((*bodies)[0].values.value(3), QStringLiteral("1234"));
+    EXPECT_EQ(*training::bodyNames(db()), (QStringList{"党校", "行政学院"}));
+    ASSERT_TRUE(training::deleteLookupRow(db(), Lookup::Bodies, school).ok());
+    EXPECT_EQ(*training::bodyNames(db()), QStringList{"行政学院"});
+
+    // A teacher's birth date is a day; anything else is refused and leaves the row as it was.
+    const qint64 teacher = *training::appendLookupRow(db(), Lookup::Teachers);
+    ASSERT_TRUE(
+        training::setLookupValue(db(), Lookup::Teachers, teacher, 2, QStringLiteral("1960-5-4"))
+            .ok());
+    EXPECT_FALSE(
+        training::setLookupValue(db(), Lookup::Teachers, teacher, 2, QStringLiteral("五月")).ok());
+    EXPECT_EQ(training::readLookup(db(), Lookup::Teachers)->front().values.value(2),
+              QStringLiteral("1960-05-04"));
+
+    // Categories and forms add to the fixed choices, each once.
+    const qint64 category = *training::appendLookupRow(db(), Lookup::Categories);
+    ASSERT_TRUE(
+        training::setLookupValue(db(), Lookup::Categories, category, 0, QStringLiteral("网络培训"))
+            .ok());
+    const qint64 form = *training::appendLookupRow(db(), Lookup::Forms);
+    ASSERT_TRUE(training::setLookupValue(db(), Lookup::Forms, form, 0, training::kForms[0]).ok());
+    EXPECT_EQ(training::categoryChoices(db())->last(), QStringLiteral("网络培训"));
+    EXPECT_EQ(*training::formChoices(db()), training::kForms);
 }
 
 }  // namespace

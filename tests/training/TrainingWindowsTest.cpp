@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -27,10 +28,12 @@
 #include "support/TestHome.h"
 #include "training/Participants.h"
 #include "training/TrainingClasses.h"
+#include "training/TrainingLookups.h"
 #include "training/TrainingRecords.h"
 #include "training/ui/PagePx.h"
 #include "training/ui/TAddToPxForm.h"
 #include "training/ui/TPxForm.h"
+#include "training/ui/TPxSetForm.h"
 #include "training/ui/TQueryPxForm.h"
 #include "training/ui/TrainingRecordsPage.h"
 
@@ -322,6 +325,31 @@ TEST_F(TrainingWindowsTest, TheCadreEditorHasTheTrainingPage) {
     const int index = tabs->indexOf(child<QWidget>(editor, "tsTraining")->parentWidget());
     ASSERT_GE(index, 0);
     EXPECT_EQ(tabs->tabText(index), QStringLiteral("培训记录"));
+}
+
+// "培训设置" from the class dialog: a body added in the grid while "允许修改" is ticked is offered
+// by the dialog's picker at once; without the tick nothing is added.
+TEST_F(TrainingWindowsTest, TheSettingsDialogKeepsTheBodiesThePickerOffers) {
+    exec(QStringLiteral("delete * from tb_pxjg"));
+    ModalAnswer<TPxForm> answer([](TPxForm* form) {
+        ModalAnswer<TPxSetForm> settings([](TPxSetForm* dialog) {
+            child<QPushButton>(dialog, "btnAdd")->click();
+            auto* grid = child<QTableWidget>(dialog, "gridBodies");
+            EXPECT_EQ(grid->rowCount(), 0);
+            child<QCheckBox>(dialog, "chkAllow")->setChecked(true);
+            child<QPushButton>(dialog, "btnAdd")->click();
+            ASSERT_EQ(grid->rowCount(), 1);
+            grid->item(0, 0)->setText(QStringLiteral("市委党校"));
+            dialog->accept();
+        });
+        child<QPushButton>(form, "btnSettings")->click();
+        EXPECT_TRUE(settings.seen());
+        EXPECT_GE(child<QComboBox>(form, "cbBody")->findText(QStringLiteral("市委党校")), 0);
+        form->reject();
+    });
+    page->action("actPxNew")->trigger();
+    ASSERT_TRUE(answer.seen());
+    EXPECT_EQ(*training::bodyNames(dm.db()), QStringList{QStringLiteral("市委党校")});
 }
 
 }  // namespace

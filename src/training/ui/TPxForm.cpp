@@ -15,6 +15,7 @@
 #include "app/MessageService.h"
 #include "cadre/DayEntry.h"
 #include "training/TrainingLookups.h"
+#include "training/ui/TPxSetForm.h"
 
 namespace {
 
@@ -85,6 +86,10 @@ TPxForm::TPxForm(TDataM& dm, const training::TrainingClass* existing, QWidget* p
     btnOk = buttons->addButton(QStringLiteral("确 定"), QDialogButtonBox::AcceptRole);
     btnOk->setObjectName(QStringLiteral("btnOk"));
     buttons->addButton(QStringLiteral("取 消"), QDialogButtonBox::RejectRole);
+    QPushButton* settings =
+        buttons->addButton(QStringLiteral("培训设置"), QDialogButtonBox::ActionRole);
+    settings->setObjectName(QStringLiteral("btnSettings"));
+    connect(settings, &QPushButton::clicked, this, &TPxForm::openSettings);
     connect(buttons, &QDialogButtonBox::accepted, this, &TPxForm::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(edtStart, &QLineEdit::editingFinished, this, &TPxForm::checkDates);
@@ -93,6 +98,21 @@ TPxForm::TPxForm(TDataM& dm, const training::TrainingClass* existing, QWidget* p
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(buttons);
+}
+
+void TPxForm::openSettings() {
+    TPxSetForm settings(dm_, this);
+    settings.exec();
+    // The pick lists follow the tables; what was typed or chosen stays.
+    const auto refill = [](QComboBox* box, const QStringList& items) {
+        const QString text = box->currentText();
+        box->clear();
+        box->addItems(items);
+        box->setCurrentText(text);
+    };
+    refill(cbBody, app::valueOrShown(training::bodyNames(dm_.db())));
+    refill(cbForm, app::valueOrShown(training::formChoices(dm_.db())));
+    refill(cbCategory, app::valueOrShown(training::categoryChoices(dm_.db())));
 }
 
 void TPxForm::setReadOnly(bool readOnly) {

@@ -13,7 +13,8 @@ class TDataM;
 
 // The class dialog "培训班设置": name, dates (yyyy-mm-dd) with the day count derived from them,
 // body, form, category, level, content and field trips. "确 定" stores the class through
-// training::saveClass; a refused class keeps the dialog open and writes nothing.
+// training::saveClass; a refused class keeps the dialog open and writes nothing. "培训设置"
+// opens the look-up tables (TPxSetForm) and refills the pick lists from them.
 class TPxForm final : public QDialog {
     Q_OBJECT
 
@@ -27,6 +28,7 @@ class TPxForm final : public QDialog {
     int classId() const { return class_.id; }
 
   private:
+    void openSettings();
     void checkDates();
     void save();
 
