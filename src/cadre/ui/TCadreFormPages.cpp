@@ -25,6 +25,7 @@
 #include "cadre/ui/ResumePage.h"
 #include "cadre/ui/RewardsPage.h"
 #include "cadre/ui/TCadreForm.h"
+#include "training/ui/TrainingRecordsPage.h"
 #include "widgets/DialogParts.h"
 
 // The areas of the cadre editor: the list of a library on the left and the record's pages, each
@@ -36,19 +37,6 @@ namespace {
 const char* const kPages[] = {"基本信息", "扩展信息", "工作简历", "任职详细",
                               "家庭成员", "考察考核", "奖惩记录", "培训记录",
                               "重大事项", "经济审计", "群众反映", "文档材料"};
-
-// A page whose records are kept by a part of the program that is not there yet: its list,
-// empty, with the columns it will show.
-QWidget* listPage(const QString& name, const QStringList& columns) {
-    auto* page = new QWidget;
-    page->setObjectName(name);
-    auto* grid = new QTableWidget(0, static_cast<int>(columns.size()), page);
-    grid->setHorizontalHeaderLabels(columns);
-    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(grid, 1);
-    return page;
-}
 
 }  // namespace
 
@@ -110,9 +98,9 @@ void TCadreForm::buildPages() {
     PageControl1->addTab(family_, QString::fromUtf8(kPages[4]));
     PageControl1->addTab(assessments_, QString::fromUtf8(kPages[5]));
     PageControl1->addTab(rewards_, QString::fromUtf8(kPages[6]));
-    PageControl1->addTab(
-        listPage(QStringLiteral("tsPage7"), {QStringLiteral("时间"), QStringLiteral("内容")}),
-        QString::fromUtf8(kPages[7]));
+    auto* training = new TrainingRecordsPage(dm_);
+    recordPages_ << training;
+    PageControl1->addTab(training, QString::fromUtf8(kPages[7]));
     const char* const reportPages[] = {"tsMajorEvents", "tsAudits", "tsOpinions"};
     const cadre::ReportKind kinds[] = {cadre::ReportKind::MajorEvent, cadre::ReportKind::Audit,
                                        cadre::ReportKind::Opinion};

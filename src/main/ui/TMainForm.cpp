@@ -49,6 +49,7 @@
 #include "settings/ui/TWakeForm.h"
 #include "statistics/ChartData.h"
 #include "statistics/ui/PageChart.h"
+#include "training/ui/PagePx.h"
 #include "units/ui/PageZs.h"
 #include "units/ui/UnitTreePanel.h"
 #include "units/ui/UnitTreeWidget.h"
@@ -92,6 +93,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
       pageMc_(new PageMc(dm, pickLists_, this)),
       pageRm_(new PageRm(dm, pickLists_, this)),
       pageZs_(new PageZs(dm, this)),
+      pagePx_(new PagePx(dm, pickLists_, this)),
       databaseCommands_(new DatabaseCommands(dm, this)) {
     setObjectName(QStringLiteral("MainForm"));
     setWindowTitle(QStringLiteral("干部管理系统"));
@@ -110,9 +112,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     NavBar->addItem(unitPanel_, QStringLiteral("组织架构"));
     NavBar->addItem(pageRm_->treePanel(), QStringLiteral("任免管理"));
     NavBar->addItem(pageMc_->treePanel(), QStringLiteral("名册管理"));
-    NavBar->addItem(makeGroupPanel("navPx", {QStringLiteral("添加"), QStringLiteral("删除"),
-                                             QStringLiteral("修改"), QStringLiteral("高级管理")}),
-                    QStringLiteral("干部培训"));
+    NavBar->addItem(pagePx_->treePanel(), QStringLiteral("干部培训"));
     lstAnalysis->setObjectName(QStringLiteral("lstAnalysis"));
     for (const AnalysisItem& item : kAnalysisItems) {
         auto* entry = new QListWidgetItem(QString::fromUtf8(item.caption), lstAnalysis);
@@ -127,7 +127,7 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     PageControl->addWidget(pageDw_);
     PageControl->addWidget(pageRm_);
     PageControl->addWidget(pageMc_);
-    PageControl->addWidget(makePlaceholderPage("PagePx", QStringLiteral("干部培训")));
+    PageControl->addWidget(pagePx_);
     PageControl->addWidget(pageZs_);
     PageControl->addWidget(pageAdv_);
     PageControl->addWidget(pageChart_);
@@ -171,37 +171,6 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     }
     // Loaded once everything is connected, so that the unit selected first lists its cadres.
     unitPanel_->tree()->reload();
-}
-
-QWidget* TMainForm::makePlaceholderPage(const char* name, const QString& caption) {
-    auto* page = new QWidget(this);
-    page->setObjectName(QString::fromLatin1(name));
-    auto* label = new QLabel(caption, page);
-    label->setAlignment(Qt::AlignCenter);
-    auto* layout = new QVBoxLayout(page);
-    layout->addWidget(label);
-    return page;
-}
-
-QWidget* TMainForm::makeGroupPanel(const char* name, const QStringList& labels) {
-    // The group's own tree and commands come with its page; until then they are shown idle.
-    auto* panel = new QWidget(this);
-    panel->setObjectName(QString::fromLatin1(name));
-    auto* tree = new QTreeWidget(panel);
-    tree->setHeaderHidden(true);
-    auto* row = new QHBoxLayout;
-    for (const QString& label : labels) {
-        auto* button = new QPushButton(label, panel);
-        button->setFlat(true);
-        button->setEnabled(false);
-        row->addWidget(button);
-    }
-    row->addStretch();
-    auto* layout = new QVBoxLayout(panel);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(tree, 1);
-    layout->addLayout(row);
-    return panel;
 }
 
 void TMainForm::wireCommands() {
@@ -307,6 +276,7 @@ void TMainForm::groupChanged(int index) {
             break;
         case 3:
             PageControl->setCurrentIndex(PagePxIndex);
+            pagePx_->activate();
             break;
         default:
             if (const QListWidgetItem* item = lstAnalysis->currentItem()) {

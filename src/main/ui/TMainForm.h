@@ -16,6 +16,7 @@ struct ChartSet;
 class DatabaseCommands;
 class PageDw;
 class PageMc;
+class PagePx;
 class PageRm;
 class PageZs;
 class QLabel;
@@ -47,6 +48,7 @@ class TMainForm final : public QMainWindow {
     PageDw* cadreList() const { return pageDw_; }
     PageAdv* searchResult() const { return pageAdv_; }
     PageMc* rosters() const { return pageMc_; }
+    PagePx* training() const { return pagePx_; }
     PageRm* plans() const { return pageRm_; }
     PageZs* quotaAnalysis() const { return pageZs_; }
     PageChart* charts() const { return pageChart_; }
@@ -81,8 +83,6 @@ class TMainForm final : public QMainWindow {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    QWidget* makePlaceholderPage(const char* name, const QString& caption);
-    QWidget* makeGroupPanel(const char* name, const QStringList& labels);
     void wireCommands();
     void openDatabaseSettings();
     void unitSelected(int id, const QString& name, bool isDep);
@@ -131,6 +131,7 @@ class TMainForm final : public QMainWindow {
     PageMc* pageMc_;
     PageRm* pageRm_;
     PageZs* pageZs_;
+    PagePx* pagePx_;
     MainMenus menus_;
     QPointer<TWakeForm> reminders_;
     DatabaseCommands* databaseCommands_;
