@@ -9,6 +9,7 @@
 #include "db/Database.h"
 #include "db/SqlText.h"
 #include "text/MonthText.h"
+#include "training/Participants.h"
 #include "units/Membership.h"
 
 namespace cadre {
@@ -16,7 +17,8 @@ namespace cadre {
 namespace {
 
 // The records that hang on a cadre, each with the column naming it, in the order they go; its
-// memberships go with units::removeAllMemberships.
+// memberships go with units::removeAllMemberships and its class attendances with
+// training::removeCadreFromClasses, which keep the orders of the units and classes it leaves.
 struct DependentTable {
     const char* table;
     const char* cadreColumn;
@@ -26,7 +28,6 @@ constexpr DependentTable kDependentTables[] = {
     {"tb_family", "CadreID"},
     {"tb_jc", "cid"},
     {"tb_kc", "cid"},
-    {"tb_pxCadre", "CadreID"},
     {"tb_pxCadre2", "CadreID"},
     {"tb_beadroll_mirror", "McCadreID"},
     {"A54", "cid"},
@@ -58,8 +59,10 @@ Result<void> DeleteCadre(TDataM& dm, int cadreId, bool complete, bool mayDeleteC
     const QString id = QString::number(cadreId);
     QStringList statements;
     if (complete) {
-        const Result<void> removed = units::removeAllMemberships(dm, cadreId);
-        if (!removed) {
+        if (Result<void> removed = units::removeAllMemberships(dm, cadreId); !removed) {
+            return removed;
+        }
+        if (Result<void> removed = training::removeCadreFromClasses(db, cadreId); !removed) {
             return removed;
         }
         // The cadre's attached documents, then their links.

@@ -168,6 +168,26 @@ Result<void> removeParticipant(db::Database& db, int participantId) {
     return {};
 }
 
+Result<void> removeCadreFromClasses(db::Database& db, int cadreId) {
+    const auto rows =
+        db.query(QStringLiteral("select ID from tb_pxCadre where CadreID=?"), {cadreId});
+    if (!rows) {
+        return Failure{{}, db.lastError()};
+    }
+    db::Transaction transaction(db);
+    for (int row = 0; row < static_cast<int>(rows->rows.size()); ++row) {
+        const Result<void> removed =
+            removeParticipant(db, rows->value(row, QStringLiteral("ID")).toInt());
+        if (!removed) {
+            return removed;
+        }
+    }
+    if (!transaction.commit()) {
+        return Failure{{}, db.lastError()};
+    }
+    return {};
+}
+
 Result<void> moveParticipant(db::Database& db, int participantId, int step) {
     const auto row =
         db.query(QStringLiteral("select pxid,ord from tb_pxCadre where ID=?"), {participantId});

@@ -55,6 +55,9 @@ Result<void> joinClass(db::Database& db, int classId, int cadreId);
 
 // Removes the participant row and closes the gap in the orders, in one transaction.
 Result<void> removeParticipant(db::Database& db, int participantId);
+// Removes the cadre from every class it attended, closing the gap in each class's orders, in
+// one transaction (the deletion of a cadre).
+Result<void> removeCadreFromClasses(db::Database& db, int cadreId);
 // Swaps the participant with its neighbour above (step -1) or below (step +1); at either end
 // nothing changes.
 Result<void> moveParticipant(db::Database& db, int participantId, int step);
