@@ -99,7 +99,8 @@ CREATE TABLE tb_rmmc_detail (
   f_5_1 TEXT(50), f_5_2 TEXT(50), f_5_3 TEXT(10), f_5_4 TEXT(50), f_5_5 TEXT(255),
   f_6_1 TEXT(50), f_6_2 TEXT(50), f_6_3 TEXT(10), f_6_4 TEXT(50), f_6_5 TEXT(255),
   f_7_1 TEXT(50), f_7_2 TEXT(50), f_7_3 TEXT(10), f_7_4 TEXT(50), f_7_5 TEXT(255),
-  rmjg TEXT(255), spyj TEXT(255), cbyj TEXT(255), rmyj TEXT(255), note1 memo);
+  rmjg TEXT(255), spyj TEXT(255), cbyj TEXT(255), rmyj TEXT(255), note1 memo,
+  cbdw TEXT(255));
 Create Index mcID On tb_rmmc_detail (mcID);
 
 -- Rosters: members by reference, or frozen copies for a fixed roster.
