@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -22,6 +23,7 @@
 #include "appointment/ui/PlanLinesModel.h"
 #include "appointment/ui/PlanResultDelegate.h"
 #include "appointment/ui/TQueryRmForm.h"
+#include "appointment/ui/TRmSetForm1.h"
 #include "appointment/ui/TRmmcForm.h"
 #include "cadre/ui/TCadreForm.h"
 #include "cadre/ui/TQueryForm1.h"
@@ -93,6 +95,9 @@ PageRm::PageRm(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
     grid_->setModel(model_);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The editor opens once the grid has finished its own handling of the click.
+    connect(grid_, &QTableView::doubleClicked, this,
+            [this] { QTimer::singleShot(100, this, &PageRm::openEditor); });
     grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setMinimumHeight(kRowHeight);
@@ -147,7 +152,7 @@ void PageRm::buildToolBar(QToolBar* toolBar) {
         if (slot != nullptr) {
             connect(action, &QAction::triggered, this, slot);
         } else {
-            // Opens the approval form, which this page does not have yet.
+            // Hands the plan's cadres to the batch output, which this page does not have yet.
             action->setEnabled(false);
         }
         owner->addAction(action);
@@ -177,7 +182,7 @@ void PageRm::buildToolBar(QToolBar* toolBar) {
         }
         model_->setEditable(on);
     });
-    command(editing, "dxBarButton111", QStringLiteral("使用任免表编辑器"), nullptr);
+    command(editing, "dxBarButton111", QStringLiteral("使用任免表编辑器"), &PageRm::openEditor);
     command(toolBar, "dxBarButton130", QStringLiteral("干部基本信息"), &PageRm::openCadre);
     QMenu* output = menuButton("mnuRmOutput", QStringLiteral("报表输出"));
     command(output, "dxBarButton36", QStringLiteral("表格导出至Excel"), &PageRm::exportGrid);
@@ -468,6 +473,21 @@ void PageRm::openCadre() {
         return;
     }
     editor.exec();
+}
+
+void PageRm::openEditor() {
+    if (!planSelected()) {
+        return;
+    }
+    // Who may not add cadres to plans may look at their forms but not change them.
+    const Result<bool> editable = admin::rightGranted(dm_.db(), dm_.session().ManagerID, kRight);
+    if (!editable) {
+        app::showFailure(editable.failure());
+        return;
+    }
+    TRmSetForm1 editor(dm_, planId_, currentLineId(), *editable, this);
+    editor.exec();
+    reloadLines(editor.currentLineId());
 }
 
 void PageRm::exportGrid() {

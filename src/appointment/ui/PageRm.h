@@ -53,6 +53,8 @@ class PageRm final : public QWidget {
     void moveUp();
     void moveDown();
     void openCadre();
+    // Opens the approval-form editor on the plan, at the focused line.
+    void openEditor();
     void exportGrid();
 
   private:
