@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -20,6 +22,7 @@
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/RecordingMessageService.h"
+#include "widgets/DocumentOpener.h"
 
 namespace {
 
@@ -110,6 +113,24 @@ TEST_F(TRmSetForm1Test, APhotoCannotBeInsertedForACadreNoLongerInTheRecords) {
     TRmSetForm1 form(dm, plan, 0, true);
     form.insertPhoto();
     EXPECT_EQ(messages.texts(), QStringList{appointment::kPhotoOfDeletedCadre});
+}
+
+TEST_F(TRmSetForm1Test, WordOutputSavesPendingEditsAndOpensTheDocumentInTemp) {
+    QStringList opened;
+    widgets::setDocumentOpener([&](const QString& path) {
+        opened << path;
+        return true;
+    });
+    TRmSetForm1 form(dm, plan, 0, true);
+    cell<QPlainTextEdit>(form, "nrz")->setPlainText(QStringLiteral("某局主任"));
+    child<QPushButton>(&form, "btnWord")->click();
+    widgets::setDocumentOpener({});
+    EXPECT_EQ(messages.texts(), QStringList());
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(QFileInfo(opened[0]).fileName(), QStringLiteral("甲.docx"));
+    EXPECT_EQ(QFileInfo(opened[0]).dir().dirName(), QStringLiteral("TEMP"));
+    EXPECT_EQ(lineValue(lineId(plan, 1), QStringLiteral("nrz")).toString(),
+              QStringLiteral("某局主任"));
 }
 
 TEST_F(TRmSetForm1Test, ThePlanPageOpensTheEditorOnTheFocusedLine) {

@@ -15,8 +15,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/AppPaths.h"
 #include "app/DataModule.h"
 #include "app/MessageService.h"
+#include "appointment/ApprovalDocument.h"
 #include "appointment/LineEdits.h"
 #include "appointment/PlanLines.h"
 #include "appointment/ui/TRmPlszForm.h"
@@ -26,6 +28,7 @@
 #include "db/Database.h"
 #include "report/PageRenderer.h"
 #include "widgets/DialogParts.h"
+#include "widgets/DocumentOpener.h"
 #include "widgets/MonthEntryBox.h"
 #include "widgets/ReportPrinting.h"
 
@@ -131,7 +134,6 @@ TRmSetForm1::TRmSetForm1(TDataM& dm, int planId, int lineId, bool editable, QWid
     QPushButton* btnExecute = widgets::namedButton("btnExecute", QStringLiteral("执行任免"));
     btnExecute->setEnabled(false);  // the execution of plans is not part of this program yet
     QPushButton* btnWord = widgets::namedButton("btnWord", QStringLiteral("Word输出"));
-    btnWord->setEnabled(false);  // the Word document of the form is not written yet
     QPushButton* btnBatch = widgets::namedButton("btnBatch", QStringLiteral("批量输入"));
     QPushButton* btnSave = widgets::namedButton("btnSave", QStringLiteral("保 存"));
     QPushButton* btnCancel = widgets::namedButton("btnCancel", QStringLiteral("取 消"));
@@ -146,6 +148,7 @@ TRmSetForm1::TRmSetForm1(TDataM& dm, int planId, int lineId, bool editable, QWid
     connect(btnCancel, &QPushButton::clicked, this, &TRmSetForm1::cancel);
     connect(btnPreview, &QPushButton::clicked, this, &TRmSetForm1::previewForm);
     connect(btnPdf, &QPushButton::clicked, this, &TRmSetForm1::writePdf);
+    connect(btnWord, &QPushButton::clicked, this, &TRmSetForm1::wordOutput);
 
     auto* right = new QVBoxLayout;
     right->addWidget(lblDates_);
@@ -412,19 +415,46 @@ void TRmSetForm1::insertPhoto() {
     modified_ = pending;
 }
 
-std::optional<report::Layout> TRmSetForm1::currentLayout() {
+std::optional<appointment::ApprovalSource> TRmSetForm1::currentSource() {
     if (lineId_ == 0 || (modified_ && !save())) {
         return std::nullopt;
     }
-    const auto source = appointment::readApprovalSource(dm_.db(), lineId_);
+    auto source = appointment::readApprovalSource(dm_.db(), lineId_);
     if (!source) {
         app::showFailure(source.failure());
         return std::nullopt;
     }
-    if (!*source) {
+    return std::move(*source);
+}
+
+std::optional<report::Layout> TRmSetForm1::currentLayout() {
+    const auto source = currentSource();
+    if (!source) {
         return std::nullopt;
     }
-    return appointment::approvalFormLayout(**source, settings_);
+    return appointment::approvalFormLayout(*source, settings_);
+}
+
+void TRmSetForm1::wordOutput() {
+    const auto source = currentSource();
+    if (!source) {
+        return;
+    }
+    const Result<QString> templatePath = app::wordTemplate(appointment::kApprovalTemplate);
+    if (!templatePath) {
+        app::showInformation(templatePath.errorText());
+        return;
+    }
+    const Result<QString> written = appointment::writeApprovalDocument(
+        *source, settings_, *templatePath, app::appDir() + QStringLiteral("TEMP"),
+        QDate::currentDate());
+    if (!written) {
+        app::showError(written.errorText());
+        return;
+    }
+    if (!widgets::openDocument(*written)) {
+        app::showInformation(QStringLiteral("文档已保存为：") + *written);
+    }
 }
 
 void TRmSetForm1::previewForm() {

@@ -15,7 +15,8 @@ class TDataM;
 // The approval-form editor "任免表编辑": the lines of one plan on the left, the cells of the
 // form of the current line on the two tabs, and the commands "关 闭", "执行任免", "Word输出",
 // "批量输入", "保 存", "取 消", "预 览", "PDF输出". Edits of a line are saved when another line
-// is chosen, on "保 存" and before the form is previewed; "取 消" shows the stored line again.
+// is chosen, on "保 存" and before the form is previewed or written; "取 消" shows the stored line
+// again.
 class TRmSetForm1 final : public QDialog {
     Q_OBJECT
 
@@ -36,6 +37,8 @@ class TRmSetForm1 final : public QDialog {
     // The form of the current line as printed (saving pending edits first); nullopt when it
     // cannot be read, after showing why.
     std::optional<report::Layout> currentLayout();
+    // Writes the form of the current line into TEMP/<xm>.docx from our template and opens it.
+    void wordOutput();
 
   private:
     QWidget* buildFirstPage();
@@ -43,6 +46,8 @@ class TRmSetForm1 final : public QDialog {
     void reloadList(int lineId);
     void showLine(int lineId);
     void lineChosen();
+    // The current line as stored (saving pending edits first); nullopt after showing why not.
+    std::optional<appointment::ApprovalSource> currentSource();
     void previewForm();
     void writePdf();
 
