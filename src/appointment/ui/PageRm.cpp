@@ -22,6 +22,7 @@
 #include "appointment/PlanLines.h"
 #include "appointment/ui/PlanLinesModel.h"
 #include "appointment/ui/PlanResultDelegate.h"
+#include "appointment/ui/TBatchOutputForm.h"
 #include "appointment/ui/TQueryRmForm.h"
 #include "appointment/ui/TRmSetForm1.h"
 #include "appointment/ui/TRmmcForm.h"
@@ -152,7 +153,7 @@ void PageRm::buildToolBar(QToolBar* toolBar) {
         if (slot != nullptr) {
             connect(action, &QAction::triggered, this, slot);
         } else {
-            // Hands the plan's cadres to the batch output, which this page does not have yet.
+            // Writes the plan's files for the ministry's exchange, which this page cannot yet.
             action->setEnabled(false);
         }
         owner->addAction(action);
@@ -186,7 +187,7 @@ void PageRm::buildToolBar(QToolBar* toolBar) {
     command(toolBar, "dxBarButton130", QStringLiteral("干部基本信息"), &PageRm::openCadre);
     QMenu* output = menuButton("mnuRmOutput", QStringLiteral("报表输出"));
     command(output, "dxBarButton36", QStringLiteral("表格导出至Excel"), &PageRm::exportGrid);
-    command(output, "dxBarButton129", QStringLiteral("任免审批表（批量）"), nullptr);
+    command(output, "dxBarButton129", QStringLiteral("任免审批表（批量）"), &PageRm::batchOutput);
     command(output, "dxBarButton221", QStringLiteral("导出中组部任免文件（批量）"), nullptr);
     command(toolBar, "dxBarButton110", QStringLiteral("上移"), &PageRm::moveUp);
     command(toolBar, "dxBarButton104", QStringLiteral("下移"), &PageRm::moveDown);
@@ -488,6 +489,14 @@ void PageRm::openEditor() {
     TRmSetForm1 editor(dm_, planId_, currentLineId(), *editable, this);
     editor.exec();
     reloadLines(editor.currentLineId());
+}
+
+void PageRm::batchOutput() {
+    if (!planSelected()) {
+        return;
+    }
+    TBatchOutputForm form(dm_, planId_, this);
+    form.exec();
 }
 
 void PageRm::exportGrid() {

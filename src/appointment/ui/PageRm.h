@@ -55,6 +55,8 @@ class PageRm final : public QWidget {
     void openCadre();
     // Opens the approval-form editor on the plan, at the focused line.
     void openEditor();
+    // Opens the batch output of the plan's approval forms.
+    void batchOutput();
     void exportGrid();
 
   private:
