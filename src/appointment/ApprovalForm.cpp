@@ -124,7 +124,7 @@ void addFirstPage(report::Layout& layout, const ApprovalSource& source,
     }
 
     page.cell(0, 111.5, 13, 115, vertical(QStringLiteral("简历")));
-    const ResumeText resume = resumeText(textOf(line, "gzjl"));
+    const ResumeText resume = source.resume ? *source.resume : resumeText(textOf(line, "gzjl"));
     report::Cell& resumeCell =
         page.cell(13, 111.5, 135, 115, resume.text, Qt::AlignLeft | Qt::AlignTop);
     resumeCell.font = report::FontSpec::fixedSong(resume.pointSize);

@@ -18,6 +18,7 @@ class Database;
 // entered for every line of a plan at once.
 namespace appointment {
 
+inline const QString kApprovalFormName = QStringLiteral("干部任免审批表");
 inline const QString kApprovalFormTitle = QStringLiteral("干 部 任 免 审 批 表");
 inline const QString kPhotoOfDeletedCadre =
     QStringLiteral("此干部已经从干部基本信息库中删除，不能插入照片");
@@ -40,6 +41,14 @@ qreal approvalLeftMargin(const ApprovalSettings& settings);
 // 20 mm go to the top margin.
 report::PageSetup approvalPageSetup(const ApprovalSettings& settings);
 
+// The resume's lines joined with line breaks, trailing blanks removed, and the point size it is
+// printed in: 12 below 25 lines, else 9.
+struct ResumeText {
+    QString text;
+    qreal pointSize = 12;
+};
+ResumeText resumeText(const QString& gzjl);
+
 // What a form is filled from: one plan line's columns (by lower-case column name), the photo of
 // its cadre, and its plan's dates and maker.
 struct ApprovalSource {
@@ -48,6 +57,8 @@ struct ApprovalSource {
     QDate tableDate;  // the plan's tbsj
     QDate ageDate;    // the plan's jssj when set, else tbsj
     QString maker;    // the plan's tbr
+    // The resume as printed when the source fits it itself (a cadre record); else resumeText().
+    std::optional<ResumeText> resume;
 };
 
 // Reads plan line `lineId` with its plan and its cadre's photo; nullopt when the line is gone.
@@ -64,14 +75,6 @@ QString birthCellText(const QString& csnyStr, const QDate& ageDate);
 // The text of the party entry cell: the entry month for a party member, otherwise the political
 // status between parentheses.
 QString partyCellText(const QString& zzmm, const QString& rdsjStr);
-
-// The resume's lines joined with line breaks, trailing blanks removed, and the point size it is
-// printed in: 12 below 25 lines, else 9.
-struct ResumeText {
-    QString text;
-    qreal pointSize = 12;
-};
-ResumeText resumeText(const QString& gzjl);
 
 // The two pages of the form of `source`.
 report::Layout approvalFormLayout(const ApprovalSource& source, const ApprovalSettings& settings);

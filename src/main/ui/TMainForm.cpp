@@ -308,8 +308,7 @@ void TMainForm::runStartDuties() {
     showCadreCount();
     restoreLayout();
     pickLists_ = app::valueOrShown(cadre::loadPickLists(db));
-    approvalPageSize_ =
-        app::valueOrShown(dm_.GetConf(QStringLiteral("ZBJ"), QStringLiteral("A001")));
+    approvalSettings_ = app::valueOrShown(appointment::readApprovalSettings(db));
     pageDw_->reload();
     // Settings that cannot be read are shown as the failure they are; the window goes on with
     // the layout saved and the post texts unlocked.
