@@ -229,6 +229,23 @@ Result<ApprovalSettings> readApprovalSettings(db::Database& db) {
     return settings;
 }
 
+Result<void> saveApprovalSettings(db::Database& db, const ApprovalSettings& settings) {
+    db::Transaction transaction(db);
+    const bool saved =
+        transaction.isActive() &&
+        db.exec(QStringLiteral("update tb_general set rmbfamily=?,rmbTitle=?,rmbPage=?"),
+                {std::clamp(settings.familyRows, 0, 7), settings.title, settings.paper}) &&
+        db.exec(QStringLiteral("delete from tb_conf where GID='ZBJ' and ItemID='A001'")) &&
+        (!settings.leftMarginCm ||
+         db.exec(QStringLiteral("insert into tb_conf (GID,ItemID,ItemV) values ('ZBJ','A001',?)"),
+                 {QString::number(*settings.leftMarginCm)})) &&
+        transaction.commit();
+    if (!saved) {
+        return dbFailure(db);
+    }
+    return {};
+}
+
 qreal approvalLeftMargin(const ApprovalSettings& settings) {
     if (settings.leftMarginCm) {
         return *settings.leftMarginCm * 10;

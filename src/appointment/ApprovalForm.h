@@ -34,6 +34,10 @@ struct ApprovalSettings {
 
 Result<ApprovalSettings> readApprovalSettings(db::Database& db);
 
+// Stores `settings` in tb_general and tb_conf ZBJ/A001 (the row goes when there is no margin),
+// in one transaction.
+Result<void> saveApprovalSettings(db::Database& db, const ApprovalSettings& settings);
+
 // The left margin in mm: the stored one, or 30 for A4, 18 for B5 and 23 for the own size.
 qreal approvalLeftMargin(const ApprovalSettings& settings);
 

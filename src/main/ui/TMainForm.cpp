@@ -25,6 +25,7 @@
 #include "app/Progress.h"
 #include "app/ui/TDbSetForm.h"
 #include "appointment/ui/PageRm.h"
+#include "appointment/ui/TPrintSetupForm.h"
 #include "cadre/CadrePicker.h"
 #include "cadre/ui/TInforForm.h"
 #include "db/Database.h"
@@ -175,6 +176,13 @@ QWidget* TMainForm::makeGroupPanel(const char* name, const QStringList& labels) 
     return panel;
 }
 
+void TMainForm::openPrintSetup() {
+    TPrintSetupForm form(dm_, this);
+    if (form.exec() == QDialog::Accepted) {
+        approvalSettings_ = app::valueOrShown(appointment::readApprovalSettings(dm_.db()));
+    }
+}
+
 void TMainForm::wireCommands() {
     const auto enable = [this](const char* name, auto slot) {
         QAction* action = menus_[name];
@@ -187,6 +195,7 @@ void TMainForm::wireCommands() {
     enable("actManagers", &TMainForm::openManagers);
     enable("actDuplicateNames", &TMainForm::checkDuplicateNames);
     enable("actEntryStatistics", &TMainForm::showEntryStatistics);
+    enable("actPrintSetup", &TMainForm::openPrintSetup);
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
         QAction* action = menus_[name];
         action->setEnabled(true);

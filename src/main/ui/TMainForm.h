@@ -87,6 +87,8 @@ class TMainForm final : public QMainWindow {
     void runAutoBackup();
     void checkDuplicateNames();
     void showEntryStatistics();
+    // "打印设置": how the approval form is printed.
+    void openPrintSetup();
     void openUnitLibrary();
     void openManagers();
 
