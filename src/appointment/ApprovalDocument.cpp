@@ -56,9 +56,12 @@ int wordDisplayLines(const QString& text) {
     return lines;
 }
 
-Result<QString> writeApprovalDocument(const ApprovalSource& source,
-                                      const ApprovalSettings& settings, const QString& templatePath,
-                                      const QString& folder, const QDate& today) {
+namespace {
+
+// Fills table 1 (the first page) of the template and, with `secondPage`, table 2.
+Result<QString> writeDocument(const ApprovalSource& source, const ApprovalSettings& settings,
+                              const QString& templatePath, const QString& folder,
+                              const QDate& today, bool secondPage) {
     Result<office::DocxDocument> opened = office::DocxDocument::open(templatePath);
     if (!opened) {
         return opened.failure();
@@ -96,19 +99,22 @@ Result<QString> writeApprovalDocument(const ApprovalSource& source,
         {1, 8, 2, textOf(line, "nrz")},
         {1, 9, 2, textOf(line, "nmz")},
         {1, 10, 2, resume},
-        {2, 1, 2, textOf(line, "jcNote")},
-        {2, 2, 2, textOf(line, "khNote")},
-        {2, 3, 2, textOf(line, "rmNote")},
-        {2, 12, 2, unitAndOpinion},
-        {2, 13, 2, textOf(line, "spyj")},
-        {2, 14, 2, textOf(line, "rmyj")},
     };
-    const Result<QString> ageHeader = doc.cellText(2, 4, 4);
+    const std::vector<Text> secondPageTexts{
+        {2, 1, 2, textOf(line, "jcNote")}, {2, 2, 2, textOf(line, "khNote")},
+        {2, 3, 2, textOf(line, "rmNote")}, {2, 12, 2, unitAndOpinion},
+        {2, 13, 2, textOf(line, "spyj")},  {2, 14, 2, textOf(line, "rmyj")},
+    };
+    const Result<QString> ageHeader =
+        secondPage ? doc.cellText(2, 4, 4) : Result<QString>(QString());
     if (!ageHeader) {
         return ageHeader.failure();
     }
+    if (secondPage) {
+        texts.insert(texts.end(), secondPageTexts.begin(), secondPageTexts.end());
+    }
     const bool ages = ageHeader->contains(QStringLiteral("龄"));
-    for (int k = 1; k <= settings.familyRows; ++k) {
+    for (int k = 1; secondPage && k <= settings.familyRows; ++k) {
         const auto slot = [&](int j) {
             return line.value(QStringLiteral("f_%1_%2").arg(k).arg(j))
                 .toString()
@@ -157,6 +163,19 @@ Result<QString> writeApprovalDocument(const ApprovalSource& source,
         return saved.failure();
     }
     return path;
+}
+
+}  // namespace
+
+Result<QString> writeApprovalDocument(const ApprovalSource& source,
+                                      const ApprovalSettings& settings, const QString& templatePath,
+                                      const QString& folder, const QDate& today) {
+    return writeDocument(source, settings, templatePath, folder, today, true);
+}
+
+Result<QString> writeShortProfileDocument(const ApprovalSource& source, const QString& templatePath,
+                                          const QString& folder, const QDate& today) {
+    return writeDocument(source, {}, templatePath, folder, today, false);
 }
 
 }  // namespace appointment

@@ -10,6 +10,7 @@
 namespace appointment {
 
 inline const QString kApprovalTemplate = QStringLiteral("干部任免审批表.docx");
+inline const QString kShortProfileTemplate = QStringLiteral("干部简要情况表.docx");
 
 // The lines that `text` takes in the resume cell of the template: each line counts
 // (its GBK byte length - 15) / 49 + 1, at least 1.
@@ -28,5 +29,10 @@ int wordDisplayLines(const QString& text);
 Result<QString> writeApprovalDocument(const ApprovalSource& source,
                                       const ApprovalSettings& settings, const QString& templatePath,
                                       const QString& folder, const QDate& today);
+
+// The short profile "干部简要情况表": the template `templatePath` (one table laid out as the
+// form's first page) filled as table 1 of the form, saved as <xm>.docx in `folder`.
+Result<QString> writeShortProfileDocument(const ApprovalSource& source, const QString& templatePath,
+                                          const QString& folder, const QDate& today);
 
 }  // namespace appointment

@@ -61,13 +61,10 @@ class PageWriter {
 
 constexpr qreal kRow = 10.5;
 
-void addFirstPage(report::Layout& layout, const ApprovalSource& source,
-                  const ApprovalSettings& settings) {
+void addFirstPage(report::Layout& layout, const ApprovalSource& source, const QString& heading) {
     const QVariantMap& line = source.line;
     PageWriter page(layout, layout.addPage());
-    report::Cell& title =
-        page.cell(0, 2, 148, 11, settings.title.isEmpty() ? kApprovalFormTitle : settings.title,
-                  Qt::AlignCenter, false);
+    report::Cell& title = page.cell(0, 2, 148, 11, heading, Qt::AlignCenter, false);
     title.font = report::FontSpec::song(22, true);
 
     // Three rows of three label/value pairs beside the photo.
@@ -342,8 +339,14 @@ ResumeText resumeText(const QString& gzjl) {
 
 report::Layout approvalFormLayout(const ApprovalSource& source, const ApprovalSettings& settings) {
     report::Layout layout(approvalPageSetup(settings));
-    addFirstPage(layout, source, settings);
+    addFirstPage(layout, source, settings.title.isEmpty() ? kApprovalFormTitle : settings.title);
     addSecondPage(layout, source, settings);
+    return layout;
+}
+
+report::Layout shortProfileLayout(const ApprovalSource& source, const ApprovalSettings& settings) {
+    report::Layout layout(approvalPageSetup(settings));
+    addFirstPage(layout, source, kShortProfileTitle);
     return layout;
 }
 

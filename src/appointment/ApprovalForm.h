@@ -19,6 +19,8 @@ class Database;
 namespace appointment {
 
 inline const QString kApprovalFormName = QStringLiteral("干部任免审批表");
+inline const QString kShortProfileName = QStringLiteral("干部简要情况表");
+inline const QString kShortProfileTitle = QStringLiteral("干 部 简 要 情 况 表");
 inline const QString kApprovalFormTitle = QStringLiteral("干 部 任 免 审 批 表");
 inline const QString kPhotoOfDeletedCadre =
     QStringLiteral("此干部已经从干部基本信息库中删除，不能插入照片");
@@ -82,6 +84,10 @@ QString partyCellText(const QString& zzmm, const QString& rdsjStr);
 
 // The two pages of the form of `source`.
 report::Layout approvalFormLayout(const ApprovalSource& source, const ApprovalSettings& settings);
+
+// The short profile "干部简要情况表": the form's first page under its own title, on the form's
+// paper.
+report::Layout shortProfileLayout(const ApprovalSource& source, const ApprovalSettings& settings);
 
 // The texts entered once for every line of a plan; empty texts are left alone.
 struct CommonOpinions {

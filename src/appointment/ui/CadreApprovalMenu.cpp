@@ -7,12 +7,11 @@
 #include "app/MessageService.h"
 #include "appointment/ApprovalDocument.h"
 #include "appointment/CadreApprovalForm.h"
+#include "appointment/PlanLines.h"
 #include "widgets/DocumentOpener.h"
 #include "widgets/ReportPrinting.h"
 
 namespace {
-
-const QString kCadreGone = QStringLiteral("此干部已经从干部基本信息库中删除!");
 
 // The record's form source and the print settings; nullopt after showing why not.
 std::optional<std::pair<appointment::ApprovalSource, appointment::ApprovalSettings>> readForm(
@@ -29,45 +28,67 @@ std::optional<std::pair<appointment::ApprovalSource, appointment::ApprovalSettin
         return std::nullopt;
     }
     if (!*source) {
-        app::showInformation(kCadreGone);
+        app::showInformation(appointment::kCadreDeleted);
         return std::nullopt;
     }
     return std::pair{**source, *settings};
+}
+
+// Writes the Word document of `form` from template `templateName` through `write`, then opens
+// it.
+template <class Write>
+void toWord(const QString& templateName, Write write) {
+    const Result<QString> templatePath = app::wordTemplate(templateName);
+    if (!templatePath) {
+        app::showInformation(templatePath.errorText());
+        return;
+    }
+    const Result<QString> written = write(*templatePath, app::appDir() + QStringLiteral("TEMP"));
+    if (!written) {
+        app::showError(written.errorText());
+        return;
+    }
+    if (!widgets::openDocument(*written)) {
+        app::showInformation(QStringLiteral("文档已保存为：") + *written);
+    }
 }
 
 }  // namespace
 
 void addApprovalFormActions(QMenu* menu, TDataM& dm, std::function<int()> cadreId,
                             QWidget* parent) {
-    QAction* preview =
-        menu->addAction(appointment::kApprovalFormName, parent, [&dm, cadreId, parent] {
-            if (const auto form = readForm(dm, cadreId())) {
-                widgets::previewLayout(appointment::approvalFormLayout(form->first, form->second),
-                                       appointment::kApprovalFormName, parent);
-            }
+    const auto add = [&](const char* name, const QString& caption, auto act) {
+        menu->addAction(caption, parent,
+                        [&dm, cadreId, parent, act] {
+                            if (const auto form = readForm(dm, cadreId())) {
+                                act(*form, parent);
+                            }
+                        })
+            ->setObjectName(QString::fromLatin1(name));
+    };
+    using Form = std::pair<appointment::ApprovalSource, appointment::ApprovalSettings>;
+    add("actApprovalForm", appointment::kApprovalFormName, [](const Form& form, QWidget* owner) {
+        widgets::previewLayout(appointment::approvalFormLayout(form.first, form.second),
+                               appointment::kApprovalFormName, owner);
+    });
+    add("actShortProfile", appointment::kShortProfileName, [](const Form& form, QWidget* owner) {
+        widgets::previewLayout(appointment::shortProfileLayout(form.first, form.second),
+                               appointment::kShortProfileName, owner);
+    });
+    add("actApprovalFormWord", appointment::kApprovalFormName + QStringLiteral("(Word)"),
+        [](const Form& form, QWidget*) {
+            toWord(appointment::kApprovalTemplate,
+                   [&](const QString& templatePath, const QString& folder) {
+                       return appointment::writeApprovalDocument(
+                           form.first, form.second, templatePath, folder, QDate::currentDate());
+                   });
         });
-    preview->setObjectName(QStringLiteral("actApprovalForm"));
-    QAction* word = menu->addAction(
-        appointment::kApprovalFormName + QStringLiteral("(Word)"), parent, [&dm, cadreId] {
-            const auto form = readForm(dm, cadreId());
-            if (!form) {
-                return;
-            }
-            const Result<QString> templatePath = app::wordTemplate(appointment::kApprovalTemplate);
-            if (!templatePath) {
-                app::showInformation(templatePath.errorText());
-                return;
-            }
-            const Result<QString> written = appointment::writeApprovalDocument(
-                form->first, form->second, *templatePath, app::appDir() + QStringLiteral("TEMP"),
-                QDate::currentDate());
-            if (!written) {
-                app::showError(written.errorText());
-                return;
-            }
-            if (!widgets::openDocument(*written)) {
-                app::showInformation(QStringLiteral("文档已保存为：") + *written);
-            }
+    add("actShortProfileWord", appointment::kShortProfileName + QStringLiteral("(Word)"),
+        [](const Form& form, QWidget*) {
+            toWord(appointment::kShortProfileTemplate,
+                   [&](const QString& templatePath, const QString& folder) {
+                       return appointment::writeShortProfileDocument(form.first, templatePath,
+                                                                     folder, QDate::currentDate());
+                   });
         });
-    word->setObjectName(QStringLiteral("actApprovalFormWord"));
 }
