@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
@@ -21,7 +22,9 @@
 #include "appointment/PlanLines.h"
 #include "appointment/ui/PlanLinesModel.h"
 #include "appointment/ui/PlanResultDelegate.h"
+#include "appointment/ui/TBatchOutputForm.h"
 #include "appointment/ui/TQueryRmForm.h"
+#include "appointment/ui/TRmSetForm1.h"
 #include "appointment/ui/TRmmcForm.h"
 #include "cadre/ui/TCadreForm.h"
 #include "cadre/ui/TQueryForm1.h"
@@ -93,6 +96,9 @@ PageRm::PageRm(TDataM& dm, cadre::PickLists& lists, QWidget* parent)
     grid_->setModel(model_);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The editor opens once the grid has finished its own handling of the click.
+    connect(grid_, &QTableView::doubleClicked, this,
+            [this] { QTimer::singleShot(100, this, &PageRm::openEditor); });
     grid_->verticalHeader()->setDefaultSectionSize(kRowHeight);
     grid_->verticalHeader()->hide();
     grid_->horizontalHeader()->setMinimumHeight(kRowHeight);
@@ -147,7 +153,7 @@ void PageRm::buildToolBar(QToolBar* toolBar) {
         if (slot != nullptr) {
             connect(action, &QAction::triggered, this, slot);
         } else {
-            // Opens the approval form, which this page does not have yet.
+            // Writes the plan's files for the ministry's exchange, which this page cannot yet.
             action->setEnabled(false);
         }
         owner->addAction(action);
@@ -177,11 +183,11 @@ void PageRm::buildToolBar(QToolBar* toolBar) {
         }
         model_->setEditable(on);
     });
-    command(editing, "dxBarButton111", QStringLiteral("使用任免表编辑器"), nullptr);
+    command(editing, "dxBarButton111", QStringLiteral("使用任免表编辑器"), &PageRm::openEditor);
     command(toolBar, "dxBarButton130", QStringLiteral("干部基本信息"), &PageRm::openCadre);
     QMenu* output = menuButton("mnuRmOutput", QStringLiteral("报表输出"));
     command(output, "dxBarButton36", QStringLiteral("表格导出至Excel"), &PageRm::exportGrid);
-    command(output, "dxBarButton129", QStringLiteral("任免审批表（批量）"), nullptr);
+    command(output, "dxBarButton129", QStringLiteral("任免审批表（批量）"), &PageRm::batchOutput);
     command(output, "dxBarButton221", QStringLiteral("导出中组部任免文件（批量）"), nullptr);
     command(toolBar, "dxBarButton110", QStringLiteral("上移"), &PageRm::moveUp);
     command(toolBar, "dxBarButton104", QStringLiteral("下移"), &PageRm::moveDown);
@@ -468,6 +474,29 @@ void PageRm::openCadre() {
         return;
     }
     editor.exec();
+}
+
+void PageRm::openEditor() {
+    if (!planSelected()) {
+        return;
+    }
+    // Who may not add cadres to plans may look at their forms but not change them.
+    const Result<bool> editable = admin::rightGranted(dm_.db(), dm_.session().ManagerID, kRight);
+    if (!editable) {
+        app::showFailure(editable.failure());
+        return;
+    }
+    TRmSetForm1 editor(dm_, planId_, currentLineId(), *editable, this);
+    editor.exec();
+    reloadLines(editor.currentLineId());
+}
+
+void PageRm::batchOutput() {
+    if (!planSelected()) {
+        return;
+    }
+    TBatchOutputForm form(dm_, planId_, this);
+    form.exec();
 }
 
 void PageRm::exportGrid() {

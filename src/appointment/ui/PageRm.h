@@ -53,6 +53,10 @@ class PageRm final : public QWidget {
     void moveUp();
     void moveDown();
     void openCadre();
+    // Opens the approval-form editor on the plan, at the focused line.
+    void openEditor();
+    // Opens the batch output of the plan's approval forms.
+    void batchOutput();
     void exportGrid();
 
   private:

@@ -13,6 +13,7 @@
 #include "admin/ui/GuardedPage.h"
 #include "app/DataModule.h"
 #include "app/MessageService.h"
+#include "appointment/ui/CadreApprovalMenu.h"
 #include "cadre/PickLists.h"
 #include "cadre/ui/AssessmentsPage.h"
 #include "cadre/ui/CadreFieldPages.h"
@@ -132,7 +133,10 @@ void TCadreForm::buildPages() {
         });
     }
     btnPages->setMenu(pagesMenu);
-    btnInOut->setMenu(resumeOutputMenu(this, [this] { return shownResume(); }));
+    QMenu* inOut = resumeOutputMenu(this, [this] { return shownResume(); });
+    addApprovalFormActions(
+        inOut, dm_, [this] { return lastCadreId(); }, this);
+    btnInOut->setMenu(inOut);
 }
 
 void TCadreForm::readAccess() {

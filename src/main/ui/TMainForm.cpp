@@ -27,6 +27,7 @@
 #include "app/Progress.h"
 #include "app/ui/TDbSetForm.h"
 #include "appointment/ui/PageRm.h"
+#include "appointment/ui/TPrintSetupForm.h"
 #include "cadre/CadrePicker.h"
 #include "cadre/ui/RepairToolsMenu.h"
 #include "cadre/ui/TChangeForm.h"
@@ -173,6 +174,13 @@ TMainForm::TMainForm(TDataM& dm, QWidget* parent)
     unitPanel_->tree()->reload();
 }
 
+void TMainForm::openPrintSetup() {
+    TPrintSetupForm form(dm_, this);
+    if (form.exec() == QDialog::Accepted) {
+        approvalSettings_ = app::valueOrShown(appointment::readApprovalSettings(dm_.db()));
+    }
+}
+
 void TMainForm::wireCommands() {
     const auto enable = [this](const char* name, auto slot) {
         QAction* action = menus_[name];
@@ -194,6 +202,7 @@ void TMainForm::wireCommands() {
     QAction* tools = menus_["actOtherTools"];
     tools->setEnabled(true);
     tools->setMenu(buildRepairToolsMenu(dm_, this, [this] { reloadAfterChange(); }));
+    enable("actPrintSetup", &TMainForm::openPrintSetup);
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
         QAction* action = menus_[name];
         action->setEnabled(true);
@@ -378,8 +387,7 @@ void TMainForm::runStartDuties() {
     showCadreCount();
     restoreLayout();
     pickLists_ = app::valueOrShown(cadre::loadPickLists(db));
-    approvalPageSize_ =
-        app::valueOrShown(dm_.GetConf(QStringLiteral("ZBJ"), QStringLiteral("A001")));
+    approvalSettings_ = app::valueOrShown(appointment::readApprovalSettings(db));
     pageDw_->reload();
     // Settings that cannot be read are shown as the failure they are; the window goes on with
     // the layout saved and the post texts unlocked.

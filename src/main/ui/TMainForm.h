@@ -4,6 +4,7 @@
 #include <QPointer>
 
 #include "app/LoginSession.h"
+#include "appointment/ApprovalForm.h"
 #include "cadre/PickLists.h"
 #include "main/ui/MainMenus.h"
 
@@ -60,8 +61,9 @@ class TMainForm final : public QMainWindow {
     // show).
     bool savesLayout() const { return saveLayout_; }
     bool postsLocked() const { return postsLocked_; }
-    // The paper of the approval form ("A4" or "B5"), read on first show.
-    const QString& approvalPageSize() const { return approvalPageSize_; }
+    // How the approval form is printed: the paper (tb_general.rmbPage), the family rows, the
+    // title and the left margin in centimetres (tb_conf ZBJ/A001), read on first show.
+    const appointment::ApprovalSettings& approvalSettings() const { return approvalSettings_; }
 
     // The pages, in the order of the navigation.
     enum Page {
@@ -107,6 +109,8 @@ class TMainForm final : public QMainWindow {
     // After a command changed cadres: the unit tree, the lists and the cadre count read again.
     void reloadAfterChange();
     void showEntryStatistics();
+    // "打印设置": how the approval form is printed.
+    void openPrintSetup();
     void openUnitLibrary();
     void openManagers();
     void openSettings();
@@ -141,5 +145,5 @@ class TMainForm final : public QMainWindow {
     QString currentUnitName_;
     bool saveLayout_ = false;
     bool postsLocked_ = false;
-    QString approvalPageSize_;
+    appointment::ApprovalSettings approvalSettings_;
 };

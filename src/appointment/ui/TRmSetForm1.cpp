@@ -1,0 +1,483 @@
+#include "appointment/ui/TRmSetForm1.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/AppPaths.h"
+#include "app/DataModule.h"
+#include "app/MessageService.h"
+#include "appointment/ApprovalDocument.h"
+#include "appointment/LineEdits.h"
+#include "appointment/PlanLines.h"
+#include "appointment/ui/TRmPlszForm.h"
+#include "cadre/CadreRecord.h"
+#include "cadre/Photo.h"
+#include "cadre/ui/TPhotoForm.h"
+#include "db/Database.h"
+#include "report/PageRenderer.h"
+#include "widgets/DialogParts.h"
+#include "widgets/DocumentOpener.h"
+#include "widgets/MonthEntryBox.h"
+#include "widgets/ReportPrinting.h"
+
+namespace {
+
+const QStringList kHealth{QStringLiteral("健康"),       QStringLiteral("一般"),
+                          QStringLiteral("较差"),       QStringLiteral("有病"),
+                          QStringLiteral("有生理缺陷"), QStringLiteral("残废")};
+
+QString cellText(QWidget* cell) {
+    if (auto* line = qobject_cast<QLineEdit*>(cell)) {
+        return line->text();
+    }
+    if (auto* box = qobject_cast<QComboBox*>(cell)) {
+        return box->currentText();
+    }
+    return qobject_cast<QPlainTextEdit*>(cell)->toPlainText();
+}
+
+void setCellText(QWidget* cell, const QString& text) {
+    if (auto* line = qobject_cast<QLineEdit*>(cell)) {
+        line->setText(text);
+    } else if (auto* box = qobject_cast<QComboBox*>(cell)) {
+        box->setCurrentText(text);
+    } else {
+        qobject_cast<QPlainTextEdit*>(cell)->setPlainText(text);
+    }
+}
+
+// A label that reports clicks: the photo box.
+class ClickLabel final : public QLabel {
+  public:
+    std::function<void()> clicked;
+
+  protected:
+    void mouseReleaseEvent(QMouseEvent* event) override {
+        QLabel::mouseReleaseEvent(event);
+        if (clicked) {
+            clicked();
+        }
+    }
+};
+
+}  // namespace
+
+TRmSetForm1::TRmSetForm1(TDataM& dm, int planId, int lineId, bool editable, QWidget* parent)
+    : QDialog(parent), dm_(dm) {
+    setObjectName(QStringLiteral("RmSetForm1"));
+    setWindowTitle(QStringLiteral("任免表编辑"));
+    if (const auto plan = appointment::readPlan(dm_.db(), planId); !plan) {
+        app::showFailure(plan.failure());
+    } else if (*plan) {
+        plan_ = **plan;
+    }
+    if (const auto settings = appointment::readApprovalSettings(dm_.db()); !settings) {
+        app::showFailure(settings.failure());
+    } else {
+        settings_ = *settings;
+    }
+
+    lineList_ = new QTableWidget(0, 2, this);
+    lineList_->setObjectName(QStringLiteral("lineList"));
+    lineList_->setHorizontalHeaderLabels({QStringLiteral("用户列表"), QStringLiteral("任免结果")});
+    lineList_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    lineList_->setSelectionMode(QAbstractItemView::SingleSelection);
+    lineList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lineList_->verticalHeader()->hide();
+    lineList_->setMaximumWidth(220);
+
+    const QDate ageDate = plan_.jssj.isValid() ? plan_.jssj : plan_.tbsj;
+    lblDates_ = new QLabel(QStringLiteral("制表日期: %1    制表人: %2    计算年龄时间: %3")
+                               .arg(plan_.tbsj.toString(QStringLiteral("yyyy-M-d")), plan_.tbr,
+                                    ageDate.toString(QStringLiteral("yyyy-M-d"))),
+                           this);
+    lblDates_->setObjectName(QStringLiteral("lblDates"));
+
+    auto* tabs = new QTabWidget(this);
+    tabs->addTab(buildFirstPage(), QStringLiteral("第一页"));
+    tabs->addTab(buildSecondPage(), QStringLiteral("第二页"));
+    for (QWidget* cell : std::as_const(cells_)) {
+        if (auto* line = qobject_cast<QLineEdit*>(cell)) {
+            line->setReadOnly(!editable);
+            connect(line, &QLineEdit::textEdited, this, [this] { modified_ = !loading_; });
+        } else if (auto* box = qobject_cast<QComboBox*>(cell)) {
+            box->setEnabled(editable);
+            connect(box, &QComboBox::currentTextChanged, this,
+                    [this] { modified_ = modified_ || !loading_; });
+        } else if (auto* text = qobject_cast<QPlainTextEdit*>(cell)) {
+            text->setReadOnly(!editable);
+            connect(text, &QPlainTextEdit::textChanged, this,
+                    [this] { modified_ = modified_ || !loading_; });
+        }
+    }
+    // Only the family rows that the form prints can be filled.
+    for (int k = 1; k <= 7; ++k) {
+        for (int j = 1; j <= 5; ++j) {
+            cells_.value(QStringLiteral("f_%1_%2").arg(k).arg(j))
+                ->setEnabled(k <= settings_.familyRows);
+        }
+    }
+
+    QPushButton* btnClose = widgets::namedButton("btnClose", QStringLiteral("关 闭"));
+    QPushButton* btnExecute = widgets::namedButton("btnExecute", QStringLiteral("执行任免"));
+    btnExecute->setEnabled(false);  // the execution of plans is not part of this program yet
+    QPushButton* btnWord = widgets::namedButton("btnWord", QStringLiteral("Word输出"));
+    QPushButton* btnBatch = widgets::namedButton("btnBatch", QStringLiteral("批量输入"));
+    QPushButton* btnSave = widgets::namedButton("btnSave", QStringLiteral("保 存"));
+    QPushButton* btnCancel = widgets::namedButton("btnCancel", QStringLiteral("取 消"));
+    QPushButton* btnPreview = widgets::namedButton("btnPreview", QStringLiteral("预 览"));
+    QPushButton* btnPdf = widgets::namedButton("btnPdf", QStringLiteral("PDF输出"));
+    for (QPushButton* button : {btnBatch, btnSave, btnCancel}) {
+        button->setEnabled(editable);
+    }
+    connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnBatch, &QPushButton::clicked, this, &TRmSetForm1::batchEntry);
+    connect(btnSave, &QPushButton::clicked, this, &TRmSetForm1::save);
+    connect(btnCancel, &QPushButton::clicked, this, &TRmSetForm1::cancel);
+    connect(btnPreview, &QPushButton::clicked, this, &TRmSetForm1::previewForm);
+    connect(btnPdf, &QPushButton::clicked, this, &TRmSetForm1::writePdf);
+    connect(btnWord, &QPushButton::clicked, this, &TRmSetForm1::wordOutput);
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(lblDates_);
+    right->addWidget(tabs, 1);
+    right->addLayout(widgets::rightAlignedRow(
+        {btnPreview, btnPdf, btnWord, btnBatch, btnExecute, btnSave, btnCancel, btnClose}));
+    auto* layout = new QHBoxLayout(this);
+    layout->addWidget(lineList_);
+    layout->addLayout(right, 1);
+
+    reloadList(lineId);
+    connect(lineList_, &QTableWidget::currentCellChanged, this, &TRmSetForm1::lineChosen);
+}
+
+QWidget* TRmSetForm1::buildFirstPage() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    const auto add = [&](const char* column, const QString& caption, QWidget* cell, int row,
+                         int col, int span = 1) {
+        cell->setObjectName(QString::fromLatin1(column));
+        cells_.insert(QString::fromLatin1(column).toLower(), cell);
+        grid->addWidget(new QLabel(caption, page), row, col);
+        grid->addWidget(cell, row, col + 1, 1, span);
+    };
+    const auto line = [&] { return new QLineEdit(page); };
+    const auto month = [&] {
+        auto* box = new QLineEdit(page);
+        widgets::limitToMonthEntry(box);
+        return box;
+    };
+    const auto choice = [&](const QStringList& items) {
+        auto* box = new QComboBox(page);
+        box->setEditable(true);
+        box->addItems(items);
+        return box;
+    };
+    const auto memo = [&] { return new QPlainTextEdit(page); };
+    add("xm", QStringLiteral("姓名"), line(), 0, 0);
+    add("xb", QStringLiteral("性别"), line(), 0, 2);
+    add("csnyStr", QStringLiteral("出生年月"), month(), 0, 4);
+    add("mz", QStringLiteral("民族"), choice(cadre::kEthnicGroups), 1, 0);
+    add("jgsheng", QStringLiteral("籍贯"), line(), 1, 2);
+    add("cssheng", QStringLiteral("出生地"), line(), 1, 4);
+    add("rdsjStr", QStringLiteral("入党时间"), month(), 2, 0);
+    add("gzsjStr", QStringLiteral("参加工作时间"), month(), 2, 2);
+    add("jkzk", QStringLiteral("健康状况"), choice(kHealth), 2, 4);
+    add("zyjszw", QStringLiteral("专业技术职务"), line(), 3, 0);
+    add("zytc", QStringLiteral("熟悉专业有何专长"), line(), 3, 2, 3);
+    add("qrzxl", QStringLiteral("全日制教育"), line(), 4, 0);
+    add("qrzxw", QStringLiteral("学位"), line(), 4, 2);
+    add("qrzxxzy", QStringLiteral("毕业院校系及专业"), line(), 4, 4);
+    add("zzxl", QStringLiteral("在职教育"), line(), 5, 0);
+    add("zzxw", QStringLiteral("学位"), line(), 5, 2);
+    add("zzxxzy", QStringLiteral("毕业院校系及专业"), line(), 5, 4);
+    add("xrz", QStringLiteral("现任职务"), memo(), 6, 0, 5);
+    add("nrz", QStringLiteral("拟任职务"), memo(), 7, 0, 5);
+    add("nmz", QStringLiteral("拟免职务"), memo(), 8, 0, 5);
+    add("gzjl", QStringLiteral("简历"), memo(), 9, 0, 5);
+    grid->setRowStretch(9, 3);
+
+    auto* photo = new ClickLabel;
+    photo->setObjectName(QStringLiteral("photoBox"));
+    photo->setFixedSize(132, 168);
+    photo->setFrameShape(QFrame::Box);
+    photo->setAlignment(Qt::AlignCenter);
+    photo->clicked = [this] { insertPhoto(); };
+    photoBox_ = photo;
+    grid->addWidget(photo, 0, 6, 4, 1);
+    return page;
+}
+
+QWidget* TRmSetForm1::buildSecondPage() {
+    auto* page = new QWidget;
+    auto* grid = new QGridLayout(page);
+    int row = 0;
+    const auto memo = [&](const char* column, const QString& caption) {
+        auto* cell = new QPlainTextEdit(page);
+        cell->setObjectName(QString::fromLatin1(column));
+        cells_.insert(QString::fromLatin1(column).toLower(), cell);
+        grid->addWidget(new QLabel(caption, page), row, 0);
+        grid->addWidget(cell, row++, 1, 1, 5);
+    };
+    memo("jcNote", QStringLiteral("奖惩情况"));
+    memo("khNote", QStringLiteral("年度考核结果"));
+    memo("rmNote", QStringLiteral("任免理由"));
+    const QStringList headers{QStringLiteral("称谓"), QStringLiteral("姓名"),
+                              QStringLiteral("出生年月"), QStringLiteral("政治面貌"),
+                              QStringLiteral("工作单位及职务")};
+    grid->addWidget(new QLabel(QStringLiteral("家庭主要成员"), page), row, 0);
+    for (int j = 0; j < 5; ++j) {
+        grid->addWidget(new QLabel(headers[j], page), row, j + 1);
+    }
+    ++row;
+    for (int k = 1; k <= 7; ++k, ++row) {
+        for (int j = 1; j <= 5; ++j) {
+            auto* cell = new QLineEdit(page);
+            const QString column = QStringLiteral("f_%1_%2").arg(k).arg(j);
+            cell->setObjectName(column);
+            if (j == 3) {
+                widgets::limitToMonthEntry(cell);
+            }
+            cells_.insert(column, cell);
+            grid->addWidget(cell, row, j);
+        }
+    }
+    memo("cbyj", QStringLiteral("呈报单位意见"));
+    auto* unit = new QLineEdit(page);
+    unit->setObjectName(QStringLiteral("cbdw"));
+    cells_.insert(QStringLiteral("cbdw"), unit);
+    grid->addWidget(new QLabel(QStringLiteral("单位名称"), page), row, 0);
+    grid->addWidget(unit, row++, 1, 1, 5);
+    memo("spyj", QStringLiteral("审批机关意见"));
+    memo("rmyj", QStringLiteral("行政机关任免意见"));
+    return page;
+}
+
+void TRmSetForm1::reloadList(int lineId) {
+    const auto lines = dm_.db().query(
+        QStringLiteral("select id,xm,rmjg from tb_rmmc_detail where mcID=? order by brOrder"),
+        {plan_.id});
+    if (!lines) {
+        app::showFailure(Failure{{}, dm_.db().lastError()});
+        return;
+    }
+    const QSignalBlocker blocker(lineList_);
+    lineList_->setRowCount(static_cast<int>(lines->rows.size()));
+    int current = 0;
+    for (int r = 0; r < lineList_->rowCount(); ++r) {
+        const QVariantList& row = lines->rows[static_cast<size_t>(r)];
+        auto* name = new QTableWidgetItem(row[1].toString());
+        name->setData(Qt::UserRole, row[0]);
+        lineList_->setItem(r, 0, name);
+        lineList_->setItem(r, 1, new QTableWidgetItem(row[2].toString()));
+        if (row[0].toInt() == lineId) {
+            current = r;
+        }
+    }
+    if (lineList_->rowCount() > 0) {
+        lineList_->setCurrentCell(current, 0);
+        showLine(lineList_->item(current, 0)->data(Qt::UserRole).toInt());
+    } else {
+        showLine(0);
+    }
+}
+
+void TRmSetForm1::showLine(int lineId) {
+    lineId_ = lineId;
+    cadreId_ = 0;
+    loading_ = true;
+    const Result<std::optional<appointment::ApprovalSource>> source =
+        lineId != 0 ? appointment::readApprovalSource(dm_.db(), lineId)
+                    : Result<std::optional<appointment::ApprovalSource>>(std::nullopt);
+    if (!source) {
+        app::showFailure(source.failure());
+    }
+    const bool found = source && source->has_value();
+    for (auto it = cells_.cbegin(); it != cells_.cend(); ++it) {
+        setCellText(it.value(), found ? (*source)->line.value(it.key()).toString() : QString());
+    }
+    photoBox_->setPixmap(
+        found && !(*source)->photo.isNull()
+            ? QPixmap::fromImage((*source)->photo.scaled(photoBox_->size(), Qt::KeepAspectRatio,
+                                                         Qt::SmoothTransformation))
+            : QPixmap());
+    if (found) {
+        cadreId_ = (*source)->line.value(QStringLiteral("mccadreid")).toInt();
+    }
+    loading_ = false;
+    modified_ = false;
+}
+
+void TRmSetForm1::lineChosen() {
+    if (modified_ && !save()) {
+        const QSignalBlocker blocker(lineList_);
+        for (int r = 0; r < lineList_->rowCount(); ++r) {
+            if (lineList_->item(r, 0)->data(Qt::UserRole).toInt() == lineId_) {
+                lineList_->setCurrentCell(r, 0);
+            }
+        }
+        return;
+    }
+    const int row = lineList_->currentRow();
+    showLine(row >= 0 ? lineList_->item(row, 0)->data(Qt::UserRole).toInt() : 0);
+}
+
+bool TRmSetForm1::save() {
+    if (lineId_ == 0) {
+        return true;
+    }
+    QVariantMap values;
+    for (auto it = cells_.cbegin(); it != cells_.cend(); ++it) {
+        values.insert(it.key(), cellText(it.value()));
+    }
+    if (const Result<void> saved = appointment::saveFormLine(dm_.db(), lineId_, values, plan_.tbsj);
+        !saved) {
+        app::showFailure(saved.failure());
+        return false;
+    }
+    modified_ = false;
+    const int row = lineList_->currentRow();
+    if (row >= 0) {
+        lineList_->item(row, 0)->setText(values.value(QStringLiteral("xm")).toString());
+    }
+    return true;
+}
+
+void TRmSetForm1::cancel() {
+    showLine(lineId_);
+}
+
+void TRmSetForm1::batchEntry() {
+    TRmPlszForm form(this);
+    if (form.exec() != QDialog::Accepted) {
+        return;
+    }
+    if (modified_ && !save()) {
+        return;
+    }
+    if (const Result<void> done =
+            appointment::setCommonOpinions(dm_.db(), plan_.id, form.opinions());
+        !done) {
+        app::showFailure(done.failure());
+    }
+    reloadList(lineId_);
+}
+
+void TRmSetForm1::insertPhoto() {
+    if (lineId_ == 0) {
+        return;
+    }
+    const Result<bool> exists = appointment::cadreExists(dm_.db(), cadreId_);
+    if (!exists) {
+        app::showFailure(exists.failure());
+        return;
+    }
+    if (!*exists) {
+        app::showInformation(appointment::kPhotoOfDeletedCadre);
+        return;
+    }
+    const Result<QByteArray> stored = cadre::readPhoto(dm_, cadreId_);
+    if (!stored) {
+        app::showFailure(stored.failure());
+        return;
+    }
+    TPhotoForm form(*stored, cellText(cells_.value(QStringLiteral("xm"))), this);
+    if (form.exec() != QDialog::Accepted || !form.changed()) {
+        return;
+    }
+    if (const Result<void> written = cadre::writePhoto(dm_, cadreId_, form.photo()); !written) {
+        app::showFailure(written.failure());
+        return;
+    }
+    const bool pending = modified_;
+    QMap<QString, QString> kept;
+    for (auto it = cells_.cbegin(); it != cells_.cend(); ++it) {
+        kept.insert(it.key(), cellText(it.value()));
+    }
+    showLine(lineId_);
+    loading_ = true;
+    for (auto it = kept.cbegin(); it != kept.cend(); ++it) {
+        setCellText(cells_.value(it.key()), it.value());
+    }
+    loading_ = false;
+    modified_ = pending;
+}
+
+std::optional<appointment::ApprovalSource> TRmSetForm1::currentSource() {
+    if (lineId_ == 0 || (modified_ && !save())) {
+        return std::nullopt;
+    }
+    auto source = appointment::readApprovalSource(dm_.db(), lineId_);
+    if (!source) {
+        app::showFailure(source.failure());
+        return std::nullopt;
+    }
+    return std::move(*source);
+}
+
+std::optional<report::Layout> TRmSetForm1::currentLayout() {
+    const auto source = currentSource();
+    if (!source) {
+        return std::nullopt;
+    }
+    return appointment::approvalFormLayout(*source, settings_);
+}
+
+void TRmSetForm1::wordOutput() {
+    const auto source = currentSource();
+    if (!source) {
+        return;
+    }
+    const Result<QString> templatePath = app::wordTemplate(appointment::kApprovalTemplate);
+    if (!templatePath) {
+        app::showInformation(templatePath.errorText());
+        return;
+    }
+    const Result<QString> written = appointment::writeApprovalDocument(
+        *source, settings_, *templatePath, app::appDir() + QStringLiteral("TEMP"),
+        QDate::currentDate());
+    if (!written) {
+        app::showError(written.errorText());
+        return;
+    }
+    if (!widgets::openDocument(*written)) {
+        app::showInformation(QStringLiteral("文档已保存为：") + *written);
+    }
+}
+
+void TRmSetForm1::previewForm() {
+    if (const auto layout = currentLayout()) {
+        widgets::previewLayout(*layout, appointment::kApprovalFormTitle, this);
+    }
+}
+
+void TRmSetForm1::writePdf() {
+    const auto layout = currentLayout();
+    if (!layout) {
+        return;
+    }
+    const QString path = QFileDialog::getSaveFileName(
+        this, QStringLiteral("PDF输出"),
+        cellText(cells_.value(QStringLiteral("xm"))) + QStringLiteral(".pdf"),
+        QStringLiteral("PDF文件 (*.pdf)"));
+    if (path.isEmpty()) {
+        return;
+    }
+    if (const Result<void> written = report::writePdf(*layout, path, windowTitle()); !written) {
+        app::showFailure(written.failure());
+        return;
+    }
+    app::showInformation(widgets::kPdfSaved);
+}
