@@ -1,9 +1,8 @@
 #include "schema/SchemaUpgrade.h"
 
-#include <algorithm>
-
 #include <QDate>
 #include <QRegularExpression>
+#include <algorithm>
 
 #include "db/Database.h"
 #include "schema/SchemaVersion.h"
@@ -338,6 +337,20 @@ Result<void> UpgradeRun::dropColumns(const QString& table, const QStringList& co
 Result<void> UpgradeRun::exec(const QStringList& statements) {
     for (const QString& statement : statements) {
         if (!db_.exec(statement)) {
+            return dbFailure(db_);
+        }
+    }
+    return {};
+}
+
+Result<void> UpgradeRun::copyMissingCodeGroups(const QStringList& groups) {
+    for (const QString& group : groups) {
+        if (!db_.execNative(QStringLiteral("insert into main.tb_conf (GID, ItemID, ItemV, ItemVI, "
+                                           "ItemV2) select GID, ItemID, ItemV, ItemVI, ItemV2 "
+                                           "from %1.tb_conf where GID=?1 and not exists (select "
+                                           "1 from main.tb_conf where GID=?1)")
+                                .arg(kTemplate),
+                            {group})) {
             return dbFailure(db_);
         }
     }

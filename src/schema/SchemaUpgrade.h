@@ -85,6 +85,9 @@ class UpgradeRun {
     // nullability) with the template's definition, keeping its rows; adds missing tables and
     // columns and the template's indexes.
     Result<void> conformToTemplate();
+    // Copies the template's items of each code group of `groups` (tb_conf.GID) that the database
+    // holds no item of; a group the user already keeps is left as it is.
+    Result<void> copyMissingCodeGroups(const QStringList& groups);
 
   private:
     db::Database& db_;

@@ -324,10 +324,16 @@ std::vector<UpgradeStep> makeSteps() {
         // Since 3.72: yes/no columns that are never null and start as No, the proposing unit of
         // an approval form line, and every table and column that the current template has; a
         // table whose columns are defined otherwise is rebuilt with the template's definition.
+        // The grades of professional titles came with the template since then.
         {3.729,
          {},
          columnsOf(QStringLiteral("tb_rmmc_detail"), {QStringLiteral("cbdw")}),
-         [](UpgradeRun& run) { return run.conformToTemplate(); }},
+         [](UpgradeRun& run) {
+             if (Result<void> conformed = run.conformToTemplate(); !conformed) {
+                 return conformed;
+             }
+             return run.copyMissingCodeGroups({QStringLiteral("ZYDJ")});
+         }},
     };
 }
 

@@ -131,6 +131,24 @@ TEST_F(SchemaUpgrade, ARebuiltTableKeepsAColumnTheTemplateLacks) {
     EXPECT_EQ(value(u"select count(*) from tb_department where localNote='kept '||ID"_s), units);
 }
 
+// The grades of professional titles reach a database that has none; a database that keeps its
+// own grades keeps them as they are.
+TEST_F(SchemaUpgrade, TitleGradesAreAddedOnlyWhereThereAreNone) {
+    const QVariant grades = value(u"select count(*) from tb_conf where GID='ZYDJ'"_s);
+    ASSERT_GT(grades.toInt(), 0);
+    rollBackTo(3.72);
+    native(u"delete from tb_conf where GID='ZYDJ'"_s);
+    ASSERT_TRUE(upgrade().ok());
+    EXPECT_EQ(value(u"select count(*) from tb_conf where GID='ZYDJ'"_s), grades);
+
+    native(u"delete from tb_conf where GID='ZYDJ'"_s);
+    native(u"insert into tb_conf (GID, ItemID, ItemV) values ('ZYDJ', '自定等级', '01')"_s);
+    ASSERT_TRUE(db_.exec(u"update tb_general set version=3.72"_s));
+    ASSERT_TRUE(upgrade().ok());
+    EXPECT_EQ(value(u"select count(*) from tb_conf where GID='ZYDJ'"_s).toInt(), 1);
+    EXPECT_EQ(value(u"select ItemID from tb_conf where GID='ZYDJ'"_s).toString(), u"自定等级"_s);
+}
+
 // A database that already has what the steps add (a version number left behind) goes through
 // every step: nothing is added twice and no row is lost.
 TEST_F(SchemaUpgrade, StepsFindingTheirTablesAndColumnsThereSkipThem) {
