@@ -84,8 +84,10 @@ void TAddBzForm::showStored() {
 }
 
 void TAddBzForm::btnOKClick() {
-    if (!units::saveStaffing(dm_.db(), unitId_, cbRybz->currentText(), seBzs->value())) {
-        app::showError(dm_.db().lastError());
+    if (const Result<void> saved =
+            units::saveStaffing(dm_.db(), unitId_, cbRybz->currentText(), seBzs->value());
+        !saved) {
+        app::showFailure(saved.failure());
         return;
     }
     accept();
