@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QDir>
+#include <QImage>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -8,12 +10,32 @@
 #include <QTemporaryDir>
 
 #include "PlanFixture.h"
+#include "appointment/ApprovalForm.h"
+#include "appointment/BatchFiles.h"
 #include "appointment/BatchForms.h"
 #include "appointment/ui/TBatchOutputForm.h"
+#include "cadre/Photo.h"
 #include "support/FindChild.h"
 #include "support/RecordingMessageService.h"
 
 namespace {
+
+// The number of pages of the PDF file at `path` (-1 when it cannot be read).
+int pdfPages(const QString& path) {
+    QProcess info;
+    info.start(QStringLiteral("pdfinfo"), {path});
+    if (!info.waitForFinished(30000)) {
+        return -1;
+    }
+    const QRegularExpressionMatch pages =
+        QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)\\n"))
+            .match(QString::fromUtf8(info.readAllStandardOutput()));
+    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+}
+
+QStringList filesIn(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files, QDir::Name);
+}
 
 class TBatchOutputFormTest : public PlanFixture {
   protected:
@@ -83,6 +105,75 @@ TEST_F(TBatchOutputFormTest, MoreThanTheLimitIsRefused) {
     child<QPushButton>(&form, "btnPdf")->click();
     EXPECT_EQ(messages.texts(), QStringList{appointment::kBatchTooLarge});
     EXPECT_FALSE(asked);
+}
+
+// The records' variant lists each cadre once, leaves out those that are gone, and gives the
+// approval form (two pages each) or the short profile (one page each) as the choice says.
+TEST_F(TBatchOutputFormTest, TheRecordsVariantGivesTheChosenFormOfEachListedCadre) {
+    const int jia = addCadre(QStringLiteral("丁"));
+    const int yi = addCadre(QStringLiteral("戊"));
+    addFamily(jia, 2);
+    TBatchOutputForm form(dm, QList<int>{yi, jia, yi, 999999});
+    QString target;
+    form.setPathChooser([&](QWidget*, bool) { return out.filePath(target); });
+    auto* grid = child<QTableWidget>(&form, "gridCadres");
+    ASSERT_EQ(grid->rowCount(), 2);
+    EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("戊"));
+    EXPECT_EQ(grid->item(1, 1)->text(), QStringLiteral("丁"));
+    EXPECT_EQ(form.checkedCadres(), (QList<int>{yi, jia}));
+    auto* choice = child<QComboBox>(&form, "cbForm");
+    ASSERT_EQ(choice->count(), 2);
+    EXPECT_EQ(choice->itemText(0), appointment::kApprovalFormName);
+    EXPECT_EQ(choice->itemText(1), appointment::kShortProfileName);
+
+    target = QStringLiteral("approval.pdf");
+    child<QPushButton>(&form, "btnPdf")->click();
+    EXPECT_EQ(pdfPages(out.filePath(target)), 4);
+    choice->setCurrentIndex(1);
+    target = QStringLiteral("short.pdf");
+    child<QPushButton>(&form, "btnPdf")->click();
+    EXPECT_EQ(pdfPages(out.filePath(target)), 2);
+    target = QStringLiteral("word");
+    child<QPushButton>(&form, "btnWord")->click();
+    EXPECT_EQ(filesIn(out.filePath(target)),
+              (QStringList{QStringLiteral("丁.docx"), QStringLiteral("戊.docx")}));
+    EXPECT_EQ(messages.texts(), QStringList(3, appointment::kBatchDone));
+}
+
+// Photos go out as <xm>.jpg; a cadre without a photo is named and skipped while the others are
+// still written. Resumes go out as <xm>同志简历.docx, beside the approval forms without replacing
+// them. The plan variant reaches the photos through the lines' cadres.
+TEST_F(TBatchOutputFormTest, PhotosAndResumesAreWrittenPerCadreAndAMissingPhotoIsReported) {
+    const int withPhoto = addCadre(QStringLiteral("丁"));
+    const int withoutPhoto = addCadre(QStringLiteral("戊"));
+    QImage picture(cadre::kPhotoWidth, cadre::kPhotoHeight, QImage::Format_RGB32);
+    picture.fill(Qt::darkGreen);
+    ASSERT_TRUE(cadre::writePhoto(dm, withPhoto, cadre::encodePhoto(picture)));
+    TBatchOutputForm form(dm, QList<int>{withoutPhoto, withPhoto});
+    form.setPathChooser([&](QWidget*, bool) { return out.path(); });
+
+    child<QPushButton>(&form, "btnPhotos")->click();
+    EXPECT_EQ(filesIn(out.path()), QStringList{QStringLiteral("丁.jpg")});
+    EXPECT_EQ(QImage(out.filePath(QStringLiteral("丁.jpg"))).size(), picture.size());
+    EXPECT_EQ(messages.texts(),
+              (QStringList{appointment::kCadresWithoutPhoto + QStringLiteral("戊"),
+                           appointment::kBatchDone}));
+    messages.clear();
+
+    child<QPushButton>(&form, "btnWord")->click();
+    child<QPushButton>(&form, "btnResumes")->click();
+    EXPECT_EQ(filesIn(out.path()),
+              (QStringList{QStringLiteral("丁.docx"), QStringLiteral("丁.jpg"),
+                           QStringLiteral("丁同志简历.docx"), QStringLiteral("戊.docx"),
+                           QStringLiteral("戊同志简历.docx")}));
+    EXPECT_EQ(messages.texts(), QStringList(2, appointment::kBatchDone));
+
+    ASSERT_TRUE(appointment::addCadres(db(), plan, {withPhoto}));
+    QTemporaryDir planOut;
+    TBatchOutputForm planForm(dm, plan);
+    planForm.setPathChooser([&](QWidget*, bool) { return planOut.path(); });
+    child<QPushButton>(&planForm, "btnPhotos")->click();
+    EXPECT_EQ(filesIn(planOut.path()), QStringList{QStringLiteral("丁.jpg")});
 }
 
 }  // namespace
