@@ -3,9 +3,11 @@
 #include <QComboBox>
 #include <QDir>
 #include <QImage>
+#include <QLabel>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 
@@ -14,8 +16,10 @@
 #include "appointment/BatchFiles.h"
 #include "appointment/BatchForms.h"
 #include "appointment/ui/TBatchOutputForm.h"
+#include "appointment/ui/TBatchRangeForm.h"
 #include "cadre/Photo.h"
 #include "support/FindChild.h"
+#include "support/ModalAnswer.h"
 #include "support/RecordingMessageService.h"
 
 namespace {
@@ -174,6 +178,56 @@ TEST_F(TBatchOutputFormTest, PhotosAndResumesAreWrittenPerCadreAndAMissingPhotoI
     planForm.setPathChooser([&](QWidget*, bool) { return planOut.path(); });
     child<QPushButton>(&planForm, "btnPhotos")->click();
     EXPECT_EQ(filesIn(planOut.path()), QStringList{QStringLiteral("丁.jpg")});
+}
+
+// A list longer than a batch holds asks for a range first, proposing the first 256 rows; the
+// window then lists the rows chosen, or is not opened when the range is cancelled. A short
+// list is not asked about.
+TEST_F(TBatchOutputFormTest, ALongListIsLimitedToTheChosenRangeFirst) {
+    {
+        TBatchOutputForm shortList(dm, plan);
+        ModalAnswer<TBatchRangeForm> unexpected([](TBatchRangeForm* range) { range->reject(); });
+        EXPECT_TRUE(shortList.limitToRange());
+        EXPECT_FALSE(unexpected.seen());
+    }
+    QList<int> many;
+    for (int i = 4; i <= 300; ++i) {
+        many << addCadre(QStringLiteral("人%1").arg(i));
+    }
+    ASSERT_TRUE(appointment::addCadres(db(), plan, many));
+
+    TBatchOutputForm form(dm, plan);
+    int proposedFrom = 0;
+    int proposedTo = 0;
+    QString hint;
+    ModalAnswer<TBatchRangeForm> answer([&](TBatchRangeForm* range) {
+        hint = child<QLabel>(range, "lblHint")->text();
+        proposedFrom = child<QSpinBox>(range, "spnFrom")->value();
+        proposedTo = child<QSpinBox>(range, "spnTo")->value();
+        child<QSpinBox>(range, "spnTo")->setValue(20);
+        child<QSpinBox>(range, "spnFrom")->setValue(11);
+        child<QPushButton>(range, "btnOK")->click();
+    });
+    ASSERT_TRUE(form.limitToRange());
+    ASSERT_TRUE(answer.seen());
+    EXPECT_EQ(hint, QStringLiteral("当前总人数较多，从输出性能考虑，建议设置输出范围，"));
+    EXPECT_EQ(proposedFrom, 1);
+    EXPECT_EQ(proposedTo, appointment::kBatchLimit);
+    auto* grid = child<QTableWidget>(&form, "gridCadres");
+    ASSERT_EQ(grid->rowCount(), 10);
+    EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("人11"));
+    EXPECT_EQ(grid->item(9, 1)->text(), QStringLiteral("人20"));
+    EXPECT_EQ(form.checkedLines().size(), 10);
+
+    TBatchOutputForm cancelled(dm, plan);
+    ModalAnswer<TBatchRangeForm> cancel([&](TBatchRangeForm* range) {
+        // The last row follows the first so that the range never runs backwards.
+        child<QSpinBox>(range, "spnFrom")->setValue(280);
+        EXPECT_EQ(range->last(), 280);
+        child<QPushButton>(range, "btnCancel")->click();
+    });
+    EXPECT_FALSE(cancelled.limitToRange());
+    EXPECT_TRUE(cancel.seen());
 }
 
 }  // namespace

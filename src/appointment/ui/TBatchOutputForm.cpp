@@ -16,6 +16,7 @@
 #include "app/MessageService.h"
 #include "appointment/ApprovalDocument.h"
 #include "appointment/BatchFiles.h"
+#include "appointment/ui/TBatchRangeForm.h"
 #include "cadre/ResumeDocument.h"
 #include "db/Database.h"
 #include "report/PageRenderer.h"
@@ -172,6 +173,23 @@ QList<int> TBatchOutputForm::checkedCadres() const {
 
 appointment::RecordForm TBatchOutputForm::recordForm() const {
     return static_cast<appointment::RecordForm>(cbForm_->currentData().toInt());
+}
+
+bool TBatchOutputForm::limitToRange() {
+    if (grid_->rowCount() <= appointment::kBatchLimit) {
+        return true;
+    }
+    TBatchRangeForm range(grid_->rowCount(), this);
+    if (range.exec() != QDialog::Accepted) {
+        return false;
+    }
+    // Rows after the range go first, so that the rows before it keep their positions.
+    const int first = range.first() - 1;
+    grid_->setRowCount(range.last());
+    for (int r = 0; r < first; ++r) {
+        grid_->removeRow(0);
+    }
+    return true;
 }
 
 void TBatchOutputForm::checkAll(bool checked) {

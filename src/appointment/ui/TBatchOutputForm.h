@@ -36,6 +36,10 @@ class TBatchOutputForm final : public QDialog {
     // The cadres of the checked rows, in list order.
     QList<int> checkedCadres() const;
 
+    // For a list longer than a batch holds, asks for the rows to keep ("批量打印范围") and lists
+    // only those; false when the user cancels. A shorter list stays as it is.
+    bool limitToRange();
+
     void checkAll(bool checked);
     void printForms();
     void writePdf();

@@ -185,7 +185,9 @@ void TMainForm::openPrintSetup() {
 void TMainForm::openSystemPrint() {
     if (PageControl->currentIndex() == PageRmIndex && pageRm_->currentPlanId() > 0) {
         TBatchOutputForm form(dm_, pageRm_->currentPlanId(), this);
-        form.exec();
+        if (form.limitToRange()) {
+            form.exec();
+        }
         return;
     }
     const QList<int> cadres = PageControl->currentIndex() == PageAdvIndex
@@ -196,7 +198,9 @@ void TMainForm::openSystemPrint() {
         return;
     }
     TBatchOutputForm form(dm_, cadres, this);
-    form.exec();
+    if (form.limitToRange()) {
+        form.exec();
+    }
 }
 
 void TMainForm::wireCommands() {
