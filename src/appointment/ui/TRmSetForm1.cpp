@@ -15,12 +15,15 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "admin/Rights.h"
 #include "app/AppPaths.h"
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "appointment/ApprovalDocument.h"
 #include "appointment/LineEdits.h"
+#include "appointment/PlanExecution.h"
 #include "appointment/PlanLines.h"
+#include "appointment/ui/TDoRmForm.h"
 #include "appointment/ui/TRmPlszForm.h"
 #include "cadre/CadreRecord.h"
 #include "cadre/Photo.h"
@@ -33,6 +36,9 @@
 #include "widgets/ReportPrinting.h"
 
 namespace {
+
+// The right that guards changes of plans and their execution.
+const QString kRight = QStringLiteral("RMW");
 
 const QStringList kHealth{QStringLiteral("健康"),       QStringLiteral("一般"),
                           QStringLiteral("较差"),       QStringLiteral("有病"),
@@ -132,7 +138,7 @@ TRmSetForm1::TRmSetForm1(TDataM& dm, int planId, int lineId, bool editable, QWid
 
     QPushButton* btnClose = widgets::namedButton("btnClose", QStringLiteral("关 闭"));
     QPushButton* btnExecute = widgets::namedButton("btnExecute", QStringLiteral("执行任免"));
-    btnExecute->setEnabled(false);  // the execution of plans is not part of this program yet
+    btnExecute->setEnabled(editable);
     QPushButton* btnWord = widgets::namedButton("btnWord", QStringLiteral("Word输出"));
     QPushButton* btnBatch = widgets::namedButton("btnBatch", QStringLiteral("批量输入"));
     QPushButton* btnSave = widgets::namedButton("btnSave", QStringLiteral("保 存"));
@@ -143,6 +149,7 @@ TRmSetForm1::TRmSetForm1(TDataM& dm, int planId, int lineId, bool editable, QWid
         button->setEnabled(editable);
     }
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnExecute, &QPushButton::clicked, this, &TRmSetForm1::execute);
     connect(btnBatch, &QPushButton::clicked, this, &TRmSetForm1::batchEntry);
     connect(btnSave, &QPushButton::clicked, this, &TRmSetForm1::save);
     connect(btnCancel, &QPushButton::clicked, this, &TRmSetForm1::cancel);
@@ -357,6 +364,22 @@ bool TRmSetForm1::save() {
 
 void TRmSetForm1::cancel() {
     showLine(lineId_);
+}
+
+void TRmSetForm1::execute() {
+    if (lineId_ == 0 || !admin::HasRight(dm_, kRight) || (modified_ && !save())) {
+        return;
+    }
+    Result<std::unique_ptr<appointment::PlanExecution>> execution =
+        appointment::PlanExecution::start(dm_, lineId_);
+    if (!execution) {
+        app::showFailure(execution.failure());
+        return;
+    }
+    TDoRmForm wizard(dm_, std::move(*execution), this);
+    if (wizard.exec() == QDialog::Accepted) {
+        reloadList(lineId_);
+    }
 }
 
 void TRmSetForm1::batchEntry() {

@@ -32,6 +32,9 @@ class TRmSetForm1 final : public QDialog {
 
     bool save();
     void cancel();
+    // "执行任免": the execution wizard for the cadre of the current line (right RMW), after the
+    // pending edits are saved; not opened when the cadre is no longer there.
+    void execute();
     void batchEntry();
     void insertPhoto();
     // The form of the current line as printed (saving pending edits first); nullopt when it
