@@ -80,7 +80,7 @@ QList<FieldDifference> personalDifferences(const QVariantMap& line,
     for (const PersonalField& field : personalFields()) {
         const QString lineValue = trimmed(line.value(field.column.toLower()));
         const QString cadreValue = trimmed(recordValue(cadre, field.column));
-        if (lineValue != cadreValue) {
+        if (!lineValue.isEmpty() && lineValue != cadreValue) {
             differences.append({field.column, field.caption, cadreValue, lineValue});
         }
     }

@@ -53,6 +53,8 @@ QVariant recordValue(const cadre::CadreValues& cadre, const QString& column);
 Result<LineAndCadre> readLineAndCadre(db::Database& db, int lineId);
 
 // The personal fields whose line value differs from the cadre's, blanks at either end ignored.
+// A blank line value is not a correction: a line does not copy every personal field (the schools
+// qrzxxzy and zzxxzy stay blank), and offering it would erase the record's value.
 QList<FieldDifference> personalDifferences(const QVariantMap& line,
                                            const cadre::CadreValues& cadre);
 

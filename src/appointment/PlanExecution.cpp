@@ -8,6 +8,7 @@
 #include "cadre/Posts.h"
 #include "cadre/Resume.h"
 #include "text/MonthText.h"
+#include "units/Membership.h"
 
 namespace appointment {
 
@@ -55,6 +56,11 @@ Result<std::unique_ptr<PlanExecution>> PlanExecution::start(TDataM& dm, int line
     if (!execution->transaction_.isActive()) {
         return Failure{{}, dm.db().lastError()};
     }
+    Result<std::map<qint64, std::pair<int, int>>> members = execution->memberships();
+    if (!members) {
+        return members.failure();
+    }
+    execution->membershipsAtStart_ = std::move(*members);
     return execution;
 }
 
@@ -127,14 +133,57 @@ QString PlanExecution::presetResume() const {
     return cadreText(source_, "gzjl");
 }
 
+Result<std::map<qint64, std::pair<int, int>>> PlanExecution::memberships() {
+    const auto rows = dm_.db().query(
+        QStringLiteral("select CnID, dwID, zwOrder from tb_cadre_node where ZwCadreID=?"),
+        {source_.cadreId});
+    if (!rows) {
+        return Failure{{}, dm_.db().lastError()};
+    }
+    std::map<qint64, std::pair<int, int>> found;
+    for (const QVariantList& row : rows->rows) {
+        found[row[0].toLongLong()] = {row[1].toInt(), row[2].toInt()};
+    }
+    return found;
+}
+
+Result<void> PlanExecution::closeLeftGaps() {
+    const Result<std::map<qint64, std::pair<int, int>>> now = memberships();
+    if (!now) {
+        return now.failure();
+    }
+    for (const auto& [membership, place] : membershipsAtStart_) {
+        if (now->count(membership) == 0) {
+            const Result<void> closed = units::closeOrderGap(dm_, place.first, place.second);
+            if (!closed) {
+                return closed;
+            }
+        }
+    }
+    return {};
+}
+
 Result<void> PlanExecution::finish(const cadre::CadreValues& edits) {
-    if (!edits.isEmpty()) {
-        const Result<cadre::SavedCadre> saved = cadre::saveCadre(dm_, source_.cadreId, edits, 0);
+    // The gaps are closed in a savepoint of their own, so that a refused save undoes them and a
+    // second attempt closes them once.
+    db::Transaction attempt(dm_.db());
+    if (!attempt.isActive()) {
+        return Failure{{}, dm_.db().lastError()};
+    }
+    if (const Result<void> closed = closeLeftGaps(); !closed) {
+        return closed;
+    }
+    cadre::CadreValues values = edits;
+    if (const QVariant posts = recordValue(edits, QStringLiteral("xrz")); posts.isValid()) {
+        values.insert(QStringLiteral("allZwList"), posts);
+    }
+    if (!values.isEmpty()) {
+        const Result<cadre::SavedCadre> saved = cadre::saveCadre(dm_, source_.cadreId, values, 0);
         if (!saved) {
             return saved.failure();
         }
     }
-    if (!transaction_.commit()) {
+    if (!attempt.commit() || !transaction_.commit()) {
         return Failure{{}, dm_.db().lastError()};
     }
     return {};

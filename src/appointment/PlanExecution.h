@@ -2,7 +2,9 @@
 
 #include <QList>
 #include <QString>
+#include <map>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "appointment/ConsistencyCheck.h"
@@ -82,17 +84,24 @@ class PlanExecution {
     QString presetResume() const;
     bool lineResumeNewer() const;
 
-    // Saves `edits` (tb_cadre columns) into the cadre through the cadre save routine, so that
-    // the derived columns follow, and commits everything. A refusal (the save routine's message)
+    // Closes the gap that each membership of the cadre deleted during the execution (a unit
+    // left by ending or deleting its posts) leaves in its unit's order, saves `edits` (tb_cadre
+    // columns) into the cadre through the cadre save routine, so that the derived columns
+    // follow (an edited xrz is copied to allZwList, as the current-post refresh does), and
+    // commits everything. A refusal (the save routine's message)
     // or a failure leaves the transaction open, so the caller can correct and finish again, or
     // drop the execution.
     Result<void> finish(const cadre::CadreValues& edits);
 
   private:
     PlanExecution(TDataM& dm, LineAndCadre source);
+    // The cadre's memberships: unit and order by CnID.
+    Result<std::map<qint64, std::pair<int, int>>> memberships();
+    Result<void> closeLeftGaps();
 
     TDataM& dm_;
     LineAndCadre source_;
+    std::map<qint64, std::pair<int, int>> membershipsAtStart_;
     db::Transaction transaction_;
 };
 
