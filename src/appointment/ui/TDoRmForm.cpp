@@ -198,6 +198,7 @@ QWidget* TDoRmForm::buildResume() {
     memoResume = new QPlainTextEdit(execution_->presetResume(), page);
     memoResume->setObjectName(QStringLiteral("memoResume"));
     memoResume->setLineWrapMode(QPlainTextEdit::NoWrap);
+    resumeShown_ = memoResume->toPlainText();
     layout->addWidget(memoResume, 1);
     return page;
 }
@@ -313,6 +314,9 @@ bool TDoRmForm::leavePage(int page) {
 }
 
 void TDoRmForm::next() {
+    if (!execution_) {
+        return;
+    }
     const int page = currentPage();
     if (page == EndPage) {
         finish();
@@ -329,8 +333,15 @@ void TDoRmForm::next() {
     showPage(target);
 }
 
+void TDoRmForm::done(int result) {
+    if (result != QDialog::Accepted) {
+        execution_.reset();
+    }
+    QDialog::done(result);
+}
+
 void TDoRmForm::back() {
-    if (history_.isEmpty()) {
+    if (!execution_ || history_.isEmpty()) {
         return;
     }
     showPage(history_.takeLast());
@@ -406,8 +417,12 @@ void TDoRmForm::finish() {
         edits.insert(QStringLiteral("xrz"), edtXrz->text());
         edits.insert(QStringLiteral("allRzsjList"), edtRzsj->text());
     }
-    if (history_.contains(ResumePage)) {
-        edits.insert(QStringLiteral("gzjl"), memoResume->toPlainText());
+    // The resume is written when the page offered the line's resume or was edited, with the
+    // line breaks the program's resumes use.
+    if (history_.contains(ResumePage) &&
+        (execution_->lineResumeNewer() || memoResume->toPlainText() != resumeShown_)) {
+        edits.insert(QStringLiteral("gzjl"),
+                     memoResume->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
     }
     for (int r = 0; r < lstDifferences->rowCount(); ++r) {
         if (lstDifferences->item(r, 0)->checkState() == Qt::Checked) {

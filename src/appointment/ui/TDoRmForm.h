@@ -43,6 +43,8 @@ class TDoRmForm final : public QDialog {
     int currentPage() const;
     void next();
     void back();
+    // Closing without "结束" drops the execution at once, undoing every change made.
+    void done(int result) override;
 
   private:
     QWidget* buildWelcome();
@@ -68,6 +70,7 @@ class TDoRmForm final : public QDialog {
     QList<int> history_;
     QList<bool> visited_;
     QList<appointment::FieldDifference> differences_;
+    QString resumeShown_;  // the resume as the resume page was first filled
     QStackedWidget* pages_;
     QComboBox* cbResult;
     QPlainTextEdit* memoOpinion;
