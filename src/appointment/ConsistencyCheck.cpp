@@ -92,6 +92,27 @@ bool resumeDiffers(const QVariantMap& line, const cadre::CadreValues& cadre) {
            trimmed(recordValue(cadre, QStringLiteral("gzjl")));
 }
 
+Result<EditedLineCheck> checkEditedLine(db::Database& db, int lineId,
+                                        const QStringList& editedColumns) {
+    const Result<LineAndCadre> source = readLineAndCadre(db, lineId);
+    if (!source) {
+        return source.failure();
+    }
+    EditedLineCheck check;
+    check.cadreId = source->cadreId;
+    for (const FieldDifference& field : personalDifferences(source->line, source->cadre)) {
+        if (editedColumns.contains(field.column.toLower())) {
+            check.fields.append(field);
+        }
+    }
+    check.lineResume = source->line.value(QStringLiteral("gzjl")).toString();
+    check.cadreResume = recordValue(source->cadre, QStringLiteral("gzjl")).toString();
+    check.resumeChanged = editedColumns.contains(QStringLiteral("gzjl")) &&
+                          !check.lineResume.trimmed().isEmpty() &&
+                          resumeDiffers(source->line, source->cadre);
+    return check;
+}
+
 Result<void> carryBack(TDataM& dm, int cadreId, const QList<FieldDifference>& chosen,
                        const std::optional<QString>& resume) {
     cadre::CadreValues values;

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QVariantMap>
 #include <optional>
 
@@ -60,6 +61,22 @@ QList<FieldDifference> personalDifferences(const QVariantMap& line,
 
 // Whether the line's resume (gzjl) differs from the cadre's, blanks at either end ignored.
 bool resumeDiffers(const QVariantMap& line, const cadre::CadreValues& cadre);
+
+// What the consistency check offers after a line was edited.
+struct EditedLineCheck {
+    int cadreId = 0;
+    QList<FieldDifference> fields;  // the edited personal fields that differ, in their order
+    bool resumeChanged = false;     // the resume was edited and differs from the cadre's
+    QString lineResume;
+    QString cadreResume;
+
+    bool isEmpty() const { return fields.isEmpty() && !resumeChanged; }
+};
+
+// The differences between line `lineId`, as stored after an edit, and its cadre, limited to the
+// columns `editedColumns` (lower case) that the edit changed. kCadreDeleted when the cadre is gone.
+Result<EditedLineCheck> checkEditedLine(db::Database& db, int lineId,
+                                        const QStringList& editedColumns);
 
 // Writes the line values of `chosen` and, when given, `resume` as gzjl into cadre `cadreId`
 // through the cadre save routine, so that the derived columns (csny, gxl, py ...) follow. One

@@ -88,3 +88,35 @@ TEST_F(ConsistencyCheckTest, NothingChosenOrARefusedValueWritesNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ConsistencyCheckTest, AnEditedLineIsCheckedOnlyInTheColumnsTheEditChanged) {
+    struct Case {
+        QStringList edited;
+        QStringList columns;
+        bool resume;
+    };
+    for (const Case& c :
+         {Case{{}, {}, false}, Case{{QStringLiteral("nrz"), QStringLiteral("jgsheng")}, {}, false},
+          Case{{QStringLiteral("zzxl"), QStringLiteral("mz")},
+               {QStringLiteral("mz"), QStringLiteral("zzxl")},
+               false},
+          Case{{QStringLiteral("csnystr"), QStringLiteral("gzjl")},
+               {QStringLiteral("csnyStr")},
+               true}}) {
+        const Result<appointment::EditedLineCheck> check =
+            appointment::checkEditedLine(db(), line, c.edited);
+        ASSERT_TRUE(check) << check.errorText().toStdString();
+        QStringList columns;
+        for (const FieldDifference& field : check->fields) {
+            columns << field.column;
+        }
+        EXPECT_EQ(columns, c.columns) << c.edited.join(u',').toStdString();
+        EXPECT_EQ(check->resumeChanged, c.resume) << c.edited.join(u',').toStdString();
+        EXPECT_EQ(check->cadreId, kCadre);
+        EXPECT_EQ(check->isEmpty(), c.columns.isEmpty() && !c.resume);
+    }
+}
+
+}  // namespace

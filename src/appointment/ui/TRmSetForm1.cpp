@@ -23,6 +23,7 @@
 #include "appointment/LineEdits.h"
 #include "appointment/PlanExecution.h"
 #include "appointment/PlanLines.h"
+#include "appointment/ui/TCheckForm.h"
 #include "appointment/ui/TDoRmForm.h"
 #include "appointment/ui/TRmPlszForm.h"
 #include "cadre/CadreRecord.h"
@@ -151,7 +152,7 @@ TRmSetForm1::TRmSetForm1(TDataM& dm, int planId, int lineId, bool editable, QWid
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
     connect(btnExecute, &QPushButton::clicked, this, &TRmSetForm1::execute);
     connect(btnBatch, &QPushButton::clicked, this, &TRmSetForm1::batchEntry);
-    connect(btnSave, &QPushButton::clicked, this, &TRmSetForm1::save);
+    connect(btnSave, &QPushButton::clicked, this, &TRmSetForm1::saveAndCheck);
     connect(btnCancel, &QPushButton::clicked, this, &TRmSetForm1::cancel);
     connect(btnPreview, &QPushButton::clicked, this, &TRmSetForm1::previewForm);
     connect(btnPdf, &QPushButton::clicked, this, &TRmSetForm1::writePdf);
@@ -325,6 +326,14 @@ void TRmSetForm1::showLine(int lineId) {
     }
     loading_ = false;
     modified_ = false;
+    rememberShown();
+}
+
+void TRmSetForm1::rememberShown() {
+    shown_.clear();
+    for (auto it = cells_.cbegin(); it != cells_.cend(); ++it) {
+        shown_.insert(it.key(), cellText(it.value()));
+    }
 }
 
 void TRmSetForm1::lineChosen() {
@@ -355,11 +364,37 @@ bool TRmSetForm1::save() {
         return false;
     }
     modified_ = false;
+    rememberShown();
     const int row = lineList_->currentRow();
     if (row >= 0) {
         lineList_->item(row, 0)->setText(values.value(QStringLiteral("xm")).toString());
     }
     return true;
+}
+
+void TRmSetForm1::saveAndCheck() {
+    QStringList edited;
+    for (auto it = cells_.cbegin(); it != cells_.cend(); ++it) {
+        if (cellText(it.value()) != shown_.value(it.key())) {
+            edited << it.key();
+        }
+    }
+    if (!save() || edited.isEmpty()) {
+        return;
+    }
+    const Result<appointment::EditedLineCheck> check =
+        appointment::checkEditedLine(dm_.db(), lineId_, edited);
+    if (!check) {
+        // A line whose cadre is gone has nothing to carry back to.
+        if (check.failure().message != appointment::kCadreDeleted) {
+            app::showFailure(check.failure());
+        }
+        return;
+    }
+    if (!check->isEmpty()) {
+        TCheckForm form(dm_, *check, this);
+        form.exec();
+    }
 }
 
 void TRmSetForm1::cancel() {
