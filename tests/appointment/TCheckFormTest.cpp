@@ -9,6 +9,7 @@
 #include <QTableWidget>
 
 #include "ExecutionFixture.h"
+#include "admin/Rights.h"
 #include "appointment/ui/TCheckForm.h"
 #include "appointment/ui/TRmSetForm1.h"
 #include "cadre/ui/TJlForm.h"
@@ -128,6 +129,22 @@ TEST_F(TCheckFormTest, NoCheckWhenTheEditLeavesTheLineLikeTheCadre) {
     child<QPushButton>(&form, "btnSave")->click();
     EXPECT_FALSE(check.seen());
     EXPECT_EQ(lineValue(line, QStringLiteral("nrz")).toString(), QStringLiteral("某局局长"));
+}
+
+TEST_F(TCheckFormTest, WithoutTheRightToChangeCadresNothingIsCarriedBack) {
+    ASSERT_TRUE(
+        db().exec(QStringLiteral("insert into tb_conf (GID,ItemID,ItemV,ItemV2) values "
+                                 "('RIGHT','7','WGB','0')")));
+    dm.session().ManagerID = 7;
+    const Snapshot before = snapshot();
+    const bool seen = editAndSave([](TCheckForm* form) {
+        child<QPushButton>(form, "btnSave")->click();
+        EXPECT_TRUE(form->isVisible());
+        form->reject();
+    });
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(snapshot().at(QStringLiteral("tb_cadre")), before.at(QStringLiteral("tb_cadre")));
+    EXPECT_EQ(messages.texts(), QStringList{admin::kNoRight});
 }
 
 }  // namespace

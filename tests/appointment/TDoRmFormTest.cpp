@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "ExecutionFixture.h"
+#include "admin/Rights.h"
 #include "appointment/PlanExecution.h"
 #include "appointment/ui/TDoRmForm.h"
 #include "appointment/ui/TRmSetForm1.h"
@@ -270,9 +271,22 @@ TEST_F(TDoRmFormTest, ExecuteInTheEditorOpensTheWizardForTheCadreOfTheLine) {
         TRmSetForm1 form(dm, plan, line, true);
         auto* execute = child<QPushButton>(&form, "btnExecute");
         ASSERT_TRUE(execute->isEnabled());
-        const ModalAnswer<TDoRmForm> answer([](TDoRmForm* wizard) { wizard->reject(); });
+        // A pending edit is saved before the wizard starts; the result it records shows in the
+        // editor's list afterwards.
+        child<QPlainTextEdit>(&form, "nmz")->setPlainText(QStringLiteral("某市人民政府市长职务"));
+        const ModalAnswer<TDoRmForm> answer([](TDoRmForm* wizard) {
+            EXPECT_EQ(child<QPlainTextEdit>(wizard, "memoNmz")->toPlainText(),
+                      QStringLiteral("某市人民政府市长职务"));
+            next(*wizard);
+            child<QComboBox>(wizard, "cbResult")->setCurrentText(QStringLiteral("未通过"));
+            next(*wizard);
+            next(*wizard);
+            next(*wizard);
+        });
         execute->click();
         EXPECT_TRUE(answer.seen());
+        EXPECT_EQ(child<QTableWidget>(&form, "lineList")->item(0, 1)->text(),
+                  QStringLiteral("未通过"));
     }
     {
         TRmSetForm1 readOnly(dm, plan, line, false);
@@ -284,6 +298,18 @@ TEST_F(TDoRmFormTest, ExecuteInTheEditorOpensTheWizardForTheCadreOfTheLine) {
     child<QPushButton>(&form, "btnExecute")->click();
     EXPECT_FALSE(answer.seen());
     EXPECT_EQ(messages.texts(), QStringList{appointment::kCadreDeleted});
+}
+
+TEST_F(TDoRmFormTest, WithoutTheRightTheWizardIsNotOpened) {
+    ASSERT_TRUE(
+        db().exec(QStringLiteral("insert into tb_conf (GID,ItemID,ItemV,ItemV2) values "
+                                 "('RIGHT','7','RMW','0')")));
+    dm.session().ManagerID = 7;
+    TRmSetForm1 form(dm, plan, line, true);
+    const ModalAnswer<TDoRmForm> answer([](TDoRmForm* wizard) { wizard->reject(); });
+    child<QPushButton>(&form, "btnExecute")->click();
+    EXPECT_FALSE(answer.seen());
+    EXPECT_EQ(messages.texts(), QStringList{admin::kNoRight});
 }
 
 }  // namespace
