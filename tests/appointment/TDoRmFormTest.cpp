@@ -226,6 +226,29 @@ TEST_F(TDoRmFormTest, TheCurrentPostTextIsPresetFromTheCadreOrTheLine) {
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
 }
 
+TEST_F(TDoRmFormTest, TheCurrentPostTextFollowsLaterPostChangesUntilTyped) {
+    auto wizard = openWizard(line);
+    ASSERT_TRUE(wizard);
+    for (int page = 0; page < TDoRmForm::CurrentPostsPage; ++page) {
+        next(*wizard);
+    }
+    auto* xrz = child<QLineEdit>(*wizard, "edtXrz");
+    auto* back = child<QPushButton>(*wizard, "btnBack");
+    back->click();
+    ASSERT_EQ(wizard->currentPage(), TDoRmForm::AppointmentPage);
+    auto* list = child<QTableWidget>(*wizard, "lstPosts");
+    list->setCurrentCell(1, 0);
+    messages.answerNext(true);
+    child<QPushButton>(*wizard, "btnDelete")->click();
+    next(*wizard);
+    EXPECT_EQ(xrz->text(), QStringLiteral("中共某市委员会副书记"));
+
+    QTest::keyClicks(xrz, QStringLiteral(" (1)"));
+    back->click();
+    next(*wizard);
+    EXPECT_EQ(xrz->text(), QStringLiteral("中共某市委员会副书记 (1)"));
+}
+
 TEST_F(TDoRmFormTest, RefusedStepsStayOnTheirPage) {
     auto wizard = openWizard(line);
     ASSERT_TRUE(wizard);

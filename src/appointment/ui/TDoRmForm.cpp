@@ -22,7 +22,6 @@
 namespace {
 
 constexpr int kIdRole = Qt::UserRole;
-constexpr int kPageCount = TDoRmForm::EndPage + 1;
 
 QLabel* title(const QString& text, QWidget* parent) {
     auto* label = new QLabel(text, parent);
@@ -65,7 +64,7 @@ QPlainTextEdit* readOnlyText(const QString& text, const char* objectName, QWidge
 
 TDoRmForm::TDoRmForm(TDataM& dm, std::unique_ptr<appointment::PlanExecution> execution,
                      QWidget* parent)
-    : QDialog(parent), dm_(dm), execution_(std::move(execution)), visited_(kPageCount, false) {
+    : QDialog(parent), dm_(dm), execution_(std::move(execution)) {
     setObjectName(QStringLiteral("DoRmForm"));
     setWindowTitle(QStringLiteral("任免执行向导"));
     pages_ = new QStackedWidget(this);
@@ -239,52 +238,59 @@ void TDoRmForm::showPage(int page) {
 }
 
 void TDoRmForm::enterPage(int page) {
-    const bool first = !visited_[page];
-    visited_[page] = true;
     if (page == RemovalPage || page == AppointmentPage) {
         fillPostLists();
-    } else if (page == CurrentPostsPage && first) {
-        const Result<cadre::CadreValues> cadre = execution_->cadreNow();
-        if (!cadre) {
-            app::showFailure(cadre.failure());
-            return;
-        }
-        const QVariantMap& line = execution_->source().line;
+    } else if (page == CurrentPostsPage) {
+        presetCurrentPostTexts();
+    } else if (page == DifferencesPage) {
+        fillDifferences();
+    }
+}
+
+void TDoRmForm::presetCurrentPostTexts() {
+    const Result<cadre::CadreValues> cadre = execution_->cadreNow();
+    if (!cadre) {
+        app::showFailure(cadre.failure());
+        return;
+    }
+    // The texts follow the posts as they stand now until the user types into them.
+    const QVariantMap& line = execution_->source().line;
+    if (!edtXrz->isModified()) {
         edtXrz->setText(appointment::presetCurrentPosts(
             appointment::recordValue(*cadre, QStringLiteral("xrz")).toString(),
             line.value(QStringLiteral("nrz")).toString(),
             line.value(QStringLiteral("xrz")).toString()));
+    }
+    if (!edtRzsj->isModified()) {
         edtRzsj->setText(
             appointment::recordValue(*cadre, QStringLiteral("allRzsjList")).toString());
-    } else if (page == DifferencesPage) {
-        const Result<cadre::CadreValues> cadre = execution_->cadreNow();
-        if (!cadre) {
-            app::showFailure(cadre.failure());
-            return;
+    }
+}
+
+void TDoRmForm::fillDifferences() {
+    const Result<cadre::CadreValues> cadre = execution_->cadreNow();
+    if (!cadre) {
+        app::showFailure(cadre.failure());
+        return;
+    }
+    QStringList ticked;
+    for (int r = 0; r < lstDifferences->rowCount(); ++r) {
+        if (lstDifferences->item(r, 0)->checkState() == Qt::Checked) {
+            ticked << differences_[r].column;
         }
-        QList<int> ticked;
-        for (int r = 0; r < lstDifferences->rowCount(); ++r) {
-            if (lstDifferences->item(r, 0)->checkState() == Qt::Checked) {
-                ticked << r;
-            }
+    }
+    differences_ = appointment::personalDifferences(execution_->source().line, *cadre);
+    lstDifferences->setRowCount(static_cast<int>(differences_.size()));
+    for (int r = 0; r < differences_.size(); ++r) {
+        const appointment::FieldDifference& field = differences_[r];
+        QTableWidgetItem* tick = tickItem(r);
+        if (ticked.contains(field.column)) {
+            tick->setCheckState(Qt::Checked);
         }
-        QStringList tickedColumns;
-        for (const int r : ticked) {
-            tickedColumns << differences_[r].column;
-        }
-        differences_ = appointment::personalDifferences(execution_->source().line, *cadre);
-        lstDifferences->setRowCount(static_cast<int>(differences_.size()));
-        for (int r = 0; r < differences_.size(); ++r) {
-            const appointment::FieldDifference& field = differences_[r];
-            QTableWidgetItem* tick = tickItem(r);
-            if (tickedColumns.contains(field.column)) {
-                tick->setCheckState(Qt::Checked);
-            }
-            lstDifferences->setItem(r, 0, tick);
-            lstDifferences->setItem(r, 1, new QTableWidgetItem(field.caption));
-            lstDifferences->setItem(r, 2, new QTableWidgetItem(field.cadreValue));
-            lstDifferences->setItem(r, 3, new QTableWidgetItem(field.lineValue));
-        }
+        lstDifferences->setItem(r, 0, tick);
+        lstDifferences->setItem(r, 1, new QTableWidgetItem(field.caption));
+        lstDifferences->setItem(r, 2, new QTableWidgetItem(field.cadreValue));
+        lstDifferences->setItem(r, 3, new QTableWidgetItem(field.lineValue));
     }
 }
 

@@ -57,6 +57,8 @@ class TDoRmForm final : public QDialog {
     QWidget* buildEnd();
     void showPage(int page);
     void enterPage(int page);
+    void presetCurrentPostTexts();
+    void fillDifferences();
     bool leavePage(int page);
     void fillPostLists();
     int selectedPost() const;
@@ -68,7 +70,6 @@ class TDoRmForm final : public QDialog {
     TDataM& dm_;
     std::unique_ptr<appointment::PlanExecution> execution_;
     QList<int> history_;
-    QList<bool> visited_;
     QList<appointment::FieldDifference> differences_;
     QString resumeShown_;  // the resume as the resume page was first filled
     QStackedWidget* pages_;
