@@ -177,6 +177,10 @@ Result<void> PlanExecution::finish(const cadre::CadreValues& edits) {
     if (const QVariant posts = recordValue(edits, QStringLiteral("xrz")); posts.isValid()) {
         values.insert(QStringLiteral("allZwList"), posts);
     }
+    if (const QVariant resume = recordValue(edits, QStringLiteral("gzjl")); resume.isValid()) {
+        values.insert(QStringLiteral("gzjl"),
+                      cadre::tableToResume(cadre::resumeToTable(resume.toString())));
+    }
     if (!values.isEmpty()) {
         const Result<cadre::SavedCadre> saved = cadre::saveCadre(dm_, source_.cadreId, values, 0);
         if (!saved) {

@@ -87,10 +87,10 @@ class PlanExecution {
     // Closes the gap that each membership of the cadre deleted during the execution (a unit
     // left by ending or deleting its posts) leaves in its unit's order, saves `edits` (tb_cadre
     // columns) into the cadre through the cadre save routine, so that the derived columns
-    // follow (an edited xrz is copied to allZwList, as the current-post refresh does), and
-    // commits everything. A refusal (the save routine's message)
-    // or a failure leaves the transaction open, so the caller can correct and finish again, or
-    // drop the execution.
+    // follow (an edited xrz is copied to allZwList, as the current-post refresh does; a resume
+    // gzjl is written in the resume row format), and commits everything. A refusal (the save
+    // routine's message) or a failure leaves the transaction open, so the caller can correct and
+    // finish again, or drop the execution.
     Result<void> finish(const cadre::CadreValues& edits);
 
   private:

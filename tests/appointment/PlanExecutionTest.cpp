@@ -37,10 +37,11 @@ TEST_F(PlanExecutionTest, FinishCommitsTheDecisionThePostsAndTheCarriedBackRecor
     ASSERT_TRUE(execution->recordDecision(QStringLiteral("通过"), QStringLiteral("同意任免")));
     ASSERT_TRUE(execution->endPosts({mayorPost}, QStringLiteral("2024.6")));
     appointChairman();
-    const Result<void> finished =
-        execution->finish({{QStringLiteral("xrz"), QStringLiteral("市委副书记，市政协主席")},
-                           {QStringLiteral("allRzsjList"), QStringLiteral("2024.6")},
-                           {QStringLiteral("csnyStr"), QStringLiteral("1971.3")}});
+    const Result<void> finished = execution->finish(
+        {{QStringLiteral("xrz"), QStringLiteral("市委副书记，市政协主席")},
+         {QStringLiteral("allRzsjList"), QStringLiteral("2024.6")},
+         {QStringLiteral("csnyStr"), QStringLiteral("1971.3")},
+         {QStringLiteral("gzjl"), QStringLiteral("2000.01-2010.01  甲\n  乙\n2010.01-  丙  ")}});
     ASSERT_TRUE(finished) << finished.errorText().toStdString();
     execution.reset();
 
@@ -56,6 +57,8 @@ TEST_F(PlanExecutionTest, FinishCommitsTheDecisionThePostsAndTheCarriedBackRecor
     EXPECT_EQ(cadreValue(QStringLiteral("allZwList")).toString(),
               QStringLiteral("市委副书记，市政协主席"));
     EXPECT_EQ(cadreValue(QStringLiteral("allRzsjList")).toString(), QStringLiteral("2024.06"));
+    EXPECT_EQ(cadreValue(QStringLiteral("gzjl")).toString(),
+              QStringLiteral("2000.01-2010.01 甲\r\n                乙\r\n2010.01-        丙"));
     // The birth month goes through the save routine, so its date follows.
     EXPECT_EQ(cadreValue(QStringLiteral("csny")).toDate(), QDate(1971, 3, 1));
     const QStringList members = memberships();

@@ -423,12 +423,10 @@ void TDoRmForm::finish() {
         edits.insert(QStringLiteral("xrz"), edtXrz->text());
         edits.insert(QStringLiteral("allRzsjList"), edtRzsj->text());
     }
-    // The resume is written when the page offered the line's resume or was edited, with the
-    // line breaks the program's resumes use.
+    // The resume is written when the page offered the line's resume or was edited.
     if (history_.contains(ResumePage) &&
         (execution_->lineResumeNewer() || memoResume->toPlainText() != resumeShown_)) {
-        edits.insert(QStringLiteral("gzjl"),
-                     memoResume->toPlainText().replace(u'\n', QStringLiteral("\r\n")));
+        edits.insert(QStringLiteral("gzjl"), memoResume->toPlainText());
     }
     for (int r = 0; r < lstDifferences->rowCount(); ++r) {
         if (lstDifferences->item(r, 0)->checkState() == Qt::Checked) {
