@@ -16,6 +16,7 @@
 #include "appointment/ui/TRmSetForm1.h"
 #include "cadre/PostEnding.h"
 #include "cadre/Posts.h"
+#include "cadre/Resume.h"
 #include "cadre/ui/TRzForm.h"
 #include "support/DataConsistency.h"
 #include "support/FindChild.h"
@@ -247,6 +248,38 @@ TEST_F(TDoRmFormTest, TheCurrentPostTextFollowsLaterPostChangesUntilTyped) {
     back->click();
     next(*wizard);
     EXPECT_EQ(xrz->text(), QStringLiteral("中共某市委员会副书记 (1)"));
+}
+
+TEST_F(TDoRmFormTest, TheResumePageOffersTheNewerResumeAndFinishingTakesIt) {
+    const QString cadreResume = cadreValue(QStringLiteral("gzjl")).toString();
+    struct Case {
+        QString lineResume;
+        QString note;
+        QString written;
+    };
+    const QString longer = cadreResume + QStringLiteral("\r\n2024.06-         政协某市委员会主席");
+    for (const Case& c :
+         {Case{longer, QStringLiteral("（任免表中简历较新，默认采用任免表中的简历）"),
+               cadre::tableToResume(cadre::resumeToTable(longer))},
+          Case{QStringLiteral("1990.07-2000.01 甲"),
+               QStringLiteral("（请根据干部信息库中的简历修改）"), cadreResume}}) {
+        ASSERT_TRUE(db().exec(QStringLiteral("update tb_rmmc_detail set gzjl=? where id=?"),
+                              {c.lineResume, line}));
+        ASSERT_TRUE(db().exec(QStringLiteral("update tb_cadre set gzjl=? where CadreID=?"),
+                              {cadreResume, kCadre}));
+        auto wizard = openWizard(line);
+        ASSERT_TRUE(wizard);
+        for (int page = 0; page < TDoRmForm::ResumePage; ++page) {
+            next(*wizard);
+        }
+        ASSERT_EQ(wizard->currentPage(), TDoRmForm::ResumePage);
+        EXPECT_EQ(child<QLabel>(*wizard, "lblResumeNote")->text(), c.note);
+        for (int page = TDoRmForm::ResumePage; page <= TDoRmForm::EndPage; ++page) {
+            next(*wizard);
+        }
+        EXPECT_EQ(wizard->result(), QDialog::Accepted);
+        EXPECT_EQ(cadreValue(QStringLiteral("gzjl")).toString(), c.written);
+    }
 }
 
 TEST_F(TDoRmFormTest, RefusedStepsStayOnTheirPage) {
