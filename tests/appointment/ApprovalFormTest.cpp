@@ -6,6 +6,8 @@
 
 #include "PlanFixture.h"
 #include "appointment/ApprovalForm.h"
+#include "appointment/ApprovalFormBoxes.h"
+#include "appointment/LineEdits.h"
 #include "report/PageRenderer.h"
 
 namespace {
@@ -174,6 +176,33 @@ TEST(ApprovalForm, ThePdfHoldsTheTextsOfBothPages) {
         EXPECT_TRUE(printed.contains(expected)) << expected.toStdString();
     }
     EXPECT_FALSE(printed.contains(QStringLiteral("称谓3")));
+}
+
+TEST(ApprovalForm, EveryEditingBoxLiesInAFramedCellOfTheBlankForm) {
+    ApprovalSettings settings;
+    settings.paper = QStringLiteral("B5");
+    const report::Layout blank = appointment::blankApprovalForm(settings);
+    const QPointF origin = blank.setup().contentRect().topLeft();
+    QStringList placed;
+    for (const appointment::FormBox& box : appointment::approvalFormBoxes()) {
+        const QRectF onPage = box.rect.translated(origin);
+        bool inCell = false;
+        for (const report::Cell& cell : blank.cells(box.page)) {
+            inCell = inCell || (cell.borders == report::AllBorders &&
+                                cell.rect.adjusted(-0.01, -0.01, 0.01, 0.01).contains(onPage));
+        }
+        EXPECT_TRUE(inCell) << box.column.toStdString();
+        placed << box.column;
+    }
+    // Every column the editor saves has its box, and the photo its own.
+    for (const QString& column : appointment::formColumns()) {
+        EXPECT_TRUE(placed.contains(column.toLower())) << column.toStdString();
+    }
+    EXPECT_TRUE(placed.contains(QStringLiteral("photo")));
+    // The blank form prints no value: a non-member's empty status is not shown as "()".
+    for (int page = 0; page < 2; ++page) {
+        EXPECT_EQ(cellWithText(blank, page, QStringLiteral("()")), nullptr);
+    }
 }
 
 class ApprovalFormData : public PlanFixture {};
