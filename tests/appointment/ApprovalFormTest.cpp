@@ -109,6 +109,13 @@ TEST(ApprovalForm, OnlyTheSetNumberOfFamilyRowsIsPrinted) {
     for (int k = 1; k <= 7; ++k) {
         EXPECT_EQ(cellWithText(layout, 1, QStringLiteral("称谓%1").arg(k)) != nullptr, k <= 3) << k;
     }
+    // Two-line labels and values are printed whole, smaller where 12 point would be clipped.
+    EXPECT_TRUE(layout.overflowingCells().empty());
+    const report::Cell* birthLabel = cellWithText(layout, 0, QStringLiteral("出生年月\n(    岁)"));
+    ASSERT_NE(birthLabel, nullptr);
+    EXPECT_LT(birthLabel->font.pointSize, 12);
+    EXPECT_GE(birthLabel->font.pointSize, 8);
+    EXPECT_EQ(cellWithText(layout, 0, QStringLiteral("张三"))->font.pointSize, 12);
     // The family age is counted against the table date.
     EXPECT_NE(cellWithText(layout, 1, QStringLiteral("64")), nullptr);
     EXPECT_NE(cellWithText(layout, 1, QStringLiteral("2024年6月30日")), nullptr);
