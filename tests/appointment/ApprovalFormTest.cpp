@@ -127,6 +127,34 @@ TEST(ApprovalForm, OnlyTheSetNumberOfFamilyRowsIsPrinted) {
               nullptr);
 }
 
+TEST(ApprovalForm, BirthTextsThatAreNoMonthGiveNoAgeAndTheRestIsFilled) {
+    ApprovalSource source = sampleSource();
+    source.line.insert(QStringLiteral("csnystr"), QStringLiteral("七十年代"));
+    source.line.insert(QStringLiteral("f_1_3"), QStringLiteral("不详"));
+    source.line.insert(QStringLiteral("f_2_3"), QStringLiteral("1960.13"));
+    ApprovalSettings settings;
+    settings.familyRows = 2;
+    const report::Layout layout = appointment::approvalFormLayout(source, settings);
+    EXPECT_NE(cellWithText(layout, 0, QStringLiteral("七十年代")), nullptr);
+    EXPECT_NE(cellWithText(layout, 0, QStringLiteral("1995.07")), nullptr);
+    // The age column (x 48 of page 2) of both family rows stays empty beside their relations.
+    const QPointF origin = layout.setup().contentRect().topLeft();
+    int ageCells = 0;
+    for (int k = 1; k <= 2; ++k) {
+        const report::Cell* relation = cellWithText(layout, 1, QStringLiteral("称谓%1").arg(k));
+        ASSERT_NE(relation, nullptr) << k;
+        for (const report::Cell& cell : layout.cells(1)) {
+            if (qFuzzyCompare(cell.rect.x() - origin.x(), 48) &&
+                qFuzzyCompare(cell.rect.y(), relation->rect.y())) {
+                EXPECT_EQ(cell.text, QString()) << k;
+                ++ageCells;
+            }
+        }
+    }
+    EXPECT_EQ(ageCells, 2);
+    EXPECT_NE(cellWithText(layout, 1, QStringLiteral("2024年6月30日")), nullptr);
+}
+
 TEST(ApprovalForm, APictureOfThePagesShowsTheFramesAtTheirMillimetres) {
     ApprovalSettings settings;
     settings.paper = QStringLiteral("B5");  // left margin 18 mm

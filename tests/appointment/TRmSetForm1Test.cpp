@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 #include <QTreeWidget>
 
 #include "PlanFixture.h"
+#include "app/AppPaths.h"
 #include "appointment/ApprovalForm.h"
 #include "appointment/LineEdits.h"
 #include "appointment/ui/FormPageView.h"
@@ -134,6 +136,27 @@ TEST_F(TRmSetForm1Test, WordOutputSavesPendingEditsAndOpensTheDocumentInTemp) {
     EXPECT_EQ(QFileInfo(opened[0]).dir().dirName(), QStringLiteral("TEMP"));
     EXPECT_EQ(lineValue(lineId(plan, 1), QStringLiteral("nrz")).toString(),
               QStringLiteral("某局主任"));
+}
+
+TEST_F(TRmSetForm1Test, WordOutputWithoutTemplateSaysSoAndWritesNothing) {
+    for (const char* folder : {"Word模板", "Word模板/原始模板"}) {
+        for (const QString& name :
+             QDir(QDir(home.path()).filePath(QString::fromUtf8(folder))).entryList(QDir::Files)) {
+            ASSERT_TRUE(
+                QFile::remove(QDir(home.path()).filePath(QString::fromUtf8(folder) + u'/' + name)));
+        }
+    }
+    QStringList opened;
+    widgets::setDocumentOpener([&](const QString& path) {
+        opened << path;
+        return true;
+    });
+    TRmSetForm1 form(dm, plan, 0, true);
+    child<QPushButton>(&form, "btnWord")->click();
+    widgets::setDocumentOpener({});
+    EXPECT_EQ(messages.texts(), QStringList{app::kTemplateMissing});
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(QDir(home.path()).filePath(QStringLiteral("TEMP/甲.docx"))));
 }
 
 TEST_F(TRmSetForm1Test, TheResumeIsEditedAsAGridOfItsRowsOrAsItsText) {
