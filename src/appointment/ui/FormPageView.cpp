@@ -13,7 +13,13 @@ FormPageView::FormPageView(const report::Layout& layout, int page, const QSizeF&
     const QRect shown(qRound(content.left() * kPixelsPerMm), qRound(content.top() * kPixelsPerMm),
                       qRound(sizeMm.width() * kPixelsPerMm),
                       qRound(sizeMm.height() * kPixelsPerMm));
-    background_ = QPixmap::fromImage(report::renderPage(layout, page, dpi).copy(shown));
+    // White where the paper ends before the form does (a narrow paper with a wide margin).
+    QImage shownPart(shown.size(), QImage::Format_RGB32);
+    shownPart.fill(Qt::white);
+    QPainter painter(&shownPart);
+    painter.drawImage(-shown.topLeft(), report::renderPage(layout, page, dpi));
+    painter.end();
+    background_ = QPixmap::fromImage(shownPart);
     setFixedSize(background_.size());
 }
 
