@@ -496,7 +496,9 @@ void PageRm::batchOutput() {
         return;
     }
     TBatchOutputForm form(dm_, planId_, this);
-    form.exec();
+    if (form.limitToRange()) {
+        form.exec();
+    }
 }
 
 void PageRm::exportGrid() {

@@ -1,10 +1,13 @@
 #include "appointment/ui/TBatchOutputForm.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QSet>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -12,7 +15,9 @@
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "appointment/ApprovalDocument.h"
-#include "appointment/BatchForms.h"
+#include "appointment/BatchFiles.h"
+#include "appointment/ui/TBatchRangeForm.h"
+#include "cadre/ResumeDocument.h"
 #include "db/Database.h"
 #include "report/PageRenderer.h"
 #include "widgets/DialogParts.h"
@@ -31,10 +36,54 @@ QString defaultChooser(QWidget* parent, bool folder) {
                                         QStringLiteral("PDF文件 (*.pdf)"));
 }
 
+// The roles of the check column's items: the row's key and its cadre.
+constexpr int kKeyRole = Qt::UserRole;
+constexpr int kCadreRole = Qt::UserRole + 1;
+
 }  // namespace
 
 TBatchOutputForm::TBatchOutputForm(TDataM& dm, int planId, QWidget* parent)
-    : QDialog(parent), dm_(dm), choosePath_(defaultChooser) {
+    : TBatchOutputForm(dm, false, parent) {
+    const auto lines = dm_.db().query(
+        QStringLiteral(
+            "select id,McCadreID,xm,xb from tb_rmmc_detail where mcID=? order by brOrder"),
+        {planId});
+    if (!lines) {
+        app::showFailure(Failure{{}, dm_.db().lastError()});
+        return;
+    }
+    QList<Row> rows;
+    for (const QVariantList& row : lines->rows) {
+        rows << Row{row[0].toInt(), row[1].toInt(), row[2].toString(), row[3].toString()};
+    }
+    fillRows(rows);
+}
+
+TBatchOutputForm::TBatchOutputForm(TDataM& dm, const QList<int>& cadreIds, QWidget* parent)
+    : TBatchOutputForm(dm, true, parent) {
+    QList<Row> rows;
+    QSet<int> listed;
+    for (const int cadreId : cadreIds) {
+        if (listed.contains(cadreId)) {
+            continue;
+        }
+        listed.insert(cadreId);
+        const auto found =
+            dm_.db().query(QStringLiteral("select xm,xb from tb_cadre where CadreID=?"), {cadreId});
+        if (!found) {
+            app::showFailure(Failure{{}, dm_.db().lastError()});
+            return;
+        }
+        if (!found->rows.empty()) {
+            const QVariantList& row = found->rows.front();
+            rows << Row{cadreId, cadreId, row[0].toString(), row[1].toString()};
+        }
+    }
+    fillRows(rows);
+}
+
+TBatchOutputForm::TBatchOutputForm(TDataM& dm, bool records, QWidget* parent)
+    : QDialog(parent), dm_(dm), records_(records), choosePath_(defaultChooser) {
     setObjectName(QStringLiteral("BatchOutputForm"));
     setWindowTitle(kCaption);
     grid_ = new QTableWidget(0, 3, this);
@@ -43,24 +92,6 @@ TBatchOutputForm::TBatchOutputForm(TDataM& dm, int planId, QWidget* parent)
         {QStringLiteral("选中"), QStringLiteral("姓名"), QStringLiteral("性别")});
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->verticalHeader()->hide();
-    const auto lines = dm_.db().query(
-        QStringLiteral("select id,xm,xb from tb_rmmc_detail where mcID=? order by brOrder"),
-        {planId});
-    if (!lines) {
-        app::showFailure(Failure{{}, dm_.db().lastError()});
-    } else {
-        grid_->setRowCount(static_cast<int>(lines->rows.size()));
-        for (int r = 0; r < grid_->rowCount(); ++r) {
-            const QVariantList& row = lines->rows[static_cast<size_t>(r)];
-            auto* check = new QTableWidgetItem;
-            check->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
-            check->setCheckState(Qt::Checked);
-            check->setData(Qt::UserRole, row[0]);
-            grid_->setItem(r, 0, check);
-            grid_->setItem(r, 1, new QTableWidgetItem(row[1].toString()));
-            grid_->setItem(r, 2, new QTableWidgetItem(row[2].toString()));
-        }
-    }
 
     progress_ = new QProgressBar(this);
     progress_->setObjectName(QStringLiteral("progressBar"));
@@ -73,32 +104,92 @@ TBatchOutputForm::TBatchOutputForm(TDataM& dm, int planId, QWidget* parent)
     QPushButton* btnPrint = widgets::namedButton("btnPrint", QStringLiteral("直接打印"));
     QPushButton* btnPdf = widgets::namedButton("btnPdf", QStringLiteral("PDF输出"));
     QPushButton* btnWord = widgets::namedButton("btnWord", QStringLiteral("Word打印"));
+    QPushButton* btnPhotos = widgets::namedButton("btnPhotos", QStringLiteral("照片输出"));
+    QPushButton* btnResumes = widgets::namedButton("btnResumes", QStringLiteral("简历输出"));
     QPushButton* btnExit = widgets::namedButton("btnExit", QStringLiteral("退 出"));
     connect(btnAll, &QPushButton::clicked, this, [this] { checkAll(true); });
     connect(btnClear, &QPushButton::clicked, this, [this] { checkAll(false); });
     connect(btnPrint, &QPushButton::clicked, this, &TBatchOutputForm::printForms);
     connect(btnPdf, &QPushButton::clicked, this, &TBatchOutputForm::writePdf);
     connect(btnWord, &QPushButton::clicked, this, &TBatchOutputForm::writeWord);
+    connect(btnPhotos, &QPushButton::clicked, this, &TBatchOutputForm::writePhotos);
+    connect(btnResumes, &QPushButton::clicked, this, &TBatchOutputForm::writeResumes);
     connect(btnExit, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
+    if (records_) {
+        cbForm_ = new QComboBox(this);
+        cbForm_->setObjectName(QStringLiteral("cbForm"));
+        cbForm_->addItem(appointment::kApprovalFormName,
+                         static_cast<int>(appointment::RecordForm::Approval));
+        cbForm_->addItem(appointment::kShortProfileName,
+                         static_cast<int>(appointment::RecordForm::ShortProfile));
+        auto* choice = new QHBoxLayout;
+        choice->addWidget(new QLabel(QStringLiteral("输出表格："), this));
+        choice->addWidget(cbForm_, 1);
+        layout->addLayout(choice);
+    }
     layout->addWidget(grid_, 1);
     auto* bar = new QHBoxLayout;
     bar->addWidget(progress_, 1);
     bar->addWidget(btnStop_);
     layout->addLayout(bar);
-    layout->addLayout(
-        widgets::rightAlignedRow({btnAll, btnClear, btnPrint, btnPdf, btnWord, btnExit}));
+    layout->addLayout(widgets::rightAlignedRow(
+        {btnAll, btnClear, btnPrint, btnPdf, btnWord, btnPhotos, btnResumes, btnExit}));
+}
+
+void TBatchOutputForm::fillRows(const QList<Row>& rows) {
+    grid_->setRowCount(static_cast<int>(rows.size()));
+    for (int r = 0; r < grid_->rowCount(); ++r) {
+        const Row& row = rows[r];
+        auto* check = new QTableWidgetItem;
+        check->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
+        check->setCheckState(Qt::Checked);
+        check->setData(kKeyRole, row.key);
+        check->setData(kCadreRole, row.cadreId);
+        grid_->setItem(r, 0, check);
+        grid_->setItem(r, 1, new QTableWidgetItem(row.xm));
+        grid_->setItem(r, 2, new QTableWidgetItem(row.xb));
+    }
+}
+
+QList<int> TBatchOutputForm::checkedColumn(int role) const {
+    QList<int> keys;
+    for (int r = 0; r < grid_->rowCount(); ++r) {
+        if (grid_->item(r, 0)->checkState() == Qt::Checked) {
+            keys << grid_->item(r, 0)->data(role).toInt();
+        }
+    }
+    return keys;
 }
 
 QList<int> TBatchOutputForm::checkedLines() const {
-    QList<int> lines;
-    for (int r = 0; r < grid_->rowCount(); ++r) {
-        if (grid_->item(r, 0)->checkState() == Qt::Checked) {
-            lines << grid_->item(r, 0)->data(Qt::UserRole).toInt();
-        }
+    return checkedColumn(kKeyRole);
+}
+
+QList<int> TBatchOutputForm::checkedCadres() const {
+    return checkedColumn(kCadreRole);
+}
+
+appointment::RecordForm TBatchOutputForm::recordForm() const {
+    return static_cast<appointment::RecordForm>(cbForm_->currentData().toInt());
+}
+
+bool TBatchOutputForm::limitToRange() {
+    if (grid_->rowCount() <= appointment::kBatchLimit) {
+        return true;
     }
-    return lines;
+    TBatchRangeForm range(grid_->rowCount(), this);
+    if (range.exec() != QDialog::Accepted) {
+        return false;
+    }
+    // Rows after the range go first, so that the rows before it keep their positions.
+    const int first = range.first() - 1;
+    grid_->setRowCount(range.last());
+    for (int r = 0; r < first; ++r) {
+        grid_->removeRow(0);
+    }
+    return true;
 }
 
 void TBatchOutputForm::checkAll(bool checked) {
@@ -136,52 +227,54 @@ void TBatchOutputForm::endProgress() {
     btnStop_->setEnabled(false);
 }
 
-void TBatchOutputForm::printForms() {
-    const QList<int> lines = linesToOutput();
-    if (lines.isEmpty()) {
-        return;
-    }
+Result<report::Layout> TBatchOutputForm::layoutOf(const QList<int>& keys) {
     const Result<appointment::ApprovalSettings> settings =
         appointment::readApprovalSettings(dm_.db());
     if (!settings) {
-        app::showFailure(settings.failure());
-        return;
+        return settings.failure();
     }
     const Result<report::Layout> layout =
-        appointment::batchLayout(dm_.db(), lines, *settings, startProgress(lines.size()));
+        records_ ? appointment::recordBatchLayout(dm_.db(), keys, recordForm(), *settings,
+                                                  QDate::currentDate(), startProgress(keys.size()))
+                 : appointment::batchLayout(dm_.db(), keys, *settings, startProgress(keys.size()));
     endProgress();
+    return layout;
+}
+
+QString TBatchOutputForm::title() const {
+    return records_ && recordForm() == appointment::RecordForm::ShortProfile
+               ? appointment::kShortProfileTitle
+               : appointment::kApprovalFormTitle;
+}
+
+void TBatchOutputForm::printForms() {
+    const QList<int> keys = linesToOutput();
+    if (keys.isEmpty()) {
+        return;
+    }
+    const Result<report::Layout> layout = layoutOf(keys);
     if (!layout) {
         app::showFailure(layout.failure());
         return;
     }
-    widgets::previewLayout(*layout, appointment::kApprovalFormTitle, this);
+    widgets::previewLayout(*layout, title(), this);
 }
 
 void TBatchOutputForm::writePdf() {
-    const QList<int> lines = linesToOutput();
-    if (lines.isEmpty()) {
+    const QList<int> keys = linesToOutput();
+    if (keys.isEmpty()) {
         return;
     }
     const QString path = choosePath_(this, false);
     if (path.isEmpty()) {
         return;
     }
-    const Result<appointment::ApprovalSettings> settings =
-        appointment::readApprovalSettings(dm_.db());
-    if (!settings) {
-        app::showFailure(settings.failure());
-        return;
-    }
-    const Result<report::Layout> layout =
-        appointment::batchLayout(dm_.db(), lines, *settings, startProgress(lines.size()));
-    endProgress();
+    const Result<report::Layout> layout = layoutOf(keys);
     if (!layout) {
         app::showFailure(layout.failure());
         return;
     }
-    if (const Result<void> written =
-            report::writePdf(*layout, path, appointment::kApprovalFormTitle);
-        !written) {
+    if (const Result<void> written = report::writePdf(*layout, path, title()); !written) {
         app::showFailure(written.failure());
         return;
     }
@@ -189,11 +282,12 @@ void TBatchOutputForm::writePdf() {
 }
 
 void TBatchOutputForm::writeWord() {
-    const QList<int> lines = linesToOutput();
-    if (lines.isEmpty()) {
+    const QList<int> keys = linesToOutput();
+    if (keys.isEmpty()) {
         return;
     }
-    const Result<QString> templatePath = app::wordTemplate(appointment::kApprovalTemplate);
+    const Result<QString> templatePath = app::wordTemplate(
+        records_ ? appointment::recordFormTemplate(recordForm()) : appointment::kApprovalTemplate);
     if (!templatePath) {
         app::showInformation(templatePath.errorText());
         return;
@@ -208,12 +302,63 @@ void TBatchOutputForm::writeWord() {
         app::showFailure(settings.failure());
         return;
     }
+    const QDate today = QDate::currentDate();
     const Result<QStringList> written =
-        appointment::batchDocuments(dm_.db(), lines, *settings, *templatePath, folder,
-                                    QDate::currentDate(), startProgress(lines.size()));
+        records_ ? appointment::recordBatchDocuments(dm_.db(), keys, recordForm(), *settings,
+                                                     *templatePath, folder, today,
+                                                     startProgress(keys.size()))
+                 : appointment::batchDocuments(dm_.db(), keys, *settings, *templatePath, folder,
+                                               today, startProgress(keys.size()));
     endProgress();
     if (!written) {
         app::showFailure(written.failure());
+        return;
+    }
+    app::showInformation(appointment::kBatchDone);
+}
+
+void TBatchOutputForm::writePhotos() {
+    if (linesToOutput().isEmpty()) {
+        return;
+    }
+    const QList<int> cadres = checkedCadres();
+    const QString folder = choosePath_(this, true);
+    if (folder.isEmpty()) {
+        return;
+    }
+    const Result<appointment::BatchFiles> files =
+        appointment::batchPhotos(dm_, cadres, folder, startProgress(cadres.size()));
+    endProgress();
+    if (!files) {
+        app::showFailure(files.failure());
+        return;
+    }
+    if (!files->skipped.isEmpty()) {
+        app::showInformation(appointment::kCadresWithoutPhoto +
+                             files->skipped.join(QStringLiteral("、")));
+    }
+    app::showInformation(appointment::kBatchDone);
+}
+
+void TBatchOutputForm::writeResumes() {
+    if (linesToOutput().isEmpty()) {
+        return;
+    }
+    const QList<int> cadres = checkedCadres();
+    const Result<QString> templatePath = app::wordTemplate(cadre::kResumeTemplate);
+    if (!templatePath) {
+        app::showInformation(templatePath.errorText());
+        return;
+    }
+    const QString folder = choosePath_(this, true);
+    if (folder.isEmpty()) {
+        return;
+    }
+    const Result<appointment::BatchFiles> files =
+        appointment::batchResumes(dm_, cadres, *templatePath, folder, startProgress(cadres.size()));
+    endProgress();
+    if (!files) {
+        app::showFailure(files.failure());
         return;
     }
     app::showInformation(appointment::kBatchDone);

@@ -4,35 +4,67 @@
 #include <QList>
 #include <functional>
 
+#include "appointment/BatchForms.h"
+
+class QComboBox;
 class QProgressBar;
 class QPushButton;
 class QTableWidget;
 class TDataM;
 
-// The batch output window "批量打印、导出" for the lines of one plan: a check column "选中",
-// "全 选", "清 除", "直接打印" (the print preview of all checked forms, from which they are
-// printed or saved as one PDF), "PDF输出" (one PDF file for all), "Word打印" (a .docx per cadre
-// into a chosen folder) and "退 出". A progress bar follows the work and "取消" stops it.
+// The batch output window "批量打印、导出" for the lines of one plan, or for cadre records (then a
+// choice between the approval form and the short profile "干部简要情况表"): a check column
+// "选中", "全 选", "清 除", "直接打印" (the print preview of all checked forms, from which they
+// are printed or saved as one PDF), "PDF输出" (one PDF file for all), "Word打印" (a .docx per
+// cadre into a chosen folder), "照片输出" (<xm>.jpg per cadre), "简历输出" (the text resume
+// <xm>同志简历.docx per cadre) and "退 出". A progress bar follows the work and "取消" stops it.
 class TBatchOutputForm final : public QDialog {
     Q_OBJECT
 
   public:
     TBatchOutputForm(TDataM& dm, int planId, QWidget* parent = nullptr);
+    // The records' variant over the cadres `cadreIds`, listed in this order (each once).
+    TBatchOutputForm(TDataM& dm, const QList<int>& cadreIds, QWidget* parent = nullptr);
 
     // Asks for a path: a PDF file to write (folder false) or a folder (folder true); "" when the
     // user cancels. By default the desktop's dialogs.
     using PathChooser = std::function<QString(QWidget* parent, bool folder)>;
     void setPathChooser(PathChooser chooser) { choosePath_ = std::move(chooser); }
 
-    // The plan lines checked, in list order.
+    // The plan lines (or, for records, the cadres) checked, in list order.
     QList<int> checkedLines() const;
+    // The cadres of the checked rows, in list order.
+    QList<int> checkedCadres() const;
+
+    // For a list longer than a batch holds, asks for the rows to keep ("批量打印范围") and lists
+    // only those; false when the user cancels. A shorter list stays as it is.
+    bool limitToRange();
 
     void checkAll(bool checked);
     void printForms();
     void writePdf();
     void writeWord();
+    void writePhotos();
+    void writeResumes();
 
   private:
+    // One listed row: its key (plan line or cadre), its cadre, name and sex.
+    struct Row {
+        int key = 0;
+        int cadreId = 0;
+        QString xm;
+        QString xb;
+    };
+    TBatchOutputForm(TDataM& dm, bool records, QWidget* parent);
+    void fillRows(const QList<Row>& rows);
+    QList<int> checkedColumn(int role) const;
+    appointment::RecordForm recordForm() const;
+    // The title of the forms output: the short profile's or the approval form's.
+    QString title() const;
+    // The layout of `keys` in the window's variant, following the progress bar.
+    Result<report::Layout> layoutOf(const QList<int>& keys);
+    // Checks the count of `keys` and asks for the folder to write into; "" to stop.
+    QString folderFor(const QList<int>& keys);
     // The checked lines when there are some and not too many; otherwise shows why and gives none.
     QList<int> linesToOutput();
     // Starts following a batch of `count` forms; the returned callback advances the bar and
@@ -41,6 +73,8 @@ class TBatchOutputForm final : public QDialog {
     void endProgress();
 
     TDataM& dm_;
+    bool records_;
+    QComboBox* cbForm_ = nullptr;
     QTableWidget* grid_;
     QProgressBar* progress_;
     QPushButton* btnStop_;

@@ -242,6 +242,14 @@ int CadreListModel::rowOfCadre(int cadreId) const {
     return rows_.rowOfKey(cadreId, 1);
 }
 
+QList<int> CadreListModel::cadreIds() const {
+    QList<int> ids;
+    for (int row = 0; row < rowCount(); ++row) {
+        ids << value(row, "CadreID").toInt();
+    }
+    return ids;
+}
+
 int CadreListModel::columnOf(const char* field) {
     for (size_t i = 0; i < kCadreListGridColumns.size(); ++i) {
         if (qstrcmp(kCadreListGridColumns[i].field, field) == 0) {

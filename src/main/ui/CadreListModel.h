@@ -54,6 +54,8 @@ class CadreListModel final : public QAbstractTableModel {
     // The first row of membership `cnId`, or of cadre `cadreId`; -1 when the list has none.
     int rowOfMembership(int cnId) const;
     int rowOfCadre(int cadreId) const;
+    // The cadres of the rows in list order as shown (a cadre listed twice appears twice).
+    QList<int> cadreIds() const;
     // The column of `field` (-1 when the list has none).
     static int columnOf(const char* field);
 

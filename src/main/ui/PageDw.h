@@ -69,6 +69,7 @@ class PageDw final : public QWidget {
     // The column toggles, one per column, named "tbCol" + the column's field.
     const QList<QAction*>& columnToggles() const { return columnToggles_; }
     QTableView* grid() const { return grid_; }
+    CadreListModel* model() const { return model_; }
 
     static const QString kNoUnit;
     static const QString kSelectToView;

@@ -27,6 +27,7 @@
 #include "app/Progress.h"
 #include "app/ui/TDbSetForm.h"
 #include "appointment/ui/PageRm.h"
+#include "appointment/ui/TBatchOutputForm.h"
 #include "appointment/ui/TPrintSetupForm.h"
 #include "cadre/CadrePicker.h"
 #include "cadre/ui/RepairToolsMenu.h"
@@ -181,6 +182,27 @@ void TMainForm::openPrintSetup() {
     }
 }
 
+void TMainForm::openSystemPrint() {
+    if (PageControl->currentIndex() == PageRmIndex && pageRm_->currentPlanId() > 0) {
+        TBatchOutputForm form(dm_, pageRm_->currentPlanId(), this);
+        if (form.limitToRange()) {
+            form.exec();
+        }
+        return;
+    }
+    const QList<int> cadres = PageControl->currentIndex() == PageAdvIndex
+                                  ? pageAdv_->model()->cadreIds()
+                                  : pageDw_->model()->cadreIds();
+    if (cadres.isEmpty()) {
+        app::showInformation(appointment::kNoCadresListed);
+        return;
+    }
+    TBatchOutputForm form(dm_, cadres, this);
+    if (form.limitToRange()) {
+        form.exec();
+    }
+}
+
 void TMainForm::wireCommands() {
     const auto enable = [this](const char* name, auto slot) {
         QAction* action = menus_[name];
@@ -203,6 +225,7 @@ void TMainForm::wireCommands() {
     tools->setEnabled(true);
     tools->setMenu(buildRepairToolsMenu(dm_, this, [this] { reloadAfterChange(); }));
     enable("actPrintSetup", &TMainForm::openPrintSetup);
+    enable("actSystemPrint", &TMainForm::openSystemPrint);
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
         QAction* action = menus_[name];
         action->setEnabled(true);

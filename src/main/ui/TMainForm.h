@@ -111,6 +111,9 @@ class TMainForm final : public QMainWindow {
     void showEntryStatistics();
     // "打印设置": how the approval form is printed.
     void openPrintSetup();
+    // "系统自带格式批量打印": the batch output over the cadres listed in the page shown (the
+    // search result, the current plan's lines, or else the current unit's list).
+    void openSystemPrint();
     void openUnitLibrary();
     void openManagers();
     void openSettings();
