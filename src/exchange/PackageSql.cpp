@@ -11,7 +11,8 @@ QString quotedName(const QString& identifier) {
 
 QStringList columnsOf(db::Database& db, const QString& schema, const QString& table) {
     QStringList out;
-    const auto statement = db.prepareNative(QStringLiteral("select name from pragma_table_info(?1, ?2)"));
+    const auto statement =
+        db.prepareNative(QStringLiteral("select name from pragma_table_info(?1, ?2)"));
     if (statement && statement->bind({table, schema})) {
         while (statement->step() == db::SqlStatement::Step::Row) {
             out << statement->value(0).toString();

@@ -7,6 +7,7 @@
 #include "db/Database.h"
 #include "exchange/FileReplace.h"
 #include "exchange/PackageSql.h"
+#include "schema/PackageInfo.h"
 #include "schema/SchemaVersion.h"
 
 namespace exchange {
@@ -18,7 +19,7 @@ using package_sql::sharedColumns;
 
 const QString kPackage = QStringLiteral("package");
 const QString kMain = QStringLiteral("main");
-// The chosen cadres, numbered in the order of the list.
+// The keys of the chosen cadres.
 const QString kChosen = QStringLiteral("temp.\"~send_cadres\"");
 
 // A dependent table of the package and the column that names its cadre; `where` narrows the
@@ -32,21 +33,19 @@ struct Dependent {
 
 class PackageWriter {
   public:
-    PackageWriter(db::Database& db, const PackageContent& content)
-        : db_(db), content_(content) {}
+    PackageWriter(db::Database& db, const PackageContent& content) : db_(db), content_(content) {}
 
-    Result<void> run(const QList<int>& cadreIds, const QString& sender, const QDate& sentOn) {
+    Result<void> run(const QList<int>& cadreIds, const QDate& sentOn) {
         const app::ProgressScope wait(kExportingCadres);
         if (!db_.execNative(QStringLiteral("DROP TABLE IF EXISTS ") + kChosen) ||
             !db_.execNative(QStringLiteral("CREATE TABLE ") + kChosen +
-                            QStringLiteral(" (id INTEGER PRIMARY KEY, ord INTEGER NOT NULL)"))) {
+                            QStringLiteral(" (id INTEGER PRIMARY KEY)"))) {
             return failure();
         }
-        int order = 0;
         for (int id : cadreIds) {
             if (!db_.execNative(QStringLiteral("INSERT OR IGNORE INTO ") + kChosen +
-                                    QStringLiteral(" (id, ord) VALUES (?, ?)"),
-                                {id, ++order})) {
+                                    QStringLiteral(" (id) VALUES (?)"),
+                                {id})) {
                 return failure();
             }
         }
@@ -79,7 +78,7 @@ class PackageWriter {
         if (!db_.execNative(QStringLiteral("DROP TABLE ") + kChosen)) {
             return failure();
         }
-        return writeOrigin(sender, sentOn);
+        return writeOrigin(sentOn);
     }
 
   private:
@@ -92,7 +91,10 @@ class PackageWriter {
     Result<void> copyCadres() {
         const QString table = QStringLiteral("tb_cadre");
         QStringList values;
-        const QStringList columns = sharedColumns(db_, kMain, kPackage, table);
+        // The review marks of the package stay empty for the receiver; the working table's
+        // own check column (the pickers' marks) is not part of the cadre's data.
+        const QStringList columns = sharedColumns(
+            db_, kMain, kPackage, table, {QStringLiteral("Checked"), QStringLiteral("revState")});
         for (const QString& column : columns) {
             const bool photo = column.compare(u"photo", Qt::CaseInsensitive) == 0;
             values << (photo && !content_.photo ? QStringLiteral("NULL")
@@ -100,7 +102,7 @@ class PackageWriter {
         }
         return insertSelect(table, columns, values,
                             QStringLiteral(" FROM main.tb_cadre s JOIN ") + kChosen +
-                                QStringLiteral(" c ON c.id=s.CadreID ORDER BY c.ord"));
+                                QStringLiteral(" c ON c.id=s.CadreID"));
     }
 
     Result<void> copyDependent(const Dependent& dependent) {
@@ -110,8 +112,8 @@ class PackageWriter {
         for (const QString& column : columns) {
             values << QStringLiteral("s.") + quotedName(column);
         }
-        QString from = QStringLiteral(" FROM main.") + quotedName(table) + QStringLiteral(" s JOIN ") +
-                       kChosen + QStringLiteral(" c ON c.id=s.") +
+        QString from = QStringLiteral(" FROM main.") + quotedName(table) +
+                       QStringLiteral(" s JOIN ") + kChosen + QStringLiteral(" c ON c.id=s.") +
                        quotedName(QString::fromLatin1(dependent.cadreColumn));
         if (dependent.where != nullptr) {
             from += QStringLiteral(" WHERE ") + QString::fromLatin1(dependent.where);
@@ -127,9 +129,10 @@ class PackageWriter {
         const QString sql =
             QStringLiteral("INSERT INTO ") + target(QStringLiteral("tb_pxCadre2")) +
             QStringLiteral(" (") + columns +
-            QStringLiteral(") SELECT * FROM (SELECT a.CadreID,b.pxName,b.pxTimeB,b.pxTimeE,b.pxks,"
-                           "b.pxjg,b.pxType,b.pxType1,b.pxMethod FROM main.tb_pxCadre a JOIN "
-                           "main.tb_px b ON a.pxid=b.pxid WHERE a.CadreID IN (SELECT id FROM ") +
+            QStringLiteral(
+                ") SELECT * FROM (SELECT a.CadreID,b.pxName,b.pxTimeB,b.pxTimeE,b.pxks,"
+                "b.pxjg,b.pxType,b.pxType1,b.pxMethod FROM main.tb_pxCadre a JOIN "
+                "main.tb_px b ON a.pxid=b.pxid WHERE a.CadreID IN (SELECT id FROM ") +
             kChosen + QStringLiteral(") UNION ALL SELECT ") + columns +
             QStringLiteral(" FROM main.tb_pxCadre2 WHERE CadreID IN (SELECT id FROM ") + kChosen +
             QStringLiteral(")) ORDER BY pxTimeB");
@@ -145,22 +148,20 @@ class PackageWriter {
         for (const QString& column : columns) {
             names << quotedName(column);
         }
-        return db_.execNative(QStringLiteral("INSERT INTO ") + target(table) + QStringLiteral(" (") +
-                                  names.join(u',') + QStringLiteral(") SELECT ") +
-                                  values.join(u',') + from)
+        return db_.execNative(QStringLiteral("INSERT INTO ") + target(table) +
+                              QStringLiteral(" (") + names.join(u',') +
+                              QStringLiteral(") SELECT ") + values.join(u',') + from)
                    ? Result<void>{}
                    : failure();
     }
 
-    Result<void> writeOrigin(const QString& sender, const QDate& sentOn) {
-        const QString info = target(kPackageInfoTable);
-        if (!db_.execNative(QStringLiteral("CREATE TABLE IF NOT EXISTS ") + info +
-                            QStringLiteral(" (version DOUBLE, sender TEXT(255), sentOn TEXT(10))")) ||
-            !db_.execNative(QStringLiteral("DELETE FROM ") + info) ||
+    Result<void> writeOrigin(const QDate& sentOn) {
+        const QString info = target(schema::kPackageInfoTable);
+        if (!db_.execNative(QStringLiteral("DELETE FROM ") + info) ||
             !db_.execNative(QStringLiteral("INSERT INTO ") + info +
-                                QStringLiteral(" (version, sender, sentOn) VALUES (?, ?, ?)"),
-                            {schema::kSchemaVersion, sender,
-                             sentOn.toString(Qt::ISODate)})) {
+                                QStringLiteral(" (version, sender, sentOn) SELECT ?, (SELECT name "
+                                               "FROM main.tb_general LIMIT 1), ?"),
+                            {schema::kSchemaVersion, sentOn.toString(Qt::ISODate)})) {
             return failure();
         }
         return {};
@@ -170,12 +171,54 @@ class PackageWriter {
     const PackageContent& content_;
 };
 
+// Copies the template to `partial`, with the information table that packages made from an
+// older template lack.
+Result<void> startPackage(const QString& templateFile, const QString& partial) {
+    {
+        db::Database empty;
+        if (!empty.open(templateFile) || !empty.backupTo(partial)) {
+            return Failure{kPackageTemplateMissing, empty.lastError()};
+        }
+    }
+    db::Database package;
+    if (!package.open(partial) || (!package.hasTable(schema::kPackageInfoTable) &&
+                                   !package.exec(schema::kPackageInfoDefinition))) {
+        return Failure{{}, package.lastError()};
+    }
+    return {};
+}
+
 }  // namespace
+
+Result<QList<cadre::PickedCadre>> reportLines(db::Database& db, const QList<int>& cadreIds) {
+    if (cadreIds.isEmpty()) {
+        return QList<cadre::PickedCadre>{};
+    }
+    QStringList keys;
+    for (int id : cadreIds) {
+        keys << QString::number(id);
+    }
+    Result<QList<cadre::PickedCadre>> read = cadre::readPickList(
+        db, QStringLiteral("select CadreID,xm,xb,zwjb,xrz from tb_cadre where CadreID in (") +
+                keys.join(u',') + u')');
+    if (!read) {
+        return read;
+    }
+    QList<cadre::PickedCadre> lines;
+    for (int id : cadreIds) {
+        for (const cadre::PickedCadre& line : *read) {
+            if (line.cadreId == id) {
+                lines << line;
+                break;
+            }
+        }
+    }
+    return lines;
+}
 
 Result<void> writeReportPackage(db::Database& working, const QString& templateFile,
                                 const QString& target, const QList<int>& cadreIds,
-                                const PackageContent& content, const QString& sender,
-                                const QDate& sentOn) {
+                                const PackageContent& content, const QDate& sentOn) {
     if (target.trimmed().isEmpty()) {
         return Failure{kNoPackageName, {}};
     }
@@ -183,20 +226,17 @@ Result<void> writeReportPackage(db::Database& working, const QString& templateFi
         return Failure{kPackageTemplateMissing, {}};
     }
     const QString partial = partialFileNextTo(target);
-    {
-        db::Database empty;
-        if (!empty.open(templateFile) || !empty.backupTo(partial)) {
-            QFile::remove(partial);
-            return Failure{kPackageTemplateMissing, empty.lastError()};
-        }
+    Result<void> outcome = startPackage(templateFile, partial);
+    if (!outcome) {
+        QFile::remove(partial);
+        return outcome;
     }
-    Result<void> outcome;
     if (!working.attach(partial, kPackage)) {
         outcome = Failure{{}, working.lastError()};
     } else {
         {
             db::Transaction transaction(working);
-            outcome = transaction.isActive() ? PackageWriter(working, content).run(cadreIds, sender, sentOn)
+            outcome = transaction.isActive() ? PackageWriter(working, content).run(cadreIds, sentOn)
                                              : Failure{{}, working.lastError()};
             if (outcome && !transaction.commit()) {
                 outcome = Failure{{}, working.lastError()};

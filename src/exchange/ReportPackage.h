@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "cadre/CadrePicker.h"
 #include "db/Result.h"
 
 namespace db {
@@ -30,10 +31,6 @@ inline const QString kExportingTraining = QStringLiteral("正在导出培训记�
 inline const QString kExportingAssessments = QStringLiteral("正在导出考察考核记录..");
 inline const QString kExportingRewards = QStringLiteral("正在导出奖惩记录..");
 
-// The table of a package that says where it came from: one row with the schema version, the
-// sender's organisation name and the day the package was written. Older packages lack it.
-inline const QString kPackageInfoTable = QStringLiteral("tb_sendInfo");
-
 // The kinds of information a package carries besides the cadres' own rows.
 struct PackageContent {
     bool family = true;
@@ -51,15 +48,19 @@ struct PackageOrigin {
     QDate sentOn;
 };
 
-// Writes the package `target` from the template `templateFile`: the cadres `cadreIds` (in
-// that order; a key given twice is written once) with the chosen kinds of their information,
+// The lines of the list of cadres to report ("姓 名", "性 别", "职务级别"): the cadres `cadreIds`
+// in that order; keys of no cadre are left out.
+Result<QList<cadre::PickedCadre>> reportLines(db::Database& db, const QList<int>& cadreIds);
+
+// Writes the package `target` from the template `templateFile`: the cadres `cadreIds` (a key
+// given twice is written once; the package keeps the working database's keys) with the chosen kinds of their information,
 // every table filled with one statement over the whole list. The package is built beside
 // `target` and takes its place only when complete, so a failure leaves no partial package
-// under that name. `sender` and `sentOn` go into the package's information table. The working
+// under that name. The package's information table receives this program's schema version,
+// the organisation name of the working database (tb_general) and `sentOn`. The working
 // database is only read.
 Result<void> writeReportPackage(db::Database& working, const QString& templateFile,
                                 const QString& target, const QList<int>& cadreIds,
-                                const PackageContent& content, const QString& sender,
-                                const QDate& sentOn);
+                                const PackageContent& content, const QDate& sentOn);
 
 }  // namespace exchange
