@@ -1,5 +1,6 @@
 #include "exchange/ReportPackage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -214,6 +215,17 @@ Result<QList<cadre::PickedCadre>> reportLines(db::Database& db, const QList<int>
         }
     }
     return lines;
+}
+
+Result<QString> proposedPackagePath(db::Database& db, const QString& folder) {
+    const Result<QVariant> first = db.scalar(QStringLiteral(
+        "select top 1 Name from tb_department where parentID=0 order by dwOrder, ID"));
+    if (!first) {
+        return first.failure();
+    }
+    const QString name = first->toString().trimmed();
+    return QDir(folder).filePath((name.isEmpty() ? QStringLiteral("报送数据") : name) +
+                                 kPackageExtension);
 }
 
 Result<void> writeReportPackage(db::Database& working, const QString& templateFile,

@@ -52,11 +52,15 @@ struct PackageOrigin {
 // in that order; keys of no cadre are left out.
 Result<QList<cadre::PickedCadre>> reportLines(db::Database& db, const QList<int>& cadreIds);
 
+// The package name proposed in `folder`: the name of the first unit of the tree + ".sdb"
+// ("报送数据.sdb" without units).
+Result<QString> proposedPackagePath(db::Database& db, const QString& folder);
+
 // Writes the package `target` from the template `templateFile`: the cadres `cadreIds` (a key
-// given twice is written once; the package keeps the working database's keys) with the chosen kinds of their information,
-// every table filled with one statement over the whole list. The package is built beside
-// `target` and takes its place only when complete, so a failure leaves no partial package
-// under that name. The package's information table receives this program's schema version,
+// given twice is written once; the package keeps the working database's keys) with the chosen kinds
+// of their information, every table filled with one statement over the whole list. The package is
+// built beside `target` and takes its place only when complete, so a failure leaves no partial
+// package under that name. The package's information table receives this program's schema version,
 // the organisation name of the working database (tb_general) and `sentOn`. The working
 // database is only read.
 Result<void> writeReportPackage(db::Database& working, const QString& templateFile,
