@@ -6,6 +6,7 @@
 
 #include "app/Progress.h"
 #include "db/Database.h"
+#include "db/SqlStatement.h"
 #include "exchange/FileReplace.h"
 #include "exchange/PackageSql.h"
 #include "schema/PackageInfo.h"
@@ -43,12 +44,8 @@ class PackageWriter {
                             QStringLiteral(" (id INTEGER PRIMARY KEY)"))) {
             return failure();
         }
-        for (int id : cadreIds) {
-            if (!db_.execNative(QStringLiteral("INSERT OR IGNORE INTO ") + kChosen +
-                                    QStringLiteral(" (id) VALUES (?)"),
-                                {id})) {
-                return failure();
-            }
+        if (Result<void> chosen = choose(cadreIds); !chosen) {
+            return chosen;
         }
         if (Result<void> cadres = copyCadres(); !cadres) {
             return cadres;
@@ -84,6 +81,22 @@ class PackageWriter {
 
   private:
     Failure failure() const { return Failure{{}, db_.lastError()}; }
+
+    // Fills the table of chosen keys through one prepared statement.
+    Result<void> choose(const QList<int>& cadreIds) {
+        const auto insert = db_.prepareNative(QStringLiteral("INSERT OR IGNORE INTO ") + kChosen +
+                                              QStringLiteral(" (id) VALUES (?)"));
+        if (!insert) {
+            return failure();
+        }
+        for (int id : cadreIds) {
+            insert->reset();
+            if (!insert->bind({id}) || insert->step() != db::SqlStatement::Step::Done) {
+                return Failure{{}, insert->errorText()};
+            }
+        }
+        return {};
+    }
 
     QString target(const QString& table) const {
         return quotedName(kPackage) + u'.' + quotedName(table);
