@@ -37,6 +37,8 @@
 #include "db/Database.h"
 #include "exchange/AutoBackup.h"
 #include "exchange/ui/DatabaseCommands.h"
+#include "exchange/ui/TToRevForm.h"
+#include "exchange/ui/TToSendForm.h"
 #include "main/GridLayoutStore.h"
 #include "main/ui/CadreListModel.h"
 #include "main/ui/PageDw.h"
@@ -226,6 +228,8 @@ void TMainForm::wireCommands() {
     tools->setMenu(buildRepairToolsMenu(dm_, this, [this] { reloadAfterChange(); }));
     enable("actPrintSetup", &TMainForm::openPrintSetup);
     enable("actSystemPrint", &TMainForm::openSystemPrint);
+    enable("actSend", &TMainForm::openSend);
+    enable("actReceive", &TMainForm::openReceive);
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
         QAction* action = menus_[name];
         action->setEnabled(true);
@@ -602,6 +606,19 @@ void TMainForm::openSettings() {
 void TMainForm::openExportFolder() {
     if (TExportDirForm(dm_, this).exec() == QDialog::Accepted) {
         widgets::setExportFolder(settings::exportFolder(dm_));
+    }
+}
+
+void TMainForm::openSend() {
+    if (admin::HasRight(dm_, QStringLiteral("SEND"))) {
+        TToSendForm(dm_, this).exec();
+    }
+}
+
+void TMainForm::openReceive() {
+    if (admin::HasRight(dm_, QStringLiteral("RECIEVE")) &&
+        TToRevForm(dm_, this).exec() == QDialog::Accepted) {
+        reloadAfterChange();
     }
 }
 

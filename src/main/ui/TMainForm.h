@@ -120,6 +120,9 @@ class TMainForm final : public QMainWindow {
     void openReminders();
     void openStandardCheck();
     void openExportFolder();
+    // "数据报送" and "数据接收": the report-up package is written, or a package received.
+    void openSend();
+    void openReceive();
 
     TDataM& dm_;
     // Read on first show; the list page keeps a reference to them from the start.
