@@ -31,6 +31,7 @@ namespace documents {
 inline const QString kImportFileMissing = QStringLiteral("文件打开失败!");
 inline const QString kImportRowsBelowOne = QStringLiteral("查找的记录范围不能小于1!");
 inline const QString kImportNameColumnMissing = QStringLiteral("至少需要指定姓名列所在位置.");
+inline const QString kImportUnitMissing = QStringLiteral("请选择导入后加入的单位。");
 inline const QString kImportOpening = QStringLiteral("正在打开Excel文件...");
 inline const QString kImportRunning = QStringLiteral("正在导入数据...");
 

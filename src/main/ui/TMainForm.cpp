@@ -35,6 +35,7 @@
 #include "cadre/ui/TInforForm.h"
 #include "cadre/ui/TSwitchForm.h"
 #include "db/Database.h"
+#include "documents/ui/TExcelForm.h"
 #include "exchange/AutoBackup.h"
 #include "exchange/ui/DatabaseCommands.h"
 #include "main/GridLayoutStore.h"
@@ -226,6 +227,11 @@ void TMainForm::wireCommands() {
     tools->setMenu(buildRepairToolsMenu(dm_, this, [this] { reloadAfterChange(); }));
     enable("actPrintSetup", &TMainForm::openPrintSetup);
     enable("actSystemPrint", &TMainForm::openSystemPrint);
+    enable("actExcelImport", [this] {
+        if (TExcelForm::run(dm_, currentUnitId_, this)) {
+            reloadAfterChange();
+        }
+    });
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
         QAction* action = menus_[name];
         action->setEnabled(true);
