@@ -287,6 +287,10 @@ Result<WordForm> readWordForm(const QString& path, const QString& convertFolder)
     return form;
 }
 
+QString sameCadreProblem(const QString& firstFile) {
+    return QStringLiteral("与%1是同一干部的任免表，未导入").arg(firstFile);
+}
+
 bool resumesDiffer(const QString& stored, const QString& fromForm) {
     return comparableResume(stored) != comparableResume(fromForm);
 }
@@ -300,6 +304,7 @@ Result<QList<WordFormPlan>> planWordImport(db::Database& db, const QStringList& 
     app::ProgressScope progress(QStringLiteral("正在读取Word文件..."),
                                 static_cast<int>(paths.size()));
     QList<WordFormPlan> plans;
+    QHash<QString, QString> firstFileOfCadre;
     for (const QString& path : paths) {
         progress.step();
         WordFormPlan plan;
@@ -307,8 +312,16 @@ Result<QList<WordFormPlan>> planWordImport(db::Database& db, const QStringList& 
         if (!form) {
             plan.form.path = path;
             plan.problem = form.errorText();
+            plans.append(plan);
+            continue;
+        }
+        plan.form = std::move(form).value();
+        const QString key = nameKey(plan.form.values.value(QStringLiteral("xm")).toString()) +
+                            u'|' + plan.form.values.value(QStringLiteral("csnyStr")).toString();
+        if (firstFileOfCadre.contains(key)) {
+            plan.problem = sameCadreProblem(firstFileOfCadre.value(key));
         } else {
-            plan.form = std::move(form).value();
+            firstFileOfCadre.insert(key, QFileInfo(path).fileName());
             matchCadre(*cadres, plan);
         }
         plans.append(plan);

@@ -67,8 +67,13 @@ struct WordFormPlan {
     QString problem;  // why the form is left out
 };
 
+// Why a form is left out that names the same cadre (name and birth month) as the form in
+// `firstFile` before it.
+QString sameCadreProblem(const QString& firstFile);
+
 // Reads each file and matches its cadre (see above). A file that cannot be read is left out
-// with its message. Fails only when the stored cadres cannot be read.
+// with its message, and so is a form naming the same cadre as an earlier one. Fails only when the
+// stored cadres cannot be read.
 Result<QList<WordFormPlan>> planWordImport(db::Database& db, const QStringList& paths,
                                            const QString& convertFolder);
 

@@ -16,6 +16,7 @@
 #include "documents/ExcelImport.h"
 #include "documents/ui/TExcelForm.h"
 #include "documents/ui/TExcelPreviewForm.h"
+#include "documents/ui/TWordImportForm.h"
 #include "main/ui/TMainForm.h"
 #include "office/NewWorkbook.h"
 #include "support/FindChild.h"
@@ -163,37 +164,33 @@ TEST_F(ExcelImportWindowTest, TheColumnRangeLimitsTheColumnsOffered) {
     EXPECT_EQ(child<QTableWidget>(form, "grdMapping")->rowCount(), documents::kImportFieldCount);
 }
 
-TEST_F(ExcelImportWindowTest, TheMainMenuOpensTheWindowForThoseWithTheRight) {
+TEST_F(ExcelImportWindowTest, TheMainMenuOpensTheImportsForThoseWithTheRight) {
     TMainForm main(dm);
     main.show();
-    auto* action = main.findChild<QAction*>(u("actExcelImport"));
-    ASSERT_NE(action, nullptr);
-    ASSERT_TRUE(action->isEnabled());
-
-    bool opened = false;
-    {
-        ModalAnswer<TExcelForm> answer([&](TExcelForm* form) {
+    // Whether the command opened its window; the window is closed at once.
+    const auto opens = [&main](const char* command) {
+        auto* action = main.findChild<QAction*>(QString::fromLatin1(command));
+        EXPECT_TRUE(action != nullptr && action->isEnabled()) << command;
+        bool opened = false;
+        const auto close = [&opened](QDialog* window) {
             opened = true;
-            form->reject();
-        });
+            window->reject();
+        };
+        ModalAnswer<TExcelForm> excel(close);
+        ModalAnswer<TWordImportForm> word(close);
         action->trigger();
-    }
-    EXPECT_TRUE(opened);
+        return opened;
+    };
+    EXPECT_TRUE(opens("actExcelImport"));
+    EXPECT_TRUE(opens("actWordImport"));
 
     ASSERT_TRUE(dm.db().exec(
         u("insert into tb_conf (GID,ItemID,ItemV,ItemV2) values ('RIGHT','7','IMPORT','0')")));
     dm.session().ManagerID = 7;
     messages.clear();
-    opened = false;
-    {
-        ModalAnswer<TExcelForm> answer([&](TExcelForm* form) {
-            opened = true;
-            form->reject();
-        });
-        action->trigger();
-    }
-    EXPECT_FALSE(opened);
-    EXPECT_EQ(messages.texts(), QStringList{admin::kNoRight});
+    EXPECT_FALSE(opens("actExcelImport"));
+    EXPECT_FALSE(opens("actWordImport"));
+    EXPECT_EQ(messages.texts(), (QStringList{admin::kNoRight, admin::kNoRight}));
 }
 
 }  // namespace

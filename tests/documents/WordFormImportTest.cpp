@@ -150,8 +150,12 @@ TEST_F(WordFormImportTest, ImportRestoresTheRecordMatchesByNameAndBirthAndNeverG
     run(u("insert into tb_cadre (xm,classid,gbOrd,csnyStr) values ('赵伟峰',1,902,'1969.10')"));
     const int count = scalar(u("select count(*) from tb_cadre"));
 
-    QList<documents::WordFormPlan> plans = plan({path, out.filePath(u("没有.docx"))});
-    ASSERT_EQ(plans.size(), 2);
+    const QString copy = out.filePath(u("副本.docx"));
+    ASSERT_TRUE(QFile::copy(path, copy));
+    QList<documents::WordFormPlan> plans = plan({path, out.filePath(u("没有.docx")), copy});
+    ASSERT_EQ(plans.size(), 3);
+    // A second form of the same cadre is left out rather than applied twice.
+    EXPECT_EQ(plans[2].problem, documents::sameCadreProblem(QFileInfo(path).fileName()));
     EXPECT_EQ(plans[0].action, documents::RowAction::Update);
     EXPECT_EQ(plans[0].cadreId, cadre);
     EXPECT_TRUE(plans[0].resumeDiffers);
@@ -164,8 +168,9 @@ TEST_F(WordFormImportTest, ImportRestoresTheRecordMatchesByNameAndBirthAndNeverG
         documents::importWordForms(dm, plans, false, 0);
     ASSERT_TRUE(outcome.ok()) << outcome.errorText();
     EXPECT_EQ(outcome->imported, 1);
-    ASSERT_EQ(outcome->log.size(), 1);
+    ASSERT_EQ(outcome->log.size(), 2);
     EXPECT_TRUE(outcome->log[0].startsWith(u("没有.docx："))) << outcome->log[0].toStdString();
+    EXPECT_TRUE(outcome->log[1].startsWith(u("副本.docx："))) << outcome->log[1].toStdString();
     const QVariantMap after = stored(cadre);
     EXPECT_EQ(after.value(u("mz")), before.value(u("mz")));
     EXPECT_EQ(after.value(u("xrz")), before.value(u("xrz")));

@@ -36,6 +36,7 @@
 #include "cadre/ui/TSwitchForm.h"
 #include "db/Database.h"
 #include "documents/ui/TExcelForm.h"
+#include "documents/ui/TWordImportForm.h"
 #include "exchange/AutoBackup.h"
 #include "exchange/ui/DatabaseCommands.h"
 #include "main/GridLayoutStore.h"
@@ -229,6 +230,11 @@ void TMainForm::wireCommands() {
     enable("actSystemPrint", &TMainForm::openSystemPrint);
     enable("actExcelImport", [this] {
         if (TExcelForm::run(dm_, currentUnitId_, this)) {
+            reloadAfterChange();
+        }
+    });
+    enable("actWordImport", [this] {
+        if (TWordImportForm::run(dm_, currentUnitId_, this)) {
             reloadAfterChange();
         }
     });
