@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QDate>
+#include <QJsonValue>
 #include <QTemporaryDir>
 
 #include "app/DataModule.h"
 #include "db/Database.h"
 #include "documents/ExcelImport.h"
 #include "office/NewWorkbook.h"
+#include "support/PythonReader.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
 
@@ -183,6 +185,36 @@ TEST_F(ExcelImportTest, CreatesNewCadresAndUpdatesTheirNamesakesThroughTheSave) 
     EXPECT_EQ(second.imported, 3);
     EXPECT_EQ(cadreCount(), before + 2);
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from tb_cadre where xm=?"), {u("张  三")}), 1);
+}
+
+TEST_F(ExcelImportTest, AWorkbookWrittenByAnotherProgramGivesItsMonthsInEveryForm) {
+    // Written by openpyxl as Excel users keep them: a date cell with a Chinese format, a serial
+    // number without a date format, texts in three forms and a year.month number.
+    const QString path = dir.filePath(u("openpyxl.xlsx"));
+    const QString script = QStringLiteral(R"PY(
+import sys, json, datetime
+from openpyxl import Workbook
+wb = Workbook()
+ws = wb.active
+ws.append(['姓名', '性别', '出生年月'])
+ws.append(['甲一', '男', datetime.datetime(1965, 3, 1)])
+ws['C2'].number_format = 'yyyy"年"m"月"'
+ws.append(['乙二', '女', 23802])
+ws.append(['丙三', '男', '1965-3'])
+ws.append(['丁四', '男', '1965年3月'])
+ws.append(['戊五', '男', 1965.03])
+ws.append(['己六', '男', '1965.03'])
+wb.save(sys.argv[1])
+print(json.dumps(True))
+)PY");
+    ASSERT_EQ(python_reader::runPython(script, {path}), QJsonValue(true));
+    const QList<ImportRow> rows = read(path);
+    ASSERT_EQ(rows.size(), 6);
+    for (const ImportRow& row : rows) {
+        EXPECT_EQ(row.action, RowAction::Create) << row.sheetRow << row.problem.toStdString();
+        EXPECT_EQ(row.values.value(u("csnyStr")), u("1965.03")) << row.sheetRow;
+    }
+    EXPECT_EQ(rows[0].name, u("甲  一"));
 }
 
 TEST_F(ExcelImportTest, TheChecksComeFirstAndARangeBackwardsImportsNothing) {
