@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QHash>
+#include <algorithm>
 #include <cmath>
 
 #include "app/DataModule.h"
@@ -206,9 +207,15 @@ Result<QList<ImportRow>> readImportRows(db::Database& db, const office::Spreadsh
     if (!cadres) {
         return cadres.failure();
     }
+    // Rows below the sheet's used range hold nothing.
+    const Result<office::CellRange> used = sheet.usedRange(1);
+    if (!used) {
+        return used.failure();
+    }
+    const int lastRow = std::min(settings.lastRow, used->lastRow);
     QHash<QString, int> firstRowOfName;
     QList<ImportRow> rows;
-    for (int r = settings.firstRow; r <= settings.lastRow; ++r) {
+    for (int r = settings.firstRow; r <= lastRow; ++r) {
         const Result<QVariant> nameCell = sheet.value(1, r, nameColumn);
         if (!nameCell) {
             return nameCell.failure();

@@ -8,6 +8,7 @@
 #include "db/Database.h"
 #include "documents/ExcelImport.h"
 #include "office/NewWorkbook.h"
+#include "office/Spreadsheet.h"
 #include "support/PythonReader.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
@@ -247,6 +248,14 @@ TEST_F(ExcelImportTest, TheChecksComeFirstAndARangeBackwardsImportsNothing) {
     backwards.firstRow = 5;
     backwards.lastRow = 2;
     EXPECT_TRUE(read(path, backwards).isEmpty());
+
+    // The whole sheet, to Excel's last row, reads the rows there are.
+    ExcelImportSettings whole = mapping(office::kMaxSheetRows);
+    whole.firstRow = 1;
+    const QList<ImportRow> rows = read(path, whole);
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].name, u("姓  名"));
+    EXPECT_EQ(rows[1].name, u("王小明"));
 }
 
 TEST_F(ExcelImportTest, NamesakesAndUnreadableMonthsAreLeftOutWithTheirReasons) {
