@@ -400,7 +400,7 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
         {"actSortByUnit", true},    {"actLrmImport", false},     {"actSend", true},
         {"actReceive", true},       {"actHandheld", true},       {"actManagers", true},
         {"actBackup", true},        {"actTemplates", false},     {"actReminders", true},
-        {"actStandardCheck", true}, {"actExcelImport", false},   {"actWordImport", false},
+        {"actStandardCheck", true}, {"actExcelImport", true},    {"actWordImport", true},
         {"actRestore", true},       {"actCompact", true},        {"actRestoreSingle", true},
         {"actBackupSingle", true},  {"actMoveLibrary", true},    {"actOtherTools", true},
         {"actReinitialise", true},  {"actParameters", true},     {"actExportFolders", true}};

@@ -35,6 +35,8 @@
 #include "cadre/ui/TInforForm.h"
 #include "cadre/ui/TSwitchForm.h"
 #include "db/Database.h"
+#include "documents/ui/TExcelForm.h"
+#include "documents/ui/TWordImportForm.h"
 #include "exchange/AutoBackup.h"
 #include "exchange/ui/DatabaseCommands.h"
 #include "exchange/ui/TToRevForm.h"
@@ -230,6 +232,16 @@ void TMainForm::wireCommands() {
     enable("actSystemPrint", &TMainForm::openSystemPrint);
     enable("actSend", &TMainForm::openSend);
     enable("actReceive", &TMainForm::openReceive);
+    enable("actExcelImport", [this] {
+        if (TExcelForm::run(dm_, currentUnitId_, this)) {
+            reloadAfterChange();
+        }
+    });
+    enable("actWordImport", [this] {
+        if (TWordImportForm::run(dm_, currentUnitId_, this)) {
+            reloadAfterChange();
+        }
+    });
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
         QAction* action = menus_[name];
         action->setEnabled(true);
