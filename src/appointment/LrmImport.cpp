@@ -7,6 +7,7 @@
 #include <QSaveFile>
 
 #include "app/DataModule.h"
+#include "appointment/PlanLines.h"
 #include "cadre/CadreRecord.h"
 #include "cadre/Family.h"
 #include "cadre/Photo.h"
@@ -264,7 +265,7 @@ Result<LrmImported> importLrmRecord(TDataM& dm, const LrmRecord& record,
         return Failure{kLrmAmbiguousName, {}};
     }
     imported.existing = named->size() == 1;
-    if (imported.existing && options.overwrite == 0) {
+    if (imported.existing && options.overwrite == 0 && !options.keepExisting) {
         return Failure{kLrmDuplicateName, {}};
     }
     const auto applies = [&](int flag) { return !imported.existing || options.overwrite & flag; };
@@ -374,6 +375,44 @@ Result<LrmImportReport> importLrmFiles(TDataM& dm, const QStringList& files,
         return written.failure();
     }
     return report;
+}
+
+Result<void> placeInPlan(db::Database& db, int planId, const LrmRecord& record, int cadreId) {
+    db::Transaction transaction(db);
+    if (!transaction.isActive()) {
+        return Failure{{}, db.lastError()};
+    }
+    if (const Result<int> added = addCadres(db, planId, {cadreId}); !added) {
+        return added.failure();
+    }
+    const Result<QVariant> line =
+        db.scalar(QStringLiteral("select id from tb_rmmc_detail where mcID=? and McCadreID=?"),
+                  {planId, cadreId});
+    if (!line) {
+        return line.failure();
+    }
+    if (!line->isValid()) {
+        return Failure{kCadreDeleted, {}};
+    }
+    const std::pair<int, const char*> texts[] = {{kLrmProposedPost, "nrz"},
+                                                 {kLrmProposedRemoval, "nmz"},
+                                                 {kLrmReason, "rmNote"},
+                                                 {kLrmReportingUnit, "cbdw"}};
+    for (const auto& [index, column] : texts) {
+        const QString value = record.values.value(index).trimmed();
+        if (value.isEmpty()) {
+            continue;
+        }
+        const Result<void> set =
+            setLineValue(db, line->toInt(), QString::fromLatin1(column), value);
+        if (!set) {
+            return set;
+        }
+    }
+    if (!transaction.commit()) {
+        return Failure{{}, db.lastError()};
+    }
+    return {};
 }
 
 }  // namespace appointment

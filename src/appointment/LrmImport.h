@@ -13,6 +13,10 @@ namespace cadre {
 struct PickLists;
 }
 
+namespace db {
+class Database;
+}
+
 // Cadre records made or updated from approval-form files (".lrm" and ".lrmx").
 namespace appointment {
 
@@ -41,6 +45,9 @@ QString lrmImportedText(int count);
 struct LrmImportOptions {
     int unitId = 0;             // the unit new and updated cadres become members of; 0 none
     int overwrite = kLrmBasic;  // LrmOverwrite bits
+    // An existing cadre of the name is taken as it is when no bit is set, instead of refused
+    // (a plan takes the cadres of its files whether or not their records are replaced).
+    bool keepExisting = false;
 };
 
 // What the import of one form did.
@@ -54,15 +61,15 @@ struct LrmImported {
 // Imports the cadre of `record` (values 0–25, and from an ".lrmx" file the political status and
 // identity number): a name not found among the serving cadres gives a new cadre with every
 // value; one cadre of that name is updated in the groups of `options.overwrite` (none set:
-// refused with kLrmDuplicateName); several cadres of that name are never guessed between
-// (kLrmAmbiguousName). Dates are read by text::parseImportedMonth and kept when they name a
-// month from 1900 on; "族" is appended to the nationality; health, education and degree are
-// taken only when they are items of their lists (`lists`); the family replaces the cadre's with
-// political statuses normalised ("党员" 中共党员, "团员" 共青团员; others not in the list left
-// empty with a note); the photo is scaled to the editor's size (kept byte for byte when it is a
-// JPEG of that size already). The cadre is saved through the cadre save routine and made a
-// member of the unit. Everything runs in one transaction: a refused or failing form writes
-// nothing.
+// refused with kLrmDuplicateName, or left as it is with `options.keepExisting`); several cadres of
+// that name are never guessed between (kLrmAmbiguousName). Dates are read by
+// text::parseImportedMonth and kept when they name a month from 1900 on; "族" is appended to the
+// nationality; health, education and degree are taken only when they are items of their lists
+// (`lists`); the family replaces the cadre's with political statuses normalised ("党员" 中共党员,
+// "团员" 共青团员; others not in the list left empty with a note); the photo is scaled to the
+// editor's size (kept byte for byte when it is a JPEG of that size already). The cadre is saved
+// through the cadre save routine and made a member of the unit. Everything runs in one transaction:
+// a refused or failing form writes nothing.
 Result<LrmImported> importLrmRecord(TDataM& dm, const LrmRecord& record,
                                     const LrmImportOptions& options, const cadre::PickLists& lists);
 
@@ -91,5 +98,11 @@ Result<LrmImportReport> importLrmFiles(TDataM& dm, const QStringList& files,
                                        const LrmImportOptions& options, const QString& logFolder,
                                        const LrmProgress& progress = {},
                                        const LrmAfterImport& after = {});
+
+// Puts the cadre `cadreId` of `record` into plan `planId`: a cadre not yet in the plan gets a
+// line after the last (addCadres); the line then takes the texts 26–29 the file holds (拟任职务
+// nrz, 拟免职务 nmz, 任免理由 rmNote, 呈报单位 cbdw), empty ones left as they are. One
+// transaction.
+Result<void> placeInPlan(db::Database& db, int planId, const LrmRecord& record, int cadreId);
 
 }  // namespace appointment
