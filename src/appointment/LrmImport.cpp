@@ -339,6 +339,12 @@ Result<LrmImportReport> importLrmFiles(TDataM& dm, const QStringList& files,
     if (!lists) {
         return lists.failure();
     }
+    // The files are kept together and written to disk once at the end; each file's own
+    // transaction inside undoes that file alone when it fails.
+    db::Transaction all(dm.db());
+    if (!all.isActive()) {
+        return Failure{{}, dm.db().lastError()};
+    }
     int done = 0;
     for (const QString& path : files) {
         const QString line = kFileLine.arg(QDir::toNativeSeparators(path));
@@ -370,6 +376,9 @@ Result<LrmImportReport> importLrmFiles(TDataM& dm, const QStringList& files,
         if (progress && !progress(++done)) {
             break;
         }
+    }
+    if (!all.commit()) {
+        return Failure{{}, dm.db().lastError()};
     }
     if (const Result<void> written = writeLog(logFolder, report); !written) {
         return written.failure();

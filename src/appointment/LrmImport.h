@@ -91,9 +91,10 @@ using LrmAfterImport = std::function<Result<void>(const LrmRecord&, const LrmImp
 
 // Imports `files` one by one (readLrmRecord, importLrmRecord) and logs each: "文件：<file>"
 // followed by "已导入;干部：<xm>" with the notes, or "未导入;原因：<reason>". A file that fails
-// does not stop the others. The log is written to `logFolder` as kLrmLogName with the names
-// under kLrmImportedHeading and kLrmNotImportedHeading; a log that cannot be written is the
-// only failure.
+// does not stop the others and leaves nothing of itself. The files are committed together at the
+// end (a failing commit loses them all and is the failure returned). The log is written to
+// `logFolder` as kLrmLogName with the names under kLrmImportedHeading and kLrmNotImportedHeading;
+// a log that cannot be written fails as well (the files stay imported).
 Result<LrmImportReport> importLrmFiles(TDataM& dm, const QStringList& files,
                                        const LrmImportOptions& options, const QString& logFolder,
                                        const LrmProgress& progress = {},
