@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include "PlanFixture.h"
@@ -286,6 +287,61 @@ TEST_F(LrmImportTest, AFolderIsImportedFileByFileWithItsLog) {
     const QStringList lines = QString::fromUtf8(log.readAll()).split(u'\n');
     EXPECT_EQ(lines.mid(4, 8), QStringList({"", kLrmImportedHeading, "丁  四", "",
                                             kLrmNotImportedHeading, "a.lrm", "b.lrm", "丙  三"}));
+}
+
+
+// Files cut short, with bytes changed or quotes removed, in both formats, go through the import
+// of a folder: every file gets exactly one log line, the import never stops, and a file that is
+// not imported leaves no cadre behind.
+TEST_F(LrmImportTest, DamagedFilesAreLoggedAndLeaveNothingBehind) {
+    QTemporaryDir dir;
+    const LrmRecord whole = lrmRecordOfCadre(db(), 1).value().value();
+    const QByteArray lrm = lrmBytes(whole.values);
+    const QByteArray lrmx = lrmxBytes(whole);
+    QRandomGenerator random(20241211);
+    QStringList files;
+    for (int i = 0; i < 120; ++i) {
+        const bool xml = i % 2 == 1;
+        QByteArray bytes = xml ? lrmx : lrm;
+        switch (i % 6) {
+            case 0:
+            case 1:
+                bytes.truncate(random.bounded(static_cast<int>(bytes.size())));
+                break;
+            case 2:
+            case 3:
+                for (int n = 0; n < 8; ++n) {
+                    bytes[random.bounded(static_cast<int>(bytes.size()))] =
+                        static_cast<char>(random.bounded(256));
+                }
+                break;
+            default:
+                bytes.remove(bytes.indexOf('"', random.bounded(static_cast<int>(bytes.size()))), 1);
+                bytes.replace("<", "");
+        }
+        const QString path = dir.filePath(QStringLiteral("%1.%2").arg(i).arg(xml ? "lrmx" : "lrm"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        files << path;
+    }
+    ASSERT_TRUE(db().exec(QStringLiteral("delete from tb_cadre where CadreID=1")));
+    const int count = cadreCount();
+    const Result<LrmImportReport> report = importLrmFiles(dm, files, {0, kLrmBasic}, dir.path());
+    ASSERT_TRUE(report) << report.errorText();
+    ASSERT_EQ(report->log.size(), files.size());
+    int refused = 0;
+    for (const QString& line : report->log) {
+        if (line.contains(QStringLiteral("未导入;原因："))) {
+            ++refused;
+            EXPECT_FALSE(line.section(QStringLiteral("原因："), 1).trimmed().isEmpty()) << line;
+        }
+    }
+    EXPECT_GT(refused, 0);
+    EXPECT_EQ(report->count + refused, files.size());
+    // Every file imported either made a cadre or updated one made by an earlier file.
+    EXPECT_LE(cadreCount() - count, report->count);
+    EXPECT_EQ(report->count == 0, cadreCount() == count);
 }
 
 }  // namespace
