@@ -81,8 +81,8 @@ void BM_ImportLrmFolder(benchmark::State& state) {
         QFile::copy(emptied, working);
         generated.dm->db().open(working);
         state.ResumeTiming();
-        const auto report =
-            appointment::importLrmFiles(*generated.dm, files, {0, appointment::kLrmBasic}, folder);
+        const auto report = appointment::importLrmFiles(*generated.dm, files,
+                                                        appointment::LrmImportOptions{}, folder);
         if (!report || report->count != kFiles) {
             state.SkipWithError(report ? "files were not imported"
                                        : qPrintable(report.errorText()));

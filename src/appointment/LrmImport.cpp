@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSaveFile>
+#include <algorithm>
 
 #include "app/DataModule.h"
 #include "appointment/PlanLines.h"
@@ -204,17 +205,41 @@ QByteArray storedPhoto(const QByteArray& bytes) {
 }
 
 // The serving cadres named `name`.
-Result<QList<int>> cadresNamed(db::Database& db, const QString& name) {
-    const auto rows =
-        db.query(QStringLiteral("select CadreID from tb_cadre where classid=0 and xm=?"), {name});
+Result<QList<LrmCandidate>> cadresNamed(db::Database& db, const QString& name) {
+    const auto rows = db.query(
+        QStringLiteral("select CadreID,csnyStr,xrz from tb_cadre where classid=0 and xm=? order "
+                       "by gbOrd,CadreID"),
+        {name});
     if (!rows) {
         return Failure{{}, db.lastError()};
     }
-    QList<int> ids;
+    QList<LrmCandidate> cadres;
     for (const QVariantList& row : rows->rows) {
-        ids << row.at(0).toInt();
+        cadres << LrmCandidate{row.at(0).toInt(), name, row.at(1).toString(), row.at(2).toString()};
     }
-    return ids;
+    return cadres;
+}
+
+// The one cadre of several of the same name that a form stands for: the only one born in the
+// form's birth month, else the one the user chooses; 0 when none is chosen.
+int chosenCadre(const QList<LrmCandidate>& named, const QString& birthMonth,
+                const LrmImportOptions& options) {
+    QList<LrmCandidate> sameBirth;
+    for (const LrmCandidate& candidate : named) {
+        if (!birthMonth.isEmpty() && candidate.birthMonth == birthMonth) {
+            sameBirth << candidate;
+        }
+    }
+    if (sameBirth.size() == 1) {
+        return sameBirth.first().cadreId;
+    }
+    if (!options.chooseCadre) {
+        return 0;
+    }
+    const int chosen = options.chooseCadre(named);
+    const bool known = std::any_of(named.begin(), named.end(),
+                                   [chosen](const LrmCandidate& c) { return c.cadreId == chosen; });
+    return known ? chosen : 0;
 }
 
 Result<void> replaceFamily(TDataM& dm, int cadreId, const QList<cadre::FamilyMember>& members) {
@@ -257,14 +282,18 @@ Result<LrmImported> importLrmRecord(TDataM& dm, const LrmRecord& record,
     if (imported.name.isEmpty()) {
         return Failure{kLrmNoName, {}};
     }
-    const Result<QList<int>> named = cadresNamed(db, imported.name);
+    const Result<QList<LrmCandidate>> named = cadresNamed(db, imported.name);
     if (!named) {
         return named.failure();
     }
+    int existingId = named->size() == 1 ? named->first().cadreId : 0;
     if (named->size() > 1) {
-        return Failure{kLrmAmbiguousName, {}};
+        existingId = chosenCadre(*named, monthOf(record.values.value(kLrmBirth)), options);
+        if (existingId == 0) {
+            return Failure{kLrmAmbiguousName, {}};
+        }
     }
-    imported.existing = named->size() == 1;
+    imported.existing = existingId != 0;
     if (imported.existing && options.overwrite == 0 && !options.keepExisting) {
         return Failure{kLrmDuplicateName, {}};
     }
@@ -302,8 +331,7 @@ Result<LrmImported> importLrmRecord(TDataM& dm, const LrmRecord& record,
     if (!transaction.isActive()) {
         return Failure{{}, db.lastError()};
     }
-    const Result<cadre::SavedCadre> saved =
-        cadre::saveCadre(dm, imported.existing ? named->first() : 0, values, 0);
+    const Result<cadre::SavedCadre> saved = cadre::saveCadre(dm, existingId, values, 0);
     if (!saved) {
         return saved.failure();
     }

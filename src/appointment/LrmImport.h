@@ -41,6 +41,18 @@ inline const QString kLrmNotImportedHeading = QStringLiteral("未导入(或不�
 // The text shown after a set of files: "共导入<n>个干部资料。".
 QString lrmImportedText(int count);
 
+// A serving cadre that bears the name of a form.
+struct LrmCandidate {
+    int cadreId = 0;
+    QString name;
+    QString birthMonth;   // csnyStr
+    QString currentPost;  // xrz
+};
+
+// Asks which of several cadres of the same name a form stands for: the chosen one's ID, 0 for
+// none (the form is then not imported).
+using LrmChooser = std::function<int(const QList<LrmCandidate>& candidates)>;
+
 // Where imported cadres go and what of an existing cadre they replace.
 struct LrmImportOptions {
     int unitId = 0;             // the unit new and updated cadres become members of; 0 none
@@ -48,6 +60,9 @@ struct LrmImportOptions {
     // An existing cadre of the name is taken as it is when no bit is set, instead of refused
     // (a plan takes the cadres of its files whether or not their records are replaced).
     bool keepExisting = false;
+    // Asked when several cadres bear the name and the birth month does not tell them apart;
+    // none: such a form is not imported.
+    LrmChooser chooseCadre;
 };
 
 // What the import of one form did.
@@ -61,8 +76,10 @@ struct LrmImported {
 // Imports the cadre of `record` (values 0–25, and from an ".lrmx" file the political status and
 // identity number): a name not found among the serving cadres gives a new cadre with every
 // value; one cadre of that name is updated in the groups of `options.overwrite` (none set:
-// refused with kLrmDuplicateName, or left as it is with `options.keepExisting`); several cadres of
-// that name are never guessed between (kLrmAmbiguousName). Dates are read by
+// refused with kLrmDuplicateName, or left as it is with `options.keepExisting`). Of several cadres
+// of that name, the only one born in the form's birth month is updated, else the one that
+// `options.chooseCadre` gives; they are never guessed between (kLrmAmbiguousName when none is
+// chosen). Dates are read by
 // text::parseImportedMonth and kept when they name a month from 1900 on; "族" is appended to the
 // nationality; health, education and degree are taken only when they are items of their lists
 // (`lists`); the family replaces the cadre's with political statuses normalised ("党员" 中共党员,

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
+#include <optional>
 
 #include "PlanFixture.h"
 #include "appointment/LrmExport.h"
@@ -46,7 +47,10 @@ class LrmImportTest : public PlanFixture {
     }
 
     Result<LrmImported> import(const LrmRecord& record, int overwrite = kLrmBasic, int unit = 0) {
-        return importLrmRecord(dm, record, {unit, overwrite}, lists);
+        LrmImportOptions options;
+        options.unitId = unit;
+        options.overwrite = overwrite;
+        return importLrmRecord(dm, record, options, lists);
     }
 
     QString cadreText(int cadre, const char* column) {
@@ -230,16 +234,45 @@ TEST_F(LrmImportTest, AShortFileLeavesTheMissingValuesAndAShortBirthAlone) {
 }
 
 TEST_F(LrmImportTest, NamesSharedByTwoCadresAreNeverGuessedBetween) {
-    const int first = addCadre(QStringLiteral("吴  十"));
-    const int second = addCadre(QStringLiteral("吴  十"));
-    const QStringList before = snapshot(first) + snapshot(second);
+    const int first = addCadre(QStringLiteral("吴  十"), QDate(1970, 5, 1));
+    const int second = addCadre(QStringLiteral("吴  十"), QDate(1980, 3, 1));
     const int count = cadreCount();
-    const Result<LrmImported> imported =
-        import(form(QStringLiteral("吴十"), {{kLrmSex, "女"}}), kLrmBasic);
-    ASSERT_FALSE(imported);
-    EXPECT_EQ(imported.errorText(), kLrmAmbiguousName);
-    EXPECT_EQ(snapshot(first) + snapshot(second), before);
-    EXPECT_EQ(cadreCount(), count);
+    const auto sexes = [&] { return QStringList{cadreText(first, "xb"), cadreText(second, "xb")}; };
+    struct Case {
+        const char* birth;
+        std::optional<int> choice;  // what the user chooses; nullopt: nobody is asked
+        bool asked;
+        QStringList sexes;  // of the first and the second cadre afterwards
+    };
+    const Case cases[] = {
+        {"", std::nullopt, false, {"男", "男"}},        // refused
+        {"", 0, true, {"男", "男"}},                    // asked, nobody chosen
+        {"", 999999, true, {"男", "男"}},               // a cadre that is not one of them
+        {"198003", std::nullopt, false, {"男", "女"}},  // the birth month tells them apart
+        {"199001", -1, true, {"女", "女"}},             // no birth matches: the first is chosen
+    };
+    for (const Case& c : cases) {
+        bool asked = false;
+        LrmImportOptions options;
+        if (c.choice) {
+            options.chooseCadre = [&](const QList<LrmCandidate>& candidates) {
+                asked = true;
+                EXPECT_EQ(candidates.size(), 2);
+                EXPECT_EQ(candidates.at(1).birthMonth, QStringLiteral("1980.03"));
+                return *c.choice == -1 ? candidates.first().cadreId : *c.choice;
+            };
+        }
+        const LrmRecord record =
+            form(QStringLiteral("吴十"), {{kLrmSex, "女"}, {kLrmBirth, c.birth}});
+        const Result<LrmImported> imported = importLrmRecord(dm, record, options, lists);
+        EXPECT_EQ(asked, c.asked) << c.birth;
+        EXPECT_EQ(imported.ok(), c.sexes != QStringList({"男", "男"})) << c.birth;
+        if (!imported) {
+            EXPECT_EQ(imported.errorText(), kLrmAmbiguousName);
+        }
+        EXPECT_EQ(sexes(), c.sexes) << c.birth;
+        EXPECT_EQ(cadreCount(), count);
+    }
     EXPECT_EQ(import(form(QString())).errorText(), kLrmNoName);
 }
 
@@ -259,7 +292,7 @@ TEST_F(LrmImportTest, AFolderIsImportedFileByFileWithItsLog) {
     // The import of c.lrm is undone when the step after it fails; nothing of it stays.
     const int count = cadreCount();
     const Result<LrmImportReport> report =
-        importLrmFiles(dm, lrmFilesOfFolder(dir.path()), {0, kLrmBasic}, dir.path(), {},
+        importLrmFiles(dm, lrmFilesOfFolder(dir.path()), LrmImportOptions{}, dir.path(), {},
                        [](const LrmRecord& record, const LrmImported&) -> Result<void> {
                            if (record.values.at(kLrmName) == QStringLiteral("甲一")) {
                                return Failure{QStringLiteral("后续步骤失败"), {}};
@@ -288,7 +321,6 @@ TEST_F(LrmImportTest, AFolderIsImportedFileByFileWithItsLog) {
     EXPECT_EQ(lines.mid(4, 8), QStringList({"", kLrmImportedHeading, "丁  四", "",
                                             kLrmNotImportedHeading, "a.lrm", "b.lrm", "丙  三"}));
 }
-
 
 // Files cut short, with bytes changed or quotes removed, in both formats, go through the import
 // of a folder: every file gets exactly one log line, the import never stops, and a file that is
@@ -327,7 +359,8 @@ TEST_F(LrmImportTest, DamagedFilesAreLoggedAndLeaveNothingBehind) {
     }
     ASSERT_TRUE(db().exec(QStringLiteral("delete from tb_cadre where CadreID=1")));
     const int count = cadreCount();
-    const Result<LrmImportReport> report = importLrmFiles(dm, files, {0, kLrmBasic}, dir.path());
+    const Result<LrmImportReport> report =
+        importLrmFiles(dm, files, LrmImportOptions{}, dir.path());
     ASSERT_TRUE(report) << report.errorText();
     ASSERT_EQ(report->log.size(), files.size());
     int refused = 0;

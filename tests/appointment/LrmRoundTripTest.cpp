@@ -102,8 +102,8 @@ TEST_F(LrmRoundTripTest, SampleCadresComeBackWithEveryValueTheFormatCarries) {
             ASSERT_TRUE(
                 empty.db().exec(QStringLiteral("delete from ") + QString::fromLatin1(table)));
         }
-        const Result<LrmImportReport> report =
-            importLrmFiles(empty, lrmFilesOfFolder(folder.path()), {0, kLrmBasic}, folder.path());
+        const Result<LrmImportReport> report = importLrmFiles(
+            empty, lrmFilesOfFolder(folder.path()), LrmImportOptions{}, folder.path());
         ASSERT_TRUE(report) << report.errorText();
         EXPECT_EQ(report->count, cadres.size()) << report->log.join(u'\n');
 

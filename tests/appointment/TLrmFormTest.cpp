@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -110,6 +111,34 @@ TEST_F(TLrmFormTest, AFolderIsImportedIntoTheChosenUnitWithItsLog) {
     EXPECT_TRUE(child<QPlainTextEdit>(&dialog, "memLog")
                     ->toPlainText()
                     .endsWith(QStringLiteral("未导入;原因：") + kLrmFileMissing));
+}
+
+TEST_F(TLrmFormTest, TheUserChoosesAmongCadresOfTheSameName) {
+    const int first = addCadre(QStringLiteral("丁  四"), QDate(1970, 5, 1));
+    const int second = addCadre(QStringLiteral("丁  四"), QDate(1980, 3, 1));
+    writeFile(QStringLiteral("a.lrm"),
+              lrmBytes(form(QStringLiteral("丁四"), QStringLiteral("女"))));
+    TLrmForm dialog(dm);
+    child<QLineEdit>(&dialog, "edtFolder")->setText(in.path());
+    for (const bool choose : {false, true}) {
+        messages.clear();
+        const ModalAnswer<QInputDialog> answer([choose](QInputDialog* ask) {
+            EXPECT_EQ(ask->objectName(), QStringLiteral("dlgChooseCadre"));
+            ASSERT_EQ(ask->comboBoxItems().size(), 2);
+            EXPECT_TRUE(ask->comboBoxItems().at(1).contains(QStringLiteral("1980.03")));
+            if (choose) {
+                ask->setTextValue(ask->comboBoxItems().at(1));
+                ask->accept();
+            } else {
+                ask->reject();
+            }
+        });
+        child<QPushButton>(&dialog, "btnImport")->click();
+        EXPECT_TRUE(answer.seen());
+        EXPECT_EQ(messages.texts(), QStringList{lrmImportedText(choose ? 1 : 0)});
+        EXPECT_EQ(sexOf(first), QStringLiteral("男"));
+        EXPECT_EQ(sexOf(second), QString::fromUtf8(choose ? "女" : "男"));
+    }
 }
 
 TEST_F(TLrmFormTest, WithoutTheImportRightNothingIsRead) {

@@ -6,6 +6,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -26,6 +27,29 @@ namespace {
 const QString kImportRight = QStringLiteral("IMPORT");
 const QString kPlanRight = QStringLiteral("RMW");
 const QString kImporting = QStringLiteral("正在导入LRM文件,请等待......");
+const QString kChooseCadreTitle = QStringLiteral("选择干部");
+const QString kChooseCadre =
+    QStringLiteral("有多个名为%1的干部，请选择文件所对应的干部（取消则不导入该文件）：");
+
+// Asks which of `candidates` a file stands for; 0 when the user cancels.
+int askForCadre(QWidget* parent, const QList<appointment::LrmCandidate>& candidates) {
+    QStringList items;
+    for (const appointment::LrmCandidate& candidate : candidates) {
+        items << QStringLiteral("%1  出生年月：%2  现任职务：%3")
+                     .arg(candidate.name, candidate.birthMonth, candidate.currentPost);
+    }
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("dlgChooseCadre"));
+    dialog.setWindowTitle(kChooseCadreTitle);
+    dialog.setLabelText(kChooseCadre.arg(candidates.value(0).name));
+    dialog.setComboBoxItems(items);
+    dialog.setComboBoxEditable(false);
+    if (dialog.exec() != QDialog::Accepted) {
+        return 0;
+    }
+    const qsizetype chosen = items.indexOf(dialog.textValue());
+    return chosen < 0 ? 0 : candidates.at(chosen).cadreId;
+}
 
 }  // namespace
 
@@ -169,6 +193,9 @@ void TLrmForm::importFiles() {
     options.unitId = unitBox_->unitId();
     options.overwrite = overwriteFlags();
     options.keepExisting = planId_ != 0;
+    options.chooseCadre = [this](const QList<appointment::LrmCandidate>& candidates) {
+        return askForCadre(this, candidates);
+    };
     appointment::LrmAfterImport intoPlan;
     if (planId_ != 0) {
         intoPlan = [this](const appointment::LrmRecord& record,

@@ -15,7 +15,9 @@ class UnitPickerEdit;
 // "将导入对象加入到指定单位", replacing of an existing cadre of the same name the groups ticked
 // under "姓名和出生年月重复时，覆盖以下信息：". "导入" imports, writes the log "Import.log"
 // beside the files, shows it and "共导入<n>个干部资料。"; "退出" closes. Opened for a plan, the
-// imported cadres also become lines of the plan, with the plan texts their files carry.
+// imported cadres also become lines of the plan, with the plan texts their files carry. When
+// several cadres bear a file's name and its birth month does not tell them apart, the user
+// chooses one ("选择干部") or none, and the file is then not imported.
 class TLrmForm final : public QDialog {
     Q_OBJECT
 
