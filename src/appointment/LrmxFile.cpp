@@ -61,6 +61,28 @@ constexpr std::array kMemberParts{"ChengWei", "XingMing", "ChuShengRiQi", "Zheng
 
 const QString kVersion = QStringLiteral("1.0");
 
+// `text` without the control characters that XML 1.0 cannot hold (all below U+0020 but tab,
+// line feed and carriage return), so that every reader accepts the file.
+QString xmlText(QString text) {
+    text.removeIf(
+        [](QChar c) { return c.unicode() < 0x20 && c != u'\t' && c != u'\n' && c != u'\r'; });
+    return text;
+}
+
+// Writes the element `name` holding `text`. A carriage return is written as a character
+// reference, since XML readers turn a written one into a line feed.
+void writeText(QXmlStreamWriter& xml, const char* name, const QString& text) {
+    xml.writeStartElement(QString::fromLatin1(name));
+    const QStringList pieces = xmlText(text).split(u'\r');
+    for (qsizetype i = 0; i < pieces.size(); ++i) {
+        if (i > 0) {
+            xml.writeEntityReference(QStringLiteral("#13"));
+        }
+        xml.writeCharacters(pieces.at(i));
+    }
+    xml.writeEndElement();
+}
+
 QString item(const QString& value, int i) {
     return value.split(u'@').value(i);
 }
@@ -178,16 +200,15 @@ QByteArray lrmxBytes(const LrmRecord& record) {
     xml.writeStartDocument();
     xml.writeStartElement(QStringLiteral("Person"));
     for (const Element& element : kElements) {
-        xml.writeTextElement(QString::fromLatin1(element.name), value(element.index));
+        writeText(xml, element.name, value(element.index));
     }
     for (size_t s = 0; s < kStudies.size(); ++s) {
         const QString education = item(value(kLrmEducation), static_cast<int>(s));
         const QString school = item(value(kLrmSchools), static_cast<int>(s));
-        xml.writeTextElement(QString::fromLatin1(kStudies[s].education), part(education, 0));
-        xml.writeTextElement(QString::fromLatin1(kStudies[s].degree), part(education, 1));
-        xml.writeTextElement(QString::fromLatin1(kStudies[s].school), school);
-        xml.writeTextElement(QString::fromLatin1(kStudies[s].degreeSchool),
-                             part(education, 1).isEmpty() ? QString() : school);
+        writeText(xml, kStudies[s].education, part(education, 0));
+        writeText(xml, kStudies[s].degree, part(education, 1));
+        writeText(xml, kStudies[s].school, school);
+        writeText(xml, kStudies[s].degreeSchool, part(education, 1).isEmpty() ? QString() : school);
     }
     xml.writeStartElement(QStringLiteral("JiaTingChengYuan"));
     std::array<QStringList, 5> lists;
@@ -202,7 +223,7 @@ QByteArray lrmxBytes(const LrmRecord& record) {
     for (qsizetype m = 0; m < count; ++m) {
         xml.writeStartElement(QStringLiteral("Item"));
         for (size_t i = 0; i < lists.size(); ++i) {
-            xml.writeTextElement(QString::fromLatin1(kMemberParts[i]), lists[i].value(m));
+            writeText(xml, kMemberParts[i], lists[i].value(m));
         }
         xml.writeEndElement();
     }

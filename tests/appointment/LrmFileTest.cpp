@@ -125,6 +125,19 @@ TEST(LrmFiles, WritesTheLrmWithItsPicAndTheLrmxWithThePhotoInside) {
     EXPECT_EQ(fromLrmx->values, expected);
 }
 
+// Line breaks of the resume survive the XML; control characters that XML cannot hold are left
+// out rather than making a file no reader accepts.
+TEST(Lrmx, KeepsLineBreaksAndDropsWhatXmlCannotHold) {
+    LrmRecord record;
+    record.values = QStringList(kLrmRecordSize, QString());
+    record.values[kLrmName] = QStringLiteral("名\x01字");
+    record.values[kLrmResume] = QStringLiteral("1990.09--1994.07  某大学\r\n1994.07--  某局\n");
+    const Result<LrmRecord> read = parseLrmx(lrmxBytes(record));
+    ASSERT_TRUE(read) << read.errorText();
+    EXPECT_EQ(read->values.at(kLrmName), QStringLiteral("名字"));
+    EXPECT_EQ(read->values.at(kLrmResume), record.values.at(kLrmResume));
+}
+
 TEST(LrmFiles, ListsTheFormsOfAFolderOnly) {
     QTemporaryDir dir;
     for (const char* name : {"b.lrm", "a.LRM", "c.lrmx", "d.xls", "e.pic", "lrm"}) {
