@@ -209,6 +209,19 @@ TEST_F(TLrmFormTest, TheBatchOutputWritesTheFilesOfTheCheckedLines) {
     const Result<LrmRecord> record = readLrmRecord(out.filePath(QStringLiteral("甲  一.lrm")));
     ASSERT_TRUE(record) << record.errorText();
     EXPECT_EQ(record->values.at(kLrmName), QStringLiteral("甲  一"));
+    EXPECT_EQ(record->values.at(kLrmFilledOn), QStringLiteral("202406"));
+
+    // The records' variant writes the live record.
+    QTemporaryDir records;
+    const int cadre = addCadre(QStringLiteral("丙  三"));
+    ASSERT_TRUE(
+        db().exec(QStringLiteral("update tb_cadre set nrz='拟任' where CadreID=?"), {cadre}));
+    TBatchOutputForm fromRecords(dm, QList<int>{cadre});
+    fromRecords.setPathChooser([&](QWidget*, bool) { return records.path(); });
+    child<QPushButton>(&fromRecords, "btnLrmx")->click();
+    const Result<LrmRecord> live = readLrmRecord(records.filePath(QStringLiteral("丙  三.lrmx")));
+    ASSERT_TRUE(live) << live.errorText();
+    EXPECT_EQ(live->values.at(kLrmProposedPost), QStringLiteral("拟任"));
 }
 
 }  // namespace
