@@ -191,8 +191,12 @@ Result<BatchFiles> batchLrmFiles(db::Database& db, const QList<int>& keys, bool 
             return record.failure();
         }
         if (*record) {
-            const QString path = QDir(folder).filePath(
-                cadre::documentFileName((*record)->values.at(kLrmName), suffix));
+            // Cadres of the same name in one batch get "(2)", "(3)" ... so that none is lost.
+            const QString name = cadre::documentFileName((*record)->values.at(kLrmName), QString());
+            QString path = QDir(folder).filePath(name + suffix);
+            for (int n = 2; files.written.contains(path); ++n) {
+                path = QDir(folder).filePath(QStringLiteral("%1(%2)").arg(name).arg(n) + suffix);
+            }
             if (const Result<void> written = writeLrmRecord(path, **record); !written) {
                 return written.failure();
             }

@@ -33,7 +33,8 @@ Result<std::optional<LrmRecord>> lrmRecordOfLine(db::Database& db, int lineId);
 enum class LrmFormat { Lrm, Lrmx };
 
 // Writes the form of each of `keys` (plan lines when `planLines`, else cadres) into `folder`
-// (made when missing) as <xm>.lrm or <xm>.lrmx; keys that are gone are left out. A stopped batch
+// (made when missing) as <xm>.lrm or <xm>.lrmx, a second cadre of the same name as <xm>(2).lrm
+// and so on; keys that are gone are left out. A stopped batch
 // gives the files written so far.
 Result<BatchFiles> batchLrmFiles(db::Database& db, const QList<int>& keys, bool planLines,
                                  const QString& folder, LrmFormat format,

@@ -123,6 +123,18 @@ TEST_F(LrmRoundTripTest, SampleCadresComeBackWithEveryValueTheFormatCarries) {
     }
 }
 
+TEST_F(LrmRoundTripTest, CadresOfTheSameNameGetAFileEach) {
+    const QList<int> cadres = {addCadre(QStringLiteral("王  五")),
+                               addCadre(QStringLiteral("王  五")),
+                               addCadre(QStringLiteral("王  五"))};
+    QTemporaryDir folder;
+    const Result<BatchFiles> files =
+        batchLrmFiles(db(), cadres, false, folder.path(), LrmFormat::Lrm, {});
+    ASSERT_TRUE(files) << files.errorText();
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files, QDir::Name),
+              QStringList({"王  五(2).lrm", "王  五(3).lrm", "王  五.lrm"}));
+}
+
 // A plan line is written from the line's own copy, with its texts in 26–29 and the plan's
 // dates and maker in 30–32.
 TEST_F(LrmRoundTripTest, APlanLineCarriesItsOwnTextsAndThePlansDates) {
