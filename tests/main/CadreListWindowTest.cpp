@@ -397,7 +397,7 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
         {"actDbSettings", true},    {"actQuit", true},           {"actUnitLibrary", true},
         {"actRebuildIndex", true},  {"actDuplicateNames", true}, {"actCadreLibrary", true},
         {"actAddPost", true},       {"actRemovePost", true},     {"actBatchEdit", true},
-        {"actSortByUnit", true},    {"actLrmImport", false},     {"actSend", true},
+        {"actSortByUnit", true},    {"actLrmImport", true},      {"actSend", true},
         {"actReceive", true},       {"actHandheld", true},       {"actManagers", true},
         {"actBackup", true},        {"actTemplates", false},     {"actReminders", true},
         {"actStandardCheck", true}, {"actExcelImport", true},    {"actWordImport", true},

@@ -28,6 +28,7 @@
 #include "app/ui/TDbSetForm.h"
 #include "appointment/ui/PageRm.h"
 #include "appointment/ui/TBatchOutputForm.h"
+#include "appointment/ui/TLrmForm.h"
 #include "appointment/ui/TPrintSetupForm.h"
 #include "cadre/CadrePicker.h"
 #include "cadre/ui/RepairToolsMenu.h"
@@ -186,6 +187,14 @@ void TMainForm::openPrintSetup() {
     }
 }
 
+void TMainForm::openLrmImport() {
+    TLrmForm form(dm_, 0, this);
+    form.exec();
+    if (form.imported()) {
+        reloadAfterChange();
+    }
+}
+
 void TMainForm::openSystemPrint() {
     if (PageControl->currentIndex() == PageRmIndex && pageRm_->currentPlanId() > 0) {
         TBatchOutputForm form(dm_, pageRm_->currentPlanId(), this);
@@ -242,6 +251,7 @@ void TMainForm::wireCommands() {
             reloadAfterChange();
         }
     });
+    enable("actLrmImport", &TMainForm::openLrmImport);
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
         QAction* action = menus_[name];
         action->setEnabled(true);

@@ -114,6 +114,8 @@ class TMainForm final : public QMainWindow {
     // "系统自带格式批量打印": the batch output over the cadres listed in the page shown (the
     // search result, the current plan's lines, or else the current unit's list).
     void openSystemPrint();
+    // "中组部任免表格式批量导入": cadres imported from approval-form files.
+    void openLrmImport();
     void openUnitLibrary();
     void openManagers();
     void openSettings();
