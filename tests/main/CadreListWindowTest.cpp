@@ -399,7 +399,7 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
         {"actAddPost", true},       {"actRemovePost", true},     {"actBatchEdit", true},
         {"actSortByUnit", true},    {"actLrmImport", false},     {"actSend", false},
         {"actReceive", false},      {"actHandheld", true},       {"actManagers", true},
-        {"actBackup", true},        {"actTemplates", false},     {"actReminders", true},
+        {"actBackup", true},        {"actTemplates", true},      {"actReminders", true},
         {"actStandardCheck", true}, {"actExcelImport", false},   {"actWordImport", false},
         {"actRestore", true},       {"actCompact", true},        {"actRestoreSingle", true},
         {"actBackupSingle", true},  {"actMoveLibrary", true},    {"actOtherTools", true},
