@@ -9,6 +9,7 @@
 #include <QTableWidget>
 
 #include "TemplateFixtures.h"
+#include "cadre/PickLists.h"
 #include "db/Database.h"
 #include "documents/TemplateImport.h"
 #include "documents/TemplateOutput.h"
@@ -16,6 +17,12 @@
 #include "documents/ui/TModelForm.h"
 #include "documents/ui/TSelModelForm.h"
 #include "documents/ui/TemplateCommands.h"
+#include "main/ui/CadreListModel.h"
+#include "main/ui/PageDw.h"
+#include "main/ui/TMainForm.h"
+#include "rosters/RosterMembers.h"
+#include "rosters/Rosters.h"
+#include "rosters/ui/PageMc.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/RecordingMessageService.h"
@@ -187,6 +194,54 @@ TEST_F(TemplateWindowsTest, FilledFilesComeBackThroughTheChosenTemplate) {
     const ModalAnswer<TSelModelForm> answer(pick(QStringLiteral("表")));
     EXPECT_TRUE(documents_ui::importFilledFiles(dm, nullptr, 0));
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("共导入2个干部信息!")});
+}
+
+TEST_F(TemplateWindowsTest, TheMainMenuAndTheRostersOutputTheirListedCadres) {
+    const QString list = written(QStringLiteral("名单.xlsx"), QStringLiteral(R"PY(
+import sys, openpyxl
+book = openpyxl.Workbook()
+book.active.append(["姓名", "出生年月"])
+book.active.append(["<姓名>", "<出生年月>"])
+book.save(sys.argv[1])
+)PY"));
+    ASSERT_TRUE(documents::loadTemplate(dm.db(), documents::TemplateFormat::Excel,
+                                        QStringLiteral("名单"), documents::kListType, list,
+                                        home.path())
+                    .ok());
+    const QString folder = path(QStringLiteral("输出"));
+    documents_ui::setPathChoosers({[&](QWidget*) { return folder; }, {}});
+    {
+        TMainForm form(dm);
+        form.show();
+        const qsizetype listed = form.cadreList()->model()->cadreIds().size();
+        ASSERT_GT(listed, 0);
+        for (const char* name : {"actTemplates", "actViewTemplate", "actBatchOutput",
+                                 "actCustomOutput", "actCustomExcelImport"}) {
+            EXPECT_TRUE(form.findChild<QAction*>(QString::fromLatin1(name))->isEnabled()) << name;
+        }
+        // Single-person Word and Excel templates only: the list is not offered.
+        form.findChild<QAction*>(QStringLiteral("actBatchOutput"))->trigger();
+        const ModalAnswer<TSelModelForm> answer(pick(QStringLiteral("名单")));
+        form.findChild<QAction*>(QStringLiteral("actCustomOutput"))->trigger();
+        EXPECT_TRUE(answer.seen());
+        EXPECT_EQ(messages.texts(),
+                  (QStringList{kNoFittingTemplate, QStringLiteral("成功导出%1人!").arg(listed)}));
+    }
+
+    messages.clear();
+    const Result<int> roster =
+        rosters::createRoster(dm.db(), {QStringLiteral("名册"), 2024, false});
+    ASSERT_TRUE(roster.ok());
+    ASSERT_TRUE(rosters::addCadres(dm.db(), *rosters::readRoster(dm.db(), *roster), {5, 6},
+                                   QDate(2024, 6, 30))
+                    .ok());
+    cadre::PickLists lists;
+    PageMc page(dm, lists);
+    page.activate();
+    ASSERT_TRUE(page.selectRoster(*roster));
+    const ModalAnswer<TSelModelForm> answer(pick(QStringLiteral("名单")));
+    page.action("actMcTemplateExcel")->trigger();
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("成功导出2人!")});
 }
 
 }  // namespace

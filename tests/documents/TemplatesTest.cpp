@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 
+#include "../office/OfficeFixtures.h"
 #include "TemplateFixtures.h"
 #include "db/Database.h"
 #include "documents/Templates.h"
@@ -151,6 +153,43 @@ TEST_F(TemplatesTest, DeletingAWordTemplateLeavesTheExcelTemplatesAlone) {
     EXPECT_EQ(listed->front().format, TemplateFormat::Excel);
     EXPECT_EQ(documents::readTemplate(dm.db(), TemplateFormat::Word, *word).errorText(),
               documents::kTemplateGone);
+}
+
+TEST_F(TemplatesTest, ALegacyWorkbookIsConvertedOnLoadingOrRefusedByName) {
+#ifndef Q_OS_UNIX
+    GTEST_SKIP() << "the stand-in for LibreOffice is a shell script";
+#endif
+    const QString legacy = path(QStringLiteral("旧模板.xls"));
+    office_test::writeXlsFixture(legacy);
+    const QByteArray savedPath = qgetenv("PATH");
+    const QString bin = path(QStringLiteral("bin"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    qputenv("PATH", bin.toLocal8Bit());
+
+    // Without LibreOffice the file is named and nothing is stored.
+    const Result<int> refused = load(TemplateFormat::Excel, QStringLiteral("旧"), legacy);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_TRUE(refused.errorText().contains(QStringLiteral("旧模板.xls")));
+    EXPECT_EQ(count(QStringLiteral("select count(*) from tb_mb")), 0);
+
+    // A stand-in for LibreOffice gives the converted workbook, which is scanned and stored.
+    QFile script(bin + QStringLiteral("/soffice"));
+    ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\n"
+                                "while [ $# -gt 1 ]; do\n"
+                                "  case \"$1\" in --outdir) outdir=\"$2\"; shift;; esac\n"
+                                "  shift\n"
+                                "done\n"
+                                "base=\"${1##*/}\"\n"
+                                "/bin/cp \"%1\" \"$outdir/${base%.*}.xlsx\"\n")
+                     .arg(singleWorkbook())
+                     .toUtf8());
+    script.close();
+    script.setPermissions(script.permissions() | QFile::ExeOwner);
+    const Result<int> id = load(TemplateFormat::Excel, QStringLiteral("旧"), legacy);
+    qputenv("PATH", savedPath);
+    ASSERT_TRUE(id.ok()) << id.errorText().toStdString();
+    EXPECT_EQ(count(QStringLiteral("select count(*) from tb_mbItem where mbid=%1").arg(*id)), 21);
 }
 
 }  // namespace
