@@ -1,6 +1,7 @@
 #include "documents/TemplateImport.h"
 
 #include <QFileInfo>
+#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -50,6 +51,10 @@ Result<FilledValues> readCells(const QList<TemplateItem>& items, ReadText readTe
     for (const TemplateItem& item : items) {
         cells[{item.page, item.h, item.l}] << item;
     }
+    // Cells with nothing to store are not read: a filled file may lack the photo's sheet.
+    std::erase_if(cells, [](const auto& cell) {
+        return std::none_of(cell.second.cbegin(), cell.second.cend(), &isReadableItem);
+    });
     FilledValues values;
     for (const auto& [key, cellItems] : cells) {
         const auto [page, row, column] = key;

@@ -140,4 +140,52 @@ TEST_F(TemplateImportTest, OnlySinglePersonTablesAreRead) {
     }
 }
 
+TEST_F(TemplateImportTest, MalformedFilesAreReportedAndWriteNothing) {
+    QFile source(filled(6, QStringLiteral("原"), {QStringLiteral("B1"), QStringLiteral("某新人")}));
+    ASSERT_TRUE(source.open(QIODevice::ReadOnly));
+    const QByteArray bytes = source.readAll();
+    // Cut short, bytes flipped here and there, emptied, or a workbook without the sheet.
+    QList<QByteArray> damaged{QByteArray(), bytes.left(30), bytes.left(bytes.size() / 2),
+                              bytes.left(bytes.size() - 22)};
+    for (int seed = 1; seed <= 12; ++seed) {
+        QByteArray flipped = bytes;
+        for (int i = 0; i < 8; ++i) {
+            const qsizetype at = (qsizetype(seed) * 7919 + i * 104729) % flipped.size();
+            flipped[at] = char(flipped[at] ^ (0x55 + i));
+        }
+        damaged << flipped;
+    }
+    QStringList paths;
+    for (qsizetype i = 0; i < damaged.size(); ++i) {
+        QFile file(path(QStringLiteral("坏%1.xlsx").arg(i)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(damaged[i]);
+        paths << file.fileName();
+    }
+    paths << written(QStringLiteral("单表.xlsx"), QStringLiteral(R"PY(
+import sys, openpyxl
+openpyxl.Workbook().save(sys.argv[1])
+)PY"));
+    const int cadres = count(QStringLiteral("select count(*) from tb_cadre"));
+    const int families = count(QStringLiteral("select count(*) from tb_family"));
+    const Result<documents::ImportOutcome> outcome =
+        documents::importFilledFiles(dm, excel, paths, 0);
+    ASSERT_TRUE(outcome.ok()) << outcome.errorText().toStdString();
+    // A damaged file that still reads as the workbook it was brings its cadre; every other one
+    // is named in the log with the reason, as is the workbook without the template's cells.
+    EXPECT_EQ(outcome->added + outcome->updated + outcome->log.size(), paths.size());
+    EXPECT_LE(outcome->added, 1);
+    EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre")), cadres + outcome->added);
+    if (outcome->added == 0) {
+        EXPECT_EQ(count(QStringLiteral("select count(*) from tb_family")), families);
+    }
+    for (const QString& line : outcome->log) {
+        EXPECT_TRUE(line.contains(documents::kTemplateLoadFailed) ||
+                    line.contains(QStringLiteral("没有姓名")))
+            << line.toStdString();
+    }
+    EXPECT_TRUE(outcome->log.last().startsWith(QStringLiteral("单表.xlsx")));
+    EXPECT_EQ(dm.db().transactionDepth(), 0);
+}
+
 }  // namespace
