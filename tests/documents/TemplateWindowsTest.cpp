@@ -10,6 +10,7 @@
 
 #include "TemplateFixtures.h"
 #include "cadre/PickLists.h"
+#include "cadre/ui/TCadreForm.h"
 #include "db/Database.h"
 #include "documents/TemplateImport.h"
 #include "documents/TemplateOutput.h"
@@ -242,6 +243,29 @@ book.save(sys.argv[1])
     const ModalAnswer<TSelModelForm> answer(pick(QStringLiteral("名单")));
     page.action("actMcTemplateExcel")->trigger();
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("成功导出2人!")});
+}
+
+TEST_F(TemplateWindowsTest, TheRecordEditorOutputsTheCadreOnShow) {
+    ASSERT_TRUE(documents::loadTemplate(dm.db(), documents::TemplateFormat::Word,
+                                        QStringLiteral("文"), documents::kSinglePerson,
+                                        singleDocument(), home.path())
+                    .ok());
+    QStringList opened;
+    widgets::setDocumentOpener([&](const QString& file) {
+        opened << file;
+        return true;
+    });
+    cadre::PickLists lists;
+    TCadreForm editor(dm, lists);
+    ASSERT_TRUE(editor.openCadre(7).ok());
+    auto* action = editor.findChild<QAction*>(QStringLiteral("actCustomTemplate"));
+    ASSERT_NE(action, nullptr);
+    const ModalAnswer<TSelModelForm> answer(pick(QStringLiteral("文")));
+    action->trigger();
+    const QString name =
+        dm.db().scalar(QStringLiteral("select xm from tb_cadre where CadreID=7"))->toString();
+    EXPECT_EQ(opened, QStringList{QDir(home.path()).filePath(QStringLiteral("TEMP/")) + name +
+                                  QStringLiteral(".docx")});
 }
 
 }  // namespace
