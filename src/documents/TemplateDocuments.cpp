@@ -126,7 +126,7 @@ Result<QList<TemplateItem>> scanPresentation(office::PptxPresentation& presentat
 Result<std::pair<int, int>> presentationTable(const office::PptxPresentation& presentation,
                                               int page) {
     int first = 1;
-    for (int slide = 1; slide <= presentation.slideCount(); ++slide) {
+    for (int slide = 1; page >= 1 && slide <= presentation.slideCount(); ++slide) {
         const Result<int> tables = presentation.tableCount(slide);
         if (!tables) {
             return tables.failure();
