@@ -259,6 +259,20 @@ TEST_F(TemplateOutputTest, PowerPointTablesAreScannedAndFilledOnTheSameItems) {
     EXPECT_EQ(filled->cellText(1, 1, 1, 2).value(),
               stored(1, QStringLiteral("xm")) + QStringLiteral("\n第二行\n3"));
     EXPECT_EQ(filled->cellText(1, 1, 1, 1).value(), QStringLiteral("姓名"));
+
+    // As a list, each cadre has a copy of the row, above the rows that followed it.
+    QFile list(path(QStringLiteral("幻灯片名单.pptx")));
+    ASSERT_TRUE(QFile::copy(file.fileName(), list.fileName()));
+    const documents::StoredTemplate listed =
+        stored(TemplateFormat::PowerPoint, list.fileName(), documents::kListType);
+    const documents::OutputDone many = output(listed, {1, 2}, QStringLiteral("幻灯片名单"));
+    ASSERT_EQ(many.files.size(), 1);
+    const Result<office::PptxPresentation> rows = office::PptxPresentation::open(many.files[0]);
+    ASSERT_TRUE(rows.ok()) << rows.errorText().toStdString();
+    EXPECT_EQ(rows->rowCount(1, 1).value(), 3);
+    EXPECT_EQ(rows->cellText(1, 1, 2, 2).value(),
+              stored(2, QStringLiteral("xm")) + QStringLiteral("\n第二行\n3"));
+    EXPECT_EQ(rows->cellText(1, 1, 3, 3).value(), QStringLiteral("丙"));
 }
 
 TEST_F(TemplateOutputTest, ResumeAndUnitCodesGiveTheirParts) {

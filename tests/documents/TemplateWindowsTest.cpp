@@ -268,4 +268,24 @@ TEST_F(TemplateWindowsTest, TheRecordEditorOutputsTheCadreOnShow) {
                                   QStringLiteral(".docx")});
 }
 
+TEST_F(TemplateWindowsTest, ViewingATemplateOpensItsStoredFile) {
+    const QString workbook = singleWorkbook();
+    ASSERT_TRUE(documents::loadTemplate(dm.db(), documents::TemplateFormat::Excel,
+                                        QStringLiteral("表"), documents::kSinglePerson, workbook,
+                                        home.path())
+                    .ok());
+    QStringList opened;
+    widgets::setDocumentOpener([&](const QString& file) {
+        opened << file;
+        return true;
+    });
+    const ModalAnswer<TSelModelForm> answer(pick(QStringLiteral("表")));
+    documents_ui::viewTemplate(dm, nullptr);
+    ASSERT_EQ(opened, QStringList{QDir(home.path()).filePath(QStringLiteral("TEMP/表.xlsx"))});
+    QFile original(workbook);
+    QFile shown(opened.front());
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly) && shown.open(QIODevice::ReadOnly));
+    EXPECT_EQ(shown.readAll(), original.readAll());
+}
+
 }  // namespace
