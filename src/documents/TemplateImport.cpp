@@ -21,6 +21,7 @@ using CellKey = std::tuple<int, int, int>;
 const QString kSeveralOfName = QStringLiteral("%1：有%2个名为“%3”的干部，未导入。");
 const QString kNoName = QStringLiteral("%1：没有姓名，未导入。");
 const QString kRefused = QStringLiteral("%1：%2");
+const QString kPersonOfList = QStringLiteral("%1第%2人");
 
 Failure loadFailed(const Failure& reason) {
     return Failure{kTemplateLoadFailed + u'\n' + reason.text(), {}};
@@ -46,7 +47,7 @@ void take(const QString& text, const QList<TemplateItem>& items, FilledValues& v
 }
 
 template <typename ReadText>
-Result<FilledValues> readCells(const QList<TemplateItem>& items, ReadText readText) {
+Result<FilledValues> readCells(const QList<TemplateItem>& items, ReadText readText, int rowShift) {
     std::map<CellKey, QList<TemplateItem>> cells;
     for (const TemplateItem& item : items) {
         cells[{item.page, item.h, item.l}] << item;
@@ -58,13 +59,53 @@ Result<FilledValues> readCells(const QList<TemplateItem>& items, ReadText readTe
     FilledValues values;
     for (const auto& [key, cellItems] : cells) {
         const auto [page, row, column] = key;
-        const Result<QString> text = readText(page, row, column);
+        const Result<QString> text = readText(page, row + rowShift, column);
         if (!text) {
             return loadFailed(text.failure());
         }
         take(*text, cellItems, values);
     }
     return values;
+}
+
+// The people of a filled file: the one of a single-person template, or those of a list, one a
+// row while the name cell holds a name.
+template <typename ReadText>
+Result<QList<FilledValues>> readPeople(const StoredTemplate& stored, ReadText readText) {
+    if (!stored.entry.isList()) {
+        Result<FilledValues> one = readCells(stored.items, readText, 0);
+        if (!one) {
+            return one.failure();
+        }
+        return QList<FilledValues>{std::move(*one)};
+    }
+    const TemplateItem* name = nullptr;
+    std::map<int, int> rowOfPage;
+    for (const TemplateItem& item : stored.items) {
+        if (item.kind == ItemKind::Cadre && item.item == QStringLiteral("xm")) {
+            name = &item;
+        }
+        if (rowOfPage.emplace(item.page, item.h).first->second != item.h) {
+            return Failure{kListRowsNotReadable, {}};
+        }
+    }
+    if (name == nullptr) {
+        return Failure{kListRowsNotReadable, {}};
+    }
+    QList<FilledValues> people;
+    for (int shift = 0;; ++shift) {
+        // The list ends at a row without a name, or at the end of the sheet or table.
+        const Result<QString> text = readText(name->page, name->h + shift, name->l);
+        if (!text || splitCell(*text, {*name}).value(0).isEmpty()) {
+            break;
+        }
+        Result<FilledValues> person = readCells(stored.items, readText, shift);
+        if (!person) {
+            return person.failure();
+        }
+        people << std::move(*person);
+    }
+    return people;
 }
 
 // The family members of a cadre in family order: their FamilyIDs.
@@ -125,7 +166,7 @@ Result<void> saveFamily(TDataM& dm, int cadreId, const QMap<int, QVariantMap>& f
 
 }  // namespace
 
-Result<FilledValues> readFilledFile(const StoredTemplate& stored, const QString& path) {
+Result<QList<FilledValues>> readFilledFile(const StoredTemplate& stored, const QString& path) {
     if (!stored.entry.isReadable()) {
         return Failure{kNotReadable, {}};
     }
@@ -135,7 +176,7 @@ Result<FilledValues> readFilledFile(const StoredTemplate& stored, const QString&
             return loadFailed(book.failure());
         }
         const office::Spreadsheet& sheet = **book;
-        return readCells(stored.items, [&sheet](int page, int row, int column) {
+        return readPeople(stored, [&sheet](int page, int row, int column) {
             return sheet.text(page, row, column);
         });
     }
@@ -144,71 +185,93 @@ Result<FilledValues> readFilledFile(const StoredTemplate& stored, const QString&
         return loadFailed(document.failure());
     }
     const office::DocxDocument& word = *document;
-    return readCells(stored.items, [&word](int page, int row, int column) {
+    return readPeople(stored, [&word](int page, int row, int column) {
         return word.cellText(page, row, column);
     });
 }
 
+namespace {
+
+// Stores one person read from a file (`where` names it in the log); a refusal is logged, a
+// database failure returned.
+Result<void> importPerson(TDataM& dm, const FilledValues& values, const QString& where, int unitId,
+                          ImportOutcome& outcome) {
+    db::Database& db = dm.db();
+    const QString name = values.name();
+    if (name.isEmpty()) {
+        outcome.log << kNoName.arg(where);
+        return {};
+    }
+    const std::optional<db::QueryResult> found = db.query(
+        QStringLiteral("select CadreID from tb_cadre where xm=? order by CadreID"), {name});
+    if (!found) {
+        return Failure{{}, db.lastError()};
+    }
+    if (found->rows.size() > 1) {
+        outcome.log << kSeveralOfName.arg(where).arg(found->rows.size()).arg(name);
+        return {};
+    }
+    const int existing = found->rows.empty() ? 0 : found->rows.front()[0].toInt();
+    db::Transaction transaction(db);
+    if (!transaction.isActive()) {
+        return Failure{{}, db.lastError()};
+    }
+    cadre::CadreValues edited = values.cadre;
+    edited.insert(QStringLiteral("xm"), name);
+    if (existing == 0) {
+        const cadre::CadreValues defaults = cadre::newCadreDefaults(db);
+        for (auto value = defaults.cbegin(); value != defaults.cend(); ++value) {
+            if (!edited.contains(value.key())) {
+                edited.insert(value.key(), value.value());
+            }
+        }
+    }
+    const Result<cadre::SavedCadre> saved =
+        cadre::saveCadre(dm, existing, edited, existing == 0 ? unitId : 0);
+    if (!saved) {
+        if (!saved.failure().dbError.isEmpty()) {
+            return saved.failure();
+        }
+        outcome.log << kRefused.arg(where, saved.failure().message);
+        return {};
+    }
+    if (Result<void> family = saveFamily(dm, saved->cadreId, values.family); !family) {
+        if (!family.failure().dbError.isEmpty()) {
+            return family.failure();
+        }
+        outcome.log << kRefused.arg(where, family.failure().message);
+        return {};
+    }
+    if (!transaction.commit()) {
+        return Failure{{}, db.lastError()};
+    }
+    ++(existing == 0 ? outcome.added : outcome.updated);
+    return {};
+}
+
+}  // namespace
+
 Result<ImportOutcome> importFilledFiles(TDataM& dm, const StoredTemplate& stored,
                                         const QStringList& paths, int unitId) {
     ImportOutcome outcome;
-    db::Database& db = dm.db();
     for (const QString& path : paths) {
         const QString file = QFileInfo(path).fileName();
-        const Result<FilledValues> values = readFilledFile(stored, path);
-        if (!values) {
-            outcome.log << kRefused.arg(file, values.failure().text());
+        const Result<QList<FilledValues>> people = readFilledFile(stored, path);
+        if (!people) {
+            outcome.log << kRefused.arg(file, people.failure().text());
             continue;
         }
-        const QString name = values->name();
-        if (name.isEmpty()) {
+        if (people->isEmpty()) {
             outcome.log << kNoName.arg(file);
-            continue;
         }
-        const std::optional<db::QueryResult> found = db.query(
-            QStringLiteral("select CadreID from tb_cadre where xm=? order by CadreID"), {name});
-        if (!found) {
-            return Failure{{}, db.lastError()};
-        }
-        if (found->rows.size() > 1) {
-            outcome.log << kSeveralOfName.arg(file).arg(found->rows.size()).arg(name);
-            continue;
-        }
-        const int existing = found->rows.empty() ? 0 : found->rows.front()[0].toInt();
-        db::Transaction transaction(db);
-        if (!transaction.isActive()) {
-            return Failure{{}, db.lastError()};
-        }
-        cadre::CadreValues edited = values->cadre;
-        edited.insert(QStringLiteral("xm"), name);
-        if (existing == 0) {
-            const cadre::CadreValues defaults = cadre::newCadreDefaults(db);
-            for (auto value = defaults.cbegin(); value != defaults.cend(); ++value) {
-                if (!edited.contains(value.key())) {
-                    edited.insert(value.key(), value.value());
-                }
+        for (qsizetype i = 0; i < people->size(); ++i) {
+            // A person of a list is named by the file and the number in it.
+            const QString where = stored.entry.isList() ? kPersonOfList.arg(file).arg(i + 1) : file;
+            if (Result<void> written = importPerson(dm, people->at(i), where, unitId, outcome);
+                !written) {
+                return written.failure();
             }
         }
-        const Result<cadre::SavedCadre> saved =
-            cadre::saveCadre(dm, existing, edited, existing == 0 ? unitId : 0);
-        if (!saved) {
-            if (!saved.failure().dbError.isEmpty()) {
-                return saved.failure();
-            }
-            outcome.log << kRefused.arg(file, saved.failure().message);
-            continue;
-        }
-        if (Result<void> family = saveFamily(dm, saved->cadreId, values->family); !family) {
-            if (!family.failure().dbError.isEmpty()) {
-                return family.failure();
-            }
-            outcome.log << kRefused.arg(file, family.failure().message);
-            continue;
-        }
-        if (!transaction.commit()) {
-            return Failure{{}, db.lastError()};
-        }
-        ++(existing == 0 ? outcome.added : outcome.updated);
     }
     return outcome;
 }

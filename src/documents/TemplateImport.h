@@ -11,14 +11,16 @@
 
 class TDataM;
 
-// Reading filled single-person templates back ("按自定义Excel模版批量导入"): each value is read
-// from the cell its item was found in, with the item's prefix and postfix taken off, and stored
-// through the cadre editor's save rules.
+// Reading filled templates back ("按自定义Excel模版批量导入"): each value is read from the cell its
+// item was found in (a list: in the rows below it, one a person), with the item's prefix and
+// postfix taken off, and stored through the cadre editor's save rules.
 namespace documents {
 
 inline const QString kTemplateLoadFailed = QStringLiteral("载入模版失败!");
 inline const QString kNotReadable =
-    QStringLiteral("只有单人Excel模版和单人表格型Word模版才能用于导入干部信息。");
+    QStringLiteral("只有Excel模版和单人表格型、列表型Word模版才能用于导入干部信息。");
+inline const QString kListRowsNotReadable =
+    QStringLiteral("列表型模版的占位符须在同一行并含有<姓名>，才能用于导入干部信息。");
 inline const QString kImporting = QStringLiteral("正在导入数据...");
 inline const QString kImportedCount = QStringLiteral("共导入%1个干部信息!");
 
@@ -32,11 +34,14 @@ struct FilledValues {
     QString name() const { return cadre.value(QStringLiteral("xm")).toString().trimmed(); }
 };
 
-// Reads a filled file of `stored` (a single-person Excel or Word table template; kNotReadable
-// for others). An Excel file may be .xlsx or .xls, a Word file .docx. A file that cannot be
-// opened, or lacks a sheet, table or cell of an item, fails with kTemplateLoadFailed and the
-// reason.
-Result<FilledValues> readFilledFile(const StoredTemplate& stored, const QString& path);
+// Reads a filled file of `stored` (an Excel template or a single-person table or list Word
+// template; kNotReadable for others): one person for a single-person template; for a list, one
+// person per row from the items' row down to the first row without a name (the items of a
+// list must stand on one row per sheet or table and include the name, else
+// kListRowsNotReadable). An Excel file may be .xlsx or .xls, a Word file .docx. A file that
+// cannot be opened, or lacks a sheet, table or cell of an item, fails with kTemplateLoadFailed
+// and the reason.
+Result<QList<FilledValues>> readFilledFile(const StoredTemplate& stored, const QString& path);
 
 // What an import did: the cadres added and updated, and a line for each file left out.
 struct ImportOutcome {
@@ -45,12 +50,12 @@ struct ImportOutcome {
     QStringList log;
 };
 
-// Imports the filled `paths`. The cadre is found by name among all cadres: none adds a new
-// cadre (into unit `unitId` when not 0), one updates it, several leave the file out with a log
-// line, as does a file without a name or one whose values the save rules refuse (with their
-// message). Family members are matched by their number in the cadre's family order: an
-// existing member is updated, a missing one added. Each file is stored in one transaction: a
-// file that fails writes nothing. A database failure stops the import and is returned.
+// Imports the filled `paths`, each person of a file in turn. The cadre is found by name among all
+// cadres: none adds a new cadre (into unit `unitId` when not 0), one updates it, several leave the
+// file out with a log line, as does a person without a name or one whose values the save rules
+// refuse (with their message). Family members are matched by their number in the cadre's family
+// order: an existing member is updated, a missing one added. Each person is stored in one
+// transaction: one that fails writes nothing. A database failure stops the import and is returned.
 Result<ImportOutcome> importFilledFiles(TDataM& dm, const StoredTemplate& stored,
                                         const QStringList& paths, int unitId);
 

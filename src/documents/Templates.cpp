@@ -115,7 +115,7 @@ bool TemplateEntry::isList() const {
 }
 
 bool TemplateEntry::isReadable() const {
-    return type == kSinglePerson && format != TemplateFormat::PowerPoint;
+    return format != TemplateFormat::PowerPoint && (type == kSinglePerson || isList());
 }
 
 QString formatCaption(TemplateFormat format) {

@@ -43,7 +43,8 @@ struct TemplateEntry {
     int type = kSinglePerson;
 
     bool isList() const;
-    // Whether filled files of this template can be read back (single-person tables).
+    // Whether filled files of this template can be read back: Excel and Word templates,
+    // single-person tables or lists.
     bool isReadable() const;
 };
 

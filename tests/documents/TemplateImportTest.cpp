@@ -130,14 +130,74 @@ TEST_F(TemplateImportTest, NewNamesAreAddedAndDoubtfulFilesWriteNothing) {
     EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre where mz='回'")), 0);
 }
 
-TEST_F(TemplateImportTest, OnlySinglePersonTablesAreRead) {
-    for (int type : {documents::kSinglePersonText, documents::kListType}) {
+TEST_F(TemplateImportTest, TextAndPowerPointTemplatesAreNotRead) {
+    for (const auto& [format, type] :
+         {std::pair{TemplateFormat::Word, documents::kSinglePersonText},
+          std::pair{TemplateFormat::PowerPoint, documents::kSinglePerson},
+          std::pair{TemplateFormat::PowerPoint, documents::kListType}}) {
         documents::StoredTemplate other = excel;
-        other.entry.format = TemplateFormat::Word;
+        other.entry.format = format;
         other.entry.type = type;
         EXPECT_EQ(documents::readFilledFile(other, path(QStringLiteral("任意.docx"))).errorText(),
                   documents::kNotReadable);
     }
+}
+
+TEST_F(TemplateImportTest, AListBringsOnePersonARowUntilARowWithoutName) {
+    const QString list = written(QStringLiteral("名单.xlsx"), QStringLiteral(R"PY(
+import sys, openpyxl
+book = openpyxl.Workbook()
+book.active.append(["姓名", "民族", "配偶"])
+book.active.append(["<姓名>", "<民族>族", "<家-姓名-1>"])
+book.save(sys.argv[1])
+)PY"));
+    const Result<int> id =
+        documents::loadTemplate(dm.db(), TemplateFormat::Excel, QStringLiteral("名单"),
+                                documents::kListType, list, home.path());
+    ASSERT_TRUE(id.ok()) << id.errorText().toStdString();
+    const Result<documents::StoredTemplate> stored =
+        documents::readTemplate(dm.db(), TemplateFormat::Excel, *id);
+    ASSERT_TRUE(stored.ok());
+    const Result<documents::OutputDone> done = documents::outputCadres(
+        dm.db(), *stored, {8, 9}, path(QStringLiteral("名单输出")), QDate(2024, 6, 30), {});
+    ASSERT_TRUE(done.ok() && done->files.size() == 1);
+    // The second person's nation changes, a third person is added, and a row after the gap is
+    // not read.
+    python_reader::runPython(QStringLiteral(R"PY(
+import sys, json, openpyxl
+book = openpyxl.load_workbook(sys.argv[1])
+s = book.active
+s["B3"] = "满族"
+s["A4"] = "列表新人"
+s["B4"] = "汉族"
+s["A6"] = "不读的人"
+book.save(sys.argv[1])
+print(json.dumps(True))
+)PY"),
+                             {done->files.front()});
+    const Result<QList<documents::FilledValues>> people =
+        documents::readFilledFile(*stored, done->files.front());
+    ASSERT_TRUE(people.ok()) << people.errorText().toStdString();
+    ASSERT_EQ(people->size(), 3);
+    EXPECT_EQ(people->at(2).name(), QStringLiteral("列表新人"));
+    EXPECT_EQ(people->at(2).cadre.value(QStringLiteral("mz")).toString(), QStringLiteral("汉"));
+
+    const Result<documents::ImportOutcome> outcome =
+        documents::importFilledFiles(dm, *stored, done->files, 0);
+    ASSERT_TRUE(outcome.ok()) << outcome.errorText().toStdString();
+    EXPECT_EQ(outcome->updated, 2);
+    EXPECT_EQ(outcome->added, 1);
+    EXPECT_TRUE(outcome->log.isEmpty()) << outcome->log.join(u'\n').toStdString();
+    EXPECT_EQ(text(QStringLiteral("select mz from tb_cadre where CadreID=9")),
+              QStringLiteral("满"));
+    EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre where xm='列表新人'")), 1);
+    EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre where xm='不读的人'")), 0);
+
+    // A list whose placeholders stand on two rows cannot be read back.
+    documents::StoredTemplate twoRows = *stored;
+    twoRows.items.last().h += 1;
+    EXPECT_EQ(documents::readFilledFile(twoRows, done->files.front()).errorText(),
+              documents::kListRowsNotReadable);
 }
 
 TEST_F(TemplateImportTest, MalformedFilesAreReportedAndWriteNothing) {

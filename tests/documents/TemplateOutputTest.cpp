@@ -121,9 +121,11 @@ print(json.dumps(out))
 
         // Read back, every field compares equal with the record it came from.
         for (qsizetype i = 0; i < ids.size(); ++i) {
-            const Result<documents::FilledValues> back =
+            const Result<QList<documents::FilledValues>> people =
                 documents::readFilledFile(t, done.files[i]);
-            ASSERT_TRUE(back.ok()) << back.errorText().toStdString();
+            ASSERT_TRUE(people.ok()) << people.errorText().toStdString();
+            ASSERT_EQ(people->size(), 1);
+            const documents::FilledValues* back = &people->front();
             for (const QString& column : cadreColumns) {
                 if (!back->cadre.contains(column)) {
                     continue;

@@ -42,8 +42,8 @@ void outputCadres(TDataM& dm, QWidget* parent, const QList<int>& cadreIds,
 void outputCadre(TDataM& dm, QWidget* parent, int cadreId);
 
 // "按自定义Excel模版批量导入": with the right "IMPORT", reads filled files of a chosen
-// single-person template back; new cadres join unit `unitId` (0: none). Reports the number
-// imported and the files left out. True when a cadre was added or changed.
+// template back (Excel, or Word tables and lists); new cadres join unit `unitId` (0: none).
+// Reports the number imported and the people left out. True when a cadre was added or changed.
 bool importFilledFiles(TDataM& dm, QWidget* parent, int unitId);
 
 // Enables and connects "批量输出Word/Excel" (single-person Word and Excel templates, a file per
