@@ -142,7 +142,7 @@ TEST_F(TRmSetForm1Test, ThePlanPageOpensTheEditorOnTheFocusedLine) {
     int shown = 0;
     const ModalAnswer<TRmSetForm1> answer([&](TRmSetForm1* form) {
         shown = form->currentLineId();
-        EXPECT_FALSE(child<QPushButton>(form, "btnExecute")->isEnabled());
+        EXPECT_TRUE(child<QPushButton>(form, "btnExecute")->isEnabled());
         const std::optional<report::Layout> layout = form->currentLayout();
         ASSERT_TRUE(layout.has_value());
         EXPECT_EQ(layout->pageCount(), 2);

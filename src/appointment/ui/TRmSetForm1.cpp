@@ -15,12 +15,16 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "admin/Rights.h"
 #include "app/AppPaths.h"
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "appointment/ApprovalDocument.h"
 #include "appointment/LineEdits.h"
+#include "appointment/PlanExecution.h"
 #include "appointment/PlanLines.h"
+#include "appointment/ui/TCheckForm.h"
+#include "appointment/ui/TDoRmForm.h"
 #include "appointment/ui/TRmPlszForm.h"
 #include "cadre/CadreRecord.h"
 #include "cadre/Photo.h"
@@ -33,6 +37,9 @@
 #include "widgets/ReportPrinting.h"
 
 namespace {
+
+// The right that guards changes of plans and their execution.
+const QString kRight = QStringLiteral("RMW");
 
 const QStringList kHealth{QStringLiteral("健康"),       QStringLiteral("一般"),
                           QStringLiteral("较差"),       QStringLiteral("有病"),
@@ -132,7 +139,7 @@ TRmSetForm1::TRmSetForm1(TDataM& dm, int planId, int lineId, bool editable, QWid
 
     QPushButton* btnClose = widgets::namedButton("btnClose", QStringLiteral("关 闭"));
     QPushButton* btnExecute = widgets::namedButton("btnExecute", QStringLiteral("执行任免"));
-    btnExecute->setEnabled(false);  // the execution of plans is not part of this program yet
+    btnExecute->setEnabled(editable);
     QPushButton* btnWord = widgets::namedButton("btnWord", QStringLiteral("Word输出"));
     QPushButton* btnBatch = widgets::namedButton("btnBatch", QStringLiteral("批量输入"));
     QPushButton* btnSave = widgets::namedButton("btnSave", QStringLiteral("保 存"));
@@ -143,8 +150,9 @@ TRmSetForm1::TRmSetForm1(TDataM& dm, int planId, int lineId, bool editable, QWid
         button->setEnabled(editable);
     }
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnExecute, &QPushButton::clicked, this, &TRmSetForm1::execute);
     connect(btnBatch, &QPushButton::clicked, this, &TRmSetForm1::batchEntry);
-    connect(btnSave, &QPushButton::clicked, this, &TRmSetForm1::save);
+    connect(btnSave, &QPushButton::clicked, this, &TRmSetForm1::saveAndCheck);
     connect(btnCancel, &QPushButton::clicked, this, &TRmSetForm1::cancel);
     connect(btnPreview, &QPushButton::clicked, this, &TRmSetForm1::previewForm);
     connect(btnPdf, &QPushButton::clicked, this, &TRmSetForm1::writePdf);
@@ -318,6 +326,14 @@ void TRmSetForm1::showLine(int lineId) {
     }
     loading_ = false;
     modified_ = false;
+    rememberShown();
+}
+
+void TRmSetForm1::rememberShown() {
+    shown_.clear();
+    for (auto it = cells_.cbegin(); it != cells_.cend(); ++it) {
+        shown_.insert(it.key(), cellText(it.value()));
+    }
 }
 
 void TRmSetForm1::lineChosen() {
@@ -348,6 +364,7 @@ bool TRmSetForm1::save() {
         return false;
     }
     modified_ = false;
+    rememberShown();
     const int row = lineList_->currentRow();
     if (row >= 0) {
         lineList_->item(row, 0)->setText(values.value(QStringLiteral("xm")).toString());
@@ -355,8 +372,49 @@ bool TRmSetForm1::save() {
     return true;
 }
 
+void TRmSetForm1::saveAndCheck() {
+    QStringList edited;
+    for (auto it = cells_.cbegin(); it != cells_.cend(); ++it) {
+        if (cellText(it.value()) != shown_.value(it.key())) {
+            edited << it.key();
+        }
+    }
+    if (!save() || edited.isEmpty()) {
+        return;
+    }
+    const Result<appointment::EditedLineCheck> check =
+        appointment::checkEditedLine(dm_.db(), lineId_, edited);
+    if (!check) {
+        // A line whose cadre is gone has nothing to carry back to.
+        if (check.failure().message != appointment::kCadreDeleted) {
+            app::showFailure(check.failure());
+        }
+        return;
+    }
+    if (!check->isEmpty()) {
+        TCheckForm form(dm_, *check, this);
+        form.exec();
+    }
+}
+
 void TRmSetForm1::cancel() {
     showLine(lineId_);
+}
+
+void TRmSetForm1::execute() {
+    if (lineId_ == 0 || !admin::HasRight(dm_, kRight) || (modified_ && !save())) {
+        return;
+    }
+    Result<std::unique_ptr<appointment::PlanExecution>> execution =
+        appointment::PlanExecution::start(dm_, lineId_);
+    if (!execution) {
+        app::showFailure(execution.failure());
+        return;
+    }
+    TDoRmForm wizard(dm_, std::move(*execution), this);
+    if (wizard.exec() == QDialog::Accepted) {
+        reloadList(lineId_);
+    }
 }
 
 void TRmSetForm1::batchEntry() {

@@ -31,7 +31,13 @@ class TRmSetForm1 final : public QDialog {
     bool isModified() const { return modified_; }
 
     bool save();
+    // "保 存": saves the line; when edited personal fields or the resume now differ from the
+    // cadre record, the consistency check (TCheckForm) offers to carry them back.
+    void saveAndCheck();
     void cancel();
+    // "执行任免": the execution wizard for the cadre of the current line (right RMW), after the
+    // pending edits are saved; not opened when the cadre is no longer there.
+    void execute();
     void batchEntry();
     void insertPhoto();
     // The form of the current line as printed (saving pending edits first); nullopt when it
@@ -45,6 +51,8 @@ class TRmSetForm1 final : public QDialog {
     QWidget* buildSecondPage();
     void reloadList(int lineId);
     void showLine(int lineId);
+    // Keeps the cell texts as stored, to tell which cells an edit changed.
+    void rememberShown();
     void lineChosen();
     // The current line as stored (saving pending edits first); nullopt after showing why not.
     std::optional<appointment::ApprovalSource> currentSource();
@@ -59,6 +67,7 @@ class TRmSetForm1 final : public QDialog {
     bool modified_ = false;
     bool loading_ = false;
     QMap<QString, QWidget*> cells_;  // by lower-case column
+    QMap<QString, QString> shown_;   // the cells' texts as stored, by lower-case column
     QTableWidget* lineList_;
     QLabel* photoBox_;
     QLabel* lblDates_;
