@@ -399,7 +399,7 @@ TEST_F(CadreListWindowTest, EveryCommandHasAnEntryAndUnbuiltOnesAreDisabled) {
         {"actAddPost", true},       {"actRemovePost", true},     {"actBatchEdit", true},
         {"actSortByUnit", true},    {"actLrmImport", true},      {"actSend", true},
         {"actReceive", true},       {"actHandheld", true},       {"actManagers", true},
-        {"actBackup", true},        {"actTemplates", false},     {"actReminders", true},
+        {"actBackup", true},        {"actTemplates", true},      {"actReminders", true},
         {"actStandardCheck", true}, {"actExcelImport", true},    {"actWordImport", true},
         {"actRestore", true},       {"actCompact", true},        {"actRestoreSingle", true},
         {"actBackupSingle", true},  {"actMoveLibrary", true},    {"actOtherTools", true},

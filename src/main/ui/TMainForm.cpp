@@ -38,6 +38,7 @@
 #include "db/Database.h"
 #include "documents/ui/TExcelForm.h"
 #include "documents/ui/TWordImportForm.h"
+#include "documents/ui/TemplateCommands.h"
 #include "exchange/AutoBackup.h"
 #include "exchange/ui/DatabaseCommands.h"
 #include "exchange/ui/TToRevForm.h"
@@ -46,6 +47,7 @@
 #include "main/ui/CadreListModel.h"
 #include "main/ui/PageDw.h"
 #include "rosters/ui/PageMc.h"
+#include "rosters/ui/RosterLinesModel.h"
 #include "schema/SchemaUpgrade.h"
 #include "search/ui/PageAdv.h"
 #include "settings/ExportFolder.h"
@@ -252,6 +254,24 @@ void TMainForm::wireCommands() {
         }
     });
     enable("actLrmImport", &TMainForm::openLrmImport);
+    // Template outputs take the cadres listed in the page shown: the search result, the current
+    // roster's lines or the current unit's list.
+    documents_ui::wireMainMenu(
+        menus_, dm_, this,
+        [this] {
+            if (PageControl->currentIndex() == PageAdvIndex) {
+                return pageAdv_->model()->cadreIds();
+            }
+            if (PageControl->currentIndex() == PageMcIndex) {
+                QList<int> cadres;
+                for (int row = 0; row < pageMc_->model()->rowCount(); ++row) {
+                    cadres << pageMc_->model()->cadreAt(row);
+                }
+                return cadres;
+            }
+            return pageDw_->model()->cadreIds();
+        },
+        [this] { return currentUnitId_; }, [this] { reloadAfterChange(); });
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
         QAction* action = menus_[name];
         action->setEnabled(true);
