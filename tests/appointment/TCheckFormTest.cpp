@@ -97,6 +97,7 @@ TEST_F(TCheckFormTest, ClearingOrClosingCarriesNothingBack) {
 
 TEST_F(TCheckFormTest, AnEditedResumeIsCarriedBackAsTheComparisonLeavesIt) {
     TRmSetForm1 form(dm, plan, line, true);
+    child<QCheckBox>(&form, "chkTextMode")->setChecked(true);
     child<QPlainTextEdit>(&form, "gzjl")->setPlainText(QStringLiteral("2000.01-2010.01 甲"));
     const ModalAnswer<TCheckForm> check([](TCheckForm* dialog) {
         EXPECT_EQ(grid(dialog)->rowCount(), 0);
