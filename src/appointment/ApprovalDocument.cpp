@@ -4,9 +4,9 @@
 #include <QDir>
 #include <QRegularExpression>
 
-#include "cadre/ResumeDocument.h"
 #include "office/DocxDocument.h"
 #include "report/PageLayout.h"
+#include "text/FileNames.h"
 #include "text/Gbk.h"
 #include "text/MonthText.h"
 
@@ -194,7 +194,7 @@ Result<QString> writeDocument(Document kind, const ApprovalSource& source,
         return Failure{QStringLiteral("无法建立文件夹：") + folder, {}};
     }
     const QString path =
-        QDir(folder).filePath(cadre::documentFileName(textOf(line, "xm"), QStringLiteral(".docx")));
+        QDir(folder).filePath(text::documentFileName(textOf(line, "xm"), QStringLiteral(".docx")));
     if (const Result<void> saved = doc.save(path); !saved) {
         return saved.failure();
     }

@@ -8,6 +8,7 @@
 #include "cadre/Photo.h"
 #include "cadre/ResumeDocument.h"
 #include "db/Database.h"
+#include "text/FileNames.h"
 
 namespace appointment {
 
@@ -26,6 +27,7 @@ Result<BatchFiles> batchPhotos(TDataM& dm, const QList<int>& cadreIds, const QSt
         return Failure{QStringLiteral("无法建立文件夹：") + folder, {}};
     }
     BatchFiles files;
+    text::BatchFileNames names(folder);
     int done = 0;
     for (const int cadreId : cadreIds) {
         const Result<QVariant> name = cadreName(dm, cadreId);
@@ -41,8 +43,7 @@ Result<BatchFiles> batchPhotos(TDataM& dm, const QList<int>& cadreIds, const QSt
             if (photo.isNull()) {
                 files.skipped << name->toString();
             } else {
-                const QString path = QDir(folder).filePath(
-                    cadre::documentFileName(name->toString(), QStringLiteral(".jpg")));
+                const QString path = names.claim(name->toString(), QStringLiteral(".jpg"));
                 if (const Result<void> saved = cadre::exportPhoto(photo, path); !saved) {
                     return saved.failure();
                 }
@@ -68,6 +69,7 @@ Result<BatchFiles> batchResumes(TDataM& dm, const QList<int>& cadreIds, const QS
         return Failure{QStringLiteral("无法建立临时文件夹。"), {}};
     }
     BatchFiles files;
+    text::BatchFileNames names(folder);
     int done = 0;
     for (const int cadreId : cadreIds) {
         const Result<QVariant> name = cadreName(dm, cadreId);
@@ -84,8 +86,8 @@ Result<BatchFiles> batchResumes(TDataM& dm, const QList<int>& cadreIds, const QS
             if (!made) {
                 return made.failure();
             }
-            const QString path = QDir(folder).filePath(cadre::documentFileName(
-                name->toString() + QStringLiteral("同志简历"), QStringLiteral(".docx")));
+            const QString path =
+                names.claim(name->toString() + QStringLiteral("同志简历"), QStringLiteral(".docx"));
             QFile::remove(path);
             if (!QFile::rename(*made, path)) {
                 return Failure{QStringLiteral("无法写入文件：") + path, {}};

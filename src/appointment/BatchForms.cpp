@@ -1,8 +1,14 @@
 #include "appointment/BatchForms.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 #include "appointment/ApprovalDocument.h"
 #include "appointment/CadreApprovalForm.h"
 #include "db/Database.h"
+#include "text/FileNames.h"
 
 namespace appointment {
 
@@ -41,9 +47,21 @@ Result<report::Layout> layoutOf(const QList<int>& keys, const SourceReader& read
     return all;
 }
 
-Result<QStringList> documentsOf(const QList<int>& keys, const SourceReader& read,
-                                const std::function<Result<QString>(const ApprovalSource&)>& write,
-                                const BatchProgress& progress) {
+// Writes the document of each key into `folder`. Each is written under the cadre's name into a
+// scratch folder first and then given its name in the batch, so that the documents of two cadres
+// of the same name are both kept.
+Result<QStringList> documentsOf(
+    const QList<int>& keys, const SourceReader& read, const QString& folder,
+    const std::function<Result<QString>(const ApprovalSource&, const QString& folder)>& write,
+    const BatchProgress& progress) {
+    if (!QDir().mkpath(folder)) {
+        return Failure{QStringLiteral("无法建立文件夹：") + folder, {}};
+    }
+    QTemporaryDir scratch(QDir(folder).filePath(QStringLiteral("batch-XXXXXX")));
+    if (!scratch.isValid()) {
+        return Failure{QStringLiteral("无法建立临时文件夹。"), {}};
+    }
+    text::BatchFileNames names(folder);
     QStringList written;
     int done = 0;
     for (const int key : keys) {
@@ -52,11 +70,18 @@ Result<QStringList> documentsOf(const QList<int>& keys, const SourceReader& read
             return source.failure();
         }
         if (*source) {
-            const Result<QString> path = write(**source);
-            if (!path) {
-                return path.failure();
+            const Result<QString> made = write(**source, scratch.path());
+            if (!made) {
+                return made.failure();
             }
-            written << *path;
+            const QFileInfo file(*made);
+            const QString path =
+                names.claim(file.completeBaseName(), QStringLiteral(".") + file.suffix());
+            QFile::remove(path);
+            if (!QFile::rename(*made, path)) {
+                return Failure{QStringLiteral("无法写入文件：") + path, {}};
+            }
+            written << path;
         }
         if (progress && !progress(++done)) {
             break;
@@ -82,9 +107,9 @@ Result<QStringList> batchDocuments(db::Database& db, const QList<int>& lineIds,
                                    const QString& folder, const QDate& today,
                                    const BatchProgress& progress) {
     return documentsOf(
-        lineIds, [&db](int lineId) { return readApprovalSource(db, lineId); },
-        [&](const ApprovalSource& source) {
-            return writeApprovalDocument(source, settings, templatePath, folder, today);
+        lineIds, [&db](int lineId) { return readApprovalSource(db, lineId); }, folder,
+        [&](const ApprovalSource& source, const QString& into) {
+            return writeApprovalDocument(source, settings, templatePath, into, today);
         },
         progress);
 }
@@ -109,11 +134,11 @@ Result<QStringList> recordBatchDocuments(db::Database& db, const QList<int>& cad
                                          const QDate& today, const BatchProgress& progress) {
     return documentsOf(
         cadreIds,
-        [&db, &today](int cadreId) { return readCadreApprovalSource(db, cadreId, today); },
-        [&](const ApprovalSource& source) {
+        [&db, &today](int cadreId) { return readCadreApprovalSource(db, cadreId, today); }, folder,
+        [&](const ApprovalSource& source, const QString& into) {
             return form == RecordForm::ShortProfile
-                       ? writeShortProfileDocument(source, templatePath, folder, today)
-                       : writeApprovalDocument(source, settings, templatePath, folder, today);
+                       ? writeShortProfileDocument(source, templatePath, into, today)
+                       : writeApprovalDocument(source, settings, templatePath, into, today);
         },
         progress);
 }

@@ -6,8 +6,8 @@
 #include <array>
 
 #include "appointment/Plans.h"
-#include "cadre/ResumeDocument.h"
 #include "db/Database.h"
+#include "text/FileNames.h"
 
 namespace appointment {
 
@@ -183,6 +183,7 @@ Result<BatchFiles> batchLrmFiles(db::Database& db, const QList<int>& keys, bool 
     const QString suffix =
         format == LrmFormat::Lrmx ? QStringLiteral(".lrmx") : QStringLiteral(".lrm");
     BatchFiles files;
+    text::BatchFileNames names(folder);
     int done = 0;
     for (const int key : keys) {
         const Result<std::optional<LrmRecord>> record =
@@ -191,12 +192,7 @@ Result<BatchFiles> batchLrmFiles(db::Database& db, const QList<int>& keys, bool 
             return record.failure();
         }
         if (*record) {
-            // Cadres of the same name in one batch get "(2)", "(3)" ... so that none is lost.
-            const QString name = cadre::documentFileName((*record)->values.at(kLrmName), QString());
-            QString path = QDir(folder).filePath(name + suffix);
-            for (int n = 2; files.written.contains(path); ++n) {
-                path = QDir(folder).filePath(QStringLiteral("%1(%2)").arg(name).arg(n) + suffix);
-            }
+            const QString path = names.claim((*record)->values.at(kLrmName), suffix);
             if (const Result<void> written = writeLrmRecord(path, **record); !written) {
                 return written.failure();
             }

@@ -5,6 +5,7 @@
 
 #include "office/DocxDocument.h"
 #include "report/PageLayout.h"
+#include "text/FileNames.h"
 
 namespace cadre {
 
@@ -37,20 +38,6 @@ Result<void> placePhoto(office::DocxDocument& doc, const QImage& photo) {
 
 }  // namespace
 
-QString documentFileName(const QString& name, const QString& suffix) {
-    QString base;
-    for (const QChar c : name) {
-        const bool forbidden =
-            c.category() == QChar::Other_Control || QStringView(u"/\\:*?\"<>|").contains(c);
-        base += forbidden ? u'_' : c;
-    }
-    base = base.trimmed();
-    if (base.isEmpty()) {
-        base = QStringLiteral("未命名");
-    }
-    return base + suffix;
-}
-
 Result<QString> writeResumeDocument(const ResumePrintData& data, const QString& templatePath,
                                     const QString& folder) {
     Result<office::DocxDocument> opened = office::DocxDocument::open(templatePath);
@@ -76,7 +63,7 @@ Result<QString> writeResumeDocument(const ResumePrintData& data, const QString& 
         return Failure{QStringLiteral("无法建立文件夹：") + folder, {}};
     }
     const QString path =
-        QDir(folder).filePath(documentFileName(data.summary.xm, QStringLiteral(".docx")));
+        QDir(folder).filePath(text::documentFileName(data.summary.xm, QStringLiteral(".docx")));
     const Result<void> saved = doc.save(path);
     if (!saved) {
         return saved.failure();

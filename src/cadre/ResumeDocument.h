@@ -11,11 +11,6 @@ namespace cadre {
 // The Word template of the text resume, below the data folder's Word template folders.
 inline const QString kResumeTemplate = QStringLiteral("文本型简历.docx");
 
-// The file name a document about `name` is saved under: the name with the characters that a
-// file name cannot hold (/ \ : * ? " < > | and control characters) replaced by "_", blanks at its
-// ends dropped; "未命名" when nothing is left.
-QString documentFileName(const QString& name, const QString& suffix);
-
 // Fills the template `templatePath` with the resume of `data`: table 1, cell (1,1) the title,
 // (2,1) the summary paragraph (with indent), (2,2) the photo as large as the cell allows while
 // keeping its aspect ratio (left empty without a photo), (3,1) the resume text as stored (Word

@@ -14,6 +14,7 @@
 #include "office/PptxPresentation.h"
 #include "office/XlsxWorkbook.h"
 #include "office/ZipPackage.h"
+#include "text/FileNames.h"
 
 namespace documents {
 
@@ -208,16 +209,6 @@ Result<QByteArray> fillList(const StoredTemplate& stored, const QList<CadreSheet
         &fillPresentation);
 }
 
-QString safeFileName(const QString& name) {
-    QString safe = name.trimmed();
-    for (QChar& c : safe) {
-        if (QStringLiteral("\\/:*?\"<>|").contains(c) || c.unicode() < 0x20) {
-            c = u'_';
-        }
-    }
-    return safe.isEmpty() ? QStringLiteral("_") : safe;
-}
-
 Result<OutputDone> outputCadres(db::Database& db, const StoredTemplate& stored,
                                 const QList<int>& cadreIds, const QString& folder,
                                 const QDate& today, const OutputProgress& progress) {
@@ -227,7 +218,7 @@ Result<OutputDone> outputCadres(db::Database& db, const StoredTemplate& stored,
     const QString suffix = fileSuffix(stored.entry.format);
     OutputDone done;
     QList<CadreSheet> sheets;
-    QSet<QString> used;
+    text::BatchFileNames names(folder);
     for (const int cadreId : cadreIds) {
         Result<CadreSheet> sheet = readCadreSheet(db, cadreId, today);
         if (!sheet) {
@@ -243,13 +234,7 @@ Result<OutputDone> outputCadres(db::Database& db, const StoredTemplate& stored,
             if (!bytes) {
                 return bytes.failure();
             }
-            const QString base = safeFileName(sheet->name());
-            QString fileName = base + suffix;
-            for (int n = 2; used.contains(fileName.toLower()); ++n) {
-                fileName = QStringLiteral("%1(%2)%3").arg(base).arg(n).arg(suffix);
-            }
-            used.insert(fileName.toLower());
-            const QString path = QDir(folder).filePath(fileName);
+            const QString path = names.claim(sheet->name(), suffix);
             if (Result<void> written = office::writeFileAtomically(path, *bytes); !written) {
                 return written.failure();
             }
@@ -265,7 +250,8 @@ Result<OutputDone> outputCadres(db::Database& db, const StoredTemplate& stored,
         if (!bytes) {
             return bytes.failure();
         }
-        const QString path = QDir(folder).filePath(safeFileName(stored.entry.name) + suffix);
+        const QString path =
+            QDir(folder).filePath(text::documentFileName(stored.entry.name, suffix));
         if (Result<void> written = office::writeFileAtomically(path, *bytes); !written) {
             return written.failure();
         }

@@ -55,7 +55,4 @@ Result<OutputDone> outputCadres(db::Database& db, const StoredTemplate& stored,
                                 const QList<int>& cadreIds, const QString& folder,
                                 const QDate& today, const OutputProgress& progress);
 
-// A file name made of `name`: characters that file systems refuse become "_".
-QString safeFileName(const QString& name);
-
 }  // namespace documents

@@ -180,6 +180,31 @@ TEST_F(TBatchOutputFormTest, PhotosAndResumesAreWrittenPerCadreAndAMissingPhotoI
     EXPECT_EQ(filesIn(planOut.path()), QStringList{QStringLiteral("丁.jpg")});
 }
 
+// Two cadres of the same name in one batch each keep their files: the second gets "(2)".
+TEST_F(TBatchOutputFormTest, CadresOfTheSameNameEachKeepTheirFiles) {
+    const int first = addCadre(QStringLiteral("丁"));
+    const int second = addCadre(QStringLiteral("丁"));
+    QImage picture(cadre::kPhotoWidth, cadre::kPhotoHeight, QImage::Format_RGB32);
+    for (const int cadreId : {first, second}) {
+        picture.fill(cadreId == first ? Qt::darkGreen : Qt::darkRed);
+        ASSERT_TRUE(cadre::writePhoto(dm, cadreId, cadre::encodePhoto(picture)));
+    }
+    TBatchOutputForm form(dm, QList<int>{first, second});
+    form.setPathChooser([&](QWidget*, bool) { return out.path(); });
+    for (const char* button : {"btnWord", "btnPhotos", "btnResumes"}) {
+        child<QPushButton>(&form, button)->click();
+    }
+    EXPECT_EQ(
+        filesIn(out.path()),
+        (QStringList{QStringLiteral("丁(2).docx"), QStringLiteral("丁(2).jpg"),
+                     QStringLiteral("丁.docx"), QStringLiteral("丁.jpg"),
+                     QStringLiteral("丁同志简历(2).docx"), QStringLiteral("丁同志简历.docx")}));
+    EXPECT_EQ(QImage(out.filePath(QStringLiteral("丁.jpg"))).pixelColor(5, 5).red() <
+                  QImage(out.filePath(QStringLiteral("丁(2).jpg"))).pixelColor(5, 5).red(),
+              true);
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{});
+}
+
 // A list longer than a batch holds asks for a range first, proposing the first 256 rows; the
 // window then lists the rows chosen, or is not opened when the range is cancelled. A short
 // list is not asked about.

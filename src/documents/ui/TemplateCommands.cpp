@@ -15,6 +15,7 @@
 #include "documents/ui/TSelModelForm.h"
 #include "main/ui/MainMenus.h"
 #include "office/ZipPackage.h"
+#include "text/FileNames.h"
 #include "widgets/DocumentOpener.h"
 #include "widgets/ExportProposal.h"
 
@@ -87,8 +88,8 @@ void viewTemplate(TDataM& dm, QWidget* parent) {
         return;
     }
     const QString path = QDir(tempFolder(dm))
-                             .filePath(documents::safeFileName(stored->entry.name) +
-                                       documents::fileSuffix(stored->entry.format));
+                             .filePath(text::documentFileName(
+                                 stored->entry.name, documents::fileSuffix(stored->entry.format)));
     if (const Result<void> written = office::writeFileAtomically(path, stored->file); !written) {
         app::showFailure(written.failure());
         return;
