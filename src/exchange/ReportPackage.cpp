@@ -190,8 +190,11 @@ class PackageWriter {
 Result<void> startPackage(const QString& templateFile, const QString& partial) {
     {
         db::Database empty;
-        if (!empty.open(templateFile) || !empty.backupTo(partial)) {
+        if (!empty.open(templateFile)) {
             return Failure{kPackageTemplateMissing, empty.lastError()};
+        }
+        if (!empty.backupTo(partial)) {
+            return Failure{{}, empty.lastError()};
         }
     }
     db::Database package;
@@ -249,6 +252,11 @@ Result<void> writeReportPackage(db::Database& working, const QString& templateFi
     }
     if (!QFileInfo(templateFile).isFile()) {
         return Failure{kPackageTemplateMissing, {}};
+    }
+    // The proposed folder (TEMP of the data folder) need not exist yet.
+    const QString folder = QFileInfo(target).absolutePath();
+    if (!QDir().mkpath(folder)) {
+        return Failure{QStringLiteral("无法建立文件夹：") + folder, {}};
     }
     const QString partial = partialFileNextTo(target);
     Result<void> outcome = startPackage(templateFile, partial);

@@ -211,6 +211,12 @@ TEST_F(ReportPackage, ThePackageSaysWhereItCameFromAndKeepsNoReviewMarks) {
     EXPECT_EQ(count(written, u"select count(*) from tb_family"_s), 0);
     EXPECT_GT(count(written, u"select count(*) from tb_kc"_s), 0);
 
+    // The proposed folder, TEMP of a new data folder, is made when it does not exist yet.
+    const QString inNewFolder = QDir(home.path()).filePath(u"TEMP/新文件夹/报送.sdb"_s);
+    ASSERT_TRUE(exchange::writeReportPackage(sender.db(), sendTemplate(), inNewFolder, {1}, {},
+                                             QDate(2024, 5, 7)));
+    EXPECT_TRUE(exchange::checkPackage(inNewFolder));
+
     // An empty list makes a package without cadres.
     ASSERT_TRUE(exchange::writeReportPackage(sender.db(), sendTemplate(), second, {}, {},
                                              QDate(2024, 5, 7)));
