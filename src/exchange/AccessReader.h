@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <memory>
+
+#include "exchange/TableSource.h"
+
+// Reads Access (Jet) files: Jet 3 and Jet 4 .mdb files and ACE .accdb files, through mdbtools'
+// libmdb. Only user tables are offered; the file is opened read-only and never written. Text of
+// a Jet 4 file is UCS-2 (compressed or not); text of a Jet 3 file is in the code page the file
+// names, GBK when it names none.
+namespace exchange {
+
+inline const QString kNotAnAccessFile = QStringLiteral("所选文件不是Access数据库：");
+inline const QString kDamagedAccessFile = QStringLiteral("Access数据库文件已损坏，无法读取：");
+inline const QString kNoSuchAccessTable = QStringLiteral("Access数据库中没有数据表：");
+
+class AccessFile final : public TableSource {
+  public:
+    // Opens `path` and reads its catalogue of tables and columns.
+    static Result<std::unique_ptr<AccessFile>> open(const QString& path);
+    ~AccessFile() override;
+
+    AccessFile(const AccessFile&) = delete;
+    AccessFile& operator=(const AccessFile&) = delete;
+
+    const std::vector<SourceTable>& tables() const override { return tables_; }
+    Result<void> readRows(const QString& table, const RowSink& sink) override;
+
+  private:
+    struct Handle;
+    AccessFile(std::unique_ptr<Handle> handle, QString path);
+    Result<void> readCatalogue();
+
+    std::unique_ptr<Handle> handle_;
+    QString path_;
+    std::vector<SourceTable> tables_;
+};
+
+// The picture inside an OLE object field: Access wraps pictures pasted into a form in an OLE
+// header ("Bitmap Image", "Paintbrush Picture" ...); the bytes from the start of the JPEG, PNG,
+// GIF or BMP data are kept. Anything else is returned as it stands.
+QByteArray unwrapOlePicture(const QByteArray& field);
+
+}  // namespace exchange
