@@ -152,7 +152,7 @@ TEST(AccessReader, MemoTextsAreWholeAndAsMdbExportGivesThem) {
     ASSERT_EQ(lines.size(), static_cast<qsizetype>(rows.size()));
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString text = rows[i][notes].toString();
-        EXPECT_GT(text.size(), 100);
+        EXPECT_GT(text.size(), 50);
         EXPECT_EQ(lines[i].split(QChar(0x1f))[notes], text);
     }
 }
