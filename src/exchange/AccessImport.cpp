@@ -8,7 +8,6 @@
 #include "app/Progress.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
-#include "exchange/AccessReader.h"
 #include "exchange/DatabaseBackup.h"
 #include "exchange/FileReplace.h"
 #include "schema/SchemaUpgrade.h"
@@ -253,16 +252,6 @@ Result<AccessImportReport> replaceWorkingDatabase(db::Database& working, TableSo
         return restored.failure();
     }
     return report;
-}
-
-Result<AccessImportReport> importAccessDatabase(db::Database& working, const QString& accessFile,
-                                                const QString& templateFile,
-                                                const QString& keptCopy) {
-    Result<std::unique_ptr<AccessFile>> opened = AccessFile::open(accessFile);
-    if (!opened) {
-        return opened.failure();
-    }
-    return replaceWorkingDatabase(working, **opened, templateFile, keptCopy);
 }
 
 }  // namespace exchange

@@ -65,9 +65,4 @@ Result<AccessImportReport> replaceWorkingDatabase(db::Database& working, TableSo
                                                   const QString& templateFile,
                                                   const QString& keptCopy);
 
-// replaceWorkingDatabase with the Access file `accessFile`.
-Result<AccessImportReport> importAccessDatabase(db::Database& working, const QString& accessFile,
-                                                const QString& templateFile,
-                                                const QString& keptCopy);
-
 }  // namespace exchange

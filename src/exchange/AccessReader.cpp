@@ -322,6 +322,14 @@ Result<void> AccessFile::readRows(const QString& tableName, const RowSink& sink)
     return {};
 }
 
+Result<std::unique_ptr<TableSource>> openAccessSource(const QString& path) {
+    Result<std::unique_ptr<AccessFile>> opened = AccessFile::open(path);
+    if (!opened) {
+        return opened.failure();
+    }
+    return std::unique_ptr<TableSource>(std::move(*opened));
+}
+
 QByteArray unwrapOlePicture(const QByteArray& field) {
     // An OLE object field starts with the signature 0x15 0x1C.
     if (field.size() < 4 || static_cast<unsigned char>(field[0]) != 0x15 ||

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <functional>
 #include <memory>
 
 #include "exchange/TableSource.h"
@@ -37,6 +38,10 @@ class AccessFile final : public TableSource {
     QString path_;
     std::vector<SourceTable> tables_;
 };
+
+// Opens an Access file as a table source (AccessFile::open).
+using SourceOpener = std::function<Result<std::unique_ptr<TableSource>>(const QString& path)>;
+Result<std::unique_ptr<TableSource>> openAccessSource(const QString& path);
 
 // The picture inside an OLE object field: Access wraps pictures pasted into a form in an OLE
 // header ("Bitmap Image", "Paintbrush Picture" ...); the bytes from the start of the JPEG, PNG,
