@@ -8,6 +8,7 @@
 #include "app/Progress.h"
 #include "db/Database.h"
 #include "db/SqlStatement.h"
+#include "exchange/AccessReader.h"
 #include "exchange/DatabaseBackup.h"
 #include "exchange/FileReplace.h"
 #include "schema/SchemaUpgrade.h"
@@ -122,33 +123,54 @@ Result<TableImport> copyTable(TableSource& source, const SourceTable& from, db::
     return taken;
 }
 
-Result<AccessImportReport> fillDatabase(TableSource& source, const QString& target,
-                                        const QString& templateFile, double version) {
+// Copies every table of `source` that the database `target` has, in one transaction; the
+// columns that upgrade steps due at `version` add are left to them.
+Result<AccessImportReport> copyTables(TableSource& source, db::Database& db, const QString& target,
+                                      double version) {
     AccessImportReport report;
     report.fromVersion = version;
+    db::Transaction transaction(db);
+    const QStringList ours = db.tables();
+    for (const SourceTable& from : source.tables()) {
+        const QString table = sameName(ours, from.name);
+        if (table.isEmpty()) {
+            report.leftOutTables << from.name;
+            continue;
+        }
+        app::progress().setText(kReading.arg(table));
+        Result<TableImport> taken = copyTable(source, from, db, table, version);
+        if (!taken) {
+            return taken.failure();
+        }
+        report.tables.push_back(std::move(*taken));
+    }
+    if (!transaction.commit()) {
+        return Failure{kImportWriteFailed + QDir::toNativeSeparators(target), db.lastError()};
+    }
+    return report;
+}
+
+// A copy of `templateFile` at `target`, replacing any file there, that its owner may write.
+Result<void> copyTemplate(const QString& templateFile, const QString& target) {
+    QFile::remove(target);
+    if (!QFile::copy(templateFile, target) ||
+        !QFile::setPermissions(
+            target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther)) {
+        QFile::remove(target);
+        return Failure{kImportWriteFailed + QDir::toNativeSeparators(target), {}};
+    }
+    return {};
+}
+
+Result<AccessImportReport> fillDatabase(TableSource& source, const QString& target,
+                                        const QString& templateFile, double version) {
     db::Database db;
     if (!db.open(target)) {
         return Failure{kImportWriteFailed + QDir::toNativeSeparators(target), db.lastError()};
     }
-    {
-        db::Transaction transaction(db);
-        const QStringList ours = db.tables();
-        for (const SourceTable& from : source.tables()) {
-            const QString table = sameName(ours, from.name);
-            if (table.isEmpty()) {
-                report.leftOutTables << from.name;
-                continue;
-            }
-            app::progress().setText(kReading.arg(table));
-            Result<TableImport> taken = copyTable(source, from, db, table, version);
-            if (!taken) {
-                return taken.failure();
-            }
-            report.tables.push_back(std::move(*taken));
-        }
-        if (!transaction.commit()) {
-            return Failure{kImportWriteFailed + QDir::toNativeSeparators(target), db.lastError()};
-        }
+    Result<AccessImportReport> report = copyTables(source, db, target, version);
+    if (!report) {
+        return report;
     }
     app::progress().setText(schema::kUpgrading);
     const QString upgradeCopy = target + kUpgradeBackupSuffix;
@@ -165,7 +187,9 @@ Result<AccessImportReport> fillDatabase(TableSource& source, const QString& targ
 
 QString AccessImportReport::text() const {
     QStringList lines;
-    lines << QStringLiteral("原数据库版本：%1").arg(fromVersion);
+    if (fromVersion > 0) {
+        lines << QStringLiteral("原数据库版本：%1").arg(fromVersion);
+    }
     for (const TableImport& table : tables) {
         QString line = QStringLiteral("%1：%2行").arg(table.table).arg(table.rows);
         if (!table.leftOutColumns.isEmpty()) {
@@ -251,6 +275,40 @@ Result<AccessImportReport> replaceWorkingDatabase(db::Database& working, TableSo
     if (!restored) {
         return restored.failure();
     }
+    return report;
+}
+
+Result<AccessImportReport> convertAccessPackage(const QString& accessPath,
+                                                const QString& packageTemplate,
+                                                const QString& sqlitePath) {
+    Result<std::unique_ptr<AccessFile>> source = AccessFile::open(accessPath);
+    if (!source) {
+        return source.failure();
+    }
+    return convertPackage(**source, packageTemplate, sqlitePath);
+}
+
+Result<AccessImportReport> convertPackage(TableSource& source, const QString& packageTemplate,
+                                          const QString& sqlitePath) {
+    if (!findTable(source, QStringLiteral("tb_cadre"))) {
+        return Failure{kNotAnAccessPackage, {}};
+    }
+    if (Result<void> copied = copyTemplate(packageTemplate, sqlitePath); !copied) {
+        return copied.failure();
+    }
+    Result<AccessImportReport> report = [&]() -> Result<AccessImportReport> {
+        db::Database db;
+        if (!db.open(sqlitePath)) {
+            return Failure{kImportWriteFailed + QDir::toNativeSeparators(sqlitePath),
+                           db.lastError()};
+        }
+        return copyTables(source, db, sqlitePath, schema::kSchemaVersion);
+    }();
+    if (!report) {
+        QFile::remove(sqlitePath);
+        return report;
+    }
+    report->fromVersion = 0;
     return report;
 }
 

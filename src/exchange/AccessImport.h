@@ -38,7 +38,7 @@ struct TableImport {
 };
 
 struct AccessImportReport {
-    double fromVersion = 0;
+    double fromVersion = 0;           // 0 for a package, which records none
     std::vector<TableImport> tables;  // in the old file's order
     QStringList leftOutTables;        // tables of the old file that our schema does not have
 
@@ -64,5 +64,22 @@ Result<AccessImportReport> importTables(TableSource& source, const QString& temp
 Result<AccessImportReport> replaceWorkingDatabase(db::Database& working, TableSource& source,
                                                   const QString& templateFile,
                                                   const QString& keptCopy);
+
+// Report-up packages (".sdb") of the Access era: read into a package of our format, so that the
+// receiving of packages takes them as its own.
+inline const QString kNotAnAccessPackage =
+    QStringLiteral("所选文件不是干部信息数据包（缺少数据表tb_cadre），未作接收。");
+
+// Writes the package `sqlitePath` (replacing any file there) from the empty package
+// `packageTemplate` (Db/Send.db) with every package table that `source` holds; the report names
+// what the package holds beyond them. The package's own version is kept in no table, so no
+// upgrade runs. On failure `sqlitePath` is removed.
+Result<AccessImportReport> convertPackage(TableSource& source, const QString& packageTemplate,
+                                          const QString& sqlitePath);
+
+// convertPackage with the Access package file `accessPath`.
+Result<AccessImportReport> convertAccessPackage(const QString& accessPath,
+                                                const QString& packageTemplate,
+                                                const QString& sqlitePath);
 
 }  // namespace exchange

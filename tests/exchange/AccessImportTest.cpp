@@ -258,3 +258,46 @@ TEST_F(WorkingReplace, AFailureOnTheWayLeavesTheWorkingDatabaseAsItWas) {
 }
 
 }  // namespace
+
+// A report-up package of the Access era becomes a package of our format: every row of the
+// package tables with its keys; what the package holds beyond them is named.
+TEST_F(AccessImport, APackageBecomesAPackageOfOurFormat) {
+    const QString packageTemplate = home.dbDir() + u"/Send.db"_s;
+    const QString oldPackage = home.path() + u"/old-package.db"_s;
+    ASSERT_TRUE(QFile::copy(packageTemplate, oldPackage));
+    QFile::setPermissions(oldPackage, QFile::ReadOwner | QFile::WriteOwner);
+    ASSERT_TRUE(old.open(oldPackage));
+    exec(
+        u"insert into tb_cadre (CadreID,xm,csny,photo) values (900,'上报甲',#1970-03-01#,"
+        u"x'FFD8FF00')"_s);
+    exec(u"insert into tb_cadre (CadreID,xm) values (17,'上报乙')"_s);
+    exec(u"insert into tb_family (FamilyID,CadreID,xm) values (33,900,'家属')"_s);
+    native(u"create table tb_extra (id INTEGER)"_s);
+    old.close();
+
+    const QString converted = home.path() + u"/package.db"_s;
+    SqliteSource source(oldPackage);
+    const auto report = exchange::convertPackage(source, packageTemplate, converted);
+    ASSERT_TRUE(report.ok()) << report.errorText();
+    EXPECT_EQ(report->leftOutTables, QStringList{u"tb_extra"_s});
+    EXPECT_FALSE(report->text().contains(u"版本"_s)) << report->text();
+    EXPECT_TRUE(report->text().contains(u"tb_cadre：2行"_s)) << report->text();
+    db::Database package;
+    ASSERT_TRUE(package.open(converted));
+    EXPECT_EQ(
+        contentOf(package, u"tb_cadre"_s, {u"CadreID"_s, u"xm"_s, u"csny"_s, u"hex(photo)"_s}),
+        (QStringList{u"17|上报乙||"_s, u"900|上报甲|1970-03-01|FFD8FF00"_s}));
+    EXPECT_EQ(contentOf(package, u"tb_family"_s, {u"FamilyID"_s, u"CadreID"_s, u"xm"_s}),
+              QStringList{u"33|900|家属"_s});
+    db::Database empty;
+    ASSERT_TRUE(empty.open(packageTemplate));
+    EXPECT_EQ(package.tables(), empty.tables());
+
+    // A file that holds no cadres is no package: refused, nothing written.
+    const QString notWritten = home.path() + u"/not-written.db"_s;
+    const auto refused = exchange::convertAccessPackage(
+        QStringLiteral(CADRE_ACCESS_FIXTURES "/nwind.mdb"), packageTemplate, notWritten);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.failure().message, exchange::kNotAnAccessPackage);
+    EXPECT_FALSE(QFileInfo::exists(notWritten));
+}
