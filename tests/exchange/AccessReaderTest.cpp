@@ -6,6 +6,7 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QStringDecoder>
 #include <QTemporaryDir>
 
 #include "db/JetDate.h"
@@ -109,6 +110,37 @@ TEST(AccessReader, ValuesOfAJet3FileKeepTheirTypesAndDigits) {
               QStringLiteral("Carrera 52 con Ave. Bolívar #65-98 Llano Largo"));
     EXPECT_FALSE(first[columnIndex(orders, QStringLiteral("ShipRegion"))].isNull());
     EXPECT_FALSE(orderRows[1][columnIndex(orders, QStringLiteral("ShipRegion"))].isValid());
+}
+
+// Jet 3 keeps text in the code page its header names: the same bytes read as GBK once the header
+// names code page 936, or none (the users' own files). The header is stored masked with a fixed
+// key stream, so the code page's bytes change by the difference of the two values.
+TEST(AccessReader, Jet3TextFollowsTheCodePageTheFileNames) {
+    QFile original(fixture(QStringLiteral("nwind.mdb")));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    const QByteArray whole = original.readAll();
+    QStringDecoder fromGbk("GBK");
+    const QString expected =
+        fromGbk(QByteArray("Carrera 52 con Ave. Bol\xEDvar #65-98 Llano Largo"));
+    ASSERT_NE(expected, QStringLiteral("Carrera 52 con Ave. Bolívar #65-98 Llano Largo"));
+    QTemporaryDir dir;
+    for (const quint16 codePage : {quint16{936}, quint16{0}}) {
+        SCOPED_TRACE(codePage);
+        QByteArray bytes = whole;
+        const quint16 change = 1252 ^ codePage;
+        bytes[0x3C] = static_cast<char>(bytes[0x3C] ^ (change & 0xFF));
+        bytes[0x3D] = static_cast<char>(bytes[0x3D] ^ (change >> 8));
+        QFile gbk(dir.filePath(QStringLiteral("gbk%1.mdb").arg(codePage)));
+        ASSERT_TRUE(gbk.open(QIODevice::WriteOnly));
+        gbk.write(bytes);
+        gbk.close();
+        auto opened = AccessFile::open(gbk.fileName());
+        ASSERT_TRUE(opened.ok()) << opened.errorText().toStdString();
+        const auto& orders = *exchange::findTable(**opened, QStringLiteral("Orders"));
+        const auto rows = allRows(**opened, QStringLiteral("Orders"));
+        EXPECT_EQ(rows.front()[columnIndex(orders, QStringLiteral("ShipAddress"))].toString(),
+                  expected);
+    }
 }
 
 TEST(AccessReader, PicturesInOleFieldsComeOutAsImages) {
