@@ -1,15 +1,65 @@
 #include "exchange/AccessReader.h"
 
 #include <mdbtools.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <optional>
+#include <thread>
 
 namespace exchange {
 
 namespace {
+
+// The time a trial reading may take: half a minute, and two seconds more for every megabyte.
+std::chrono::milliseconds defaultTimeLimit(const QString& path) {
+    return std::chrono::seconds(30) + std::chrono::seconds(2) * (QFileInfo(path).size() >> 20);
+}
+
+// The address space the trial reading may use: 2 GB, or eight times the file when that is more.
+rlim_t memoryLimit(const QString& path) {
+    return std::max<rlim_t>(rlim_t{2} << 30, static_cast<rlim_t>(QFileInfo(path).size()) * 8);
+}
+
+// Runs `work` in a child process with the memory bound of `path`: true when it ended by itself
+// within `timeLimit` (whatever its outcome), false when it crashed or had to be stopped.
+bool endsWell(const QString& path, std::chrono::milliseconds timeLimit,
+              const std::function<void()>& work) {
+    std::fflush(stdout);
+    std::fflush(stderr);
+    const rlim_t bytes = memoryLimit(path);
+    const pid_t child = fork();
+    if (child < 0) {
+        return false;
+    }
+    if (child == 0) {
+        const rlimit limit{bytes, bytes};
+        setrlimit(RLIMIT_AS, &limit);
+        work();
+        _exit(0);
+    }
+    const auto deadline = std::chrono::steady_clock::now() + timeLimit;
+    int status = 0;
+    for (;;) {
+        const pid_t done = waitpid(child, &status, WNOHANG);
+        if (done == child) {
+            return WIFEXITED(status);
+        }
+        if (done < 0 || std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return false;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
 
 // The code page a Jet 3 file takes when its header names none.
 const char* const kDefaultJet3CodePage = "GBK";
@@ -114,7 +164,7 @@ AccessFile::AccessFile(std::unique_ptr<Handle> handle, QString path)
 
 AccessFile::~AccessFile() = default;
 
-Result<std::unique_ptr<AccessFile>> AccessFile::open(const QString& path) {
+Result<std::unique_ptr<AccessFile>> AccessFile::openHere(const QString& path) {
     if (!QFileInfo(path).isFile()) {
         return Failure{kNotAnAccessFile + shown(path), {}};
     }
@@ -149,6 +199,37 @@ Result<std::unique_ptr<AccessFile>> AccessFile::open(const QString& path) {
         return read.failure();
     }
     return file;
+}
+
+Result<std::unique_ptr<AccessFile>> AccessFile::open(const QString& path) {
+    return open(path, defaultTimeLimit(path));
+}
+
+Result<std::unique_ptr<AccessFile>> AccessFile::open(const QString& path,
+                                                     std::chrono::milliseconds timeLimit) {
+    if (!QFileInfo(path).isFile()) {
+        return Failure{kNotAnAccessFile + shown(path), {}};
+    }
+    const bool trialEnded = endsWell(path, timeLimit, [&] {
+        if (Result<std::unique_ptr<AccessFile>> file = openHere(path); file) {
+            (void)(*file)->readAll();
+        }
+    });
+    if (!trialEnded) {
+        return Failure{kAccessReadStopped, shown(path)};
+    }
+    return openHere(path);
+}
+
+Result<void> AccessFile::readAll() {
+    for (const SourceTable& table : tables_) {
+        const Result<void> read =
+            readRows(table.name, [](const QVariantList&) { return Result<void>{}; });
+        if (!read) {
+            return read;
+        }
+    }
+    return {};
 }
 
 Result<void> AccessFile::readCatalogue() {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <memory>
 
@@ -17,10 +18,19 @@ inline const QString kNotAnAccessFile = QStringLiteral("所选文件不是Access
 inline const QString kDamagedAccessFile = QStringLiteral("Access数据库文件已损坏，无法读取：");
 inline const QString kNoSuchAccessTable = QStringLiteral("Access数据库中没有数据表：");
 
+inline const QString kAccessReadStopped =
+    QStringLiteral("读取Access数据库时超时或异常中止，文件可能已损坏。");
+
 class AccessFile final : public TableSource {
   public:
-    // Opens `path` and reads its catalogue of tables and columns.
+    // Opens `path` and reads its catalogue of tables and columns. libmdb does not survive every
+    // damaged file (some make it loop for ever or crash), so the whole file is first read once in
+    // a child process with `timeLimit` and a bound on its memory; a child that does not end
+    // well within them refuses the file with kAccessReadStopped. The default limit grows with
+    // the file's size.
     static Result<std::unique_ptr<AccessFile>> open(const QString& path);
+    static Result<std::unique_ptr<AccessFile>> open(const QString& path,
+                                                    std::chrono::milliseconds timeLimit);
     ~AccessFile() override;
 
     AccessFile(const AccessFile&) = delete;
@@ -32,7 +42,11 @@ class AccessFile final : public TableSource {
   private:
     struct Handle;
     AccessFile(std::unique_ptr<Handle> handle, QString path);
+    // Opens without the trial reading.
+    static Result<std::unique_ptr<AccessFile>> openHere(const QString& path);
     Result<void> readCatalogue();
+    // Reads every row of every table, keeping nothing.
+    Result<void> readAll();
 
     std::unique_ptr<Handle> handle_;
     QString path_;
