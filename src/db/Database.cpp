@@ -112,6 +112,17 @@ void Database::close() {
     if (db_ == nullptr) {
         return;
     }
+    // A statement its owner still holds keeps the connection alive after sqlite3_close_v2 until
+    // it is finalized, and with it the statement's read lock and any open transaction. Resetting
+    // every statement and rolling back releases the file now, so that the next connection can
+    // write to it.
+    for (sqlite3_stmt* stmt = sqlite3_next_stmt(db_, nullptr); stmt != nullptr;
+         stmt = sqlite3_next_stmt(db_, stmt)) {
+        sqlite3_reset(stmt);
+    }
+    if (sqlite3_get_autocommit(db_) == 0) {
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    }
     sqlite3_close_v2(db_);
     db_ = nullptr;
     depth_ = 0;

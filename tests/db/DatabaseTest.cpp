@@ -297,6 +297,27 @@ TEST_F(DatabaseTest, NestedTransactionsCommitOrRollBackTogether) {
     EXPECT_FALSE(db_.hasColumn(QStringLiteral("tb_cadre"), QStringLiteral("extra1")));
 }
 
+TEST_F(DatabaseTest, ClosingReleasesTheFileWhileAStatementIsStillHeld) {
+    // A reader half way through its rows, and a transaction left open, when the file is closed.
+    std::unique_ptr<db::SqlStatement> reading =
+        db_.prepare(QStringLiteral("select xm from tb_cadre order by CadreID"));
+    ASSERT_TRUE(reading);
+    ASSERT_EQ(reading->step(), db::SqlStatement::Step::Row);
+    ASSERT_TRUE(db_.begin());
+    run("insert into tb_cadre (xm) values ('未提交')");
+    db_.close();
+
+    db::Database other;
+    ASSERT_TRUE(other.open(path(), db::Database::OpenMode::OpenExisting))
+        << other.lastError().toStdString();
+    EXPECT_TRUE(other.exec(QStringLiteral("insert into tb_cadre (xm) values ('另一连接')")))
+        << other.lastError().toStdString();
+    EXPECT_EQ(
+        other.scalar(QStringLiteral("select count(*) from tb_cadre where xm='未提交'"))->toInt(),
+        0);
+    reading.reset();
+}
+
 TEST_F(DatabaseTest, TablesAndColumnsAreListed) {
     EXPECT_EQ(db_.tables(), (QStringList{QStringLiteral("tb_cadre"), QStringLiteral("tb_cadre_zw"),
                                          QStringLiteral("tb_department")}));

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include "app/Login.h"
@@ -61,6 +62,29 @@ class StartupTest : public ::testing::Test {
         return false;
     }
 
+    // Acts once on the main window as soon as it shows and the program's event loop runs,
+    // however long the start takes, and stops looking when it goes out of scope. Acting while
+    // the window still shows (its start duties process events) would close it before the loop
+    // that is to end with it has begun.
+    class OnMainForm {
+      public:
+        explicit OnMainForm(std::function<void(QWidget*)> act) : act_(std::move(act)) {
+            QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+                QWidget* form = visibleMainForm();
+                if (form != nullptr && QThread::currentThread()->loopLevel() > 0 &&
+                    QApplication::activeModalWidget() == nullptr) {
+                    timer_.stop();
+                    act_(form);
+                }
+            });
+            timer_.start(10);
+        }
+
+      private:
+        std::function<void(QWidget*)> act_;
+        QTimer timer_;
+    };
+
     // Answers the login dialog once it is showing.
     static void answerLogin(const QString& name, const QString& password, const char* button) {
         QTimer::singleShot(0, [=] {
@@ -81,14 +105,10 @@ class StartupTest : public ::testing::Test {
 TEST_F(StartupTest, ALoggedInUserGetsTheMainWindowWithHisName) {
     answerLogin(QStringLiteral("张三"), QStringLiteral("abc"), "cxButton2");
     QString userText;
-    QTimer::singleShot(200, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == u"MainForm" && w->isVisible()) {
-                userText = w->findChild<QLabel*>(QStringLiteral("userLabel"))->text();
-                EXPECT_EQ(w->windowTitle(), QStringLiteral("干部管理系统"));
-                w->close();
-            }
-        }
+    OnMainForm closing([&](QWidget* form) {
+        userText = form->findChild<QLabel*>(QStringLiteral("userLabel"))->text();
+        EXPECT_EQ(form->windowTitle(), QStringLiteral("干部管理系统"));
+        form->close();
     });
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(userText, QStringLiteral("当前用户：张三"));
@@ -107,13 +127,8 @@ TEST_F(StartupTest, AFirstStartShowsTheWizardUnlessItIsAStartCheck) {
             EXPECT_EQ(visibleMainForm(), nullptr);
             dialog->reject();
         });
-        // The closing timer ends with this pass, so that it cannot reach a later window.
-        QObject pass;
-        QTimer::singleShot(300, &pass, [] {
-            if (QWidget* form = visibleMainForm()) {
-                form->close();
-            }
-        });
+        // The closing ends with this pass, so that it cannot reach a later window.
+        OnMainForm closing([](QWidget* form) { form->close(); });
         messages_.answerNext(false);  // the backup asked on exit
         mainwin::StartupOptions options{home_.path(), lockPath()};
         options.closeOnceShown = check;
@@ -132,9 +147,7 @@ TEST_F(StartupTest, ARestartStartsTheNewCopyOnlyAfterThisOneHasClosed) {
         QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("cxButton1")),
                           Qt::LeftButton);
     });
-    QTimer::singleShot(200, [] {
-        QWidget* form = visibleMainForm();
-        ASSERT_NE(form, nullptr);
+    OnMainForm settingsChosen([](QWidget* form) {
         form->findChild<QAction*>(QStringLiteral("actDbSettings"))->trigger();
     });
     int started = 0;
@@ -162,13 +175,11 @@ TEST_F(StartupTest, QtsOwnTextsAreChinese) {
     answerLogin(QStringLiteral("张三"), QStringLiteral("abc"), "cxButton2");
     QString ok;
     QString cancel;
-    QTimer::singleShot(200, [&] {
+    OnMainForm closing([&](QWidget* form) {
         QDialogButtonBox buttons(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
         ok = buttons.button(QDialogButtonBox::Ok)->text();
         cancel = buttons.button(QDialogButtonBox::Cancel)->text();
-        if (QWidget* form = visibleMainForm()) {
-            form->close();
-        }
+        form->close();
     });
     EXPECT_EQ(run(), 0);
     EXPECT_EQ(ok, QStringLiteral("确定"));
