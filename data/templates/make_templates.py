@@ -112,10 +112,8 @@ def value_cell(cell, align=WD_ALIGN_PARAGRAPH.CENTER, size=12):
 PAGE1_WIDTHS = [20, 20, 20, 20, 20, 22, 34]
 
 
-def approval_page1(doc):
-    heights = [14, 14, 14, 16, 14, 14, 12, 12, 12, 118]
-    table = grid_table(doc, PAGE1_WIDTHS, heights)
-    rows = table.rows
+def approval_head_rows(rows):
+    """Rows 1 to 6 of the form's first page: the basic fields, the photo and the education."""
     labels = [
         (0, 0, "姓  名"), (0, 2, "性  别"), (0, 4, "出生年月\n(  岁)"),
         (1, 0, "民  族"), (1, 2, "籍  贯"), (1, 4, "出 生 地"),
@@ -140,6 +138,13 @@ def approval_page1(doc):
         value_cell(rows[r].cells[2].merge(rows[r].cells[3]))
         label(rows[r].cells[4], "毕业院校\n系及专业")
         value_cell(rows[r].cells[5].merge(rows[r].cells[6]), WD_ALIGN_PARAGRAPH.LEFT)
+
+
+def approval_page1(doc):
+    heights = [14, 14, 14, 16, 14, 14, 12, 12, 12, 118]
+    table = grid_table(doc, PAGE1_WIDTHS, heights)
+    rows = table.rows
+    approval_head_rows(rows)
     for r, text in [(6, "现任职务"), (7, "拟任职务"), (8, "拟免职务")]:
         label(rows[r].cells[0], text)
         value_cell(rows[r].cells[1].merge(rows[r].cells[6]), WD_ALIGN_PARAGRAPH.LEFT)
@@ -191,9 +196,18 @@ def approval_form(path):
 
 
 def short_profile(path):
+    """The form's first six rows, 现任职务 (7,2) and the summary paragraph 简要情况 (8,2)."""
     doc = new_document((27, 20, 27, 15))
     title(doc, "干部简要情况表")
-    approval_page1(doc)
+    table = grid_table(doc, PAGE1_WIDTHS, [14, 14, 14, 16, 14, 14, 12, 100])
+    rows = table.rows
+    approval_head_rows(rows)
+    label(rows[6].cells[0], "现任职务")
+    value_cell(rows[6].cells[1].merge(rows[6].cells[6]), WD_ALIGN_PARAGRAPH.LEFT)
+    label(rows[7].cells[0], "简\n要\n情\n况")
+    summary = rows[7].cells[1].merge(rows[7].cells[6])
+    summary.vertical_alignment = WD_CELL_VERTICAL_ALIGNMENT.TOP
+    value_cell(summary, WD_ALIGN_PARAGRAPH.LEFT, size=14)
     doc.save(path)
 
 

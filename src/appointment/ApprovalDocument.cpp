@@ -58,26 +58,14 @@ int wordDisplayLines(const QString& text) {
 
 namespace {
 
-// Fills table 1 (the first page) of the template and, with `secondPage`, table 2.
-Result<QString> writeDocument(const ApprovalSource& source, const ApprovalSettings& settings,
-                              const QString& templatePath, const QString& folder,
-                              const QDate& today, bool secondPage) {
-    Result<office::DocxDocument> opened = office::DocxDocument::open(templatePath);
-    if (!opened) {
-        return opened.failure();
-    }
-    office::DocxDocument& doc = *opened;
-    const QVariantMap& line = source.line;
-    static const QRegularExpression trailing(QStringLiteral("\\s+$"));
-    const QString resume = report::withLineFeeds(textOf(line, "gzjl")).remove(trailing);
-    const QString unitAndOpinion = textOf(line, "cbdw").isEmpty()
-                                       ? textOf(line, "cbyj")
-                                       : textOf(line, "cbyj") + u'\n' + textOf(line, "cbdw");
-    struct Text {
-        int table, row, column;
-        QString text;
-    };
-    std::vector<Text> texts{
+struct Text {
+    int table, row, column;
+    QString text;
+};
+
+// The cells of table 1 that the form and the short profile share: rows 1 to 7.
+std::vector<Text> headTexts(const QVariantMap& line, const QDate& today) {
+    return {
         {1, 1, 2, textOf(line, "xm")},
         {1, 1, 4, textOf(line, "xb")},
         {1, 1, 6, birthCellText(textOf(line, "csnyStr"), today)},
@@ -96,25 +84,34 @@ Result<QString> writeDocument(const ApprovalSource& source, const ApprovalSettin
         {1, 6, 3, withDegree(line, "zzxl", "zzxw")},
         {1, 6, 5, textOf(line, "zzxxzy")},
         {1, 7, 2, textOf(line, "xrz")},
+    };
+}
+
+// The rest of the form: rows 8 to 10 of table 1 and table 2 with the family rows.
+Result<std::vector<Text>> formTexts(office::DocxDocument& doc, const ApprovalSource& source,
+                                    const ApprovalSettings& settings, const QString& resume,
+                                    const QDate& today) {
+    const QVariantMap& line = source.line;
+    const QString unitAndOpinion = textOf(line, "cbdw").isEmpty()
+                                       ? textOf(line, "cbyj")
+                                       : textOf(line, "cbyj") + u'\n' + textOf(line, "cbdw");
+    std::vector<Text> texts{
         {1, 8, 2, textOf(line, "nrz")},
         {1, 9, 2, textOf(line, "nmz")},
         {1, 10, 2, resume},
+        {2, 1, 2, textOf(line, "jcNote")},
+        {2, 2, 2, textOf(line, "khNote")},
+        {2, 3, 2, textOf(line, "rmNote")},
+        {2, 12, 2, unitAndOpinion},
+        {2, 13, 2, textOf(line, "spyj")},
+        {2, 14, 2, textOf(line, "rmyj")},
     };
-    const std::vector<Text> secondPageTexts{
-        {2, 1, 2, textOf(line, "jcNote")}, {2, 2, 2, textOf(line, "khNote")},
-        {2, 3, 2, textOf(line, "rmNote")}, {2, 12, 2, unitAndOpinion},
-        {2, 13, 2, textOf(line, "spyj")},  {2, 14, 2, textOf(line, "rmyj")},
-    };
-    const Result<QString> ageHeader =
-        secondPage ? doc.cellText(2, 4, 4) : Result<QString>(QString());
+    const Result<QString> ageHeader = doc.cellText(2, 4, 4);
     if (!ageHeader) {
         return ageHeader.failure();
     }
-    if (secondPage) {
-        texts.insert(texts.end(), secondPageTexts.begin(), secondPageTexts.end());
-    }
     const bool ages = ageHeader->contains(QStringLiteral("龄"));
-    for (int k = 1; secondPage && k <= settings.familyRows; ++k) {
+    for (int k = 1; k <= settings.familyRows; ++k) {
         const auto slot = [&](int j) {
             return line.value(QStringLiteral("f_%1_%2").arg(k).arg(j))
                 .toString()
@@ -133,20 +130,59 @@ Result<QString> writeDocument(const ApprovalSource& source, const ApprovalSettin
             texts.push_back({2, k + 4, column, text});
         }
     }
+    return texts;
+}
+
+// The resume cell made smaller and denser as the resume grows: size 10 / 15 pt exactly from 21
+// display lines, size 9 / 14 pt from 23.
+Result<void> fitResume(office::DocxDocument& doc, const QString& resume) {
+    const int lines = wordDisplayLines(resume);
+    if (lines < 21) {
+        return {};
+    }
+    const bool small = lines >= 23;
+    for (const Result<void>& done : {doc.setCellFontSize(1, 10, 2, small ? 9 : 10),
+                                     doc.setCellExactLineSpacing(1, 10, 2, small ? 14 : 15)}) {
+        if (!done) {
+            return done.failure();
+        }
+    }
+    return {};
+}
+
+enum class Document { ApprovalForm, ShortProfile };
+
+// Fills the template of `kind` with `source` and saves it as <xm>.docx in `folder`.
+Result<QString> writeDocument(Document kind, const ApprovalSource& source,
+                              const ApprovalSettings& settings, const QString& templatePath,
+                              const QString& folder, const QDate& today) {
+    Result<office::DocxDocument> opened = office::DocxDocument::open(templatePath);
+    if (!opened) {
+        return opened.failure();
+    }
+    office::DocxDocument& doc = *opened;
+    const QVariantMap& line = source.line;
+    static const QRegularExpression trailing(QStringLiteral("\\s+$"));
+    const QString resume = report::withLineFeeds(textOf(line, "gzjl")).remove(trailing);
+    std::vector<Text> texts = headTexts(line, today);
+    if (kind == Document::ApprovalForm) {
+        const Result<std::vector<Text>> rest = formTexts(doc, source, settings, resume, today);
+        if (!rest) {
+            return rest.failure();
+        }
+        texts.insert(texts.end(), rest->begin(), rest->end());
+    } else {
+        texts.push_back({1, 8, 2, report::withLineFeeds(shortProfileSummary(source))});
+    }
     for (const Text& t : texts) {
         if (const Result<void> written = doc.setCellText(t.table, t.row, t.column, t.text);
             !written) {
             return written.failure();
         }
     }
-    const int lines = wordDisplayLines(resume);
-    if (lines >= 21) {
-        const bool small = lines >= 23;
-        for (const Result<void>& done : {doc.setCellFontSize(1, 10, 2, small ? 9 : 10),
-                                         doc.setCellExactLineSpacing(1, 10, 2, small ? 14 : 15)}) {
-            if (!done) {
-                return done.failure();
-            }
+    if (kind == Document::ApprovalForm) {
+        if (const Result<void> fitted = fitResume(doc, resume); !fitted) {
+            return fitted.failure();
         }
     }
     if (!source.photo.isNull()) {
@@ -170,12 +206,12 @@ Result<QString> writeDocument(const ApprovalSource& source, const ApprovalSettin
 Result<QString> writeApprovalDocument(const ApprovalSource& source,
                                       const ApprovalSettings& settings, const QString& templatePath,
                                       const QString& folder, const QDate& today) {
-    return writeDocument(source, settings, templatePath, folder, today, true);
+    return writeDocument(Document::ApprovalForm, source, settings, templatePath, folder, today);
 }
 
 Result<QString> writeShortProfileDocument(const ApprovalSource& source, const QString& templatePath,
                                           const QString& folder, const QDate& today) {
-    return writeDocument(source, {}, templatePath, folder, today, false);
+    return writeDocument(Document::ShortProfile, source, {}, templatePath, folder, today);
 }
 
 }  // namespace appointment

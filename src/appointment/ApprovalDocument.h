@@ -30,8 +30,10 @@ Result<QString> writeApprovalDocument(const ApprovalSource& source,
                                       const ApprovalSettings& settings, const QString& templatePath,
                                       const QString& folder, const QDate& today);
 
-// The short profile "干部简要情况表": the template `templatePath` (one table laid out as the
-// form's first page) filled as table 1 of the form, saved as <xm>.docx in `folder`.
+// The short profile "干部简要情况表": the template `templatePath` (one table: the form's first
+// six rows, then 现任职务 and 简要情况) filled as table 1 of the form in rows 1 to 7 (the photo
+// sized as there) and (8,2) the summary paragraph (shortProfileSummary), saved as <xm>.docx in
+// `folder`.
 Result<QString> writeShortProfileDocument(const ApprovalSource& source, const QString& templatePath,
                                           const QString& folder, const QDate& today);
 

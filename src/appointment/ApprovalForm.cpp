@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "appointment/Plans.h"
+#include "cadre/Resume.h"
 #include "db/Database.h"
 #include "text/MonthText.h"
 
@@ -31,6 +32,15 @@ QString vertical(const QString& text) {
     return characters.join(QLatin1Char('\n'));
 }
 
+// Makes the font of `cell` smaller, in half points down to 8 points, until its text fits, so
+// that a two-line label or value is printed whole rather than clipped.
+void fitFont(report::Cell& cell) {
+    constexpr qreal kSmallest = 8;
+    while (!report::textFits(cell) && cell.font.pointSize > kSmallest) {
+        cell.font.pointSize -= 0.5;
+    }
+}
+
 // Adds the cells of one form page, with positions given from the top left of the printable area.
 class PageWriter {
   public:
@@ -45,7 +55,9 @@ class PageWriter {
         cell.font = report::FontSpec::song(12);
         cell.alignment = alignment;
         cell.borders = framed ? report::AllBorders : report::NoBorder;
-        cell.padding = 0.5;
+        // Texts placed without a frame (the unit's name, the dates) use their whole height.
+        cell.padding = framed ? 0.5 : 0;
+        fitFont(cell);
         return layout_.add(page_, cell);
     }
 
@@ -60,12 +72,15 @@ class PageWriter {
 };
 
 constexpr qreal kRow = 10.5;
+constexpr qreal kProfileSummaryHeight = 84;
 
-void addFirstPage(report::Layout& layout, const ApprovalSource& source, const QString& heading) {
+// The title and the cells of the first page down to the education rows (y 80), which the short
+// profile shares with the form.
+void addHeadCells(PageWriter& page, const ApprovalSource& source, const QString& heading) {
     const QVariantMap& line = source.line;
-    PageWriter page(layout, layout.addPage());
     report::Cell& title = page.cell(0, 2, 148, 11, heading, Qt::AlignCenter, false);
     title.font = report::FontSpec::song(22, true);
+    fitFont(title);
 
     // Three rows of three label/value pairs beside the photo.
     const QString birth = birthCellText(textOf(line, "csnyStr"), source.ageDate);
@@ -109,6 +124,12 @@ void addFirstPage(report::Layout& layout, const ApprovalSource& source, const QS
     page.cell(36, 69.5, 37, kRow, degree("zzxl", "zzxw"));
     page.cell(73, 69.5, 20, kRow, QStringLiteral("毕业院校\n系及专业"));
     page.value(93, 69.5, 55, kRow, textOf(line, "zzxxzy"));
+}
+
+void addFirstPage(report::Layout& layout, const ApprovalSource& source, const QString& heading) {
+    const QVariantMap& line = source.line;
+    PageWriter page(layout, layout.addPage());
+    addHeadCells(page, source, heading);
 
     const std::pair<QString, const char*> posts[] = {
         {QStringLiteral("现 任 职 务"), "xrz"},
@@ -188,7 +209,7 @@ void addSecondPage(report::Layout& layout, const ApprovalSource& source,
     page.cell(11, 189, 62, 32, QString());
     page.cell(11, 191, 62, 17, textOf(line, "spyj"), topLeft, false);
     page.cell(39, 211, 30, 10, seal, Qt::AlignCenter, false);
-    page.cell(73, 189, 12, 32, vertical(QStringLiteral("行政机关任免意见")));
+    page.cell(73, 189, 12, 32, QStringLiteral("行政\n机关\n任免\n意见"));
     page.cell(85, 189, 63, 32, QString());
     page.cell(85, 191, 62, 17, textOf(line, "rmyj"), topLeft, false);
     page.cell(114, 211, 30, 10, seal, Qt::AlignCenter, false);
@@ -344,9 +365,30 @@ report::Layout approvalFormLayout(const ApprovalSource& source, const ApprovalSe
     return layout;
 }
 
+QString shortProfileSummary(const ApprovalSource& source) {
+    return cadre::CadreSummaryText(cadre::cadreSummaryFrom([&source](const QString& column) {
+                                       return source.line.value(column.toLower());
+                                   }),
+                                   true);
+}
+
 report::Layout shortProfileLayout(const ApprovalSource& source, const ApprovalSettings& settings) {
     report::Layout layout(approvalPageSetup(settings));
-    addFirstPage(layout, source, kShortProfileTitle);
+    PageWriter page(layout, layout.addPage());
+    addHeadCells(page, source, kShortProfileTitle);
+    page.cell(0, 80, 36, kRow, QStringLiteral("现 任 职 务"));
+    page.value(36, 80, 112, kRow, textOf(source.line, "xrz"));
+    page.cell(0, 90.5, 13, kProfileSummaryHeight, vertical(QStringLiteral("简要情况")));
+    report::Cell& summary =
+        page.cell(13, 90.5, 135, kProfileSummaryHeight,
+                  report::withLineFeeds(shortProfileSummary(source)), Qt::AlignLeft | Qt::AlignTop);
+    summary.padding = 2;
+    const QDate date = source.tableDate;
+    if (date.isValid()) {
+        page.cell(88, 92.5 + kProfileSummaryHeight, 60, 8,
+                  QStringLiteral("%1年%2月%3日").arg(date.year()).arg(date.month()).arg(date.day()),
+                  Qt::AlignRight | Qt::AlignVCenter, false);
+    }
     return layout;
 }
 

@@ -85,8 +85,15 @@ QString partyCellText(const QString& zzmm, const QString& rdsjStr);
 // The two pages of the form of `source`.
 report::Layout approvalFormLayout(const ApprovalSource& source, const ApprovalSettings& settings);
 
-// The short profile "干部简要情况表": the form's first page under its own title, on the form's
-// paper.
+// The summary paragraph of the short profile: the cadre's name, sex, nationality, birth, origin,
+// party, start of work, education and current posts (cadre::CadreSummaryText, indented).
+QString shortProfileSummary(const ApprovalSource& source);
+
+// The short profile "干部简要情况表", one page on the form's paper: the title "干 部 简 要 情 况
+// 表"; the cells of the form's first page from 姓名 to the education rows, with the photo, at the
+// form's positions (y 17 to 80 mm); "现 任 职 务" with xrz (0, 80, 36 | 112 × 10.5); "简要情况"
+// (0, 90.5, 13 × 84) beside the summary paragraph (13, 90.5, 135 × 84, top left, wrapped); the
+// date of the source right-aligned below the table.
 report::Layout shortProfileLayout(const ApprovalSource& source, const ApprovalSettings& settings);
 
 // The texts entered once for every line of a plan; empty texts are left alone.

@@ -105,6 +105,13 @@ Result<void> deleteFamilyMember(db::Database& db, int cadreId, int familyId) {
     return {};
 }
 
+Result<void> deleteFamily(db::Database& db, int cadreId) {
+    if (!db.exec(QStringLiteral("delete from tb_family where CadreID=?"), {cadreId})) {
+        return Failure{{}, db.lastError()};
+    }
+    return {};
+}
+
 Result<void> moveFamilyMember(db::Database& db, int cadreId, int familyId, int step) {
     return swapWithNeighbour(db, kFamilyOrder, cadreId, familyId, step, kFamilyMemberGone);
 }

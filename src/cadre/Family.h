@@ -50,6 +50,9 @@ Result<int> saveFamilyMember(TDataM& dm, const FamilyMember& member);
 // Deletes member `familyId` of cadre `cadreId`; the others keep their orders.
 Result<void> deleteFamilyMember(db::Database& db, int cadreId, int familyId);
 
+// Deletes every member of cadre `cadreId` (a family replaced as a whole).
+Result<void> deleteFamily(db::Database& db, int cadreId);
+
 // Swaps the order of member `familyId` with the member before (`step` < 0) or after (`step` > 0)
 // it in the cadre's order; nothing happens at either end. A member that is not the cadre's is
 // refused with kFamilyMemberGone.

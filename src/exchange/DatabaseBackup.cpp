@@ -16,7 +16,8 @@ Failure dbFailure(const db::Database& db, const QString& message = {}) {
     return Failure{message, db.lastError()};
 }
 
-// The first line of SQLite's integrity check: "ok" for a sound file.
+}  // namespace
+
 Result<QString> integrityReport(db::Database& db) {
     const auto statement = db.prepareNative(QStringLiteral("PRAGMA integrity_check(1)"));
     if (!statement) {
@@ -32,8 +33,6 @@ Result<QString> integrityReport(db::Database& db) {
     }
     return Failure{{}, statement->errorText()};
 }
-
-}  // namespace
 
 QStringList requiredTables() {
     return {QStringLiteral("tb_cadre"),      QStringLiteral("tb_department"),

@@ -45,6 +45,9 @@ inline const QString kKeepCopyFailed = QStringLiteral("无法保留当前数据�
 inline const QString kReplaceFailed = QStringLiteral("无法替换工作数据库，未作恢复：");
 inline const QString kReopenFailed = QStringLiteral("恢复后的数据库无法打开：");
 
+// The first line of SQLite's integrity check of `db`: "ok" for a sound file.
+Result<QString> integrityReport(db::Database& db);
+
 // The tables a database of this program always has.
 QStringList requiredTables();
 

@@ -463,6 +463,18 @@ Result<void> DocxDocument::setCellText(int table, int row, int column, const QSt
     return {};
 }
 
+Result<void> DocxDocument::insertRowCopies(int table, int row, int count) {
+    Result<pugi::xml_node> found = d_->row(table, row);
+    if (!found) {
+        return found.failure();
+    }
+    pugi::xml_node after = *found;
+    for (int i = 0; i < count; ++i) {
+        after = found->parent().insert_copy_after(*found, after);
+    }
+    return {};
+}
+
 Result<void> DocxDocument::setCellFontSize(int table, int row, int column, double points) {
     if (!(points >= 1 && points <= 1638)) {
         return Failure{kBadFontSize, {}};

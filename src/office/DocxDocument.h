@@ -63,6 +63,10 @@ class DocxDocument {
     // sizes and alignment stay. Anything else in the cell (pictures, nested tables) goes.
     Result<void> setCellText(int table, int row, int column, const QString& text);
 
+    // Inserts `count` copies of row `row` of a table below it, with its cells, formatting and
+    // text. A count of 0 or less changes nothing.
+    Result<void> insertRowCopies(int table, int row, int count);
+
     // Sets the font size of all text in a cell (Range.Font.Size), in points from 1 to 1638,
     // rounded to half points.
     Result<void> setCellFontSize(int table, int row, int column, double points);

@@ -258,6 +258,20 @@ Result<void> PptxPresentation::setCellText(int slide, int table, int row, int co
     return {};
 }
 
+Result<void> PptxPresentation::insertRowCopies(int slide, int table, int row, int count) {
+    Result<pugi::xml_node> cell = d_->cell(slide, table, row, 1);
+    if (!cell) {
+        return cell.failure();
+    }
+    const pugi::xml_node original = cell->parent();
+    pugi::xml_node after = original;
+    for (int i = 0; i < count; ++i) {
+        after = original.parent().insert_copy_after(original, after);
+    }
+    d_->slides[size_t(slide - 1)].changed = d_->slides[size_t(slide - 1)].changed || count > 0;
+    return {};
+}
+
 Result<QByteArray> PptxPresentation::toBytes() const {
     ZipPackage out = d_->package;
     for (const Slide& slide : d_->slides) {

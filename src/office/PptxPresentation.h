@@ -39,6 +39,10 @@ class PptxPresentation {
     // formatting of the cell's first paragraph and first run (or of its end-of-paragraph mark).
     Result<void> setCellText(int slide, int table, int row, int column, const QString& text);
 
+    // Inserts `count` copies of row `row` of a table below it, with its cells, formatting and
+    // text. A count of 0 or less changes nothing.
+    Result<void> insertRowCopies(int slide, int table, int row, int count);
+
     // The presentation as .pptx bytes, and saving it (through a temporary file in the same
     // folder that is renamed over `path`).
     Result<QByteArray> toBytes() const;

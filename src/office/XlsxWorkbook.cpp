@@ -648,6 +648,81 @@ Result<void> XlsxWorkbook::setValue(int sheet, int row, int column, const QVaria
     return {};
 }
 
+Result<void> XlsxWorkbook::insertRowCopies(int sheet, int row, int count) {
+    Result<Sheet*> found = d_->sheet(sheet);
+    if (!found) {
+        return found.failure();
+    }
+    Sheet& target = **found;
+    if (row < 1 || row + count > kMaxSheetRows || target.used.lastRow + count > kMaxSheetRows) {
+        return Failure{kOutsideSheet.arg(row + std::max(count, 0)).arg(1), {}};
+    }
+    if (count <= 0) {
+        return {};
+    }
+    // Renumber the rows below, last first, then put the copies in the gap.
+    std::map<int, pugi::xml_node> rows;
+    for (auto& [number, node] : target.rows) {
+        const int moved = number > row ? number + count : number;
+        if (moved != number) {
+            setAttribute(node, "r", QString::number(moved));
+            for (pugi::xml_node cell : children(node, "c")) {
+                const std::optional<CellAddress> address =
+                    xlsx::parseCellReference(utf8(attribute(cell, "r").value()));
+                setAttribute(cell, "r", xlsx::cellReference(moved, address ? address->column : 1));
+            }
+        }
+        rows.emplace(moved, node);
+    }
+    target.rows = std::move(rows);
+    std::map<std::pair<int, int>, pugi::xml_node> cells;
+    for (auto& [address, node] : target.cells) {
+        const int moved = address.first > row ? address.first + count : address.first;
+        cells.emplace(std::make_pair(moved, address.second), node);
+    }
+    target.cells = std::move(cells);
+    if (target.used.lastRow > row) {
+        target.used.lastRow += count;
+    }
+    const auto original = target.rows.find(row);
+    if (original != target.rows.end()) {
+        pugi::xml_node after = original->second;
+        for (int i = 1; i <= count; ++i) {
+            pugi::xml_node copy = target.data.insert_copy_after(original->second, after);
+            setAttribute(copy, "r", QString::number(row + i));
+            for (pugi::xml_node cell : children(copy, "c")) {
+                const std::optional<CellAddress> address =
+                    xlsx::parseCellReference(utf8(attribute(cell, "r").value()));
+                const int column = address ? address->column : 1;
+                setAttribute(cell, "r", xlsx::cellReference(row + i, column));
+                target.addCell(row + i, column, cell);
+            }
+            target.rows.emplace(row + i, copy);
+            after = copy;
+        }
+    }
+    pugi::xml_node root = target.document->document_element();
+    std::vector<pugi::xml_node> mergeNodes = children(child(root, "mergeCells"), "mergeCell");
+    for (size_t i = 0; i < target.merges.size() && i < mergeNodes.size(); ++i) {
+        CellRange& merge = target.merges[i];
+        if (merge.firstRow > row) {
+            merge.firstRow += count;
+            merge.lastRow += count;
+            setAttribute(mergeNodes[i], "ref",
+                         xlsx::cellReference(merge.firstRow, merge.firstColumn) + u':' +
+                             xlsx::cellReference(merge.lastRow, merge.lastColumn));
+        }
+    }
+    if (pugi::xml_node dimension = child(root, "dimension"); dimension && !target.used.isEmpty()) {
+        setAttribute(dimension, "ref",
+                     xlsx::cellReference(target.used.firstRow, target.used.firstColumn) + u':' +
+                         xlsx::cellReference(target.used.lastRow, target.used.lastColumn));
+    }
+    target.changed = true;
+    d_->markWorkbookForRecalculation();
+    return {};
+}
+
 Result<void> XlsxWorkbook::placePicture(int sheet, int row, int column, const QByteArray& picture) {
     Result<CellRange> area = mergeArea(sheet, row, column);
     if (!area) {

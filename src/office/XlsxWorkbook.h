@@ -47,6 +47,12 @@ class XlsxWorkbook : public Spreadsheet {
     // cells of the range depend on it.
     Result<void> setValue(int sheet, int row, int column, const QVariant& value);
 
+    // Inserts `count` copies of row `row` below it (the copies keep the row's height and cell
+    // formats, and its values until written); the rows below move down, and so do merged areas
+    // below the row. Formulas, pictures and other ranges that refer to the moved rows are not
+    // rewritten. A count of 0 or less changes nothing.
+    Result<void> insertRowCopies(int sheet, int row, int count);
+
     // Puts a PNG or JPEG picture over the merged area that holds the cell (or over the cell
     // alone), stretched to the area (Pictures.Insert sized to MergeArea.Width and Height).
     Result<void> placePicture(int sheet, int row, int column, const QByteArray& picture);

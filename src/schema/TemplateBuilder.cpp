@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include "db/Database.h"
+#include "schema/PackageInfo.h"
 #include "text/StrokeKey.h"
 
 namespace schema {
@@ -156,7 +157,8 @@ Result<void> TemplateBuilder::buildSendPackage(const QString& target,
         const bool hasChecked = db.hasColumn(QStringLiteral("tb_cadre"), QStringLiteral("Checked"));
         if ((!hasChecked && !db.exec(QStringLiteral("ALTER TABLE tb_cadre Add Checked BIT"))) ||
             !db.exec(QStringLiteral("ALTER TABLE tb_cadre Add revState TEXT(10)")) ||
-            !tx.commit() || !db.detach(QStringLiteral("source"))) {
+            !db.exec(kPackageInfoDefinition) || !tx.commit() ||
+            !db.detach(QStringLiteral("source"))) {
             return Failure{{}, db.lastError()};
         }
     }

@@ -82,7 +82,9 @@ QDate parseImportedMonth(const QString& text) {
     if (isAsciiDigits(month)) {
         month = month.left(4) + u'-' + month.mid(4, 2);
     }
-    month.replace(u'.', u'-');
+    for (const char16_t separator : {u'.', u'/', u'年', u'月'}) {
+        month.replace(separator, u'-');
+    }
     if (month.size() >= 7) {
         month.truncate(month[6] >= u'0' && month[6] <= u'9' ? 7 : 6);
     }

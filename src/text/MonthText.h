@@ -40,10 +40,11 @@ struct MonthEntry {
 std::optional<MonthEntry> readMonthEntry(const QString& typed);
 
 // The year-month dates of imported files, written in many ways ("1965.03", "196503",
-// "1965-3", "1965.03.15"): a text shorter than five characters or not starting with a digit
-// gives an invalid date; an all-digit text is read as yyyymm...; "." is read as "-"; the text is
-// cut after the month (seven characters, six when the seventh is not a digit), and the first day
-// of that month is the result (invalid when what remains is not a year and month).
+// "1965-3", "1965.03.15", "1965/3", "1965年3月"): a text shorter than five characters or not
+// starting with a digit gives an invalid date; an all-digit text is read as yyyymm...; ".", "/",
+// "年" and "月" are read as "-"; the text is cut after the month (seven characters, six when the
+// seventh is not a digit), and the first day of that month is the result (invalid when what
+// remains is not a year and month).
 QDate parseImportedMonth(const QString& text);
 
 // The age label beside a birth month: the whole years from the birth month to 'today' followed

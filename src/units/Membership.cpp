@@ -1,6 +1,7 @@
 #include "units/Membership.h"
 
 #include <QDate>
+#include <QSet>
 
 #include "app/DataModule.h"
 #include "cadre/OrderedRows.h"
@@ -33,29 +34,42 @@ Result<void> commit(db::Database& db, db::Transaction& transaction) {
     return {};
 }
 
+// The largest member order of unit `unitId` (0 for a unit without members).
+Result<int> lastMemberOrder(db::Database& db, int unitId) {
+    const Result<QVariant> last =
+        db.scalar(QStringLiteral("select max(zwOrder) from tb_cadre_node where dwID=?"), {unitId});
+    if (!last) {
+        return last.failure();
+    }
+    return last->toInt();
+}
+
+Result<void> insertMember(db::Database& db, int cadreId, int unitId, int order, MemberFlags flags) {
+    return run(db,
+               QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,zwOrder,bind,nobz) "
+                              "values (?,?,?,?,?)"),
+               {cadreId, unitId, order, flags.bind, !flags.inStaffing});
+}
+
 }  // namespace
 
 Result<bool> ensureMember(TDataM& dm, int cadreId, int unitId, MemberFlags flags) {
     db::Database& db = dm.db();
-    const QString unit = QString::number(unitId);
     const Result<QVariant> existing =
-        db.scalar(QStringLiteral("select CnID from tb_cadre_node where dwID=") + unit +
-                  QStringLiteral(" and ZwCadreID=") + QString::number(cadreId));
+        db.scalar(QStringLiteral("select CnID from tb_cadre_node where dwID=? and ZwCadreID=?"),
+                  {unitId, cadreId});
     if (!existing) {
         return existing.failure();
     }
     if (existing->isValid()) {
         return false;
     }
-    const Result<QVariant> last =
-        db.scalar(QStringLiteral("select max(zwOrder) from tb_cadre_node where dwID=") + unit);
+    const Result<int> last = lastMemberOrder(db, unitId);
     if (!last) {
         return last.failure();
     }
-    if (!db.exec(QStringLiteral("insert into tb_cadre_node (ZwCadreID,dwID,zwOrder,bind,nobz) "
-                                "values (?,?,?,?,?)"),
-                 {cadreId, unitId, last->toInt() + 1, flags.bind, !flags.inStaffing})) {
-        return Failure{{}, db.lastError()};
+    if (Result<void> inserted = insertMember(db, cadreId, unitId, *last + 1, flags); !inserted) {
+        return inserted.failure();
     }
     return true;
 }
@@ -115,13 +129,33 @@ Result<qint64> saveMembership(TDataM& dm, int unitId, int cadreId, const QString
 Result<int> addMembers(TDataM& dm, int unitId, const QList<int>& cadreIds) {
     db::Database& db = dm.db();
     db::Transaction transaction(db);
+    // The unit's members and its last order are read once, so that adding many cadres takes
+    // time in proportion to their number.
+    const auto members =
+        db.query(QStringLiteral("select ZwCadreID from tb_cadre_node where dwID=?"), {unitId});
+    if (!members) {
+        return Failure{{}, db.lastError()};
+    }
+    QSet<int> present;
+    for (const QVariantList& row : members->rows) {
+        present.insert(row[0].toInt());
+    }
+    Result<int> last = lastMemberOrder(db, unitId);
+    if (!last) {
+        return last.failure();
+    }
+    int order = *last;
     int added = 0;
     for (const int cadreId : cadreIds) {
-        const Result<bool> joined = ensureMember(dm, cadreId, unitId, {true, true});
-        if (!joined) {
-            return joined.failure();
+        if (present.contains(cadreId)) {
+            continue;
         }
-        added += *joined ? 1 : 0;
+        if (Result<void> inserted = insertMember(db, cadreId, unitId, ++order, {true, true});
+            !inserted) {
+            return inserted.failure();
+        }
+        present.insert(cadreId);
+        ++added;
     }
     if (const Result<void> committed = commit(db, transaction); !committed) {
         return committed.failure();

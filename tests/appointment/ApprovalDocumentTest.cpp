@@ -1,11 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
 
 #include "app/AppPaths.h"
 #include "appointment/ApprovalDocument.h"
+#include "office/LegacyFiles.h"
 #include "support/PythonReader.h"
 #include "support/QtPrinters.h"
 #include "support/TestHome.h"
@@ -113,6 +118,79 @@ TEST(ApprovalDocument, TheTemplateGetsTheCellsOfTheForm) {
             EXPECT_EQ(doc[QStringLiteral("spacing")].toArray(), c.spacing) << c.lines;
         }
     }
+}
+
+// The text LibreOffice prints for `docx`, without blanks, or nullopt (after a test failure) when
+// it cannot convert it.
+std::optional<QString> printedByLibreOffice(const QString& docx, const QString& folder) {
+    QProcess convert;
+    // Its own profile, so that a LibreOffice already running elsewhere does not take the job.
+    convert.start(
+        office::findLibreOffice(),
+        {QStringLiteral("-env:UserInstallation=file://") + folder + QStringLiteral("/profile"),
+         QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
+         QStringLiteral("--outdir"), folder, docx});
+    if (!convert.waitForFinished(180000)) {
+        ADD_FAILURE() << "LibreOffice did not finish";
+        return std::nullopt;
+    }
+    const QString pdf = QDir(folder).filePath(QFileInfo(docx).completeBaseName() + ".pdf");
+    if (!QFileInfo::exists(pdf)) {
+        ADD_FAILURE() << convert.readAllStandardError().toStdString();
+        return std::nullopt;
+    }
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    if (!text.waitForFinished(30000)) {
+        ADD_FAILURE() << "pdftotext did not finish";
+        return std::nullopt;
+    }
+    // NFKC folds the compatibility forms some glyphs come back as, and full-width commas too.
+    return QString::fromUtf8(text.readAllStandardOutput())
+        .normalized(QString::NormalizationForm_KC)
+        .remove(QRegularExpression(QStringLiteral("\\s")));
+}
+
+TEST(ApprovalDocument, LibreOfficePrintsTheFilledCellsOfBothDocuments) {
+    if (office::findLibreOffice().isEmpty() ||
+        QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()) {
+        GTEST_SKIP() << "LibreOffice or pdftotext is not installed";
+    }
+    const TestHome home;
+    appointment::ApprovalSettings settings;
+    settings.familyRows = 2;
+    appointment::ApprovalSource source = sample(3);
+    source.line.insert(QStringLiteral("xrz"), QStringLiteral("某局副局长"));
+    const QString folder = QDir(home.path()).filePath(QStringLiteral("TEMP"));
+    const Result<QString> form = appointment::writeApprovalDocument(
+        source, settings, *app::wordTemplate(appointment::kApprovalTemplate), folder,
+        QDate(2024, 6, 30));
+    ASSERT_TRUE(form.ok()) << form.errorText();
+    const std::optional<QString> printed = printedByLibreOffice(*form, folder);
+    ASSERT_TRUE(printed.has_value());
+    for (const QString& expected :
+         {QStringLiteral("干部任免审批表"), QStringLiteral("张三"), QStringLiteral("1970.05"),
+          QStringLiteral("(54岁)"), QStringLiteral("民盟"), QStringLiteral("大学学士"),
+          QStringLiteral("某局副局长"), QStringLiteral("某局主任"),
+          QStringLiteral("1990.07-1995.09某单位科员"), QStringLiteral("妻子李四52"),
+          QStringLiteral("同意推荐"), QStringLiteral("某县委"), QStringLiteral("同意任命")}) {
+        EXPECT_TRUE(printed->contains(expected)) << expected.toStdString();
+    }
+    EXPECT_FALSE(printed->contains(QStringLiteral("女儿")));  // beyond rmbfamily
+
+    const QString profileFolder = QDir(home.path()).filePath(QStringLiteral("profile"));
+    const Result<QString> profile = appointment::writeShortProfileDocument(
+        source, *app::wordTemplate(appointment::kShortProfileTemplate), profileFolder,
+        QDate(2024, 6, 30));
+    ASSERT_TRUE(profile.ok()) << profile.errorText();
+    const std::optional<QString> profileText = printedByLibreOffice(*profile, profileFolder);
+    ASSERT_TRUE(profileText.has_value());
+    for (const QString& expected :
+         {QStringLiteral("干部简要情况表"), QStringLiteral("张三"), QStringLiteral("某局副局长"),
+          QStringLiteral("张三,男,1970年5月生,民盟。"), QStringLiteral("现任某局副局长。")}) {
+        EXPECT_TRUE(profileText->contains(expected)) << expected.toStdString();
+    }
+    EXPECT_FALSE(profileText->contains(QStringLiteral("某局主任")));
 }
 
 TEST(ApprovalDocument, AMissingTemplateIsReported) {

@@ -6,6 +6,8 @@
 
 #include "PlanFixture.h"
 #include "appointment/ApprovalForm.h"
+#include "appointment/ApprovalFormBoxes.h"
+#include "appointment/LineEdits.h"
 #include "report/PageRenderer.h"
 
 namespace {
@@ -107,6 +109,13 @@ TEST(ApprovalForm, OnlyTheSetNumberOfFamilyRowsIsPrinted) {
     for (int k = 1; k <= 7; ++k) {
         EXPECT_EQ(cellWithText(layout, 1, QStringLiteral("称谓%1").arg(k)) != nullptr, k <= 3) << k;
     }
+    // Two-line labels and values are printed whole, smaller where 12 point would be clipped.
+    EXPECT_TRUE(layout.overflowingCells().empty());
+    const report::Cell* birthLabel = cellWithText(layout, 0, QStringLiteral("出生年月\n(    岁)"));
+    ASSERT_NE(birthLabel, nullptr);
+    EXPECT_LT(birthLabel->font.pointSize, 12);
+    EXPECT_GE(birthLabel->font.pointSize, 8);
+    EXPECT_EQ(cellWithText(layout, 0, QStringLiteral("张三"))->font.pointSize, 12);
     // The family age is counted against the table date.
     EXPECT_NE(cellWithText(layout, 1, QStringLiteral("64")), nullptr);
     EXPECT_NE(cellWithText(layout, 1, QStringLiteral("2024年6月30日")), nullptr);
@@ -116,6 +125,34 @@ TEST(ApprovalForm, OnlyTheSetNumberOfFamilyRowsIsPrinted) {
     EXPECT_NE(cellWithText(appointment::approvalFormLayout(sampleSource(), settings), 0,
                            QStringLiteral("某某审批表")),
               nullptr);
+}
+
+TEST(ApprovalForm, BirthTextsThatAreNoMonthGiveNoAgeAndTheRestIsFilled) {
+    ApprovalSource source = sampleSource();
+    source.line.insert(QStringLiteral("csnystr"), QStringLiteral("七十年代"));
+    source.line.insert(QStringLiteral("f_1_3"), QStringLiteral("不详"));
+    source.line.insert(QStringLiteral("f_2_3"), QStringLiteral("1960.13"));
+    ApprovalSettings settings;
+    settings.familyRows = 2;
+    const report::Layout layout = appointment::approvalFormLayout(source, settings);
+    EXPECT_NE(cellWithText(layout, 0, QStringLiteral("七十年代")), nullptr);
+    EXPECT_NE(cellWithText(layout, 0, QStringLiteral("1995.07")), nullptr);
+    // The age column (x 48 of page 2) of both family rows stays empty beside their relations.
+    const QPointF origin = layout.setup().contentRect().topLeft();
+    int ageCells = 0;
+    for (int k = 1; k <= 2; ++k) {
+        const report::Cell* relation = cellWithText(layout, 1, QStringLiteral("称谓%1").arg(k));
+        ASSERT_NE(relation, nullptr) << k;
+        for (const report::Cell& cell : layout.cells(1)) {
+            if (qFuzzyCompare(cell.rect.x() - origin.x(), 48) &&
+                qFuzzyCompare(cell.rect.y(), relation->rect.y())) {
+                EXPECT_EQ(cell.text, QString()) << k;
+                ++ageCells;
+            }
+        }
+    }
+    EXPECT_EQ(ageCells, 2);
+    EXPECT_NE(cellWithText(layout, 1, QStringLiteral("2024年6月30日")), nullptr);
 }
 
 TEST(ApprovalForm, APictureOfThePagesShowsTheFramesAtTheirMillimetres) {
@@ -174,6 +211,33 @@ TEST(ApprovalForm, ThePdfHoldsTheTextsOfBothPages) {
         EXPECT_TRUE(printed.contains(expected)) << expected.toStdString();
     }
     EXPECT_FALSE(printed.contains(QStringLiteral("称谓3")));
+}
+
+TEST(ApprovalForm, EveryEditingBoxLiesInAFramedCellOfTheBlankForm) {
+    ApprovalSettings settings;
+    settings.paper = QStringLiteral("B5");
+    const report::Layout blank = appointment::blankApprovalForm(settings);
+    const QPointF origin = blank.setup().contentRect().topLeft();
+    QStringList placed;
+    for (const appointment::FormBox& box : appointment::approvalFormBoxes()) {
+        const QRectF onPage = box.rect.translated(origin);
+        bool inCell = false;
+        for (const report::Cell& cell : blank.cells(box.page)) {
+            inCell = inCell || (cell.borders == report::AllBorders &&
+                                cell.rect.adjusted(-0.01, -0.01, 0.01, 0.01).contains(onPage));
+        }
+        EXPECT_TRUE(inCell) << box.column.toStdString();
+        placed << box.column;
+    }
+    // Every column the editor saves has its box, and the photo its own.
+    for (const QString& column : appointment::formColumns()) {
+        EXPECT_TRUE(placed.contains(column.toLower())) << column.toStdString();
+    }
+    EXPECT_TRUE(placed.contains(QStringLiteral("photo")));
+    // The blank form prints no value: a non-member's empty status is not shown as "()".
+    for (int page = 0; page < 2; ++page) {
+        EXPECT_EQ(cellWithText(blank, page, QStringLiteral("()")), nullptr);
+    }
 }
 
 class ApprovalFormData : public PlanFixture {};

@@ -198,10 +198,11 @@ TEST_F(PageRmTest, APlanIsMadeFilledEditedRefreshedAndDeletedThroughTheWindow) {
     ASSERT_EQ(lines->rowCount(), 1);
     EXPECT_EQ(lines->value(0, u"brOrder"_qs).toInt(), 1);
 
-    // The editor and the batch output are there; the ministry's files wait for their writer.
+    // The editor, the batch output and the ministry's files are there.
     EXPECT_TRUE(action("dxBarButton111")->isEnabled());
     EXPECT_TRUE(action("dxBarButton129")->isEnabled());
-    EXPECT_FALSE(action("dxBarButton221")->isEnabled());
+    EXPECT_TRUE(action("dxBarButton221")->isEnabled());
+    EXPECT_TRUE(action("actRmLrmImport")->isEnabled());
 
     // Deleting the plan deletes its lines.
     messages.answerNext(true);

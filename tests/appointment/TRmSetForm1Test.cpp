@@ -1,19 +1,24 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
 #include <QTreeWidget>
 
 #include "PlanFixture.h"
+#include "app/AppPaths.h"
 #include "appointment/ApprovalForm.h"
 #include "appointment/LineEdits.h"
+#include "appointment/ui/FormPageView.h"
 #include "appointment/ui/PageRm.h"
 #include "appointment/ui/PlanLinesModel.h"
 #include "appointment/ui/TRmPlszForm.h"
@@ -133,6 +138,124 @@ TEST_F(TRmSetForm1Test, WordOutputSavesPendingEditsAndOpensTheDocumentInTemp) {
               QStringLiteral("某局主任"));
 }
 
+TEST_F(TRmSetForm1Test, WordOutputWithoutTemplateSaysSoAndWritesNothing) {
+    for (const char* folder : {"Word模板", "Word模板/原始模板"}) {
+        for (const QString& name :
+             QDir(QDir(home.path()).filePath(QString::fromUtf8(folder))).entryList(QDir::Files)) {
+            ASSERT_TRUE(
+                QFile::remove(QDir(home.path()).filePath(QString::fromUtf8(folder) + u'/' + name)));
+        }
+    }
+    QStringList opened;
+    widgets::setDocumentOpener([&](const QString& path) {
+        opened << path;
+        return true;
+    });
+    TRmSetForm1 form(dm, plan, 0, true);
+    child<QPushButton>(&form, "btnWord")->click();
+    widgets::setDocumentOpener({});
+    EXPECT_EQ(messages.texts(), QStringList{app::kTemplateMissing});
+    EXPECT_TRUE(opened.isEmpty());
+    EXPECT_FALSE(QFileInfo::exists(QDir(home.path()).filePath(QStringLiteral("TEMP/甲.docx"))));
+}
+
+TEST_F(TRmSetForm1Test, TheResumeIsEditedAsAGridOfItsRowsOrAsItsText) {
+    ASSERT_TRUE(db().exec(QStringLiteral("update tb_rmmc_detail set gzjl=? where id=?"),
+                          {QStringLiteral("1990.09-1994.07 某大学学习\r\n1994.07-　某局科员\r\n"
+                                          "  分管办公室"),
+                           lineId(plan, 1)}));
+    TRmSetForm1 form(dm, plan, 0, true);
+    auto* grid = child<QTableWidget>(&form, "resumeGrid");
+    auto* text = child<QPlainTextEdit>(&form, "gzjl");
+    auto* textMode = child<QCheckBox>(&form, "chkTextMode");
+    const auto rows = [grid] {
+        QStringList shown;
+        for (int r = 0; r < grid->rowCount(); ++r) {
+            shown << grid->item(r, 0)->text() + u'|' + grid->item(r, 1)->text() + u'|' +
+                         grid->item(r, 2)->text();
+        }
+        return shown;
+    };
+    EXPECT_FALSE(textMode->isChecked());
+    EXPECT_EQ(rows(),
+              (QStringList{QStringLiteral("1990.09|1994.07|某大学学习"),
+                           QStringLiteral("1994.07||某局科员"), QStringLiteral("||分管办公室")}));
+
+    child<QPushButton>(&form, "btnAddRow")->click();
+    ASSERT_EQ(grid->rowCount(), 4);
+    grid->item(3, 2)->setText(QStringLiteral("兼任某职"));
+    EXPECT_TRUE(form.isModified());
+    // The grid written back: an open end is seven blanks, a row of content only starts with 16.
+    textMode->setChecked(true);
+    const QString written =
+        QStringLiteral("1990.09-1994.07 某大学学习\n1994.07-        某局科员\n") +
+        QString(16, u' ') + QStringLiteral("分管办公室\n") + QString(16, u' ') +
+        QStringLiteral("兼任某职");
+    EXPECT_EQ(text->toPlainText(), written);
+    EXPECT_FALSE(child<QPushButton>(&form, "btnAddRow")->isVisibleTo(&form));
+
+    text->setPlainText(written + QStringLiteral("\n2000.01-2001.01 某处处长"));
+    textMode->setChecked(false);
+    ASSERT_EQ(grid->rowCount(), 5);
+    EXPECT_EQ(rows()[4], QStringLiteral("2000.01|2001.01|某处处长"));
+
+    // 合并行 joins the selected rows' contents into the first of them.
+    grid->clearSelection();
+    grid->selectRow(2);
+    grid->setSelectionMode(QAbstractItemView::MultiSelection);
+    grid->selectRow(3);
+    child<QAction>(&form, "actMergeRows")->trigger();
+    EXPECT_EQ(rows()[2], QStringLiteral("||分管办公室兼任某职"));
+    ASSERT_EQ(grid->rowCount(), 4);
+    grid->setCurrentCell(0, 0);
+    child<QPushButton>(&form, "btnMoveDown")->click();
+    EXPECT_EQ(rows()[1], QStringLiteral("1990.09|1994.07|某大学学习"));
+    grid->setCurrentCell(3, 0);
+    child<QPushButton>(&form, "btnDeleteRow")->click();
+    EXPECT_EQ(grid->rowCount(), 3);
+
+    // Leaving the line writes the grid back into the line.
+    child<QTableWidget>(&form, "lineList")->setCurrentCell(1, 0);
+    EXPECT_EQ(lineValue(lineId(plan, 1), QStringLiteral("gzjl")).toString(),
+              QStringLiteral("1994.07-        某局科员\r\n1990.09-1994.07 某大学学习\r\n") +
+                  QString(16, u' ') + QStringLiteral("分管办公室兼任某职"));
+    EXPECT_EQ(rows(), QStringList{QStringLiteral("||简历")});
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'\n').toStdString();
+}
+
+TEST_F(TRmSetForm1Test, TheBoxesSitInTheCellsOfThePrintedPages) {
+    TRmSetForm1 form(dm, plan, 0, true);
+    auto* tabs = child<QTabWidget>(&form, "pages");
+    ASSERT_EQ(tabs->count(), 2);
+    EXPECT_EQ(tabs->tabText(1), QStringLiteral("第二页"));
+    constexpr qreal scale = FormPageView::kPixelsPerMm;
+    struct Case {
+        const char* box;
+        int page;
+        QRectF mm;
+    };
+    const Case cases[] = {
+        {"xm", 0, {16, 17, 20, 10.5}},           {"photoBox", 0, {115, 17, 33, 42}},
+        {"resumeBox", 0, {13, 111.5, 135, 115}}, {"qrzxw", 0, {36, 64.25, 37, 5.25}},
+        {"f_3_5", 1, {72, 105.5, 76, 10.5}},     {"cbdw", 1, {55, 177, 84.5, 5}},
+    };
+    for (const Case& c : cases) {
+        auto* box = child<QWidget>(&form, c.box);
+        ASSERT_NE(box, nullptr);
+        EXPECT_TRUE(tabs->widget(c.page)->isAncestorOf(box)) << c.box;
+        const QRectF pixels(c.mm.topLeft() * scale, c.mm.size() * scale);
+        EXPECT_NEAR(box->x(), pixels.x(), 3) << c.box;
+        EXPECT_NEAR(box->y(), pixels.y(), 3) << c.box;
+        EXPECT_NEAR(box->width(), pixels.width(), 4) << c.box;
+        EXPECT_NEAR(box->height(), pixels.height(), 4) << c.box;
+    }
+    // Around the boxes the page shows the printed frames: the line between 姓名 and its value.
+    auto* page = child<QWidget>(&form, "xm")->parentWidget();
+    const QImage picture = page->grab().toImage();
+    EXPECT_LT(qGray(picture.pixel(qRound(16 * scale), qRound(20 * scale))), 160);
+    EXPECT_GT(qGray(picture.pixel(qRound(14 * scale), qRound(15 * scale))), 200);
+}
+
 TEST_F(TRmSetForm1Test, ThePlanPageOpensTheEditorOnTheFocusedLine) {
     cadre::PickLists lists;
     PageRm page(dm, lists);
@@ -142,7 +265,7 @@ TEST_F(TRmSetForm1Test, ThePlanPageOpensTheEditorOnTheFocusedLine) {
     int shown = 0;
     const ModalAnswer<TRmSetForm1> answer([&](TRmSetForm1* form) {
         shown = form->currentLineId();
-        EXPECT_FALSE(child<QPushButton>(form, "btnExecute")->isEnabled());
+        EXPECT_TRUE(child<QPushButton>(form, "btnExecute")->isEnabled());
         const std::optional<report::Layout> layout = form->currentLayout();
         ASSERT_TRUE(layout.has_value());
         EXPECT_EQ(layout->pageCount(), 2);

@@ -610,7 +610,7 @@ TEST(SendTemplate, HoldsThePackageTablesWithTheReviewColumns) {
     QStringList expected{QStringLiteral("tb_cadre"),    QStringLiteral("tb_cadre_node"),
                          QStringLiteral("tb_cadre_zw"), QStringLiteral("tb_family"),
                          QStringLiteral("tb_jc"),       QStringLiteral("tb_kc"),
-                         QStringLiteral("tb_pxCadre2")};
+                         QStringLiteral("tb_pxCadre2"), QStringLiteral("tb_sendInfo")};
     EXPECT_EQ(db.tables(), expected);
     EXPECT_TRUE(db.hasColumn(QStringLiteral("tb_cadre"), QStringLiteral("Checked")));
     EXPECT_TRUE(db.hasColumn(QStringLiteral("tb_cadre"), QStringLiteral("revState")));

@@ -107,8 +107,12 @@ TEST(MonthText, ReadsTheMonthsOfImportedFiles) {
         {u("1965"), QDate()},
         {u("x1965.03"), QDate()},
         {u("196513"), QDate()},
-        {u("1965/03"), QDate()},
-        {u("1965年3月"), QDate()},
+        {u("1965/03"), QDate(1965, 3, 1)},
+        {u("1965年3月"), QDate(1965, 3, 1)},
+        {u("1965年12月"), QDate(1965, 12, 1)},
+        {u("1965年3月15日"), QDate(1965, 3, 1)},
+        {u("1965年"), QDate()},
+        {u("1965年13月"), QDate()},
         {QString(), QDate()},
     };
     for (const DateCase& c : cases) {

@@ -23,6 +23,7 @@
 #include "appointment/ui/PlanLinesModel.h"
 #include "appointment/ui/PlanResultDelegate.h"
 #include "appointment/ui/TBatchOutputForm.h"
+#include "appointment/ui/TLrmForm.h"
 #include "appointment/ui/TQueryRmForm.h"
 #include "appointment/ui/TRmSetForm1.h"
 #include "appointment/ui/TRmmcForm.h"
@@ -150,12 +151,7 @@ void PageRm::buildToolBar(QToolBar* toolBar) {
                              void (PageRm::*slot)()) {
         auto* action = new QAction(caption, owner);
         action->setObjectName(QString::fromLatin1(name));
-        if (slot != nullptr) {
-            connect(action, &QAction::triggered, this, slot);
-        } else {
-            // Writes the plan's files for the ministry's exchange, which this page cannot yet.
-            action->setEnabled(false);
-        }
+        connect(action, &QAction::triggered, this, slot);
         owner->addAction(action);
         return action;
     };
@@ -188,7 +184,10 @@ void PageRm::buildToolBar(QToolBar* toolBar) {
     QMenu* output = menuButton("mnuRmOutput", QStringLiteral("报表输出"));
     command(output, "dxBarButton36", QStringLiteral("表格导出至Excel"), &PageRm::exportGrid);
     command(output, "dxBarButton129", QStringLiteral("任免审批表（批量）"), &PageRm::batchOutput);
-    command(output, "dxBarButton221", QStringLiteral("导出中组部任免文件（批量）"), nullptr);
+    // The batch output window writes the plan's approval-form files as well.
+    command(output, "dxBarButton221", QStringLiteral("导出中组部任免文件（批量）"),
+            &PageRm::batchOutput);
+    command(output, "actRmLrmImport", QStringLiteral("导入LRM文件"), &PageRm::importLrmFiles);
     command(toolBar, "dxBarButton110", QStringLiteral("上移"), &PageRm::moveUp);
     command(toolBar, "dxBarButton104", QStringLiteral("下移"), &PageRm::moveDown);
     QMenu* columns = menuButton("mnuRmColumns", QStringLiteral("定制显示"));
@@ -498,6 +497,17 @@ void PageRm::batchOutput() {
     TBatchOutputForm form(dm_, planId_, this);
     if (form.limitToRange()) {
         form.exec();
+    }
+}
+
+void PageRm::importLrmFiles() {
+    if (!planSelected()) {
+        return;
+    }
+    TLrmForm form(dm_, planId_, this);
+    form.exec();
+    if (form.imported()) {
+        reloadLines(0);
     }
 }
 

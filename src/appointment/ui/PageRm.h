@@ -57,6 +57,8 @@ class PageRm final : public QWidget {
     void openEditor();
     // Opens the batch output of the plan's approval forms.
     void batchOutput();
+    // "导入LRM文件": cadres of approval-form files imported and put into the current plan.
+    void importLrmFiles();
     void exportGrid();
 
   private:

@@ -16,6 +16,7 @@
 #include "app/MessageService.h"
 #include "appointment/ApprovalDocument.h"
 #include "appointment/BatchFiles.h"
+#include "appointment/LrmExport.h"
 #include "appointment/ui/TBatchRangeForm.h"
 #include "cadre/ResumeDocument.h"
 #include "db/Database.h"
@@ -106,6 +107,8 @@ TBatchOutputForm::TBatchOutputForm(TDataM& dm, bool records, QWidget* parent)
     QPushButton* btnWord = widgets::namedButton("btnWord", QStringLiteral("Word打印"));
     QPushButton* btnPhotos = widgets::namedButton("btnPhotos", QStringLiteral("照片输出"));
     QPushButton* btnResumes = widgets::namedButton("btnResumes", QStringLiteral("简历输出"));
+    QPushButton* btnLrm = widgets::namedButton("btnLrm", QStringLiteral("LRM输出"));
+    QPushButton* btnLrmx = widgets::namedButton("btnLrmx", QStringLiteral("LRMX输出"));
     QPushButton* btnExit = widgets::namedButton("btnExit", QStringLiteral("退 出"));
     connect(btnAll, &QPushButton::clicked, this, [this] { checkAll(true); });
     connect(btnClear, &QPushButton::clicked, this, [this] { checkAll(false); });
@@ -114,6 +117,9 @@ TBatchOutputForm::TBatchOutputForm(TDataM& dm, bool records, QWidget* parent)
     connect(btnWord, &QPushButton::clicked, this, &TBatchOutputForm::writeWord);
     connect(btnPhotos, &QPushButton::clicked, this, &TBatchOutputForm::writePhotos);
     connect(btnResumes, &QPushButton::clicked, this, &TBatchOutputForm::writeResumes);
+    connect(btnLrm, &QPushButton::clicked, this, [this] { writeLrm(appointment::LrmFormat::Lrm); });
+    connect(btnLrmx, &QPushButton::clicked, this,
+            [this] { writeLrm(appointment::LrmFormat::Lrmx); });
     connect(btnExit, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -134,8 +140,8 @@ TBatchOutputForm::TBatchOutputForm(TDataM& dm, bool records, QWidget* parent)
     bar->addWidget(progress_, 1);
     bar->addWidget(btnStop_);
     layout->addLayout(bar);
-    layout->addLayout(widgets::rightAlignedRow(
-        {btnAll, btnClear, btnPrint, btnPdf, btnWord, btnPhotos, btnResumes, btnExit}));
+    layout->addLayout(widgets::rightAlignedRow({btnAll, btnClear, btnPrint, btnPdf, btnWord,
+                                                btnPhotos, btnResumes, btnLrm, btnLrmx, btnExit}));
 }
 
 void TBatchOutputForm::fillRows(const QList<Row>& rows) {
@@ -336,6 +342,25 @@ void TBatchOutputForm::writePhotos() {
     if (!files->skipped.isEmpty()) {
         app::showInformation(appointment::kCadresWithoutPhoto +
                              files->skipped.join(QStringLiteral("、")));
+    }
+    app::showInformation(appointment::kBatchDone);
+}
+
+void TBatchOutputForm::writeLrm(appointment::LrmFormat format) {
+    if (linesToOutput().isEmpty()) {
+        return;
+    }
+    const QList<int> keys = checkedLines();
+    const QString folder = choosePath_(this, true);
+    if (folder.isEmpty()) {
+        return;
+    }
+    const Result<appointment::BatchFiles> files = appointment::batchLrmFiles(
+        dm_.db(), keys, !records_, folder, format, startProgress(keys.size()));
+    endProgress();
+    if (!files) {
+        app::showFailure(files.failure());
+        return;
     }
     app::showInformation(appointment::kBatchDone);
 }

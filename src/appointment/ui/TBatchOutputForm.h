@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "appointment/BatchForms.h"
+#include "appointment/LrmExport.h"
 
 class QComboBox;
 class QProgressBar;
@@ -17,7 +18,8 @@ class TDataM;
 // "选中", "全 选", "清 除", "直接打印" (the print preview of all checked forms, from which they
 // are printed or saved as one PDF), "PDF输出" (one PDF file for all), "Word打印" (a .docx per
 // cadre into a chosen folder), "照片输出" (<xm>.jpg per cadre), "简历输出" (the text resume
-// <xm>同志简历.docx per cadre) and "退 出". A progress bar follows the work and "取消" stops it.
+// <xm>同志简历.docx per cadre), "LRM输出" and "LRMX输出" (the approval-form files) and "退 出". A
+// progress bar follows the work and "取消" stops it.
 class TBatchOutputForm final : public QDialog {
     Q_OBJECT
 
@@ -46,6 +48,9 @@ class TBatchOutputForm final : public QDialog {
     void writeWord();
     void writePhotos();
     void writeResumes();
+    // "LRM输出" / "LRMX输出": the approval-form file of each checked row (<xm>.lrm with its
+    // <xm>.pic photo, or <xm>.lrmx) into a chosen folder, from the plan line or the record.
+    void writeLrm(appointment::LrmFormat format);
 
   private:
     // One listed row: its key (plan line or cadre), its cadre, name and sex.

@@ -3,7 +3,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -11,16 +10,24 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "admin/Rights.h"
 #include "app/AppPaths.h"
 #include "app/DataModule.h"
 #include "app/MessageService.h"
 #include "appointment/ApprovalDocument.h"
+#include "appointment/ApprovalFormBoxes.h"
 #include "appointment/LineEdits.h"
+#include "appointment/PlanExecution.h"
 #include "appointment/PlanLines.h"
+#include "appointment/ui/FormPageView.h"
+#include "appointment/ui/FormResumeBox.h"
+#include "appointment/ui/TCheckForm.h"
+#include "appointment/ui/TDoRmForm.h"
 #include "appointment/ui/TRmPlszForm.h"
 #include "cadre/CadreRecord.h"
 #include "cadre/Photo.h"
@@ -34,11 +41,27 @@
 
 namespace {
 
+// The right that guards changes of plans and their execution.
+const QString kRight = QStringLiteral("RMW");
+
 const QStringList kHealth{QStringLiteral("健康"),       QStringLiteral("一般"),
                           QStringLiteral("较差"),       QStringLiteral("有病"),
                           QStringLiteral("有生理缺陷"), QStringLiteral("残废")};
 
+// The column as the line's table spells it ("csnyStr" for "csnystr").
+QString columnName(const QString& lowerCase) {
+    for (const QString& column : appointment::formColumns()) {
+        if (column.compare(lowerCase, Qt::CaseInsensitive) == 0) {
+            return column;
+        }
+    }
+    return lowerCase;
+}
+
 QString cellText(QWidget* cell) {
+    if (auto* resume = qobject_cast<FormResumeBox*>(cell)) {
+        return resume->resume();
+    }
     if (auto* line = qobject_cast<QLineEdit*>(cell)) {
         return line->text();
     }
@@ -49,7 +72,9 @@ QString cellText(QWidget* cell) {
 }
 
 void setCellText(QWidget* cell, const QString& text) {
-    if (auto* line = qobject_cast<QLineEdit*>(cell)) {
+    if (auto* resume = qobject_cast<FormResumeBox*>(cell)) {
+        resume->setResume(text);
+    } else if (auto* line = qobject_cast<QLineEdit*>(cell)) {
         line->setText(text);
     } else if (auto* box = qobject_cast<QComboBox*>(cell)) {
         box->setCurrentText(text);
@@ -106,10 +131,14 @@ TRmSetForm1::TRmSetForm1(TDataM& dm, int planId, int lineId, bool editable, QWid
     lblDates_->setObjectName(QStringLiteral("lblDates"));
 
     auto* tabs = new QTabWidget(this);
-    tabs->addTab(buildFirstPage(), QStringLiteral("第一页"));
-    tabs->addTab(buildSecondPage(), QStringLiteral("第二页"));
+    tabs->setObjectName(QStringLiteral("pages"));
+    buildPages(tabs);
     for (QWidget* cell : std::as_const(cells_)) {
-        if (auto* line = qobject_cast<QLineEdit*>(cell)) {
+        if (auto* resume = qobject_cast<FormResumeBox*>(cell)) {
+            resume->setEditable(editable);
+            connect(resume, &FormResumeBox::edited, this,
+                    [this] { modified_ = modified_ || !loading_; });
+        } else if (auto* line = qobject_cast<QLineEdit*>(cell)) {
             line->setReadOnly(!editable);
             connect(line, &QLineEdit::textEdited, this, [this] { modified_ = !loading_; });
         } else if (auto* box = qobject_cast<QComboBox*>(cell)) {
@@ -132,7 +161,7 @@ TRmSetForm1::TRmSetForm1(TDataM& dm, int planId, int lineId, bool editable, QWid
 
     QPushButton* btnClose = widgets::namedButton("btnClose", QStringLiteral("关 闭"));
     QPushButton* btnExecute = widgets::namedButton("btnExecute", QStringLiteral("执行任免"));
-    btnExecute->setEnabled(false);  // the execution of plans is not part of this program yet
+    btnExecute->setEnabled(editable);
     QPushButton* btnWord = widgets::namedButton("btnWord", QStringLiteral("Word输出"));
     QPushButton* btnBatch = widgets::namedButton("btnBatch", QStringLiteral("批量输入"));
     QPushButton* btnSave = widgets::namedButton("btnSave", QStringLiteral("保 存"));
@@ -143,8 +172,9 @@ TRmSetForm1::TRmSetForm1(TDataM& dm, int planId, int lineId, bool editable, QWid
         button->setEnabled(editable);
     }
     connect(btnClose, &QPushButton::clicked, this, &QDialog::accept);
+    connect(btnExecute, &QPushButton::clicked, this, &TRmSetForm1::execute);
     connect(btnBatch, &QPushButton::clicked, this, &TRmSetForm1::batchEntry);
-    connect(btnSave, &QPushButton::clicked, this, &TRmSetForm1::save);
+    connect(btnSave, &QPushButton::clicked, this, &TRmSetForm1::saveAndCheck);
     connect(btnCancel, &QPushButton::clicked, this, &TRmSetForm1::cancel);
     connect(btnPreview, &QPushButton::clicked, this, &TRmSetForm1::previewForm);
     connect(btnPdf, &QPushButton::clicked, this, &TRmSetForm1::writePdf);
@@ -159,110 +189,79 @@ TRmSetForm1::TRmSetForm1(TDataM& dm, int planId, int lineId, bool editable, QWid
     layout->addWidget(lineList_);
     layout->addLayout(right, 1);
 
+    move(0, 0);
+    resize(1080, 900);
     reloadList(lineId);
     connect(lineList_, &QTableWidget::currentCellChanged, this, &TRmSetForm1::lineChosen);
 }
 
-QWidget* TRmSetForm1::buildFirstPage() {
-    auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
-    const auto add = [&](const char* column, const QString& caption, QWidget* cell, int row,
-                         int col, int span = 1) {
-        cell->setObjectName(QString::fromLatin1(column));
-        cells_.insert(QString::fromLatin1(column).toLower(), cell);
-        grid->addWidget(new QLabel(caption, page), row, col);
-        grid->addWidget(cell, row, col + 1, 1, span);
-    };
-    const auto line = [&] { return new QLineEdit(page); };
-    const auto month = [&] {
-        auto* box = new QLineEdit(page);
-        widgets::limitToMonthEntry(box);
-        return box;
-    };
-    const auto choice = [&](const QStringList& items) {
-        auto* box = new QComboBox(page);
-        box->setEditable(true);
-        box->addItems(items);
-        return box;
-    };
-    const auto memo = [&] { return new QPlainTextEdit(page); };
-    add("xm", QStringLiteral("姓名"), line(), 0, 0);
-    add("xb", QStringLiteral("性别"), line(), 0, 2);
-    add("csnyStr", QStringLiteral("出生年月"), month(), 0, 4);
-    add("mz", QStringLiteral("民族"), choice(cadre::kEthnicGroups), 1, 0);
-    add("jgsheng", QStringLiteral("籍贯"), line(), 1, 2);
-    add("cssheng", QStringLiteral("出生地"), line(), 1, 4);
-    add("rdsjStr", QStringLiteral("入党时间"), month(), 2, 0);
-    add("gzsjStr", QStringLiteral("参加工作时间"), month(), 2, 2);
-    add("jkzk", QStringLiteral("健康状况"), choice(kHealth), 2, 4);
-    add("zyjszw", QStringLiteral("专业技术职务"), line(), 3, 0);
-    add("zytc", QStringLiteral("熟悉专业有何专长"), line(), 3, 2, 3);
-    add("qrzxl", QStringLiteral("全日制教育"), line(), 4, 0);
-    add("qrzxw", QStringLiteral("学位"), line(), 4, 2);
-    add("qrzxxzy", QStringLiteral("毕业院校系及专业"), line(), 4, 4);
-    add("zzxl", QStringLiteral("在职教育"), line(), 5, 0);
-    add("zzxw", QStringLiteral("学位"), line(), 5, 2);
-    add("zzxxzy", QStringLiteral("毕业院校系及专业"), line(), 5, 4);
-    add("xrz", QStringLiteral("现任职务"), memo(), 6, 0, 5);
-    add("nrz", QStringLiteral("拟任职务"), memo(), 7, 0, 5);
-    add("nmz", QStringLiteral("拟免职务"), memo(), 8, 0, 5);
-    add("gzjl", QStringLiteral("简历"), memo(), 9, 0, 5);
-    grid->setRowStretch(9, 3);
-
-    auto* photo = new ClickLabel;
-    photo->setObjectName(QStringLiteral("photoBox"));
-    photo->setFixedSize(132, 168);
-    photo->setFrameShape(QFrame::Box);
-    photo->setAlignment(Qt::AlignCenter);
-    photo->clicked = [this] { insertPhoto(); };
-    photoBox_ = photo;
-    grid->addWidget(photo, 0, 6, 4, 1);
-    return page;
-}
-
-QWidget* TRmSetForm1::buildSecondPage() {
-    auto* page = new QWidget;
-    auto* grid = new QGridLayout(page);
-    int row = 0;
-    const auto memo = [&](const char* column, const QString& caption) {
-        auto* cell = new QPlainTextEdit(page);
-        cell->setObjectName(QString::fromLatin1(column));
-        cells_.insert(QString::fromLatin1(column).toLower(), cell);
-        grid->addWidget(new QLabel(caption, page), row, 0);
-        grid->addWidget(cell, row++, 1, 1, 5);
-    };
-    memo("jcNote", QStringLiteral("奖惩情况"));
-    memo("khNote", QStringLiteral("年度考核结果"));
-    memo("rmNote", QStringLiteral("任免理由"));
-    const QStringList headers{QStringLiteral("称谓"), QStringLiteral("姓名"),
-                              QStringLiteral("出生年月"), QStringLiteral("政治面貌"),
-                              QStringLiteral("工作单位及职务")};
-    grid->addWidget(new QLabel(QStringLiteral("家庭主要成员"), page), row, 0);
-    for (int j = 0; j < 5; ++j) {
-        grid->addWidget(new QLabel(headers[j], page), row, j + 1);
-    }
-    ++row;
-    for (int k = 1; k <= 7; ++k, ++row) {
-        for (int j = 1; j <= 5; ++j) {
-            auto* cell = new QLineEdit(page);
-            const QString column = QStringLiteral("f_%1_%2").arg(k).arg(j);
-            cell->setObjectName(column);
-            if (j == 3) {
-                widgets::limitToMonthEntry(cell);
-            }
-            cells_.insert(column, cell);
-            grid->addWidget(cell, row, j);
+// Both pages as printed, with a box over every cell that shows a column of the line.
+void TRmSetForm1::buildPages(QTabWidget* tabs) {
+    const QSizeF pageSize(150, 232);
+    const report::Layout blank = appointment::blankApprovalForm(settings_);
+    FormPageView* pages[2] = {new FormPageView(blank, 0, pageSize),
+                              new FormPageView(blank, 1, pageSize)};
+    for (const appointment::FormBox& box : appointment::approvalFormBoxes()) {
+        QWidget* cell = makeBox(box);
+        pages[box.page]->place(cell, box.rect);
+        if (cell != photoBox_) {
+            cells_.insert(box.column, cell);
         }
     }
-    memo("cbyj", QStringLiteral("呈报单位意见"));
-    auto* unit = new QLineEdit(page);
-    unit->setObjectName(QStringLiteral("cbdw"));
-    cells_.insert(QStringLiteral("cbdw"), unit);
-    grid->addWidget(new QLabel(QStringLiteral("单位名称"), page), row, 0);
-    grid->addWidget(unit, row++, 1, 1, 5);
-    memo("spyj", QStringLiteral("审批机关意见"));
-    memo("rmyj", QStringLiteral("行政机关任免意见"));
-    return page;
+    const QString captions[2] = {QStringLiteral("第一页"), QStringLiteral("第二页")};
+    for (int page = 0; page < 2; ++page) {
+        auto* scroll = new QScrollArea;
+        scroll->setObjectName(QStringLiteral("page%1").arg(page + 1));
+        scroll->setWidget(pages[page]);
+        scroll->setAlignment(Qt::AlignHCenter);
+        tabs->addTab(scroll, captions[page]);
+    }
+}
+
+QWidget* TRmSetForm1::makeBox(const appointment::FormBox& box) {
+    const QString& column = box.column;
+    static const QStringList memos{"xrz",    "nrz",  "nmz",  "jcnote", "khnote",
+                                   "rmnote", "cbyj", "spyj", "rmyj"};
+    QWidget* cell = nullptr;
+    if (column == QLatin1String("photo")) {
+        auto* photo = new ClickLabel;
+        photo->setObjectName(QStringLiteral("photoBox"));
+        photo->setAlignment(Qt::AlignCenter);
+        photo->setToolTip(QStringLiteral("单击插入照片"));
+        photo->clicked = [this] { insertPhoto(); };
+        photoBox_ = photo;
+        return photo;
+    }
+    if (column == QLatin1String("gzjl")) {
+        resumeBox_ = new FormResumeBox;
+        cell = resumeBox_;
+    } else if (column == QLatin1String("mz") || column == QLatin1String("jkzk")) {
+        auto* choice = new QComboBox;
+        choice->setEditable(true);
+        choice->addItems(column == QLatin1String("mz") ? cadre::kEthnicGroups : kHealth);
+        cell = choice;
+    } else if (memos.contains(column)) {
+        cell = new QPlainTextEdit;
+    } else {
+        auto* line = new QLineEdit;
+        line->setFrame(false);
+        const bool familyBirth = column.startsWith(QLatin1String("f_")) && column.endsWith(u'3');
+        if (familyBirth || appointment::formMonthColumns().contains(column, Qt::CaseInsensitive)) {
+            widgets::limitToMonthEntry(line);
+        }
+        if (familyBirth) {
+            line->setToolTip(QStringLiteral("出生年月"));
+        }
+        if (column == QLatin1String("cbdw")) {
+            line->setPlaceholderText(QStringLiteral("单位名称"));
+            line->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        }
+        cell = line;
+    }
+    if (cell != resumeBox_) {
+        cell->setObjectName(columnName(column));
+    }
+    return cell;
 }
 
 void TRmSetForm1::reloadList(int lineId) {
@@ -318,6 +317,14 @@ void TRmSetForm1::showLine(int lineId) {
     }
     loading_ = false;
     modified_ = false;
+    rememberShown();
+}
+
+void TRmSetForm1::rememberShown() {
+    shown_.clear();
+    for (auto it = cells_.cbegin(); it != cells_.cend(); ++it) {
+        shown_.insert(it.key(), cellText(it.value()));
+    }
 }
 
 void TRmSetForm1::lineChosen() {
@@ -348,6 +355,7 @@ bool TRmSetForm1::save() {
         return false;
     }
     modified_ = false;
+    rememberShown();
     const int row = lineList_->currentRow();
     if (row >= 0) {
         lineList_->item(row, 0)->setText(values.value(QStringLiteral("xm")).toString());
@@ -355,8 +363,49 @@ bool TRmSetForm1::save() {
     return true;
 }
 
+void TRmSetForm1::saveAndCheck() {
+    QStringList edited;
+    for (auto it = cells_.cbegin(); it != cells_.cend(); ++it) {
+        if (cellText(it.value()) != shown_.value(it.key())) {
+            edited << it.key();
+        }
+    }
+    if (!save() || edited.isEmpty()) {
+        return;
+    }
+    const Result<appointment::EditedLineCheck> check =
+        appointment::checkEditedLine(dm_.db(), lineId_, edited);
+    if (!check) {
+        // A line whose cadre is gone has nothing to carry back to.
+        if (check.failure().message != appointment::kCadreDeleted) {
+            app::showFailure(check.failure());
+        }
+        return;
+    }
+    if (!check->isEmpty()) {
+        TCheckForm form(dm_, *check, this);
+        form.exec();
+    }
+}
+
 void TRmSetForm1::cancel() {
     showLine(lineId_);
+}
+
+void TRmSetForm1::execute() {
+    if (lineId_ == 0 || !admin::HasRight(dm_, kRight) || (modified_ && !save())) {
+        return;
+    }
+    Result<std::unique_ptr<appointment::PlanExecution>> execution =
+        appointment::PlanExecution::start(dm_, lineId_);
+    if (!execution) {
+        app::showFailure(execution.failure());
+        return;
+    }
+    TDoRmForm wizard(dm_, std::move(*execution), this);
+    if (wizard.exec() == QDialog::Accepted) {
+        reloadList(lineId_);
+    }
 }
 
 void TRmSetForm1::batchEntry() {

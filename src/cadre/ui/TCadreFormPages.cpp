@@ -26,6 +26,7 @@
 #include "cadre/ui/ResumePage.h"
 #include "cadre/ui/RewardsPage.h"
 #include "cadre/ui/TCadreForm.h"
+#include "documents/ui/TemplateCommands.h"
 #include "training/ui/TrainingRecordsPage.h"
 #include "widgets/DialogParts.h"
 
@@ -136,6 +137,10 @@ void TCadreForm::buildPages() {
     QMenu* inOut = resumeOutputMenu(this, [this] { return shownResume(); });
     addApprovalFormActions(
         inOut, dm_, [this] { return lastCadreId(); }, this);
+    inOut
+        ->addAction(QStringLiteral("按自定义模板输出"), this,
+                    [this] { documents_ui::outputCadre(dm_, this, lastCadreId()); })
+        ->setObjectName(QStringLiteral("actCustomTemplate"));
     btnInOut->setMenu(inOut);
 }
 

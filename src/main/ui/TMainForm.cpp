@@ -28,6 +28,7 @@
 #include "app/ui/TDbSetForm.h"
 #include "appointment/ui/PageRm.h"
 #include "appointment/ui/TBatchOutputForm.h"
+#include "appointment/ui/TLrmForm.h"
 #include "appointment/ui/TPrintSetupForm.h"
 #include "cadre/CadrePicker.h"
 #include "cadre/ui/RepairToolsMenu.h"
@@ -35,12 +36,18 @@
 #include "cadre/ui/TInforForm.h"
 #include "cadre/ui/TSwitchForm.h"
 #include "db/Database.h"
+#include "documents/ui/TExcelForm.h"
+#include "documents/ui/TWordImportForm.h"
+#include "documents/ui/TemplateCommands.h"
 #include "exchange/AutoBackup.h"
 #include "exchange/ui/DatabaseCommands.h"
+#include "exchange/ui/TToRevForm.h"
+#include "exchange/ui/TToSendForm.h"
 #include "main/GridLayoutStore.h"
 #include "main/ui/CadreListModel.h"
 #include "main/ui/PageDw.h"
 #include "rosters/ui/PageMc.h"
+#include "rosters/ui/RosterLinesModel.h"
 #include "schema/SchemaUpgrade.h"
 #include "search/ui/PageAdv.h"
 #include "settings/ExportFolder.h"
@@ -182,6 +189,14 @@ void TMainForm::openPrintSetup() {
     }
 }
 
+void TMainForm::openLrmImport() {
+    TLrmForm form(dm_, 0, this);
+    form.exec();
+    if (form.imported()) {
+        reloadAfterChange();
+    }
+}
+
 void TMainForm::openSystemPrint() {
     if (PageControl->currentIndex() == PageRmIndex && pageRm_->currentPlanId() > 0) {
         TBatchOutputForm form(dm_, pageRm_->currentPlanId(), this);
@@ -226,6 +241,37 @@ void TMainForm::wireCommands() {
     tools->setMenu(buildRepairToolsMenu(dm_, this, [this] { reloadAfterChange(); }));
     enable("actPrintSetup", &TMainForm::openPrintSetup);
     enable("actSystemPrint", &TMainForm::openSystemPrint);
+    enable("actSend", &TMainForm::openSend);
+    enable("actReceive", &TMainForm::openReceive);
+    enable("actExcelImport", [this] {
+        if (TExcelForm::run(dm_, currentUnitId_, this)) {
+            reloadAfterChange();
+        }
+    });
+    enable("actWordImport", [this] {
+        if (TWordImportForm::run(dm_, currentUnitId_, this)) {
+            reloadAfterChange();
+        }
+    });
+    enable("actLrmImport", &TMainForm::openLrmImport);
+    // Template outputs take the cadres listed in the page shown: the search result, the current
+    // roster's lines or the current unit's list.
+    documents_ui::wireMainMenu(
+        menus_, dm_, this,
+        [this] {
+            if (PageControl->currentIndex() == PageAdvIndex) {
+                return pageAdv_->model()->cadreIds();
+            }
+            if (PageControl->currentIndex() == PageMcIndex) {
+                QList<int> cadres;
+                for (int row = 0; row < pageMc_->model()->rowCount(); ++row) {
+                    cadres << pageMc_->model()->cadreAt(row);
+                }
+                return cadres;
+            }
+            return pageDw_->model()->cadreIds();
+        },
+        [this] { return currentUnitId_; }, [this] { reloadAfterChange(); });
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
         QAction* action = menus_[name];
         action->setEnabled(true);
@@ -603,6 +649,19 @@ void TMainForm::openSettings() {
 void TMainForm::openExportFolder() {
     if (TExportDirForm(dm_, this).exec() == QDialog::Accepted) {
         widgets::setExportFolder(settings::exportFolder(dm_));
+    }
+}
+
+void TMainForm::openSend() {
+    if (admin::HasRight(dm_, QStringLiteral("SEND"))) {
+        TToSendForm(dm_, this).exec();
+    }
+}
+
+void TMainForm::openReceive() {
+    if (admin::HasRight(dm_, QStringLiteral("RECIEVE")) &&
+        TToRevForm(dm_, this).exec() == QDialog::Accepted) {
+        reloadAfterChange();
     }
 }
 

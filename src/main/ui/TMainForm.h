@@ -114,12 +114,17 @@ class TMainForm final : public QMainWindow {
     // "系统自带格式批量打印": the batch output over the cadres listed in the page shown (the
     // search result, the current plan's lines, or else the current unit's list).
     void openSystemPrint();
+    // "中组部任免表格式批量导入": cadres imported from approval-form files.
+    void openLrmImport();
     void openUnitLibrary();
     void openManagers();
     void openSettings();
     void openReminders();
     void openStandardCheck();
     void openExportFolder();
+    // "数据报送" and "数据接收": the report-up package is written, or a package received.
+    void openSend();
+    void openReceive();
 
     TDataM& dm_;
     // Read on first show; the list page keeps a reference to them from the start.

@@ -22,6 +22,7 @@
 #include "cadre/ui/TCadreForm.h"
 #include "cadre/ui/TQueryForm1.h"
 #include "documents/RosterLines.h"
+#include "documents/ui/TemplateCommands.h"
 #include "rosters/RosterMembers.h"
 #include "rosters/RosterPrintout.h"
 #include "rosters/ui/RosterLinesModel.h"
@@ -128,9 +129,22 @@ void PageMc::buildToolBar() {
     output->addAction(
         addAction("actMcExcel", QStringLiteral("当前表格导出至Excel"), &PageMc::exportExcel));
     output->addAction(addAction("actMcPrint", QStringLiteral("打印名册"), &PageMc::preview));
-    // These outputs come with the templates and the batch output window.
-    for (const auto& [name, caption] : {std::pair{"actMcTemplateExcel", "按列表型Excel模板输出"},
-                                        std::pair{"actMcProfiles", "干部简要情况表(批量)"},
+    // The roster's cadres, in roster order, through a list-type Excel template.
+    auto* templateOutput = new QAction(QStringLiteral("按列表型Excel模板输出"), this);
+    templateOutput->setObjectName(QStringLiteral("actMcTemplateExcel"));
+    connect(templateOutput, &QAction::triggered, this, [this] {
+        QList<int> cadres;
+        for (int row = 0; row < model_->rowCount(); ++row) {
+            cadres << model_->cadreAt(row);
+        }
+        documents_ui::outputCadres(dm_, this, cadres, [](const documents::TemplateEntry& entry) {
+            return entry.isList() && entry.format == documents::TemplateFormat::Excel;
+        });
+    });
+    actions_.insert(templateOutput->objectName(), templateOutput);
+    output->addAction(templateOutput);
+    // These outputs come with the batch output window.
+    for (const auto& [name, caption] : {std::pair{"actMcProfiles", "干部简要情况表(批量)"},
                                         std::pair{"actMcResumes", "干部文本型简历(批量)"}}) {
         auto* idle = new QAction(QString::fromUtf8(caption), this);
         idle->setObjectName(QString::fromLatin1(name));
