@@ -8,7 +8,7 @@ packages=(
     g++ cmake ninja-build pkg-config ccache
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev
     libsqlite3-dev libsqlcipher-dev sqlcipher libzip-dev
-    libpugixml-dev libxlsxwriter-dev libfreexl-dev python3-docx python3-openpyxl
+    libpugixml-dev libxlsxwriter-dev libfreexl-dev mdbtools-dev mdbtools python3-docx python3-openpyxl
     libgtest-dev libgmock-dev libbenchmark-dev
     unicode-data bzip2 fonts-noto-cjk poppler-utils
 )

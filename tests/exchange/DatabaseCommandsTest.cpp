@@ -124,8 +124,8 @@ TEST_F(DatabaseCommandsWindow, EveryCommandAsksForItsRight) {
     exec(u"insert into tb_conf (GID,ItemID,ItemV,ItemV2) values ('RIGHT','7','DBRESTORE','0')"_s);
     exec(u"insert into tb_conf (GID,ItemID,ItemV,ItemV2) values ('RIGHT','7','PDA','0')"_s);
     dm.session().ManagerID = 7;
-    for (const char* action : {"actBackup", "actRestore", "actRestoreSingle", "actBackupSingle",
-                               "actHandheld", "actReinitialise"}) {
+    for (const char* action : {"actBackup", "actRestore", "actRestoreSingle", "actImportAccess",
+                               "actBackupSingle", "actHandheld", "actReinitialise"}) {
         SCOPED_TRACE(action);
         messages.clear();
         messages.answerNext(true);

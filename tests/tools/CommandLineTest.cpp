@@ -17,6 +17,7 @@ std::vector<Program> programs() {
     std::vector<Program> list{
         {QStringLiteral("cadre"), QStringLiteral(CADRE_PROGRAM_PATH)},
         {QStringLiteral("cadre-sql"), QStringLiteral(CADRE_SQL_PATH)},
+        {QStringLiteral("cadre-migrate"), QStringLiteral(CADRE_MIGRATE_PATH)},
         {QStringLiteral("cadre-handheld"), QStringLiteral(CADRE_HANDHELD_PATH)}};
 #ifdef CADRE_GENERATE_PATH
     list.push_back({QStringLiteral("cadre-generate"), QStringLiteral(CADRE_GENERATE_PATH)});
@@ -77,6 +78,13 @@ TEST(CommandLine, AFailureIsReportedOnStandardErrorWithExitCodeOne) {
          {dir.filePath(QStringLiteral("x.db")), QStringLiteral("select from where")}},
         {QStringLiteral(CADRE_SQL_PATH),
          {dir.filePath(QStringLiteral("no/such/folder/x.db")), QStringLiteral("select 1")}},
+        // An Access file without the program's tables, and a file that is no Access file.
+        {QStringLiteral(CADRE_MIGRATE_PATH),
+         {QStringLiteral(CADRE_ACCESS_FIXTURES "/nwind.mdb"),
+          dir.filePath(QStringLiteral("n.db"))}},
+        {QStringLiteral(CADRE_MIGRATE_PATH),
+         {QStringLiteral(CADRE_ACCESS_FIXTURES "/README.md"),
+          dir.filePath(QStringLiteral("r.db"))}},
     };
 #ifdef CADRE_GENERATE_PATH
     failing.push_back({QStringLiteral(CADRE_GENERATE_PATH),
@@ -92,6 +100,9 @@ TEST(CommandLine, AFailureIsReportedOnStandardErrorWithExitCodeOne) {
         EXPECT_TRUE(run.err.startsWith(QFileInfo(path).fileName() + QStringLiteral(": ")))
             << run.err;
     }
+    // The migration wrote nothing.
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("n.db"))));
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("r.db"))));
 }
 
 }  // namespace

@@ -10,7 +10,9 @@
 #include "app/MessageService.h"
 #include "app/Progress.h"
 #include "app/ui/TReInitForm.h"
+#include "exchange/AccessImport.h"
 #include "exchange/DatabaseBackup.h"
+#include "exchange/ui/TAccessImportForm.h"
 #include "exchange/ui/TPDAForm.h"
 #include "exchange/ui/TransferForms.h"
 
@@ -108,6 +110,19 @@ void DatabaseCommands::restoreFromSingleFile() {
         return;
     }
     app::showInformation(exchange::kRestoreDone);
+    Q_EMIT restartRequested();
+}
+
+void DatabaseCommands::importAccessDatabase() {
+    if (!admin::HasRight(dm_, kRestoreRight)) {
+        return;
+    }
+    TAccessImportForm form(dm_, window_);
+    form.setFileChooser(chooseOpen_);
+    if (form.exec() != QDialog::Accepted) {
+        return;
+    }
+    app::showInformation(exchange::kImportDone);
     Q_EMIT restartRequested();
 }
 

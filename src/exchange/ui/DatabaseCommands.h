@@ -26,6 +26,9 @@ class DatabaseCommands final : public QObject {
     void restore();
     void compact();
     void restoreFromSingleFile();
+    // "导入Access数据库": the working database replaced by an Access database of the
+    // program's earlier era.
+    void importAccessDatabase();
     void exportToSingleFile();
     void exportToHandheld();
     // "重新初始化": the working database deleted, after a kept copy, through "初始化确认".

@@ -35,6 +35,7 @@ const MenuEntries kMenus[] = {
       {"actRestore", "数据库恢复"},
       {"actCompact", "整理数据库空间"},
       {"actRestoreSingle", "从单机版数据库恢复"},
+      {"actImportAccess", "导入Access数据库"},
       {"actBackupSingle", "备份为单机版数据库"},
       {nullptr, nullptr},
       {"actManagers", "管理员管理"},

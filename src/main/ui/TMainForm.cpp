@@ -281,6 +281,7 @@ void TMainForm::wireCommands() {
     enableDatabaseCommand("actRestore", &DatabaseCommands::restore);
     enableDatabaseCommand("actCompact", &DatabaseCommands::compact);
     enableDatabaseCommand("actRestoreSingle", &DatabaseCommands::restoreFromSingleFile);
+    enableDatabaseCommand("actImportAccess", &DatabaseCommands::importAccessDatabase);
     enableDatabaseCommand("actBackupSingle", &DatabaseCommands::exportToSingleFile);
     enableDatabaseCommand("actHandheld", &DatabaseCommands::exportToHandheld);
     enableDatabaseCommand("actReinitialise", &DatabaseCommands::reinitialise);
