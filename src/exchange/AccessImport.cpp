@@ -11,6 +11,7 @@
 #include "exchange/AccessReader.h"
 #include "exchange/DatabaseBackup.h"
 #include "exchange/FileReplace.h"
+#include "schema/FirstRunSetup.h"
 #include "schema/SchemaUpgrade.h"
 #include "schema/SchemaVersion.h"
 
@@ -131,6 +132,16 @@ Result<AccessImportReport> copyTables(TableSource& source, db::Database& db, con
     report.fromVersion = version;
     db::Transaction transaction(db);
     const QStringList ours = db.tables();
+    // The template carries the sample organisation. None of its cadres, units or their records
+    // may stay beside the imported ones: a table of cadre or unit data that the old file lacks
+    // starts empty, while code tables and settings keep the template's rows.
+    for (const QString& table : schema::cadreAndUnitTables()) {
+        const QString present = sameName(ours, table);
+        if (!present.isEmpty() &&
+            !db.execNative(QStringLiteral("delete from ") + quotedName(present))) {
+            return Failure{{}, db.lastError()};
+        }
+    }
     for (const SourceTable& from : source.tables()) {
         const QString table = sameName(ours, from.name);
         if (table.isEmpty()) {
@@ -286,6 +297,31 @@ Result<AccessImportReport> convertAccessPackage(const QString& accessPath,
         return source.failure();
     }
     return convertPackage(**source, packageTemplate, sqlitePath);
+}
+
+bool isAccessFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        return false;
+    }
+    const QByteArray header = file.read(20);
+    const QByteArray signature = header.mid(4, 15);
+    return signature == "Standard Jet DB" || signature == "Standard ACE DB";
+}
+
+Result<QString> packageOfOurFormat(const QString& file, const QString& packageTemplate,
+                                   const QString& scratchFolder) {
+    if (!isAccessFile(file)) {
+        return file;
+    }
+    const QString converted =
+        QDir(scratchFolder).filePath(QFileInfo(file).completeBaseName() + QStringLiteral(".sdb"));
+    const Result<AccessImportReport> report =
+        convertAccessPackage(file, packageTemplate, converted);
+    if (!report) {
+        return report.failure();
+    }
+    return converted;
 }
 
 Result<AccessImportReport> convertPackage(TableSource& source, const QString& packageTemplate,

@@ -82,4 +82,13 @@ Result<AccessImportReport> convertAccessPackage(const QString& accessPath,
                                                 const QString& packageTemplate,
                                                 const QString& sqlitePath);
 
+// Whether the file begins as an Access (Jet or ACE) database does.
+bool isAccessFile(const QString& path);
+
+// The package file that receiving reads for the chosen `file`: an Access package is converted
+// into `scratchFolder` (through convertAccessPackage, from `packageTemplate`) and the converted
+// file given; any other file is given as it is, for receiving to check.
+Result<QString> packageOfOurFormat(const QString& file, const QString& packageTemplate,
+                                   const QString& scratchFolder);
+
 }  // namespace exchange

@@ -54,7 +54,7 @@ QStringList provinceNames() {
 }
 
 QStringList cadreAndUnitTables() {
-    // The spec's four first, in their order, then every other table that refers to cadres or
+    // The four main tables first, in their order, then every other table that refers to cadres or
     // units: families, assessments, rewards and punishments, reports, files, plans and rosters
     // of cadres, quotas of units, trainees.
     return {QStringLiteral("tb_department"),

@@ -160,6 +160,32 @@ TEST_F(AccessImport, EveryRowOfAnOldDatabaseArrivesWithItsKeysAndIsUpgraded) {
     }
 }
 
+// The template's sample organisation never joins the imported data: a table of cadre records
+// that the old file lacks arrives empty, while the code tables keep the template's rows.
+TEST_F(AccessImport, TablesTheOldFileLacksHoldNoSampleRecords) {
+    makeOld(schema::kSchemaVersion);
+    native(u"drop table tb_jc"_s);
+    native(u"drop table tb_kc"_s);
+    native(u"drop table tb_xl"_s);
+    old.close();
+    db::Database empty;
+    ASSERT_TRUE(empty.open(templateFile));
+    ASSERT_GT(empty.scalar(u"select count(*) from tb_jc"_s)->toInt(), 0);
+    ASSERT_GT(empty.scalar(u"select count(*) from tb_kc"_s)->toInt(), 0);
+    const int codes = empty.scalar(u"select count(*) from tb_xl"_s)->toInt();
+    ASSERT_GT(codes, 0);
+
+    SqliteSource source(oldPath);
+    const Result<exchange::AccessImportReport> report =
+        exchange::importTables(source, templateFile, target);
+    ASSERT_TRUE(report.ok()) << report.errorText();
+    db::Database imported;
+    ASSERT_TRUE(imported.open(target));
+    EXPECT_EQ(imported.scalar(u"select count(*) from tb_jc"_s)->toInt(), 0);
+    EXPECT_EQ(imported.scalar(u"select count(*) from tb_kc"_s)->toInt(), 0);
+    EXPECT_EQ(imported.scalar(u"select count(*) from tb_xl"_s)->toInt(), codes);
+}
+
 TEST_F(AccessImport, FilesThatAreNotOursAreRefusedAndNothingIsWritten) {
     makeOld(3.0);
     exec(u"delete * from tb_general"_s);
@@ -300,4 +326,26 @@ TEST_F(AccessImport, APackageBecomesAPackageOfOurFormat) {
     ASSERT_FALSE(refused.ok());
     EXPECT_EQ(refused.failure().message, exchange::kNotAnAccessPackage);
     EXPECT_FALSE(QFileInfo::exists(notWritten));
+}
+
+// Receiving reads an Access file through its conversion, and any other file as it is.
+TEST_F(AccessImport, ReceivingConvertsOnlyAccessFiles) {
+    const QString packageTemplate = home.dbDir() + u"/Send.db"_s;
+    for (const char* name : {"nwind.mdb", "DateTestDatabase.mdb", "ASampleDatabase.accdb"}) {
+        EXPECT_TRUE(exchange::isAccessFile(QStringLiteral(CADRE_ACCESS_FIXTURES "/") +
+                                           QString::fromLatin1(name)))
+            << name;
+    }
+    EXPECT_FALSE(exchange::isAccessFile(packageTemplate));
+    EXPECT_FALSE(exchange::isAccessFile(home.path() + u"/missing.sdb"_s));
+
+    const QString scratch = home.path() + u"/scratch"_s;
+    ASSERT_TRUE(QDir().mkpath(scratch));
+    EXPECT_EQ(exchange::packageOfOurFormat(packageTemplate, packageTemplate, scratch).value(),
+              packageTemplate);
+    const auto refused = exchange::packageOfOurFormat(
+        QStringLiteral(CADRE_ACCESS_FIXTURES "/nwind.mdb"), packageTemplate, scratch);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.failure().message, exchange::kNotAnAccessPackage);
+    EXPECT_EQ(QDir(scratch).entryList(QDir::Files), QStringList{});
 }

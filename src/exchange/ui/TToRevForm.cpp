@@ -13,6 +13,7 @@
 
 #include "app/DataModule.h"
 #include "app/MessageService.h"
+#include "exchange/AccessImport.h"
 #include "exchange/ui/WizardParts.h"
 #include "units/ui/UnitPickerEdit.h"
 #include "widgets/DialogParts.h"
@@ -187,13 +188,20 @@ bool TToRevForm::readPackage() {
     if (file == reviewedFile_) {
         return true;
     }
-    Result<exchange::PackageReview> review = exchange::reviewPackage(dm_.db(), file);
+    const Result<QString> package = exchange::packageOfOurFormat(
+        file, QDir(dm_.DbDir).filePath(QStringLiteral("Send.db")), scratch_.path());
+    if (!package) {
+        app::showFailure(package.failure());
+        return false;
+    }
+    Result<exchange::PackageReview> review = exchange::reviewPackage(dm_.db(), *package);
     if (!review) {
         app::showFailure(review.failure());
         return false;
     }
     review_ = std::move(review).value();
     reviewedFile_ = file;
+    reviewedPackage_ = *package;
     showReview();
     return true;
 }
@@ -266,7 +274,7 @@ void TToRevForm::finish() {
     content.rewards = chkRewards->isChecked();
     content.assessments = chkAssessments->isChecked();
     const Result<exchange::ReceiveCount> received =
-        exchange::receivePackage(dm_, reviewedFile_, passed, content, edtUnit->unitId());
+        exchange::receivePackage(dm_, reviewedPackage_, passed, content, edtUnit->unitId());
     if (!received) {
         app::showFailure(received.failure());
         return;

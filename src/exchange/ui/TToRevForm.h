@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QTemporaryDir>
 
 #include "exchange/PackageReceive.h"
 #include "exchange/ui/FileChooser.h"
@@ -44,6 +45,10 @@ class TToRevForm final : public QDialog {
     TDataM& dm_;
     exchange::FileChooser chooseFile_;
     QString reviewedFile_;
+    // The package read for reviewedFile_: the file itself, or an Access package's conversion
+    // into scratch_.
+    QString reviewedPackage_;
+    QTemporaryDir scratch_;
     exchange::PackageReview review_;
     QStackedWidget* pages;
     QLineEdit* edtFile;
