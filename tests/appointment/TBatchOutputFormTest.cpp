@@ -125,6 +125,18 @@ TEST_F(TBatchOutputFormTest, TheRecordsVariantGivesTheChosenFormOfEachListedCadr
     EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("戊"));
     EXPECT_EQ(grid->item(1, 1)->text(), QStringLiteral("丁"));
     EXPECT_EQ(form.checkedCadres(), (QList<int>{yi, jia}));
+    // The template output is offered only when the window is given one.
+    EXPECT_FALSE(child<QPushButton>(&form, "btnTemplate")->isVisibleTo(&form));
+    QList<int> handed;
+    form.setTemplateOutput([&](QWidget* parent, const QList<int>& cadres) {
+        EXPECT_EQ(parent, &form);
+        handed = cadres;
+    });
+    EXPECT_TRUE(child<QPushButton>(&form, "btnTemplate")->isVisibleTo(&form));
+    grid->item(0, 0)->setCheckState(Qt::Unchecked);
+    child<QPushButton>(&form, "btnTemplate")->click();
+    EXPECT_EQ(handed, QList<int>{jia});
+    grid->item(0, 0)->setCheckState(Qt::Checked);
     auto* choice = child<QComboBox>(&form, "cbForm");
     ASSERT_EQ(choice->count(), 2);
     EXPECT_EQ(choice->itemText(0), appointment::kApprovalFormName);

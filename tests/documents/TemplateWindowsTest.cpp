@@ -9,6 +9,7 @@
 #include <QTableWidget>
 
 #include "TemplateFixtures.h"
+#include "appointment/ui/TBatchOutputForm.h"
 #include "cadre/PickLists.h"
 #include "cadre/ui/TCadreForm.h"
 #include "db/Database.h"
@@ -220,10 +221,25 @@ book.save(sys.argv[1])
                                  "actCustomOutput", "actCustomExcelImport"}) {
             EXPECT_TRUE(form.findChild<QAction*>(QString::fromLatin1(name))->isEnabled()) << name;
         }
-        // Single-person Word and Excel templates only: the list is not offered.
-        form.findChild<QAction*>(QStringLiteral("actBatchOutput"))->trigger();
+        // Both open the batch output window over the listed cadres, whose "按模板输出" writes
+        // the checked ones. Single-person Word and Excel templates only for the first: the list
+        // is not offered.
+        qsizetype offered = 0;
+        const auto throughBatchWindow = [&](const char* command) {
+            const ModalAnswer<TBatchOutputForm> batch([&](TBatchOutputForm* window) {
+                offered = window->checkedCadres().size();
+                auto* button = child<QPushButton>(window, "btnTemplate");
+                EXPECT_TRUE(button->isVisibleTo(window));
+                button->click();
+                window->reject();
+            });
+            form.findChild<QAction*>(QString::fromLatin1(command))->trigger();
+            EXPECT_TRUE(batch.seen()) << command;
+        };
+        throughBatchWindow("actBatchOutput");
+        EXPECT_EQ(offered, listed);
         const ModalAnswer<TSelModelForm> answer(pick(QStringLiteral("名单")));
-        form.findChild<QAction*>(QStringLiteral("actCustomOutput"))->trigger();
+        throughBatchWindow("actCustomOutput");
         EXPECT_TRUE(answer.seen());
         EXPECT_EQ(messages.texts(),
                   (QStringList{kNoFittingTemplate, QStringLiteral("成功导出%1人!").arg(listed)}));

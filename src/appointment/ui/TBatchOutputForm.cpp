@@ -109,6 +109,8 @@ TBatchOutputForm::TBatchOutputForm(TDataM& dm, bool records, QWidget* parent)
     QPushButton* btnResumes = widgets::namedButton("btnResumes", QStringLiteral("简历输出"));
     QPushButton* btnLrm = widgets::namedButton("btnLrm", QStringLiteral("LRM输出"));
     QPushButton* btnLrmx = widgets::namedButton("btnLrmx", QStringLiteral("LRMX输出"));
+    btnTemplate_ = widgets::namedButton("btnTemplate", QStringLiteral("按模板输出"));
+    btnTemplate_->hide();
     QPushButton* btnExit = widgets::namedButton("btnExit", QStringLiteral("退 出"));
     connect(btnAll, &QPushButton::clicked, this, [this] { checkAll(true); });
     connect(btnClear, &QPushButton::clicked, this, [this] { checkAll(false); });
@@ -120,6 +122,14 @@ TBatchOutputForm::TBatchOutputForm(TDataM& dm, bool records, QWidget* parent)
     connect(btnLrm, &QPushButton::clicked, this, [this] { writeLrm(appointment::LrmFormat::Lrm); });
     connect(btnLrmx, &QPushButton::clicked, this,
             [this] { writeLrm(appointment::LrmFormat::Lrmx); });
+    connect(btnTemplate_, &QPushButton::clicked, this, [this] {
+        const QList<int> cadres = checkedCadres();
+        if (cadres.isEmpty()) {
+            app::showInformation(appointment::kBatchNothingChecked);
+            return;
+        }
+        templateOutput_(this, cadres);
+    });
     connect(btnExit, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -140,8 +150,14 @@ TBatchOutputForm::TBatchOutputForm(TDataM& dm, bool records, QWidget* parent)
     bar->addWidget(progress_, 1);
     bar->addWidget(btnStop_);
     layout->addLayout(bar);
-    layout->addLayout(widgets::rightAlignedRow({btnAll, btnClear, btnPrint, btnPdf, btnWord,
-                                                btnPhotos, btnResumes, btnLrm, btnLrmx, btnExit}));
+    layout->addLayout(
+        widgets::rightAlignedRow({btnAll, btnClear, btnPrint, btnPdf, btnWord, btnPhotos,
+                                  btnResumes, btnLrm, btnLrmx, btnTemplate_, btnExit}));
+}
+
+void TBatchOutputForm::setTemplateOutput(TemplateOutput output) {
+    templateOutput_ = std::move(output);
+    btnTemplate_->setVisible(static_cast<bool>(templateOutput_));
 }
 
 void TBatchOutputForm::fillRows(const QList<Row>& rows) {

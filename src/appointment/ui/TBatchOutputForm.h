@@ -33,6 +33,12 @@ class TBatchOutputForm final : public QDialog {
     using PathChooser = std::function<QString(QWidget* parent, bool folder)>;
     void setPathChooser(PathChooser chooser) { choosePath_ = std::move(chooser); }
 
+    // Offers "按模板输出": the checked cadres are handed to `output`, which writes them through
+    // one of the user's own templates (its dialogs over `parent`, this window). Without it the
+    // button is hidden.
+    using TemplateOutput = std::function<void(QWidget* parent, const QList<int>& cadreIds)>;
+    void setTemplateOutput(TemplateOutput output);
+
     // The plan lines (or, for records, the cadres) checked, in list order.
     QList<int> checkedLines() const;
     // The cadres of the checked rows, in list order.
@@ -85,4 +91,6 @@ class TBatchOutputForm final : public QDialog {
     QPushButton* btnStop_;
     bool stopped_ = false;
     PathChooser choosePath_;
+    TemplateOutput templateOutput_;
+    QPushButton* btnTemplate_;
 };

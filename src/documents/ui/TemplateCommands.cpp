@@ -182,9 +182,8 @@ bool importFilledFiles(TDataM& dm, QWidget* parent, int unitId) {
     return outcome->added + outcome->updated > 0;
 }
 
-void wireMainMenu(const MainMenus& menus, TDataM& dm, QWidget* window,
-                  std::function<QList<int>()> listedCadres, std::function<int()> currentUnit,
-                  std::function<void()> imported) {
+void wireMainMenu(const MainMenus& menus, TDataM& dm, QWidget* window, BatchWindow batchWindow,
+                  std::function<int()> currentUnit, std::function<void()> imported) {
     const auto wire = [&](const char* name, std::function<void()> run) {
         QAction* action = menus[name];
         action->setEnabled(true);
@@ -192,13 +191,18 @@ void wireMainMenu(const MainMenus& menus, TDataM& dm, QWidget* window,
     };
     wire("actTemplates", [&dm, window] { openTemplateManager(dm, window); });
     wire("actViewTemplate", [&dm, window] { viewTemplate(dm, window); });
-    wire("actBatchOutput", [&dm, window, listedCadres] {
-        outputCadres(dm, window, listedCadres(), [](const documents::TemplateEntry& entry) {
-            return !entry.isList() && entry.format != documents::TemplateFormat::PowerPoint;
+    wire("actBatchOutput", [&dm, batchWindow] {
+        batchWindow([&dm](QWidget* parent, const QList<int>& cadres) {
+            outputCadres(dm, parent, cadres, [](const documents::TemplateEntry& entry) {
+                return !entry.isList() && entry.format != documents::TemplateFormat::PowerPoint;
+            });
         });
     });
-    wire("actCustomOutput",
-         [&dm, window, listedCadres] { outputCadres(dm, window, listedCadres(), {}); });
+    wire("actCustomOutput", [&dm, batchWindow] {
+        batchWindow([&dm](QWidget* parent, const QList<int>& cadres) {
+            outputCadres(dm, parent, cadres, {});
+        });
+    });
     wire("actCustomExcelImport", [&dm, window, currentUnit, imported] {
         if (importFilledFiles(dm, window, currentUnit())) {
             imported();

@@ -46,13 +46,17 @@ void outputCadre(TDataM& dm, QWidget* parent, int cadreId);
 // Reports the number imported and the people left out. True when a cadre was added or changed.
 bool importFilledFiles(TDataM& dm, QWidget* parent, int unitId);
 
+// Opens the batch output window over the cadres listed, whose "按模板输出" hands the checked
+// cadres to the given output (with the batch window as the parent of its dialogs).
+using BatchWindow =
+    std::function<void(std::function<void(QWidget* parent, const QList<int>& cadreIds)>)>;
+
 // Enables and connects "批量输出Word/Excel" (single-person Word and Excel templates, a file per
-// cadre), "按自定义模板批量输出" (any template), "模版管理", "查看模版" and "按自定义Excel模版
-// 批量导入". `listedCadres` gives the cadres listed when an output starts, `currentUnit` the
-// unit that new cadres join, `imported` runs after an import changed cadres.
-void wireMainMenu(const MainMenus& menus, TDataM& dm, QWidget* window,
-                  std::function<QList<int>()> listedCadres, std::function<int()> currentUnit,
-                  std::function<void()> imported);
+// cadre), "按自定义模板批量输出" (any template), both through `batchWindow`, "模版管理", "查看模版"
+// and "按自定义Excel模版批量导入". `currentUnit` gives the unit that new cadres join, `imported`
+// runs after an import changed cadres.
+void wireMainMenu(const MainMenus& menus, TDataM& dm, QWidget* window, BatchWindow batchWindow,
+                  std::function<int()> currentUnit, std::function<void()> imported);
 
 inline const QString kSaveCadreFirst = QStringLiteral("请先保存干部信息。");
 inline const QString kNoCadresToOutput = QStringLiteral("当前列表中没有干部，无法输出。");

@@ -197,22 +197,36 @@ void TMainForm::openLrmImport() {
     }
 }
 
-void TMainForm::openSystemPrint() {
-    if (PageControl->currentIndex() == PageRmIndex && pageRm_->currentPlanId() > 0) {
+QList<int> TMainForm::listedCadres() const {
+    if (PageControl->currentIndex() == PageAdvIndex) {
+        return pageAdv_->model()->cadreIds();
+    }
+    if (PageControl->currentIndex() == PageMcIndex) {
+        QList<int> cadres;
+        for (int row = 0; row < pageMc_->model()->rowCount(); ++row) {
+            cadres << pageMc_->model()->cadreAt(row);
+        }
+        return cadres;
+    }
+    return pageDw_->model()->cadreIds();
+}
+
+void TMainForm::openBatchOutput(const TBatchOutputForm::TemplateOutput& templateOutput) {
+    if (!templateOutput && PageControl->currentIndex() == PageRmIndex &&
+        pageRm_->currentPlanId() > 0) {
         TBatchOutputForm form(dm_, pageRm_->currentPlanId(), this);
         if (form.limitToRange()) {
             form.exec();
         }
         return;
     }
-    const QList<int> cadres = PageControl->currentIndex() == PageAdvIndex
-                                  ? pageAdv_->model()->cadreIds()
-                                  : pageDw_->model()->cadreIds();
+    const QList<int> cadres = listedCadres();
     if (cadres.isEmpty()) {
         app::showInformation(appointment::kNoCadresListed);
         return;
     }
     TBatchOutputForm form(dm_, cadres, this);
+    form.setTemplateOutput(templateOutput);
     if (form.limitToRange()) {
         form.exec();
     }
@@ -240,7 +254,7 @@ void TMainForm::wireCommands() {
     tools->setEnabled(true);
     tools->setMenu(buildRepairToolsMenu(dm_, this, [this] { reloadAfterChange(); }));
     enable("actPrintSetup", &TMainForm::openPrintSetup);
-    enable("actSystemPrint", &TMainForm::openSystemPrint);
+    enable("actSystemPrint", [this] { openBatchOutput({}); });
     enable("actSend", &TMainForm::openSend);
     enable("actReceive", &TMainForm::openReceive);
     enable("actExcelImport", [this] {
@@ -254,23 +268,8 @@ void TMainForm::wireCommands() {
         }
     });
     enable("actLrmImport", &TMainForm::openLrmImport);
-    // Template outputs take the cadres listed in the page shown: the search result, the current
-    // roster's lines or the current unit's list.
     documents_ui::wireMainMenu(
-        menus_, dm_, this,
-        [this] {
-            if (PageControl->currentIndex() == PageAdvIndex) {
-                return pageAdv_->model()->cadreIds();
-            }
-            if (PageControl->currentIndex() == PageMcIndex) {
-                QList<int> cadres;
-                for (int row = 0; row < pageMc_->model()->rowCount(); ++row) {
-                    cadres << pageMc_->model()->cadreAt(row);
-                }
-                return cadres;
-            }
-            return pageDw_->model()->cadreIds();
-        },
+        menus_, dm_, this, [this](const auto& output) { openBatchOutput(output); },
         [this] { return currentUnitId_; }, [this] { reloadAfterChange(); });
     const auto enableDatabaseCommand = [this](const char* name, void (DatabaseCommands::*slot)()) {
         QAction* action = menus_[name];

@@ -5,6 +5,7 @@
 
 #include "app/LoginSession.h"
 #include "appointment/ApprovalForm.h"
+#include "appointment/ui/TBatchOutputForm.h"
 #include "cadre/PickLists.h"
 #include "main/ui/MainMenus.h"
 
@@ -111,9 +112,13 @@ class TMainForm final : public QMainWindow {
     void showEntryStatistics();
     // "打印设置": how the approval form is printed.
     void openPrintSetup();
-    // "系统自带格式批量打印": the batch output over the cadres listed in the page shown (the
-    // search result, the current plan's lines, or else the current unit's list).
-    void openSystemPrint();
+    // The cadres listed in the page shown: the search result, the current roster's lines, or
+    // else the current unit's list.
+    QList<int> listedCadres() const;
+    // The batch output window: "系统自带格式批量打印" over the current plan's lines on the plan
+    // page, else over the cadres listed; with `templateOutput` (the template outputs) always
+    // over the cadres listed, offering "按模板输出".
+    void openBatchOutput(const TBatchOutputForm::TemplateOutput& templateOutput);
     // "中组部任免表格式批量导入": cadres imported from approval-form files.
     void openLrmImport();
     void openUnitLibrary();
