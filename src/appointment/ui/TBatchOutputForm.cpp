@@ -22,6 +22,7 @@
 #include "db/Database.h"
 #include "report/PageRenderer.h"
 #include "widgets/DialogParts.h"
+#include "widgets/ExportProposal.h"
 #include "widgets/ReportPrinting.h"
 
 namespace {
@@ -30,11 +31,13 @@ const QString kCaption = QStringLiteral("批量打印、导出");
 
 QString defaultChooser(QWidget* parent, bool folder) {
     if (folder) {
-        return QFileDialog::getExistingDirectory(parent, QStringLiteral("选择输出文件夹"));
+        return QFileDialog::getExistingDirectory(parent, QStringLiteral("选择输出文件夹"),
+                                                 widgets::proposedExportPath(QString()));
     }
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("PDF输出"),
-                                        appointment::kApprovalFormTitle + QStringLiteral(".pdf"),
-                                        QStringLiteral("PDF文件 (*.pdf)"));
+    return QFileDialog::getSaveFileName(
+        parent, QStringLiteral("PDF输出"),
+        widgets::proposedExportPath(appointment::kApprovalFormTitle + QStringLiteral(".pdf")),
+        QStringLiteral("PDF文件 (*.pdf)"));
 }
 
 // The roles of the check column's items: the row's key and its cadre.
