@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include "appointment/ApprovalDocument.h"
@@ -141,6 +142,42 @@ Result<QStringList> recordBatchDocuments(db::Database& db, const QList<int>& cad
                        : writeApprovalDocument(source, settings, templatePath, into, today);
         },
         progress);
+}
+
+Result<QList<BatchRow>> planBatchRows(db::Database& db, int planId) {
+    const auto lines =
+        db.query(QStringLiteral(
+                     "select id,McCadreID,xm,xb from tb_rmmc_detail where mcID=? order by brOrder"),
+                 {planId});
+    if (!lines) {
+        return Failure{{}, db.lastError()};
+    }
+    QList<BatchRow> rows;
+    for (const QVariantList& row : lines->rows) {
+        rows << BatchRow{row[0].toInt(), row[1].toInt(), row[2].toString(), row[3].toString()};
+    }
+    return rows;
+}
+
+Result<QList<BatchRow>> recordBatchRows(db::Database& db, const QList<int>& cadreIds) {
+    QList<BatchRow> rows;
+    QSet<int> listed;
+    for (const int cadreId : cadreIds) {
+        if (listed.contains(cadreId)) {
+            continue;
+        }
+        listed.insert(cadreId);
+        const auto found =
+            db.query(QStringLiteral("select xm,xb from tb_cadre where CadreID=?"), {cadreId});
+        if (!found) {
+            return Failure{{}, db.lastError()};
+        }
+        if (!found->rows.empty()) {
+            const QVariantList& row = found->rows.front();
+            rows << BatchRow{cadreId, cadreId, row[0].toString(), row[1].toString()};
+        }
+    }
+    return rows;
 }
 
 QString recordFormTemplate(RecordForm form) {

@@ -23,6 +23,21 @@ inline const QString kBatchDone = QStringLiteral("导出完成!");
 inline const QString kBatchNothingChecked = QStringLiteral("请先选择要输出的干部.");
 inline const QString kNoCadresListed = QStringLiteral("当前列表中没有干部，无法批量打印。");
 
+// One row of a batch output's list: its key (a plan line, or the cadre for records), its cadre,
+// name and sex.
+struct BatchRow {
+    int key = 0;
+    int cadreId = 0;
+    QString xm;
+    QString xb;
+};
+
+// The lines of plan `planId`, in the plan's order.
+Result<QList<BatchRow>> planBatchRows(db::Database& db, int planId);
+
+// The cadres `cadreIds` still in tb_cadre, in this order, each once.
+Result<QList<BatchRow>> recordBatchRows(db::Database& db, const QList<int>& cadreIds);
+
 // Called after each form with the number done; returning false stops the batch.
 using BatchProgress = std::function<bool(int done)>;
 

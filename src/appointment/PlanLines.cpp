@@ -182,6 +182,20 @@ Result<int> addCadres(db::Database& db, int planId, const QList<int>& cadreIds) 
     return added;
 }
 
+Result<QList<LineListEntry>> lineList(db::Database& db, int planId) {
+    const auto lines = db.query(
+        QStringLiteral("select id,xm,rmjg from tb_rmmc_detail where mcID=? order by brOrder"),
+        {planId});
+    if (!lines) {
+        return Failure{{}, db.lastError()};
+    }
+    QList<LineListEntry> entries;
+    for (const QVariantList& row : lines->rows) {
+        entries << LineListEntry{row[0].toInt(), row[1].toString(), row[2].toString()};
+    }
+    return entries;
+}
+
 Result<void> removeLine(db::Database& db, int lineId) {
     const auto key = readLineKey(db, lineId);
     if (!key) {

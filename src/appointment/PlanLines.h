@@ -44,6 +44,16 @@ Education lineEducation(const QString& zzxl, const QString& zzxxzy, const QStrin
 // the plan, or no longer in tb_cadre, is skipped. Returns the number of lines added.
 Result<int> addCadres(db::Database& db, int planId, const QList<int>& cadreIds);
 
+// A plan line as the approval-form editor lists it: its id, name and result.
+struct LineListEntry {
+    int lineId = 0;
+    QString xm;
+    QString rmjg;
+};
+
+// The lines of plan `planId`, in the plan's order.
+Result<QList<LineListEntry>> lineList(db::Database& db, int planId);
+
 // Removes line `lineId`; the lines after it move up one place.
 Result<void> removeLine(db::Database& db, int lineId);
 

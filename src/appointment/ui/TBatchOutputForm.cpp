@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QSet>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -48,42 +47,12 @@ constexpr int kCadreRole = Qt::UserRole + 1;
 
 TBatchOutputForm::TBatchOutputForm(TDataM& dm, int planId, QWidget* parent)
     : TBatchOutputForm(dm, false, parent) {
-    const auto lines = dm_.db().query(
-        QStringLiteral(
-            "select id,McCadreID,xm,xb from tb_rmmc_detail where mcID=? order by brOrder"),
-        {planId});
-    if (!lines) {
-        app::showFailure(Failure{{}, dm_.db().lastError()});
-        return;
-    }
-    QList<Row> rows;
-    for (const QVariantList& row : lines->rows) {
-        rows << Row{row[0].toInt(), row[1].toInt(), row[2].toString(), row[3].toString()};
-    }
-    fillRows(rows);
+    fillRows(app::valueOrShown(appointment::planBatchRows(dm_.db(), planId)));
 }
 
 TBatchOutputForm::TBatchOutputForm(TDataM& dm, const QList<int>& cadreIds, QWidget* parent)
     : TBatchOutputForm(dm, true, parent) {
-    QList<Row> rows;
-    QSet<int> listed;
-    for (const int cadreId : cadreIds) {
-        if (listed.contains(cadreId)) {
-            continue;
-        }
-        listed.insert(cadreId);
-        const auto found =
-            dm_.db().query(QStringLiteral("select xm,xb from tb_cadre where CadreID=?"), {cadreId});
-        if (!found) {
-            app::showFailure(Failure{{}, dm_.db().lastError()});
-            return;
-        }
-        if (!found->rows.empty()) {
-            const QVariantList& row = found->rows.front();
-            rows << Row{cadreId, cadreId, row[0].toString(), row[1].toString()};
-        }
-    }
-    fillRows(rows);
+    fillRows(app::valueOrShown(appointment::recordBatchRows(dm_.db(), cadreIds)));
 }
 
 TBatchOutputForm::TBatchOutputForm(TDataM& dm, bool records, QWidget* parent)
@@ -163,10 +132,10 @@ void TBatchOutputForm::setTemplateOutput(TemplateOutput output) {
     btnTemplate_->setVisible(static_cast<bool>(templateOutput_));
 }
 
-void TBatchOutputForm::fillRows(const QList<Row>& rows) {
+void TBatchOutputForm::fillRows(const QList<appointment::BatchRow>& rows) {
     grid_->setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < grid_->rowCount(); ++r) {
-        const Row& row = rows[r];
+        const appointment::BatchRow& row = rows[r];
         auto* check = new QTableWidgetItem;
         check->setFlags(Qt::ItemIsEnabled | Qt::ItemIsUserCheckable);
         check->setCheckState(Qt::Checked);

@@ -59,15 +59,8 @@ class TBatchOutputForm final : public QDialog {
     void writeLrm(appointment::LrmFormat format);
 
   private:
-    // One listed row: its key (plan line or cadre), its cadre, name and sex.
-    struct Row {
-        int key = 0;
-        int cadreId = 0;
-        QString xm;
-        QString xb;
-    };
     TBatchOutputForm(TDataM& dm, bool records, QWidget* parent);
-    void fillRows(const QList<Row>& rows);
+    void fillRows(const QList<appointment::BatchRow>& rows);
     QList<int> checkedColumn(int role) const;
     appointment::RecordForm recordForm() const;
     // The title of the forms output: the short profile's or the approval form's.

@@ -265,23 +265,22 @@ QWidget* TRmSetForm1::makeBox(const appointment::FormBox& box) {
 }
 
 void TRmSetForm1::reloadList(int lineId) {
-    const auto lines = dm_.db().query(
-        QStringLiteral("select id,xm,rmjg from tb_rmmc_detail where mcID=? order by brOrder"),
-        {plan_.id});
+    const Result<QList<appointment::LineListEntry>> lines =
+        appointment::lineList(dm_.db(), plan_.id);
     if (!lines) {
-        app::showFailure(Failure{{}, dm_.db().lastError()});
+        app::showFailure(lines.failure());
         return;
     }
     const QSignalBlocker blocker(lineList_);
-    lineList_->setRowCount(static_cast<int>(lines->rows.size()));
+    lineList_->setRowCount(static_cast<int>(lines->size()));
     int current = 0;
     for (int r = 0; r < lineList_->rowCount(); ++r) {
-        const QVariantList& row = lines->rows[static_cast<size_t>(r)];
-        auto* name = new QTableWidgetItem(row[1].toString());
-        name->setData(Qt::UserRole, row[0]);
+        const appointment::LineListEntry& entry = lines->at(r);
+        auto* name = new QTableWidgetItem(entry.xm);
+        name->setData(Qt::UserRole, entry.lineId);
         lineList_->setItem(r, 0, name);
-        lineList_->setItem(r, 1, new QTableWidgetItem(row[2].toString()));
-        if (row[0].toInt() == lineId) {
+        lineList_->setItem(r, 1, new QTableWidgetItem(entry.rmjg));
+        if (entry.lineId == lineId) {
             current = r;
         }
     }
