@@ -10,14 +10,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "cadre/ui/ResumeGridRows.h"
 #include "widgets/DialogParts.h"
 
-using cadre::ResumeRow;
 using cadre::ResumeTable;
 
 namespace {
-
-enum Column { Start, End, Content, ColumnCount };
 
 QAction* namedAction(const char* objectName, const QString& caption, QObject* parent) {
     auto* action = new QAction(caption, parent);
@@ -43,7 +41,7 @@ FormResumeBox::FormResumeBox(QWidget* parent)
     : QWidget(parent),
       chkTextMode_(new QCheckBox(QStringLiteral("文本方式编辑"))),
       forms_(new QStackedWidget),
-      grid_(new QTableWidget(0, ColumnCount)),
+      grid_(new QTableWidget(0, ResumeColumnCount)),
       text_(new QPlainTextEdit) {
     setObjectName(QStringLiteral("resumeBox"));
     chkTextMode_->setObjectName(QStringLiteral("chkTextMode"));
@@ -52,7 +50,7 @@ FormResumeBox::FormResumeBox(QWidget* parent)
     grid_->setObjectName(QStringLiteral("resumeGrid"));
     grid_->setHorizontalHeaderLabels(
         {QStringLiteral("开始时间"), QStringLiteral("结束时间"), QStringLiteral("内容")});
-    grid_->horizontalHeader()->setSectionResizeMode(Content, QHeaderView::Stretch);
+    grid_->horizontalHeader()->setSectionResizeMode(ResumeContent, QHeaderView::Stretch);
     grid_->verticalHeader()->hide();
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -168,31 +166,12 @@ void FormResumeBox::setTextForm(bool on) {
 }
 
 ResumeTable FormResumeBox::table() const {
-    const auto cell = [this](int row, int column) {
-        const QTableWidgetItem* item = grid_->item(row, column);
-        return item == nullptr ? QString() : item->text();
-    };
-    ResumeTable rows;
-    for (int row = 0; row < grid_->rowCount(); ++row) {
-        rows.push_back({cell(row, Start), cell(row, End), cell(row, Content)});
-    }
-    return rows;
+    return readResumeGrid(*grid_);
 }
 
 void FormResumeBox::setTable(const ResumeTable& rows, int currentRow) {
     filling_ = true;
-    const int column = std::max(grid_->currentColumn(), 0);
-    grid_->clearContents();
-    grid_->setRowCount(static_cast<int>(rows.size()));
-    for (int row = 0; row < grid_->rowCount(); ++row) {
-        const ResumeRow& line = rows[static_cast<std::size_t>(row)];
-        grid_->setItem(row, Start, new QTableWidgetItem(line.start));
-        grid_->setItem(row, End, new QTableWidgetItem(line.end));
-        grid_->setItem(row, Content, new QTableWidgetItem(line.content));
-    }
-    if (currentRow >= 0 && currentRow < grid_->rowCount()) {
-        grid_->setCurrentCell(currentRow, column);
-    }
+    fillResumeGrid(*grid_, rows, currentRow);
     filling_ = false;
 }
 

@@ -15,20 +15,18 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "cadre/ui/ResumeGridRows.h"
 #include "widgets/DialogParts.h"
 
-using cadre::ResumeRow;
 using cadre::ResumeTable;
 
 namespace {
-
-enum Column { Start, End, Content, ColumnCount };
 
 // The table form of the resume: Enter moves to the next cell (also when it ends an edit), and
 // an empty table says so.
 class ResumeGrid final : public QTableWidget {
   public:
-    ResumeGrid() : QTableWidget(0, ColumnCount) {}
+    ResumeGrid() : QTableWidget(0, ResumeColumnCount) {}
 
   protected:
     void keyPressEvent(QKeyEvent* event) override {
@@ -134,7 +132,7 @@ ResumePage::ResumePage(QWidget* parent)
     cxGrid12->setObjectName(QStringLiteral("cxGrid12"));
     cxGrid12->setHorizontalHeaderLabels(
         {QStringLiteral("开始时间"), QStringLiteral("结束时间"), QStringLiteral("内容")});
-    cxGrid12->horizontalHeader()->setSectionResizeMode(Content, QHeaderView::Stretch);
+    cxGrid12->horizontalHeader()->setSectionResizeMode(ResumeContent, QHeaderView::Stretch);
     cxGrid12->setSelectionBehavior(QAbstractItemView::SelectRows);
     cxGrid12->setSelectionMode(QAbstractItemView::ExtendedSelection);
     cxGrid12->setContextMenuPolicy(Qt::ActionsContextMenu);
@@ -275,31 +273,12 @@ void ResumePage::updateCommands() {
 }
 
 ResumeTable ResumePage::table() const {
-    const auto cell = [this](int row, int column) {
-        const QTableWidgetItem* item = cxGrid12->item(row, column);
-        return item == nullptr ? QString() : item->text();
-    };
-    ResumeTable rows;
-    for (int row = 0; row < cxGrid12->rowCount(); ++row) {
-        rows.push_back({cell(row, Start), cell(row, End), cell(row, Content)});
-    }
-    return rows;
+    return readResumeGrid(*cxGrid12);
 }
 
 void ResumePage::setTable(const ResumeTable& rows, int currentRow) {
     filling_ = true;
-    const int column = std::max(cxGrid12->currentColumn(), 0);
-    cxGrid12->clearContents();
-    cxGrid12->setRowCount(static_cast<int>(rows.size()));
-    for (int row = 0; row < cxGrid12->rowCount(); ++row) {
-        const ResumeRow& line = rows[static_cast<std::size_t>(row)];
-        cxGrid12->setItem(row, Start, new QTableWidgetItem(line.start));
-        cxGrid12->setItem(row, End, new QTableWidgetItem(line.end));
-        cxGrid12->setItem(row, Content, new QTableWidgetItem(line.content));
-    }
-    if (currentRow >= 0 && currentRow < cxGrid12->rowCount()) {
-        cxGrid12->setCurrentCell(currentRow, column);
-    }
+    fillResumeGrid(*cxGrid12, rows, currentRow);
     filling_ = false;
 }
 
