@@ -18,6 +18,7 @@
 #include "training/Participants.h"
 #include "training/TrainingClasses.h"
 #include "training/TrainingLookups.h"
+#include "training/ui/ClassDaysEntry.h"
 #include "training/ui/TPxForm.h"
 
 namespace {
@@ -101,8 +102,10 @@ TAddToPxForm::TAddToPxForm(TDataM& dm, int cadreId, QWidget* parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(newButton, &QPushButton::clicked, this, &TAddToPxForm::newClass);
     connect(rbClass, &QRadioButton::toggled, this, &TAddToPxForm::modeChanged);
-    connect(edtStart, &QLineEdit::editingFinished, this, &TAddToPxForm::checkDates);
-    connect(edtEnd, &QLineEdit::editingFinished, this, &TAddToPxForm::checkDates);
+    connect(edtStart, &QLineEdit::editingFinished, this,
+            [this] { showClassDays(edtStart, edtEnd, edtDays); });
+    connect(edtEnd, &QLineEdit::editingFinished, this,
+            [this] { showClassDays(edtStart, edtEnd, edtDays); });
     fillClasses(0);
     modeChanged();
 }
@@ -145,21 +148,6 @@ void TAddToPxForm::edit(const training::TrainingRecord& record, bool readOnly) {
     cbCategory->setCurrentText(record.category);
     cbForm->setCurrentText(record.form);
     btnOk->setEnabled(!readOnly);
-}
-
-void TAddToPxForm::checkDates() {
-    const std::optional<QDate> start = cadre::readDayEntry(edtStart->text());
-    const std::optional<QDate> end = cadre::readDayEntry(edtEnd->text());
-    if (!start || !end || start->isNull() || end->isNull()) {
-        return;
-    }
-    const Result<int> days = training::classDays(*start, *end);
-    if (!days) {
-        app::showInformation(days.failure().message);
-        edtEnd->setFocus();
-        return;
-    }
-    edtDays->setText(QString::number(*days));
 }
 
 void TAddToPxForm::save() {

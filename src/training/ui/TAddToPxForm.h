@@ -29,7 +29,6 @@ class TAddToPxForm final : public QDialog {
     void fillClasses(int selectId);
     void newClass();
     void modeChanged();
-    void checkDates();
     void save();
     bool saveStandalone();
 

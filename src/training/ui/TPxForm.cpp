@@ -15,6 +15,7 @@
 #include "app/MessageService.h"
 #include "cadre/DayEntry.h"
 #include "training/TrainingLookups.h"
+#include "training/ui/ClassDaysEntry.h"
 #include "training/ui/TPxSetForm.h"
 
 namespace {
@@ -92,8 +93,10 @@ TPxForm::TPxForm(TDataM& dm, const training::TrainingClass* existing, QWidget* p
     connect(settings, &QPushButton::clicked, this, &TPxForm::openSettings);
     connect(buttons, &QDialogButtonBox::accepted, this, &TPxForm::save);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    connect(edtStart, &QLineEdit::editingFinished, this, &TPxForm::checkDates);
-    connect(edtEnd, &QLineEdit::editingFinished, this, &TPxForm::checkDates);
+    connect(edtStart, &QLineEdit::editingFinished, this,
+            [this] { showClassDays(edtStart, edtEnd, edtDays); });
+    connect(edtEnd, &QLineEdit::editingFinished, this,
+            [this] { showClassDays(edtStart, edtEnd, edtDays); });
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
@@ -117,21 +120,6 @@ void TPxForm::openSettings() {
 
 void TPxForm::setReadOnly(bool readOnly) {
     btnOk->setEnabled(!readOnly);
-}
-
-void TPxForm::checkDates() {
-    const std::optional<QDate> start = cadre::readDayEntry(edtStart->text());
-    const std::optional<QDate> end = cadre::readDayEntry(edtEnd->text());
-    if (!start || !end || start->isNull() || end->isNull()) {
-        return;
-    }
-    const Result<int> days = training::classDays(*start, *end);
-    if (!days) {
-        app::showInformation(days.failure().message);
-        edtEnd->setFocus();
-        return;
-    }
-    edtDays->setText(QString::number(*days));
 }
 
 void TPxForm::save() {

@@ -29,7 +29,6 @@ class TPxForm final : public QDialog {
 
   private:
     void openSettings();
-    void checkDates();
     void save();
 
     TDataM& dm_;
