@@ -90,6 +90,8 @@ Result<QList<Category>> ageCategories(db::Database& db, const QDate& today) {
     if (!rows) {
         return readFailure(db);
     }
+    // A cadre is n years old or older when born on or before the day n years back, and at most
+    // n years old when born after the day n + 1 years back.
     QList<Category> list;
     for (const QVariantList& row : rows->rows) {
         const QString relation = row.value(0).toString();
@@ -100,7 +102,7 @@ Result<QList<Category>> ageCategories(db::Database& db, const QDate& today) {
                          QStringLiteral("(csny>") + yearsBefore(today, a + 1) + u')'});
         } else if (relation == QStringLiteral("大于")) {
             list.append({QStringLiteral("%1岁以上").arg(a),
-                         QStringLiteral("(csny<=") + yearsBefore(today, a) + u')'});
+                         QStringLiteral("(csny<=") + yearsBefore(today, a + 1) + u')'});
         } else if (relation == QStringLiteral("介于")) {
             list.append({QStringLiteral("%1-%2岁").arg(a).arg(b),
                          QStringLiteral("(csny<=") + yearsBefore(today, a) +

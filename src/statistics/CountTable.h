@@ -41,7 +41,8 @@ extern const QString kOther;
 
 // The categories of `dimension` counted in `direction` on `today` (age bands and the lists of
 // nationalities and levels from tb_params; political affiliations from tb_cadre), ending with
-// the rest category.
+// the rest category. An age band counts whole years of age on `today`: "小于等于 a" up to a,
+// "介于 a~b" from a to b, "大于 a" from a + 1, so that the default bands share no year.
 Result<QList<Category>> categories(db::Database& db, Dimension dimension, Direction direction,
                                    const QDate& today);
 

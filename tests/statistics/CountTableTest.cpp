@@ -2,8 +2,10 @@
 
 #include <QDate>
 
+#include "CountTableTotals.h"
 #include "app/DataModule.h"
 #include "db/Database.h"
+#include "db/SqlText.h"
 #include "search/SearchResult.h"
 #include "statistics/CountTable.h"
 #include "support/TestHome.h"
@@ -44,7 +46,8 @@ QStringList labels(const QList<Category>& list) {
 
 // Over the sample data, for every pair of dimensions: each cell is the number of cadres that
 // its reverse look-up lists, each row and column adds up to its total, and the grand total is
-// the result's count.
+// the result's count; on a day of the sample's own and on the days a cadre turns the age at
+// the edge of the outer bands.
 TEST_F(CountTableTest, EveryCellMatchesItsReverseLookUpAndTotalsAddUp) {
     const int count = searchAll();
     ASSERT_GT(count, 20);
@@ -52,33 +55,41 @@ TEST_F(CountTableTest, EveryCellMatchesItsReverseLookUpAndTotalsAddUp) {
     exec(
         QStringLiteral("update tb_cadre set csny=null where CadreID in (select top 1 tcid from "
                        "tb_tcid order by tords)"));
-    for (int m = 0; m < dimensionNames().size(); ++m) {
-        for (int s = 0; s < dimensionNames().size(); ++s) {
-            SCOPED_TRACE(QString(dimensionNames()[m] + u'/' + dimensionNames()[s]).toStdString());
-            const Result<CountTable> table =
-                countResult(dm.db(), dimensionAt(m), dimensionAt(s), kToday);
-            ASSERT_TRUE(table) << table.failure().dbError.toStdString();
-            const int rows = static_cast<int>(table->rows.size());
-            const int columns = static_cast<int>(table->columns.size());
-            EXPECT_EQ(table->counts[rows][columns], count);
-            for (int r = 0; r <= rows; ++r) {
-                int rowSum = 0;
-                for (int c = 0; c <= columns; ++c) {
-                    const Result<QList<int>> cadres = cadresOfCell(dm.db(), *table, r, c);
-                    ASSERT_TRUE(cadres) << cadres.failure().dbError.toStdString();
-                    EXPECT_EQ(table->counts[r][c], cadres->size()) << r << ',' << c;
-                    rowSum += c < columns ? table->counts[r][c] : 0;
-                }
-                EXPECT_EQ(rowSum, table->counts[r][columns]) << "row " << r;
-            }
-            for (int c = 0; c <= columns; ++c) {
-                int columnSum = 0;
-                for (int r = 0; r < rows; ++r) {
-                    columnSum += table->counts[r][c];
-                }
-                EXPECT_EQ(columnSum, table->counts[rows][c]) << "column " << c;
+    for (const QDate& today : QList<QDate>{kToday} + bandEdgeDays(dm.db())) {
+        expectEveryPairAddsUp(dm.db(), today, count);
+    }
+}
+
+// A cadre at an edge of a default band, on the birthday or the day before, is in the band of
+// its age and in no other.
+TEST_F(CountTableTest, ACadreAtABandsEdgeFallsInThatBandOnly) {
+    const struct {
+        int years;      // born this many years before the day counted
+        int daysLater;  // and this many days later: 1 is a year younger until tomorrow
+        const char* band;
+    } cases[] = {{35, 0, "35岁及以下"}, {36, 1, "35岁及以下"}, {36, 0, "36-40岁"},
+                 {40, 0, "36-40岁"},    {41, 0, "41-45岁"},    {55, 0, "51-55岁"},
+                 {56, 0, "56-60岁"},    {60, 0, "56-60岁"},    {61, 1, "56-60岁"},
+                 {61, 0, "60岁以上"},   {75, 0, "60岁以上"}};
+    for (const auto& edge : cases) {
+        SCOPED_TRACE(QStringLiteral("%1 years, %2 days later")
+                         .arg(edge.years)
+                         .arg(edge.daysLater)
+                         .toStdString());
+        exec(QStringLiteral("delete * from tb_cadre"));
+        exec(QStringLiteral("insert into tb_cadre (CadreID,gbOrd,xb,csny) values (1,1,'男',") +
+             sql::dateLiteral(kToday.addYears(-edge.years).addDays(edge.daysLater)) + u')');
+        ASSERT_EQ(searchAll(), 1);
+        const Result<CountTable> table =
+            countResult(dm.db(), Dimension::Age, Dimension::Sex, kToday);
+        ASSERT_TRUE(table);
+        QStringList bands;
+        for (int r = 0; r < table->rows.size(); ++r) {
+            if (table->counts[r][table->columns.size()] > 0) {
+                bands << table->rows[r].label;
             }
         }
+        EXPECT_EQ(bands, QStringList{QString::fromUtf8(edge.band)});
     }
 }
 
