@@ -5,6 +5,7 @@
 
 #include "db/Database.h"
 #include "db/SqlText.h"
+#include "main/CadreList.h"
 
 namespace statistics {
 
@@ -14,12 +15,14 @@ namespace {
 
 // The from part and condition that give the cadres of `set` as rows of tb_cadre.
 QString setFrom(const ChartSet& set) {
+    const QString types = mainwin::cadreTypeCondition(set.cadreTypes);
+    const QString typeFilter = types.isEmpty() ? QString() : QStringLiteral(" and ") + types;
     switch (set.source) {
         case ChartSet::Source::Unit:
             return QStringLiteral(
                        " from tb_Cadre where CadreID in (select ZwCadreID from tb_cadre_node "
                        "where dwID=") +
-                   QString::number(set.unitId) + u')';
+                   QString::number(set.unitId) + u')' + typeFilter;
         case ChartSet::Source::Subtree:
             // The units of the subtree by their key ID: tb_department has no dwID, and a
             // "select dwID" would read the outer row's unit and take every membership.
@@ -27,7 +30,7 @@ QString setFrom(const ChartSet& set) {
                        " from tb_Cadre where CadreID in (select ZwCadreID from tb_cadre_node "
                        "where dwID in (select ID from tb_department where dwIndex like ") +
                    sql::likePattern(QString(), set.unitIndex, QStringLiteral("%")) +
-                   QStringLiteral("))");
+                   QStringLiteral("))") + typeFilter;
         case ChartSet::Source::Result:
             break;
     }

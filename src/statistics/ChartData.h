@@ -34,6 +34,9 @@ struct ChartSet {
     Source source = Source::Result;
     int unitId = 0;     // Unit: the unit's members
     QString unitIndex;  // Subtree: the dwIndex prefix of the units; a cadre counts once
+    // Unit and Subtree: the cadre types (a mask of tb_cadre.ctype bits) the unit's list is
+    // filtered by, as mainwin::cadreTypeCondition reads it; 0 for every cadre.
+    int cadreTypes = 0;
 };
 
 // Counts `set` by `kind` on `today`. Age: eight buckets "<未知>" (no birth date text),

@@ -85,4 +85,20 @@ TEST_F(ChartDataTest, AUnitCountsItsMembersAndASubtreeEachCadreOnce) {
     }
 }
 
+// The unit list's "干部类型" narrows a unit's or a subtree's cadres to those sharing a type bit.
+TEST_F(ChartDataTest, AUnitsTypeFilterNarrowsItsCadres) {
+    exec(QStringLiteral("update tb_cadre set ctype=1 where CadreID=1"));
+    exec(QStringLiteral("update tb_cadre set ctype=6 where CadreID=2"));
+    ChartSet unit{ChartSet::Source::Unit, 2, QString(), 0b10};
+    EXPECT_EQ(text(rows(ChartKind::Sex, unit)), QStringLiteral("女=1"));
+    unit.cadreTypes = 0b101;
+    EXPECT_EQ(text(rows(ChartKind::Sex, unit)), QStringLiteral("男=1 女=1"));
+    unit.cadreTypes = 0b1000;
+    EXPECT_TRUE(rows(ChartKind::Nationality, unit).isEmpty());
+    const ChartSet subtree{ChartSet::Source::Subtree, 0, QStringLiteral("001"), 0b01};
+    EXPECT_EQ(text(rows(ChartKind::Age, subtree)),
+              QStringLiteral("<未知>=0 35岁以下=1 36-40岁=0 41-45岁=0 46-50岁=0 51-55岁=0 "
+                             "56-60岁=0 60岁以上=0"));
+}
+
 }  // namespace

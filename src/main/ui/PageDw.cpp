@@ -204,6 +204,10 @@ bool PageDw::showsSubordinates() const {
     return action("actShowSubordinates")->isChecked();
 }
 
+int PageDw::cadreTypes() const {
+    return cbCadreType->value();
+}
+
 int PageDw::rowCount() const {
     return model_->rowCount();
 }

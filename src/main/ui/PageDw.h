@@ -40,6 +40,8 @@ class PageDw final : public QWidget {
     const QString& unitIndex() const { return unitIndex_; }
     QString heading() const;
     bool showsSubordinates() const;
+    // The "干部类型" the list is filtered by, as a mask of tb_cadre.ctype bits (0: every type).
+    int cadreTypes() const;
     int rowCount() const;
     // The selected row in list order (-1 when none).
     int selectedRow() const;

@@ -373,7 +373,9 @@ void TMainForm::showPage(int index) {
 }
 
 void TMainForm::showUnitChart(int kind) {
+    // The cadres the list shows: its type filter applies too.
     statistics::ChartSet set;
+    set.cadreTypes = pageDw_->cadreTypes();
     if (pageDw_->showsSubordinates()) {
         set.source = statistics::ChartSet::Source::Subtree;
         set.unitIndex = pageDw_->unitIndex();

@@ -38,6 +38,32 @@ QBrush shaded(const QColor& colour) {
     return QBrush(gradient);
 }
 
+// Qt Charts lays out every label, title and legend entry as rich text; a category such as
+// "<未知>" is shown as the text it is.
+QString shownText(const QString& text) {
+    return text.toHtmlEscaped();
+}
+
+// The count axis from 0 to `top` in whole steps of `step` (1, 2, 5, 10, 20, 50 …), at most ten
+// of them, so that every gridline stands on a whole number and its label is that number.
+struct CountScale {
+    qint64 top = 1;
+    qint64 step = 1;
+};
+
+CountScale countScale(int most) {
+    constexpr qint64 kMostSteps = 10;
+    for (qint64 magnitude = 1;; magnitude *= 10) {
+        for (const qint64 factor : {1, 2, 5}) {
+            const qint64 step = factor * magnitude;
+            const qint64 steps = (most + step - 1) / step;
+            if (steps <= kMostSteps) {
+                return {std::max<qint64>(1, steps) * step, step};
+            }
+        }
+    }
+}
+
 }  // namespace
 
 PageChart::PageChart(QWidget* parent)
@@ -45,6 +71,7 @@ PageChart::PageChart(QWidget* parent)
     setObjectName(QStringLiteral("PageChart"));
     lblTitle->setObjectName(QStringLiteral("lblChartTitle"));
     lblTitle->setAlignment(Qt::AlignCenter);
+    lblTitle->setTextFormat(Qt::PlainText);
     chartView->setObjectName(QStringLiteral("chartView"));
     chartView->setRenderHint(QPainter::Antialiasing);
     chartView->chart()->legend()->setAlignment(Qt::AlignRight);
@@ -145,13 +172,14 @@ void PageChart::redraw() {
         delete axis;
     }
     lblTitle->setText(title_);
-    chart->setTitle(title_);
+    chart->setTitle(shownText(title_));
     chart->setDropShadowEnabled(threeD_);
     if (pie_) {
         auto* series = new QPieSeries;
         for (const statistics::ChartRow& row : rows_) {
-            QPieSlice* slice =
-                series->append(QStringLiteral("%1 (%2)").arg(row.label).arg(row.count), row.count);
+            QPieSlice* slice = series->append(
+                shownText(QStringLiteral("%1 (%2)").arg(row.label, QString::number(row.count))),
+                row.count);
             slice->setLabelVisible(row.count > 0);
         }
         chart->addSeries(series);
@@ -170,7 +198,7 @@ void PageChart::redraw() {
     int most = 0;
     for (const statistics::ChartRow& row : rows_) {
         *set << row.count;
-        labels << row.label;
+        labels << shownText(row.label);
         most = std::max(most, row.count);
     }
     auto* series = new QBarSeries;
@@ -182,8 +210,11 @@ void PageChart::redraw() {
     }
     auto* categories = new QBarCategoryAxis;
     categories->append(labels);
+    const CountScale scale = countScale(most);
     auto* counts = new QValueAxis;
-    counts->setRange(0, std::max(1, most));
+    counts->setRange(0, static_cast<qreal>(scale.top));
+    counts->setTickCount(static_cast<int>(scale.top / scale.step) + 1);
+    counts->setMinorTickCount(0);
     counts->setLabelFormat(QStringLiteral("%d"));
     chart->addAxis(categories, Qt::AlignBottom);
     chart->addAxis(counts, Qt::AlignLeft);
