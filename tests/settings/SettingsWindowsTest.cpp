@@ -103,6 +103,19 @@ TEST_F(SettingsWindows, DuplicateTypeNamesAreRefusedInTheDialog) {
     EXPECT_NE(settings::loadSettings(dm)->organisation, u"新名称"_s);
 }
 
+// "确 定" with the lock box untouched keeps the locks clerks set on single cadres.
+TEST_F(SettingsWindows, SavingLeavesHandSetCadreLocks) {
+    exec(u"insert into tb_cadre (CadreID,xm,zwlock) values (9201,'手锁',1)"_s);
+    TConfForm form(dm);
+    form.show();
+    ASSERT_FALSE(child<QCheckBox>(form, "chkZwLock")->isChecked());
+    child<QLineEdit>(form, "edtName")->setText(u"某县委组织部"_s);
+    child<QPushButton>(form, "btnOK")->click();
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(settings::loadSettings(dm)->organisation, u"某县委组织部"_s);
+    EXPECT_EQ(dm.db().scalar(u"select zwlock from tb_cadre where CadreID=9201"_s)->toInt(), 1);
+}
+
 TEST_F(SettingsWindows, CategoriesMoveAndDelete) {
     TConfForm form(dm);
     auto* list = child<QListWidget>(form, "lstCategories");

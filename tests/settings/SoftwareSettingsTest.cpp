@@ -79,6 +79,37 @@ TEST_F(SoftwareSettings, SavedSettingsTakeEffectWhereTheyAreRead) {
     EXPECT_EQ(scalarInt(u"select count(*) from tb_cadre where zwlock<>0"_s), 0);
 }
 
+// A cadre's lock set or cleared by hand survives every save that leaves the global lock as it
+// was; changing the global lock sets every cadre's.
+TEST_F(SoftwareSettings, CadreLocksFollowOnlyAChangeOfTheGlobalLock) {
+    ASSERT_TRUE(dm.db().exec(
+        u"insert into tb_cadre (CadreID,xm,zwlock) values (9101,'手锁',1),(9102,'未锁',0)"_s));
+    const struct {
+        bool before;
+        bool saved;
+        QList<int> locks;  // zwlock of 9101 and 9102 afterwards
+    } cases[] = {
+        {false, false, {1, 0}},
+        {true, true, {1, 0}},
+        {false, true, {1, 1}},
+        {true, false, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "before " << c.before << ", saved " << c.saved);
+        db::Transaction undo(dm.db());
+        ASSERT_TRUE(dm.db().exec(u"delete * from tb_conf where GID='ZWLOCK'"_s));
+        ASSERT_TRUE(dm.SetConf(u"ZWLOCK"_s, {}, c.before ? u"1"_s : u"0"_s));
+        settings::SoftwareSettings s = loaded();
+        ASSERT_EQ(s.postLock, c.before);
+        s.postLock = c.saved;
+        ASSERT_TRUE(settings::saveSettings(dm, s));
+        EXPECT_EQ(*cadre::postsLocked(dm.db()), c.saved);
+        EXPECT_EQ((QList<int>{scalarInt(u"select zwlock from tb_cadre where CadreID=9101"_s),
+                              scalarInt(u"select zwlock from tb_cadre where CadreID=9102"_s)}),
+                  c.locks);
+    }
+}
+
 TEST_F(SoftwareSettings, DuplicateFieldNamesWriteNothing) {
     const struct {
         QStringList cadreTypes;
@@ -114,6 +145,7 @@ TEST_F(SoftwareSettings, FailingStatementWritesNothing) {
     settings::SoftwareSettings s = loaded();
     s.organisation = u"不应写入"_s;
     s.ages = {70, 70};
+    s.postLock = !s.postLock;
     EXPECT_FALSE(settings::saveSettings(dm, s));
     EXPECT_NE(loaded().organisation, u"不应写入"_s);
     EXPECT_EQ(settings::retirementAges(dm.db())->male, 60);
