@@ -349,6 +349,40 @@ TEST_F(SettingsWindows, LookupListsEditOnlyWhenAllowed) {
     EXPECT_EQ(stored->params.at(5), (QStringList{u"推荐"_s, u"任职"_s}));
 }
 
+// A rank renamed, added or deleted in the dialog changes only its own row: the rows keep the
+// columns the dialog does not show.
+TEST_F(SettingsWindows, RankEditsKeepTheColumnsNotShown) {
+    ASSERT_TRUE(dm.db().execNative(u"alter table tb_zj add column kept integer"_s))
+        << dm.db().lastError();
+    exec(u"update tb_zj set kept=level1+1000"_s);
+    const int rows = dm.db().scalar(u"select count(*) from tb_zj"_s)->toInt();
+    TConfForm form(dm);
+    form.show();
+    child<QCheckBox>(form, "chkAllowEdit")->setChecked(true);
+    auto* ranks = child<QTableWidget>(form, "gridZj");
+    ASSERT_GE(ranks->rowCount(), 3);
+    const QString renamed = ranks->item(0, 0)->text();
+    const int renamedLevel = ranks->item(0, 1)->text().toInt();
+    const QString removed = ranks->item(1, 0)->text();
+    ranks->item(0, 0)->setText(renamed + u"（改）"_s);
+    ranks->setCurrentCell(1, 0);
+    messages.answerNext(true);
+    child<QPushButton>(form, "btnDeleteZj")->click();
+    child<QPushButton>(form, "btnAddZj")->click();
+    ranks->item(ranks->rowCount() - 1, 0)->setText(u"新职级"_s);
+    child<QPushButton>(form, "btnOK")->click();
+
+    EXPECT_EQ(messages.texts(), QStringList{settings::kDeleteRank});
+    const auto kept = [this](const QString& name) {
+        return dm.db().scalar(u"select kept from tb_zj where zjmc=?"_s, {name}).value();
+    };
+    EXPECT_EQ(kept(renamed + u"（改）"_s), QVariant(renamedLevel + 1000));
+    EXPECT_EQ(dm.db().scalar(u"select count(*) from tb_zj where zjmc=?"_s, {removed})->toInt(), 0);
+    EXPECT_EQ(kept(u"新职级"_s), QVariant());
+    EXPECT_EQ(dm.db().scalar(u"select count(*) from tb_zj"_s)->toInt(), rows);
+    EXPECT_EQ(dm.db().scalar(u"select count(*) from tb_zj where kept is null"_s)->toInt(), 1);
+}
+
 // A nature added through its own dialog appears in the list of natures.
 TEST_F(SettingsWindows, NaturesAreAddedThroughTheirDialog) {
     TConfForm form(dm);

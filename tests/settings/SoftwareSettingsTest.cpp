@@ -213,4 +213,54 @@ TEST_F(SoftwareSettings, LookupListsRoundTrip) {
     EXPECT_EQ(picks->familyRelations, (QStringList{u"妻子"_s, u"儿子"_s}));
 }
 
+// An edited rank or education level is changed in its own row, which keeps the columns the
+// dialog does not show; a removed entry's row goes, an added one is a new row.
+TEST_F(SoftwareSettings, EditedListsKeepTheColumnsNotShown) {
+    using List = QList<settings::LeveledName> settings::SoftwareSettings::*;
+    const struct {
+        QString table;
+        QString name;
+        QString level;
+        List list;
+    } cases[] = {
+        {u"tb_zj"_s, u"zjmc"_s, u"level1"_s, &settings::SoftwareSettings::ranks},
+        {u"tb_xl"_s, u"xl"_s, u"v"_s, &settings::SoftwareSettings::educations},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.table.toStdString());
+        ASSERT_TRUE(dm.db().execNative(u"alter table "_s + c.table + u" add column kept integer"_s))
+            << dm.db().lastError();
+        ASSERT_TRUE(dm.db().exec(u"update "_s + c.table + u" set kept="_s + c.level + u"+1000"_s));
+        const int rows = scalarInt(u"select count(*) from "_s + c.table);
+        settings::SoftwareSettings s = loaded();
+        QList<settings::LeveledName>& list = s.*c.list;
+        ASSERT_GE(list.size(), 3);
+        const settings::LeveledName renamed = list.at(0);
+        const settings::LeveledName releveled = list.at(1);
+        const settings::LeveledName removed = list.at(2);
+        list[0].name += u"（改）"_s;
+        list[1].level += 7;
+        list.removeAt(2);
+        list.append({u"新增"_s, 4321});
+        ASSERT_TRUE(settings::saveSettings(dm, s));
+
+        const auto row = [&](const QString& name) {
+            const auto found = dm.db().query(u"select "_s + c.level + u",kept from "_s + c.table +
+                                                 u" where "_s + c.name + u"=?"_s,
+                                             {name});
+            EXPECT_TRUE(found) << dm.db().lastError();
+            return found ? found->rows : std::vector<QVariantList>{};
+        };
+        EXPECT_EQ(row(renamed.name + u"（改）"_s),
+                  (std::vector<QVariantList>{{renamed.level, renamed.level + 1000}}));
+        EXPECT_EQ(row(releveled.name),
+                  (std::vector<QVariantList>{{releveled.level + 7, releveled.level + 1000}}));
+        EXPECT_EQ(row(removed.name), std::vector<QVariantList>{});
+        EXPECT_EQ(row(u"新增"_s), (std::vector<QVariantList>{{4321, QVariant()}}));
+        EXPECT_EQ(scalarInt(u"select count(*) from "_s + c.table), rows);
+        EXPECT_EQ(scalarInt(u"select count(*) from "_s + c.table + u" where kept is null"_s), 1);
+        EXPECT_EQ(loaded().*c.list, list);
+    }
+}
+
 }  // namespace
