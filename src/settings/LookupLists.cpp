@@ -137,6 +137,25 @@ QStringList defaultParams(ParamList list) {
     }
 }
 
+Result<QStringList> factoryParams(const QString& templateFile, ParamList list) {
+    QStringList items = defaultParams(list);
+    if (!isCodeGroup(list)) {
+        db::Database factory;
+        if (!factory.open(templateFile)) {
+            return databaseFailure(factory);
+        }
+        const Result<QStringList> stored = readParams(factory, list);
+        if (!stored) {
+            return stored.failure();
+        }
+        items = *stored;
+    }
+    if (items.isEmpty()) {
+        return Failure{kNoFactoryParams, {}};
+    }
+    return items;
+}
+
 Result<QStringList> readParams(db::Database& db, ParamList list) {
     if (isCodeGroup(list)) {
         const auto rows =

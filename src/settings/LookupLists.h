@@ -57,6 +57,13 @@ inline const QStringList kParamListCaptions = {
 
 // The built-in content of a list; empty for the picker lists of tb_general.
 QStringList defaultParams(ParamList list);
+// "恢复默认" on a list that has nothing to restore.
+inline const QString kNoFactoryParams = QStringLiteral("该参数没有可恢复的默认内容。");
+// What "恢复默认" gives a list: the built-in content of a code group (GBSF, RMZT), or, for a
+// picker list of tb_general, the list that the template database `templateFile` holds. A failure
+// when the template cannot be read, and kNoFactoryParams when there is no item: restoring never
+// empties a list.
+Result<QStringList> factoryParams(const QString& templateFile, ParamList list);
 // A list's items; an empty code group (GBSF, RMZT) gives its built-in content.
 Result<QStringList> readParams(db::Database& db, ParamList list);
 // Replaces a list with the non-blank lines of `items`, keeping their order.

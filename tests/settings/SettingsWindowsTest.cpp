@@ -383,6 +383,50 @@ TEST_F(SettingsWindows, RankEditsKeepTheColumnsNotShown) {
     EXPECT_EQ(dm.db().scalar(u"select count(*) from tb_zj where kept is null"_s)->toInt(), 1);
 }
 
+// "恢复默认" fills each picker list with the template database's items, and "确 定" stores them;
+// a list the template holds nothing for is left as it is, with a message, never emptied.
+TEST_F(SettingsWindows, RestoringAListTakesTheTemplatesItems) {
+    const QStringList columns = {u"rzyy"_s, u"gbly"_s, u"rzw"_s, u"jtcy"_s};
+    QList<QStringList> factoryItems;
+    {
+        db::Database factory;
+        ASSERT_TRUE(factory.open(dm.DbDir + u"Empty.db"_s)) << factory.lastError();
+        for (const QString& column : columns) {
+            factoryItems << factory.scalar(u"select "_s + column + u" from tb_general"_s)
+                                ->toString()
+                                .split(u'\n', Qt::SkipEmptyParts);
+            ASSERT_FALSE(factoryItems.last().isEmpty()) << column.toStdString();
+        }
+        ASSERT_TRUE(factory.exec(u"update tb_general set jtcy=''"_s)) << factory.lastError();
+    }
+    // The template's relations were emptied: that list keeps what it holds.
+    const QStringList relations = settings::loadSettings(dm)->params.at(3);
+    ASSERT_FALSE(relations.isEmpty());
+    TConfForm form(dm);
+    form.show();
+    child<QCheckBox>(form, "chkAllowEdit")->setChecked(true);
+    auto* lists = child<QListWidget>(form, "lstParams");
+    auto* memo = child<QPlainTextEdit>(form, "memoParams");
+    for (int i = 0; i < columns.size(); ++i) {
+        SCOPED_TRACE(columns.at(i).toStdString());
+        lists->setCurrentRow(i);
+        if (i < 3) {
+            memo->setPlainText(u"临时"_s);
+        }
+        child<QPushButton>(form, "btnRestoreParams")->click();
+        EXPECT_EQ(memo->toPlainText().split(u'\n'), i < 3 ? factoryItems.at(i) : relations);
+    }
+    EXPECT_EQ(messages.texts(), QStringList{settings::kNoFactoryParams});
+    child<QPushButton>(form, "btnOK")->click();
+
+    const auto stored = settings::loadSettings(dm);
+    ASSERT_TRUE(stored);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(stored->params.at(i), factoryItems.at(i)) << columns.at(i).toStdString();
+    }
+    EXPECT_EQ(stored->params.at(3), relations);
+}
+
 // A nature added through its own dialog appears in the list of natures.
 TEST_F(SettingsWindows, NaturesAreAddedThroughTheirDialog) {
     TConfForm form(dm);

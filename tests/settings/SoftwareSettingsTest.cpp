@@ -213,6 +213,48 @@ TEST_F(SoftwareSettings, LookupListsRoundTrip) {
     EXPECT_EQ(picks->familyRelations, (QStringList{u"妻子"_s, u"儿子"_s}));
 }
 
+// "恢复默认" gives a code group its built-in items and a picker list the template database's;
+// a list with nothing to restore, or a template that cannot be read, is refused.
+TEST_F(SoftwareSettings, FactoryListsComeFromTheTemplate) {
+    const QString factoryFile = dm.DbDir + u"Empty.db"_s;
+    db::Database factory;
+    ASSERT_TRUE(factory.open(factoryFile)) << factory.lastError();
+    const auto templateItems = [&factory](const QString& column) {
+        return factory.scalar(u"select "_s + column + u" from tb_general"_s)
+            ->toString()
+            .split(u'\n', Qt::SkipEmptyParts);
+    };
+    const struct {
+        settings::ParamList list;
+        QStringList items;
+    } cases[] = {
+        {settings::ParamList::Rzyy, templateItems(u"rzyy"_s)},
+        {settings::ParamList::Gbly, templateItems(u"gbly"_s)},
+        {settings::ParamList::Rzw, templateItems(u"rzw"_s)},
+        {settings::ParamList::Jtcy, templateItems(u"jtcy"_s)},
+        {settings::ParamList::Gbsf, settings::defaultParams(settings::ParamList::Gbsf)},
+        {settings::ParamList::Rmzt, settings::defaultParams(settings::ParamList::Rmzt)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.list));
+        ASSERT_FALSE(c.items.isEmpty());
+        const Result<QStringList> restored = settings::factoryParams(factoryFile, c.list);
+        ASSERT_TRUE(restored) << restored.errorText();
+        EXPECT_EQ(*restored, c.items);
+    }
+
+    ASSERT_TRUE(factory.exec(u"update tb_general set jtcy=''"_s)) << factory.lastError();
+    factory.close();
+    const Result<QStringList> none =
+        settings::factoryParams(factoryFile, settings::ParamList::Jtcy);
+    ASSERT_FALSE(none);
+    EXPECT_EQ(none.errorText(), settings::kNoFactoryParams);
+    const Result<QStringList> unreadable =
+        settings::factoryParams(dm.DbDir + u"缺少.db"_s, settings::ParamList::Rzyy);
+    ASSERT_FALSE(unreadable);
+    EXPECT_FALSE(unreadable.errorText().isEmpty());
+}
+
 // An edited rank or education level is changed in its own row, which keeps the columns the
 // dialog does not show; a removed entry's row goes, an added one is a new row.
 TEST_F(SoftwareSettings, EditedListsKeepTheColumnsNotShown) {

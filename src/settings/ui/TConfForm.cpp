@@ -316,11 +316,16 @@ QWidget* TConfForm::makeParamsPage() {
         memoParams->setPlainText(params_.value(chosen).join(u'\n'));
     });
     connect(restore, &QPushButton::clicked, this, [this] {
-        if (editingAllowed() && shownParams_ >= 0) {
-            memoParams->setPlainText(
-                settings::defaultParams(static_cast<settings::ParamList>(shownParams_))
-                    .join(u'\n'));
+        if (!editingAllowed() || shownParams_ < 0) {
+            return;
         }
+        const Result<QStringList> factory = settings::factoryParams(
+            dm_.DbDir + QStringLiteral("Empty.db"), static_cast<settings::ParamList>(shownParams_));
+        if (!factory) {
+            app::showFailure(factory.failure());
+            return;
+        }
+        memoParams->setPlainText(factory->join(u'\n'));
     });
     return page;
 }
