@@ -196,9 +196,7 @@ Result<void> removePosts(TDataM& dm, int cadreId, int unitId, const QList<int>& 
         return {};
     }
     const QString marked = markedPostsCondition(cadreId, zwIds);
-    if (!db.exec(
-            QStringLiteral("update tb_cadre_zw set ischeck=False,mzwh=?,mzw=?,mzyy=?") + marked,
-            {kRemovalNumberPrompt, kRemovalDocumentPrompt, kRemovalReasonPrompt})) {
+    if (!db.exec(QStringLiteral("update tb_cadre_zw set ischeck=False") + marked)) {
         return Failure{{}, db.lastError()};
     }
     const Result<void> ended =

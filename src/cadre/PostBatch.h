@@ -35,15 +35,9 @@ QString currentPostsStatement(int cadreId, int unitId, bool allUnits);
 // The posts a statement of currentPostsStatement() lists; nullopt on a database failure.
 Result<QList<PostLine>> readPostLines(db::Database& db, const QString& statement);
 
-// The removal texts written into every removed post, where the post dialog shows them as
-// prompts to complete.
-inline const QString kRemovalNumberPrompt = QStringLiteral("免职文号：");
-inline const QString kRemovalDocumentPrompt = QStringLiteral("免 职 文：");
-inline const QString kRemovalReasonPrompt = QStringLiteral("免职原因：");
-
 // Makes the cadre's current posts among `zwIds` former posts (cadre::endCurrentPosts): unmarked,
-// ending in `monthText` (an empty text gives no removal month), with the removal prompts as
-// document number, document and reason, last in the former list. Then refreshes the cadre's
+// ending in `monthText` (an empty text gives no removal month), last in the former list; their
+// removal document number, document and reason stay as stored. Then refreshes the cadre's
 // current posts keeping its membership of `unitId`. A text that is not a month of the entry
 // pattern is refused with kBadRemovalMonth, a month before a post's appointment with
 // kRemovalBeforeAppointment; nothing is written then.

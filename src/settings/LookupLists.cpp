@@ -1,6 +1,7 @@
 #include "settings/LookupLists.h"
 
 #include "db/Database.h"
+#include "db/Dataset.h"
 
 namespace settings {
 
@@ -17,24 +18,64 @@ Result<QList<LeveledName>> readLeveled(db::Database& db, const QString& select) 
     }
     QList<LeveledName> names;
     for (size_t i = 0; i < rows->rows.size(); ++i) {
-        names.append({rows->rows[i].value(0).toString(), rows->rows[i].value(1).toInt()});
+        const QString name = rows->rows[i].value(0).toString();
+        const int level = rows->rows[i].value(1).toInt();
+        names.append({name, level, std::pair(name, level)});
     }
     return names;
 }
 
+// The first entry not yet placed that was read from a row of `name` and `level` and still has
+// a name; -1 when there is none.
+qsizetype entryOfRow(const QList<LeveledName>& names, const QList<bool>& placed,
+                     const QString& name, int level) {
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (!placed.at(i) && names.at(i).stored == std::pair(name, level) &&
+            !names.at(i).name.trimmed().isEmpty()) {
+            return i;
+        }
+    }
+    return -1;
+}
+
 Result<void> writeLeveled(db::Database& db, const QString& table, const QString& nameColumn,
                           const QString& levelColumn, const QList<LeveledName>& names) {
-    if (!db.exec(QStringLiteral("delete * from ") + table)) {
-        return databaseFailure(db);
+    db::Dataset rows(db);
+    if (!rows.open(QStringLiteral("select ") + nameColumn + u',' + levelColumn +
+                   QStringLiteral(" from ") + table)) {
+        return Failure{{}, rows.lastError()};
     }
-    for (const LeveledName& entry : names) {
-        if (entry.name.trimmed().isEmpty()) {
+    QList<bool> placed(names.size(), false);
+    const auto written = [&](const LeveledName& entry) {
+        return rows.setValue(nameColumn, entry.name.trimmed()) &&
+               rows.setValue(levelColumn, entry.level) && rows.post();
+    };
+    int row = 0;
+    while (row < rows.recordCount()) {
+        if (!rows.moveTo(row)) {
+            return Failure{{}, rows.lastError()};
+        }
+        const QString name = rows.value(nameColumn).toString();
+        const int level = rows.value(levelColumn).toInt();
+        const qsizetype entry = entryOfRow(names, placed, name, level);
+        if (entry < 0) {
+            if (!rows.remove()) {
+                return Failure{{}, rows.lastError()};
+            }
             continue;
         }
-        if (!db.exec(QStringLiteral("insert into ") + table + u'(' + nameColumn + u',' +
-                         levelColumn + QStringLiteral(") values (?,?)"),
-                     {entry.name.trimmed(), entry.level})) {
-            return databaseFailure(db);
+        placed[entry] = true;
+        const LeveledName& kept = names.at(entry);
+        if ((kept.name.trimmed() != name || kept.level != level) &&
+            !(rows.edit() && written(kept))) {
+            return Failure{{}, rows.lastError()};
+        }
+        ++row;
+    }
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        if (!placed.at(i) && !names.at(i).name.trimmed().isEmpty() &&
+            !(rows.append() && written(names.at(i)))) {
+            return Failure{{}, rows.lastError()};
         }
     }
     return {};
@@ -94,6 +135,25 @@ QStringList defaultParams(ParamList list) {
         default:
             return {};
     }
+}
+
+Result<QStringList> factoryParams(const QString& templateFile, ParamList list) {
+    QStringList items = defaultParams(list);
+    if (!isCodeGroup(list)) {
+        db::Database factory;
+        if (!factory.open(templateFile)) {
+            return databaseFailure(factory);
+        }
+        const Result<QStringList> stored = readParams(factory, list);
+        if (!stored) {
+            return stored.failure();
+        }
+        items = *stored;
+    }
+    if (items.isEmpty()) {
+        return Failure{kNoFactoryParams, {}};
+    }
+    return items;
 }
 
 Result<QStringList> readParams(db::Database& db, ParamList list) {

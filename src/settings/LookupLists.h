@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <optional>
+#include <utility>
 
 #include "db/Result.h"
 
@@ -19,7 +21,13 @@ namespace settings {
 struct LeveledName {
     QString name;
     int level = 0;
-    bool operator==(const LeveledName&) const = default;
+    // The name and level of the stored row the entry was read from, by which writing finds that
+    // row to change in place; nothing for an entry added since.
+    std::optional<std::pair<QString, int>> stored = std::nullopt;
+    // Entries are equal when they give the same name the same level, wherever they come from.
+    bool operator==(const LeveledName& other) const {
+        return name == other.name && level == other.level;
+    }
 };
 
 inline const QString kRankNote =
@@ -34,7 +42,9 @@ inline const QString kDeleteItem = QStringLiteral("删除当前选中项?");
 // Ranks by level, highest first; education levels as stored.
 Result<QList<LeveledName>> readRanks(db::Database& db);
 Result<QList<LeveledName>> readEducations(db::Database& db);
-// Replaces the whole list with the named entries (blank names are dropped).
+// Makes the table hold the named entries (blank names are dropped), row by row: an entry read
+// from a row changes only that row's name and level, so the row's other columns stay; a row no
+// entry was read from is deleted; an entry added since, or whose row has gone, is a new row.
 Result<void> writeRanks(db::Database& db, const QList<LeveledName>& ranks);
 Result<void> writeEducations(db::Database& db, const QList<LeveledName>& educations);
 
@@ -47,6 +57,13 @@ inline const QStringList kParamListCaptions = {
 
 // The built-in content of a list; empty for the picker lists of tb_general.
 QStringList defaultParams(ParamList list);
+// "恢复默认" on a list that has nothing to restore.
+inline const QString kNoFactoryParams = QStringLiteral("该参数没有可恢复的默认内容。");
+// What "恢复默认" gives a list: the built-in content of a code group (GBSF, RMZT), or, for a
+// picker list of tb_general, the list that the template database `templateFile` holds. A failure
+// when the template cannot be read, and kNoFactoryParams when there is no item: restoring never
+// empties a list.
+Result<QStringList> factoryParams(const QString& templateFile, ParamList list);
 // A list's items; an empty code group (GBSF, RMZT) gives its built-in content.
 Result<QStringList> readParams(db::Database& db, ParamList list);
 // Replaces a list with the non-blank lines of `items`, keeping their order.

@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "app/DataModule.h"
+#include "cadre/PickLists.h"
 #include "db/Database.h"
 #include "exchange/AutoBackup.h"
 #include "schema/FirstRunSetup.h"
@@ -164,8 +165,7 @@ Result<SoftwareSettings> loadSettings(TDataM& dm) {
     }
     s.ages = *ages;
     const auto autoSave = confText(db, kAutoSaveGroup, QString::number(dm.session().ManagerID));
-    const Result<QVariant> locked = db.scalar(
-        QStringLiteral("select count(*) from tb_conf where GID=? and ItemV='1'"), {kLockGroup});
+    const Result<bool> locked = cadre::postsLocked(db);
     const auto remark = confText(db, kReservedGroup, kRemarkItem);
     const Result<int> days = exchange::backupPeriodDays(db);
     const Result<int> keep = exchange::backupKeepCount(db);
@@ -173,7 +173,7 @@ Result<SoftwareSettings> loadSettings(TDataM& dm) {
         return databaseFailure(db);
     }
     s.autoSave = autoSave->trimmed().isEmpty() || autoSave->trimmed() == u"1";
-    s.postLock = locked->toInt() > 0;
+    s.postLock = *locked;
     s.remarkName = remark->isEmpty() ? kDefaultRemarkName : *remark;
     s.backupDays = *days;
     s.backupKeep = *keep;
@@ -226,6 +226,12 @@ Result<void> saveSettings(TDataM& dm, const SoftwareSettings& s) {
             : db.exec(QStringLiteral("insert into tb_general (type,name,resCType,resName,zt) "
                                      "values (?,?,?,?,?)"),
                       general);
+    // Each cadre's lock may have been set by hand: the locks follow the global flag only when
+    // the flag itself changes.
+    const Result<bool> wasLocked = cadre::postsLocked(db);
+    if (!wasLocked) {
+        return wasLocked.failure();
+    }
     const QString manager = QString::number(dm.session().ManagerID);
     const bool written =
         generalWritten && putConf(db, kReservedGroup, kRemarkItem, s.remarkName) &&
@@ -240,7 +246,8 @@ Result<void> saveSettings(TDataM& dm, const SoftwareSettings& s) {
         db.exec(QStringLiteral("delete * from tb_conf where GID=?"), {kLockGroup}) &&
         db.exec(QStringLiteral("insert into tb_conf (GID,ItemID,ItemV) values (?,'',?)"),
                 {kLockGroup, flag(s.postLock)}) &&
-        db.exec(QStringLiteral("update tb_cadre set zwlock=?"), {s.postLock ? 1 : 0});
+        (*wasLocked == s.postLock ||
+         db.exec(QStringLiteral("update tb_cadre set zwlock=?"), {s.postLock ? 1 : 0}));
     if (!written) {
         return databaseFailure(db);
     }

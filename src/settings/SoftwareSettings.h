@@ -73,8 +73,9 @@ QString fieldNameProblem(const SoftwareSettings& settings);
 
 // Writes every setting: the database part in one transaction (nothing is written when any
 // statement fails, or when fieldNameProblem() refuses the names), then the machine settings.
-// Turning the post lock on or off sets zwlock of every cadre. The older "保留备份" item is
-// removed once "保留数量" holds the count.
+// Turning the post lock on or off sets zwlock of every cadre; saving the lock unchanged
+// leaves each cadre's zwlock as it is (a clerk may have set it by hand). The older "保留备份" item
+// is removed once "保留数量" holds the count.
 Result<void> saveSettings(TDataM& dm, const SoftwareSettings& settings);
 
 }  // namespace settings

@@ -154,6 +154,34 @@ TEST_F(PostFormsTest, OkRemovesTheMarkedPostsOnly) {
     EXPECT_EQ(member(2, 3)->zwList.toString(), QStringLiteral("市长"));
 }
 
+// The removal document entered with a post is kept by the removal; a post without one gets none.
+TEST_F(PostFormsTest, TheRemovalKeepsTheStoredRemovalDocument) {
+    addPost(2, 3, QStringLiteral("党组书记"), 3, QStringLiteral("2022.06"));
+    const int mayor = postId(2, 3, QStringLiteral("市长"));
+    const int secretary = postId(2, 3, QStringLiteral("党组书记"));
+    const QVariantList document = {QStringLiteral("市委〔2023〕12号"),
+                                   QStringLiteral("关于何国同志免职的通知"),
+                                   QStringLiteral("到龄退休")};
+    ASSERT_TRUE(db().exec(QStringLiteral("update tb_cadre_zw set mzwh=?,mzw=?,mzyy=? where ZwID=?"),
+                          document + QVariantList{mayor}))
+        << db().lastError();
+    TMzForm dialog(dm, 2, 3);
+    dialog.show();
+    child<QLineEdit>(dialog, "edtMzsj")->setText(QStringLiteral("2023.7"));
+    child<QPushButton>(dialog, "btnOK")->click();
+
+    ASSERT_EQ(dialog.result(), QDialog::Accepted);
+    const auto stored = [this](int zwId) {
+        return QVariantList{postValue(zwId, QStringLiteral("mzwh")),
+                            postValue(zwId, QStringLiteral("mzw")),
+                            postValue(zwId, QStringLiteral("mzyy"))};
+    };
+    EXPECT_EQ(postValue(mayor, QStringLiteral("status")).toInt(), 2);
+    EXPECT_EQ(stored(mayor), document);
+    EXPECT_EQ(postValue(secretary, QStringLiteral("status")).toInt(), 2);
+    EXPECT_EQ(stored(secretary), (QVariantList{QVariant(), QVariant(), QVariant()}));
+}
+
 TEST_F(PostFormsTest, CancelChangesNothing) {
     const Snapshot before = snapshot();
     struct Case {

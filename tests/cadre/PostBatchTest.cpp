@@ -153,6 +153,15 @@ TEST_F(PostBatchTest, TheListHoldsTheUnitsCurrentPostsOrAllOfThemInTheirOrder) {
 TEST_F(PostBatchTest, ThreeMarkedPostsBecomeFormerPostsWithTheRemovalMonth) {
     const QList<int> marked = threePostsOfCadre2InUnit3();
     const int kept = postId(2, 1, QStringLiteral("副书记"));
+    // One removed post already holds its removal document; the others hold none.
+    const int documented = marked.at(1);
+    const QVariantList document = {QStringLiteral("市委〔2024〕5号"),
+                                   QStringLiteral("中共某市委员会文件"),
+                                   QStringLiteral("工作调动")};
+    ASSERT_TRUE(db().exec(QStringLiteral("update tb_cadre_zw set mzwh=?,mzw=?,mzyy=? where ZwID=") +
+                              QString::number(documented),
+                          document))
+        << db().lastError();
     struct Case {
         const char* typed;
         const char* stored;
@@ -175,9 +184,10 @@ TEST_F(PostBatchTest, ThreeMarkedPostsBecomeFormerPostsWithTheRemovalMonth) {
             EXPECT_EQ(p->mzsjstr.toString(), QString::fromUtf8(c.stored));
             EXPECT_EQ(p->mzsj.toDate(), c.date);
             EXPECT_EQ(p->mzsj.isNull(), !c.date.isValid());
-            EXPECT_EQ(p->mzwh.toString(), QStringLiteral("免职文号："));
-            EXPECT_EQ(p->mzw.toString(), QStringLiteral("免 职 文："));
-            EXPECT_EQ(p->mzyy.toString(), QStringLiteral("免职原因："));
+            // The removal document is the clerk's to enter: what is stored stays as it was.
+            const QVariantList expected =
+                id == documented ? document : QVariantList{QVariant(), QVariant(), QVariant()};
+            EXPECT_EQ((QVariantList{p->mzwh, p->mzw, p->mzyy}), expected);
             EXPECT_FALSE(p->ischeck);
         }
         const auto other = post(kept);

@@ -103,6 +103,19 @@ TEST_F(SettingsWindows, DuplicateTypeNamesAreRefusedInTheDialog) {
     EXPECT_NE(settings::loadSettings(dm)->organisation, u"新名称"_s);
 }
 
+// "确 定" with the lock box untouched keeps the locks clerks set on single cadres.
+TEST_F(SettingsWindows, SavingLeavesHandSetCadreLocks) {
+    exec(u"insert into tb_cadre (CadreID,xm,zwlock) values (9201,'手锁',1)"_s);
+    TConfForm form(dm);
+    form.show();
+    ASSERT_FALSE(child<QCheckBox>(form, "chkZwLock")->isChecked());
+    child<QLineEdit>(form, "edtName")->setText(u"某县委组织部"_s);
+    child<QPushButton>(form, "btnOK")->click();
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(settings::loadSettings(dm)->organisation, u"某县委组织部"_s);
+    EXPECT_EQ(dm.db().scalar(u"select zwlock from tb_cadre where CadreID=9201"_s)->toInt(), 1);
+}
+
 TEST_F(SettingsWindows, CategoriesMoveAndDelete) {
     TConfForm form(dm);
     auto* list = child<QListWidget>(form, "lstCategories");
@@ -334,6 +347,84 @@ TEST_F(SettingsWindows, LookupListsEditOnlyWhenAllowed) {
     EXPECT_FALSE(stored->educations.contains(settings::LeveledName{removed, 0}));
     EXPECT_EQ(static_cast<int>(stored->educations.size()), educations->rowCount());
     EXPECT_EQ(stored->params.at(5), (QStringList{u"推荐"_s, u"任职"_s}));
+}
+
+// A rank renamed, added or deleted in the dialog changes only its own row: the rows keep the
+// columns the dialog does not show.
+TEST_F(SettingsWindows, RankEditsKeepTheColumnsNotShown) {
+    ASSERT_TRUE(dm.db().execNative(u"alter table tb_zj add column kept integer"_s))
+        << dm.db().lastError();
+    exec(u"update tb_zj set kept=level1+1000"_s);
+    const int rows = dm.db().scalar(u"select count(*) from tb_zj"_s)->toInt();
+    TConfForm form(dm);
+    form.show();
+    child<QCheckBox>(form, "chkAllowEdit")->setChecked(true);
+    auto* ranks = child<QTableWidget>(form, "gridZj");
+    ASSERT_GE(ranks->rowCount(), 3);
+    const QString renamed = ranks->item(0, 0)->text();
+    const int renamedLevel = ranks->item(0, 1)->text().toInt();
+    const QString removed = ranks->item(1, 0)->text();
+    ranks->item(0, 0)->setText(renamed + u"（改）"_s);
+    ranks->setCurrentCell(1, 0);
+    messages.answerNext(true);
+    child<QPushButton>(form, "btnDeleteZj")->click();
+    child<QPushButton>(form, "btnAddZj")->click();
+    ranks->item(ranks->rowCount() - 1, 0)->setText(u"新职级"_s);
+    child<QPushButton>(form, "btnOK")->click();
+
+    EXPECT_EQ(messages.texts(), QStringList{settings::kDeleteRank});
+    const auto kept = [this](const QString& name) {
+        return dm.db().scalar(u"select kept from tb_zj where zjmc=?"_s, {name}).value();
+    };
+    EXPECT_EQ(kept(renamed + u"（改）"_s), QVariant(renamedLevel + 1000));
+    EXPECT_EQ(dm.db().scalar(u"select count(*) from tb_zj where zjmc=?"_s, {removed})->toInt(), 0);
+    EXPECT_EQ(kept(u"新职级"_s), QVariant());
+    EXPECT_EQ(dm.db().scalar(u"select count(*) from tb_zj"_s)->toInt(), rows);
+    EXPECT_EQ(dm.db().scalar(u"select count(*) from tb_zj where kept is null"_s)->toInt(), 1);
+}
+
+// "恢复默认" fills each picker list with the template database's items, and "确 定" stores them;
+// a list the template holds nothing for is left as it is, with a message, never emptied.
+TEST_F(SettingsWindows, RestoringAListTakesTheTemplatesItems) {
+    const QStringList columns = {u"rzyy"_s, u"gbly"_s, u"rzw"_s, u"jtcy"_s};
+    QList<QStringList> factoryItems;
+    {
+        db::Database factory;
+        ASSERT_TRUE(factory.open(dm.DbDir + u"Empty.db"_s)) << factory.lastError();
+        for (const QString& column : columns) {
+            factoryItems << factory.scalar(u"select "_s + column + u" from tb_general"_s)
+                                ->toString()
+                                .split(u'\n', Qt::SkipEmptyParts);
+            ASSERT_FALSE(factoryItems.last().isEmpty()) << column.toStdString();
+        }
+        ASSERT_TRUE(factory.exec(u"update tb_general set jtcy=''"_s)) << factory.lastError();
+    }
+    // The template's relations were emptied: that list keeps what it holds.
+    const QStringList relations = settings::loadSettings(dm)->params.at(3);
+    ASSERT_FALSE(relations.isEmpty());
+    TConfForm form(dm);
+    form.show();
+    child<QCheckBox>(form, "chkAllowEdit")->setChecked(true);
+    auto* lists = child<QListWidget>(form, "lstParams");
+    auto* memo = child<QPlainTextEdit>(form, "memoParams");
+    for (int i = 0; i < columns.size(); ++i) {
+        SCOPED_TRACE(columns.at(i).toStdString());
+        lists->setCurrentRow(i);
+        if (i < 3) {
+            memo->setPlainText(u"临时"_s);
+        }
+        child<QPushButton>(form, "btnRestoreParams")->click();
+        EXPECT_EQ(memo->toPlainText().split(u'\n'), i < 3 ? factoryItems.at(i) : relations);
+    }
+    EXPECT_EQ(messages.texts(), QStringList{settings::kNoFactoryParams});
+    child<QPushButton>(form, "btnOK")->click();
+
+    const auto stored = settings::loadSettings(dm);
+    ASSERT_TRUE(stored);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(stored->params.at(i), factoryItems.at(i)) << columns.at(i).toStdString();
+    }
+    EXPECT_EQ(stored->params.at(3), relations);
 }
 
 // A nature added through its own dialog appears in the list of natures.

@@ -79,6 +79,37 @@ TEST_F(SoftwareSettings, SavedSettingsTakeEffectWhereTheyAreRead) {
     EXPECT_EQ(scalarInt(u"select count(*) from tb_cadre where zwlock<>0"_s), 0);
 }
 
+// A cadre's lock set or cleared by hand survives every save that leaves the global lock as it
+// was; changing the global lock sets every cadre's.
+TEST_F(SoftwareSettings, CadreLocksFollowOnlyAChangeOfTheGlobalLock) {
+    ASSERT_TRUE(dm.db().exec(
+        u"insert into tb_cadre (CadreID,xm,zwlock) values (9101,'手锁',1),(9102,'未锁',0)"_s));
+    const struct {
+        bool before;
+        bool saved;
+        QList<int> locks;  // zwlock of 9101 and 9102 afterwards
+    } cases[] = {
+        {false, false, {1, 0}},
+        {true, true, {1, 0}},
+        {false, true, {1, 1}},
+        {true, false, {0, 0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "before " << c.before << ", saved " << c.saved);
+        db::Transaction undo(dm.db());
+        ASSERT_TRUE(dm.db().exec(u"delete * from tb_conf where GID='ZWLOCK'"_s));
+        ASSERT_TRUE(dm.SetConf(u"ZWLOCK"_s, {}, c.before ? u"1"_s : u"0"_s));
+        settings::SoftwareSettings s = loaded();
+        ASSERT_EQ(s.postLock, c.before);
+        s.postLock = c.saved;
+        ASSERT_TRUE(settings::saveSettings(dm, s));
+        EXPECT_EQ(*cadre::postsLocked(dm.db()), c.saved);
+        EXPECT_EQ((QList<int>{scalarInt(u"select zwlock from tb_cadre where CadreID=9101"_s),
+                              scalarInt(u"select zwlock from tb_cadre where CadreID=9102"_s)}),
+                  c.locks);
+    }
+}
+
 TEST_F(SoftwareSettings, DuplicateFieldNamesWriteNothing) {
     const struct {
         QStringList cadreTypes;
@@ -114,6 +145,7 @@ TEST_F(SoftwareSettings, FailingStatementWritesNothing) {
     settings::SoftwareSettings s = loaded();
     s.organisation = u"不应写入"_s;
     s.ages = {70, 70};
+    s.postLock = !s.postLock;
     EXPECT_FALSE(settings::saveSettings(dm, s));
     EXPECT_NE(loaded().organisation, u"不应写入"_s);
     EXPECT_EQ(settings::retirementAges(dm.db())->male, 60);
@@ -179,6 +211,98 @@ TEST_F(SoftwareSettings, LookupListsRoundTrip) {
     EXPECT_EQ(picks->ranks, (QStringList{u"正处"_s, u"副处"_s}));
     EXPECT_EQ(picks->stages, stages);
     EXPECT_EQ(picks->familyRelations, (QStringList{u"妻子"_s, u"儿子"_s}));
+}
+
+// "恢复默认" gives a code group its built-in items and a picker list the template database's;
+// a list with nothing to restore, or a template that cannot be read, is refused.
+TEST_F(SoftwareSettings, FactoryListsComeFromTheTemplate) {
+    const QString factoryFile = dm.DbDir + u"Empty.db"_s;
+    db::Database factory;
+    ASSERT_TRUE(factory.open(factoryFile)) << factory.lastError();
+    const auto templateItems = [&factory](const QString& column) {
+        return factory.scalar(u"select "_s + column + u" from tb_general"_s)
+            ->toString()
+            .split(u'\n', Qt::SkipEmptyParts);
+    };
+    const struct {
+        settings::ParamList list;
+        QStringList items;
+    } cases[] = {
+        {settings::ParamList::Rzyy, templateItems(u"rzyy"_s)},
+        {settings::ParamList::Gbly, templateItems(u"gbly"_s)},
+        {settings::ParamList::Rzw, templateItems(u"rzw"_s)},
+        {settings::ParamList::Jtcy, templateItems(u"jtcy"_s)},
+        {settings::ParamList::Gbsf, settings::defaultParams(settings::ParamList::Gbsf)},
+        {settings::ParamList::Rmzt, settings::defaultParams(settings::ParamList::Rmzt)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.list));
+        ASSERT_FALSE(c.items.isEmpty());
+        const Result<QStringList> restored = settings::factoryParams(factoryFile, c.list);
+        ASSERT_TRUE(restored) << restored.errorText();
+        EXPECT_EQ(*restored, c.items);
+    }
+
+    ASSERT_TRUE(factory.exec(u"update tb_general set jtcy=''"_s)) << factory.lastError();
+    factory.close();
+    const Result<QStringList> none =
+        settings::factoryParams(factoryFile, settings::ParamList::Jtcy);
+    ASSERT_FALSE(none);
+    EXPECT_EQ(none.errorText(), settings::kNoFactoryParams);
+    const Result<QStringList> unreadable =
+        settings::factoryParams(dm.DbDir + u"缺少.db"_s, settings::ParamList::Rzyy);
+    ASSERT_FALSE(unreadable);
+    EXPECT_FALSE(unreadable.errorText().isEmpty());
+}
+
+// An edited rank or education level is changed in its own row, which keeps the columns the
+// dialog does not show; a removed entry's row goes, an added one is a new row.
+TEST_F(SoftwareSettings, EditedListsKeepTheColumnsNotShown) {
+    using List = QList<settings::LeveledName> settings::SoftwareSettings::*;
+    const struct {
+        QString table;
+        QString name;
+        QString level;
+        List list;
+    } cases[] = {
+        {u"tb_zj"_s, u"zjmc"_s, u"level1"_s, &settings::SoftwareSettings::ranks},
+        {u"tb_xl"_s, u"xl"_s, u"v"_s, &settings::SoftwareSettings::educations},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.table.toStdString());
+        ASSERT_TRUE(dm.db().execNative(u"alter table "_s + c.table + u" add column kept integer"_s))
+            << dm.db().lastError();
+        ASSERT_TRUE(dm.db().exec(u"update "_s + c.table + u" set kept="_s + c.level + u"+1000"_s));
+        const int rows = scalarInt(u"select count(*) from "_s + c.table);
+        settings::SoftwareSettings s = loaded();
+        QList<settings::LeveledName>& list = s.*c.list;
+        ASSERT_GE(list.size(), 3);
+        const settings::LeveledName renamed = list.at(0);
+        const settings::LeveledName releveled = list.at(1);
+        const settings::LeveledName removed = list.at(2);
+        list[0].name += u"（改）"_s;
+        list[1].level += 7;
+        list.removeAt(2);
+        list.append({u"新增"_s, 4321});
+        ASSERT_TRUE(settings::saveSettings(dm, s));
+
+        const auto row = [&](const QString& name) {
+            const auto found = dm.db().query(u"select "_s + c.level + u",kept from "_s + c.table +
+                                                 u" where "_s + c.name + u"=?"_s,
+                                             {name});
+            EXPECT_TRUE(found) << dm.db().lastError();
+            return found ? found->rows : std::vector<QVariantList>{};
+        };
+        EXPECT_EQ(row(renamed.name + u"（改）"_s),
+                  (std::vector<QVariantList>{{renamed.level, renamed.level + 1000}}));
+        EXPECT_EQ(row(releveled.name),
+                  (std::vector<QVariantList>{{releveled.level + 7, releveled.level + 1000}}));
+        EXPECT_EQ(row(removed.name), std::vector<QVariantList>{});
+        EXPECT_EQ(row(u"新增"_s), (std::vector<QVariantList>{{4321, QVariant()}}));
+        EXPECT_EQ(scalarInt(u"select count(*) from "_s + c.table), rows);
+        EXPECT_EQ(scalarInt(u"select count(*) from "_s + c.table + u" where kept is null"_s), 1);
+        EXPECT_EQ(loaded().*c.list, list);
+    }
 }
 
 }  // namespace

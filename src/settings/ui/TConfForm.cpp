@@ -63,21 +63,35 @@ QTableWidget* leveledGrid(const char* name, const QString& caption) {
     return grid;
 }
 
+// The name cell of a row shown from the stored list holds the row's position in that list, so
+// that the entry edited in the row is written back to the row it was read from.
+constexpr int kShownEntryRole = Qt::UserRole;
+
 void showLeveled(QTableWidget* grid, const QList<settings::LeveledName>& names) {
     grid->setRowCount(static_cast<int>(names.size()));
     for (int row = 0; row < grid->rowCount(); ++row) {
-        grid->setItem(row, 0, new QTableWidgetItem(names.at(row).name));
+        auto* name = new QTableWidgetItem(names.at(row).name);
+        name->setData(kShownEntryRole, row);
+        grid->setItem(row, 0, name);
         grid->setItem(row, 1, new QTableWidgetItem(QString::number(names.at(row).level)));
     }
 }
 
-QList<settings::LeveledName> leveledOf(const QTableWidget* grid) {
+QList<settings::LeveledName> leveledOf(const QTableWidget* grid,
+                                       const QList<settings::LeveledName>& shown) {
     QList<settings::LeveledName> names;
     for (int row = 0; row < grid->rowCount(); ++row) {
         const QTableWidgetItem* name = grid->item(row, 0);
         const QTableWidgetItem* level = grid->item(row, 1);
-        names.append({name != nullptr ? name->text().trimmed() : QString(),
-                      level != nullptr ? level->text().trimmed().toInt() : 0});
+        settings::LeveledName entry;
+        entry.name = name != nullptr ? name->text().trimmed() : QString();
+        entry.level = level != nullptr ? level->text().trimmed().toInt() : 0;
+        bool fromShown = false;
+        const int position = name != nullptr ? name->data(kShownEntryRole).toInt(&fromShown) : 0;
+        if (fromShown && position >= 0 && position < shown.size()) {
+            entry.stored = shown.at(position).stored;
+        }
+        names.append(entry);
     }
     return names;
 }
@@ -302,11 +316,16 @@ QWidget* TConfForm::makeParamsPage() {
         memoParams->setPlainText(params_.value(chosen).join(u'\n'));
     });
     connect(restore, &QPushButton::clicked, this, [this] {
-        if (editingAllowed() && shownParams_ >= 0) {
-            memoParams->setPlainText(
-                settings::defaultParams(static_cast<settings::ParamList>(shownParams_))
-                    .join(u'\n'));
+        if (!editingAllowed() || shownParams_ < 0) {
+            return;
         }
+        const Result<QStringList> factory = settings::factoryParams(
+            dm_.DbDir + QStringLiteral("Empty.db"), static_cast<settings::ParamList>(shownParams_));
+        if (!factory) {
+            app::showFailure(factory.failure());
+            return;
+        }
+        memoParams->setPlainText(factory->join(u'\n'));
     });
     return page;
 }
@@ -431,8 +450,8 @@ void TConfForm::showSettings(const settings::SoftwareSettings& s) {
 settings::SoftwareSettings TConfForm::collected() {
     keepParamsText();
     settings::SoftwareSettings s = loaded_;
-    s.ranks = leveledOf(gridZj);
-    s.educations = leveledOf(gridXl);
+    s.ranks = leveledOf(gridZj, loaded_.ranks);
+    s.educations = leveledOf(gridXl, loaded_.educations);
     s.params = params_;
     s.userType = cbUserType->currentIndex();
     s.organisation = edtName->text().trimmed();
