@@ -8,6 +8,7 @@
 
 #include "cadre/CadreRecord.h"
 #include "db/Result.h"
+#include "documents/CadreMatcher.h"
 
 class TDataM;
 
@@ -58,13 +59,6 @@ struct ExcelImportSettings {
     std::array<int, kImportFieldCount> columns{};
 };
 
-// What becomes of one worksheet row.
-enum class RowAction {
-    Create,   // a new cadre
-    Update,   // the one serving cadre of that name
-    LeaveOut  // not imported; `problem` says why
-};
-
 struct ImportRow {
     int sheetRow = 0;
     QString name;  // the name as it is stored (normalised)
@@ -85,17 +79,16 @@ struct ImportRow {
 // later.
 std::optional<QString> importedMonthText(const QVariant& cell);
 
-// The refusals of a row, as the preview and the log show them.
-QString duplicateCadresProblem(int count);
+// The refusals of a row, as the preview and the log show them (with duplicateCadresProblem).
 QString repeatedInSheetProblem(int earlierRow);
 QString unreadableMonthProblem(const QString& caption, const QString& cellText);
 
 // Maps rows firstRow .. lastRow of the first worksheet. A row whose name cell is blank is passed
-// over silently. A row whose name is held by several serving cadres (classid 0), whose name
-// repeats an earlier row of the sheet, or with a month cell that is no month, is left out with
-// its reason: it is never matched to one of several cadres by guess. The settings are checked
-// first (kImportRowsBelowOne, kImportNameColumnMissing); a last row before the first gives no
-// rows. Fails when the sheet or the cadres cannot be read.
+// over silently. Each row's cadre is found by CadreMatcher: a row whose name is held by several
+// serving cadres (classid 0) or repeats an earlier row of the sheet is left out with its reason,
+// and so is a row with a month cell that is no month. The settings are checked first
+// (kImportRowsBelowOne, kImportNameColumnMissing); a last row before the first gives no rows.
+// Fails when the sheet or the cadres cannot be read.
 Result<QList<ImportRow>> readImportRows(db::Database& db, const office::Spreadsheet& sheet,
                                         const ExcelImportSettings& settings);
 
