@@ -86,6 +86,66 @@ std::optional<QString> monthOfNumber(double number) {
     return std::nullopt;
 }
 
+// The date column that a month text stands for: csny for csnyStr.
+QString dateColumn(const ImportField& field) {
+    return str(field.column).chopped(3);
+}
+
+// The stored values of the importable fields of `cadreId`, keyed by the fields' columns, with
+// the date of each month text keyed by its date column.
+Result<cadre::CadreValues> storedFields(db::Database& db, int cadreId) {
+    QStringList columns;
+    for (const ImportField& field : kFields) {
+        columns << str(field.column);
+        if (field.month) {
+            columns << dateColumn(field);
+        }
+    }
+    const auto rows =
+        db.query(QStringLiteral("select %1 from tb_cadre where CadreID=?").arg(columns.join(u',')),
+                 {cadreId});
+    if (!rows) {
+        return Failure{{}, db.lastError()};
+    }
+    if (rows->rows.empty()) {
+        return Failure{cadre::kCadreMissing, {}};
+    }
+    cadre::CadreValues stored;
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        stored.insert(columns[i], rows->rows.front().value(i));
+    }
+    return stored;
+}
+
+// Whether `month` ("yyyy.mm") is the stored month: the stored text names it and the stored date,
+// when there is one, lies in it.
+bool isStoredMonth(const QString& month, const QVariant& storedText, const QVariant& storedDate) {
+    const QDate first = text::parseMonthText(month);
+    if (!first.isValid() || text::parseMonthText(storedText.toString()) != first) {
+        return false;
+    }
+    const QDate day = storedDate.toDate();
+    return !day.isValid() || (day.year() == first.year() && day.month() == first.month());
+}
+
+// Moves the values of an updated row that hold what is stored from row.values to row.unchanged.
+void setAsideUnchanged(const cadre::CadreValues& stored, ImportRow& row) {
+    for (const ImportField& field : kFields) {
+        const QString column = str(field.column);
+        const auto value = row.values.constFind(column);
+        if (value == row.values.cend()) {
+            continue;
+        }
+        const bool same = field.month ? isStoredMonth(value->toString(), stored.value(column),
+                                                      stored.value(dateColumn(field)))
+                                      : value->toString() == stored.value(column).toString();
+        if (same) {
+            row.unchanged.insert(column, *value);
+            row.values.remove(column);
+        }
+    }
+}
+
 // Reads the mapped cells of one row into `row`; a month cell that is no month gives the row its
 // problem. Fails when a cell cannot be read.
 Result<void> readCells(const office::Spreadsheet& sheet, const ExcelImportSettings& settings,
@@ -218,6 +278,13 @@ Result<QList<ImportRow>> readImportRows(db::Database& db, const office::Spreadsh
         if (row.problem.isEmpty()) {
             row.action = match.action;
             row.cadreId = match.cadreId;
+        }
+        if (row.action == RowAction::Update) {
+            const Result<cadre::CadreValues> stored = storedFields(db, row.cadreId);
+            if (!stored) {
+                return stored.failure();
+            }
+            setAsideUnchanged(*stored, row);
         }
         rows.append(row);
     }
