@@ -3,7 +3,6 @@
 #include <QDate>
 #include <QDateTime>
 #include <QFileInfo>
-#include <QHash>
 #include <algorithm>
 #include <cmath>
 
@@ -58,12 +57,6 @@ QString str(const char16_t* s) {
     return QString::fromUtf16(s);
 }
 
-// The key that finds the cadres of a name: the stored form of the name, compared without regard
-// to case as the database compares texts.
-QString nameKey(const QString& name) {
-    return text::normalizeName(name).toLower();
-}
-
 std::optional<QString> monthOf(const QDate& date) {
     if (!date.isValid() || date.year() < kFirstYear) {
         return std::nullopt;
@@ -93,17 +86,64 @@ std::optional<QString> monthOfNumber(double number) {
     return std::nullopt;
 }
 
-// The serving cadres of each name, by nameKey.
-Result<QHash<QString, QList<int>>> servingCadresByName(db::Database& db) {
-    const auto rows = db.query(QStringLiteral("select CadreID,xm from tb_cadre where classid=0"));
+// The date column that a month text stands for: csny for csnyStr.
+QString dateColumn(const ImportField& field) {
+    return str(field.column).chopped(3);
+}
+
+// The stored values of the importable fields of `cadreId`, keyed by the fields' columns, with
+// the date of each month text keyed by its date column.
+Result<cadre::CadreValues> storedFields(db::Database& db, int cadreId) {
+    QStringList columns;
+    for (const ImportField& field : kFields) {
+        columns << str(field.column);
+        if (field.month) {
+            columns << dateColumn(field);
+        }
+    }
+    const auto rows =
+        db.query(QStringLiteral("select %1 from tb_cadre where CadreID=?").arg(columns.join(u',')),
+                 {cadreId});
     if (!rows) {
         return Failure{{}, db.lastError()};
     }
-    QHash<QString, QList<int>> byName;
-    for (const QVariantList& row : rows->rows) {
-        byName[nameKey(row.value(1).toString())].append(row.value(0).toInt());
+    if (rows->rows.empty()) {
+        return Failure{cadre::kCadreMissing, {}};
     }
-    return byName;
+    cadre::CadreValues stored;
+    for (qsizetype i = 0; i < columns.size(); ++i) {
+        stored.insert(columns[i], rows->rows.front().value(i));
+    }
+    return stored;
+}
+
+// Whether `month` ("yyyy.mm") is the stored month: the stored text names it and the stored date,
+// when there is one, lies in it.
+bool isStoredMonth(const QString& month, const QVariant& storedText, const QVariant& storedDate) {
+    const QDate first = text::parseMonthText(month);
+    if (!first.isValid() || text::parseMonthText(storedText.toString()) != first) {
+        return false;
+    }
+    const QDate day = storedDate.toDate();
+    return !day.isValid() || (day.year() == first.year() && day.month() == first.month());
+}
+
+// Moves the values of an updated row that hold what is stored from row.values to row.unchanged.
+void setAsideUnchanged(const cadre::CadreValues& stored, ImportRow& row) {
+    for (const ImportField& field : kFields) {
+        const QString column = str(field.column);
+        const auto value = row.values.constFind(column);
+        if (value == row.values.cend()) {
+            continue;
+        }
+        const bool same = field.month ? isStoredMonth(value->toString(), stored.value(column),
+                                                      stored.value(dateColumn(field)))
+                                      : value->toString() == stored.value(column).toString();
+        if (same) {
+            row.unchanged.insert(column, *value);
+            row.values.remove(column);
+        }
+    }
 }
 
 // Reads the mapped cells of one row into `row`; a month cell that is no month gives the row its
@@ -151,6 +191,11 @@ Result<void> checkSettings(const ExcelImportSettings& settings) {
     return {};
 }
 
+// A row of the sheet as a problem names it.
+QString sheetRowPlace(int row) {
+    return QStringLiteral("第%1行").arg(row);
+}
+
 QString logLine(const ImportRow& row) {
     return QStringLiteral("第%1行（%2）：%3").arg(row.sheetRow).arg(row.name, row.problem);
 }
@@ -185,12 +230,8 @@ std::optional<QString> importedMonthText(const QVariant& cell) {
     }
 }
 
-QString duplicateCadresProblem(int count) {
-    return QStringLiteral("在职干部中有%1人同名，无法确定更新哪一位，未导入").arg(count);
-}
-
 QString repeatedInSheetProblem(int earlierRow) {
-    return QStringLiteral("与第%1行姓名相同，未导入").arg(earlierRow);
+    return repeatedNameProblem(sheetRowPlace(earlierRow));
 }
 
 QString unreadableMonthProblem(const QString& caption, const QString& cellText) {
@@ -203,9 +244,9 @@ Result<QList<ImportRow>> readImportRows(db::Database& db, const office::Spreadsh
         return checked.failure();
     }
     const int nameColumn = settings.columns[kNameField];
-    Result<QHash<QString, QList<int>>> cadres = servingCadresByName(db);
-    if (!cadres) {
-        return cadres.failure();
+    Result<CadreMatcher> matcher = CadreMatcher::load(db);
+    if (!matcher) {
+        return matcher.failure();
     }
     // Rows below the sheet's used range hold nothing.
     const Result<office::CellRange> used = sheet.usedRange(1);
@@ -213,7 +254,6 @@ Result<QList<ImportRow>> readImportRows(db::Database& db, const office::Spreadsh
         return used.failure();
     }
     const int lastRow = std::min(settings.lastRow, used->lastRow);
-    QHash<QString, int> firstRowOfName;
     QList<ImportRow> rows;
     for (int r = settings.firstRow; r <= lastRow; ++r) {
         const Result<QVariant> nameCell = sheet.value(1, r, nameColumn);
@@ -231,17 +271,20 @@ Result<QList<ImportRow>> readImportRows(db::Database& db, const office::Spreadsh
         if (const Result<void> read = readCells(sheet, settings, row); !read) {
             return read.failure();
         }
-        const QString key = nameKey(row.name);
-        const QList<int> namesakes = cadres->value(key);
-        if (firstRowOfName.contains(key)) {
-            row.problem = repeatedInSheetProblem(firstRowOfName.value(key));
-        } else if (namesakes.size() > 1) {
-            row.problem = duplicateCadresProblem(static_cast<int>(namesakes.size()));
+        const CadreMatch match = matcher->match(row.name, sheetRowPlace(r));
+        if (!match.problem.isEmpty()) {
+            row.problem = match.problem;
         }
-        firstRowOfName.insert(key, r);
         if (row.problem.isEmpty()) {
-            row.action = namesakes.isEmpty() ? RowAction::Create : RowAction::Update;
-            row.cadreId = namesakes.isEmpty() ? 0 : namesakes.first();
+            row.action = match.action;
+            row.cadreId = match.cadreId;
+        }
+        if (row.action == RowAction::Update) {
+            const Result<cadre::CadreValues> stored = storedFields(db, row.cadreId);
+            if (!stored) {
+                return stored.failure();
+            }
+            setAsideUnchanged(*stored, row);
         }
         rows.append(row);
     }

@@ -8,6 +8,7 @@
 
 #include "cadre/CadreRecord.h"
 #include "db/Result.h"
+#include "documents/CadreMatcher.h"
 
 class TDataM;
 
@@ -58,21 +59,20 @@ struct ExcelImportSettings {
     std::array<int, kImportFieldCount> columns{};
 };
 
-// What becomes of one worksheet row.
-enum class RowAction {
-    Create,   // a new cadre
-    Update,   // the one serving cadre of that name
-    LeaveOut  // not imported; `problem` says why
-};
-
 struct ImportRow {
     int sheetRow = 0;
     QString name;  // the name as it is stored (normalised)
     RowAction action = RowAction::LeaveOut;
     int cadreId = 0;  // the cadre updated
     // The values to store, keyed by tb_cadre column: every mapped cell that is not blank, month
-    // texts in their stored form "yyyy.mm". A blank cell leaves the stored value as it is.
+    // texts in their stored form "yyyy.mm"; for an updated cadre, only those that differ from
+    // the stored values. A blank cell leaves the stored value as it is.
     cadre::CadreValues values;
+    // The cells of an updated cadre that hold what is stored, keyed as `values`; they are not
+    // written. A month counts as stored when the stored month text names it and the stored date,
+    // if any, lies in it: the sheet gives no day, so writing it again would put the first of the
+    // month in place of a stored birthday.
+    cadre::CadreValues unchanged;
     QString problem;  // why the row is left out
 };
 
@@ -85,17 +85,17 @@ struct ImportRow {
 // later.
 std::optional<QString> importedMonthText(const QVariant& cell);
 
-// The refusals of a row, as the preview and the log show them.
-QString duplicateCadresProblem(int count);
+// The refusals of a row, as the preview and the log show them (with duplicateCadresProblem).
 QString repeatedInSheetProblem(int earlierRow);
 QString unreadableMonthProblem(const QString& caption, const QString& cellText);
 
 // Maps rows firstRow .. lastRow of the first worksheet. A row whose name cell is blank is passed
-// over silently. A row whose name is held by several serving cadres (classid 0), whose name
-// repeats an earlier row of the sheet, or with a month cell that is no month, is left out with
-// its reason: it is never matched to one of several cadres by guess. The settings are checked
-// first (kImportRowsBelowOne, kImportNameColumnMissing); a last row before the first gives no
-// rows. Fails when the sheet or the cadres cannot be read.
+// over silently. Each row's cadre is found by CadreMatcher: a row whose name is held by several
+// serving cadres (classid 0) or repeats an earlier row of the sheet is left out with its reason,
+// and so is a row with a month cell that is no month. The cells of an updated cadre that hold the
+// stored values are set aside (ImportRow::unchanged). The settings are checked first
+// (kImportRowsBelowOne, kImportNameColumnMissing); a last row before the first gives no rows.
+// Fails when the sheet or the cadres cannot be read.
 Result<QList<ImportRow>> readImportRows(db::Database& db, const office::Spreadsheet& sheet,
                                         const ExcelImportSettings& settings);
 

@@ -8,9 +8,11 @@
 #include "app/DataModule.h"
 #include "cadre/Family.h"
 #include "db/Database.h"
+#include "documents/CadreMatcher.h"
 #include "documents/TemplateValues.h"
 #include "office/DocxDocument.h"
 #include "office/Spreadsheet.h"
+#include "text/PersonName.h"
 
 namespace documents {
 
@@ -18,7 +20,6 @@ namespace {
 
 using CellKey = std::tuple<int, int, int>;
 
-const QString kSeveralOfName = QStringLiteral("%1：有%2个名为“%3”的干部，未导入。");
 const QString kNoName = QStringLiteral("%1：没有姓名，未导入。");
 const QString kRefused = QStringLiteral("%1：%2");
 const QString kPersonOfList = QStringLiteral("%1第%2人");
@@ -192,32 +193,28 @@ Result<QList<FilledValues>> readFilledFile(const StoredTemplate& stored, const Q
 
 namespace {
 
-// Stores one person read from a file (`where` names it in the log); a refusal is logged, a
-// database failure returned.
-Result<void> importPerson(TDataM& dm, const FilledValues& values, const QString& where, int unitId,
-                          ImportOutcome& outcome) {
+// Stores one person read from a file (`where` names it in the log) as `matcher` matches it; a
+// refusal is logged, a database failure returned.
+Result<void> importPerson(TDataM& dm, CadreMatcher& matcher, const FilledValues& values,
+                          const QString& where, int unitId, ImportOutcome& outcome) {
     db::Database& db = dm.db();
     const QString name = values.name();
     if (name.isEmpty()) {
         outcome.log << kNoName.arg(where);
         return {};
     }
-    const std::optional<db::QueryResult> found = db.query(
-        QStringLiteral("select CadreID from tb_cadre where xm=? order by CadreID"), {name});
-    if (!found) {
-        return Failure{{}, db.lastError()};
-    }
-    if (found->rows.size() > 1) {
-        outcome.log << kSeveralOfName.arg(where).arg(found->rows.size()).arg(name);
+    const CadreMatch match = matcher.match(name, where);
+    if (match.action == RowAction::LeaveOut) {
+        outcome.log << kRefused.arg(where, match.problem);
         return {};
     }
-    const int existing = found->rows.empty() ? 0 : found->rows.front()[0].toInt();
+    const int existing = match.cadreId;
     db::Transaction transaction(db);
     if (!transaction.isActive()) {
         return Failure{{}, db.lastError()};
     }
     cadre::CadreValues edited = values.cadre;
-    edited.insert(QStringLiteral("xm"), name);
+    edited.insert(QStringLiteral("xm"), text::normalizeName(name));
     if (existing == 0) {
         const cadre::CadreValues defaults = cadre::newCadreDefaults(db);
         for (auto value = defaults.cbegin(); value != defaults.cend(); ++value) {
@@ -253,6 +250,10 @@ Result<void> importPerson(TDataM& dm, const FilledValues& values, const QString&
 
 Result<ImportOutcome> importFilledFiles(TDataM& dm, const StoredTemplate& stored,
                                         const QStringList& paths, int unitId) {
+    Result<CadreMatcher> matcher = CadreMatcher::load(dm.db());
+    if (!matcher) {
+        return matcher.failure();
+    }
     ImportOutcome outcome;
     for (const QString& path : paths) {
         const QString file = QFileInfo(path).fileName();
@@ -267,7 +268,8 @@ Result<ImportOutcome> importFilledFiles(TDataM& dm, const StoredTemplate& stored
         for (qsizetype i = 0; i < people->size(); ++i) {
             // A person of a list is named by the file and the number in it.
             const QString where = stored.entry.isList() ? kPersonOfList.arg(file).arg(i + 1) : file;
-            if (Result<void> written = importPerson(dm, people->at(i), where, unitId, outcome);
+            if (Result<void> written =
+                    importPerson(dm, *matcher, people->at(i), where, unitId, outcome);
                 !written) {
                 return written.failure();
             }

@@ -50,12 +50,15 @@ struct ImportOutcome {
     QStringList log;
 };
 
-// Imports the filled `paths`, each person of a file in turn. The cadre is found by name among all
-// cadres: none adds a new cadre (into unit `unitId` when not 0), one updates it, several leave the
-// file out with a log line, as does a person without a name or one whose values the save rules
-// refuse (with their message). Family members are matched by their number in the cadre's family
-// order: an existing member is updated, a missing one added. Each person is stored in one
-// transaction: one that fails writes nothing. A database failure stops the import and is returned.
+// Imports the filled `paths`, each person of a file in turn. The cadre is found by CadreMatcher,
+// as the Excel import finds it (the stored form of the name, among the serving cadres only): no
+// serving cadre of the name adds a new cadre (into unit `unitId` when not 0), one updates it;
+// a name that several serving cadres hold, or that an earlier person of the import bore, leaves
+// the person out with a log line giving the reason, as does a person without a name or one whose
+// values the save rules refuse (with their message). Family members are matched by their number in
+// the cadre's family order: an existing member is updated, a missing one added. Each person is
+// stored in one transaction: one that fails writes nothing. A database failure stops the import and
+// is returned.
 Result<ImportOutcome> importFilledFiles(TDataM& dm, const StoredTemplate& stored,
                                         const QStringList& paths, int unitId);
 

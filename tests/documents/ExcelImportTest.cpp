@@ -302,6 +302,50 @@ TEST_F(ExcelImportTest, NamesakesAndUnreadableMonthsAreLeftOutWithTheirReasons) 
     EXPECT_EQ(column(cadreNamed(u("王  五")), "xb"), u("男"));
 }
 
+TEST_F(ExcelImportTest, OnlyValuesThatDifferFromTheRecordAreWrittenAndAStoredDayIsKept) {
+    // Cadre 1, 刘  成, was born on 1968-01-19 ("1968.01"), is male and of the 汉族; each sheet
+    // row gives his name without the blanks, the same sex, a birth cell and a new nationality.
+    struct Case {
+        QVariant birth;
+        QDate storedBirth;  // csny after the import
+        bool birthWritten;
+    };
+    const Case cases[] = {
+        {u("1968.01"), QDate(1968, 1, 19), false},   {u("1968-1"), QDate(1968, 1, 19), false},
+        {u("1968年1月"), QDate(1968, 1, 19), false}, {QDate(1968, 1, 1), QDate(1968, 1, 19), false},
+        {196801.0, QDate(1968, 1, 19), false},       {u("1968.02"), QDate(1968, 2, 1), true},
+        {u("1967.01"), QDate(1967, 1, 1), true},
+    };
+    for (const Case& c : cases) {
+        const QString label = c.birth.toString();
+        run(
+            QStringLiteral("update tb_cadre set csny=#1968-01-19#, csnyStr='1968.01', "
+                           "xb='男', mz='汉族' where CadreID=1"));
+        const QString path = workbook({{u("刘成"), u("男"), c.birth, u("回族")}});
+
+        const QList<ImportRow> rows = read(path);
+        ASSERT_EQ(rows.size(), 1) << label.toStdString();
+        EXPECT_EQ(rows[0].action, RowAction::Update) << label.toStdString();
+        EXPECT_EQ(rows[0].cadreId, 1) << label.toStdString();
+        // Only the values to write remain: the name and the sex are those stored.
+        EXPECT_EQ(rows[0].values.contains(u("csnyStr")), c.birthWritten) << label.toStdString();
+        EXPECT_FALSE(rows[0].values.contains(u("xm"))) << label.toStdString();
+        EXPECT_FALSE(rows[0].values.contains(u("xb"))) << label.toStdString();
+        EXPECT_EQ(rows[0].values.value(u("mz")), u("回族")) << label.toStdString();
+        const QStringList held = c.birthWritten ? QStringList{u("xb"), u("xm")}
+                                                : QStringList{u("csnyStr"), u("xb"), u("xm")};
+        EXPECT_EQ(rows[0].unchanged.keys(), held) << label.toStdString();
+
+        const documents::ImportOutcome outcome = import(path);
+        EXPECT_EQ(outcome.imported, 1) << label.toStdString();
+        EXPECT_EQ(column(1, "csny").toDate(), c.storedBirth) << label.toStdString();
+        EXPECT_EQ(column(1, "csnyStr"), c.storedBirth.toString(u("yyyy.MM")))
+            << label.toStdString();
+        EXPECT_EQ(column(1, "mz"), u("回族")) << label.toStdString();
+        EXPECT_EQ(column(1, "xm"), u("刘  成")) << label.toStdString();
+    }
+}
+
 TEST_F(ExcelImportTest, ChosenUnitKeepsItsMembersAndAppendsTheNewOnes) {
     // Unit 7 lists cadres 19, 20, 21, 22, 55, 56; cadre 21 is imported again.
     const auto orders = [this] {

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -33,6 +34,7 @@ QString u(const char* s) {
 }
 
 constexpr int kBirthField = 2;
+constexpr int kNationField = 3;
 
 // Unit 7 lists cadres 19, 20, 21, 22, 55, 56 in the sample.
 class ExcelImportWindowTest : public ::testing::Test {
@@ -108,6 +110,45 @@ TEST_F(ExcelImportWindowTest, ThePreviewShowsEveryRowAndConfirmingImportsIntoThe
     EXPECT_EQ(count(u("select count(*) from tb_cadre_node as n inner join tb_cadre as c on "
                       "c.CadreID=n.ZwCadreID where n.dwID=7 and c.xm in ('孙新来','钱多多')")),
               2);
+}
+
+TEST_F(ExcelImportWindowTest, ThePreviewSaysWhichValuesChangeAndOnlyThoseAreWritten) {
+    // 刘  成 (cadre 1, born 1968-01-19) gets a new nationality, 何  国 (cadre 2) is given as
+    // stored, 新人甲 is new.
+    office::NewSheet sheet;
+    sheet.header = {u("序号"), u("姓名"), u("出生年月"), u("民族")};
+    sheet.rows = {{1.0, u("刘成"), u("1968.01"), u("回族")},
+                  {2.0, u("何国"), u("1971.12"), u("汉族")},
+                  {3.0, u("新人甲"), u("1980.04"), u("汉族")}};
+    ASSERT_TRUE(office::writeNewWorkbook(path, {sheet}).ok());
+    TExcelForm form(dm, 0);
+    fill(form);
+    form.mapColumn(kNationField, 4);
+
+    QStringList actions;
+    QStringList tips;
+    ModalAnswer<TExcelPreviewForm> preview([&](TExcelPreviewForm* dialog) {
+        auto* grid = child<QTableWidget>(dialog, "grdPreview");
+        for (int row = 0; row < grid->rowCount(); ++row) {
+            actions << grid->item(row, 2)->text();
+            tips << grid->item(row, 3)->toolTip() + u'|' + grid->item(row, 4)->toolTip();
+        }
+        EXPECT_EQ(child<QLabel>(dialog, "lblSummary")->text(),
+                  u("共3行：新增1人，更新1人，无变化1人，不导入0行。"));
+        child<QPushButton>(dialog, "btnImport")->click();
+    });
+    child<QPushButton>(form, "btnOK")->click();
+
+    ASSERT_TRUE(preview.seen());
+    EXPECT_EQ(actions, (QStringList{u("更新（民族）"), u("无变化"), u("新增")}));
+    const QString held = u("与库中相同，不写入");
+    EXPECT_EQ(tips, (QStringList{held + u("|"), held + u("|") + held, u("|")}));
+    const auto stored = [this](const char* sql) {
+        return dm.db().scalar(QString::fromUtf8(sql)).value();
+    };
+    EXPECT_EQ(stored("select csny from tb_cadre where CadreID=1").toDate(), QDate(1968, 1, 19));
+    EXPECT_EQ(stored("select mz from tb_cadre where CadreID=1").toString(), u("回族"));
+    EXPECT_EQ(stored("select csny from tb_cadre where CadreID=2").toDate(), QDate(1971, 12, 17));
 }
 
 TEST_F(ExcelImportWindowTest, RefusalsAndACancelledPreviewWriteNothing) {

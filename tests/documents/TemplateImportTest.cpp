@@ -5,6 +5,7 @@
 
 #include "TemplateFixtures.h"
 #include "db/Database.h"
+#include "documents/CadreMatcher.h"
 #include "documents/TemplateImport.h"
 #include "documents/TemplateOutput.h"
 #include "support/PythonReader.h"
@@ -110,7 +111,7 @@ TEST_F(TemplateImportTest, NewNamesAreAddedAndDoubtfulFilesWriteNothing) {
     ASSERT_EQ(outcome->log.size(), 4) << outcome->log.join(u'\n').toStdString();
     EXPECT_TRUE(outcome->log[0].startsWith(QFileInfo(twice).fileName()))
         << outcome->log[0].toStdString();
-    EXPECT_TRUE(outcome->log[0].contains(QStringLiteral("有2个名为")));
+    EXPECT_TRUE(outcome->log[0].contains(documents::duplicateCadresProblem(2)));
     EXPECT_TRUE(outcome->log[1].startsWith(QFileInfo(badMonth).fileName()));
     EXPECT_TRUE(outcome->log[2].contains(QStringLiteral("没有姓名")));
     EXPECT_TRUE(outcome->log[3].contains(documents::kTemplateLoadFailed));
@@ -128,6 +129,64 @@ TEST_F(TemplateImportTest, NewNamesAreAddedAndDoubtfulFilesWriteNothing) {
               members + 1);
     EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre where xm='又一人'")), 0);
     EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre where mz='回'")), 0);
+}
+
+TEST_F(TemplateImportTest, AFileFindsTheServingCadreOfItsNameInItsStoredForm) {
+    // Cadre 2 (何  国) is retired; cadre 3 (宋  娟) serves and a namesake of hers was
+    // transferred out.
+    ASSERT_TRUE(dm.db().exec(QStringLiteral("update tb_cadre set classid=1 where CadreID=2")));
+    ASSERT_TRUE(dm.db().exec(QStringLiteral(
+        "insert into tb_cadre (xm,classid,gbOrd,mz) values ('宋  娟',2,998,'汉族')")));
+    const QString transferred = text(QStringLiteral("select max(CadreID) from tb_cadre"));
+    // Each file changes the nationality; the first has the name typed by hand, without blanks;
+    // the last two name the same new person.
+    const QString typed = filled(1, QStringLiteral("手填"),
+                                 {QStringLiteral("B1"), QStringLiteral("刘成"),
+                                  QStringLiteral("B4"), QStringLiteral("回族")});
+    const QString retired =
+        filled(2, QStringLiteral("离退"), {QStringLiteral("B4"), QStringLiteral("满族")});
+    const QString serving =
+        filled(3, QStringLiteral("在职"), {QStringLiteral("B4"), QStringLiteral("壮族")});
+    const QString first = filled(5, QStringLiteral("新一"),
+                                 {QStringLiteral("B1"), QStringLiteral("新来者"),
+                                  QStringLiteral("B4"), QStringLiteral("苗族")});
+    const QString second = filled(6, QStringLiteral("新二"),
+                                  {QStringLiteral("B1"), QStringLiteral("新来者"),
+                                   QStringLiteral("B4"), QStringLiteral("藏族")});
+    const int cadres = count(QStringLiteral("select count(*) from tb_cadre"));
+
+    const Result<documents::ImportOutcome> outcome =
+        documents::importFilledFiles(dm, excel, {typed, retired, serving, first, second}, 0);
+    ASSERT_TRUE(outcome.ok()) << outcome.errorText().toStdString();
+    EXPECT_EQ(outcome->updated, 2);
+    EXPECT_EQ(outcome->added, 2);
+    ASSERT_EQ(outcome->log.size(), 1) << outcome->log.join(u'\n').toStdString();
+    EXPECT_TRUE(outcome->log[0].startsWith(QFileInfo(second).fileName()))
+        << outcome->log[0].toStdString();
+    EXPECT_TRUE(outcome->log[0].contains(QFileInfo(first).fileName()))
+        << outcome->log[0].toStdString();
+    EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre")), cadres + 2);
+
+    // The hand-typed name found the stored one.
+    EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre where xm='刘  成'")), 1);
+    EXPECT_EQ(text(QStringLiteral("select mz from tb_cadre where CadreID=1")),
+              QStringLiteral("回"));
+    // The retired cadre is left as it was; the file brought a new serving cadre.
+    EXPECT_EQ(text(QStringLiteral("select mz from tb_cadre where CadreID=2")),
+              QStringLiteral("汉族"));
+    EXPECT_EQ(text(QStringLiteral("select classid from tb_cadre where CadreID=2")),
+              QStringLiteral("1"));
+    EXPECT_EQ(text(QStringLiteral("select mz from tb_cadre where xm='何  国' and classid=0")),
+              QStringLiteral("满"));
+    // The serving cadre is updated, her transferred namesake is not.
+    EXPECT_EQ(text(QStringLiteral("select mz from tb_cadre where CadreID=3")),
+              QStringLiteral("壮"));
+    EXPECT_EQ(text(QStringLiteral("select mz from tb_cadre where CadreID=%1").arg(transferred)),
+              QStringLiteral("汉族"));
+    // The person named twice was stored once, from the first file.
+    EXPECT_EQ(text(QStringLiteral("select mz from tb_cadre where xm='新来者'")),
+              QStringLiteral("苗"));
+    EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre where xm='新来者'")), 1);
 }
 
 TEST_F(TemplateImportTest, TextAndPowerPointTemplatesAreNotRead) {

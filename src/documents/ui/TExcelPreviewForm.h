@@ -7,8 +7,15 @@
 
 class QTableWidget;
 
+// What the preview shows for a cadre whose record holds every value of its row, and the tip of a
+// value that the record holds already.
+inline const QString kPreviewNoChange = QStringLiteral("无变化");
+inline const QString kPreviewUnchangedTip = QStringLiteral("与库中相同，不写入");
+
 // "导入预览": the rows an Excel import will write, one line per worksheet row with what becomes
-// of it ("新增", "更新", or why it is left out) and the values read for each mapped field.
+// of it ("新增"; "更新" with the fields it changes; kPreviewNoChange for a cadre whose record
+// already holds every value of the row; or why it is left out) and the values read for each mapped
+// field, those that the record already holds greyed with the tip kPreviewUnchangedTip.
 // "导 入" accepts, "取 消" writes nothing.
 class TExcelPreviewForm final : public QDialog {
     Q_OBJECT
