@@ -207,9 +207,11 @@ class SaveRun {
             if (key.compare(kIdColumn, Qt::CaseInsensitive) == 0) {
                 continue;
             }
-            edits = edits || !sameValue(it.value(), stored_.value(key));
             row_.insert(key, it.value());
-            touched_.insert(key.toLower());
+            if (!sameValue(it.value(), stored_.value(key))) {
+                edits = true;
+                touched_.insert(key.toLower());
+            }
         }
         if (!edits) {
             return SavedCadre{false, cadreId_, {}};
@@ -305,15 +307,21 @@ class SaveRun {
     }
 
     // The date of a month text. A blank text clears the text and the date; a text that is not
-    // a month of the entry pattern, or a month before 1900, is refused.
+    // a month of the entry pattern, or a month before 1900, is refused. A stored date within the
+    // month named is kept, so that an exact day known from elsewhere survives the month text.
     bool setMonthDate(const MonthColumn& month) {
         const QString textKey = names_.key(str(month.text));
         const std::optional<text::MonthEntry> entry = text::readMonthEntry(text(row_, textKey));
         if (!entry) {
             return false;
         }
+        const QString dateKey = names_.key(str(month.date));
+        const QDate stored = stored_.value(dateKey).toDate();
+        const bool sameMonth = stored.isValid() && entry->date.isValid() &&
+                               stored.year() == entry->date.year() &&
+                               stored.month() == entry->date.month();
         row_.insert(textKey, textValue(entry->text));
-        row_.insert(names_.key(str(month.date)), dateValue(entry->date));
+        row_.insert(dateKey, sameMonth ? stored_.value(dateKey) : dateValue(entry->date));
         return true;
     }
 

@@ -288,6 +288,31 @@ TEST_F(CadreRecordTest, AnEditWritesItsColumnAndWhatDerivesFromItOnly) {
     }
 }
 
+// A month text handed over again, in its stored or another spelling of the same month (as the
+// imports and read-backs do with every field they hold), keeps the exact day stored; another
+// month gives that month's first day.
+TEST_F(CadreRecordTest, AMonthTextOfTheStoredMonthKeepsTheStoredDay) {
+    const struct {
+        const char* typed;
+        QDate expected;
+    } cases[] = {
+        {"1968.01", QDate(1968, 1, 19)},  {"1968.1", QDate(1968, 1, 19)},
+        {" 1968-1 ", QDate(1968, 1, 19)}, {"1968.02", QDate(1968, 2, 1)},
+        {"1969.01", QDate(1969, 1, 1)},
+    };
+    for (const auto& c : cases) {
+        run(
+            QStringLiteral("update tb_cadre set csnyStr='1968.01', csny=#1968-01-19#, mz='汉族' "
+                           "where CadreID=5"));
+        const SaveOutcome outcome =
+            save(5, {{QStringLiteral("csnyStr"), QString::fromUtf8(c.typed)},
+                     {QStringLiteral("mz"), QStringLiteral("回族")}});
+        ASSERT_EQ(outcome.result, Result::Saved) << c.typed;
+        EXPECT_EQ(cadreValue(5, QStringLiteral("csny")).toDate(), c.expected) << c.typed;
+        EXPECT_EQ(cadreValue(5, QStringLiteral("mz")).toString(), QStringLiteral("回族"));
+    }
+}
+
 TEST_F(CadreRecordTest, ValuesOfBoxesOfTheirOwnAreReadOrRefused) {
     const struct {
         const char* column;
