@@ -6,6 +6,7 @@
 
 #include "app/MessageService.h"
 #include "db/SqlText.h"
+#include "exchange/AutoBackup.h"
 #include "schema/YesNoColumns.h"
 
 namespace {
@@ -72,6 +73,14 @@ Result<void> TDataM::openDatabase() {
     if (const Result<int> cleared = schema::clearYesNoNulls(db_); !cleared) {
         db_.close();
         return Failure{kOpenFailed, cleared.failure().dbError};
+    }
+    // A database just made counts the days to its first automatic backup from today.
+    if (FirstRun) {
+        if (const Result<void> recorded = exchange::recordDatabaseMade(*this, QDate::currentDate());
+            !recorded) {
+            db_.close();
+            return Failure{kOpenFailed, recorded.failure().dbError};
+        }
     }
     return {};
 }

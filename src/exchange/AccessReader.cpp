@@ -1,6 +1,8 @@
 #include "exchange/AccessReader.h"
 
+#include <fcntl.h>
 #include <mdbtools.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -8,7 +10,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStringList>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -28,37 +32,132 @@ rlim_t memoryLimit(const QString& path) {
     return std::max<rlim_t>(rlim_t{2} << 30, static_cast<rlim_t>(QFileInfo(path).size()) * 8);
 }
 
-// Runs `work` in a child process with the memory bound of `path`: true when it ended by itself
-// within `timeLimit` (whatever its outcome), false when it crashed or had to be stopped.
-bool endsWell(const QString& path, std::chrono::milliseconds timeLimit,
-              const std::function<void()>& work) {
+// What libmdb wrote to standard error in a trial reading: it reports damage line by line, and a
+// damaged file can make it write the same line millions of times. The lines are counted and
+// the first few kept; a line longer than kLineBytes is cut.
+class LibraryWarnings {
+  public:
+    static constexpr int kKeptLines = 5;
+    static constexpr qsizetype kLineBytes = 300;
+
+    void take(const char* bytes, size_t size) {
+        for (size_t i = 0; i < size; ++i) {
+            if (bytes[i] == '\n') {
+                endLine();
+            } else if (line_.size() < kLineBytes) {
+                line_.append(bytes[i]);
+            }
+        }
+    }
+    void finish() {
+        if (!line_.isEmpty()) {
+            endLine();
+        }
+    }
+    // The count and the lines kept, for the details of a refusal; empty when there was none.
+    QString summary() const {
+        if (count_ == 0) {
+            return {};
+        }
+        return QStringLiteral("mdbtools 警告 %1 条，前 %2 条：\n").arg(count_).arg(first_.size()) +
+               first_.join(u'\n');
+    }
+
+  private:
+    void endLine() {
+        ++count_;
+        if (first_.size() < kKeptLines) {
+            first_ << QString::fromLocal8Bit(line_).trimmed();
+        }
+        line_.clear();
+    }
+
+    qint64 count_ = 0;
+    QStringList first_;
+    QByteArray line_;
+};
+
+// Reads what is waiting in the non-blocking pipe `fd`; false once the pipe is closed at the
+// other end (or broken).
+bool drainPipe(int fd, LibraryWarnings& warnings) {
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got > 0) {
+            warnings.take(buffer, static_cast<size_t>(got));
+        } else if (got < 0 && errno == EINTR) {
+            continue;
+        } else {
+            return got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+        }
+    }
+}
+
+struct Trial {
+    bool endedWell = false;  // ended by itself within the time, whatever its outcome
+    LibraryWarnings warnings;
+};
+
+// Runs `work` in a child process with the memory bound of `path`; the child's standard error
+// comes back through a pipe and is counted, never passed on.
+Trial runTrial(const QString& path, std::chrono::milliseconds timeLimit,
+               const std::function<void()>& work) {
+    Trial trial;
+    int pipeFds[2];
+    if (pipe2(pipeFds, O_CLOEXEC | O_NONBLOCK) != 0) {
+        return trial;
+    }
     std::fflush(stdout);
     std::fflush(stderr);
     const rlim_t bytes = memoryLimit(path);
     const pid_t child = fork();
     if (child < 0) {
-        return false;
+        close(pipeFds[0]);
+        close(pipeFds[1]);
+        return trial;
     }
     if (child == 0) {
+        // Writes to standard error block while the pipe is full, as a terminal's would.
+        const int flags = fcntl(pipeFds[1], F_GETFL);
+        fcntl(pipeFds[1], F_SETFL, flags & ~O_NONBLOCK);
+        dup2(pipeFds[1], STDERR_FILENO);
+        close(pipeFds[0]);
+        close(pipeFds[1]);
         const rlimit limit{bytes, bytes};
         setrlimit(RLIMIT_AS, &limit);
         work();
         _exit(0);
     }
+    close(pipeFds[1]);
+    const int output = pipeFds[0];
+    bool outputOpen = true;
     const auto deadline = std::chrono::steady_clock::now() + timeLimit;
     int status = 0;
     for (;;) {
+        if (outputOpen) {
+            pollfd ready{output, POLLIN, 0};
+            poll(&ready, 1, 5);
+            outputOpen = drainPipe(output, trial.warnings);
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
         const pid_t done = waitpid(child, &status, WNOHANG);
         if (done == child) {
-            return WIFEXITED(status);
+            trial.endedWell = WIFEXITED(status);
+            break;
         }
         if (done < 0 || std::chrono::steady_clock::now() > deadline) {
             kill(child, SIGKILL);
             waitpid(child, &status, 0);
-            return false;
+            break;
         }
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
+    if (outputOpen) {
+        drainPipe(output, trial.warnings);
+    }
+    close(output);
+    trial.warnings.finish();
+    return trial;
 }
 
 // The code page a Jet 3 file takes when its header names none.
@@ -210,13 +309,15 @@ Result<std::unique_ptr<AccessFile>> AccessFile::open(const QString& path,
     if (!QFileInfo(path).isFile()) {
         return Failure{kNotAnAccessFile + shown(path), {}};
     }
-    const bool trialEnded = endsWell(path, timeLimit, [&] {
+    const Trial trial = runTrial(path, timeLimit, [&] {
         if (Result<std::unique_ptr<AccessFile>> file = openHere(path); file) {
             (void)(*file)->readAll();
         }
     });
-    if (!trialEnded) {
-        return Failure{kAccessReadStopped, shown(path)};
+    if (!trial.endedWell) {
+        const QString warnings = trial.warnings.summary();
+        return Failure{kAccessReadStopped,
+                       warnings.isEmpty() ? shown(path) : shown(path) + u'\n' + warnings};
     }
     return openHere(path);
 }

@@ -26,8 +26,10 @@ class AccessFile final : public TableSource {
     // Opens `path` and reads its catalogue of tables and columns. libmdb does not survive every
     // damaged file (some make it loop for ever or crash), so the whole file is first read once in
     // a child process with `timeLimit` and a bound on its memory; a child that does not end
-    // well within them refuses the file with kAccessReadStopped. The default limit grows with
-    // the file's size.
+    // well within them refuses the file with kAccessReadStopped. What libmdb writes to standard
+    // error in the child (a damaged file can make it repeat a warning without end) is not passed
+    // on: a refusal's details give the number of its lines and the first few. The default limit
+    // grows with the file's size.
     static Result<std::unique_ptr<AccessFile>> open(const QString& path);
     static Result<std::unique_ptr<AccessFile>> open(const QString& path,
                                                     std::chrono::milliseconds timeLimit);

@@ -128,16 +128,34 @@ Result<QDate> lastBackupDate(db::Database& db) {
     return last;
 }
 
+Result<void> recordDatabaseMade(TDataM& dm, const QDate& day) {
+    return dm.SetConf(kSettingsGroup, kMadeItem, day.toString(QStringLiteral("yyyy-MM-dd")));
+}
+
+Result<QDate> databaseMadeDate(db::Database& db) {
+    const auto rows = db.query(QStringLiteral("select ItemV from tb_conf where GID=? and ItemID=?"),
+                               {kSettingsGroup, kMadeItem});
+    if (!rows) {
+        return databaseFailure(db);
+    }
+    return rows->rows.empty()
+               ? QDate()
+               : recordDate(rows->value(0, QStringLiteral("ItemV")).toString().trimmed());
+}
+
 Result<bool> backupDue(db::Database& db, const QDate& today) {
-    const Result<QDate> last = lastBackupDate(db);
-    if (!last) {
-        return last.failure();
+    Result<QDate> since = lastBackupDate(db);
+    if (since && !since->isValid()) {
+        since = databaseMadeDate(db);
+    }
+    if (!since) {
+        return since.failure();
     }
     const Result<int> period = backupPeriodDays(db);
     if (!period) {
         return period.failure();
     }
-    return !last->isValid() || last->daysTo(today) > *period;
+    return !since->isValid() || since->daysTo(today) >= *period;
 }
 
 QString autoBackupFolder(const TDataM& dm) {

@@ -29,6 +29,9 @@ inline const QString kKeepItem = QStringLiteral("保留数量");
 // missing, removed when the settings dialog writes kKeepItem.
 inline const QString kOlderKeepItem = QStringLiteral("保留备份");
 inline const QString kRecordGroup = QStringLiteral("备份记录");
+// The day the working database was made from the template (yyyy-MM-dd), from which the period
+// counts until the first backup.
+inline const QString kMadeItem = QStringLiteral("建库日期");
 
 inline constexpr int kDefaultPeriodDays = 15;
 inline constexpr int kDefaultKeepCount = 10;
@@ -55,8 +58,15 @@ Result<int> backupKeepCount(db::Database& db);
 // The date of the newest backup record; invalid when there is none with a readable date.
 Result<QDate> lastBackupDate(db::Database& db);
 
-// A backup is due when no record has a date, or when more than the period has passed since
-// the newest one.
+// Records `day` as the day the working database was made from the template.
+Result<void> recordDatabaseMade(TDataM& dm, const QDate& day);
+
+// The day the working database was made; invalid when none is recorded (a database made
+// before the day was kept) or the record is not a date.
+Result<QDate> databaseMadeDate(db::Database& db);
+
+// A backup is due when at least the period has passed since the newest backup; before the
+// first backup, since the day the database was made. With neither date it is due.
 Result<bool> backupDue(db::Database& db, const QDate& today);
 
 // The folder the backups go to: the "备份路径" setting (relative to the data folder when it is

@@ -84,12 +84,33 @@ QStringList cadreAndUnitTables() {
             QStringLiteral("tb_bzkc")};
 }
 
-bool basicDataComplete(const FirstRunChoices& choices) {
+QStringList missingBasicData(const FirstRunChoices& choices) {
     const int type = choices.userType;
-    return !choices.name.trimmed().isEmpty() &&
-           (!needsProvince(type) || !choices.province.trimmed().isEmpty()) &&
-           (!needsCity(type) || !choices.city.trimmed().isEmpty()) &&
-           (!needsDistrict(type) || !choices.district.trimmed().isEmpty());
+    const struct {
+        bool needed;
+        const QString& value;
+        QString caption;
+    } fields[] = {
+        {needsProvince(type), choices.province, QStringLiteral("省")},
+        {needsCity(type), choices.city, QStringLiteral("市（州）")},
+        {needsDistrict(type), choices.district, QStringLiteral("区（县旗）")},
+        {true, choices.name, QStringLiteral("单位名称")},
+    };
+    QStringList missing;
+    for (const auto& field : fields) {
+        if (field.needed && field.value.trimmed().isEmpty()) {
+            missing << field.caption;
+        }
+    }
+    return missing;
+}
+
+bool basicDataComplete(const FirstRunChoices& choices) {
+    return missingBasicData(choices).isEmpty();
+}
+
+QString basicDataRefusal(const QStringList& missing) {
+    return kEnterBasicData + u'\n' + kFillIn + missing.join(u'、');
 }
 
 QString proposedName(const FirstRunChoices& choices) {

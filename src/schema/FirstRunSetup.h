@@ -40,11 +40,21 @@ struct FirstRunChoices {
 // Refusals of the wizard's pages.
 inline const QString kEnterBasicData = QStringLiteral("请输入基础信息!");
 inline const QString kAdminPasswordWrong = QStringLiteral("管理员口令输入不正确!");
+// Leads the list of the fields still to fill on the second line of kEnterBasicData's message.
+inline const QString kFillIn = QStringLiteral("请填写：");
 
-// Whether the basic data that `type` needs are there: the organisation name always; the
-// province for every type but a university or a single unit, the city for the types below a
-// province, the district for districts, counties and banners.
+// The fields of the basic-data page that the user type needs and `choices` leave empty, by
+// their captions ("省", "市（州）", "区（县旗）", "单位名称") in the page's order: the
+// organisation name always; the province for every type but a university or a single unit,
+// the city for the types below a province, the district for districts, counties and banners.
+QStringList missingBasicData(const FirstRunChoices& choices);
+
+// Whether nothing is missing (missingBasicData).
 bool basicDataComplete(const FirstRunChoices& choices);
+
+// The refusal of the basic-data page: kEnterBasicData, and on a second line kFillIn with the
+// missing fields.
+QString basicDataRefusal(const QStringList& missing);
 
 // The organisation name proposed for an empty "单位名称：": the lowest of province, city and
 // district that is filled, followed by "委组织部" ("" when none is).

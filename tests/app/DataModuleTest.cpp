@@ -7,6 +7,7 @@
 
 #include "app/AppPaths.h"
 #include "app/DataModule.h"
+#include "exchange/AutoBackup.h"
 #include "schema/SchemaVersion.h"
 #include "support/QtPrinters.h"
 #include "support/RecordingMessageService.h"
@@ -37,6 +38,8 @@ TEST(DataModule, AMissingWorkingDatabaseIsMadeFromTheTemplate) {
         EXPECT_EQ(dm.DbDir, home.path() + QStringLiteral("/Db/"));
         EXPECT_EQ(dm.db().scalar(QStringLiteral("select version from tb_general"))->toDouble(),
                   schema::kSchemaVersion);
+        // The automatic backup counts its first period from today.
+        EXPECT_EQ(exchange::databaseMadeDate(dm.db()).value(), QDate::currentDate());
     }
     EXPECT_TRUE(QFileInfo::exists(working));
     EXPECT_TRUE(messages.shown().empty());
@@ -44,6 +47,11 @@ TEST(DataModule, AMissingWorkingDatabaseIsMadeFromTheTemplate) {
     TDataM again(home.path());
     EXPECT_TRUE(again.create(noLogin));
     EXPECT_FALSE(again.FirstRun);
+    EXPECT_EQ(again.db()
+                  .scalar(QStringLiteral("select count(*) from tb_conf where GID=? and ItemID=?"),
+                          {exchange::kSettingsGroup, exchange::kMadeItem})
+                  ->toInt(),
+              1);
 }
 
 TEST(DataModule, AFileThatIsNoDatabaseIsReportedAndLeftUntouched) {

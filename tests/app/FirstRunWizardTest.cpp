@@ -48,7 +48,7 @@ TEST_F(FirstRunWizard, AFreshStartWipesTheTestDataLoadsTheTreeAndMakesTheAdminis
     child<QLineEdit>(wizard_, "edCity")->setText(u"南京市"_s);
     next();
     // A county needs its district and a name.
-    EXPECT_EQ(messages_.texts(), QStringList{schema::kEnterBasicData});
+    EXPECT_EQ(messages_.texts(), QStringList{u"请输入基础信息!\n请填写：区（县旗）、单位名称"_s});
     EXPECT_EQ(caption(), u"基础信息"_s);
     child<QLineEdit>(wizard_, "edDistrict")->setText(u"某县"_s);
     auto* name = child<QLineEdit>(wizard_, "edName");
@@ -80,6 +80,28 @@ TEST_F(FirstRunWizard, AFreshStartWipesTheTestDataLoadsTheTreeAndMakesTheAdminis
               count(u"select count(*) from tb_model where mtype=4"_s));
     EXPECT_EQ(dm_.db().scalar(u"select name from tb_general"_s)->toString(), u"某县委组织部"_s);
     EXPECT_EQ(count(u"select count(*) from tb_manager where userName='管理员'"_s), 1);
+}
+
+// The refusal of the basic-data page says which fields the chosen type still needs, and the
+// page stays until they are filled.
+TEST_F(FirstRunWizard, TheBasicDataRefusalNamesTheFieldsStillEmpty) {
+    next();
+    next();
+    ASSERT_EQ(caption(), u"基础信息"_s);
+    EXPECT_EQ(child<QComboBox>(wizard_, "cbUserType")->currentText(), u"市委组织部(人事局)"_s);
+    child<QLineEdit>(wizard_, "edName")->setText(u"某市委组织部"_s);
+    next();
+    ASSERT_EQ(messages_.shown().size(), 1u);
+    EXPECT_EQ(messages_.shown()[0].title, u"提示"_s);
+    EXPECT_EQ(messages_.shown()[0].text, u"请输入基础信息!\n请填写：省、市（州）"_s);
+    EXPECT_EQ(caption(), u"基础信息"_s);
+    child<QComboBox>(wizard_, "cbProvince")->setCurrentText(u"江苏省"_s);
+    next();
+    EXPECT_EQ(messages_.texts().last(), u"请输入基础信息!\n请填写：市（州）"_s);
+    child<QLineEdit>(wizard_, "edCity")->setText(u"南京市"_s);
+    next();
+    EXPECT_EQ(messages_.shown().size(), 2u);
+    EXPECT_EQ(caption(), u"组织架构"_s);
 }
 
 TEST_F(FirstRunWizard, TestDataOrCancelKeepTheSampleOrganisation) {

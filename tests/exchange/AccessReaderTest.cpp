@@ -1,13 +1,20 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QImageReader>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <cstdio>
+#include <functional>
+#include <optional>
 
 #include "db/JetDate.h"
 #include "exchange/AccessReader.h"
@@ -323,24 +330,70 @@ TEST(AccessReader, DamagedFilesGiveAMessageAndStayAsTheyWere) {
 }
 
 // One flipped bit in the properties of a catalogue entry makes libmdb loop for ever while it
-// reads the catalogue: the trial reading is stopped and the file refused.
-TEST(AccessReader, AFileThatLibmdbCannotFinishIsRefused) {
+// reads the catalogue, writing a warning on standard error on every turn. Returns the path of
+// such a copy of the sample .accdb file in `dir`.
+QString loopingCopy(const QTemporaryDir& dir) {
     QFile original(fixture(QStringLiteral("ASampleDatabase.accdb")));
-    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(original.open(QIODevice::ReadOnly));
     QByteArray bytes = original.readAll();
     bytes[438244] = static_cast<char>(bytes[438244] ^ 0x08);
-    QTemporaryDir dir;
     QFile damaged(dir.filePath(QStringLiteral("loops.accdb")));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    EXPECT_TRUE(damaged.open(QIODevice::WriteOnly));
     damaged.write(bytes);
-    damaged.close();
-    const auto opened = AccessFile::open(damaged.fileName(), std::chrono::seconds(2));
+    return damaged.fileName();
+}
+
+// What this process writes to its standard error while `work` runs.
+QByteArray standardErrorOf(const std::function<void()>& work) {
+    QTemporaryFile capture;
+    EXPECT_TRUE(capture.open());
+    std::fflush(stderr);
+    const int saved = dup(STDERR_FILENO);
+    dup2(capture.handle(), STDERR_FILENO);
+    work();
+    std::fflush(stderr);
+    dup2(saved, STDERR_FILENO);
+    close(saved);
+    capture.seek(0);
+    return capture.readAll();
+}
+
+// The trial reading is stopped and the file refused.
+TEST(AccessReader, AFileThatLibmdbCannotFinishIsRefused) {
+    QTemporaryDir dir;
+    const auto opened = AccessFile::open(loopingCopy(dir), std::chrono::seconds(2));
     ASSERT_FALSE(opened.ok());
     EXPECT_EQ(opened.failure().message, exchange::kAccessReadStopped);
     // The sound file passes the same trial.
     EXPECT_TRUE(
         AccessFile::open(fixture(QStringLiteral("ASampleDatabase.accdb")), std::chrono::seconds(2))
             .ok());
+}
+
+// The warnings libmdb writes while it loops reach neither the terminal nor a log: the refusal
+// counts them and quotes the first few.
+TEST(AccessReader, TheLibrarysWarningsOnARefusedFileAreCountedNotPrinted) {
+    QTemporaryDir dir;
+    const QString path = loopingCopy(dir);
+    std::optional<Result<std::unique_ptr<AccessFile>>> opened;
+    const QByteArray printed =
+        standardErrorOf([&] { opened = AccessFile::open(path, std::chrono::seconds(2)); });
+    ASSERT_TRUE(opened && !opened->ok());
+    EXPECT_EQ(opened->failure().message, exchange::kAccessReadStopped);
+    EXPECT_TRUE(printed.isEmpty()) << printed.size() << " bytes: " << printed.left(200).data();
+
+    const QStringList details = opened->failure().dbError.split(u'\n');
+    ASSERT_EQ(details.size(), 7) << opened->failure().dbError.left(1000).toStdString();
+    EXPECT_EQ(details[0], QDir::toNativeSeparators(path));
+    const QRegularExpressionMatch counted =
+        QRegularExpression(QStringLiteral("^mdbtools 警告 (\\d+) 条，前 5 条：$"))
+            .match(details[1]);
+    ASSERT_TRUE(counted.hasMatch()) << details[1].toStdString();
+    EXPECT_GT(counted.captured(1).toLongLong(), 1000);
+    for (qsizetype i = 2; i < details.size(); ++i) {
+        EXPECT_EQ(details[i],
+                  QStringLiteral("Warning: mdb_col_to_string called on unsupported data type 0."));
+    }
 }
 
 }  // namespace

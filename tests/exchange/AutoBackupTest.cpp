@@ -114,33 +114,82 @@ TEST_F(AutoBackup, PeriodAndKeptCountFallBackWhenMissingOrNotANumber) {
     }
 }
 
-TEST_F(AutoBackup, IsDueWhenNoRecordOrWhenMoreThanThePeriodHasPassed) {
+// Due once at least the period has passed since the newest backup, or, before the first
+// backup, since the database was made: a period of one day offers a backup every day, and a
+// database made today is not offered one today.
+TEST_F(AutoBackup, IsDueWhenAtLeastThePeriodHasPassedSinceTheLastBackupOrTheDatabaseWasMade) {
     const struct {
         const char* what;
         QStringList records;
         std::optional<QString> period;
+        std::optional<QString> made;
         QString today;
         bool due;
     } cases[] = {
-        {"no record", {}, std::nullopt, u"2024-05-01"_s, true},
-        {"same day", {u"2024-05-01"_s}, std::nullopt, u"2024-05-01"_s, false},
-        {"within the default 15 days", {u"2024-05-01"_s}, std::nullopt, u"2024-05-10"_s, false},
-        {"exactly 15 days", {u"2024-05-01"_s}, std::nullopt, u"2024-05-16"_s, false},
-        {"16 days", {u"2024-05-01"_s}, std::nullopt, u"2024-05-17"_s, true},
-        {"period 3, 3 days", {u"2024-05-01"_s}, u"3"_s, u"2024-05-04"_s, false},
-        {"period 3, 4 days", {u"2024-05-01"_s}, u"3"_s, u"2024-05-05"_s, true},
-        {"period 30 across a year", {u"2023-12-20"_s}, u"30"_s, u"2024-01-19"_s, false},
-        {"period 30, 31 days", {u"2023-12-20"_s}, u"30"_s, u"2024-01-20"_s, true},
-        {"period 0, next day", {u"2024-05-01"_s}, u"0"_s, u"2024-05-02"_s, true},
-        {"period 0, same day", {u"2024-05-01"_s}, u"0"_s, u"2024-05-01"_s, false},
-        {"period not a number", {u"2024-05-01"_s}, u"半月"_s, u"2024-05-16"_s, false},
+        {"no record, made on a day not kept",
+         {},
+         std::nullopt,
+         std::nullopt,
+         u"2024-05-01"_s,
+         true},
+        {"same day", {u"2024-05-01"_s}, std::nullopt, std::nullopt, u"2024-05-01"_s, false},
+        {"within the default 15 days",
+         {u"2024-05-01"_s},
+         std::nullopt,
+         std::nullopt,
+         u"2024-05-10"_s,
+         false},
+        {"14 days", {u"2024-05-01"_s}, std::nullopt, std::nullopt, u"2024-05-15"_s, false},
+        {"exactly 15 days", {u"2024-05-01"_s}, std::nullopt, std::nullopt, u"2024-05-16"_s, true},
+        {"period 1, same day", {u"2024-05-01"_s}, u"1"_s, std::nullopt, u"2024-05-01"_s, false},
+        {"period 1, next day", {u"2024-05-01"_s}, u"1"_s, std::nullopt, u"2024-05-02"_s, true},
+        {"period 3, 2 days", {u"2024-05-01"_s}, u"3"_s, std::nullopt, u"2024-05-03"_s, false},
+        {"period 3, 3 days", {u"2024-05-01"_s}, u"3"_s, std::nullopt, u"2024-05-04"_s, true},
+        {"period 30, 29 days across a year",
+         {u"2023-12-20"_s},
+         u"30"_s,
+         std::nullopt,
+         u"2024-01-18"_s,
+         false},
+        {"period 30, 30 days across a year",
+         {u"2023-12-20"_s},
+         u"30"_s,
+         std::nullopt,
+         u"2024-01-19"_s,
+         true},
+        {"period 0, same day", {u"2024-05-01"_s}, u"0"_s, std::nullopt, u"2024-05-01"_s, true},
+        {"period not a number", {u"2024-05-01"_s}, u"半月"_s, std::nullopt, u"2024-05-15"_s, false},
         {"the newest of several",
          {u"2024-05-20"_s, u"2024-01-01"_s},
          u"10"_s,
-         u"2024-05-25"_s,
+         std::nullopt,
+         u"2024-05-29"_s,
          false},
-        {"an old short date", {u"2024/5/20"_s}, u"10"_s, u"2024-05-25"_s, false},
-        {"no readable date", {u"昨天"_s}, std::nullopt, u"2024-05-01"_s, true},
+        {"an old short date", {u"2024/5/20"_s}, u"10"_s, std::nullopt, u"2024-05-29"_s, false},
+        {"no readable date", {u"昨天"_s}, std::nullopt, std::nullopt, u"2024-05-01"_s, true},
+        {"made today", {}, std::nullopt, u"2024-05-01"_s, u"2024-05-01"_s, false},
+        {"made 14 days ago", {}, std::nullopt, u"2024-05-01"_s, u"2024-05-15"_s, false},
+        {"made 15 days ago", {}, std::nullopt, u"2024-05-01"_s, u"2024-05-16"_s, true},
+        {"made yesterday, period 1", {}, u"1"_s, u"2024-05-01"_s, u"2024-05-02"_s, true},
+        {"made long ago, backed up lately",
+         {u"2024-05-10"_s},
+         std::nullopt,
+         u"2020-01-01"_s,
+         u"2024-05-20"_s,
+         false},
+        {"made lately, backed up long ago",
+         {u"2024-01-01"_s},
+         std::nullopt,
+         u"2024-05-10"_s,
+         u"2024-05-20"_s,
+         true},
+        {"made lately, a record without a date",
+         {u"昨天"_s},
+         std::nullopt,
+         u"2024-05-10"_s,
+         u"2024-05-20"_s,
+         false},
+        {"a made day that is no date", {}, std::nullopt, u"去年"_s, u"2024-05-01"_s, true},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -151,8 +200,22 @@ TEST_F(AutoBackup, IsDueWhenNoRecordOrWhenMoreThanThePeriodHasPassed) {
         if (c.period) {
             setItem(exchange::kPeriodItem, *c.period);
         }
+        if (c.made) {
+            setItem(exchange::kMadeItem, *c.made);
+        }
         EXPECT_EQ(exchange::backupDue(dm.db(), day(c.today)).value(), c.due);
     }
+}
+
+TEST_F(AutoBackup, TheDayTheDatabaseWasMadeIsKeptAsWritten) {
+    EXPECT_FALSE(exchange::databaseMadeDate(dm.db()).value().isValid()) << "none recorded";
+    ASSERT_TRUE(exchange::recordDatabaseMade(dm, day(u"2024-05-01"_s)));
+    EXPECT_EQ(exchange::databaseMadeDate(dm.db()).value(), day(u"2024-05-01"_s));
+    EXPECT_EQ(dm.GetConf(exchange::kSettingsGroup, exchange::kMadeItem).value(), u"2024-05-01"_s);
+    ASSERT_TRUE(exchange::recordDatabaseMade(dm, day(u"2024-06-02"_s)));
+    EXPECT_EQ(exchange::databaseMadeDate(dm.db()).value(), day(u"2024-06-02"_s));
+    EXPECT_EQ(dm.db().scalar(u"select count(*) from tb_conf where ItemID='建库日期'"_s)->toInt(),
+              1);
 }
 
 // ---- The backup itself -----------------------------------------------------------------------

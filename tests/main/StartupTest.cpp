@@ -129,13 +129,42 @@ TEST_F(StartupTest, AFirstStartShowsTheWizardUnlessItIsAStartCheck) {
         });
         // The closing ends with this pass, so that it cannot reach a later window.
         OnMainForm closing([](QWidget* form) { form->close(); });
-        messages_.answerNext(false);  // the backup asked on exit
         mainwin::StartupOptions options{home_.path(), lockPath()};
         options.closeOnceShown = check;
         EXPECT_EQ(mainwin::runProgram(options), 0);
         EXPECT_EQ(wizardShown, !check);
         EXPECT_FALSE(anyWindowVisible());
     }
+}
+
+// A data folder just made is not asked for a backup when it closes: the period counts from the
+// day its database was made until the first backup, and then the backup is offered.
+TEST_F(StartupTest, ADataFolderMadeTodayIsOfferedItsFirstBackupOnceThePeriodHasPassed) {
+    const QString working = QDir(home_.dbDir()).filePath(QStringLiteral("Cadre.db"));
+    ASSERT_TRUE(QFile::remove(working));
+    {
+        ModalAnswer<TForm1> wizard([](TForm1* dialog) { dialog->reject(); });
+        OnMainForm closing([](QWidget* form) { form->close(); });
+        EXPECT_EQ(run(), 0);
+        EXPECT_TRUE(wizard.seen());
+    }
+    EXPECT_FALSE(messages_.texts().contains(exchange::kAskBackup))
+        << messages_.texts().join(u'|').toStdString();
+    {
+        db::Database db;
+        ASSERT_TRUE(db.open(working));
+        EXPECT_EQ(exchange::databaseMadeDate(db).value(), QDate::currentDate());
+        // The same folder, made as many days ago as the default period.
+        ASSERT_TRUE(db.exec(QStringLiteral("update tb_conf set ItemV=? where GID=? and ItemID=?"),
+                            {QDate::currentDate()
+                                 .addDays(-exchange::kDefaultPeriodDays)
+                                 .toString(QStringLiteral("yyyy-MM-dd")),
+                             exchange::kSettingsGroup, exchange::kMadeItem}));
+    }
+    OnMainForm closing([](QWidget* form) { form->close(); });
+    messages_.answerNext(false);  // the backup asked on exit
+    EXPECT_EQ(run(), 0);
+    EXPECT_EQ(messages_.texts().count(exchange::kAskBackup), 1);
 }
 
 // After "数据库设置" the program starts again, but only once this copy has closed: the window

@@ -152,24 +152,26 @@ TEST_F(FirstRunSetup, ARefusedAccountWritesNothing) {
     EXPECT_EQ(contents(db_), before);
 }
 
-TEST(FirstRunBasicData, EachTypeNeedsItsPlacesAndAName) {
+TEST(FirstRunBasicData, EachTypeNeedsItsPlacesAndANameAndTheRefusalNamesWhatIsMissing) {
     struct Case {
         int type;
         const char16_t* province;
         const char16_t* city;
         const char16_t* district;
         const char16_t* name;
-        bool complete;
+        const char16_t* missing;  // joined with "、"
     };
     const Case cases[] = {
-        {0, u"江苏省", u"", u"", u"江苏省委组织部", true},
-        {0, u"", u"", u"", u"某部", false},
-        {1, u"江苏省", u"", u"", u"某部", false},
-        {1, u"江苏省", u"南京市", u"", u"某部", true},
-        {4, u"江苏省", u"南京市", u"", u"某部", false},
-        {4, u"江苏省", u"南京市", u"某县", u"", false},
-        {6, u"", u"", u"", u"某大学组织部", true},
-        {7, u"", u"", u"", u" ", false},
+        {0, u"江苏省", u"", u"", u"江苏省委组织部", u""},
+        {0, u"", u"", u"", u"某部", u"省"},
+        {1, u"江苏省", u"", u"", u"某部", u"市（州）"},
+        {1, u"", u"", u"", u"某部", u"省、市（州）"},
+        {1, u"江苏省", u"南京市", u"", u"某部", u""},
+        {4, u"江苏省", u"南京市", u"", u"某部", u"区（县旗）"},
+        {4, u"江苏省", u"南京市", u"某县", u"", u"单位名称"},
+        {5, u" ", u"", u"", u"", u"省、市（州）、区（县旗）、单位名称"},
+        {6, u"", u"", u"", u"某大学组织部", u""},
+        {7, u"", u"", u"", u" ", u"单位名称"},
     };
     for (const Case& c : cases) {
         schema::FirstRunChoices choices;
@@ -178,9 +180,13 @@ TEST(FirstRunBasicData, EachTypeNeedsItsPlacesAndAName) {
         choices.city = QString::fromUtf16(c.city);
         choices.district = QString::fromUtf16(c.district);
         choices.name = QString::fromUtf16(c.name);
-        EXPECT_EQ(schema::basicDataComplete(choices), c.complete)
-            << c.type << ' ' << choices.name.toStdString();
+        SCOPED_TRACE(std::to_string(c.type) + ' ' + choices.name.toStdString());
+        const QString missing = QString::fromUtf16(c.missing);
+        EXPECT_EQ(schema::missingBasicData(choices).join(u'、'), missing);
+        EXPECT_EQ(schema::basicDataComplete(choices), missing.isEmpty());
     }
+    EXPECT_EQ(schema::basicDataRefusal({u"省"_s, u"市（州）"_s}),
+              u"请输入基础信息!\n请填写：省、市（州）"_s);
     schema::FirstRunChoices places;
     EXPECT_EQ(schema::proposedName(places), QString());
     places.province = u"江苏省"_s;

@@ -208,9 +208,11 @@ void TForm1::goNext() {
 
 bool TForm1::pageAccepted() {
     const int page = pages_->currentIndex();
-    if (page == kBasicDataPage && rbNewData->isChecked() && !schema::basicDataComplete(choices())) {
-        app::showInformation(schema::kEnterBasicData);
-        return false;
+    if (page == kBasicDataPage && rbNewData->isChecked()) {
+        if (const QStringList missing = schema::missingBasicData(choices()); !missing.isEmpty()) {
+            app::showInformation(schema::basicDataRefusal(missing));
+            return false;
+        }
     }
     if (page == kAdminPage && edPassword->text() != edConfirm->text()) {
         app::showInformation(schema::kAdminPasswordWrong);
