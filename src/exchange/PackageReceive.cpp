@@ -245,10 +245,12 @@ class Merger {
         QStringList names;
         QStringList values;
         QStringList assignments;
+        // A NULL of the package keeps the local value, as in the cadre's own row.
         for (const QString& column : columns) {
             names << quotedName(column);
             values << QStringLiteral("p.") + quotedName(column);
-            assignments << names.last() + u'=' + values.last();
+            assignments << names.last() + QStringLiteral("=coalesce(") + values.last() + u',' +
+                               local + u'.' + names.last() + u')';
         }
         QString match = QStringLiteral("l.") + cadre + QStringLiteral("=?2");
         for (const QString& column : kind.matchColumns) {

@@ -84,7 +84,8 @@ struct ReceiveCount {
 // always written (received form); the photo only when `content.photo`. The chosen kinds of the
 // cadre's records then update their matching local records or are added: family members by
 // relation and name, training records by start date, assessments by date, rewards and
-// punishments by date; a local record is matched by one package record at most. With `unitId`
+// punishments by date; a local record is matched by one package record at most, and keeps its
+// value wherever the package's record holds NULL. With `unitId`
 // (not 0) every merged cadre not yet a member of that unit becomes one, at the end of its order.
 // Cadres not listed are not touched.
 Result<ReceiveCount> receivePackage(TDataM& dm, const QString& file, const QList<int>& packageIds,

@@ -310,6 +310,58 @@ TEST_F(ReportPackage, MergingUpdatesTheMatchingRecordsAndTouchesNothingElse) {
               1);
 }
 
+// Every kind of record merged into a matching local one: the package's values replace the local
+// ones, its NULLs erase nothing.
+TEST_F(ReportPackage, ARecordsNullsKeepTheLocalValuesOfEveryKind) {
+    struct Case {
+        const char* kind;
+        QString local;     // the local record of cadre 500
+        QString sent;      // the sender's record of cadre 1, matching it
+        QString read;      // the local record after the merge
+        QString expected;  // as rowTexts shows it
+    };
+    const Case cases[] = {
+        {"family",
+         u"insert into tb_family (CadreID,cw,xm,dw,cssjStr,cssj,zzmm) values "
+         u"(500,'妻子','李四','某局','1970.01',#1970-01-01#,'中共党员')"_s,
+         u"insert into tb_family (CadreID,cw,xm,zzmm) values (1,'妻子','李四','群众')"_s,
+         u"select cw,xm,dw,cssjStr,cssj,zzmm from tb_family where CadreID=500 and xm='李四'"_s,
+         u"cw=妻子;xm=李四;dw=某局;cssjstr=1970.01;cssj=1970-01-01;zzmm=群众"_s},
+        {"training",
+         u"insert into tb_pxCadre2 (CadreID,pxName,pxTimeB,pxTimeE,pxks,pxjg) values "
+         u"(500,'旧名',#2020-03-01#,#2020-04-01#,30,'市委党校')"_s,
+         u"insert into tb_pxCadre2 (CadreID,pxName,pxTimeB) values (1,'新名',#2020-03-01#)"_s,
+         u"select pxName,pxTimeE,pxks,pxjg from tb_pxCadre2 where CadreID=500"_s,
+         u"pxname=新名;pxtimee=2020-04-01;pxks=30;pxjg=市委党校"_s},
+        {"assessment",
+         u"insert into tb_kc (cid,kcsj,kcName,kcjl,kcyj) values "
+         u"(500,#2021-06-30#,'年度考核','优秀','意见')"_s,
+         u"insert into tb_kc (cid,kcsj,kcjl) values (1,#2021-06-30#,'称职')"_s,
+         u"select kcName,kcjl,kcyj from tb_kc where cid=500"_s,
+         u"kcname=年度考核;kcjl=称职;kcyj=意见"_s},
+        {"reward",
+         u"insert into tb_jc (cid,dxType,jcsj,jcmc,jcyy,jcjg) values "
+         u"(500,0,#2022-02-02#,'嘉奖','表现突出','市委')"_s,
+         u"insert into tb_jc (cid,dxType,jcsj,jcmc) values (1,0,#2022-02-02#,'记功')"_s,
+         u"select jcmc,jcyy,jcjg from tb_jc where cid=500"_s,
+         u"jcmc=记功;jcyy=表现突出;jcjg=市委"_s},
+    };
+    run(receiver.db(), u"insert into tb_cadre (CadreID,xm,csnyStr) values (500,'刘  成','')"_s);
+    for (const Case& c : cases) {
+        run(receiver.db(), c.local);
+        run(sender.db(), c.sent);
+    }
+    ASSERT_TRUE(exchange::writeReportPackage(sender.db(), sendTemplate(), package(), {1}, {},
+                                             QDate(2024, 5, 7)));
+    const Result<exchange::ReceiveCount> merged =
+        exchange::receivePackage(receiver, package(), {1}, {}, 0);
+    ASSERT_TRUE(merged) << merged.errorText();
+    ASSERT_EQ(merged->updated, 1);
+    for (const Case& c : cases) {
+        EXPECT_EQ(rowTexts(receiver.db(), c.read), QStringList{c.expected}) << c.kind;
+    }
+}
+
 TEST_F(ReportPackage, SonsOfTheSameRelationStayTwoAndAreRecognisedByName) {
     exchange::ReceiveContent familyOnly{true, false, false, false, false};
     ASSERT_TRUE(receiveAll(0, familyOnly));
