@@ -16,6 +16,13 @@ QTableWidgetItem* readOnlyItem(const QString& text) {
     return item;
 }
 
+// What a row imported does, followed by the values the incoming checks changed in it.
+QString withNotes(const QString& action, const documents::ImportRow& row) {
+    return row.notes.isEmpty()
+               ? action
+               : action + QStringLiteral("（") + row.notes.join(QStringLiteral("；")) + u'）';
+}
+
 }  // namespace
 
 TExcelPreviewForm::TExcelPreviewForm(const QList<documents::ImportRow>& rows,
@@ -80,9 +87,9 @@ TExcelPreviewForm::TExcelPreviewForm(const QList<documents::ImportRow>& rows,
 QString TExcelPreviewForm::actionText(const documents::ImportRow& row) {
     switch (row.action) {
         case documents::RowAction::Create:
-            return QStringLiteral("新增");
+            return withNotes(QStringLiteral("新增"), row);
         case documents::RowAction::Update:
-            return QStringLiteral("更新");
+            return withNotes(QStringLiteral("更新"), row);
         case documents::RowAction::LeaveOut:
             break;
     }
