@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 #include <QImageReader>
 #include <QSaveFile>
 #include <algorithm>
@@ -11,6 +12,7 @@
 #include "appointment/PlanLines.h"
 #include "cadre/CadreRecord.h"
 #include "cadre/Family.h"
+#include "cadre/IncomingValues.h"
 #include "cadre/Photo.h"
 #include "cadre/PickLists.h"
 #include "db/Database.h"
@@ -26,6 +28,13 @@ const QString kNation = QStringLiteral("族");
 const QString kBadMonthNote = QStringLiteral(",%1<%2>不是有效的年月.");
 const QString kBadPartyNote = QStringLiteral(",政治面貌<%1>不符合规范.");
 const QString kBadPhotoNote = QStringLiteral(",照片无法读取.");
+const QString kFamilyPrefix = QStringLiteral("家庭成员");
+const QString kPlanLines = QStringLiteral("tb_rmmc_detail");
+// The captions of the texts a form gives its plan line, by value.
+const QHash<int, QString> kLrmPlanCaptions = {{kLrmProposedPost, QStringLiteral("拟任职务")},
+                                              {kLrmProposedRemoval, QStringLiteral("拟免职务")},
+                                              {kLrmReason, QStringLiteral("任免理由")},
+                                              {kLrmReportingUnit, QStringLiteral("呈报单位")}};
 const QString kFileLine = QStringLiteral("文件：%1 ");
 const QString kImportedLine = QStringLiteral("已导入;干部：");
 const QString kNotImportedLine = QStringLiteral("未导入;原因：");
@@ -317,8 +326,15 @@ Result<LrmImported> importLrmRecord(TDataM& dm, const LrmRecord& record,
     if (applies(kLrmFamily)) {
         form.currentPost(values);
     }
-    const QList<cadre::FamilyMember> members =
-        family ? form.family() : QList<cadre::FamilyMember>();
+    QList<cadre::FamilyMember> members = family ? form.family() : QList<cadre::FamilyMember>();
+    cadre::IncomingValues checks(db);
+    QStringList checkNotes = checks.checkCadre(values);
+    for (cadre::FamilyMember& member : members) {
+        checkNotes << checks.checkFamilyMember(member, kFamilyPrefix);
+    }
+    for (const QString& note : checkNotes) {
+        imported.notes << u',' + note + u'.';
+    }
     QByteArray photo;
     if (applies(kLrmPhoto) && !record.photo.isEmpty()) {
         photo = storedPhoto(record.photo);
@@ -384,8 +400,12 @@ Result<LrmImportReport> importLrmFiles(TDataM& dm, const QStringList& files,
             db::Transaction transaction(dm.db());
             Result<LrmImported> result = importLrmRecord(dm, *record, options, *lists);
             if (result && after) {
-                if (const Result<void> added = after(*record, *result); !added) {
+                const Result<QStringList> added = after(*record, *result);
+                if (!added) {
                     return added.failure();
+                }
+                for (const QString& note : *added) {
+                    result->notes << u',' + note + u'.';
                 }
             }
             if (result && !transaction.commit()) {
@@ -414,7 +434,8 @@ Result<LrmImportReport> importLrmFiles(TDataM& dm, const QStringList& files,
     return report;
 }
 
-Result<void> placeInPlan(db::Database& db, int planId, const LrmRecord& record, int cadreId) {
+Result<QStringList> placeInPlan(db::Database& db, int planId, const LrmRecord& record,
+                                int cadreId) {
     db::Transaction transaction(db);
     if (!transaction.isActive()) {
         return Failure{{}, db.lastError()};
@@ -431,25 +452,29 @@ Result<void> placeInPlan(db::Database& db, int planId, const LrmRecord& record, 
     if (!line->isValid()) {
         return Failure{kCadreDeleted, {}};
     }
-    const std::pair<int, const char*> texts[] = {{kLrmProposedPost, "nrz"},
-                                                 {kLrmProposedRemoval, "nmz"},
-                                                 {kLrmReason, "rmNote"},
-                                                 {kLrmReportingUnit, "cbdw"}};
+    const std::pair<int, const char16_t*> texts[] = {{kLrmProposedPost, u"nrz"},
+                                                     {kLrmProposedRemoval, u"nmz"},
+                                                     {kLrmReason, u"rmNote"},
+                                                     {kLrmReportingUnit, u"cbdw"}};
+    cadre::IncomingValues checks(db);
+    QStringList notes;
     for (const auto& [index, column] : texts) {
-        const QString value = record.values.value(index).trimmed();
-        if (value.isEmpty()) {
+        const QString name = QString::fromUtf16(column);
+        const cadre::CheckedValue value = checks.check(
+            kPlanLines, name, record.values.value(index).trimmed(), kLrmPlanCaptions.value(index));
+        notes << value.notes;
+        if (value.refused || value.value.toString().isEmpty()) {
             continue;
         }
-        const Result<void> set =
-            setLineValue(db, line->toInt(), QString::fromLatin1(column), value);
+        const Result<void> set = setLineValue(db, line->toInt(), name, value.value.toString());
         if (!set) {
-            return set;
+            return set.failure();
         }
     }
     if (!transaction.commit()) {
         return Failure{{}, db.lastError()};
     }
-    return {};
+    return notes;
 }
 
 }  // namespace appointment

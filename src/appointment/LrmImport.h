@@ -83,8 +83,10 @@ struct LrmImported {
 // text::parseImportedMonth and kept when they name a month from 1900 on; "族" is appended to the
 // nationality; health, education and degree are taken only when they are items of their lists
 // (`lists`); the family replaces the cadre's with political statuses normalised ("党员" 中共党员,
-// "团员" 共青团员; others not in the list left empty with a note); the photo is scaled to the
-// editor's size (kept byte for byte when it is a JPEG of that size already). The cadre is saved
+// "团员" 共青团员; others not in the list left empty with a note); every value then passes the
+// incoming checks of cadre::IncomingValues (control characters, column sizes, month texts), each
+// change or refusal noted; the photo is scaled to the editor's size (kept byte for byte when it
+// is a JPEG of that size already). The cadre is saved
 // through the cadre save routine and made a member of the unit. Everything runs in one transaction:
 // a refused or failing form writes nothing.
 Result<LrmImported> importLrmRecord(TDataM& dm, const LrmRecord& record,
@@ -102,9 +104,9 @@ struct LrmImportReport {
 // Called after each file with the number done; false stops the import after that file.
 using LrmProgress = std::function<bool(int done)>;
 
-// Called for each form read, after the cadre was imported, inside the form's transaction;
-// a failure undoes the form's import and is logged as the reason.
-using LrmAfterImport = std::function<Result<void>(const LrmRecord&, const LrmImported&)>;
+// Called for each form read, after the cadre was imported, inside the form's transaction; the
+// notes it gives join the form's; a failure undoes the form's import and is logged as the reason.
+using LrmAfterImport = std::function<Result<QStringList>(const LrmRecord&, const LrmImported&)>;
 
 // Imports `files` one by one (readLrmRecord, importLrmRecord) and logs each: "文件：<file>"
 // followed by "已导入;干部：<xm>" with the notes, or "未导入;原因：<reason>". A file that fails
@@ -119,8 +121,9 @@ Result<LrmImportReport> importLrmFiles(TDataM& dm, const QStringList& files,
 
 // Puts the cadre `cadreId` of `record` into plan `planId`: a cadre not yet in the plan gets a
 // line after the last (addCadres); the line then takes the texts 26–29 the file holds (拟任职务
-// nrz, 拟免职务 nmz, 任免理由 rmNote, 呈报单位 cbdw), empty ones left as they are. One
-// transaction.
-Result<void> placeInPlan(db::Database& db, int planId, const LrmRecord& record, int cadreId);
+// nrz, 拟免职务 nmz, 任免理由 rmNote, 呈报单位 cbdw), empty ones left as they are, each passed
+// through the incoming checks of cadre::IncomingValues first. One transaction. The value is the
+// notes of the checks, one for each text changed.
+Result<QStringList> placeInPlan(db::Database& db, int planId, const LrmRecord& record, int cadreId);
 
 }  // namespace appointment

@@ -8,6 +8,7 @@
 
 #include "app/DataModule.h"
 #include "app/Progress.h"
+#include "cadre/IncomingValues.h"
 #include "db/Database.h"
 #include "office/Spreadsheet.h"
 #include "office/XlsxValues.h"
@@ -200,6 +201,12 @@ QString logLine(const ImportRow& row) {
     return QStringLiteral("第%1行（%2）：%3").arg(row.sheetRow).arg(row.name, row.problem);
 }
 
+QString notesLine(const ImportRow& row) {
+    return QStringLiteral("第%1行（%2）：%3")
+        .arg(row.sheetRow)
+        .arg(row.name, row.notes.join(QStringLiteral("；")));
+}
+
 }  // namespace
 
 const std::array<ImportField, kImportFieldCount>& importFields() {
@@ -255,6 +262,7 @@ Result<QList<ImportRow>> readImportRows(db::Database& db, const office::Spreadsh
     }
     const int lastRow = std::min(settings.lastRow, used->lastRow);
     QList<ImportRow> rows;
+    cadre::IncomingValues checks(db);
     for (int r = settings.firstRow; r <= lastRow; ++r) {
         const Result<QVariant> nameCell = sheet.value(1, r, nameColumn);
         if (!nameCell) {
@@ -271,6 +279,7 @@ Result<QList<ImportRow>> readImportRows(db::Database& db, const office::Spreadsh
         if (const Result<void> read = readCells(sheet, settings, row); !read) {
             return read.failure();
         }
+        row.notes = checks.checkCadre(row.values);
         const CadreMatch match = matcher->match(row.name, sheetRowPlace(r));
         if (!match.problem.isEmpty()) {
             row.problem = match.problem;
@@ -353,6 +362,9 @@ Result<ImportOutcome> importRows(TDataM& dm, const QList<ImportRow>& rows, int u
             return Failure{{}, db.lastError()};
         }
         ++outcome.imported;
+        if (!row.notes.isEmpty()) {
+            outcome.changed.append(notesLine(row));
+        }
     }
     if (!transaction.commit()) {
         return Failure{{}, db.lastError()};
@@ -365,6 +377,9 @@ QString importReport(const ImportOutcome& outcome) {
     if (!outcome.log.isEmpty()) {
         report += QStringLiteral("\n以下%1行未导入：\n").arg(outcome.log.size()) +
                   outcome.log.join(u'\n');
+    }
+    if (!outcome.changed.isEmpty()) {
+        report += QStringLiteral("\n以下数据已修改或未导入：\n") + outcome.changed.join(u'\n');
     }
     return report;
 }

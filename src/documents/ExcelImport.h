@@ -74,6 +74,9 @@ struct ImportRow {
     // month in place of a stored birthday.
     cadre::CadreValues unchanged;
     QString problem;  // why the row is left out
+    // The cells whose values the incoming checks changed or refused (cadre::IncomingValues),
+    // each named by its caption; `values` holds them as checked.
+    QStringList notes;
 };
 
 // The stored form of a month read from a cell: a date cell gives its month; a number is read as
@@ -89,13 +92,15 @@ std::optional<QString> importedMonthText(const QVariant& cell);
 QString repeatedInSheetProblem(int earlierRow);
 QString unreadableMonthProblem(const QString& caption, const QString& cellText);
 
-// Maps rows firstRow .. lastRow of the first worksheet. A row whose name cell is blank is passed
-// over silently. Each row's cadre is found by CadreMatcher: a row whose name is held by several
-// serving cadres (classid 0) or repeats an earlier row of the sheet is left out with its reason,
-// and so is a row with a month cell that is no month. The cells of an updated cadre that hold the
-// stored values are set aside (ImportRow::unchanged). The settings are checked first
-// (kImportRowsBelowOne, kImportNameColumnMissing); a last row before the first gives no rows.
-// Fails when the sheet or the cadres cannot be read.
+// Maps rows firstRow .. lastRow of the first worksheet; every value read passes the incoming
+// checks (control characters removed, texts cut to their column's size), with the row's notes
+// naming each change. A row whose name cell is blank is passed over silently. Each row's cadre is
+// found by CadreMatcher: a row whose name is held by several serving cadres (classid 0) or repeats
+// an earlier row of the sheet is left out with its reason, and so is a row with a month cell that
+// is no month. The cells of an updated cadre that hold the stored values, as checked, are set
+// aside (ImportRow::unchanged). The settings are checked first (kImportRowsBelowOne,
+// kImportNameColumnMissing); a last row before the first gives no rows. Fails when the sheet or
+// the cadres cannot be read.
 Result<QList<ImportRow>> readImportRows(db::Database& db, const office::Spreadsheet& sheet,
                                         const ExcelImportSettings& settings);
 
@@ -113,6 +118,9 @@ struct ImportOutcome {
     // One line per row that was not imported: the rows left out while reading and the rows whose
     // save was refused, each with its sheet row and reason.
     QStringList log;
+    // One line per row imported with values that the incoming checks changed or refused, naming
+    // them.
+    QStringList changed;
 };
 
 // Writes the rows that can be imported, in sheet order, each through the cadre record's save
@@ -125,7 +133,7 @@ struct ImportOutcome {
 Result<ImportOutcome> importRows(TDataM& dm, const QList<ImportRow>& rows, int unitId);
 
 // The closing report: "共导入<n>个干部信息!", followed by the log lines when some rows were not
-// imported.
+// imported and by the lines of the rows whose values were changed.
 QString importReport(const ImportOutcome& outcome);
 
 }  // namespace documents

@@ -7,6 +7,7 @@
 
 #include "app/DataModule.h"
 #include "cadre/Family.h"
+#include "cadre/IncomingValues.h"
 #include "db/Database.h"
 #include "documents/CadreMatcher.h"
 #include "documents/TemplateValues.h"
@@ -196,7 +197,7 @@ namespace {
 // Stores one person read from a file (`where` names it in the log) as `matcher` matches it; a
 // refusal is logged, a database failure returned.
 Result<void> importPerson(TDataM& dm, CadreMatcher& matcher, const FilledValues& values,
-                          const QString& where, int unitId, ImportOutcome& outcome) {
+                          const QString& where, int unitId, FilledImportOutcome& outcome) {
     db::Database& db = dm.db();
     const QString name = values.name();
     if (name.isEmpty()) {
@@ -246,15 +247,40 @@ Result<void> importPerson(TDataM& dm, CadreMatcher& matcher, const FilledValues&
     return {};
 }
 
+// Passes the values of a person through the incoming checks: changed values are replaced,
+// refused ones taken out so that the stored ones stay. The notes name each.
+QStringList checkValues(cadre::IncomingValues& checks, FilledValues& values) {
+    const QString family = QStringLiteral("tb_family");
+    QStringList notes = checks.checkCadre(values.cadre);
+    for (auto member = values.family.begin(); member != values.family.end(); ++member) {
+        const QString prefix = QStringLiteral("家庭成员%1").arg(member.key());
+        QVariantMap& fields = member.value();
+        for (auto field = fields.begin(); field != fields.end();) {
+            const cadre::CheckedValue checked =
+                checks.check(family, field.key(), field.value(),
+                             prefix + cadre::IncomingValues::caption(family, field.key()));
+            notes << checked.notes;
+            if (checked.refused) {
+                field = fields.erase(field);
+            } else {
+                field.value() = checked.value;
+                ++field;
+            }
+        }
+    }
+    return notes;
+}
+
 }  // namespace
 
-Result<ImportOutcome> importFilledFiles(TDataM& dm, const StoredTemplate& stored,
-                                        const QStringList& paths, int unitId) {
+Result<FilledImportOutcome> importFilledFiles(TDataM& dm, const StoredTemplate& stored,
+                                              const QStringList& paths, int unitId) {
     Result<CadreMatcher> matcher = CadreMatcher::load(dm.db());
     if (!matcher) {
         return matcher.failure();
     }
-    ImportOutcome outcome;
+    FilledImportOutcome outcome;
+    cadre::IncomingValues checks(dm.db());
     for (const QString& path : paths) {
         const QString file = QFileInfo(path).fileName();
         const Result<QList<FilledValues>> people = readFilledFile(stored, path);
@@ -268,10 +294,15 @@ Result<ImportOutcome> importFilledFiles(TDataM& dm, const StoredTemplate& stored
         for (qsizetype i = 0; i < people->size(); ++i) {
             // A person of a list is named by the file and the number in it.
             const QString where = stored.entry.isList() ? kPersonOfList.arg(file).arg(i + 1) : file;
-            if (Result<void> written =
-                    importPerson(dm, *matcher, people->at(i), where, unitId, outcome);
+            FilledValues person = people->at(i);
+            const QStringList notes = checkValues(checks, person);
+            const int done = outcome.added + outcome.updated;
+            if (Result<void> written = importPerson(dm, *matcher, person, where, unitId, outcome);
                 !written) {
                 return written.failure();
+            }
+            if (!notes.isEmpty() && outcome.added + outcome.updated > done) {
+                outcome.log << kRefused.arg(where, notes.join(QStringLiteral("；")));
             }
         }
     }

@@ -43,23 +43,25 @@ struct FilledValues {
 // and the reason.
 Result<QList<FilledValues>> readFilledFile(const StoredTemplate& stored, const QString& path);
 
-// What an import did: the cadres added and updated, and a line for each file left out.
-struct ImportOutcome {
+// What an import did: the cadres added and updated, and a line for each file left out and for
+// each person stored with values that the incoming checks changed or refused, naming them.
+struct FilledImportOutcome {
     int added = 0;
     int updated = 0;
     QStringList log;
 };
 
-// Imports the filled `paths`, each person of a file in turn. The cadre is found by CadreMatcher,
-// as the Excel import finds it (the stored form of the name, among the serving cadres only): no
-// serving cadre of the name adds a new cadre (into unit `unitId` when not 0), one updates it;
-// a name that several serving cadres hold, or that an earlier person of the import bore, leaves
-// the person out with a log line giving the reason, as does a person without a name or one whose
-// values the save rules refuse (with their message). Family members are matched by their number in
-// the cadre's family order: an existing member is updated, a missing one added. Each person is
-// stored in one transaction: one that fails writes nothing. A database failure stops the import and
-// is returned.
-Result<ImportOutcome> importFilledFiles(TDataM& dm, const StoredTemplate& stored,
-                                        const QStringList& paths, int unitId);
+// Imports the filled `paths`, each person of a file in turn. Every value read passes the incoming
+// checks of cadre::IncomingValues first (control characters, column sizes, month texts); a refused
+// value is not stored, the stored one stays. The cadre is found by CadreMatcher, as the Excel
+// import finds it (the stored form of the name, among the serving cadres only): no serving cadre
+// of the name adds a new cadre (into unit `unitId` when not 0), one updates it; a name that
+// several serving cadres hold, or that an earlier person of the import bore, leaves the person out
+// with a log line giving the reason, as does a person without a name or one whose values the save
+// rules refuse (with their message). Family members are matched by their number in the cadre's
+// family order: an existing member is updated, a missing one added. Each person is stored in one
+// transaction: one that fails writes nothing. A database failure stops the import and is returned.
+Result<FilledImportOutcome> importFilledFiles(TDataM& dm, const StoredTemplate& stored,
+                                              const QStringList& paths, int unitId);
 
 }  // namespace documents

@@ -6,6 +6,7 @@
 
 #include "app/DataModule.h"
 #include "app/Progress.h"
+#include "cadre/IncomingValues.h"
 #include "db/Database.h"
 #include "office/DocxDocument.h"
 #include "office/LegacyFiles.h"
@@ -62,6 +63,13 @@ QString monthText(const QString& written) {
     return month.value_or(QString());
 }
 
+// The stored form of a month written on the form; a text that is no month as it is written, so
+// that the incoming checks refuse it by name.
+QString monthOrWritten(const QString& written) {
+    const std::optional<QString> month = importedMonthText(written.trimmed());
+    return month.value_or(written.trimmed());
+}
+
 // Reads form cells, remembering the first failure.
 class FormReader {
   public:
@@ -113,7 +121,7 @@ QList<cadre::FamilyMember> readFamily(const office::DocxDocument& doc, FormReade
         cadre::FamilyMember member;
         member.relation = reader.cell(2, row, 2);
         member.name = reader.cell(2, row, 3);
-        member.birthMonth = ages ? QString() : monthText(reader.cell(2, row, 4));
+        member.birthMonth = ages ? QString() : monthOrWritten(reader.cell(2, row, 4));
         member.party = reader.cell(2, row, 5);
         member.workplace = reader.cell(2, row, 6);
         if (!member.name.isEmpty() || !member.relation.isEmpty()) {
@@ -240,6 +248,18 @@ QString writeForm(TDataM& dm, const WordFormPlan& plan, const cadre::CadreValues
     return {};
 }
 
+// Passes the values of the plan's form through the incoming checks, noting each change.
+void checkValues(cadre::IncomingValues& checks, WordFormPlan& plan) {
+    plan.notes = checks.checkCadre(plan.form.values);
+    const cadre::CheckedValue resume =
+        checks.check(QStringLiteral("tb_cadre"), QStringLiteral("gzjl"), plan.form.resume);
+    plan.notes << resume.notes;
+    plan.form.resume = resume.value.toString();
+    for (cadre::FamilyMember& member : plan.form.family) {
+        plan.notes << checks.checkFamilyMember(member, QStringLiteral("家庭成员"));
+    }
+}
+
 QString logLine(const WordFormPlan& plan, const QString& problem) {
     return QFileInfo(plan.form.path).fileName() + QStringLiteral("：") + problem;
 }
@@ -265,9 +285,9 @@ Result<WordForm> readWordForm(const QString& path, const QString& convertFolder)
     const QString name = text::normalizeName(reader.cell(1, 1, 2));
     put(form.values, QStringLiteral("xm"), name);
     put(form.values, QStringLiteral("csnyStr"),
-        monthText(reader.cell(1, 1, 6).section(u'\n', 0, 0)));
+        monthOrWritten(reader.cell(1, 1, 6).section(u'\n', 0, 0)));
     readParty(reader.cell(1, 3, 2), form.values);
-    put(form.values, QStringLiteral("gzsjStr"), monthText(reader.cell(1, 3, 4)));
+    put(form.values, QStringLiteral("gzsjStr"), monthOrWritten(reader.cell(1, 3, 4)));
     for (const FormCell& cell : kPlainCells) {
         put(form.values, str(cell.field), reader.cell(cell.table, cell.row, cell.column));
     }
@@ -305,6 +325,7 @@ Result<QList<WordFormPlan>> planWordImport(db::Database& db, const QStringList& 
                                 static_cast<int>(paths.size()));
     QList<WordFormPlan> plans;
     QHash<QString, QString> firstFileOfCadre;
+    cadre::IncomingValues checks(db);
     for (const QString& path : paths) {
         progress.step();
         WordFormPlan plan;
@@ -316,6 +337,7 @@ Result<QList<WordFormPlan>> planWordImport(db::Database& db, const QStringList& 
             continue;
         }
         plan.form = std::move(form).value();
+        checkValues(checks, plan);
         const QString key = nameKey(plan.form.values.value(QStringLiteral("xm")).toString()) +
                             u'|' + plan.form.values.value(QStringLiteral("csnyStr")).toString();
         if (firstFileOfCadre.contains(key)) {
@@ -358,6 +380,9 @@ Result<ImportOutcome> importWordForms(TDataM& dm, const QList<WordFormPlan>& pla
             return Failure{{}, db.lastError()};
         }
         ++outcome.imported;
+        if (!plan.notes.isEmpty()) {
+            outcome.changed.append(logLine(plan, plan.notes.join(QStringLiteral("；"))));
+        }
     }
     if (!transaction.commit()) {
         return Failure{{}, db.lastError()};

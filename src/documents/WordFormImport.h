@@ -39,7 +39,8 @@ struct WordForm {
     // The cadre's values read from the form, keyed by tb_cadre column, only those given: xm (in
     // its stored form), xb, csnyStr, mz, jgsheng, cssheng, zzmm, rdsjStr, gzsjStr, jkzk,
     // zyjszw, zytc, the education pairs with their degrees and schools, xrz, nrz, nmz, jcNote,
-    // khNote and rmNote. Month texts are in their stored form "yyyy.mm".
+    // khNote and rmNote. Month texts are in their stored form "yyyy.mm" (as written when they
+    // are no month).
     cadre::CadreValues values;
     QString resume;                     // the resume cell, lines separated by "\n"
     QList<cadre::FamilyMember> family;  // rows 5.. of table 2 that name a member
@@ -49,7 +50,8 @@ struct WordForm {
 // LibreOffice is installed). The birth cell's first line is the month; the party cell holds the
 // entry month of a party member ("中共党员") or the political status between parentheses; a
 // family member's birth month is kept only when the column gives months rather than ages.
-// A month cell that holds no month is passed over. Fails with kNotAnApprovalForm when the
+// A month cell that holds no month is kept as written, for the incoming checks of
+// planWordImport to refuse and name. Fails with kNotAnApprovalForm when the
 // document lacks the form's tables, with kFormWithoutName when no name is given, and with the
 // document's own message (naming the file) when it cannot be read.
 Result<WordForm> readWordForm(const QString& path, const QString& convertFolder);
@@ -65,14 +67,19 @@ struct WordFormPlan {
     QString storedResume;  // its resume as stored
     bool resumeDiffers = false;
     QString problem;  // why the form is left out
+    // The values of the form that the incoming checks changed or refused
+    // (cadre::IncomingValues), each named; `form` holds them as checked.
+    QStringList notes;
 };
 
 // Why a form is left out that names the same cadre (name and birth month) as the form in
 // `firstFile` before it.
 QString sameCadreProblem(const QString& firstFile);
 
-// Reads each file and matches its cadre (see above). A file that cannot be read is left out
-// with its message, and so is a form naming the same cadre as an earlier one. Fails only when the
+// Reads each file, passes its values through the incoming checks (control characters removed,
+// texts cut to their column's size, each change noted) and matches its cadre (see above). A file
+// that cannot be read is left out with its message, and so is a form naming the same cadre as an
+// earlier one. Fails only when the
 // stored cadres cannot be read.
 Result<QList<WordFormPlan>> planWordImport(db::Database& db, const QStringList& paths,
                                            const QString& convertFolder);
@@ -81,7 +88,8 @@ Result<QList<WordFormPlan>> planWordImport(db::Database& db, const QStringList& 
 // through cadre::saveFamilyMember), in one transaction; `takeResume` also stores the form's
 // resume where it differs; with `unitId` not 0 each cadre is made a member of that unit at the
 // end of its order unless it is one already. The log names each form left out or refused, by
-// file name. A failure of the transaction itself writes nothing and fails.
+// file name; the changed lines name each form imported with notes, and its notes. A failure of the
+// transaction itself writes nothing and fails.
 Result<ImportOutcome> importWordForms(TDataM& dm, const QList<WordFormPlan>& plans, bool takeResume,
                                       int unitId);
 

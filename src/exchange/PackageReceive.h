@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include "db/Result.h"
 #include "exchange/ReportPackage.h"
@@ -51,7 +52,7 @@ struct PackageCadre {
     int packageId = 0;  // the cadre's key in the package
     QString name;
     QString sex;
-    QString birth;          // csnyStr, received form
+    QString birth;          // csnyStr in stored form; a text that is no month as it came
     bool existing = false;  // a local cadre matches it ("更改"); otherwise "新增"
 };
 
@@ -68,23 +69,36 @@ Result<PackageOrigin> checkPackage(const QString& file);
 // Checks `file` and lists its cadres, each marked as matching a local cadre or not. A package
 // cadre matches the first local cadre (by key) of the same name whose birth month is empty or
 // equal to its own, preferring an equal one; a package cadre without birth month matches by
-// name alone.
+// name alone. Names and birth months are taken as the incoming checks give them (a birth month
+// in stored form); a birth text that is no month matches only local cadres without one.
 Result<PackageReview> reviewPackage(db::Database& working, const QString& file);
 
 struct ReceiveCount {
     int added = 0;
     int updated = 0;
+    // The received values that the incoming checks changed or refused (cadre::IncomingValues),
+    // each named by its cadre and, for a record, the kind of record.
+    QStringList notes;
 };
+
+// What the wizard shows after a merge: receivedMessage(), followed by the notes when there are
+// any.
+QString receivedReport(const ReceiveCount& count);
 
 // Merges the cadres `packageIds` of the package `file` (checked first), in the package's order,
 // in one transaction: refused or failing, the working database is left as it was.
+// Every value passes the incoming checks of cadre::IncomingValues first: control characters
+// are removed, texts cut to their column's size, month texts read as months and pictures
+// decoded; a refused value is not stored (a new row leaves it empty, a local row keeps its own)
+// and every change or refusal is noted in the count.
 // Each cadre updates its matching local cadre (as reviewPackage matches, a local cadre merged in
 // this run not matched again) or becomes a new one: the package's values replace the local ones
 // where they are not NULL, the four month texts csnyStr, rdsjStr, zwjbTimeStr and gzsjStr are
-// always written (received form); the photo only when `content.photo`. The chosen kinds of the
-// cadre's records then update their matching local records or are added: family members by
-// relation and name, training records by start date, assessments by date, rewards and
-// punishments by date; a local record is matched by one package record at most. With `unitId`
+// always written (stored form) unless refused; the photo only when `content.photo`. The chosen
+// kinds of the cadre's records then update their matching local records or are added: family
+// members by relation and name, training records by start date, assessments by date, rewards and
+// punishments by date; a local record is matched by one package record at most, and keeps its
+// value wherever the package's record holds NULL. With `unitId`
 // (not 0) every merged cadre not yet a member of that unit becomes one, at the end of its order.
 // Cadres not listed are not touched.
 Result<ReceiveCount> receivePackage(TDataM& dm, const QString& file, const QList<int>& packageIds,

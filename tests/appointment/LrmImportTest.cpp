@@ -166,6 +166,52 @@ TEST_F(LrmImportTest, ANewCadreTakesEveryValueAsTheRulesReadIt) {
     EXPECT_EQ(photo.size(), QSize(240, 300));
 }
 
+// A form's values pass the checks of typed ones: control characters go (a memo keeps its line
+// breaks), a text longer than its column is cut, and the notes name each value so changed.
+TEST_F(LrmImportTest, ValuesLoseControlCharactersAndExcessAndTheNotesNameEach) {
+    const QString speciality = QString(300, u'专');
+    const LrmRecord record =
+        form(QStringLiteral("赵六"),
+             {{kLrmNativePlace, QStringLiteral("江苏\u001b南京")},
+              {kLrmSpeciality, speciality},
+              {kLrmResume, QStringLiteral("1984.09--1988.07\u0007  某大学学习\r\n1988.07-- 某局")},
+              {kLrmFamilyRelation, QStringLiteral("父亲@@")},
+              {kLrmFamilyName, QStringLiteral("赵大@@")},
+              {kLrmFamilyWork, QStringLiteral("退\u007f休@@")}});
+    const Result<LrmImported> imported = import(record, 0);
+    ASSERT_TRUE(imported) << imported.errorText();
+    const int id = imported->cadreId;
+    EXPECT_EQ(cadreText(id, "jgsheng"), QStringLiteral("江苏南京"));
+    EXPECT_EQ(cadreText(id, "zytc"), speciality.left(255));
+    EXPECT_EQ(cadreText(id, "gzjl"),
+              QStringLiteral("1984.09--1988.07  某大学学习\r\n1988.07-- 某局"));
+    EXPECT_EQ(
+        db().scalar(QStringLiteral("select dw from tb_family where CadreID=?"), {id})->toString(),
+        QStringLiteral("退休"));
+    EXPECT_EQ(imported->notes,
+              QStringList({QStringLiteral(",简历：已去除其中的控制字符."),
+                           QStringLiteral(",籍贯：已去除其中的控制字符."),
+                           QStringLiteral(",熟悉专业有何专长：超过255个字，已截去多余部分."),
+                           QStringLiteral(",家庭成员工作单位及职务：已去除其中的控制字符.")}));
+}
+
+// The texts a form gives its plan line are checked as well, and the notes name each changed.
+TEST_F(LrmImportTest, ThePlanLineTakesTheFormsTextsChecked) {
+    const int plan = addPlan(QStringLiteral("方案"));
+    const int cadre = addCadre(QStringLiteral("孙  八"));
+    const QString unit = QString(300, u'单');
+    const LrmRecord record =
+        form(QStringLiteral("孙八"),
+             {{kLrmProposedPost, QStringLiteral("某局\u001b局长")}, {kLrmReportingUnit, unit}});
+    const Result<QStringList> notes = placeInPlan(db(), plan, record, cadre);
+    ASSERT_TRUE(notes) << notes.errorText();
+    EXPECT_EQ(*notes, QStringList({QStringLiteral("拟任职务：已去除其中的控制字符"),
+                                   QStringLiteral("呈报单位：超过255个字，已截去多余部分")}));
+    const int line = lineId(plan, 1);
+    EXPECT_EQ(lineValue(line, QStringLiteral("nrz")).toString(), QStringLiteral("某局局长"));
+    EXPECT_EQ(lineValue(line, QStringLiteral("cbdw")).toString(), unit.left(255));
+}
+
 TEST_F(LrmImportTest, AnExistingCadreChangesOnlyInTheGroupsTicked) {
     const int id = addCadre(QStringLiteral("孙  八"));
     addFamily(id, 2);
@@ -293,11 +339,11 @@ TEST_F(LrmImportTest, AFolderIsImportedFileByFileWithItsLog) {
     const int count = cadreCount();
     const Result<LrmImportReport> report =
         importLrmFiles(dm, lrmFilesOfFolder(dir.path()), LrmImportOptions{}, dir.path(), {},
-                       [](const LrmRecord& record, const LrmImported&) -> Result<void> {
+                       [](const LrmRecord& record, const LrmImported&) -> Result<QStringList> {
                            if (record.values.at(kLrmName) == QStringLiteral("甲一")) {
                                return Failure{QStringLiteral("后续步骤失败"), {}};
                            }
-                           return {};
+                           return QStringList();
                        });
     ASSERT_TRUE(report) << report.errorText();
     EXPECT_EQ(report->count, 2);

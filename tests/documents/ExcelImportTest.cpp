@@ -390,4 +390,55 @@ TEST_F(ExcelImportTest, ARowThatFailsIsRolledBackWholeAndTheOthersGoOn) {
     EXPECT_EQ(scalar(QStringLiteral("select count(*) from tb_cadre_node")), members + 2);
 }
 
+// A sheet held in memory: its cells can hold any text that a workbook's cells can.
+class MemorySheet : public office::Spreadsheet {
+  public:
+    explicit MemorySheet(std::vector<QVariantList> rows) : rows_(std::move(rows)) {}
+    const QString& name() const override { return name_; }
+    int sheetCount() const override { return 1; }
+    Result<QString> sheetName(int) const override { return QStringLiteral("Sheet1"); }
+    Result<office::CellRange> usedRange(int) const override {
+        return office::CellRange{1, 1, static_cast<int>(rows_.size()), 8};
+    }
+    Result<QVariant> value(int, int row, int column) const override {
+        return rows_.at(static_cast<size_t>(row - 1)).value(column - 1);
+    }
+
+  private:
+    QString name_ = QStringLiteral("内存.xlsx");
+    std::vector<QVariantList> rows_;
+};
+
+// Cells pass the checks of typed values: control characters go and a text longer than its
+// column is cut; the preview's row and the closing report name each value so changed.
+TEST_F(ExcelImportTest, CellsLoseControlCharactersAndExcessAndTheReportNamesEach) {
+    ExcelImportSettings settings = mapping();
+    settings.columns[22] = 7;  // 通讯地址
+    settings.columns[20] = 8;  // 身份证号
+    const MemorySheet sheet({
+        {u("姓名")},
+        {u("王小明"), u("男\u0007"), u("1970-5"), u("汉\u001b族"), QVariant(), QVariant(),
+         u("合肥市\u007f长江路"), QString(80, u'1')},
+    });
+    const Result<QList<ImportRow>> rows = documents::readImportRows(db(), sheet, settings);
+    ASSERT_TRUE(rows) << rows.errorText();
+    ASSERT_EQ(rows->size(), 1);
+    EXPECT_EQ(rows->at(0).action, RowAction::Create);
+    EXPECT_EQ(
+        rows->at(0).notes,
+        QStringList({u("通讯地址：已去除其中的控制字符"), u("民族：已去除其中的控制字符"),
+                     u("性别：已去除其中的控制字符"), u("身份证号：超过50个字，已截去多余部分")}));
+
+    const Result<documents::ImportOutcome> outcome = documents::importRows(dm, *rows, 0);
+    ASSERT_TRUE(outcome) << outcome.errorText();
+    EXPECT_EQ(outcome->imported, 1);
+    const int created = cadreNamed(u("王小明"));
+    EXPECT_EQ(column(created, "xb"), u("男"));
+    EXPECT_EQ(column(created, "mz"), u("汉族"));
+    EXPECT_EQ(column(created, "address"), u("合肥市长江路"));
+    EXPECT_EQ(column(created, "zjh"), QString(50, u'1'));
+    const QString report = documents::importReport(*outcome);
+    EXPECT_TRUE(report.contains(u("第2行（王小明）：通讯地址：已去除其中的控制字符；"))) << report;
+}
+
 }  // namespace

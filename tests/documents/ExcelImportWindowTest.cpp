@@ -151,6 +151,30 @@ TEST_F(ExcelImportWindowTest, ThePreviewSaysWhichValuesChangeAndOnlyThoseAreWrit
     EXPECT_EQ(stored("select csny from tb_cadre where CadreID=2").toDate(), QDate(1971, 12, 17));
 }
 
+// The preview and the closing message name each value the checks of incoming values changed.
+TEST_F(ExcelImportWindowTest, ThePreviewAndTheReportNameTheValuesChanged) {
+    office::NewSheet sheet;
+    sheet.header = {u("序号"), u("姓名"), u("出生年月"), u("身份证号")};
+    sheet.rows = {{1.0, u("孙新来"), u("1980年4月"), QString(80, u'1')}};
+    ASSERT_TRUE(office::writeNewWorkbook(path, {sheet}).ok());
+    TExcelForm form(dm, 7);
+    fill(form);
+    form.mapColumn(20, 4);  // 身份证号
+    const QString note = u("身份证号：超过50个字，已截去多余部分");
+    ModalAnswer<TExcelPreviewForm> preview([&](TExcelPreviewForm* dialog) {
+        auto* grid = child<QTableWidget>(dialog, "grdPreview");
+        ASSERT_EQ(grid->rowCount(), 1);
+        EXPECT_EQ(grid->item(0, 2)->text(), u("新增（") + note + u("）"));
+        child<QPushButton>(dialog, "btnImport")->click();
+    });
+    child<QPushButton>(form, "btnOK")->click();
+    ASSERT_TRUE(preview.seen());
+    EXPECT_TRUE(messages.texts().value(0).contains(u("第2行（孙新来）：") + note))
+        << messages.texts().value(0).toStdString();
+    EXPECT_EQ(count(u("select count(*) from tb_cadre where zjh='") + QString(50, u'1') + u("'")),
+              1);
+}
+
 TEST_F(ExcelImportWindowTest, RefusalsAndACancelledPreviewWriteNothing) {
     const int before = count(u("select count(*) from tb_cadre"));
     {

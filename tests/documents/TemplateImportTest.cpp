@@ -62,7 +62,7 @@ TEST_F(TemplateImportTest, AFilledFileUpdatesTheCadreOfItsNameAndItsFamily) {
                                  QStringLiteral("出生：1968.3（公历）"), QStringLiteral("B15"),
                                  QStringLiteral("妻子 王新")});
     const int cadres = count(QStringLiteral("select count(*) from tb_cadre"));
-    const Result<documents::ImportOutcome> outcome =
+    const Result<documents::FilledImportOutcome> outcome =
         documents::importFilledFiles(dm, excel, {file}, 0);
     ASSERT_TRUE(outcome.ok()) << outcome.errorText().toStdString();
     EXPECT_EQ(outcome->updated, 1);
@@ -78,6 +78,26 @@ TEST_F(TemplateImportTest, AFilledFileUpdatesTheCadreOfItsNameAndItsFamily) {
               QStringLiteral("王新"));
     EXPECT_EQ(text(QStringLiteral("select top 1 cw from tb_family where CadreID=1 order by ford")),
               QStringLiteral("妻子"));
+}
+
+// Values read back pass the checks of typed ones: a birth text that is no month is not stored
+// (the rest of the person is), a text longer than its column is cut, and the log names both.
+TEST_F(TemplateImportTest, ValuesReadBackAreCheckedAndTheLogNamesEachChange) {
+    const QString birth = text(QStringLiteral("select csnyStr from tb_cadre where CadreID=1"));
+    const QString file = filled(1, QStringLiteral("改"),
+                                {QStringLiteral("B4"), QString(60, u'回') + u'族',
+                                 QStringLiteral("B3"), QStringLiteral("出生：1970'.01（公历）")});
+    const Result<documents::FilledImportOutcome> outcome =
+        documents::importFilledFiles(dm, excel, {file}, 0);
+    ASSERT_TRUE(outcome.ok()) << outcome.errorText().toStdString();
+    EXPECT_EQ(outcome->updated, 1);
+    EXPECT_EQ(text(QStringLiteral("select csnyStr from tb_cadre where CadreID=1")), birth);
+    EXPECT_EQ(text(QStringLiteral("select mz from tb_cadre where CadreID=1")), QString(50, u'回'));
+    ASSERT_EQ(outcome->log.size(), 1);
+    EXPECT_TRUE(outcome->log[0].contains(QStringLiteral("出生年月“1970'.01”不是有效的年月")))
+        << outcome->log[0].toStdString();
+    EXPECT_TRUE(outcome->log[0].contains(QStringLiteral("民族：超过50个字")))
+        << outcome->log[0].toStdString();
 }
 
 TEST_F(TemplateImportTest, NewNamesAreAddedAndDoubtfulFilesWriteNothing) {
@@ -103,21 +123,24 @@ TEST_F(TemplateImportTest, NewNamesAreAddedAndDoubtfulFilesWriteNothing) {
     const int unit = 8;
     const int members = count(QStringLiteral("select count(*) from tb_cadre_node where dwID=8"));
 
-    const Result<documents::ImportOutcome> outcome = documents::importFilledFiles(
+    const Result<documents::FilledImportOutcome> outcome = documents::importFilledFiles(
         dm, excel, {added, twice, badMonth, nameless, broken.fileName()}, unit);
     ASSERT_TRUE(outcome.ok()) << outcome.errorText().toStdString();
-    EXPECT_EQ(outcome->added, 1);
+    EXPECT_EQ(outcome->added, 2);
     EXPECT_EQ(outcome->updated, 0);
     ASSERT_EQ(outcome->log.size(), 4) << outcome->log.join(u'\n').toStdString();
     EXPECT_TRUE(outcome->log[0].startsWith(QFileInfo(twice).fileName()))
         << outcome->log[0].toStdString();
     EXPECT_TRUE(outcome->log[0].contains(documents::duplicateCadresProblem(2)));
+    // A birth month that is none is left out of the person, who comes without it.
     EXPECT_TRUE(outcome->log[1].startsWith(QFileInfo(badMonth).fileName()));
+    EXPECT_TRUE(outcome->log[1].contains(QStringLiteral("出生年月“1968.13”不是有效的年月")))
+        << outcome->log[1].toStdString();
     EXPECT_TRUE(outcome->log[2].contains(QStringLiteral("没有姓名")));
     EXPECT_TRUE(outcome->log[3].contains(documents::kTemplateLoadFailed));
 
-    // Only the new cadre came, with the family members of its file, into the unit.
-    EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre")), cadres + 1);
+    // Only the new cadres came, with the family members of their files, into the unit.
+    EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre")), cadres + 2);
     const QString newId = text(QStringLiteral("select CadreID from tb_cadre where xm='新来者'"));
     EXPECT_EQ(text(QStringLiteral("select mz from tb_cadre where CadreID=%1").arg(newId)),
               text(QStringLiteral("select mz from tb_cadre where CadreID=2")));
@@ -126,8 +149,10 @@ TEST_F(TemplateImportTest, NewNamesAreAddedAndDoubtfulFilesWriteNothing) {
                   "select count(*) from tb_family where CadreID=2 and ford<=2 and xm<>''")));
     EXPECT_GT(families, 0);
     EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre_node where dwID=8")),
-              members + 1);
-    EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre where xm='又一人'")), 0);
+              members + 2);
+    EXPECT_EQ(count(QStringLiteral(
+                  "select count(*) from tb_cadre where xm='又一人' and coalesce(csnyStr,'')=''")),
+              1);
     EXPECT_EQ(count(QStringLiteral("select count(*) from tb_cadre where mz='回'")), 0);
 }
 
@@ -241,7 +266,7 @@ print(json.dumps(True))
     EXPECT_EQ(people->at(2).name(), QStringLiteral("列表新人"));
     EXPECT_EQ(people->at(2).cadre.value(QStringLiteral("mz")).toString(), QStringLiteral("汉"));
 
-    const Result<documents::ImportOutcome> outcome =
+    const Result<documents::FilledImportOutcome> outcome =
         documents::importFilledFiles(dm, *stored, done->files, 0);
     ASSERT_TRUE(outcome.ok()) << outcome.errorText().toStdString();
     EXPECT_EQ(outcome->updated, 2);
@@ -287,7 +312,7 @@ openpyxl.Workbook().save(sys.argv[1])
 )PY"));
     const int cadres = count(QStringLiteral("select count(*) from tb_cadre"));
     const int families = count(QStringLiteral("select count(*) from tb_family"));
-    const Result<documents::ImportOutcome> outcome =
+    const Result<documents::FilledImportOutcome> outcome =
         documents::importFilledFiles(dm, excel, paths, 0);
     ASSERT_TRUE(outcome.ok()) << outcome.errorText().toStdString();
     // A damaged file that still reads as the workbook it was brings its cadre; every other one

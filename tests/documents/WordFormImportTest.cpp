@@ -220,6 +220,39 @@ TEST_F(WordFormImportTest, ANewCadreJoinsTheUnitAndAFailingFormWritesNothing) {
         scalar(u("select count(*) from tb_cadre_node where dwID=7 and ZwCadreID=?"), {created}), 1);
 }
 
+// The values of a form pass the checks of typed ones: a birth text that is no month is not
+// stored, a text longer than its column is cut, and the preview's notes and the import's report
+// name each value so changed or refused.
+TEST_F(WordFormImportTest, BadMonthsAndTextsLongerThanTheirColumnsAreNamed) {
+    const QString path = writeForm(5);
+    {
+        Result<office::DocxDocument> doc = office::DocxDocument::open(path);
+        ASSERT_TRUE(doc.ok()) << doc.errorText();
+        ASSERT_TRUE(doc->setCellText(1, 1, 6, u("1970'.01")).ok());
+        ASSERT_TRUE(doc->setCellText(1, 2, 4, QString(80, u'籍')).ok());
+        ASSERT_TRUE(doc->setCellText(1, 4, 4, QString(300, u'专')).ok());
+        ASSERT_TRUE(doc->save(path).ok());
+    }
+    const QList<documents::WordFormPlan> plans = plan({path});
+    ASSERT_EQ(plans.size(), 1);
+    ASSERT_EQ(plans[0].action, documents::RowAction::Update);
+    EXPECT_EQ(plans[0].notes, QStringList({u("出生年月“1970'.01”不是有效的年月，未导入"),
+                                           u("籍贯：超过50个字，已截去多余部分"),
+                                           u("熟悉专业有何专长：超过255个字，已截去多余部分")}));
+    const Result<documents::ImportOutcome> outcome =
+        documents::importWordForms(dm, plans, false, 0);
+    ASSERT_TRUE(outcome.ok()) << outcome.errorText();
+    EXPECT_EQ(outcome->imported, 1);
+    EXPECT_EQ(stored(5).value(u("jgsheng")).toString(), QString(50, u'籍'));
+    EXPECT_EQ(stored(5).value(u("zytc")).toString(), QString(255, u'专'));
+    EXPECT_EQ(stored(5).value(u("csnystr")).toString(), u("1969.10"));
+    ASSERT_EQ(outcome->changed.size(), 1);
+    EXPECT_TRUE(outcome->changed[0].startsWith(QFileInfo(path).fileName() + u("：出生年月")))
+        << outcome->changed[0].toStdString();
+    EXPECT_TRUE(outcome->changed[0].contains(u("出生年月“1970'.01”")))
+        << outcome->changed[0].toStdString();
+}
+
 TEST_F(WordFormImportTest, DocumentsThatAreNoApprovalFormAreRefused) {
     // The short profile has only the first table.
     const auto source = appointment::readCadreApprovalSource(db(), 5, QDate(2025, 6, 1));

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QFile>
+#include <QFileInfo>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -16,6 +17,7 @@
 #include "db/Database.h"
 #include "documents/WordFormImport.h"
 #include "documents/ui/TWordImportForm.h"
+#include "office/DocxDocument.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
@@ -103,6 +105,31 @@ TEST_F(WordImportWindowTest, FormsAreListedComparedAndImportedWithTheResumeWhenA
         << messages.texts()[0].toStdString();
     EXPECT_FALSE(documents::resumesDiffer(resume(), formResume));
     EXPECT_EQ(dm.db().scalar(u("select mz from tb_cadre where CadreID=5"))->toString(), u("汉族"));
+}
+
+// The list and the closing message name each value of a form that the checks of incoming
+// values changed or refused.
+TEST_F(WordImportWindowTest, TheListAndTheReportNameTheValuesChanged) {
+    {
+        Result<office::DocxDocument> doc = office::DocxDocument::open(formPath);
+        ASSERT_TRUE(doc.ok()) << doc.errorText();
+        ASSERT_TRUE(doc->setCellText(1, 1, 6, u("1969'.10")).ok());
+        ASSERT_TRUE(doc->save(formPath).ok());
+    }
+    TWordImportForm form(dm, 0);
+    form.setOpenFilesChooser(
+        [this](QWidget*, const QString&, const QString&) { return QStringList{formPath}; });
+    child<QPushButton>(form, "btnAddFiles")->click();
+    auto* grid = child<QTableWidget>(form, "grdForms");
+    ASSERT_EQ(grid->rowCount(), 1);
+    const QString note = u("出生年月“1969'.10”不是有效的年月，未导入");
+    EXPECT_EQ(grid->item(0, 3)->text(), u("更新（") + note + u("）"));
+    child<QPushButton>(form, "btnImport")->click();
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].contains(QFileInfo(formPath).fileName() + u("：") + note))
+        << messages.texts()[0].toStdString();
+    EXPECT_EQ(dm.db().scalar(u("select csnyStr from tb_cadre where CadreID=5"))->toString(),
+              u("1969.10"));
 }
 
 TEST_F(WordImportWindowTest, SameResumesNeedNoComparisonAndWithoutTheTickTheStoredOneStays) {

@@ -4,9 +4,11 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QRandomGenerator>
 
 #include "app/DataModule.h"
+#include "cadre/Photo.h"
 #include "db/Database.h"
 #include "exchange/PackageReceive.h"
 #include "exchange/ReportPackage.h"
@@ -111,10 +113,19 @@ class ReportPackage : public ::testing::Test {
         run(sender.db(), u"insert into tb_pxCadre (pxid,CadreID,CName) values (5,3,'宋  娟')"_s);
         run(sender.db(),
             u"insert into tb_pxCadre2 (CadreID,pxName,pxTimeB) values (3,'网络学院',#2016-01-01#)"_s);
-        run(sender.db(), u"update tb_cadre set photo=x'FFD8FFE000' where CadreID=1"_s);
+        ASSERT_TRUE(sender.db().exec(u"update tb_cadre set photo=? where CadreID=1"_s,
+                                     {picture(Qt::darkGreen)}))
+            << sender.db().lastError();
         run(sender.db(), u"insert into tb_jc (cid,dxType,jcmc) values (1,2,'集体嘉奖')"_s);
         ASSERT_TRUE(exchange::writeReportPackage(sender.db(), sendTemplate(), package(),
                                                  allCadres(), {}, QDate(2024, 5, 6)));
+    }
+
+    // The JPEG bytes of a small picture of one colour.
+    static QByteArray picture(Qt::GlobalColor colour) {
+        QImage image(24, 30, QImage::Format_RGB32);
+        image.fill(colour);
+        return cadre::encodePhoto(image);
     }
 
     static void run(db::Database& db, const QString& sql) {
@@ -308,6 +319,134 @@ TEST_F(ReportPackage, MergingUpdatesTheMatchingRecordsAndTouchesNothingElse) {
                     u"select count(*) from tb_cadre where CadreID=501 and "
                     u"csnyStr='1950.01'"_s),
               1);
+}
+
+// Every kind of record merged into a matching local one: the package's values replace the local
+// ones, its NULLs erase nothing.
+TEST_F(ReportPackage, ARecordsNullsKeepTheLocalValuesOfEveryKind) {
+    struct Case {
+        const char* kind;
+        QString local;     // the local record of cadre 500
+        QString sent;      // the sender's record of cadre 1, matching it
+        QString read;      // the local record after the merge
+        QString expected;  // as rowTexts shows it
+    };
+    const Case cases[] = {
+        {"family",
+         u"insert into tb_family (CadreID,cw,xm,dw,cssjStr,cssj,zzmm) values "
+         u"(500,'妻子','李四','某局','1970.01',#1970-01-01#,'中共党员')"_s,
+         u"insert into tb_family (CadreID,cw,xm,zzmm) values (1,'妻子','李四','群众')"_s,
+         u"select cw,xm,dw,cssjStr,cssj,zzmm from tb_family where CadreID=500 and xm='李四'"_s,
+         u"cw=妻子;xm=李四;dw=某局;cssjstr=1970.01;cssj=1970-01-01;zzmm=群众"_s},
+        {"training",
+         u"insert into tb_pxCadre2 (CadreID,pxName,pxTimeB,pxTimeE,pxks,pxjg) values "
+         u"(500,'旧名',#2020-03-01#,#2020-04-01#,30,'市委党校')"_s,
+         u"insert into tb_pxCadre2 (CadreID,pxName,pxTimeB) values (1,'新名',#2020-03-01#)"_s,
+         u"select pxName,pxTimeE,pxks,pxjg from tb_pxCadre2 where CadreID=500 and "
+         u"pxTimeB=#2020-03-01#"_s,
+         u"pxname=新名;pxtimee=2020-04-01;pxks=30;pxjg=市委党校"_s},
+        {"assessment",
+         u"insert into tb_kc (cid,kcsj,kcName,kcjl,kcyj) values "
+         u"(500,#2021-06-30#,'年度考核','优秀','意见')"_s,
+         u"insert into tb_kc (cid,kcsj,kcjl) values (1,#2021-06-30#,'称职')"_s,
+         u"select kcName,kcjl,kcyj from tb_kc where cid=500 and kcsj=#2021-06-30#"_s,
+         u"kcname=年度考核;kcjl=称职;kcyj=意见"_s},
+        {"reward",
+         u"insert into tb_jc (cid,dxType,jcsj,jcmc,jcyy,jcjg) values "
+         u"(500,0,#2022-02-02#,'嘉奖','表现突出','市委')"_s,
+         u"insert into tb_jc (cid,dxType,jcsj,jcmc) values (1,0,#2022-02-02#,'记功')"_s,
+         u"select jcmc,jcyy,jcjg from tb_jc where cid=500 and jcsj=#2022-02-02#"_s,
+         u"jcmc=记功;jcyy=表现突出;jcjg=市委"_s},
+    };
+    run(receiver.db(), u"insert into tb_cadre (CadreID,xm,csnyStr) values (500,'刘  成','')"_s);
+    for (const Case& c : cases) {
+        run(receiver.db(), c.local);
+        run(sender.db(), c.sent);
+    }
+    ASSERT_TRUE(exchange::writeReportPackage(sender.db(), sendTemplate(), package(), {1}, {},
+                                             QDate(2024, 5, 7)));
+    const Result<exchange::ReceiveCount> merged =
+        exchange::receivePackage(receiver, package(), {1}, {}, 0);
+    ASSERT_TRUE(merged) << merged.errorText();
+    ASSERT_EQ(merged->updated, 1);
+    for (const Case& c : cases) {
+        EXPECT_EQ(rowTexts(receiver.db(), c.read), QStringList{c.expected}) << c.kind;
+    }
+}
+
+// A hostile but valid package: control characters in texts, a birth month that is none, texts
+// longer than their columns and random bytes for photos. The values are stored as the editor
+// would store them, a refused one leaves a local value as it was, and the report names each.
+TEST_F(ReportPackage, ReceivedValuesPassTheChecksOfTypedOnesAndTheReportNamesEach) {
+    const QByteArray localPhoto = picture(Qt::blue);
+    run(receiver.db(), u"insert into tb_cadre (CadreID,xm,csnyStr) values (500,'刘  成','')"_s);
+    ASSERT_TRUE(
+        receiver.db().exec(u"update tb_cadre set photo=?, rdsjStr='1989.07' where "
+                           u"CadreID=500"_s,
+                           {localPhoto}));
+    QRandomGenerator random(8);
+    QByteArray noise(5000, Qt::Uninitialized);
+    for (char& byte : noise) {
+        byte = char(random.bounded(256));
+    }
+    const QString longId = QString(80, u'1');
+    for (int cadreId : {1, 2}) {
+        ASSERT_TRUE(sender.db().exec(
+            u"update tb_cadre set tel=?, address=?, csnyStr=?, rdsjStr=?, zjh=?, gzjl=?, "
+            u"photo=? where CadreID=?"_s,
+            {u"0551\u001b-6\u00071"_s, u"合肥市\u007f长江路"_s, u"1970'.01"_s, u"1989-7"_s, longId,
+             u"1990.07\u0007--1995.01 某局\r\n1995.01-- 某市"_s, noise, cadreId}))
+            << sender.db().lastError();
+    }
+    run(sender.db(),
+        u"insert into tb_family (CadreID,cw,xm,dw) values (1,'妻子','李四','某\u001b局')"_s);
+    ASSERT_TRUE(exchange::writeReportPackage(sender.db(), sendTemplate(), package(), {1, 2}, {},
+                                             QDate(2024, 5, 7)));
+
+    const Result<exchange::PackageReview> review =
+        exchange::reviewPackage(receiver.db(), package());
+    ASSERT_TRUE(review) << review.errorText();
+    ASSERT_EQ(review->cadres.size(), 2);
+    EXPECT_TRUE(review->cadres[0].existing);  // no birth month matches only an empty one
+    EXPECT_FALSE(review->cadres[1].existing);
+    const Result<exchange::ReceiveCount> merged =
+        exchange::receivePackage(receiver, package(), {1, 2}, {}, 0);
+    ASSERT_TRUE(merged) << merged.errorText();
+    ASSERT_EQ(merged->added, 1);
+    ASSERT_EQ(merged->updated, 1);
+
+    const auto rows = receiver.db().query(
+        u"select CadreID, tel, address, csnyStr, rdsjStr, zjh, gzjl, photo from tb_cadre "
+        u"order by CadreID"_s);
+    ASSERT_TRUE(rows && rows->rows.size() == 2u);
+    for (const QVariantList& row : rows->rows) {
+        const bool local = row[0].toInt() == 500;
+        SCOPED_TRACE(local ? "updated" : "added");
+        EXPECT_EQ(row[1].toString(), u"0551-61"_s);
+        EXPECT_EQ(row[2].toString(), u"合肥市长江路"_s);
+        EXPECT_EQ(row[3].toString(), QString());  // refused: left empty, or kept empty
+        EXPECT_EQ(row[4].toString(), u"1989.07"_s);
+        EXPECT_EQ(row[5].toString(), QString(50, u'1'));
+        EXPECT_EQ(row[6].toString(), u"1990.07--1995.01 某局\r\n1995.01-- 某市"_s);
+        if (local) {
+            EXPECT_EQ(row[7].toByteArray(), localPhoto);
+        } else {
+            EXPECT_TRUE(row[7].isNull());
+        }
+    }
+    EXPECT_EQ(receiver.db().scalar(u"select dw from tb_family where xm='李四'"_s)->toString(),
+              u"某局"_s);
+
+    const QString report = exchange::receivedReport(*merged);
+    for (const QString& named :
+         {u"刘  成 联系电话"_s, u"刘  成 通讯地址"_s, u"刘  成 出生年月“1970'.01”"_s,
+          u"刘  成 身份证号"_s, u"刘  成 简历"_s, u"刘  成 照片"_s,
+          u"刘  成 家庭成员 工作单位及职务"_s, u"何  国 联系电话"_s, u"何  国 出生年月“1970'.01”"_s,
+          u"何  国 照片"_s}) {
+        EXPECT_TRUE(report.contains(named)) << named << "\n" << report;
+    }
+    // A month in another form of itself is no change worth a line.
+    EXPECT_FALSE(report.contains(u"入党时间"_s)) << report;
 }
 
 TEST_F(ReportPackage, SonsOfTheSameRelationStayTwoAndAreRecognisedByName) {

@@ -173,6 +173,32 @@ TEST_F(ReportWindows, TheSubordinateSendsAndTheSuperiorReceivesIntoAUnit) {
     EXPECT_GT(count(superior.db(), u"select count(*) from tb_kc"_s), 0);
 }
 
+// The closing message of a receive names every value that the checks of incoming values changed.
+TEST_F(ReportWindows, TheReceiveReportNamesEveryValueTheChecksChanged) {
+    ASSERT_TRUE(
+        sender.db().exec(u"update tb_cadre set tel=? where xm='刘  成'"_s, {u"0551\u001b-1"_s}));
+    send(u"刘"_s);
+    messages.clear();
+
+    TMainForm window(superior);
+    ModalAnswer<TToRevForm> wizard([&](TToRevForm* form) {
+        openPackage(form, package());
+        child<QPushButton>(form, "btnAllPass")->click();
+        for (int page = 1; page <= 4; ++page) {
+            child<QPushButton>(form, "btnNext")->click();
+        }
+    });
+    child<QAction>(window, "actReceive")->trigger();
+    ASSERT_TRUE(wizard.seen());
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].startsWith(exchange::receivedMessage(sentCount - 1, 1)))
+        << messages.texts()[0];
+    EXPECT_TRUE(messages.texts()[0].contains(u"刘  成 联系电话：已去除其中的控制字符"_s))
+        << messages.texts()[0];
+    EXPECT_EQ(superior.db().scalar(u"select tel from tb_cadre where CadreID=70"_s)->toString(),
+              u"0551-1"_s);
+}
+
 TEST_F(ReportWindows, RefusedFilesKeepTheWizardOnItsFirstPageAndCancelWritesNothing) {
     send(u"王"_s);
     messages.clear();

@@ -26,6 +26,13 @@ bool changesNothing(const documents::ImportRow& row) {
     return row.action == documents::RowAction::Update && row.values.isEmpty();
 }
 
+// What a row imported does, followed by the values the incoming checks changed in it.
+QString withNotes(const QString& action, const documents::ImportRow& row) {
+    return row.notes.isEmpty()
+               ? action
+               : action + QStringLiteral("（") + row.notes.join(QStringLiteral("；")) + u'）';
+}
+
 }  // namespace
 
 TExcelPreviewForm::TExcelPreviewForm(const QList<documents::ImportRow>& rows,
@@ -100,10 +107,10 @@ TExcelPreviewForm::TExcelPreviewForm(const QList<documents::ImportRow>& rows,
 QString TExcelPreviewForm::actionText(const documents::ImportRow& row) {
     switch (row.action) {
         case documents::RowAction::Create:
-            return QStringLiteral("新增");
+            return withNotes(QStringLiteral("新增"), row);
         case documents::RowAction::Update: {
             if (changesNothing(row)) {
-                return kPreviewNoChange;
+                return withNotes(kPreviewNoChange, row);
             }
             QStringList changed;
             for (const documents::ImportField& field : documents::importFields()) {
@@ -111,7 +118,7 @@ QString TExcelPreviewForm::actionText(const documents::ImportRow& row) {
                     changed << caption(field);
                 }
             }
-            return QStringLiteral("更新（%1）").arg(changed.join(u'、'));
+            return withNotes(QStringLiteral("更新（%1）").arg(changed.join(u'、')), row);
         }
         case documents::RowAction::LeaveOut:
             break;

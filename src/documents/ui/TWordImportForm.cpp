@@ -30,12 +30,19 @@ QTableWidgetItem* readOnlyItem(const QString& text) {
     return item;
 }
 
+// What a form imported does, followed by the values the incoming checks changed in it.
+QString withNotes(const QString& action, const documents::WordFormPlan& plan) {
+    return plan.notes.isEmpty()
+               ? action
+               : action + QStringLiteral("（") + plan.notes.join(QStringLiteral("；")) + u'）';
+}
+
 QString actionText(const documents::WordFormPlan& plan) {
     switch (plan.action) {
         case documents::RowAction::Create:
-            return QStringLiteral("新增");
+            return withNotes(QStringLiteral("新增"), plan);
         case documents::RowAction::Update:
-            return QStringLiteral("更新");
+            return withNotes(QStringLiteral("更新"), plan);
         case documents::RowAction::LeaveOut:
             break;
     }

@@ -166,7 +166,7 @@ bool importFilledFiles(TDataM& dm, QWidget* parent, int unitId) {
     if (paths.isEmpty()) {
         return false;
     }
-    const Result<documents::ImportOutcome> outcome = [&] {
+    const Result<documents::FilledImportOutcome> outcome = [&] {
         const app::ProgressScope wait(documents::kImporting);
         return documents::importFilledFiles(dm, *stored, paths, unitId);
     }();

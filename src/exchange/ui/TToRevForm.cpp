@@ -279,6 +279,6 @@ void TToRevForm::finish() {
         app::showFailure(received.failure());
         return;
     }
-    app::showInformation(exchange::receivedMessage(received->added, received->updated));
+    app::showInformation(exchange::receivedReport(*received));
     accept();
 }
