@@ -612,6 +612,9 @@ void TMainForm::reloadAfterChange() {
     }
     pageDw_->reload();
     pageAdv_->reload();
+    if (reminders_ != nullptr) {
+        reminders_->reloadCadres();
+    }
     showCadreCount();
 }
 
