@@ -34,6 +34,9 @@ struct ChartSet {
     Source source = Source::Result;
     int unitId = 0;     // Unit: the unit's members
     QString unitIndex;  // Subtree: the dwIndex prefix of the units; a cadre counts once
+    // Result: with a condition on tb_cadre's columns (the count table's reverse lookup in
+    // force), only the cadres of the result that meet it, as the result list shows them.
+    QString lookup{};
 };
 
 // Counts `set` by `kind` on `today`. Age: eight buckets "<未知>" (no birth date text),

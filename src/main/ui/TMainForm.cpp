@@ -391,7 +391,9 @@ void TMainForm::showUnitChart(int kind) {
 
 void TMainForm::showResultChart(int kind) {
     const auto chartKind = static_cast<statistics::ChartKind>(kind);
-    showChart(chartKind, statistics::ChartSet{}, statistics::chartTitle(chartKind));
+    statistics::ChartSet set;
+    set.lookup = pageAdv_->lookup();
+    showChart(chartKind, set, statistics::chartTitle(chartKind));
 }
 
 void TMainForm::showChart(statistics::ChartKind kind, const statistics::ChartSet& set,
