@@ -30,7 +30,7 @@ QString chosenCadresStatement(const QList<int>& cadreIds);
 
 // Moves the cadres of `cadreIds` from library `source` to library `target` (classids; -1: none
 // chosen). Refused, with nothing written, when a library is not chosen (kChooseLibraries), when
-// both are the same (kSameLibraries), leaving the serving library, when the removal month is
+// both are the same (kSameLibraries), when, leaving the serving library, the removal month is
 // empty (kEnterRemovalMonth) or not a month (kBadRemovalMonth), and when a chosen cadre is not in
 // the source library, moved since the list was made or deleted (kNotInSourceLibrary and their
 // names; a deleted one as "编号<CadreID>"). Leaving the serving library ends every current post of
