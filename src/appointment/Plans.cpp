@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 
 #include "app/DataModule.h"
+#include "cadre/NameList.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
 #include "text/Pinyin.h"
@@ -201,8 +202,9 @@ Result<QString> planSearchClause(TDataM& dm, const PlanSearch& search) {
         }
         const QStringList names = matched->split(u'\n', Qt::SkipEmptyParts);
         if (names.isEmpty()) {
-            append(QStringLiteral("(id in ( select mcID from tb_rmmc_detail where xm=") +
-                   sql::quoted(persons) + QStringLiteral("))"));
+            // No cadre has the name now; the plan lines keep the name as it was stored.
+            append(QStringLiteral("(id in ( select mcID from tb_rmmc_detail where ") +
+                   cadre::nameIsOneOf(QStringLiteral("xm"), {persons}) + QStringLiteral("))"));
         } else {
             QStringList quoted;
             for (const QString& name : names) {

@@ -95,7 +95,8 @@ struct PlanSearch {
 
 // The where clause of `search` (" where ..." or empty). The persons are resolved by the name-list
 // matcher: the stored names it finds are compared with the lines' xm, or, when it finds none,
-// the raw text is.
+// the typed text is, in its stored form and as typed without blanks (cadre::nameIsOneOf), so
+// that the lines of a cadre deleted since are found too.
 Result<QString> planSearchClause(TDataM& dm, const PlanSearch& search);
 
 // "共找到<n>个符合条件的任免方案"

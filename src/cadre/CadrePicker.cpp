@@ -12,17 +12,17 @@ namespace cadre {
 
 QString pickByInfoStatement(int classId, const QString& text) {
     const QString library = QString::number(classId);
-    if (text.isEmpty()) {
+    static const QRegularExpression lettersOnly(QStringLiteral("^[A-Za-z]+$"));
+    const QString condition = lettersOnly.match(text).hasMatch()
+                                  ? QStringLiteral("py like ") + sql::quoted(text + u'%')
+                                  : nameStartsWith(QStringLiteral("xm"), text);
+    if (condition.isEmpty()) {
         return QStringLiteral(
                    "select CadreID,checked,xm,xb,zwjb,xrz from tb_cadre where classid=") +
                library + QStringLiteral(" order by gbOrd");
     }
-    static const QRegularExpression lettersOnly(QStringLiteral("^[A-Za-z]+$"));
-    const QString condition = lettersOnly.match(text).hasMatch()
-                                  ? QStringLiteral(" and py like ") + sql::quoted(text + u'%')
-                                  : QStringLiteral(" and xm like ") + sql::quoted(text + u'%');
     return QStringLiteral("select CadreID,checked,xm,xb,zwjb,xrz,py from tb_cadre where classid=") +
-           library + condition + QStringLiteral(" order by gbOrd");
+           library + QStringLiteral(" and ") + condition + QStringLiteral(" order by gbOrd");
 }
 
 QString pickByUnitStatement(int classId, int unitId) {

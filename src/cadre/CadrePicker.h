@@ -22,7 +22,8 @@ struct PickedCadre {
 };
 
 // "按干部信息": cadres of library `classId` whose pinyin initials (a text of letters only) or
-// name start with `text`; every cadre of the library when `text` is empty. In global order.
+// name start with `text` (the name as it is stored, cadre::nameStartsWith); every cadre of the
+// library when `text` is empty or blank. In global order.
 QString pickByInfoStatement(int classId, const QString& text);
 // "按所在单位": the members of unit `unitId` in library `classId`, in the unit's order.
 QString pickByUnitStatement(int classId, int unitId);

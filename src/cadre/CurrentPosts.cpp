@@ -193,4 +193,8 @@ Result<void> RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId) {
     });
 }
 
+Result<void> clearCurrentPostTexts(TDataM& dm, int cadreId) {
+    return writeStoredRecord(dm.db(), QString::number(cadreId), CurrentPostTexts{});
+}
+
 }  // namespace cadre

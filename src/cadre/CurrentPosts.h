@@ -58,4 +58,10 @@ Result<void> RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId,
 // editor, so that a list never shows a new post with the month of an old one.
 Result<void> RefreshCurrentPosts(TDataM& dm, int cadreId, int keepUnitId);
 
+// Empties the current-post texts of the stored record of a cadre who holds no current post any
+// more since leaving the serving library (RefreshCurrentPosts leaves the texts of a cadre
+// without current posts as they are), the way RefreshCurrentPosts writes them: unless ZwLock is
+// set, xrz and allRzsjList become empty; allZwList := xrz in every case.
+Result<void> clearCurrentPostTexts(TDataM& dm, int cadreId);
+
 }  // namespace cadre

@@ -1,8 +1,10 @@
 #include "cadre/LibraryMove.h"
 
+#include <QHash>
 #include <QVariant>
 
 #include "app/DataModule.h"
+#include "cadre/CurrentPosts.h"
 #include "cadre/PostEnding.h"
 #include "db/Database.h"
 #include "text/MonthText.h"
@@ -11,7 +13,6 @@
 namespace cadre {
 
 namespace {
-
 
 QString idList(const QList<int>& ids) {
     QStringList texts{QStringLiteral("-1")};
@@ -43,6 +44,31 @@ Result<void> leaveAllUnits(TDataM& dm, int cadreId) {
         }
     }
     return {};
+}
+
+// The chosen cadres that are not in library `source`: their names, a deleted one as
+// "编号<CadreID>".
+Result<QStringList> notInLibrary(db::Database& db, const QList<int>& cadreIds, int source) {
+    const auto rows =
+        db.query(QStringLiteral("select CadreID, xm, classid from tb_cadre where CadreID in (") +
+                 idList(cadreIds) + u')');
+    if (!rows) {
+        return Failure{{}, db.lastError()};
+    }
+    QHash<int, QVariantList> found;
+    for (const QVariantList& row : rows->rows) {
+        found.insert(row.value(0).toInt(), row);
+    }
+    QStringList names;
+    for (const int id : cadreIds) {
+        const auto row = found.constFind(id);
+        if (row == found.constEnd()) {
+            names << QStringLiteral("编号") + QString::number(id);
+        } else if (row->value(2).toInt() != source) {
+            names << row->value(1).toString();
+        }
+    }
+    return names;
 }
 
 }  // namespace
@@ -91,6 +117,13 @@ Result<void> moveToLibrary(TDataM& dm, const QList<int>& cadreIds, int source, i
     if (!transaction.isActive()) {
         return Failure{{}, db.lastError()};
     }
+    const Result<QStringList> strays = notInLibrary(db, cadreIds, source);
+    if (!strays) {
+        return strays.failure();
+    }
+    if (!strays->isEmpty()) {
+        return Failure{kNotInSourceLibrary + strays->join(QStringLiteral("、")), {}};
+    }
     const QString ids = idList(cadreIds);
     if (!db.exec(QStringLiteral("update tb_cadre set classid=") + QString::number(target) +
                  QStringLiteral(" where CadreID in (") + ids + u')')) {
@@ -105,6 +138,9 @@ Result<void> moveToLibrary(TDataM& dm, const QList<int>& cadreIds, int source, i
         for (const int cadreId : cadreIds) {
             if (const Result<void> left = leaveAllUnits(dm, cadreId); !left) {
                 return left;
+            }
+            if (const Result<void> cleared = clearCurrentPostTexts(dm, cadreId); !cleared) {
+                return cleared;
             }
         }
     }

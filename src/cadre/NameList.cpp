@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include "db/SqlText.h"
+#include "text/PersonName.h"
 
 namespace cadre {
 
@@ -31,6 +32,37 @@ QString nameInList(const QString& text) {
         }
     }
     return quoted.join(u',');
+}
+
+QString nameStartsWith(const QString& column, const QString& typed) {
+    QStringList alternatives;
+    for (const QString& form : text::nameSearchForms(typed)) {
+        alternatives << column + QStringLiteral(" like ") +
+                            sql::likePattern(QString(), form, QStringLiteral("%"));
+    }
+    if (alternatives.isEmpty()) {
+        return QString();
+    }
+    return u'(' + alternatives.join(QStringLiteral(" or ")) + u')';
+}
+
+QString nameIsOneOf(const QString& column, const QStringList& typed) {
+    QStringList values;
+    for (const QString& name : typed) {
+        const QStringList forms = text::nameSearchForms(name);
+        for (const QString& form : forms.isEmpty() ? QStringList{name} : forms) {
+            if (!values.contains(sql::quoted(form))) {
+                values << sql::quoted(form);
+            }
+        }
+    }
+    if (values.size() == 1) {
+        return column + u'=' + values.front();
+    }
+    if (values.isEmpty()) {
+        return QString();
+    }
+    return column + QStringLiteral(" in (") + values.join(u',') + u')';
 }
 
 }  // namespace cadre

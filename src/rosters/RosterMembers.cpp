@@ -140,8 +140,12 @@ Result<int> addCadres(db::Database& db, const Roster& roster, const QList<int>& 
     return added;
 }
 
-Result<int> addSearchResult(db::Database& db, const Roster& roster, const QDate& today) {
-    const auto rows = db.query(QStringLiteral("select tcid from tb_tcid order by tords,tord"));
+Result<int> addSearchResult(db::Database& db, const Roster& roster, const QDate& today,
+                            const QString& lookup) {
+    const auto rows =
+        db.query(QStringLiteral("select tcid from tb_tcid as a left outer join tb_Cadre as b on "
+                                "b.cadreid=a.tcid") +
+                 search::listedWhere(lookup) + QStringLiteral(" order by tords,tord"));
     if (!rows) {
         return dbFailure(db);
     }

@@ -33,9 +33,12 @@ extern const std::vector<RosterColumn> kRosterColumns;
 // `today`). The wait window (app::progress) steps once every fifth cadre. The number appended.
 Result<int> addCadres(db::Database& db, const Roster& roster, const QList<int>& cadreIds,
                       const QDate& today);
-// Appends the cadres of the search result (tb_tcid) in the result's order, as addCadres. An empty
-// result is refused with kNoResult.
-Result<int> addSearchResult(db::Database& db, const Roster& roster, const QDate& today);
+// Appends the cadres of the search result (tb_tcid) in the result's order, as addCadres; with
+// `lookup` (a condition on tb_cadre's columns: the count table's reverse lookup in force) only
+// those that meet it, the cadres the result list shows. An empty result is refused with
+// kNoResult.
+Result<int> addSearchResult(db::Database& db, const Roster& roster, const QDate& today,
+                            const QString& lookup = {});
 
 // Removes the cadre's line and closes the gap in the orders.
 Result<void> removeCadre(db::Database& db, const Roster& roster, int cadreId);

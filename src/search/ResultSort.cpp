@@ -1,7 +1,9 @@
 #include "search/ResultSort.h"
 
 #include <QHash>
+#include <QSet>
 #include <algorithm>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -281,19 +283,89 @@ Result<void> sortByUnit(db::Database& db, const QList<int>& units) {
     return committed(transaction, db);
 }
 
+namespace {
+
+struct KeyedRow {
+    int tcid = 0;
+    QString key;
+};
+
+// The result's rows in list order with their keys. When a key is empty or shared by two rows
+// (lists kept from before keys were made unique), every row first gets its running number as
+// its key, in that order, so that the list keeps its order and each row a key of its own. Runs
+// inside the caller's transaction.
+Result<std::vector<KeyedRow>> rowsWithOwnKeys(db::Database& db) {
+    const auto read =
+        db.query(QStringLiteral("select tcid,tords from tb_tcid order by tords,tord"));
+    if (!read) {
+        return Failure{{}, db.lastError()};
+    }
+    std::vector<KeyedRow> rows;
+    rows.reserve(read->rows.size());
+    bool own = true;
+    for (const QVariantList& row : read->rows) {
+        const QString key = row.value(1).toString();
+        own = own && !key.isEmpty() && (rows.empty() || rows.back().key != key);
+        rows.push_back({row.value(0).toInt(), key});
+    }
+    if (own) {
+        return rows;
+    }
+    KeyWriter writer(db);
+    const int count = static_cast<int>(rows.size());
+    for (int k = 0; k < count; ++k) {
+        KeyedRow& row = rows[static_cast<size_t>(k)];
+        row.key = sortNumber(k + 1, count);
+        if (!writer.write(row.key, row.tcid)) {
+            return writer.failure();
+        }
+    }
+    return rows;
+}
+
+// The rows of `rows` that the list shows while the reverse lookup `lookup` is in force, in their
+// order.
+Result<std::vector<KeyedRow>> listedRows(db::Database& db, const std::vector<KeyedRow>& rows,
+                                         const QString& lookup) {
+    const auto read = db.query(QStringLiteral("select a.tcid from tb_tcid as a left outer join "
+                                              "tb_Cadre as b on b.cadreid=a.tcid") +
+                               listedWhere(lookup));
+    if (!read) {
+        return Failure{{}, db.lastError()};
+    }
+    QSet<int> shown;
+    for (const QVariantList& row : read->rows) {
+        shown.insert(row.value(0).toInt());
+    }
+    std::vector<KeyedRow> listed;
+    std::copy_if(rows.cbegin(), rows.cend(), std::back_inserter(listed),
+                 [&shown](const KeyedRow& r) { return shown.contains(r.tcid); });
+    return listed;
+}
+
+}  // namespace
+
 Result<void> swapKeys(db::Database& db, int cadreA, int cadreB) {
     const auto keyOf = [&db](int cadre) {
         return db.scalar(QStringLiteral("select tords from tb_tcid where tcid=?"), {cadre});
     };
-    const Result<QVariant> a = keyOf(cadreA);
+    db::Transaction transaction(db);
+    Result<QVariant> a = keyOf(cadreA);
+    Result<QVariant> b = keyOf(cadreB);
+    // Two rows that share a key would not change places by exchanging it.
+    if (a && b && a->toString() == b->toString()) {
+        if (const Result<std::vector<KeyedRow>> rows = rowsWithOwnKeys(db); !rows) {
+            return rows.failure();
+        }
+        a = keyOf(cadreA);
+        b = keyOf(cadreB);
+    }
     if (!a) {
         return a.failure();
     }
-    const Result<QVariant> b = keyOf(cadreB);
     if (!b) {
         return b.failure();
     }
-    db::Transaction transaction(db);
     KeyWriter writer(db);
     if (!writer.write(*b, cadreA) || !writer.write(*a, cadreB)) {
         return writer.failure();
@@ -301,29 +373,44 @@ Result<void> swapKeys(db::Database& db, int cadreA, int cadreB) {
     return committed(transaction, db);
 }
 
-Result<void> moveToRow(db::Database& db, int cadreId, int targetRow) {
-    QString key = QStringLiteral("00000");
-    if (targetRow > 1) {
-        const auto rows =
-            db.query(QStringLiteral("select tcid,tords from tb_tcid order by tords,tord"));
-        if (!rows) {
-            return Failure{{}, db.lastError()};
-        }
-        if (rows->rows.empty()) {
-            return {};
-        }
-        const size_t before = std::min(static_cast<size_t>(targetRow - 1), rows->rows.size()) - 1;
-        const QVariantList& row = rows->rows.at(before);
-        if (row.value(0).toInt() == cadreId) {
-            return {};
-        }
-        key = row.value(1).toString() + QStringLiteral("-1");
+Result<void> moveToRow(db::Database& db, int cadreId, int targetRow, const QString& lookup) {
+    db::Transaction transaction(db);
+    Result<std::vector<KeyedRow>> read = rowsWithOwnKeys(db);
+    if (read && !lookup.isEmpty()) {
+        read = listedRows(db, *read, lookup);
+    }
+    if (!read) {
+        return read.failure();
+    }
+    std::vector<KeyedRow>& rows = *read;
+    const auto moved = std::find_if(rows.begin(), rows.end(),
+                                    [cadreId](const KeyedRow& r) { return r.tcid == cadreId; });
+    if (moved == rows.end()) {
+        return committed(transaction, db);
+    }
+    const auto from = moved - rows.begin();
+    const auto to = std::clamp<std::ptrdiff_t>(targetRow, 1, std::ssize(rows)) - 1;
+    // The rows from the moved one to its target keep their keys in place and shift by one
+    // between them: the moved row takes the key of the row at the target, and every key stays
+    // the key of one row only.
+    const auto first = std::min(from, to);
+    const auto last = std::max(from, to);
+    QStringList keys;
+    for (auto i = first; i <= last; ++i) {
+        keys << rows[static_cast<size_t>(i)].key;
+    }
+    if (from < to) {
+        std::rotate(moved, moved + 1, rows.begin() + to + 1);
+    } else {
+        std::rotate(rows.begin() + to, moved, moved + 1);
     }
     KeyWriter writer(db);
-    if (!writer.write(key, cadreId)) {
-        return writer.failure();
+    for (auto i = first; i <= last; ++i) {
+        if (!writer.write(keys[i - first], rows[static_cast<size_t>(i)].tcid)) {
+            return writer.failure();
+        }
     }
-    return {};
+    return committed(transaction, db);
 }
 
 }  // namespace search

@@ -59,11 +59,16 @@ Result<void> saveAsDefaultOrder(db::Database& db);
 // count.
 Result<void> sortByUnit(db::Database& db, const QList<int>& units);
 
-// "上移" / "下移": exchanges the keys of two cadres of the result.
+// "上移" / "下移": exchanges the keys of two cadres of the result. When the two share a key,
+// the list's keys are first made its own as moveToRow does, so that the two change places.
 Result<void> swapKeys(db::Database& db, int cadreA, int cadreB);
-// "移动到...": `cadreId` moves to row `targetRow` (from 1) of the list in key order: to the
-// front for row 1 or less, else right after the cadre now at row targetRow − 1 (nothing is
-// written when that is the moved cadre itself).
-Result<void> moveToRow(db::Database& db, int cadreId, int targetRow);
+// "移动到...": `cadreId` moves to row `targetRow` (from 1, limited to the list) of the list in
+// key order, upwards or downwards, and lands exactly there: the rows between its place and the
+// target shift by one, each taking its neighbour's key, and the moved cadre takes the key of the
+// row that was at the target. The keys stay those the list had, one per row; a list whose keys
+// repeat (or are missing) is first numbered afresh in its order. With `lookup` (the reverse
+// lookup in force, search::listedWhere) the rows are those the list shows: only they shift, and
+// the rows it hides keep their keys. A cadre not listed moves nothing.
+Result<void> moveToRow(db::Database& db, int cadreId, int targetRow, const QString& lookup = {});
 
 }  // namespace search

@@ -200,6 +200,10 @@ db::PagedRows::Query resultQuery(const QDate& ageToday, bool withUnit) {
     return query;
 }
 
+QString listedWhere(const QString& lookup) {
+    return lookup.isEmpty() ? QString() : QStringLiteral(" where (") + lookup + u')';
+}
+
 QString searchLogLine(int count, int before) {
     return QStringLiteral("当前结果共%1人，本次查询符合再查询条件%2人")
         .arg(count)

@@ -55,6 +55,12 @@ Result<void> clearResult(db::Database& db);
 // when the result is sorted by unit).
 db::PagedRows::Query resultQuery(const QDate& ageToday, bool withUnit = false);
 
+// What narrows a statement over the result joined to the cadres (tb_tcid as a joined to
+// tb_Cadre as b) to the cadres the list shows: " where (<lookup>)" while the count table's
+// reverse lookup `lookup` (a condition on tb_cadre's columns) is in force, empty without one.
+// The list, the roster it is saved into, its charts and its row moves all narrow by it.
+QString listedWhere(const QString& lookup);
+
 // The log lines of the operations.
 QString searchLogLine(int count, int before);  // 当前结果共<n>人，本次查询符合再查询条件<n−P>人
 QString addedLogLine(int added, int count);  // 选择加入<k>人，当前共<n>人

@@ -3,6 +3,7 @@
 #include <QRegularExpression>
 #include <algorithm>
 
+#include "cadre/NameList.h"
 #include "db/Database.h"
 #include "db/SqlText.h"
 #include "main/CadreList.h"
@@ -151,9 +152,13 @@ void addBasic(Builder& b, const BasicConditions& c, const QDate& today) {
     if (c.typeMask > 0) {
         w += u' ' + mainwin::cadreTypeCondition(c.typeMask).trimmed() + kAnd;
     }
-    if (!c.name.isEmpty()) {
-        w += (lettersOnly(c.name) ? QStringLiteral("(py like ") : QStringLiteral("(xm like ")) +
-             sql::likePattern({}, c.name, QStringLiteral("%")) + QStringLiteral(") and ");
+    if (lettersOnly(c.name)) {
+        w += QStringLiteral("(py like ") + sql::likePattern({}, c.name, QStringLiteral("%")) +
+             QStringLiteral(") and ");
+    } else if (const QString named = cadre::nameStartsWith(QStringLiteral("xm"), c.name);
+               !named.isEmpty()) {
+        // Names are stored normalised ("张  三"): the typed name is looked for the same way.
+        w += named + QStringLiteral(" and ");
     }
     if (!c.postContains.isEmpty()) {
         w += QStringLiteral("(xrz like ") +

@@ -6,6 +6,7 @@
 #include "db/Database.h"
 #include "db/SqlText.h"
 #include "main/CadreList.h"
+#include "search/SearchResult.h"
 
 namespace statistics {
 
@@ -34,7 +35,8 @@ QString setFrom(const ChartSet& set) {
         case ChartSet::Source::Result:
             break;
     }
-    return QStringLiteral(" from tb_tcid as a inner join tb_Cadre as b on b.cadreid=a.tcid");
+    return QStringLiteral(" from tb_tcid as a inner join tb_Cadre as b on b.cadreid=a.tcid") +
+           search::listedWhere(set.lookup);
 }
 
 QString attribute(ChartKind kind) {

@@ -37,6 +37,9 @@ struct ChartSet {
     // Unit and Subtree: the cadre types (a mask of tb_cadre.ctype bits) the unit's list is
     // filtered by, as mainwin::cadreTypeCondition reads it; 0 for every cadre.
     int cadreTypes = 0;
+    // Result: with a condition on tb_cadre's columns (the count table's reverse lookup in
+    // force), only the cadres of the result that meet it, as the result list shows them.
+    QString lookup{};
 };
 
 // Counts `set` by `kind` on `today`. Age: eight buckets "<未知>" (no birth date text),

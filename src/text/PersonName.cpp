@@ -62,4 +62,15 @@ QString normalizeName(const QString& name) {
     return kept;
 }
 
+QStringList nameSearchForms(const QString& typed) {
+    const QString stored = normalizeName(typed);
+    if (stored.isEmpty()) {
+        return {};
+    }
+    // The only blanks a stored form keeps are those put between two characters.
+    QString joined = stored;
+    joined.remove(u' ');
+    return joined == stored ? QStringList{stored} : QStringList{stored, joined};
+}
+
 }  // namespace text

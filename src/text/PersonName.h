@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // The stored form of a person's name.
@@ -19,5 +20,11 @@ bool isTwoDoubleByteCharacters(QStringView text);
 // that two-character names line up with three-character ones in every list ("张 三" and "张三"
 // both give "张  三"). Normalising a stored name again leaves it unchanged.
 QString normalizeName(const QString& name);
+
+// The texts a typed name, or the start of one, is looked for as among the stored names: its
+// stored form (normalizeName) and, when that differs, the same characters without the blanks
+// put between them. "张三" and "张 三" give "张  三" (the stored two-character name) and "张三"
+// (the start of "张三丰"); "张" gives "张" alone. Empty when nothing but blanks was typed.
+QStringList nameSearchForms(const QString& typed);
 
 }  // namespace text

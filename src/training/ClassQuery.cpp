@@ -3,6 +3,7 @@
 #include <QStringList>
 
 #include "cadre/DayEntry.h"
+#include "cadre/NameList.h"
 #include "db/SqlText.h"
 
 namespace training {
@@ -32,15 +33,14 @@ Result<QString> classWhere(const ClassQuery& query) {
     QStringList names;
     for (const QString& name : query.participants.split(u'，')) {
         if (!name.trimmed().isEmpty()) {
-            names << sql::quoted(name.trimmed());
+            names << name.trimmed();
         }
     }
-    if (names.size() == 1) {
-        conditions << QStringLiteral("(pxid in (select pxid from tb_pxCadre where CName=") +
-                          names.front() + QStringLiteral("))");
-    } else if (names.size() > 1) {
-        conditions << QStringLiteral("(pxid in ( select pxid from tb_pxCadre where CName in (") +
-                          names.join(u',') + QStringLiteral(")))");
+    // A participant's name is the cadre's stored name ("王  五"), however it was typed.
+    if (const QString named = cadre::nameIsOneOf(QStringLiteral("CName"), names);
+        !named.isEmpty()) {
+        conditions << QStringLiteral("(pxid in ( select pxid from tb_pxCadre where ") + named +
+                          QStringLiteral("))");
     }
     if (conditions.isEmpty()) {
         return QString();

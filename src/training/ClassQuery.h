@@ -21,7 +21,8 @@ struct ClassQuery {
 };
 
 // The where clause of `query`, with its leading " where " (empty when nothing is filled); a date
-// that is not a day is refused with kBadQueryDate.
+// that is not a day is refused with kBadQueryDate. Participants are looked for by their names as
+// stored, however they were typed ("王五" finds "王  五", cadre::nameIsOneOf).
 Result<QString> classWhere(const ClassQuery& query);
 
 }  // namespace training

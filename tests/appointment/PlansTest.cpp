@@ -194,6 +194,38 @@ TEST_F(PlansTest, SearchClauseFindsThePlansOfEachCondition) {
               u" where (id in ( select mcID from tb_rmmc_detail where xm='无此人'))"_qs);
 }
 
+// A plan line keeps the name of its cadre as stored ("赵  六") after the cadre is deleted: the
+// persons search finds it however the name is typed.
+TEST_F(PlansTest, APersonNoLongerInTheLibraryIsFoundByTheStoredNameOfThePlanLine) {
+    const int zhao = addCadre(u"赵  六"_qs);
+    const int kept = addCadre(u"钱七"_qs);
+    const int p1 = addPlan(u"一月"_qs);
+    const int p2 = addPlan(u"二月"_qs);
+    ASSERT_TRUE(appointment::addCadres(db(), p1, {zhao}));
+    ASSERT_TRUE(appointment::addCadres(db(), p2, {kept}));
+    ASSERT_TRUE(db().exec(u"delete from tb_cadre where CadreID=?"_qs, {zhao}));
+    const struct {
+        QString typed;
+        QList<int> found;
+    } cases[] = {
+        {u"赵六"_qs, {p1}}, {u"赵 六"_qs, {p1}}, {u"赵  六"_qs, {p1}},
+        {u"钱七"_qs, {p2}}, {u"赵"_qs, {}},
+    };
+    for (const auto& c : cases) {
+        appointment::PlanSearch search;
+        search.persons = c.typed;
+        const Result<QString> clause = appointment::planSearchClause(dm, search);
+        ASSERT_TRUE(clause) << c.typed.toStdString();
+        const auto plans = appointment::listPlans(db(), *clause, u"id"_qs);
+        ASSERT_TRUE(plans) << plans.errorText().toStdString() << clause->toStdString();
+        QList<int> ids;
+        for (const PlanHeader& p : *plans) {
+            ids << p.id;
+        }
+        EXPECT_EQ(ids, c.found) << c.typed.toStdString() << ": " << clause->toStdString();
+    }
+}
+
 TEST_F(PlansTest, ProcessStatesFallBackToTheBuiltInFour) {
     ASSERT_TRUE(db().exec(u"delete from tb_conf where GID='RMZT'"_qs));
     EXPECT_EQ(*appointment::processStates(db()),

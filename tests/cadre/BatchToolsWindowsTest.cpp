@@ -17,6 +17,7 @@
 #include "cadre/ui/TQueryForm1.h"
 #include "cadre/ui/TSwitchForm.h"
 #include "main/ui/TMainForm.h"
+#include "settings/ui/TWakeForm.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/RecordingMessageService.h"
@@ -150,6 +151,36 @@ TEST_F(BatchToolsWindowsTest, MovingALibraryAsksForBothLibrariesThenMovesThePick
     EXPECT_EQ(count(QStringLiteral("tb_cadre_zw"),
                     QStringLiteral("ZwCadreID=2 and status=2 and mzsjstr='2024.03'")),
               2);
+}
+
+// The reminders' retirement list is read again after a move between libraries made from the
+// menu, so that it offers no cadre who has left the serving library; the moved cadre's current
+// post is no longer shown.
+TEST_F(BatchToolsWindowsTest, AMoveFromTheMenuRefreshesTheRemindersRetirementList) {
+    run(QStringLiteral("update tb_cadre set csny=#1960-01-15#,csnyStr='1960.01' where CadreID=2"));
+    const QString he = cadreValue(2, QStringLiteral("xm")).toString();
+    action("actReminders")->trigger();
+    auto* reminders = form->findChild<TWakeForm*>();
+    ASSERT_NE(reminders, nullptr);
+    child<QComboBox>(reminders, "cbPeriod")->setCurrentIndex(5);  // 已超过退休时间
+    auto* retiring = child<QTableWidget>(reminders, "gridRetiring");
+    ASSERT_TRUE(column(retiring, 1).contains(he));
+    const ModalAnswer<TSwitchForm> answer([&](TSwitchForm* dialog) {
+        auto* add = child<QPushButton>(dialog, "btnAdd");
+        pick(QStringLiteral("何"), [add] { add->click(); });
+        child<QComboBox>(dialog, "cbTarget")->setCurrentIndex(cadre::kRetiredLibrary);
+        child<QLineEdit>(dialog, "edtMonth")->setText(QStringLiteral("2024.03"));
+        child<QPushButton>(dialog, "btnOK")->click();
+        if (dialog->isVisible()) {
+            dialog->reject();
+        }
+    });
+    action("actMoveLibrary")->trigger();
+    ASSERT_TRUE(answer.seen());
+    EXPECT_EQ(cadreValue(2, QStringLiteral("classid")).toInt(), cadre::kRetiredLibrary);
+    EXPECT_FALSE(column(retiring, 1).contains(he));
+    EXPECT_EQ(cadreValue(2, QStringLiteral("xrz")).toString(), QString());
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
 }
 
 TEST_F(BatchToolsWindowsTest, TheOtherToolsMenuRunsEachRepairAndReportsIt) {

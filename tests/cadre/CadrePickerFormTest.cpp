@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
 
@@ -50,6 +51,36 @@ TEST_F(CadrePickerFormTest, ListsAUnitsMembersInTheUnitsOrder) {
     unitBox->setUnit(13);
     unitBox->setUnit(12);
     EXPECT_EQ(candidates->rowCount(), 3);
+}
+
+// Names are stored normalised ("刘  成"); the name box finds them however they are typed, and a
+// name that begins a longer one still finds that one.
+TEST_F(CadrePickerFormTest, TheNameBoxFindsStoredNamesHoweverTyped) {
+    exec(QStringLiteral("update tb_cadre set xm='刘成龙' where CadreID=60"));
+    TQueryForm1 picker(dm, 0);
+    picker.show();
+    auto* box = picker.findChild<QLineEdit*>(QStringLiteral("edtText"));
+    auto* candidates = picker.findChild<QTableWidget*>(QStringLiteral("gridCandidates"));
+    ASSERT_NE(box, nullptr);
+    ASSERT_NE(candidates, nullptr);
+    const struct {
+        const char* typed;
+        QStringList names;
+    } cases[] = {
+        {"刘成", {QStringLiteral("刘  成"), QStringLiteral("刘成龙")}},
+        {"刘 成", {QStringLiteral("刘  成"), QStringLiteral("刘成龙")}},
+        {"刘  成", {QStringLiteral("刘  成"), QStringLiteral("刘成龙")}},
+        {"刘成龙", {QStringLiteral("刘成龙")}},
+        {"LC", {QStringLiteral("刘  成")}},
+    };
+    for (const auto& c : cases) {
+        box->setText(QString::fromUtf8(c.typed));
+        QStringList names;
+        for (int row = 0; row < candidates->rowCount(); ++row) {
+            names << candidates->item(row, 1)->text();
+        }
+        EXPECT_EQ(names, c.names) << c.typed;
+    }
 }
 
 }  // namespace

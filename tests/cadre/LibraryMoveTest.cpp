@@ -64,7 +64,11 @@ TEST_F(LibraryMoveTest, LeavingServiceEndsPostsAndMembershipsAndComingBackRestor
               2);
     EXPECT_EQ(count(QStringLiteral("tb_cadre_zw"), QStringLiteral("ZwCadreID=2 and status=2")),
               former + 2);
-    EXPECT_EQ(cadreValue(2, QStringLiteral("xrz")), xrz);
+    // The current-post texts name no post any more.
+    ASSERT_FALSE(xrz.toString().isEmpty());
+    for (const char* text : {"xrz", "allZwList", "allRzsjList"}) {
+        EXPECT_EQ(cadreValue(2, QString::fromLatin1(text)).toString(), QString()) << text;
+    }
     // Other cadres keep everything.
     EXPECT_EQ(cadreValue(1, QStringLiteral("classid")).toInt(), kServing);
     EXPECT_TRUE(member(1, 1).has_value());
@@ -77,6 +81,48 @@ TEST_F(LibraryMoveTest, LeavingServiceEndsPostsAndMembershipsAndComingBackRestor
     Snapshot back = snapshot();
     back["tb_cadre"] = away.at("tb_cadre");
     EXPECT_EQ(back, away) << "only the library changes on the way back";
+}
+
+// A locked current-post text was kept by hand: it stays when the posts end.
+TEST_F(LibraryMoveTest, ALockedCurrentPostTextStaysWhenTheCadreLeavesService) {
+    run(
+        QStringLiteral("update tb_cadre set ZwLock=1,xrz='手写职务',allZwList='旧',"
+                       "allRzsjList='2020.01' where CadreID=2"));
+    ASSERT_TRUE(cadre::moveToLibrary(dm, {2}, kServing, kRetired, QStringLiteral("2024.03")));
+    EXPECT_EQ(count(QStringLiteral("tb_cadre_zw"), QStringLiteral("ZwCadreID=2 and status=1")), 0);
+    EXPECT_EQ(cadreValue(2, QStringLiteral("xrz")).toString(), QStringLiteral("手写职务"));
+    EXPECT_EQ(cadreValue(2, QStringLiteral("allZwList")).toString(), QStringLiteral("手写职务"));
+    EXPECT_EQ(cadreValue(2, QStringLiteral("allRzsjList")).toString(), QStringLiteral("2020.01"));
+}
+
+// A list made before the cadres moved (the reminders' retirement list, the dialog's own list)
+// may name a cadre who has left the source library or been deleted: the move is refused and
+// names them, and nothing is written.
+TEST_F(LibraryMoveTest, ACadreNoLongerInTheSourceLibraryIsRefused) {
+    ASSERT_TRUE(cadre::moveToLibrary(dm, {2}, kServing, kTransferred, QStringLiteral("2024.03")));
+    run(QStringLiteral("delete from tb_cadre where CadreID=3"));
+    const QString he = cadreValue(2, QStringLiteral("xm")).toString();
+    const Snapshot before = snapshot();
+    const struct {
+        QList<int> chosen;
+        QString named;
+    } cases[] = {
+        {{2}, he},
+        {{1, 2}, he},
+        {{1, 3}, QStringLiteral("编号3")},
+        {{2, 3}, he + QStringLiteral("、编号3")},
+    };
+    for (const auto& c : cases) {
+        const Result<void> moved =
+            cadre::moveToLibrary(dm, c.chosen, kServing, kRetired, QStringLiteral("2024.05"));
+        ASSERT_FALSE(moved) << c.named.toStdString();
+        EXPECT_EQ(moved.failure().message, cadre::kNotInSourceLibrary + c.named);
+        EXPECT_EQ(snapshot(), before) << c.named.toStdString();
+    }
+    EXPECT_EQ(cadreValue(2, QStringLiteral("classid")).toInt(), kTransferred);
+    // From the library the cadre is in now, the move goes ahead.
+    ASSERT_TRUE(cadre::moveToLibrary(dm, {2}, kTransferred, kRetired, QString()));
+    EXPECT_EQ(cadreValue(2, QStringLiteral("classid")).toInt(), kRetired);
 }
 
 TEST_F(LibraryMoveTest, BetweenTheOtherLibrariesOnlyTheLibraryChangesWithoutAMonth) {

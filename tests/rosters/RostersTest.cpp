@@ -211,6 +211,36 @@ TEST_F(RostersTest, AFailingAddWritesNothing) {
     EXPECT_TRUE(orders(roster).isEmpty());
 }
 
+// With the count table's reverse lookup in force only the cadres the result list shows are
+// saved, in the result's order.
+TEST_F(RostersTest, SavingTheResultUnderAReverseLookupTakesTheCadresShown) {
+    ASSERT_TRUE(search::addCadres(dm.db(), {3, 2, 1}).ok());
+    const struct {
+        const char* lookup;
+        QStringList saved;
+    } cases[] = {
+        {"xb='男'", {"王五", "张三"}},
+        {"xb='女'", {"李四"}},
+        {"", {"王五", "李四", "张三"}},
+    };
+    int n = 0;
+    for (const auto& c : cases) {
+        ++n;
+        // Dynamic and static rosters alike.
+        const rosters::Roster roster = make(QStringLiteral("名册%1").arg(n), n % 2 == 0);
+        const Result<int> added =
+            rosters::addSearchResult(dm.db(), roster, kToday, QString::fromUtf8(c.lookup));
+        ASSERT_TRUE(added.ok()) << c.lookup << ": " << added.errorText();
+        EXPECT_EQ(*added, c.saved.size()) << c.lookup;
+        EXPECT_EQ(shown(roster), c.saved) << c.lookup;
+    }
+    // A lookup that shows nobody saves nobody.
+    const Result<int> none = rosters::addSearchResult(dm.db(), make(QStringLiteral("空"), false),
+                                                      kToday, QStringLiteral("xb='?'"));
+    ASSERT_FALSE(none.ok());
+    EXPECT_EQ(none.errorText(), rosters::kNoResult);
+}
+
 TEST_F(RostersTest, SearchResultAndRostersMeet) {
     const rosters::Roster roster = make(QStringLiteral("甲"), true);
     // An empty result is refused.

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -24,6 +25,8 @@
 #include "main/ui/CadreListModel.h"
 #include "main/ui/PageDw.h"
 #include "main/ui/TMainForm.h"
+#include "rosters/Rosters.h"
+#include "rosters/ui/TSelMcForm.h"
 #include "search/ResultSort.h"
 #include "search/SearchResult.h"
 #include "search/WhereClause.h"
@@ -32,6 +35,9 @@
 #include "search/ui/TQueryLogForm.h"
 #include "search/ui/TQueryModeForm.h"
 #include "search/ui/TSortAdvForm.h"
+#include "statistics/CountTable.h"
+#include "statistics/ui/CountPanel.h"
+#include "statistics/ui/PageChart.h"
 #include "support/FindChild.h"
 #include "support/ModalAnswer.h"
 #include "support/QtPrinters.h"
@@ -384,6 +390,108 @@ TEST(PageAdvInMainWindow, TheAnalysisItemShowsTheResultAndTheMenusSortIt) {
     page->action("actAdvSortDefault")->trigger();
     EXPECT_TRUE(page->grid()->isColumnHidden(unitColumn));
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'\n');
+}
+
+// While the count table's reverse lookup lists a cell's cadres, what the list shows is what the
+// output takes: "保存至名册" saves those cadres in their order, every "统计图" counts them, and
+// "移动到..." moves a row to the row asked of the list shown.
+TEST(PageAdvInMainWindow, AReverseLookupIsWhatTheRosterTheChartsAndTheMovesTake) {
+    TestHome home;
+    TDataM dm{home.path()};
+    ASSERT_TRUE(dm.db().open(home.makeWorkingDatabase()));
+    const Result<int> everyone = search::runSearch(dm.db(), search::SearchMode::Replace, QString());
+    ASSERT_TRUE(everyone);
+    const Result<int> roster = rosters::createRoster(dm.db(), {QStringLiteral("反查名册"), 2100});
+    ASSERT_TRUE(roster);
+    RecordingMessageService messages;
+    TMainForm form(dm);
+    form.show();
+    PageAdv* page = form.searchResult();
+    page->reload();
+    page->action("actAdvCountTable")->setChecked(true);
+
+    // A cell that holds some cadres of the result, not all.
+    const statistics::CountTable& table = page->countPanel()->table();
+    int row = -1;
+    int column = -1;
+    for (int r = 0; r < table.rows.size() && row < 0; ++r) {
+        for (int c = 0; c < table.columns.size(); ++c) {
+            if (table.counts[r][c] > 1 && table.counts[r][c] < *everyone) {
+                row = r;
+                column = c;
+                break;
+            }
+        }
+    }
+    ASSERT_GE(row, 0);
+    child<QTableWidget>(*page, "StringGrid1")->setCurrentCell(row, column + 1);
+    child<QPushButton>(*page, "btnReverse")->click();
+    const QList<int> shown = page->model()->cadreIds();
+    ASSERT_GT(shown.size(), 1);
+    ASSERT_LT(shown.size(), *everyone);
+
+    {
+        const ModalAnswer<TSelMcForm> choose([&roster](TSelMcForm* dialog) {
+            auto* box = child<QComboBox>(dialog, "cxComboBox1");
+            box->setCurrentIndex(box->findData(*roster));
+            child<QPushButton>(dialog, "cxButton1")->click();
+        });
+        page->action("actAdvSaveRoster")->trigger();
+        ASSERT_TRUE(choose.seen());
+    }
+    const auto saved = dm.db().query(
+        QStringLiteral("select McCadreID from tb_beadroll_detail where mcID=? order by brOrder"),
+        {*roster});
+    ASSERT_TRUE(saved);
+    QList<int> savedIds;
+    for (const QVariantList& line : saved->rows) {
+        savedIds << line.value(0).toInt();
+    }
+    EXPECT_EQ(savedIds, shown);
+
+    // The sexes of the cadres shown, counted here.
+    QMap<QString, int> sexes;
+    for (const int cadre : shown) {
+        const QString sex =
+            dm.db()
+                .scalar(QStringLiteral("select xb from tb_cadre where CadreID=?"), {cadre})
+                ->toString();
+        ++sexes[sex == QStringLiteral("男") || sex == QStringLiteral("女")
+                    ? sex
+                    : QStringLiteral("<未知>")];
+    }
+    auto* chart = form.findChild<PageChart*>();
+    ASSERT_NE(chart, nullptr);
+    for (const char* entry : {"actAdvChartAge", "actAdvChartSex", "actAdvChartEducation",
+                              "actAdvChartParty", "actAdvChartNationality"}) {
+        page->action(entry)->trigger();
+        int total = 0;
+        QMap<QString, int> counted;
+        for (const statistics::ChartRow& category : chart->rows()) {
+            total += category.count;
+            counted[category.label] += category.count;
+        }
+        EXPECT_EQ(total, shown.size()) << entry;
+        if (qstrcmp(entry, "actAdvChartSex") == 0) {
+            EXPECT_EQ(counted, sexes);
+        }
+        chart->action("actChartClose")->trigger();
+    }
+
+    // The last row shown to row 1 of the list shown, and back down to row 2.
+    QList<int> expected = shown;
+    for (const auto& [from, to] : {std::pair{static_cast<int>(shown.size()), 1}, std::pair{1, 2}}) {
+        ASSERT_TRUE(page->selectRow(from - 1));
+        const ModalAnswer<TMoveLineForm> move([to](TMoveLineForm* dialog) {
+            dialog->setTargetRow(to);
+            dialog->accept();
+        });
+        page->action("actAdvMoveTo")->trigger();
+        ASSERT_TRUE(move.seen());
+        expected.move(from - 1, to - 1);
+        EXPECT_EQ(page->model()->cadreIds(), expected) << from << " to " << to;
+    }
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join(u'|').toStdString();
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QSet>
+#include <algorithm>
+
 #include "SearchFixture.h"
 #include "search/ResultSort.h"
 #include "search/SearchResult.h"
@@ -108,18 +111,115 @@ TEST_F(ResultSortTest, ByUnitFollowsUnitIndexAndOrderTheLastMembershipCounting) 
     EXPECT_EQ(resultNames(), (QStringList{"李四", "周华", "张三", "王五", "张小明"}));
 }
 
-TEST_F(ResultSortTest, MovesExchangeOrShiftKeys) {
+TEST_F(ResultSortTest, UpAndDownExchangeTheKeysOfNeighbours) {
     ASSERT_TRUE(search::swapKeys(dm.db(), 1, 2));
     EXPECT_EQ(resultNames(), (QStringList{"张小明", "张三", "李四", "王五", "周华"}));
-    // To row 4: right after the row now at 3.
-    ASSERT_TRUE(search::moveToRow(dm.db(), 5, 4));
+    ASSERT_TRUE(search::swapKeys(dm.db(), 5, 4));
     EXPECT_EQ(resultNames(), (QStringList{"张小明", "张三", "李四", "周华", "王五"}));
-    // Onto the row after itself: nothing changes.
+}
+
+// A result of ten cadres, 1 to 10 in rows 1 to 10, to move rows in.
+class ResultMoveTest : public ResultSortTest {
+  protected:
+    void SetUp() override {
+        ResultSortTest::SetUp();
+        exec(QStringLiteral(
+            "insert into tb_cadre (CadreID,gbOrd,Classid,xm) values (6,6,0,'六'),(7,7,0,'七'),"
+            "(8,8,0,'八'),(9,9,0,'九'),(10,10,0,'十')"));
+        ASSERT_TRUE(search::runSearch(dm.db(), search::SearchMode::Replace, {}));
+        ASSERT_EQ(rows(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+    }
+    // The cadres of the result in list order.
+    QList<int> rows() {
+        const auto read =
+            dm.db().query(QStringLiteral("select tcid from tb_tcid order by tords,tord"));
+        EXPECT_TRUE(read) << dm.db().lastError();
+        QList<int> ids;
+        for (size_t i = 0; read && i < read->rows.size(); ++i) {
+            ids << read->rows[i].value(0).toInt();
+        }
+        return ids;
+    }
+    void expectOwnKeys() {
+        const QStringList keys = resultKeys();
+        EXPECT_EQ(QSet<QString>(keys.cbegin(), keys.cend()).size(), keys.size()) << keys.join(u' ');
+        EXPECT_FALSE(keys.contains(QString())) << keys.join(u' ');
+    }
+};
+
+TEST_F(ResultMoveTest, ARowLandsWhereAskedInBothDirectionsAndKeysStayUnique) {
+    struct Move {
+        int fromRow;
+        int toRow;
+    };
+    const struct {
+        const char* what;
+        std::vector<Move> moves;
+    } cases[] = {
+        {"two rows moved up to row 2 one after the other", {{10, 2}, {5, 2}}},
+        {"a row moved down", {{2, 5}}},
+        {"a row moved down onto the next row", {{3, 4}}},
+        {"down to the last row and up to the first", {{1, 10}, {10, 1}}},
+        {"two rows moved to the front one after the other", {{7, 1}, {9, 1}}},
+        {"two rows moved to the end one after the other", {{2, 10}, {2, 10}}},
+        {"a target past the list is its last row, below 1 its first", {{4, 99}, {6, 0}}},
+        {"a row onto itself", {{6, 6}}},
+        {"down, up and down again across each other", {{2, 8}, {9, 3}, {3, 9}, {5, 2}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ASSERT_TRUE(search::runSearch(dm.db(), search::SearchMode::Replace, {}));
+        QList<int> expected = rows();
+        for (const Move& m : c.moves) {
+            const int cadre = expected.at(m.fromRow - 1);
+            ASSERT_TRUE(search::moveToRow(dm.db(), cadre, m.toRow));
+            expected.move(m.fromRow - 1, std::clamp(m.toRow, 1, 10) - 1);
+            EXPECT_EQ(rows(), expected) << m.fromRow << " to " << m.toRow;
+            expectOwnKeys();
+        }
+        // Every row can still be moved down onto its neighbour.
+        for (int row = 0; row + 1 < expected.size(); ++row) {
+            ASSERT_TRUE(search::swapKeys(dm.db(), expected[row], expected[row + 1]));
+            expected.swapItemsAt(row, row + 1);
+        }
+        EXPECT_EQ(rows(), expected);
+    }
+}
+
+// Under a reverse lookup the target row is a row of the list shown: only the rows shown shift,
+// the hidden ones keep their places.
+TEST_F(ResultMoveTest, UnderAReverseLookupARowLandsWhereAskedInTheListShown) {
+    const QString even = QStringLiteral("CadreID in (2,4,6,8,10)");
+    ASSERT_TRUE(search::moveToRow(dm.db(), 10, 2, even));
+    EXPECT_EQ(rows(), (QList<int>{1, 2, 3, 10, 5, 4, 7, 6, 9, 8}));
+    ASSERT_TRUE(search::moveToRow(dm.db(), 2, 4, even));
+    EXPECT_EQ(rows(), (QList<int>{1, 10, 3, 4, 5, 6, 7, 2, 9, 8}));
+    expectOwnKeys();
+    // A cadre the list does not show moves nothing.
     const QStringList keys = resultKeys();
-    ASSERT_TRUE(search::moveToRow(dm.db(), 3, 4));
+    ASSERT_TRUE(search::moveToRow(dm.db(), 3, 1, even));
     EXPECT_EQ(resultKeys(), keys);
-    ASSERT_TRUE(search::moveToRow(dm.db(), 4, 1));
-    EXPECT_EQ(resultNames().first(), QStringLiteral("王五"));
+}
+
+// Keys that repeat, as earlier moves left them, are numbered afresh in list order before a
+// move or an exchange, so that rows of one key change places too.
+TEST_F(ResultMoveTest, RepeatedKeysAreMadeUniqueBeforeRowsMove) {
+    exec(QStringLiteral("update tb_tcid set tords='00001-1' where tcid in (5,10)"));
+    const QList<int> listed = rows();
+    ASSERT_EQ(listed.mid(0, 3), (QList<int>{1, 5, 10}));
+    ASSERT_TRUE(search::swapKeys(dm.db(), 5, 10));
+    QList<int> expected = listed;
+    expected.swapItemsAt(1, 2);
+    EXPECT_EQ(rows(), expected);
+    expectOwnKeys();
+
+    exec(QStringLiteral("update tb_tcid set tords='00001-1' where tcid in (5,10)"));
+    exec(QStringLiteral("update tb_tcid set tords=null where tcid=7"));
+    expected = rows();
+    ASSERT_TRUE(search::moveToRow(dm.db(), expected[4], 2));
+    expected.move(4, 1);
+    EXPECT_EQ(rows(), expected);
+    expectOwnKeys();
 }
 
 }  // namespace

@@ -72,4 +72,32 @@ TEST(PersonName, ClassifiesSearchTexts) {
     }
 }
 
+TEST(PersonName, ATypedNameIsLookedForInItsStoredFormAndWithoutBlanks) {
+    struct Case {
+        QString typed;
+        QStringList forms;
+    };
+    const Case cases[] = {
+        {u("张三"), {u("张  三"), u("张三")}},
+        {u("张 三"), {u("张  三"), u("张三")}},
+        {u("张  三"), {u("张  三"), u("张三")}},
+        {u(" 张　三\t"), {u("张  三"), u("张三")}},
+        {u("张"), {u("张")}},
+        {u("张三丰"), {u("张三丰")}},
+        {u("欧阳 修"), {u("欧阳修")}},
+        {u("Tom"), {u("Tom")}},
+        {u("Tom Lee"), {u("TomLee")}},
+        {u("张'"), {u("张'")}},
+        {u("  "), {}},
+        {QString(), {}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(text::nameSearchForms(c.typed), c.forms) << c.typed;
+        // The stored form comes first: the one that a stored name equals.
+        if (!c.forms.isEmpty()) {
+            EXPECT_EQ(c.forms.front(), text::normalizeName(c.typed)) << c.typed;
+        }
+    }
+}
+
 }  // namespace

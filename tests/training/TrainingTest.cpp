@@ -319,6 +319,41 @@ TEST_F(TrainingTest, TheClassSearchFindsClassesByEachFilledField) {
               training::kBadQueryDate);
 }
 
+// A participant's name is the cadre's stored name: a two-character name has two blanks in the
+// middle ("钱  七"), and the class search finds it however it is typed. An older name stored
+// as typed ("张三") is still found.
+TEST_F(TrainingTest, TheClassSearchFindsParticipantsByTheirStoredNames) {
+    exec(QStringLiteral("update tb_cadre set xm='钱  七' where CadreID=5"));
+    const int qian = makeClass(QStringLiteral("甲班"), {2010, 3, 1}, {});
+    const int zhang = makeClass(QStringLiteral("乙班"), {2011, 3, 1}, {});
+    ASSERT_TRUE(training::addParticipants(db(), qian, {5}).ok());
+    ASSERT_TRUE(training::addParticipants(db(), zhang, {1}).ok());
+    const struct {
+        const char* typed;
+        QList<int> found;
+    } cases[] = {
+        {"钱七", {qian}},
+        {"钱 七", {qian}},
+        {"钱  七", {qian}},
+        {"张三", {zhang}},
+        {"钱七，张三", {qian, zhang}},
+        {"钱", {}},
+    };
+    for (const auto& c : cases) {
+        training::ClassQuery query;
+        query.participants = QString::fromUtf8(c.typed);
+        const Result<QString> where = training::classWhere(query);
+        ASSERT_TRUE(where.ok()) << c.typed;
+        const auto classes = training::findClasses(db(), *where);
+        ASSERT_TRUE(classes.ok()) << c.typed << ": " << classes.errorText();
+        QList<int> ids;
+        for (const auto& found : *classes) {
+            ids << found.id;
+        }
+        EXPECT_EQ(ids, c.found) << c.typed << ": " << *where;
+    }
+}
+
 // The search's training conditions count both kinds of record, as the history shows them.
 TEST_F(TrainingTest, TheSearchFindsTheCadresWhoseHistoryMeetsTheTrainingConditions) {
     const int id = makeClass(QStringLiteral("班"), {2010, 3, 1}, {2010, 3, 5});  // 5 days

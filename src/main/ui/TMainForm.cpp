@@ -393,7 +393,9 @@ void TMainForm::showUnitChart(int kind) {
 
 void TMainForm::showResultChart(int kind) {
     const auto chartKind = static_cast<statistics::ChartKind>(kind);
-    showChart(chartKind, statistics::ChartSet{}, statistics::chartTitle(chartKind));
+    statistics::ChartSet set;
+    set.lookup = pageAdv_->lookup();
+    showChart(chartKind, set, statistics::chartTitle(chartKind));
 }
 
 void TMainForm::showChart(statistics::ChartKind kind, const statistics::ChartSet& set,
@@ -614,6 +616,9 @@ void TMainForm::reloadAfterChange() {
     }
     pageDw_->reload();
     pageAdv_->reload();
+    if (reminders_ != nullptr) {
+        reminders_->reloadCadres();
+    }
     showCadreCount();
 }
 

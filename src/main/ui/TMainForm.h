@@ -107,7 +107,8 @@ class TMainForm final : public QMainWindow {
     void checkDuplicateNames();
     void openBatchChange();
     void openLibraryMove();
-    // After a command changed cadres: the unit tree, the lists and the cadre count read again.
+    // After a command changed cadres: the unit tree, the lists, the reminders' retirement list
+    // and the cadre count read again.
     void reloadAfterChange();
     void showEntryStatistics();
     // "打印设置": how the approval form is printed.

@@ -291,9 +291,7 @@ void PageAdv::showResult(int cadreId, int fallbackRow, bool withUnit) {
     grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
     model_->sort(-1);
     db::PagedRows::Query query = search::resultQuery(QDate::currentDate(), withUnit);
-    if (!lookup_.isEmpty()) {
-        query.from += QStringLiteral(" where (") + lookup_ + u')';
-    }
+    query.from += search::listedWhere(lookup_);
     const Result<void> loaded = model_->load(dm_.db(), query);
     grid_->setColumnHidden(CadreListModel::columnOf("name"), !withUnit);
     if (!loaded) {
@@ -395,7 +393,7 @@ void PageAdv::saveToRoster() {
     Result<int> added = 0;
     {
         const app::ProgressScope wait(rosters::kJoining, (model_->rowCount() + 4) / 5);
-        added = rosters::addSearchResult(dm_.db(), form.chosen(), QDate::currentDate());
+        added = rosters::addSearchResult(dm_.db(), form.chosen(), QDate::currentDate(), lookup_);
     }
     if (!added) {
         app::showFailure(added.failure());
@@ -537,7 +535,8 @@ void PageAdv::moveToRow() {
     const int cadreId = selectedCadre();
     // The list must be in key order for the target row to mean a key.
     showResult(cadreId, row);
-    if (const Result<void> moved = search::moveToRow(dm_.db(), cadreId, form.targetRow()); !moved) {
+    if (const Result<void> moved = search::moveToRow(dm_.db(), cadreId, form.targetRow(), lookup_);
+        !moved) {
         app::showFailure(moved.failure());
     }
     showResult(cadreId, row);

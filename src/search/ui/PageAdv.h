@@ -46,13 +46,17 @@ class PageAdv final : public QWidget {
     CountPanel* countPanel() const { return countPanel_; }
     // The units checked on the unit tab of the last condition search.
     const QList<int>& searchedUnits() const { return searchedUnits_; }
+    // The condition of the reverse lookup in force (search::listedWhere); empty while the whole
+    // result is listed. The charts of the result count what the list shows by it.
+    const QString& lookup() const { return lookup_; }
 
     // The commands.
     void searchByConditions();
     void addByHand();
     // "从名册中加入干部": the cadres of the rosters ticked in TSleMMcForm join the result.
     void addFromRosters();
-    // "保存至名册": the result's cadres are added to the roster chosen in TSelMcForm.
+    // "保存至名册": the cadres the list shows (all of the result, or those of a reverse lookup in
+    // force) are added to the roster chosen in TSelMcForm.
     void saveToRoster();
     void clearResult();
     void removeSelected();

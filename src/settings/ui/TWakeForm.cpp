@@ -126,6 +126,11 @@ void TWakeForm::setToday(const QDate& today) {
     refreshRetiring();
 }
 
+void TWakeForm::reloadCadres() {
+    refreshSummary();
+    refreshRetiring();
+}
+
 QWidget* TWakeForm::makeSummaryPage() {
     auto* page = new QWidget;
     auto* form = new QFormLayout(page);

@@ -26,6 +26,9 @@ class TWakeForm final : public QDialog {
 
     // The day the reminders and the retirement list are computed for (today unless set).
     void setToday(const QDate& today);
+    // Reads the summary and the retirement list again, after cadres changed elsewhere (a move
+    // between libraries), so that no row offers a cadre who has left the serving library.
+    void reloadCadres();
 
   Q_SIGNALS:
     // Cadres of the retirement list were moved to another library.
