@@ -180,7 +180,7 @@ TEST_F(TemplateImportTest, AFileFindsTheServingCadreOfItsNameInItsStoredForm) {
                                    QStringLiteral("B4"), QStringLiteral("藏族")});
     const int cadres = count(QStringLiteral("select count(*) from tb_cadre"));
 
-    const Result<documents::ImportOutcome> outcome =
+    const Result<documents::FilledImportOutcome> outcome =
         documents::importFilledFiles(dm, excel, {typed, retired, serving, first, second}, 0);
     ASSERT_TRUE(outcome.ok()) << outcome.errorText().toStdString();
     EXPECT_EQ(outcome->updated, 2);
