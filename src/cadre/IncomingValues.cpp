@@ -195,10 +195,15 @@ CheckedValue IncomingValues::check(const QString& table, const QString& column,
 }
 
 QStringList IncomingValues::checkCadre(CadreValues& values, const QString& prefix) {
+    return checkRow(kCadreTable, values, prefix);
+}
+
+QStringList IncomingValues::checkRow(const QString& table, QVariantMap& values,
+                                     const QString& prefix) {
     QStringList notes;
     for (auto it = values.begin(); it != values.end();) {
         CheckedValue checked =
-            check(kCadreTable, it.key(), it.value(), prefix + caption(kCadreTable, it.key()));
+            check(table, it.key(), it.value(), prefix + caption(table, it.key()));
         notes << checked.notes;
         if (checked.refused) {
             it = values.erase(it);

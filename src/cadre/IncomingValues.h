@@ -57,8 +57,12 @@ class IncomingValues {
     // Whether check() may change or refuse a value bound for `column` of `table`.
     bool checks(const QString& table, const QString& column);
 
-    // Checks each value of a cadre's record in place: a changed value is replaced, a refused one
-    // taken out, so that saving `values` keeps the stored one. Each note starts with `prefix`.
+    // Checks each value of a row of `table`, keyed by column, in place: a changed value is
+    // replaced, a refused one taken out, so that saving `values` keeps the stored one. Each note
+    // starts with `prefix`.
+    QStringList checkRow(const QString& table, QVariantMap& values, const QString& prefix = {});
+
+    // checkRow over a cadre's record.
     QStringList checkCadre(CadreValues& values, const QString& prefix = {});
 
     // Checks the texts of a family member in place (cw, xm, cssjStr, zzmm and dw of tb_family); a

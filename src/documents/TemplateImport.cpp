@@ -253,20 +253,8 @@ QStringList checkValues(cadre::IncomingValues& checks, FilledValues& values) {
     const QString family = QStringLiteral("tb_family");
     QStringList notes = checks.checkCadre(values.cadre);
     for (auto member = values.family.begin(); member != values.family.end(); ++member) {
-        const QString prefix = QStringLiteral("家庭成员%1").arg(member.key());
-        QVariantMap& fields = member.value();
-        for (auto field = fields.begin(); field != fields.end();) {
-            const cadre::CheckedValue checked =
-                checks.check(family, field.key(), field.value(),
-                             prefix + cadre::IncomingValues::caption(family, field.key()));
-            notes << checked.notes;
-            if (checked.refused) {
-                field = fields.erase(field);
-            } else {
-                field.value() = checked.value;
-                ++field;
-            }
-        }
+        notes << checks.checkRow(family, member.value(),
+                                 QStringLiteral("家庭成员%1").arg(member.key()));
     }
     return notes;
 }
