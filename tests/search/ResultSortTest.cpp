@@ -222,4 +222,30 @@ TEST_F(ResultMoveTest, RepeatedKeysAreMadeUniqueBeforeRowsMove) {
     expectOwnKeys();
 }
 
+// A move whose key writes fail halfway, and one that must first number repeated keys afresh,
+// leave the list and its keys as they were.
+TEST_F(ResultMoveTest, AFailedMoveLeavesTheListAsItWas) {
+    ASSERT_TRUE(dm.db().execNative(
+        QStringLiteral("create trigger refuse_key before update on tb_tcid when old.tcid=5 "
+                       "begin select raise(abort, 'refused'); end")))
+        << dm.db().lastError();
+    const struct {
+        const char* what;
+        const char* setup;
+    } cases[] = {
+        {"keys of their own", "update tb_tcid set tords=tords where 1=0"},
+        {"repeated keys", "update tb_tcid set tords='00001-1' where tcid in (2,3)"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        exec(QString::fromUtf8(c.setup));
+        const QList<int> listed = rows();
+        const QStringList keys = resultKeys();
+        EXPECT_FALSE(search::moveToRow(dm.db(), 9, 2));
+        EXPECT_EQ(rows(), listed);
+        EXPECT_EQ(resultKeys(), keys);
+        EXPECT_EQ(dm.db().transactionDepth(), 0);
+    }
+}
+
 }  // namespace
